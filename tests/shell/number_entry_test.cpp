@@ -24,7 +24,8 @@ INSTANTIATE_TEST_SUITE_P(Table, NumberEntry32,
                                            Case{"$FFFFFFFF", -1}, Case{"$00000000FF", 255}, Case{"$100000000", -1},
                                            Case{"", -1}, Case{"$", -1}, Case{"0x", -1}, Case{"+", -1},
                                            Case{"12a", -1}, Case{"+-5", -1}, Case{"1 2", -1}, Case{"$g", -1},
-                                           Case{"\xef\xbc\x91", -1} /* full-width digit one */));
+                                           Case{"\xef\xbc\x91", -1} /* full-width digit one */),
+                         [](const auto& info) { return "row" + std::to_string(info.index); });
 
 TEST(NumberEntry64, ReadsBeyond32Bits) {
   EXPECT_EQ(Read_Number64("4294967296"), 4294967296LL);
