@@ -1,0 +1,1 @@
+kelvra_gtest(shell_version_tests SOURCES version_check_test.cpp LIBS shell_version)
