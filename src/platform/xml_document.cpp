@@ -68,7 +68,12 @@ std::optional<QString> Xml_Node::Single_Text() const {
 
 QString Xml_Node::Text() const { return FromUtf8(node_.child_value()); }
 
-void Xml_Node::Set_Text(const QString& text) { node_.text().set(Utf8(text).c_str()); }
+void Xml_Node::Set_Text(const QString& text) {
+  // Like the DOM's text property: the children go, and an empty text leaves
+  // an empty element (<X/>).
+  while (node_.first_child()) node_.remove_child(node_.first_child());
+  if (!text.isEmpty()) node_.append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
+}
 
 Xml_Node Xml_Node::Add_Child(const QString& name) { return Xml_Node(node_.append_child(Utf8(name).c_str())); }
 
