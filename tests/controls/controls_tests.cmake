@@ -1,0 +1,3 @@
+kelvra_gtest(controls_paint_tests
+  SOURCES tcolor_test.cpp format_settings_test.cpp
+  LIBS controls_paint)
