@@ -1,0 +1,13 @@
+# M-Bus telegram decoding and the meter objects (no Qt Widgets).
+add_library(scan_decode STATIC
+  decode_vif.cpp
+  format_settings.cpp
+  long_frame.cpp
+  mbus_texts.cpp
+  slave_lists.cpp
+  telegram_decoder.cpp
+  time_point.cpp
+  value_text.cpp
+  vif_tables.cpp)
+target_include_directories(scan_decode PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(scan_decode PUBLIC Qt6::Core)
