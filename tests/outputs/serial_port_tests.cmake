@@ -1,0 +1,1 @@
+kelvra_gtest(serial_port_tests SOURCES serial_port_test.cpp LIBS outputs_serial)
