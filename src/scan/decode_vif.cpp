@@ -2,7 +2,7 @@
 // value and value text, from its VIF, its VIFE chain and its data bytes.
 #include <cmath>
 
-#include "scan/format_settings.h"
+#include "controls/format_settings.h"
 #include "scan/telegram_decoder.h"
 #include "scan/time_point.h"
 #include "scan/value_text.h"
@@ -100,5 +100,5 @@ void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint
   Item.type_data = unit_code == None ? 65535 : static_cast<uint16_t>(unit_code);
   Item.Type_Data_Vife = vife_code == None ? 0 : vife_code;
   Item.Desc_Type_Data = quantity;
-  Item.ValueStr = text.isEmpty() ? value_text::General(value, format_settings::Decimal_Separator()) : text;
+  Item.ValueStr = text.isEmpty() ? value_text::General(value, Process_Format_Settings().Decimal_Separator) : text;
 }
