@@ -1,0 +1,68 @@
+#include "shell/settings_file.h"
+
+#include "platform/xml_document.h"
+#include "shell/config_document.h"
+#include "shell/globals.h"
+
+namespace settings_file {
+namespace {
+
+const QString kDefault_IP_Address = QStringLiteral("192.168.2.205");
+const QString kDefault_Language = QStringLiteral("English");
+
+void Apply_Defaults() {
+  Active_Conf_Name.clear();
+  Active_Conf_Dir.clear();
+  Last_IP_Address = kDefault_IP_Address;
+  Cur_Language = kDefault_Language;
+  Enable_Internet = false;
+  Enable_Update = false;
+  Enable_Jump_Field_Tables = false;
+  Enable_Double_Click_Auto_Size = false;
+}
+
+}  // namespace
+
+QString Path() { return Dir_Program + QStringLiteral("/Orvanto.xml"); }
+
+void Read(Xml_Document& document) {
+  Active_Conf_Name.clear();
+  try {
+    if (!config_document::Load(document, Path())) {
+      Apply_Defaults();
+      return;
+    }
+  } catch (const Xml_Error&) {
+    Apply_Defaults();
+    return;
+  }
+  using config_document::Read_Flag;
+  using config_document::Read_Text_Or;
+  const Xml_Node root = config_document::Root(document);
+  Active_Conf_Name = Read_Text_Or(root.Child(QStringLiteral("lastproj")), QStringLiteral("projectname"), QString());
+  Last_IP_Address =
+      Read_Text_Or(root.Child(QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefault_IP_Address);
+  Cur_Language = Read_Text_Or(root.Child(QStringLiteral("lastlang")), QStringLiteral("language"), kDefault_Language);
+  const Xml_Node options = root.Child(QStringLiteral("lastinternet"));
+  Enable_Internet = Read_Flag(options, QStringLiteral("enable_internet"));
+  Enable_Update = Read_Flag(options, QStringLiteral("enable_update"));
+  Enable_Jump_Field_Tables = Read_Flag(options, QStringLiteral("enable_jump_field_tables"));
+  Enable_Double_Click_Auto_Size = Read_Flag(options, QStringLiteral("Double_Click_Auto_Size"));
+}
+
+void Write(Xml_Document& document) {
+  using config_document::Add_Value;
+  using config_document::Flag_Text;
+  Xml_Node root = config_document::Begin_Plain(document, QStringLiteral("Conf_Settings"));
+  Add_Value(root.Add_Child(QStringLiteral("lastproj")), QStringLiteral("projectname"), Active_Conf_Name);
+  Add_Value(root.Add_Child(QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), Last_IP_Address);
+  Add_Value(root.Add_Child(QStringLiteral("lastlang")), QStringLiteral("language"), Cur_Language);
+  Xml_Node options = root.Add_Child(QStringLiteral("lastinternet"));
+  Add_Value(options, QStringLiteral("enable_internet"), Flag_Text(Enable_Internet));
+  Add_Value(options, QStringLiteral("enable_update"), Flag_Text(Enable_Update));
+  Add_Value(options, QStringLiteral("enable_jump_field_tables"), Flag_Text(Enable_Jump_Field_Tables));
+  Add_Value(options, QStringLiteral("Double_Click_Auto_Size"), Flag_Text(Enable_Double_Click_Auto_Size));
+  config_document::Save(document, Path());
+}
+
+}  // namespace settings_file
