@@ -2,7 +2,6 @@
 # folders and documents, step layout and the small shared routines.
 add_library(shell_logic STATIC
   com_ports.cpp
-  config_document.cpp
   config_folders.cpp
   hardware_type.cpp
   ip_address.cpp
@@ -10,4 +9,4 @@ add_library(shell_logic STATIC
   settings_file.cpp
   step_layout.cpp
   text_trim.cpp)
-target_link_libraries(shell_logic PUBLIC shell_core Threads::Threads)
+target_link_libraries(shell_logic PUBLIC shell_core editors_files Threads::Threads)

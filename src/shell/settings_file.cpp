@@ -1,7 +1,7 @@
 #include "shell/settings_file.h"
 
+#include "editors/config_document.h"
 #include "platform/xml_document.h"
-#include "shell/config_document.h"
 #include "shell/globals.h"
 
 namespace settings_file {
@@ -21,6 +21,14 @@ void Apply_Defaults() {
   Enable_Double_Click_Auto_Size = false;
 }
 
+Xml_Node Add_Value(Xml_Node parent, const QString& name, const QString& text) {
+  Xml_Node child = parent.Add_Child(name);
+  child.Set_Text(text);
+  return child;
+}
+
+QString Flag_Text(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
 }  // namespace
 
 QString Path() { return Dir_Program + QStringLiteral("/Orvanto.xml"); }
@@ -36,24 +44,24 @@ void Read(Xml_Document& document) {
     Apply_Defaults();
     return;
   }
-  using config_document::Read_Flag;
-  using config_document::Read_Text_Or;
-  const Xml_Node root = config_document::Root(document);
-  Active_Conf_Name = Read_Text_Or(root.Child(QStringLiteral("lastproj")), QStringLiteral("projectname"), QString());
-  Last_IP_Address =
-      Read_Text_Or(root.Child(QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefault_IP_Address);
-  Cur_Language = Read_Text_Or(root.Child(QStringLiteral("lastlang")), QStringLiteral("language"), kDefault_Language);
+  using config_document::Element_Flag;
+  const Xml_Node root = document.Root();
+  auto text = [&root](const char* group, const char* value, const QString& fallback) {
+    return config_document::Element_Text(root.Child(QLatin1String(group)), QLatin1String(value)).value_or(fallback);
+  };
+  Active_Conf_Name = text("lastproj", "projectname", QString());
+  Last_IP_Address = text("lastipadd", "ipaddress", kDefault_IP_Address);
+  Cur_Language = text("lastlang", "language", kDefault_Language);
   const Xml_Node options = root.Child(QStringLiteral("lastinternet"));
-  Enable_Internet = Read_Flag(options, QStringLiteral("enable_internet"));
-  Enable_Update = Read_Flag(options, QStringLiteral("enable_update"));
-  Enable_Jump_Field_Tables = Read_Flag(options, QStringLiteral("enable_jump_field_tables"));
-  Enable_Double_Click_Auto_Size = Read_Flag(options, QStringLiteral("Double_Click_Auto_Size"));
+  Enable_Internet = Element_Flag(options, QStringLiteral("enable_internet"));
+  Enable_Update = Element_Flag(options, QStringLiteral("enable_update"));
+  Enable_Jump_Field_Tables = Element_Flag(options, QStringLiteral("enable_jump_field_tables"));
+  Enable_Double_Click_Auto_Size = Element_Flag(options, QStringLiteral("Double_Click_Auto_Size"));
 }
 
 void Write(Xml_Document& document) {
-  using config_document::Add_Value;
-  using config_document::Flag_Text;
-  Xml_Node root = config_document::Begin_Plain(document, QStringLiteral("Conf_Settings"));
+  document.Clear();
+  Xml_Node root = document.Add_Root(QStringLiteral("Conf_Settings"));
   Add_Value(root.Add_Child(QStringLiteral("lastproj")), QStringLiteral("projectname"), Active_Conf_Name);
   Add_Value(root.Add_Child(QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), Last_IP_Address);
   Add_Value(root.Add_Child(QStringLiteral("lastlang")), QStringLiteral("language"), Cur_Language);

@@ -1,6 +1,5 @@
 kelvra_gtest(shell_logic_tests
   SOURCES
-    config_document_test.cpp
     config_folders_test.cpp
     hardware_and_layout_test.cpp
     settings_file_test.cpp
