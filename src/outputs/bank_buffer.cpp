@@ -4,9 +4,8 @@
 
 void Bank_Buffer::Reserve_More(qsizetype count) const {
   if (count < 0 || count > capacity_ - bytes_.size())
-    throw Compile_Error(QStringLiteral("The configuration does not fit in the %1 bytes of the %2.")
-                            .arg(capacity_)
-                            .arg(name_));
+    throw Compile_Error(
+        QStringLiteral("The configuration does not fit in the %1 bytes of the %2.").arg(capacity_).arg(name_));
 }
 
 void Bank_Buffer::Append(const char* data, qsizetype size) {

@@ -51,8 +51,10 @@ TBank_Variabile Read_Bank_Variable(const Xml_Node& variable, const QString& wher
   if (Attribute_Is_One(variable, QStringLiteral("SWAP"))) var.Options |= kOption_Swap;
   if (Attribute_Is_One(variable, QStringLiteral("TP_Mod_Regs"))) var.Options |= kOption_Six_Byte_Time_Point;
   if (Attribute_Is_One(variable, QStringLiteral("ForceInteger32"))) var.Options |= kOption_Force_Int32;
-  if (var.Type_Of_Data == kVIF_In_ASCII) var.VIF_ASCII = Attribute_Text(variable, QStringLiteral("VIF_ASCII")).value_or(QString());
-  var.Length = dim == kVariable_Length ? static_cast<uint8_t>(Attribute_Number(variable, QStringLiteral("Length"), 0)) : 0;
+  if (var.Type_Of_Data == kVIF_In_ASCII)
+    var.VIF_ASCII = Attribute_Text(variable, QStringLiteral("VIF_ASCII")).value_or(QString());
+  var.Length =
+      dim == kVariable_Length ? static_cast<uint8_t>(Attribute_Number(variable, QStringLiteral("Length"), 0)) : 0;
   var.Position = static_cast<uint8_t>(Attribute_Number(variable, QStringLiteral("Position"), 1));
 
   if (var.Type_Of_Data == kTime_Point && (var.Options & kOption_Six_Byte_Time_Point))

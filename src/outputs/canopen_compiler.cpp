@@ -32,7 +32,8 @@ void Read_CANopen_Parameters(const Xml_Node* m_bus_root, const Xml_Node* par_gen
       for (const Xml_Node& variable : config_reader::Children(node)) {
         ++variable_number;
         if (!config_reader::Attribute_Is_One(variable, QStringLiteral("Enable"))) continue;
-        const QString where = QStringLiteral("%1, node %2, variable %3").arg(kM_Bus_File).arg(node_number).arg(variable_number);
+        const QString where =
+            QStringLiteral("%1, node %2, variable %3").arg(kM_Bus_File).arg(node_number).arg(variable_number);
         config_reader::Strict_Attribute_Number(variable, QStringLiteral("Type"), where);
         config_reader::Strict_Attribute_Number(variable, QStringLiteral("Fun_Field"), where);
         config_reader::Strict_Attribute_Number(variable, QStringLiteral("Dim"), where);
@@ -47,9 +48,9 @@ void Read_CANopen_Parameters(const Xml_Node* m_bus_root, const Xml_Node* par_gen
   record.Set_Pass_Fixed_Values();
 
   if (!par_gen_root) return;
-  static const char* const kStrict[] = {"Eth_IP1", "Eth_IP2",  "Eth_IP3",  "Eth_IP4",    "Eth_SM1",    "Eth_SM2",
-                                        "Eth_SM3", "Eth_SM4",  "Eth_GAT1", "Eth_GAT2",   "Eth_GAT3",   "Eth_GAT4",
-                                        "Eth_EN_GAT", "Meter_Baud", "Meter_Par", "Meter_Req_Delay"};
+  static const char* const kStrict[] = {
+      "Eth_IP1",  "Eth_IP2",  "Eth_IP3",  "Eth_IP4",  "Eth_SM1",    "Eth_SM2",    "Eth_SM3",   "Eth_SM4",
+      "Eth_GAT1", "Eth_GAT2", "Eth_GAT3", "Eth_GAT4", "Eth_EN_GAT", "Meter_Baud", "Meter_Par", "Meter_Req_Delay"};
   for (const char* name : kStrict)
     config_reader::Strict_Element_Number(*par_gen_root, QString::fromLatin1(name), kPar_Gen_File);
 }

@@ -51,10 +51,10 @@ constexpr uint32_t kNode_Entry_Size = 29;
 constexpr uint32_t kVariable_Entry_Size = 26;
 constexpr uint32_t kSettings_Size = 26;
 constexpr uint8_t kFormat_Byte = 0x80;
-constexpr int kMax_Nodes = 255;           // the settings area counts nodes in one byte
+constexpr int kMax_Nodes = 255;  // the settings area counts nodes in one byte
 constexpr int kMax_Node_Variables = 65535;
 constexpr uint32_t kMax_Address = 0xFFFF;  // addresses are 2-byte fields
-constexpr int kMax_VIF_Text = 255;        // its length is a 1-byte field
+constexpr int kMax_VIF_Text = 255;         // its length is a 1-byte field
 
 const QString kM_Bus_File = QStringLiteral("M_Bus.xml");
 const QString kPar_Gen_File = QStringLiteral("ParGen.xml");
@@ -78,8 +78,8 @@ TBank_Nodo Read_Node(const Xml_Node& node) {
   if (id_text && Try_Read_Number64(*id_text, id))
     nodo.ID = static_cast<uint32_t>(id);
   else
-    nodo.ID = static_cast<uint32_t>(Attribute_Number(
-        node, nodo.ID_Type == 0 ? QStringLiteral("ID_Primary") : QStringLiteral("ID_Secondary"), 1));
+    nodo.ID = static_cast<uint32_t>(
+        Attribute_Number(node, nodo.ID_Type == 0 ? QStringLiteral("ID_Primary") : QStringLiteral("ID_Secondary"), 1));
   nodo.SND_NKE = static_cast<uint8_t>(Attribute_Number(node, QStringLiteral("Send_SND_NKE"), 0));
   nodo.Reset_App = static_cast<uint8_t>(Attribute_Number(node, QStringLiteral("Reset_App"), 0));
   if (Attribute_Number(node, QStringLiteral("Node_State"), 0) == 1) nodo.Opzioni_Check |= 0x01;
@@ -125,7 +125,8 @@ void CANopen_Node_Image::Read_Network(const Xml_Node& root) {
     for (const Xml_Node& variable : config_reader::Children(node)) {
       ++variable_number;
       if (!config_reader::Attribute_Is_One(variable, QStringLiteral("Enable"))) continue;
-      const QString where = QStringLiteral("%1, node %2, variable %3").arg(kM_Bus_File).arg(node_number).arg(variable_number);
+      const QString where =
+          QStringLiteral("%1, node %2, variable %3").arg(kM_Bus_File).arg(node_number).arg(variable_number);
       // A node joins the image with its first compiled variable, so one without any leaves no trace.
       if (!appended) {
         if (static_cast<int>(bank_nodi_.size()) == kMax_Nodes)
@@ -144,7 +145,8 @@ void CANopen_Node_Image::Read_Network(const Xml_Node& root) {
                                 .arg(kMax_Node_Variables));
       TBank_Variabile var = bank_network::Read_Bank_Variable(variable, where);
       if (var.VIF_ASCII.size() > kMax_VIF_Text)
-        throw Compile_Error(QStringLiteral("%1: the VIF text is longer than %2 characters.").arg(where).arg(kMax_VIF_Text));
+        throw Compile_Error(
+            QStringLiteral("%1: the VIF text is longer than %2 characters.").arg(where).arg(kMax_VIF_Text));
       var.Len_VIF_ASCII = static_cast<uint8_t>(var.VIF_ASCII.size());
       nodo.Vars.push_back(std::move(var));
     }
@@ -266,7 +268,8 @@ void CANopen_Node_Image::Write_Image(const Xml_Node* par_gen_root, Bank_Buffer& 
   buffer.Append_U32(static_cast<uint32_t>(config_reader::Element_Number(root, QStringLiteral("Meter_Req_Delay"), 0)));
   buffer.Append_U8(static_cast<uint32_t>(bank_nodi_.size()));
   buffer.Append_U8(0);
-  buffer.Append_U8(static_cast<uint32_t>(config_reader::Element_Number(root, QStringLiteral("Meter_NS_Error_Code"), 0)));
+  buffer.Append_U8(
+      static_cast<uint32_t>(config_reader::Element_Number(root, QStringLiteral("Meter_NS_Error_Code"), 0)));
 }
 
 void Apply_CANopen_Par_Gen(const Xml_Node& root, CANopen_Param_Record& record) {
@@ -274,7 +277,8 @@ void Apply_CANopen_Par_Gen(const Xml_Node& root, CANopen_Param_Record& record) {
   auto strict_byte = [&](const QString& name) {
     return static_cast<uint8_t>(Strict_Element_Number(root, name, kPar_Gen_File));
   };
-  const QString ip = QStringLiteral("Eth_IP%1"), mask = QStringLiteral("Eth_SM%1"), gateway = QStringLiteral("Eth_GAT%1");
+  const QString ip = QStringLiteral("Eth_IP%1"), mask = QStringLiteral("Eth_SM%1"),
+                gateway = QStringLiteral("Eth_GAT%1");
   for (int i = 0; i < 4; ++i) {
     record.Set_U8(CANopen_Param_Record::kIP_Address + i, strict_byte(ip.arg(i + 1)));
     record.Set_U8(CANopen_Param_Record::kSubnet_Mask + i, strict_byte(mask.arg(i + 1)));

@@ -17,8 +17,8 @@ class CANopen_Node_Image {
   // reads the network, assigns the addresses, writes the image into `buffer`
   // from position 0 and, when ParGen.xml exists, sets the record's fields that
   // come from it. Throws Compile_Error for a strict value or an exceeded limit.
-  void Build_CANopen_Node_Image(const Xml_Node* m_bus_root, const Xml_Node* par_gen_root,
-                                CANopen_Param_Record& record, Bank_Buffer& buffer);
+  void Build_CANopen_Node_Image(const Xml_Node* m_bus_root, const Xml_Node* par_gen_root, CANopen_Param_Record& record,
+                                Bank_Buffer& buffer);
 
   const std::vector<TBank_Nodo>& Bank_Nodi() const { return bank_nodi_; }
   const std::vector<TAdd_Nodo>& Bank_Add_Nodi() const { return bank_add_nodi_; }

@@ -107,7 +107,8 @@ void CANopen_Object_Tables::Read_Table(const QString& conf_dir, const QString& f
     switch (kind) {
       case Row_Kind::SDO_Server:
       case Row_Kind::SDO_Client: {
-        entry.Index = static_cast<uint16_t>(config_reader::Strict_Attribute_Number(row, QStringLiteral("Index"), where));
+        entry.Index =
+            static_cast<uint16_t>(config_reader::Strict_Attribute_Number(row, QStringLiteral("Index"), where));
         entry.SubIndex =
             static_cast<uint8_t>(config_reader::Strict_Attribute_Number(row, QStringLiteral("SubIndex"), where));
         if (kind == Row_Kind::SDO_Client) {
@@ -131,7 +132,8 @@ void CANopen_Object_Tables::Read_Table(const QString& conf_dir, const QString& f
         entry.Address.fill(0);
         entry.Address[0] = static_cast<uint16_t>(config_reader::Strict_Attribute_Number(row, Address_Name(1), where));
         for (int k = 2; k <= 8 && k <= dimension; ++k)
-          entry.Address[k - 1] = static_cast<uint16_t>(config_reader::Strict_Attribute_Number(row, Address_Name(k), where));
+          entry.Address[k - 1] =
+              static_cast<uint16_t>(config_reader::Strict_Attribute_Number(row, Address_Name(k), where));
         entry.Size = static_cast<uint8_t>(dimension);
         entry.Mode = Send_Mode(row);
         break;

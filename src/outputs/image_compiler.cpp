@@ -22,8 +22,8 @@ Bank_Buffers Compile_Bank_Files(int device_type, const QString& conf_dir) {
     case 3:
     case 4:
     case 5:
-      throw Compile_Error(QStringLiteral("The images of device type %1 cannot be compiled by this version.")
-                              .arg(device_type));
+      throw Compile_Error(
+          QStringLiteral("The images of device type %1 cannot be compiled by this version.").arg(device_type));
     default:
       break;
   }
