@@ -59,7 +59,9 @@ void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint
   if (primary.kind == Value_Kind::Time_Point) {
     quantity = Time_Point_Quantity(DataCode);
     text = Time_Point_Text(DataCode, App_Data_Val);
-  } else if (primary.kind == Value_Kind::Plain_Text) {
+  } else if (primary.kind == Value_Kind::Plain_Text && DataCode == 13 && LVAR <= 0xBF) {
+    // Only a character field is shown as characters: a number whose unit the
+    // telegram spells out (%RH, for instance) is still a number to scale.
     const int count = NByte < 0 ? 0 : NByte > static_cast<int>(sizeof App_Data_Val) ? sizeof App_Data_Val : NByte;
     for (int i = 0; i < count; ++i) text += QChar(App_Data_Val[i]);
   }

@@ -5,6 +5,7 @@ add_library(scan_decode STATIC
   mbus_texts.cpp
   slave_lists.cpp
   telegram_decoder.cpp
+  telegram_report.cpp
   time_point.cpp
   value_text.cpp
   vif_tables.cpp)

@@ -14,7 +14,7 @@ enum class Value_Kind {
   Number,      // the scaled value is shown
   Time_Point,  // primary VIF 6C/6D: the data-field code picks the date or time type
   Date,        // combinable date rows: type G or F by the data-field code
-  Plain_Text,  // VIF 7C: the data bytes are the value's characters
+  Plain_Text,  // VIF 7C: a character data field is the value's text
 };
 
 struct Row {
