@@ -1,3 +1,6 @@
 kelvra_gtest(controls_paint_tests
   SOURCES tcolor_test.cpp format_settings_test.cpp
   LIBS controls_paint)
+kelvra_qtest(zb_button_tests
+  SOURCES zb_button_test.cpp
+  LIBS controls)

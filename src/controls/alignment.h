@@ -1,0 +1,4 @@
+#pragma once
+
+// Horizontal alignment of a caption or cell text.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
