@@ -1,0 +1,6 @@
+kelvra_gtest(grid_theme_tests
+  SOURCES theme_detection_test.cpp theme_notifier_test.cpp
+  LIBS grid_theme)
+kelvra_gtest(grid_draw_tests
+  SOURCES draw_primitives_test.cpp
+  LIBS grid_draw)
