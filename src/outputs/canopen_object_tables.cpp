@@ -35,6 +35,7 @@ namespace {
 constexpr int kCapacities[CANopen_Object_Tables::kTable_Count] = {512, 512, 256, 256, 128, 128};
 constexpr uint32_t kBank1_Load_Address = 0x68000;
 constexpr uint32_t kTables_File_Offset = 0x800;
+static_assert(512 + 512 + 256 + 256 + 128 + 128 == CANopen_Object_Tables::kTotal_Entries);
 
 uint8_t Send_Mode(const Xml_Node& row) {
   const std::optional<QString> on_change = config_reader::Attribute_Text(row, QStringLiteral("On_Change"));
@@ -144,17 +145,23 @@ void CANopen_Object_Tables::Read_Table(const QString& conf_dir, const QString& f
 }
 
 void CANopen_Object_Tables::Write_CANopen_Objects(Bank_Buffer& buffer) const {
+  QByteArray bytes(kTotal_Entries * kEntry_Size, '\0');
+  uint8_t* out = reinterpret_cast<uint8_t*>(bytes.data());
+  auto put = [&out](uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) *out++ = static_cast<uint8_t>(value >> (8 * i));
+  };
   for (const std::vector<Bank_Object_Entry>& table : tables_) {
     for (const Bank_Object_Entry& entry : table) {
-      buffer.Append_U32(entry.COB_ID);
-      buffer.Append_U16(entry.Index);
-      buffer.Append_U8(entry.SubIndex);
-      buffer.Append_U8(entry.Device_ID);
-      buffer.Append_U32(entry.Time);
-      for (uint16_t address : entry.Address) buffer.Append_U16(address);
-      buffer.Append_U8(entry.Size);
-      buffer.Append_U8(entry.Mode);
-      buffer.Append_U16(0);
+      put(entry.COB_ID, 4);
+      put(entry.Index, 2);
+      put(entry.SubIndex, 1);
+      put(entry.Device_ID, 1);
+      put(entry.Time, 4);
+      for (uint16_t address : entry.Address) put(address, 2);
+      put(entry.Size, 1);
+      put(entry.Mode, 1);
+      put(0, 2);
     }
   }
+  buffer.Append(bytes);
 }
