@@ -22,3 +22,8 @@ add_library(grid_draw STATIC
   layered_window.cpp
   progress_paint.cpp)
 target_link_libraries(grid_draw PUBLIC grid_theme controls_paint Qt6::Gui)
+
+# The widget style as the theme library's backend (the one part here that
+# links Qt Widgets).
+add_library(grid_theme_ui STATIC qstyle_theme_backend.cpp)
+target_link_libraries(grid_theme_ui PUBLIC grid_theme Qt6::Widgets)

@@ -4,3 +4,6 @@ kelvra_gtest(grid_theme_tests
 kelvra_gtest(grid_draw_tests
   SOURCES draw_primitives_test.cpp
   LIBS grid_draw)
+kelvra_qtest(grid_theme_backend_test
+  SOURCES theme_backend_test.cpp
+  LIBS grid_theme_ui grid_draw)
