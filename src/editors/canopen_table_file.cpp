@@ -36,8 +36,7 @@ const QString kSdo_Root = QStringLiteral("DeviceNet_Master_to_SDO_CANopen");
 const CANopen_File_Layout kServer{
     QStringLiteral("SDO_Server_CANopen.xml"),
     kSdo_Root,
-    {{{QStringLiteral("SDO_Read"),
-       QStringList{"Index", "SubIndex", "NByte"} + Addresses(4) + QStringList{"Mnemonic"}},
+    {{{QStringLiteral("SDO_Read"), QStringList{"Index", "SubIndex", "NByte"} + Addresses(4) + QStringList{"Mnemonic"}},
       {QStringLiteral("SDO_Write"),
        QStringList{"Index", "SubIndex", "NByte"} + Addresses(4) + QStringList{"Mnemonic"}}}},
     500};
@@ -60,8 +59,7 @@ const CANopen_File_Layout kPdo{
        QStringList{"COB-ID", "Dimension"} + Addresses(8) + QStringList{"Send_Time", "On_Change", "Mnemonic"}}}},
     30};
 
-void Read_List(const Xml_Node& list, const CANopen_List_Layout& layout, int max_rows,
-               std::vector<CANopen_Row>& rows) {
+void Read_List(const Xml_Node& list, const CANopen_List_Layout& layout, int max_rows, std::vector<CANopen_Row>& rows) {
   for (pugi::xml_node raw = list.Raw().first_child(); raw && static_cast<int>(rows.size()) < max_rows;
        raw = raw.next_sibling()) {
     // Only elements are rows: a comment or stray text would otherwise become an
@@ -75,8 +73,7 @@ void Read_List(const Xml_Node& list, const CANopen_List_Layout& layout, int max_
   }
 }
 
-void Write_List(Xml_Node root, const CANopen_List_Layout& layout, int max_rows,
-                const std::vector<CANopen_Row>& rows) {
+void Write_List(Xml_Node root, const CANopen_List_Layout& layout, int max_rows, const std::vector<CANopen_Row>& rows) {
   Xml_Node list = root.Add_Child(layout.name);
   for (int r = 0; r < static_cast<int>(rows.size()) && r < max_rows; ++r) {
     const CANopen_Row& cells = rows[r];
@@ -97,9 +94,12 @@ void Build(Xml_Document& doc, const CANopen_Tables& tables, CANopen_Table_Kind k
 
 const CANopen_File_Layout& CANopen_Layout(CANopen_Table_Kind kind) {
   switch (kind) {
-    case CANopen_Table_Kind::SDO_Server: return kServer;
-    case CANopen_Table_Kind::SDO_Client: return kClient;
-    case CANopen_Table_Kind::PDO: break;
+    case CANopen_Table_Kind::SDO_Server:
+      return kServer;
+    case CANopen_Table_Kind::SDO_Client:
+      return kClient;
+    case CANopen_Table_Kind::PDO:
+      break;
   }
   return kPdo;
 }

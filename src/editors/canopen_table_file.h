@@ -51,5 +51,4 @@ CANopen_Tables_Load Read_CANopen_Tables(const QString& path, CANopen_Table_Kind 
 // its cell's untrimmed text (missing cells as ""). Write_CANopen_Tables
 // replaces the file; throws File_Write_Error.
 QByteArray CANopen_Tables_Text(const CANopen_Tables& tables, CANopen_Table_Kind kind, int device_type);
-void Write_CANopen_Tables(const QString& path, const CANopen_Tables& tables, CANopen_Table_Kind kind,
-                          int device_type);
+void Write_CANopen_Tables(const QString& path, const CANopen_Tables& tables, CANopen_Table_Kind kind, int device_type);

@@ -44,9 +44,7 @@ std::optional<QString> Element_Text(const Xml_Node& root, const QString& name) {
   return root.Child(name).Single_Text();
 }
 
-bool Element_Flag(const Xml_Node& root, const QString& name) {
-  return Element_Text(root, name) == QStringLiteral("1");
-}
+bool Element_Flag(const Xml_Node& root, const QString& name) { return Element_Text(root, name) == QStringLiteral("1"); }
 
 std::optional<int32_t> Element_Number(const Xml_Node& root, const QString& name) {
   return Number_Of(Element_Text(root, name));

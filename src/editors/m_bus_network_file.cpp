@@ -90,7 +90,8 @@ TVariabile Read_Variable(const Xml_Node& e) {
   v.Unita = Attribute_Number_Or(e, Name("Unit"), 0);
   v.Scale = config_document::Attribute_Flag(e, Name("Scale"));
   int64_t storage = 0;
-  if (const std::optional<QString> text = e.Find_Attribute(Name("StoNumber")); text && Try_Read_Number64(*text, storage))
+  if (const std::optional<QString> text = e.Find_Attribute(Name("StoNumber"));
+      text && Try_Read_Number64(*text, storage))
     v.Storage_Number = static_cast<uint32_t>(static_cast<uint64_t>(storage) & 0xFFFFFFFFu);
   v.Tariff = Attribute_Number_Or(e, Name("Tariff"), 0);
   v.VIFE = Byte_Or(e, "VIFE", 0);

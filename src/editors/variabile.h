@@ -16,13 +16,13 @@ struct TVariabile {
   bool Scale = false;           // a one-byte scale item follows the value
   uint32_t Storage_Number = 0;  // StoNumber
   int32_t Tariff = 0;
-  uint8_t VIFE = 0;             // 0..151, 0 "Not Selected"
+  uint8_t VIFE = 0;  // 0..151, 0 "Not Selected"
   bool BCDtoINT = false;
   uint8_t SWAP = 0;
-  int32_t Length = 0;           // byte length of a variable-length value
-  QString VIF_ASCII;            // the VIF text when Type_Of_Data is 21
-  bool TP_Mod_Regs = false;     // time point in six bytes
-  uint8_t Position = 0;         // 1..100 among the telegram's data records
+  int32_t Length = 0;        // byte length of a variable-length value
+  QString VIF_ASCII;         // the VIF text when Type_Of_Data is 21
+  bool TP_Mod_Regs = false;  // time point in six bytes
+  uint8_t Position = 0;      // 1..100 among the telegram's data records
   bool ForceInteger32 = false;
 
   bool operator==(const TVariabile&) const = default;

@@ -80,8 +80,8 @@ TEST(CANopenTableFile, WrittenRowsEndAtTheFirstBlankFirstCell) {
   CANopen_Tables tables;
   tables.lists[0] = {{" ", "x"}, Numbered_Row(CANopen_Layout(CANopen_Table_Kind::SDO_Client).lists[0], 2)};
   tables.lists[1] = {Numbered_Row(list, 1), {"7"}, {"\t"}, Numbered_Row(list, 4)};
-  const CANopen_Tables_Load load = Read_Text(CANopen_Tables_Text(tables, CANopen_Table_Kind::SDO_Client, 6),
-                                             CANopen_Table_Kind::SDO_Client);
+  const CANopen_Tables_Load load =
+      Read_Text(CANopen_Tables_Text(tables, CANopen_Table_Kind::SDO_Client, 6), CANopen_Table_Kind::SDO_Client);
   ASSERT_TRUE(load.Complete());
   EXPECT_TRUE(load.tables.lists[0].empty());
   ASSERT_EQ(load.tables.lists[1].size(), 2u);
@@ -102,10 +102,10 @@ TEST(CANopenTableFile, ListsHoldAtMostTheGridsDataRows) {
     // A hand-made file with more rows shows only as many.
     QByteArray rows;
     for (int r = 0; r < layout.max_rows + 5; ++r) rows += "<row/>";
-    const CANopen_Tables_Load load = Read_Text(
-        "<R><" + layout.lists[0].name.toUtf8() + ">" + rows + "</" + layout.lists[0].name.toUtf8() + "><" +
-            layout.lists[1].name.toUtf8() + "/></R>",
-        kind);
+    const CANopen_Tables_Load load =
+        Read_Text("<R><" + layout.lists[0].name.toUtf8() + ">" + rows + "</" + layout.lists[0].name.toUtf8() + "><" +
+                      layout.lists[1].name.toUtf8() + "/></R>",
+                  kind);
     EXPECT_EQ(load.tables.lists[0].size(), static_cast<size_t>(layout.max_rows));
   }
   EXPECT_EQ(CANopen_Layout(CANopen_Table_Kind::PDO).max_rows, 30);

@@ -96,7 +96,8 @@ TEST(ConfigDocument, RequiredValuesNameWhatIsWrong) {
       {[&] { config_document::Required_Element_Number(root, "Missing"); }, "Element \"Missing\" is missing"},
       {[&] { config_document::Required_Element_Number(root, "N"); }, "\"abc\" is not a valid integer value"},
       {[&] { config_document::Required_Attribute(v, "Desc"); }, "Attribute \"Desc\" is missing on element \"V\""},
-      {[&] { config_document::Required_Attribute_Number(v, "T"); }, "\"x\" is not a valid integer value for attribute \"T\""},
+      {[&] { config_document::Required_Attribute_Number(v, "T"); },
+       "\"x\" is not a valid integer value for attribute \"T\""},
   };
   for (const Case& c : cases) {
     try {

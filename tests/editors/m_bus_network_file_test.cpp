@@ -117,7 +117,8 @@ struct Node_Case {
 
 TEST(MBusNetworkFile, NodeAttributesFollowTheirRules) {
   const Node_Case cases[] = {
-      {"legacy ID by secondary", 6, R"(<Nodo ID="7" Node_ID_Type="1" ID_Primary="3" ID_Secondary="9" Descrizione="x"/>)",
+      {"legacy ID by secondary", 6,
+       R"(<Nodo ID="7" Node_ID_Type="1" ID_Primary="3" ID_Secondary="9" Descrizione="x"/>)",
        [](auto& n) { return n.Node_ID_Primary == 1 && n.Node_ID_Secondary == 7 && n.Node_ID_Type == 1; }},
       {"legacy ID by primary", 2, R"(<Nodo ID="$10" ID_Primary="3" ID_Secondary="9" Descrizione="x"/>)",
        [](auto& n) { return n.Node_ID_Primary == 16 && n.Node_ID_Secondary == 1; }},
@@ -133,7 +134,8 @@ TEST(MBusNetworkFile, NodeAttributesFollowTheirRules) {
        [](auto& n) { return !n.Enable; }},
       {"Enable_Node wins over Node_Enable", 6, R"(<Nodo Enable_Node="1" Node_Enable="0" Descrizione="x"/>)",
        [](auto& n) { return n.Enable; }},
-      {"8-bit fields keep the low byte", 6, R"(<Nodo Cut_After="300" Send_SND_NKE="257" Swap_IN="300" Descrizione="x"/>)",
+      {"8-bit fields keep the low byte", 6,
+       R"(<Nodo Cut_After="300" Send_SND_NKE="257" Swap_IN="300" Descrizione="x"/>)",
        [](auto& n) { return n.Cut_After == 44 && n.Send_SNK == 1 && n.Swap_Ident == 300; }},
       {"numbers that are not numbers", 6, R"(<Nodo Cut_After="3 " Node_State="" Descrizione="x"/>)",
        [](auto& n) { return n.Cut_After == 0 && n.Node_State == 0; }},
@@ -180,8 +182,9 @@ TEST(MBusNetworkFile, VariableAttributesFollowTheirRules) {
       {"scan-only attributes are not read", R"(ModReg="1" ModScale="1")", [](auto& v) { return !v.Scale; }},
   };
   for (const Variable_Case& c : cases) {
-    const QByteArray text = QByteArray(R"(<M-Bus_Network><Nodo Descrizione="n"><Variabile Desc="d" Type="1" Fun_Field="0" Dim="2" )") +
-                            c.attributes + "/></Nodo></M-Bus_Network>";
+    const QByteArray text =
+        QByteArray(R"(<M-Bus_Network><Nodo Descrizione="n"><Variabile Desc="d" Type="1" Fun_Field="0" Dim="2" )") +
+        c.attributes + "/></Nodo></M-Bus_Network>";
     const M_Bus_Network_Load load = Read_Text(text, 6);
     ASSERT_TRUE(load.Complete()) << c.name << ": " << load.error.toStdString();
     ASSERT_EQ(load.nodes.at(0).Var_List.size(), 1u) << c.name;
@@ -202,10 +205,11 @@ TEST(MBusNetworkFile, RequiredValuesStopTheReadThere) {
   const char* good = R"(<Nodo Descrizione="a"><Variabile Desc="v" Type="1" Fun_Field="0" Dim="2"/></Nodo>)";
   const Stop_Case cases[] = {
       {"node without Descrizione", R"(<Nodo ID_Primary="3"/><Nodo Descrizione="z"/>)", 1, 1, "\"Descrizione\""},
-      {"variable without Desc", R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="1" Fun_Field="0" Dim="2"/><Variabile Type="1" Fun_Field="0" Dim="2"/><Variabile Desc="w" Type="1" Fun_Field="0" Dim="2"/></Nodo>)",
+      {"variable without Desc",
+       R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="1" Fun_Field="0" Dim="2"/><Variabile Type="1" Fun_Field="0" Dim="2"/><Variabile Desc="w" Type="1" Fun_Field="0" Dim="2"/></Nodo>)",
        2, 1, "\"Desc\""},
-      {"Type not a number", R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="x" Fun_Field="0" Dim="2"/></Nodo>)", 2, 0,
-       "\"Type\""},
+      {"Type not a number", R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="x" Fun_Field="0" Dim="2"/></Nodo>)", 2,
+       0, "\"Type\""},
       {"Fun_Field missing", R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="1" Dim="2"/></Nodo>)", 2, 0,
        "\"Fun_Field\""},
       {"Dim empty", R"(<Nodo Descrizione="b"><Variabile Desc="v" Type="1" Fun_Field="0" Dim=""/></Nodo>)", 2, 0,
@@ -225,8 +229,8 @@ TEST(MBusNetworkFile, RequiredValuesStopTheReadThere) {
 
 TEST(MBusNetworkFile, UnreadableFilesGiveAnErrorAndNoNodes) {
   const char* texts[] = {
-      "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>",  // not well-formed
-      "",                                                         // empty
+      "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>",           // not well-formed
+      "",                                                                  // empty
       "<!--c--><M-Bus_Network><Nodo Descrizione=\"a\"/></M-Bus_Network>",  // root is no element
   };
   for (const char* text : texts) {
@@ -261,7 +265,8 @@ TEST(MBusNetworkFile, AScanFileIsRewrittenInTheEditorDialect) {
 
 TEST(MBusNetworkFile, NodeEnabledRuleForEveryReader) {
   Xml_Document doc;
-  doc.Load_Text(R"(<R><N/><N Enable_Node="0"/><N Node_Enable="0"/><N Node_Enable="1"/><N Enable_Node="x" Node_Enable="0"/></R>)");
+  doc.Load_Text(
+      R"(<R><N/><N Enable_Node="0"/><N Node_Enable="0"/><N Node_Enable="1"/><N Enable_Node="x" Node_Enable="0"/></R>)");
   const bool expected[] = {true, false, false, true, true};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(Is_Node_Enabled(doc.Root().Child_At(i)), expected[i]) << i;
 }
