@@ -32,6 +32,7 @@ struct TBank_Variabile {
   uint32_t Value_Size = 0;
   uint32_t Value_Address = 0;
   uint32_t Scale_Address = 0;
+  int Source_Index = 0;  // 1-based place among the node's children in M_Bus.xml, for messages
 };
 
 struct TBank_Nodo {
@@ -54,6 +55,7 @@ struct TBank_Nodo {
   uint16_t Access_Number = 0;
   uint8_t Opzioni_Check = 0;  // bit 0 node state byte, bit 1 identification number, bit 2 its BCD to integer
   std::vector<TBank_Variabile> Vars;
+  int Source_Index = 0;  // 1-based place among the root's children in M_Bus.xml, for messages
 };
 
 // Process-image addresses of one node's items.

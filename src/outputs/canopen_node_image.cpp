@@ -135,6 +135,7 @@ void CANopen_Node_Image::Read_Network(const Xml_Node& root) {
                   .arg(kM_Bus_File)
                   .arg(kMax_Nodes));
         bank_nodi_.push_back(Read_Node(node));
+        bank_nodi_.back().Source_Index = node_number;
         appended = true;
       }
       TBank_Nodo& nodo = bank_nodi_.back();
@@ -148,6 +149,7 @@ void CANopen_Node_Image::Read_Network(const Xml_Node& root) {
         throw Compile_Error(
             QStringLiteral("%1: the VIF text is longer than %2 characters.").arg(where).arg(kMax_VIF_Text));
       var.Len_VIF_ASCII = static_cast<uint8_t>(var.VIF_ASCII.size());
+      var.Source_Index = variable_number;
       nodo.Vars.push_back(std::move(var));
     }
   }
@@ -159,22 +161,19 @@ void CANopen_Node_Image::Assign_Addresses() {
   for (size_t n = 0; n < bank_nodi_.size(); ++n) {
     TBank_Nodo& nodo = bank_nodi_[n];
     TAdd_Nodo& add = bank_add_nodi_[n];
-    const int node_number = static_cast<int>(n) + 1;
     add.Add_NS = address;
     if (nodo.Opzioni_Check & 0x01) address += 1;
     add.Add_IN = address;
     if (nodo.Opzioni_Check & 0x02) address += 4;
     add.Add_MSD = address;
     add.Add_Start_Var = address;
-    Check_Address(address, node_number, 0);
-    int variable_number = 0;
+    Check_Address(address, nodo.Source_Index, 0);
     for (TBank_Variabile& var : nodo.Vars) {
-      ++variable_number;
       var.Value_Address = address;
       address += var.Value_Size;
       var.Scale_Address = address;
       if (var.Scale) address += 1;
-      Check_Address(var.Scale_Address, node_number, variable_number);
+      Check_Address(var.Scale_Address, nodo.Source_Index, var.Source_Index);
     }
   }
 }
