@@ -263,6 +263,18 @@ TEST(MBusNetworkFile, AScanFileIsRewrittenInTheEditorDialect) {
   EXPECT_EQ(dir.Read("m_bus.XML"), Test_File("m_bus_scan_type2_saved.xml"));
 }
 
+TEST(MBusNetworkFile, TheLegacyIdIsNeverWrittenBack) {
+  const M_Bus_Network_Load load = Read_Text(
+      R"(<M-Bus_Network><Nodo ID="7" Node_ID_Type="1" ID_Primary="3" ID_Secondary="9" Descrizione="x"/></M-Bus_Network>)",
+      6);
+  ASSERT_TRUE(load.Complete());
+  const QByteArray text = M_Bus_Network_Text(load.nodes, 6);
+  EXPECT_TRUE(
+      text.startsWith(R"(<M-Bus_Network><Nodo Enable_Node="1" ID_Primary="1" ID_Secondary="7" Descrizione="x")"))
+      << text.constData();
+  EXPECT_FALSE(text.contains(" ID=")) << text.constData();
+}
+
 TEST(MBusNetworkFile, NodeEnabledRuleForEveryReader) {
   Xml_Document doc;
   doc.Load_Text(
