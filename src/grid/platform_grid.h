@@ -1,0 +1,203 @@
+#pragma once
+// The platform grid beneath the cell store: a scroll area with any number of
+// fixed rows and columns, per-column widths and per-row heights, scrolling by
+// whole rows and columns (TopRow/LeftCol), the current cell and a range
+// selection, the grid states of mouse sizing/moving/selecting, per-cell paint
+// dispatch and an in-place editor that descendants supply.
+//
+// Cell texts and objects live in a Cell_Store. Row and column indexes are
+// 0-based, fixed ones included. Rectangles are in viewport pixels.
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <cstdint>
+#include <vector>
+
+#include "controls/trect.h"
+#include "grid/cell_store.h"
+#include "grid/grid_types.h"
+
+class QLineEdit;
+class QPainter;
+
+enum TGridOptionFlag : uint32_t {
+  goFixedVertLine = 1u << 0,
+  goFixedHorzLine = 1u << 1,
+  goVertLine = 1u << 2,
+  goHorzLine = 1u << 3,
+  goRangeSelect = 1u << 4,
+  goDrawFocusSelected = 1u << 5,
+  goRowSizing = 1u << 6,
+  goColSizing = 1u << 7,
+  goRowMoving = 1u << 8,
+  goColMoving = 1u << 9,
+  goEditing = 1u << 10,
+  goTabs = 1u << 11,
+  goRowSelect = 1u << 12,
+  goAlwaysShowEditor = 1u << 13,
+  goThumbTracking = 1u << 14,
+  goFixedRowClick = 1u << 15,
+  goFixedColClick = 1u << 16,
+  goFixedHotTrack = 1u << 17
+};
+using TGridOptions = uint32_t;
+
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
+  Q_OBJECT
+
+ public:
+  explicit Platform_Grid(QWidget* parent = nullptr);
+  ~Platform_Grid() override;
+
+  // ---- dimensions
+  int RowCount() const { return row_count_; }
+  virtual void SetRowCount(int value);
+  int ColCount() const { return col_count_; }
+  virtual void SetColCount(int value);
+  int FixedRows() const { return fixed_rows_; }
+  virtual void SetFixedRows(int value);
+  int FixedCols() const { return fixed_cols_; }
+  virtual void SetFixedCols(int value);
+  int DefaultColWidth() const { return default_col_width_; }
+  void SetDefaultColWidth(int value);  // applied to every column
+  int DefaultRowHeight() const { return default_row_height_; }
+  void SetDefaultRowHeight(int value);  // applied to every row
+  int ColWidths(int c) const;
+  void SetColWidths(int c, int width);
+  int RowHeights(int r) const;
+  void SetRowHeights(int r, int height);
+  // Moves a row (column) with its cells, properties and size; those between
+  // shift by one. Calls RowMoved/ColumnMoved.
+  void MoveRow(int from, int to);
+  void MoveColumn(int from, int to);
+
+  // ---- current cell, selection, scrolling
+  int Row() const { return cur_row_; }
+  void SetRow(int value);
+  int Col() const { return cur_col_; }
+  void SetCol(int value);
+  // Makes (c, r) current when SelectCell allows it; the selection collapses
+  // to it unless `extend` (then it runs from the anchor to the new cell).
+  void FocusCell(int c, int r, bool extend = false);
+  TGridRect Selection() const { return selection_; }
+  void SetSelection(const TGridRect& value);
+  int TopRow() const { return top_row_; }
+  void SetTopRow(int value);
+  int LeftCol() const { return left_col_; }
+  void SetLeftCol(int value);
+  // Scrollable rows (columns) that fit wholly in the viewport after the fixed ones.
+  int VisibleRowCount() const;
+  int VisibleColCount() const;
+  TGridOptions Options() const { return options_; }
+  void SetOptions(TGridOptions value);
+  TGridState GridState() const { return state_; }
+
+  // ---- geometry
+  // The cell's rectangle when it is (partly) in view, else an empty one.
+  TRect PlatformCellRect(int c, int r) const;
+  // The rectangle the cell would have, also for cells scrolled out of view.
+  TRect UnclippedCellRect(int c, int r) const;
+  TGridCoord MouseCoord(int x, int y) const;
+
+  // ---- cells
+  Cell_Store& Store() { return store_; }
+  const Cell_Store& Store() const { return store_; }
+  int TotalColCount() const override { return ColCount(); }
+  int Store_Row_Count() const override { return RowCount(); }
+  bool WordWrap() const override { return true; }
+  void Initial_Cell_Look(int, int, TCellProperties&) override {}
+  void RepaintCell(int c, int r) override { InvalidateCell(c, r); }
+
+  // ---- in-place editor
+  bool EditorMode() const;
+  void ShowEditor();
+  void HideEditor();
+  // The editor's text goes into the cell through SetEditText.
+  void UpdateEditorText();
+  QWidget* InplaceEditor() const { return editor_; }
+
+  void InvalidateCell(int c, int r);
+  virtual void InvalidateRect(const TRect& r);
+  void InvalidateGrid();
+
+ Q_SIGNALS:
+  void TopLeftChangedSignal();
+
+ protected:
+  // ---- hooks for descendants
+  virtual void DrawCell(QPainter& painter, int c, int r, const TRect& rect, TGridDrawState state);
+  // Whether (c, r) may become the current cell.
+  virtual bool SelectCell(int c, int r);
+  virtual void TopLeftChanged() {}
+  virtual void RowMoved(int from, int to) { (void)from, (void)to; }
+  virtual void ColumnMoved(int from, int to) { (void)from, (void)to; }
+  virtual void ColWidthsChanged() {}
+  virtual void RowHeightsChanged() {}
+  virtual void SizeChanged(int old_cols, int old_rows) { (void)old_cols, (void)old_rows; }
+  // The standard key moves: one cell per arrow, a page per PgUp/PgDn,
+  // Home/End to the first/last column (with Ctrl the first/last cell), Tab
+  // with goTabs; never into fixed cells. Answers whether the key was used.
+  virtual bool HandleKeyDown(int key, Qt::KeyboardModifiers shift);
+  virtual bool HandleWheelDown();
+  virtual bool HandleWheelUp();
+  virtual QWidget* CreateEditor();
+  virtual QString GetEditText(int c, int r);
+  virtual void SetEditText(int c, int r, const QString& value);
+  virtual bool CanEditShow() const;
+  // Paints every cell in view through DrawCell.
+  virtual void PaintGrid(QPainter& painter);
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  // Client-area sizes the scrolling works with.
+  int ClientWidth() const;
+  int ClientHeight() const;
+  int FixedHeight() const;
+  int FixedWidth() const;
+
+ private:
+  void Update_Scroll_Bars();
+  int Max_Top_Row() const;
+  int Max_Left_Col() const;
+  void Clamp_Current();
+  void Move_Current(int c, int r, bool extend);
+  void Scroll_Into_View(int c, int r);
+  void Place_Editor();
+  void Commit_Editor();
+  TGridDrawState Draw_State(int c, int r) const;
+  int Col_Border_At(int x) const;
+  int Row_Border_At(int y) const;
+
+  Cell_Store store_{this};
+  int row_count_ = 5;
+  int col_count_ = 5;
+  int fixed_rows_ = 1;
+  int fixed_cols_ = 1;
+  int default_col_width_ = 64;
+  int default_row_height_ = 24;
+  std::vector<int> col_widths_;
+  std::vector<int> row_heights_;
+  int cur_row_ = 1;
+  int cur_col_ = 1;
+  TGridCoord anchor_{1, 1};
+  TGridRect selection_{1, 1, 1, 1};
+  int top_row_ = 1;
+  int left_col_ = 1;
+  TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+  TGridState state_ = gsNormal;
+  int sizing_index_ = -1;
+  int sizing_origin_ = 0;
+  int moving_from_ = -1;
+  bool updating_scroll_ = false;
+  QPointer<QWidget> editor_;
+  bool editor_shown_ = false;
+};
