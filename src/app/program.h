@@ -1,0 +1,24 @@
+#pragma once
+#include <memory>
+
+class TFOrvantoreFirmWare;
+class TFNew_Project;
+class TFOpenConf;
+
+// Every window of the program, created once at start and kept until the end;
+// they are shown modally on demand. The main window comes first: its
+// creation sets up the language texts, codes, folders and paths that the
+// other windows read when they are created.
+class Program {
+ public:
+  Program();
+  ~Program();
+
+  TFOrvantoreFirmWare& Main_Window() { return *FOrvantoreFirmWare; }
+
+ private:
+  // Creation order.
+  std::unique_ptr<TFOrvantoreFirmWare> FOrvantoreFirmWare;
+  std::unique_ptr<TFNew_Project> FNew_Project;
+  std::unique_ptr<TFOpenConf> FOpenConf;
+};
