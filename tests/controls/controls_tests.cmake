@@ -4,3 +4,6 @@ kelvra_gtest(controls_paint_tests
 kelvra_qtest(zb_button_tests
   SOURCES zb_button_test.cpp
   LIBS controls)
+# Not a test: a window of the controls to look at.
+add_executable(controls_gallery controls_gallery.cpp)
+target_link_libraries(controls_gallery PRIVATE controls)

@@ -1,0 +1,26 @@
+#include "controls/tab_strip_layout.h"
+
+std::vector<TRect> Layout_Tab_Strip(TTabPosition position, int W, int H, bool multi_line, int thickness,
+                                    const std::vector<int>& lengths) {
+  const bool vertical = position == tpLeft || position == tpRight;
+  const int end = (vertical ? H : W) - 2;
+  std::vector<TRect> rects;
+  rects.reserve(lengths.size());
+  int along = 2;
+  int row = 0;
+  for (int length : lengths) {
+    if (multi_line && along > 2 && along + length > end) {
+      along = 2;
+      ++row;
+    }
+    const int depth = 2 + row * thickness;  // distance of the row's outer side from the edge
+    switch (position) {
+      case tpTop: rects.push_back({along, depth, along + length, depth + thickness}); break;
+      case tpBottom: rects.push_back({along, H - depth - thickness, along + length, H - depth}); break;
+      case tpLeft: rects.push_back({depth, along, depth + thickness, along + length}); break;
+      case tpRight: rects.push_back({W - depth - thickness, along, W - depth, along + length}); break;
+    }
+    along += length;
+  }
+  return rects;
+}

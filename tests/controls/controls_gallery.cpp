@@ -1,0 +1,86 @@
+// A window showing the controls in their looks, for checking them by eye:
+// `controls_gallery` opens it, `controls_gallery out.png` saves a picture.
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+#include "controls/zb_button.h"
+
+namespace {
+
+QWidget* Button_Rows(QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* grid = new QGridLayout(box);
+  const TZbButtonStyle styles[] = {bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken};
+  const char* names[] = {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"};
+  for (int row = 0; row < 6; ++row) {
+    grid->addWidget(new QLabel(QString::fromLatin1(names[row]), box), row, 0);
+    for (int col = 0; col < 5; ++col) {
+      auto* b = new TZbButton(box);
+      b->setFixedSize(100, 23);
+      b->Set_Style(styles[row]);
+      b->Set_Caption(QStringLiteral("&Button %1").arg(col));
+      if (styles[row] == bsEncarta) {
+        b->Set_Color(0xEDF7F8);
+        b->Set_LightColor(clGray);
+        b->Set_ColorWhenDown(0x0080FF);
+        b->Set_HotTrackColor(clYellow);
+      }
+      if (col == 1) b->Set_Kind(bkOK);
+      if (col == 2) {
+        b->Set_Kind(bkCancel);
+        b->setEnabled(false);
+      }
+      if (col == 3) {
+        b->Set_Caption(QStringLiteral("A caption far too long for it"));
+        b->Set_Alignment(taLeftJustify);
+      }
+      if (col == 4) b->Set_PopupMenu(new QMenu(b));
+      grid->addWidget(b, row, col + 1);
+    }
+  }
+  const TZbColorStyle presets[] = {lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1,
+                                   lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault, lcsQuicken};
+  for (int i = 0; i < 10; ++i) {
+    auto* b = new TZbButton(box);
+    b->setFixedSize(100, 23);
+    b->Set_ColorStyle(presets[i]);
+    b->Set_Caption(QStringLiteral("Preset %1").arg(i + 1));
+    grid->addWidget(b, 6 + i / 5, 1 + i % 5);
+  }
+  auto* tall = new TZbButton(box);
+  tall->setFixedSize(100, 48);
+  tall->Set_Kind(bkAll);
+  tall->Set_Layout(blGlyphTop);
+  grid->addWidget(tall, 8, 1);
+  auto* right = new TZbButton(box);
+  right->setFixedSize(100, 48);
+  right->Set_Kind(bkRetry);
+  right->Set_Layout(blGlyphRight);
+  right->Set_WordWrap(true);
+  right->Set_Caption(QStringLiteral("Wrapped caption here"));
+  grid->addWidget(right, 8, 2);
+  return box;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  auto* layout = new QGridLayout(&window);
+  layout->addWidget(Button_Rows(&window), 0, 0);
+  window.setWindowTitle(QStringLiteral("Controls"));
+  window.show();
+  if (argc > 1) {
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QTimer::singleShot(300, [&window, &app, out] {
+      if (!window.grab().save(out)) qWarning("could not save %s", qPrintable(out));
+      app.quit();
+    });
+  }
+  return app.exec();
+}
