@@ -18,12 +18,12 @@
 #include "shell/globals.h"
 #include "shell/hardware_type.h"
 #include "shell/lang_table.h"
+#include "shell/modal_result.h"
 #include "shell/new_project.h"
 #include "shell/open_conf.h"
 #include "shell/program_starter.h"
 #include "shell/settings_file.h"
 #include "shell/shell_glyphs.h"
-#include "shell/modal_result.h"
 #include "shell/shell_look.h"
 #include "shell/step_layout.h"
 
@@ -158,10 +158,12 @@ void TFOrvantoreFirmWare::Apply_Device_Layout() {
   Btn_MBus->show();
   Btn_ScanDecode->setVisible(layout.scan_decode);
 
-  const std::pair<TZbButton*, int> own_steps[] = {
-      {Btn_PROFIBUS_GSD, layout.profibus_gsd_top}, {Btn_PROFINET_XML, layout.profinet_xml_top},
-      {Btn_SDO_Server_CANopen, layout.sdo_server_top}, {Btn_SDO_Client_CANopen, layout.sdo_client_top},
-      {Btn_PDO_CANopen, layout.pdo_top}, {Btn_CANopen_EDS, layout.eds_top}};
+  const std::pair<TZbButton*, int> own_steps[] = {{Btn_PROFIBUS_GSD, layout.profibus_gsd_top},
+                                                  {Btn_PROFINET_XML, layout.profinet_xml_top},
+                                                  {Btn_SDO_Server_CANopen, layout.sdo_server_top},
+                                                  {Btn_SDO_Client_CANopen, layout.sdo_client_top},
+                                                  {Btn_PDO_CANopen, layout.pdo_top},
+                                                  {Btn_CANopen_EDS, layout.eds_top}};
   for (const auto& [button, top] : own_steps) {
     button->setVisible(top != Step_Layout::kHidden);
     if (top != Step_Layout::kHidden) button->move(kStep_Left, top);
@@ -264,12 +266,18 @@ void TFOrvantoreFirmWare::Set_Lang() {
     TZbButton* button;
     int caption;
     int hint;
-  } buttons[] = {{Btn_New, 15, 22},         {Btn_Open, 16, 23},
-                 {Btn_CreateBin, 17, 26},   {Btn_Prm_Gen, 20, 24},
-                 {Btn_MBus, 21, 25},        {Btn_ScanDecode, 27, 28},
-                 {Btn_PROFIBUS_GSD, 30, 31}, {Btn_PROFINET_XML, 32, 33},
-                 {Btn_SDO_Server_CANopen, 34, 35}, {Btn_SDO_Client_CANopen, 36, 37},
-                 {Btn_PDO_CANopen, 38, 39}, {Btn_CANopen_EDS, 40, 41}};
+  } buttons[] = {{Btn_New, 15, 22},
+                 {Btn_Open, 16, 23},
+                 {Btn_CreateBin, 17, 26},
+                 {Btn_Prm_Gen, 20, 24},
+                 {Btn_MBus, 21, 25},
+                 {Btn_ScanDecode, 27, 28},
+                 {Btn_PROFIBUS_GSD, 30, 31},
+                 {Btn_PROFINET_XML, 32, 33},
+                 {Btn_SDO_Server_CANopen, 34, 35},
+                 {Btn_SDO_Client_CANopen, 36, 37},
+                 {Btn_PDO_CANopen, 38, 39},
+                 {Btn_CANopen_EDS, 40, 41}};
   for (const auto& entry : buttons) {
     entry.button->Set_Caption(Lang(entry.caption));
     entry.button->setToolTip(Lang(entry.hint));

@@ -1,8 +1,9 @@
 #include "shell/config_folders.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 #include "shell/globals.h"
 #include "shell_fixture.h"
@@ -65,16 +66,11 @@ TEST_F(ConfigFolders, RefusedNamesCreateNothingAndKeepTheActiveOne) {
     QString name;
     Create_Result result;
   } rows[] = {
-      {"", Create_Result::Empty_Name},
-      {"Demo", Create_Result::Already_Exists},
-      {"DEMO", Create_Result::Already_Exists},
-      {"../evil", Create_Result::Not_Valid},
-      {"a/b", Create_Result::Not_Valid},
-      {"a\\b", Create_Result::Not_Valid},
-      {".", Create_Result::Not_Valid},
-      {"..", Create_Result::Not_Valid},
-      {"tab\tname", Create_Result::Not_Valid},
-      {QString("line\nbreak"), Create_Result::Not_Valid},
+      {"", Create_Result::Empty_Name},         {"Demo", Create_Result::Already_Exists},
+      {"DEMO", Create_Result::Already_Exists}, {"../evil", Create_Result::Not_Valid},
+      {"a/b", Create_Result::Not_Valid},       {"a\\b", Create_Result::Not_Valid},
+      {".", Create_Result::Not_Valid},         {"..", Create_Result::Not_Valid},
+      {"tab\tname", Create_Result::Not_Valid}, {QString("line\nbreak"), Create_Result::Not_Valid},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(config_folders::Create_Configuration(row.name), row.result) << row.name.toStdString();

@@ -1,3 +1,5 @@
+#include "shell/main_window.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,7 +17,6 @@
 #include "shell/config_folders.h"
 #include "shell/globals.h"
 #include "shell/lang_table.h"
-#include "shell/main_window.h"
 #include "shell/new_project.h"
 #include "shell/open_conf.h"
 #include "shell_fixture.h"
@@ -127,8 +128,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.Btn_ScanDecode->isHidden(), type == 1);
     QCOMPARE(w.Btn_MBus->geometry(), QRect(80, 200, 170, 36));
     const QStringList shown = own_steps.split(' ', Qt::SkipEmptyParts);
-    for (const char* name : {"Btn_PROFIBUS_GSD", "Btn_PROFINET_XML", "Btn_SDO_Server_CANopen",
-                             "Btn_SDO_Client_CANopen", "Btn_PDO_CANopen", "Btn_CANopen_EDS"})
+    for (const char* name : {"Btn_PROFIBUS_GSD", "Btn_PROFINET_XML", "Btn_SDO_Server_CANopen", "Btn_SDO_Client_CANopen",
+                             "Btn_PDO_CANopen", "Btn_CANopen_EDS"})
       QCOMPARE(!w.findChild<TZbButton*>(name)->isHidden(), shown.contains(name));
     if (type == 6) {
       QCOMPARE(w.L_Step[7]->pos(), QPoint(16, 436));
@@ -147,9 +148,9 @@ class MainWindowTest : public QObject {
     dialogs::Scripted_Scope script;
     TFOrvantoreFirmWare& w = Main();
     QCOMPARE(w.L_Name_Conf->text(), QStringLiteral("None Configuration Opened "));
-    for (TZbButton* button : {w.Btn_Prm_Gen, w.Btn_MBus, w.Btn_SDO_Server_CANopen, w.Btn_SDO_Client_CANopen,
-                              w.Btn_PDO_CANopen, w.Btn_CANopen_EDS, w.Btn_CreateBin, w.Btn_ScanDecode,
-                              w.Btn_PROFIBUS_GSD, w.Btn_PROFINET_XML}) {
+    for (TZbButton* button :
+         {w.Btn_Prm_Gen, w.Btn_MBus, w.Btn_SDO_Server_CANopen, w.Btn_SDO_Client_CANopen, w.Btn_PDO_CANopen,
+          w.Btn_CANopen_EDS, w.Btn_CreateBin, w.Btn_ScanDecode, w.Btn_PROFIBUS_GSD, w.Btn_PROFINET_XML}) {
       script->messages.clear();
       w.Btn_Click(button);
       QCOMPARE(script->messages.size(), size_t(1));
@@ -219,12 +220,11 @@ class MainWindowTest : public QObject {
 
     w.close();
     QCOMPARE(Settings(),
-             QStringLiteral(
-                 "<Conf_Settings><lastproj><projectname>Demo</projectname></lastproj><lastipadd><ipaddress>"
-                 "192.168.2.205</ipaddress></lastipadd><lastlang><language>English</language></lastlang>"
-                 "<lastinternet><enable_internet>0</enable_internet><enable_update>0</enable_update>"
-                 "<enable_jump_field_tables>0</enable_jump_field_tables><Double_Click_Auto_Size>0"
-                 "</Double_Click_Auto_Size></lastinternet></Conf_Settings>"));
+             QStringLiteral("<Conf_Settings><lastproj><projectname>Demo</projectname></lastproj><lastipadd><ipaddress>"
+                            "192.168.2.205</ipaddress></lastipadd><lastlang><language>English</language></lastlang>"
+                            "<lastinternet><enable_internet>0</enable_internet><enable_update>0</enable_update>"
+                            "<enable_jump_field_tables>0</enable_jump_field_tables><Double_Click_Auto_Size>0"
+                            "</Double_Click_Auto_Size></lastinternet></Conf_Settings>"));
   }
 
   void rememberedConfigurationWhoseFolderIsGone() {
@@ -240,14 +240,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(script->messages.size(), size_t(1));
     QCOMPARE(script->messages[0].text, kNot_Valid);
     w.close();
-    QVERIFY(Settings().startsWith("<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj>"
-                                  "<lastipadd><ipaddress>10.0.0.7</ipaddress>"));
+    QVERIFY(
+        Settings().startsWith("<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj>"
+                              "<lastipadd><ipaddress>10.0.0.7</ipaddress>"));
   }
 
   void rememberedConfigurationIsRestored() {
     Make_Project("Plant");
-    scope->Temp().Write("Orvanto.xml", "<Conf_Settings><lastproj><projectname>Plant</projectname></lastproj>"
-                                       "</Conf_Settings>");
+    scope->Temp().Write("Orvanto.xml",
+                        "<Conf_Settings><lastproj><projectname>Plant</projectname></lastproj>"
+                        "</Conf_Settings>");
     Start(6);
     QCOMPARE(Main().L_Name_Conf_L2->text(), QStringLiteral("Plant"));
     QCOMPARE(Active_Conf_Dir, scope->Temp().File("PROJECTS/Plant"));
@@ -389,8 +391,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(script->file_requests.size(), size_t(3));
     QCOMPARE(script->file_requests[0].folder, Active_Conf_Dir);
     QVERIFY(script->file_requests[0].filter.contains("*.eds"));
-    QCOMPARE(log.calls, QStringList({"eds " + scope->Temp().File("out/gateway.eds"),
-                                     "eds " + scope->Temp().File("out/x.EDS")}));
+    QCOMPARE(log.calls,
+             QStringList({"eds " + scope->Temp().File("out/gateway.eds"), "eds " + scope->Temp().File("out/x.EDS")}));
   }
 
   void missingStepsSayTheyAreNotAvailable() {
@@ -399,8 +401,8 @@ class MainWindowTest : public QObject {
     Main().Windows() = Program_Windows();
     config_folders::Open_Configuration("Demo");
     dialogs::Scripted_Scope script;
-    for (TZbButton* button : {Main().Btn_Prm_Gen, Main().Btn_PROFINET_XML, Main().Btn_CreateBin,
-                              Main().Btn_ScanDecode, Main().Btn_Info, Main().Btn_Opz}) {
+    for (TZbButton* button : {Main().Btn_Prm_Gen, Main().Btn_PROFINET_XML, Main().Btn_CreateBin, Main().Btn_ScanDecode,
+                              Main().Btn_Info, Main().Btn_Opz}) {
       script->messages.clear();
       Main().Btn_Click(button);
       QCOMPARE(script->messages.size(), size_t(1));
@@ -445,18 +447,21 @@ class MainWindowTest : public QObject {
   }
 
   void settingsWithBothInternetOptionsStartTheTimer() {
-    scope->Temp().Write("Orvanto.xml", "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
-                                       "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+    scope->Temp().Write("Orvanto.xml",
+                        "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+                        "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
     Start(6);
     QVERIFY(Main().Timer_Update->isActive());
     QCOMPARE(Main().Timer_Update->interval(), 60000);
   }
 
   void languageChangeReachesEveryWindow() {
-    scope->Temp().Write("LANGUAGE/Deutsch.lng", "STR15 = Neue Konfiguration\nSTR100 = Neu anlegen\n"
-                                                "STR200 = Öffnen\nSTR9 = Keine Konfiguration\n");
-    scope->Temp().Write("Orvanto.xml", "<Conf_Settings><lastlang><language>Deutsch</language></lastlang>"
-                                       "</Conf_Settings>");
+    scope->Temp().Write("LANGUAGE/Deutsch.lng",
+                        "STR15 = Neue Konfiguration\nSTR100 = Neu anlegen\n"
+                        "STR200 = Öffnen\nSTR9 = Keine Konfiguration\n");
+    scope->Temp().Write("Orvanto.xml",
+                        "<Conf_Settings><lastlang><language>Deutsch</language></lastlang>"
+                        "</Conf_Settings>");
     Start(6);
     TFOrvantoreFirmWare& w = Main();
     QCOMPARE(w.Btn_New->Caption(), QStringLiteral("Neue Konfiguration"));
@@ -478,8 +483,9 @@ class MainWindowTest : public QObject {
   }
 
   void missingLanguageFallsBackToEnglish() {
-    scope->Temp().Write("Orvanto.xml", "<Conf_Settings><lastlang><language>Klingon</language></lastlang>"
-                                       "</Conf_Settings>");
+    scope->Temp().Write("Orvanto.xml",
+                        "<Conf_Settings><lastlang><language>Klingon</language></lastlang>"
+                        "</Conf_Settings>");
     Start(6);
     QCOMPARE(Cur_Language, QStringLiteral("English"));
     Main().close();

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "shell/bacnet_units.h"
 #include "shell/com_ports.h"
@@ -30,7 +30,7 @@ TEST(SplitIpAddress, TableOfAddresses) {
       {"0.0.0.0", true, {"0", "0", "0", "0"}},
       {"255.255.255.255", true, {"255", "255", "255", "255"}},
       {"$C0.168.2.1", true, {"$C0", "168", "2", "1"}},  // number entry reads hexadecimal
-      {"1.2.3.4.5", false, {"1", "2", "3", "4.5"}},      // the last part "4.5" is not a number
+      {"1.2.3.4.5", false, {"1", "2", "3", "4.5"}},     // the last part "4.5" is not a number
       {"1..2.3", false, {"1", "", "2", "3"}},
       {"256.1.1.1", false, {"256", "1", "1", "1"}},
       {"1.2.3", false, {"1", "2", "", ""}},
@@ -43,8 +43,7 @@ TEST(SplitIpAddress, TableOfAddresses) {
   for (const Split_Case& c : cases) {
     QString o1, o2, o3, o4;
     EXPECT_EQ(Split_IP_Address(c.text, o1, o2, o3, o4), c.valid) << c.text;
-    EXPECT_EQ(QStringList({o1, o2, o3, o4}), QStringList({c.parts[0], c.parts[1], c.parts[2], c.parts[3]}))
-        << c.text;
+    EXPECT_EQ(QStringList({o1, o2, o3, o4}), QStringList({c.parts[0], c.parts[1], c.parts[2], c.parts[3]})) << c.text;
   }
 }
 
@@ -54,10 +53,10 @@ TEST(ComPorts, OneNumberingRuleBothWays) {
   const struct {
     const char* device;
     int number;
-  } rows[] = {{"ttyS0", 1},     {"ttyS63", 64},   {"ttyS64", 0},      {"ttyUSB0", 65}, {"ttyUSB95", 160},
-              {"ttyUSB96", 0},  {"ttyACM0", 161}, {"ttyACM95", 256},  {"ttyACM96", 0}, {"ttyUSB300", 0},
-              {"ttyS01", 0},    {"tty0", 0},      {"ttyUSB", 0},      {"ttyAMA0", 0},  {"xttyS1", 0},
-              {"ttyS1x", 0}};
+  } rows[] = {{"ttyS0", 1},      {"ttyS63", 64},   {"ttyS64", 0},    {"ttyUSB0", 65},
+              {"ttyUSB95", 160}, {"ttyUSB96", 0},  {"ttyACM0", 161}, {"ttyACM95", 256},
+              {"ttyACM96", 0},   {"ttyUSB300", 0}, {"ttyS01", 0},    {"tty0", 0},
+              {"ttyUSB", 0},     {"ttyAMA0", 0},   {"xttyS1", 0},    {"ttyS1x", 0}};
   com_ports::Override_Device_Folder("/devices");
   for (const auto& row : rows) {
     EXPECT_EQ(com_ports::Number_Of_Device(row.device), row.number) << row.device;
@@ -93,10 +92,10 @@ TEST(ComPorts, ListsOpenableDevicesInAscendingOrder) {
   ASSERT_TRUE(QFile::link(usb.Slave_Name(), dev.File("ttyUSB2")));
   ASSERT_TRUE(QFile::link(acm.Slave_Name(), dev.File("ttyACM0")));
   ASSERT_TRUE(QFile::link(serial.Slave_Name(), dev.File("ttyS3")));
-  ASSERT_TRUE(QFile::link(serial.Slave_Name(), dev.File("ttyS64")));    // beyond the numbered range
+  ASSERT_TRUE(QFile::link(serial.Slave_Name(), dev.File("ttyS64")));     // beyond the numbered range
   ASSERT_TRUE(QFile::link(serial.Slave_Name(), dev.File("ttyUSB200")));  // likewise
   ASSERT_TRUE(QFile::link(dev.File("gone"), dev.File("ttyS1")));         // no device behind the name
-  ASSERT_TRUE(QDir(dev.Path()).mkdir("ttyS4"));                           // not a device at all
+  ASSERT_TRUE(QDir(dev.Path()).mkdir("ttyS4"));                          // not a device at all
   ASSERT_TRUE(QFile::link(busy.Slave_Name(), dev.File("ttyS9")));
   // A port kept open by another program is still listed.
   const int held = ::open(QFile::encodeName(busy.Slave_Name()).constData(), O_RDWR | O_NOCTTY);
@@ -133,7 +132,8 @@ TEST(StartProgram, WaitsForTheProgramToEnd) {
 
 TEST(StartProgram, PassesQuotedParametersAsOneArgument) {
   Temp_Dir dir;
-  const QString script = dir.Write("Ethernet_Update.sh", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out.txt\"\n");
+  const QString script =
+      dir.Write("Ethernet_Update.sh", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out.txt\"\n");
   QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   Start_Program(script, "\"a b\" c", 0);
   EXPECT_EQ(dir.Read("out.txt"), QByteArray("a b|c|"));
