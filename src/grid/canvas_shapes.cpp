@@ -19,7 +19,7 @@ class Figure_Scope {
       painter_.setPen(pen);
     }
     painter_.setBrush(canvas.Brush.Style == TBrushStyle::bsClear ? QBrush(Qt::NoBrush)
-                                                                   : QBrush(To_QColor(canvas.Brush.Color)));
+                                                                 : QBrush(To_QColor(canvas.Brush.Color)));
   }
   ~Figure_Scope() { painter_.restore(); }
   QPainter& Painter() { return painter_; }

@@ -77,8 +77,7 @@ void PaintCellShape(TCanvas& canvas, int x, int y, TColor penColor, TColor brush
                                          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
       break;
     case csHalfStar:
-      Canvas_Polygon(canvas,
-                     Star_Points(x + hw, y + hh, hw, hh, {0, 180, 216, 252, 288, 324}, {0, 5, 6, 7, 8, 9}));
+      Canvas_Polygon(canvas, Star_Points(x + hw, y + hh, hw, hh, {0, 180, 216, 252, 288, 324}, {0, 5, 6, 7, 8, 9}));
       break;
     case csArrowUp:
       Canvas_Polygon(canvas, QPolygon({{x, y + hh},

@@ -1,6 +1,7 @@
 #include "grid/color_math.h"
 
 #include <algorithm>
+
 #include "grid/paint_round.h"
 
 namespace {

@@ -40,10 +40,14 @@ void Tone_Rectangle(TCanvas& canvas, const TRect& r, const TColorTone& tone) {
 
 const TColorTone& Tone_For_State(const TColorTones& tones, int state) {
   switch (state) {
-    case kStateHot: return tones.Hover;
-    case kStateDown: return tones.Selected;
-    case kStateDisabled: return tones.Disabled;
-    default: return tones.Background;
+    case kStateHot:
+      return tones.Hover;
+    case kStateDown:
+      return tones.Selected;
+    case kStateDisabled:
+      return tones.Disabled;
+    default:
+      return tones.Background;
   }
 }
 
@@ -79,9 +83,8 @@ void DrawComboButton(TCanvas& canvas, const QObject* window, const TRect& rect, 
                     tones.Background.TextColor);
     return;
   }
-  if (look == kLookThemed &&
-      Themed_Part(canvas, window, kThemeComboBox, CP_DROPDOWNBUTTON,
-                  state == kStateDisabled ? CBXS_DISABLED : CBXS_NORMAL, area))
+  if (look == kLookThemed && Themed_Part(canvas, window, kThemeComboBox, CP_DROPDOWNBUTTON,
+                                         state == kStateDisabled ? CBXS_DISABLED : CBXS_NORMAL, area))
     return;
   Draw_Classic_Scroll_Button(canvas, area, Classic_Arrow::Down, false, look == kLookFlat, state == kStateDisabled);
 }

@@ -27,3 +27,7 @@ target_link_libraries(grid_draw PUBLIC grid_theme controls_paint Qt6::Gui)
 # links Qt Widgets).
 add_library(grid_theme_ui STATIC qstyle_theme_backend.cpp)
 target_link_libraries(grid_theme_ui PUBLIC grid_theme Qt6::Widgets)
+
+# The cell painter of TBaseGrid (the grid is a widget, so this links them).
+add_library(grid_cell_painter STATIC base_cell_painter.cpp)
+target_link_libraries(grid_cell_painter PUBLIC grid_widget grid_draw)

@@ -34,25 +34,37 @@ TOfficeTheme ReadOfficeThemeSetting() {
   const int office2010 = ReadThemeValue(QString::fromLatin1(kOffice2010ThemeKey));
   if (office2010 != -1) {
     switch (office2010) {
-      case 1: return ot2010Blue;
-      case 2: return ot2010Silver;
-      case 3: return ot2010Black;
-      default: return ot2003Blue;
+      case 1:
+        return ot2010Blue;
+      case 2:
+        return ot2010Silver;
+      case 3:
+        return ot2010Black;
+      default:
+        return ot2003Blue;
     }
   }
   const int office2007 = ReadThemeValue(QString::fromLatin1(kOffice2007ThemeKey));
   if (office2007 != -1) {
     switch (office2007) {
-      case 1: return ot2007Blue;
-      case 2: return ot2007Silver;
-      case 3: return ot2007Black;
-      default: return ot2003Blue;
+      case 1:
+        return ot2007Blue;
+      case 2:
+        return ot2007Silver;
+      case 3:
+        return ot2007Black;
+      default:
+        return ot2003Blue;
     }
   }
   switch (CurrentXPColorScheme()) {
-    case 1: return ot2003Blue;
-    case 2: return ot2003Olive;
-    case 3: return ot2003Silver;
-    default: return ot2003Classic;
+    case 1:
+      return ot2003Blue;
+    case 2:
+      return ot2003Olive;
+    case 3:
+      return ot2003Silver;
+    default:
+      return ot2003Classic;
   }
 }

@@ -58,7 +58,8 @@ void Level_Segment(TCanvas& canvas, const TRect& r, TColor color, TColor color_t
 }  // namespace
 
 QString Format_Progress_Value(const QString& format, double value, bool as_integer) {
-  static const QRegularExpression conversion(QStringLiteral("%([-+ 0#]{0,5})([0-9]{0,3})(\\.[0-9]{1,3})?([diuxXeEfgG])"));
+  static const QRegularExpression conversion(
+      QStringLiteral("%([-+ 0#]{0,5})([0-9]{0,3})(\\.[0-9]{1,3})?([diuxXeEfgG])"));
   QString out;
   bool used = false;
   qsizetype i = 0;
@@ -74,8 +75,8 @@ QString Format_Progress_Value(const QString& format, double value, bool as_integ
       i += 2;
       continue;
     }
-    const QRegularExpressionMatch m = conversion.match(format, i, QRegularExpression::NormalMatch,
-                                                       QRegularExpression::AnchorAtOffsetMatchOption);
+    const QRegularExpressionMatch m =
+        conversion.match(format, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
     if (!m.hasMatch() || used) {
       out += ch;
       ++i;
@@ -85,8 +86,8 @@ QString Format_Progress_Value(const QString& format, double value, bool as_integ
     const QChar kind = m.captured(4)[0];
     QString spec = QLatin1Char('%') + m.captured(1) + m.captured(2) + m.captured(3);
     const double number = as_integer ? std::nearbyint(value) : value;
-    if (kind == QLatin1Char('d') || kind == QLatin1Char('i') || kind == QLatin1Char('u') ||
-        kind == QLatin1Char('x') || kind == QLatin1Char('X')) {
+    if (kind == QLatin1Char('d') || kind == QLatin1Char('i') || kind == QLatin1Char('u') || kind == QLatin1Char('x') ||
+        kind == QLatin1Char('X')) {
       const double limited = std::clamp(std::nearbyint(number), -9.0e18, 9.0e18);
       const QChar c = kind == QLatin1Char('u') || kind == QLatin1Char('i') ? QLatin1Char('d') : kind;
       spec += QStringLiteral("ll") + c;

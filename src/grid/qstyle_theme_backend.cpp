@@ -113,12 +113,13 @@ bool QStyle_Theme_Backend::Draw_Part(QPainter& painter, const QObject* window, c
   if (name == QLatin1String(kThemeButton)) {
     drawn = Draw_Button(painter, widget, style, part, state, rect);
   } else if (name == QLatin1String(kThemeComboBox)) {
-    drawn = part == CP_DROPDOWNBUTTON && Draw_Arrow_Button(painter, widget, style, QStyle::PE_IndicatorArrowDown, state, rect);
+    drawn = part == CP_DROPDOWNBUTTON &&
+            Draw_Arrow_Button(painter, widget, style, QStyle::PE_IndicatorArrowDown, state, rect);
   } else if (name == QLatin1String(kThemeSpin)) {
     if (part == SPNP_UP || part == SPNP_DOWN)
-      drawn = Draw_Arrow_Button(painter, widget, style,
-                                part == SPNP_UP ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, state,
-                                rect);
+      drawn =
+          Draw_Arrow_Button(painter, widget, style,
+                            part == SPNP_UP ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, state, rect);
   } else if (name == QLatin1String(kThemeTab)) {
     drawn = Draw_Tab(painter, widget, style, part, state, rect);
   } else if (name == QLatin1String(kThemeHeader)) {

@@ -33,8 +33,8 @@ HTHEME Theme_Library::OpenThemeData(const QObject*, const QString& class_name) c
   return HTHEME{class_name};
 }
 
-bool Theme_Library::DrawThemeBackground(const HTHEME& theme, QPainter& painter, int part, int state,
-                                        const QRect& rect, const QObject* window) const {
+bool Theme_Library::DrawThemeBackground(const HTHEME& theme, QPainter& painter, int part, int state, const QRect& rect,
+                                        const QObject* window) const {
   if (!backend_ || !theme) return false;
   return backend_->Draw_Part(painter, window, theme.class_name, part, state, rect);
 }

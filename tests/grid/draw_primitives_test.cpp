@@ -78,8 +78,9 @@ TEST(DrawGradient, StepsLimitedToThePixels) {
 }
 
 TEST(DrawGradient, VerticalReversedAndSolidCases) {
-  const QImage vertical =
-      Paint(4, 10, [](TCanvas& c) { DrawGradient(c, clBlack, RGB(90, 90, 90), false, {0, 10, 4, 0}, 64); });
+  const QImage vertical = Paint(4, 10, [](TCanvas& c) {
+    DrawGradient(c, clBlack, RGB(90, 90, 90), false, {0, 10, 4, 0}, 64);
+  });
   EXPECT_EQ(At(vertical, 2, 0), clBlack);
   EXPECT_EQ(At(vertical, 2, 9), RGB(90, 90, 90));
   EXPECT_EQ(At(vertical, 0, 5), At(vertical, 3, 5));
@@ -96,22 +97,25 @@ TEST(DrawGradient, VerticalReversedAndSolidCases) {
 
 TEST(DrawMirrorGradient, HalvesAndBorders) {
   const TColor a = RGB(10, 10, 10), b = RGB(60, 60, 60), m = RGB(200, 0, 0), n = RGB(0, 0, 200);
-  const QImage image =
-      Paint(20, 20, [&](TCanvas& c) { DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, m, n, true, true, clNone, false); });
+  const QImage image = Paint(20, 20, [&](TCanvas& c) {
+    DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, m, n, true, true, clNone, false);
+  });
   EXPECT_EQ(At(image, 5, 0), a);
   EXPECT_EQ(At(image, 5, 9), b);
   EXPECT_EQ(At(image, 5, 10), m);
   EXPECT_EQ(At(image, 5, 19), n);
   EXPECT_EQ(At(image, 0, 4), At(image, 19, 4));  // bands run across the width
 
-  const QImage framed =
-      Paint(20, 20, [&](TCanvas& c) { DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, m, n, true, true, clLime, false); });
+  const QImage framed = Paint(20, 20, [&](TCanvas& c) {
+    DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, m, n, true, true, clLime, false);
+  });
   EXPECT_EQ(At(framed, 5, 0), clLime);
   EXPECT_EQ(At(framed, 19, 5), clLime);
   EXPECT_EQ(At(framed, 5, 10), m);
 
-  const QImage sides = Paint(
-      20, 20, [&](TCanvas& c) { DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, clNone, clNone, false, true, clLime, true); });
+  const QImage sides = Paint(20, 20, [&](TCanvas& c) {
+    DrawMirrorGradient(c, {0, 0, 20, 20}, a, b, clNone, clNone, false, true, clLime, true);
+  });
   EXPECT_EQ(At(sides, 0, 10), clLime);
   EXPECT_EQ(At(sides, 19, 10), clLime);
   EXPECT_EQ(At(sides, 10, 0), At(sides, 10, 5));  // no top line; bands run down the height
@@ -181,8 +185,9 @@ TEST(Glyphs, ToneLookUsesTheStateTone) {
   const TColor brushes[] = {tones.Background.BrushColor, tones.Hover.BrushColor, tones.Selected.BrushColor,
                             tones.Disabled.BrushColor};
   for (int state = 0; state < 4; ++state) {
-    const QImage image =
-        Paint(30, 20, [&](TCanvas& c) { DrawPushButton(c, nullptr, {0, 0, 30, 20}, tones, state, kLookTones); });
+    const QImage image = Paint(30, 20, [&](TCanvas& c) {
+      DrawPushButton(c, nullptr, {0, 0, 30, 20}, tones, state, kLookTones);
+    });
     EXPECT_EQ(At(image, 15, 10), brushes[state]) << state;
     EXPECT_EQ(At(image, 0, 0), Tone_For_State(tones, state).BorderColor) << state;
   }
@@ -191,16 +196,18 @@ TEST(Glyphs, ToneLookUsesTheStateTone) {
 TEST(Glyphs, ComboAndSpinButtonsInTones) {
   const TColorTones tones = Tones();
   // Combo area: x 81..98, narrowed to 84; triangle (89,9)-(95,9)-(92,12).
-  const QImage combo =
-      Paint(100, 20, [&](TCanvas& c) { DrawComboButton(c, nullptr, {0, 0, 100, 20}, tones, 1, kLookTones); });
+  const QImage combo = Paint(100, 20, [&](TCanvas& c) {
+    DrawComboButton(c, nullptr, {0, 0, 100, 20}, tones, 1, kLookTones);
+  });
   EXPECT_EQ(At(combo, 85, 5), tones.Background.BorderColor);
   EXPECT_EQ(At(combo, 92, 10), tones.Background.TextColor);
   EXPECT_EQ(At(combo, 87, 15), tones.Hover.BrushColor);
   EXPECT_EQ(At(combo, 82, 5), clWhite);
 
   // Spin area: x 84..98, y -1..19, up to 9, down from 10.
-  const QImage spin =
-      Paint(100, 20, [&](TCanvas& c) { DrawSpinButtons(c, nullptr, {0, 0, 100, 20}, tones, 0, kLookTones); });
+  const QImage spin = Paint(100, 20, [&](TCanvas& c) {
+    DrawSpinButtons(c, nullptr, {0, 0, 100, 20}, tones, 0, kLookTones);
+  });
   EXPECT_EQ(At(spin, 84 + 7, -1 + 4), clBlack);
   EXPECT_EQ(At(spin, 84 + 7, 10 + 1), clBlack);
   EXPECT_EQ(At(spin, 84 + 2, 6), tones.Background.BrushColor);
@@ -271,10 +278,10 @@ TEST(ProgressFormat, OneSafeConversion) {
     const char* expected;
   };
   const Row rows[] = {
-      {"%d", 50.4, true, "50"},          {"%d%%", 49.6, true, "50%"},    {"%.1f %%", 12.34, false, "12.3 %"},
-      {"%s", 5, false, "%s"},            {"%d of %d", 5, true, "5 of %d"}, {"done", 5, false, "done"},
-      {"%n%d", 7, true, "%n7"},          {"%5d|", 3, true, "    3|"},   {"%x", 255, true, "ff"},
-      {"%", 1, false, "%"},              {"%u", 2.5, true, "2"},         {"%d", 1e300, true, "9000000000000000000"},
+      {"%d", 50.4, true, "50"}, {"%d%%", 49.6, true, "50%"},      {"%.1f %%", 12.34, false, "12.3 %"},
+      {"%s", 5, false, "%s"},   {"%d of %d", 5, true, "5 of %d"}, {"done", 5, false, "done"},
+      {"%n%d", 7, true, "%n7"}, {"%5d|", 3, true, "    3|"},      {"%x", 255, true, "ff"},
+      {"%", 1, false, "%"},     {"%u", 2.5, true, "2"},           {"%d", 1e300, true, "9000000000000000000"},
   };
   for (const Row& row : rows)
     EXPECT_EQ(Format_Progress_Value(QString::fromLatin1(row.format), row.value, row.as_integer),
@@ -296,7 +303,7 @@ TEST(DrawProgressBar, QuarterFilledWithTheFormattedText) {
   EXPECT_EQ(At(image, 11, 13), complete);
   EXPECT_EQ(At(image, 59, 13), complete);
   EXPECT_EQ(At(image, 60, 13), incomplete);
-  EXPECT_EQ(At(image, 100, 11), clNavy);   // border one pixel out
+  EXPECT_EQ(At(image, 100, 11), clNavy);    // border one pixel out
   EXPECT_EQ(At(image, 100, 10), clYellow);  // then the entry brush colour
   EXPECT_EQ(At(image, 9, 25), clNavy);
   EXPECT_EQ(At(image, 8, 25), clYellow);
@@ -332,16 +339,22 @@ TEST(DrawProgressPie, SectorClockwiseFromTheTop) {
 
 TEST(DrawCenteredBar, BothDirectionsAndNoDivisionByZero) {
   // Inner 2..102: half 50, centre 52.
-  const QImage pos = Paint(104, 10, [](TCanvas& c) { DrawCenteredBar(c, {0, 0, 104, 10}, 50, clGreen, clRed, false, 100); });
+  const QImage pos = Paint(104, 10, [](TCanvas& c) {
+    DrawCenteredBar(c, {0, 0, 104, 10}, 50, clGreen, clRed, false, 100);
+  });
   EXPECT_EQ(At(pos, 52, 5), clGreen);
   EXPECT_EQ(At(pos, 76, 5), clGreen);
   EXPECT_EQ(At(pos, 77, 5), clWhite);
   EXPECT_EQ(At(pos, 51, 5), clWhite);
-  const QImage neg = Paint(104, 10, [](TCanvas& c) { DrawCenteredBar(c, {0, 0, 104, 10}, -500, clGreen, clRed, false, 100); });
+  const QImage neg = Paint(104, 10, [](TCanvas& c) {
+    DrawCenteredBar(c, {0, 0, 104, 10}, -500, clGreen, clRed, false, 100);
+  });
   EXPECT_EQ(At(neg, 2, 5), clRed);
   EXPECT_EQ(At(neg, 51, 5), clRed);
   EXPECT_EQ(At(neg, 53, 5), clWhite);
-  const QImage none = Paint(104, 10, [](TCanvas& c) { DrawCenteredBar(c, {0, 0, 104, 10}, 5, clGreen, clRed, true, 0); });
+  const QImage none = Paint(104, 10, [](TCanvas& c) {
+    DrawCenteredBar(c, {0, 0, 104, 10}, 5, clGreen, clRed, true, 0);
+  });
   EXPECT_EQ(none, Paint(104, 10, [](TCanvas&) {}));
 }
 
@@ -362,7 +375,9 @@ TProgressLook Level_Look() {
 TEST(DrawLevelProgressBar, LevelsStacksAndBlocks) {
   TProgressLook look = Level_Look();
   const TRect r{0, 0, 102, 10};  // length 100
-  auto bar = [&](int percent) { return Paint(102, 10, [&](TCanvas& c) { DrawLevelProgressBar(c, r, percent, look); }); };
+  auto bar = [&](int percent) {
+    return Paint(102, 10, [&](TCanvas& c) { DrawLevelProgressBar(c, r, percent, look); });
+  };
   EXPECT_EQ(At(bar(100), 50, 5), look.Level3Color);
   EXPECT_EQ(At(bar(70), 50, 5), look.Level1Color);  // exactly Level1Perc
   EXPECT_EQ(At(bar(69), 50, 5), look.Level0Color);
@@ -391,8 +406,7 @@ TEST(DrawLevelProgressBar, LevelsStacksAndBlocks) {
 
   look.Vertical = true;
   look.CompletionSmooth = true;
-  const QImage vertical =
-      Paint(10, 102, [&](TCanvas& c) { DrawLevelProgressBar(c, {0, 0, 10, 102}, 50, look); });
+  const QImage vertical = Paint(10, 102, [&](TCanvas& c) { DrawLevelProgressBar(c, {0, 0, 10, 102}, 50, look); });
   EXPECT_EQ(At(vertical, 5, 100), look.Level0Color);
   EXPECT_EQ(At(vertical, 5, 51), look.Level0Color);
   EXPECT_EQ(At(vertical, 5, 50), clWhite);
@@ -426,8 +440,8 @@ TEST(PaintCellShape, Figures) {
   EXPECT_EQ(At(hline, 15, 20), clBlack);
   EXPECT_EQ(At(hline, 15, 21), clWhite);
   const QImage arrow = shape(csArrowUp, 20, 20);
-  EXPECT_EQ(At(arrow, 20, 14), clRed);   // head
-  EXPECT_EQ(At(arrow, 20, 26), clRed);   // shaft
+  EXPECT_EQ(At(arrow, 20, 14), clRed);    // head
+  EXPECT_EQ(At(arrow, 20, 26), clRed);    // shaft
   EXPECT_EQ(At(arrow, 12, 26), clWhite);  // beside the shaft
   const QImage star = shape(csStar, 20, 20);
   EXPECT_EQ(At(star, 20, 20), clRed);
@@ -438,8 +452,9 @@ TEST(PaintCellShape, Figures) {
 }
 
 TEST(DrawErrorMarker, RedZigzagUnderTheCharacters) {
-  const QImage image =
-      Paint(200, 30, [](TCanvas& c) { DrawErrorMarker(c, QStringLiteral("abc defgh"), 5, 4, 12, {0, 0, 200, 30}); });
+  const QImage image = Paint(200, 30, [](TCanvas& c) {
+    DrawErrorMarker(c, QStringLiteral("abc defgh"), 5, 4, 12, {0, 0, 200, 30});
+  });
   int red = 0, red_left_of_start = 0;
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 200; ++x)
@@ -451,8 +466,9 @@ TEST(DrawErrorMarker, RedZigzagUnderTheCharacters) {
       }
   EXPECT_GT(red, 10);
   EXPECT_EQ(red_left_of_start, 0);
-  const QImage nothing =
-      Paint(200, 30, [](TCanvas& c) { DrawErrorMarker(c, QStringLiteral("abc"), 0, 0, 12, {0, 0, 200, 30}); });
+  const QImage nothing = Paint(200, 30, [](TCanvas& c) {
+    DrawErrorMarker(c, QStringLiteral("abc"), 0, 0, 12, {0, 0, 200, 30});
+  });
   EXPECT_EQ(nothing, Paint(200, 30, [](TCanvas&) {}));
   Paint(200, 30, [](TCanvas& c) { DrawErrorMarker(c, QStringLiteral("abc"), 1 << 30, 1 << 29, 12, {0, 0, 200, 30}); });
 }
@@ -465,8 +481,9 @@ TEST(DrawBitmapTransparent, CornerColourBecomesBackground) {
   EXPECT_EQ(At(image, 4, 4), clLime);
   EXPECT_EQ(At(image, 5, 5), clBlue);
   EXPECT_EQ(At(image, 7, 4), clWhite);  // drawn in the bitmap's own size
-  const QImage missing =
-      Paint(10, 10, [&](TCanvas& c) { DrawResourceBitmap(c, clLime, {0, 0, 9, 9}, QStringLiteral("NO_SUCH")); });
+  const QImage missing = Paint(10, 10, [&](TCanvas& c) {
+    DrawResourceBitmap(c, clLime, {0, 0, 9, 9}, QStringLiteral("NO_SUCH"));
+  });
   EXPECT_EQ(missing, Paint(10, 10, [](TCanvas&) {}));
 }
 

@@ -7,3 +7,6 @@ kelvra_gtest(grid_draw_tests
 kelvra_qtest(grid_theme_backend_test
   SOURCES theme_backend_test.cpp
   LIBS grid_theme_ui grid_draw)
+kelvra_qtest(grid_cell_painter_test
+  SOURCES base_cell_painter_test.cpp
+  LIBS grid_cell_painter)

@@ -51,20 +51,18 @@ const char* const k2010 = "Software/Microsoft/Office/14.0/Common.ini";
 
 INSTANTIATE_TEST_SUITE_P(
     Registry, Office_Theme_Cases,
-    ::testing::Values(Theme_Case{"nothing", {}, ot2003Classic},
-                      Theme_Case{"only_2007_silver", {{k2007, "Theme=2\n"}}, ot2007Silver},
-                      Theme_Case{"2007_blue", {{k2007, "Theme=1"}}, ot2007Blue},
-                      Theme_Case{"2007_black_hex", {{k2007, "Theme = $3\r\n"}}, ot2007Black},
-                      Theme_Case{"2010_wins_over_2007", {{k2010, "Theme=1"}, {k2007, "Theme=3"}}, ot2010Blue},
-                      Theme_Case{"2010_silver", {{k2010, "theme=2"}}, ot2010Silver},
-                      Theme_Case{"2010_black", {{k2010, "[General]\nTheme=3"}}, ot2010Black},
-                      Theme_Case{"unknown_2010_value_skips_2007", {{k2010, "Theme=4"}, {k2007, "Theme=2"}}, ot2003Blue},
-                      Theme_Case{"unknown_2007_value", {{k2007, "Theme=0"}}, ot2003Blue},
-                      Theme_Case{"2010_key_without_value_falls_to_2007", {{k2010, "Other=1"}, {k2007, "Theme=2"}},
-                                 ot2007Silver},
-                      Theme_Case{"not_a_number_counts_as_missing", {{k2010, "Theme=blue"}}, ot2003Classic},
-                      Theme_Case{"key_names_ignore_case", {{"software/MICROSOFT/office/12.0/common.INI", "Theme=2"}},
-                                 ot2007Silver}),
+    ::testing::Values(
+        Theme_Case{"nothing", {}, ot2003Classic}, Theme_Case{"only_2007_silver", {{k2007, "Theme=2\n"}}, ot2007Silver},
+        Theme_Case{"2007_blue", {{k2007, "Theme=1"}}, ot2007Blue},
+        Theme_Case{"2007_black_hex", {{k2007, "Theme = $3\r\n"}}, ot2007Black},
+        Theme_Case{"2010_wins_over_2007", {{k2010, "Theme=1"}, {k2007, "Theme=3"}}, ot2010Blue},
+        Theme_Case{"2010_silver", {{k2010, "theme=2"}}, ot2010Silver},
+        Theme_Case{"2010_black", {{k2010, "[General]\nTheme=3"}}, ot2010Black},
+        Theme_Case{"unknown_2010_value_skips_2007", {{k2010, "Theme=4"}, {k2007, "Theme=2"}}, ot2003Blue},
+        Theme_Case{"unknown_2007_value", {{k2007, "Theme=0"}}, ot2003Blue},
+        Theme_Case{"2010_key_without_value_falls_to_2007", {{k2010, "Other=1"}, {k2007, "Theme=2"}}, ot2007Silver},
+        Theme_Case{"not_a_number_counts_as_missing", {{k2010, "Theme=blue"}}, ot2003Classic},
+        Theme_Case{"key_names_ignore_case", {{"software/MICROSOFT/office/12.0/common.INI", "Theme=2"}}, ot2007Silver}),
     [](const ::testing::TestParamInfo<Theme_Case>& info) { return std::string(info.param.name); });
 
 TEST_F(Registry_Test, OfficeVersionFromTheGeneralKeys) {

@@ -1,3 +1,5 @@
+#include "grid/theme_notifier.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -8,7 +10,6 @@
 
 #include "grid/office_theme.h"
 #include "grid/registry_ini.h"
-#include "grid/theme_notifier.h"
 #include "support/temp_dir.h"
 
 namespace {
