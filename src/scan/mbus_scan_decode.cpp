@@ -9,7 +9,8 @@
 
 TMBusScanDecode::TMBusScanDecode(TList_Slave_MBus& wired_list, TList_Slave_wMBus& wireless_list,
                                  Scan_Platform platform)
-    : wired_list_(wired_list),
+    : Gateway_Command_Port(platform.gateway_command_port),
+      wired_list_(wired_list),
       wireless_list_(wireless_list),
       udp_(platform.udp ? std::move(platform.udp) : std::make_unique<Udp_Server>()),
       serial_(platform.serial ? std::move(platform.serial) : std::make_unique<Serial_Link>()),
@@ -32,7 +33,8 @@ TMBusScanDecode::~TMBusScanDecode() {
 
 void TMBusScanDecode::Execute() {
   while (!FExit.load()) {
-    if (FInScan.load()) {
+    // A hidden window resets the event between passes; no step may run after that.
+    if (FInScan.load() && event_run_.Is_Set()) {
       Run_Step();
       sleeper_->Sleep(kLoop_Step_Ms);
     } else {

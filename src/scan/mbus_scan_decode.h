@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "scan/gateway_commands.h"
 #include "scan/gateway_link.h"
 #include "scan/mbus_type.h"
 #include "scan/run_event.h"
@@ -35,6 +36,8 @@ struct Scan_Platform {
   std::shared_ptr<Sleeper> sleeper;
   // False: no scan thread; the caller drives the machine with Run_Step (tests).
   bool start_thread = true;
+  // The gateway's UDP command port; tests point it at a simulator's ephemeral port.
+  uint16_t gateway_command_port = gateway::kGateway_Command_Port;
 };
 
 // The scan engine: a thread that drives the gateway through a scan one step at a time
@@ -89,8 +92,6 @@ class TMBusScanDecode {
   // The receive thread's handler, public so that links and tests can deliver datagrams.
   void UDP_Read(const uint8_t* data, size_t length);
   bool TimeOut_Expired();
-
-  static constexpr uint16_t Gateway_Command_Port = 10000;
 
  private:
   void Execute();
@@ -158,6 +159,7 @@ class TMBusScanDecode {
   QString error_text_;
   mutable std::mutex text_lock_;  // error_text_ and SaveXMLFile
 
+  const uint16_t Gateway_Command_Port;
   TList_Slave_MBus& wired_list_;
   TList_Slave_wMBus& wireless_list_;
   Telegram_Decoder decoder_;
