@@ -142,6 +142,7 @@ void TZadPageControl::Set_ActivePage(TZadTabSheet* page) {
     // A disabled page stays where it is: keep the selection on the page shown.
     Select_Tab_Of(active_page_);
   }
+  Relayout();
   update();
 }
 
@@ -155,7 +156,6 @@ void TZadPageControl::ChangeActivePage(TZadTabSheet* page) {
   page->show();
   active_page_ = page;
   if (old != nullptr) old->hide();
-  Relayout();
   if (focus_inside) {
     // The focus follows into the new page's first control, or stays on the tabs.
     QWidget* first = page;
@@ -289,7 +289,7 @@ void TZadPageControl::Relayout() {
     lengths.push_back(std::max(length, tab_width_));
   }
   const int thickness = std::max(1 + lower_active_ + side_margin + text_height + 3, tab_height_);
-  tab_rects_ = Layout_Tab_Strip(tab_position_, width(), height(), multi_line_, thickness, lengths);
+  tab_rects_ = Layout_Tab_Strip(tab_position_, width(), height(), multi_line_, thickness, lengths, tab_index_);
 
   const int W = width(), H = height();
   int B = 2, T = H - 2, L = W - 2, R = 2;

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "controls/page_control.h"
 #include "controls/zb_button.h"
 
 namespace {
@@ -66,13 +67,49 @@ QWidget* Button_Rows(QWidget* parent) {
   return box;
 }
 
+TZadPageControl* Pages(QWidget* parent, TTabPosition position, TTabStyle style, bool hidden_second) {
+  auto* control = new TZadPageControl(parent);
+  control->setFixedSize(300, 200);
+  control->Set_TabPosition(position);
+  control->Set_TabStyle(style);
+  control->Set_MultiLine(true);
+  if (style == tsDotNet) {
+    // The look of the configurator's own page control.
+    control->TabMargin().Set_TopMargin(10);
+    control->TabMargin().Set_RightMargin(20);
+    control->Set_ActiveColor(0x00FF00);
+    control->Set_TabBackGroundColor(0xF0F0F0);
+    control->Set_DefaultTabColor(0xE0E0E0);
+    QFont active_font(QStringLiteral("Verdana"));
+    active_font.setBold(true);
+    control->Set_ActiveFont(active_font);
+  }
+  const char* captions[] = {"General", "M-Bus", "CANopen", "Options"};
+  for (int i = 0; i < 4; ++i) {
+    auto* sheet = new TZadTabSheet(control);
+    sheet->Set_Caption(QString::fromLatin1(captions[i]));
+    auto* label = new QLabel(QStringLiteral("Page %1").arg(i + 1), sheet);
+    label->move(10, 10);
+    if (i == 3) sheet->Set_TabEnable(false);
+  }
+  if (hidden_second) control->Pages(1)->Set_TabVisible(false);
+  control->Set_ActivePageIndex(2);
+  control->Set_ShowFocus(true);
+  return control;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
   auto* layout = new QGridLayout(&window);
-  layout->addWidget(Button_Rows(&window), 0, 0);
+  layout->addWidget(Button_Rows(&window), 0, 0, 1, 4);
+  const TTabPosition positions[] = {tpTop, tpBottom, tpLeft, tpRight};
+  for (int i = 0; i < 4; ++i) {
+    layout->addWidget(Pages(&window, positions[i], tsClassic, i == 0), 1, i);
+    layout->addWidget(Pages(&window, positions[i], tsDotNet, false), 2, i);
+  }
   window.setWindowTitle(QStringLiteral("Controls"));
   window.show();
   if (argc > 1) {

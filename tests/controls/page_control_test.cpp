@@ -1,0 +1,326 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QtTest>
+#include <memory>
+
+#include "controls/canvas.h"
+#include "controls/draw_gradient.h"
+#include "controls/page_control.h"
+
+namespace {
+
+// A shown page control with `count` sheets captioned "Page 1", "Page 2", ...
+struct Fixture {
+  QWidget window;
+  TZadPageControl* control = new TZadPageControl(&window);
+  std::vector<TZadTabSheet*> sheets;
+  int changes = 0;
+  int can_changes = 0;
+
+  explicit Fixture(int count) {
+    window.resize(400, 300);
+    control->setGeometry(10, 10, 380, 280);
+    for (int i = 0; i < count; ++i) {
+      auto* sheet = new TZadTabSheet(control);
+      sheet->Set_Caption(QStringLiteral("Page %1").arg(i + 1));
+      sheets.push_back(sheet);
+    }
+    control->OnChange = [this] { ++changes; };
+    control->OnCanChange = [this](int, int, bool&) { ++can_changes; };
+  }
+  QPoint Tab_Centre(int tab_index) const { return control->TabRect(tab_index).To_QRect().center(); }
+};
+
+}  // namespace
+
+class PageControlTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void hiddenTabsSeparateTabAndPageIndices();
+  void pageIndexOutsideTheListRaises_data();
+  void pageIndexOutsideTheListRaises();
+  void pageIndexMovesTheTab();
+  void removingPagesChoosesTheNextVisible();
+  void activePageInCodeFiresNoEvent();
+  void userSelectionAsksThenNotifies();
+  void ctrlTabCyclesVisiblePages();
+  void captionsAndItemTexts();
+  void defaultColoursFollowOnlyPagesOnTheOldDefault();
+  void disabledTabsAndLookRulesRaise();
+  void leftDotNetTabPaintsActiveColourAndUpwardCaption();
+  void dotNetSeparatorsAndDisabledCaption();
+  void gradientBands();
+};
+
+void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
+  Fixture f(3);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  f.sheets[1]->Set_TabVisible(false);
+  QCOMPARE(f.control->Tab_Count(), 2);
+  QCOMPARE(f.sheets[2]->TabIndex(), 1);
+  QCOMPARE(f.sheets[2]->PageIndex(), 2);
+  QCOMPARE(f.sheets[1]->TabIndex(), -1);
+  const QPoint p = f.Tab_Centre(1);
+  QCOMPARE(f.control->Page_At(p.x(), p.y()), 2);
+  f.sheets[1]->Set_TabVisible(true);
+  QCOMPARE(f.sheets[2]->TabIndex(), 2);
+  QCOMPARE(f.control->Tab_Sheet(1), f.sheets[1]);
+}
+
+void PageControlTest::pageIndexOutsideTheListRaises_data() {
+  QTest::addColumn<int>("index");
+  QTest::newRow("above") << 5;
+  QTest::newRow("negative") << -1;
+}
+
+void PageControlTest::pageIndexOutsideTheListRaises() {
+  QFETCH(int, index);
+  Fixture f(3);
+  try {
+    f.sheets[0]->Set_PageIndex(index);
+    QFAIL("no error");
+  } catch (const EListError& e) {
+    QCOMPARE(QString::fromStdString(e.what()),
+             QStringLiteral("%1 is an invalid PageIndex value.  PageIndex must be between 0 and 2").arg(index));
+  }
+  QCOMPARE(f.sheets[0]->PageIndex(), 0);
+  TZadTabSheet loose;
+  loose.Set_PageIndex(5);  // without a control: nothing
+  QCOMPARE(loose.PageIndex(), -1);
+}
+
+void PageControlTest::pageIndexMovesTheTab() {
+  Fixture f(3);
+  f.control->Set_ActivePage(f.sheets[0]);
+  f.sheets[0]->Set_PageIndex(2);
+  QCOMPARE(f.control->Pages(2), f.sheets[0]);
+  QCOMPARE(f.control->Tab_Sheet(2), f.sheets[0]);
+  QCOMPARE(f.control->Tab_Sheet(0), f.sheets[1]);
+  QCOMPARE(f.control->TabIndex(), 2);  // the selection stays on the active page
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+}
+
+void PageControlTest::removingPagesChoosesTheNextVisible() {
+  Fixture f(3);
+  f.window.show();
+  f.control->Set_ActivePage(f.sheets[2]);
+  delete f.sheets[2];
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  QVERIFY(f.sheets[0]->isVisible());
+  QCOMPARE(f.control->PageCount(), 2);
+
+  // Removing a page the user is not on keeps the one in front.
+  f.control->Set_ActivePage(f.sheets[1]);
+  f.sheets[0]->Set_ZadPageControl(nullptr);
+  QCOMPARE(f.control->ActivePage(), f.sheets[1]);
+  QCOMPARE(f.control->TabIndex(), 0);
+  QCOMPARE(f.sheets[0]->parentWidget(), &f.window);  // back with its owner
+  QVERIFY(!f.sheets[0]->isVisible());
+
+  f.sheets[1]->Set_ZadPageControl(nullptr);
+  QVERIFY(f.control->ActivePage() == nullptr);
+  QCOMPARE(f.control->TabIndex(), -1);
+  QCOMPARE(f.changes, 0);
+}
+
+void PageControlTest::activePageInCodeFiresNoEvent() {
+  Fixture f(3);
+  Fixture other(1);
+  f.window.show();
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);  // the first tab to arrive
+  int shown = 0, hidden = 0;
+  f.sheets[1]->OnShow = [&] { ++shown; };
+  f.sheets[0]->OnHide = [&] { ++hidden; };
+  f.control->Set_ActivePage(f.sheets[1]);
+  QCOMPARE(f.control->ActivePage(), f.sheets[1]);
+  QCOMPARE(f.control->TabIndex(), 1);
+  QVERIFY(f.sheets[1]->isVisible());
+  QVERIFY(!f.sheets[0]->isVisible());
+  QCOMPARE(shown, 1);
+  QCOMPARE(hidden, 1);
+  f.control->Set_ActivePage(other.sheets[0]);  // another control's sheet
+  QCOMPARE(f.control->ActivePage(), f.sheets[1]);
+  f.control->Set_ActivePageIndex(2);
+  QCOMPARE(f.control->ActivePage(), f.sheets[2]);
+  f.control->Set_ActivePageIndex(7);
+  QVERIFY(f.control->ActivePage() == nullptr);
+  QVERIFY(!f.sheets[2]->isVisible());
+  QCOMPARE(f.changes, 0);
+  QCOMPARE(f.can_changes, 0);
+}
+
+void PageControlTest::userSelectionAsksThenNotifies() {
+  Fixture f(3);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  int from_seen = -2, to_seen = -2;
+  bool allow_answer = false;
+  f.control->OnCanChange = [&](int from, int to, bool& allow) {
+    from_seen = from;
+    to_seen = to;
+    allow = allow_answer;
+  };
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, f.Tab_Centre(2));
+  QCOMPARE(from_seen, 0);
+  QCOMPARE(to_seen, 2);
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  QCOMPARE(f.changes, 0);
+
+  allow_answer = true;
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, f.Tab_Centre(2));
+  QCOMPARE(f.control->ActivePage(), f.sheets[2]);
+  QCOMPARE(f.changes, 1);
+
+  // A disabled tab is not taken.
+  f.sheets[1]->Set_TabEnable(false);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, f.Tab_Centre(1));
+  QCOMPARE(f.control->ActivePage(), f.sheets[2]);
+  QCOMPARE(f.changes, 1);
+}
+
+void PageControlTest::ctrlTabCyclesVisiblePages() {
+  Fixture f(4);
+  auto* edit = new QLineEdit(f.sheets[0]);
+  f.sheets[3]->Set_TabVisible(false);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&f.window));
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(f.control->ActivePage(), f.sheets[2]);  // the last visible page
+  QCOMPARE(f.changes, 1);
+  QTest::keyClick(f.control, Qt::Key_Tab, Qt::ControlModifier);
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  QCOMPARE(f.can_changes, 2);
+}
+
+void PageControlTest::captionsAndItemTexts() {
+  Fixture f(1);
+  TZadTabSheet* sheet = f.sheets[0];
+  sheet->Set_Caption(QStringLiteral("Network"));
+  QCOMPARE(sheet->Caption(), QStringLiteral("Network"));
+  QCOMPARE(sheet->TabCaption(), QStringLiteral("Netwo"));
+  sheet->Set_ShowClose(true);
+  QCOMPARE(sheet->TabCaption(), QStringLiteral("Network "));
+  // The tab grows with its caption, in the wider of the two fonts.
+  const int before = f.control->TabRect(0).Width();
+  sheet->Set_Caption(QStringLiteral("A much longer caption"));
+  QVERIFY(f.control->TabRect(0).Width() > before);
+  QFont big = f.control->font();
+  big.setPointSize(big.pointSize() * 2);
+  big.setBold(true);
+  const int normal_width = f.control->TabRect(0).Width();
+  f.control->Set_ActiveFont(big);
+  QVERIFY(f.control->TabRect(0).Width() > normal_width);
+}
+
+void PageControlTest::defaultColoursFollowOnlyPagesOnTheOldDefault() {
+  Fixture f(2);
+  QCOMPARE(f.sheets[0]->TabColor(), clBtnFace);  // taken on joining
+  f.sheets[1]->Set_TextColor(clRed);
+  f.control->Set_DefaultTextColor(clBlue);
+  QCOMPARE(f.sheets[0]->TextColor(), clBlue);
+  QCOMPARE(f.sheets[1]->TextColor(), clRed);
+  f.control->Set_DefaultTabColor(clYellow);
+  QCOMPARE(f.sheets[0]->TabColor(), clYellow);
+}
+
+void PageControlTest::disabledTabsAndLookRulesRaise() {
+  Fixture f(2);
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  try {
+    f.sheets[0]->Set_TabEnable(false);
+    QFAIL("no error");
+  } catch (const std::runtime_error& e) {
+    QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("Can not disable active tab."));
+  }
+  f.sheets[1]->Set_TabEnable(false);
+  f.control->Set_ActivePage(f.sheets[1]);
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  QCOMPARE(f.control->TabIndex(), 0);
+
+  f.control->Set_TabSplitLine(true);
+  f.control->Set_TabStyle(tsDotNet);
+  QVERIFY(!f.control->TabSplitLine());
+  QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.control->Set_TabSplitLine(true));
+}
+
+void PageControlTest::leftDotNetTabPaintsActiveColourAndUpwardCaption() {
+  Fixture f(3);
+  f.control->Set_TabPosition(tpLeft);
+  f.control->Set_TabStyle(tsDotNet);
+  f.control->Set_MultiLine(true);
+  f.control->Set_ActiveColor(0x00FF00);
+  f.control->Set_ActiveFont_Color(clBlack);
+  f.control->TabMargin().Set_TopMargin(10);
+  f.control->TabMargin().Set_RightMargin(20);
+  f.sheets[1]->Set_Caption(QStringLiteral("MMMM......"));
+  f.control->Set_ActivePage(f.sheets[1]);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  const QImage image = f.control->grab().toImage();
+  const TRect r = f.control->TabRect(1);
+  QVERIFY(r.Height() > r.Width());
+  // Inside green; outline on three sides in the border colour, open to the page.
+  QCOMPARE(image.pixelColor(r.Left + 3, r.Top + 3), QColor(0, 255, 0));
+  QCOMPARE(image.pixelColor(r.Left, r.Top + r.Height() / 2), QColor(128, 128, 128));
+  QCOMPARE(image.pixelColor(r.Left + 5, r.Top), QColor(128, 128, 128));
+  QVERIFY(image.pixelColor(r.Right - 1, r.Top + r.Height() / 2) != QColor(128, 128, 128));
+  // The caption runs upwards: its heavy start lies in the lower half.
+  int ink_top = 0, ink_bottom = 0, ink_left = r.Right, ink_right = r.Left;
+  for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+    for (int x = r.Left + 1; x < r.Right - 1; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.green() - c.red() > 100) continue;  // background
+      (y < r.Top + r.Height() / 2 ? ink_top : ink_bottom)++;
+      ink_left = std::min(ink_left, x);
+      ink_right = std::max(ink_right, x);
+    }
+  }
+  QVERIFY2(ink_bottom > 2 * ink_top, qPrintable(QStringLiteral("%1 / %2").arg(ink_top).arg(ink_bottom)));
+  // LowerActive moves the active caption 2 pixels away from the outer edge.
+  QVERIFY(ink_left >= r.Left + 3);
+}
+
+void PageControlTest::dotNetSeparatorsAndDisabledCaption() {
+  Fixture f(4);
+  f.control->Set_TabStyle(tsDotNet);
+  f.control->Set_ActiveColor(0x0000FF);
+  f.control->Set_ActivePage(f.sheets[2]);
+  f.sheets[3]->Set_TabEnable(false);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  const QImage image = f.control->grab().toImage();
+  const TRect first = f.control->TabRect(0);
+  const TRect before_active = f.control->TabRect(1);
+  const int y = first.Top + first.Height() / 2;
+  QCOMPARE(image.pixelColor(first.Right - 1, y), QColor(255, 0, 0));
+  QVERIFY(image.pixelColor(before_active.Right - 1, y) != QColor(255, 0, 0));
+  // The disabled tab writes its caption in grey.
+  const TRect disabled = f.control->TabRect(3);
+  bool grey = false;
+  for (int x = disabled.Left; x < disabled.Right && !grey; ++x)
+    for (int yy = disabled.Top; yy < disabled.Bottom && !grey; ++yy) grey = image.pixelColor(x, yy) == QColor(128, 128, 128);
+  QVERIFY(grey);
+}
+
+void PageControlTest::gradientBands() {
+  QImage image(32, 10, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    TCanvas canvas(painter);
+    DrawGradient(canvas, RGB(0, 0, 0), RGB(160, 0, 0), true, {0, 0, 32, 10}, 16);
+  }
+  // 16 bands of 2 pixels, each reaching one pixel into the next.
+  QCOMPARE(image.pixelColor(0, 5), QColor(0, 0, 0));
+  QCOMPARE(image.pixelColor(2, 5), QColor(10, 0, 0));
+  QCOMPARE(image.pixelColor(3, 5), QColor(10, 0, 0));
+  QCOMPARE(image.pixelColor(31, 5), QColor(150, 0, 0));
+  QCOMPARE(image.pixelColor(31, 9), QColor(150, 0, 0));
+}
+
+QTEST_MAIN(PageControlTest)
+#include "page_control_test.moc"
