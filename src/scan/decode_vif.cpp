@@ -1,5 +1,6 @@
 // The meaning of one data record: quantity text, unit and VIFE codes, scaled
 // value and value text, from its VIF, its VIFE chain and its data bytes.
+#include <array>
 #include <cmath>
 
 #include "controls/format_settings.h"
@@ -18,9 +19,28 @@ constexpr int kLastVifePosition = 9;
 
 // Extended precision keeps every 64-bit raw value exact; dividing for negative
 // exponents keeps 12345 * 10^-3 at 12.345 rather than a neighbour of it.
-void Scale(long double& value, const Row& row) {
+// The value as extended precision, and beside it, while the raw value is an
+// integer of at most 15 digits, the same number as an exact decimal for its text.
+struct Value {
+  long double real = 0;
+  bool exact = false;
+  int64_t mantissa = 0;
+  int exponent = 0;
+};
+
+void Scale(Value& v, const Row& row) {
   if (!row.scaled || row.exponent == 0) return;
-  const long double power = std::pow(10.0L, std::abs(row.exponent));
+  v.exponent += row.exponent;
+  long double& value = v.real;
+  // Powers of ten up to 10^27 are exact in extended precision; the tables never ask for more.
+  static const auto kPowers = [] {
+    std::array<long double, 28> powers{};
+    powers[0] = 1;
+    for (size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  const int k = std::abs(row.exponent);
+  const long double power = k < static_cast<int>(kPowers.size()) ? kPowers[k] : std::pow(10.0L, k);
   value = row.exponent < 0 ? value / power : value * power;
 }
 
@@ -48,7 +68,12 @@ QString Time_Point_Text(int data_code, const uint8_t* data) {
 
 void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint8_t LVAR, int NByte,
                                   TVariable_MBus& Item) {
-  long double value = value_text::Raw_Value(DataCode, LVAR, App_Data_Val);
+  Value value;
+  value.real = value_text::Raw_Value(DataCode, LVAR, App_Data_Val);
+  if (DataCode != 5 && std::fabs(value.real) < 1e15L) {
+    value.exact = true;
+    value.mantissa = static_cast<int64_t>(value.real);
+  }
   int vife_code = None;
   QString text;
 
@@ -102,5 +127,10 @@ void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint
   Item.type_data = unit_code == None ? 65535 : static_cast<uint16_t>(unit_code);
   Item.Type_Data_Vife = vife_code == None ? 0 : vife_code;
   Item.Desc_Type_Data = quantity;
-  Item.ValueStr = text.isEmpty() ? value_text::General(value, Process_Format_Settings().Decimal_Separator) : text;
+  if (text.isEmpty()) {
+    const QChar separator = Process_Format_Settings().Decimal_Separator;
+    text = value.exact ? value_text::Decimal(value.mantissa, value.exponent, separator)
+                       : value_text::General(value.real, separator);
+  }
+  Item.ValueStr = text;
 }

@@ -1,6 +1,5 @@
 #include "scan/mbus_texts.h"
 
-#include <cmath>
 #include <cstdint>
 
 QString Man_Letter(int code) {
@@ -44,9 +43,30 @@ QString Two_Digits(int n) {
 }
 
 int64_t Pow10_Int(int n) {
+  // The same numbers a floating-point power gives for 0..18, without its cost
+  // in the inner loop of every BCD field.
+  static constexpr int64_t kPowers[19] = {1,
+                                          10,
+                                          100,
+                                          1000,
+                                          10000,
+                                          100000,
+                                          1000000,
+                                          10000000,
+                                          100000000,
+                                          1000000000,
+                                          10000000000,
+                                          100000000000,
+                                          1000000000000,
+                                          10000000000000,
+                                          100000000000000,
+                                          1000000000000000,
+                                          10000000000000000,
+                                          100000000000000000,
+                                          1000000000000000000};
   if (n < 0) return 0;
   if (n > 18) return INT64_MAX;  // beyond 64 bits; no caller asks for it
-  return static_cast<int64_t>(std::pow(10.0L, n));
+  return kPowers[n];
 }
 
 int64_t Bcd_To_Int(const uint8_t* bytes, int n) {

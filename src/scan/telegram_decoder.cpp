@@ -1,5 +1,6 @@
 #include "scan/telegram_decoder.h"
 
+#include <array>
 #include <cstring>
 
 #include "scan/long_frame.h"
@@ -7,7 +8,22 @@
 
 namespace {
 
-QString Hex_Byte(uint8_t b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper(); }
+constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+
+// Hexadecimal text of bytes, each as prefix, two digits, suffix (either may be 0 = none).
+// Sized once: records are decoded by the thousand in a scan.
+QString Hex_Text(const uint8_t* bytes, int n, char16_t prefix, char16_t suffix) {
+  const int per_byte = 2 + (prefix ? 1 : 0) + (suffix ? 1 : 0);
+  QString text(per_byte * n, Qt::Uninitialized);
+  QChar* out = text.data();
+  for (int i = 0; i < n; ++i) {
+    if (prefix) *out++ = QChar(prefix);
+    *out++ = QChar(kHexDigits[bytes[i] >> 4]);
+    *out++ = QChar(kHexDigits[bytes[i] & 0x0F]);
+    if (suffix) *out++ = QChar(suffix);
+  }
+  return text;
+}
 
 // Data bytes and text of the fixed-length data-field codes; code 13 is sized by its LVAR byte.
 struct Data_Field {
@@ -139,7 +155,13 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
     if (code == 0x0F) continue;  // 8F..FF: a special function the records do not carry
 
     int bytes = kDataFields[code].bytes;
-    QString field_text = QString::fromLatin1(kDataFields[code].text);
+    // Shared texts: each record then holds a reference, not a copy.
+    static const std::array<QString, 16> kFieldTexts = [] {
+      std::array<QString, 16> texts;
+      for (int i = 0; i < 16; ++i) texts[i] = QString::fromLatin1(kDataFields[i].text);
+      return texts;
+    }();
+    QString field_text = kFieldTexts[code];
     uint8_t lvar = 0;
     if (code == 13) {
       if (p + 1 > LastIndex) break;
@@ -161,17 +183,17 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
       storage += static_cast<int64_t>(dife[i] & 0x0F) << (1 + 4 * i);
       tariff += ((dife[i] >> 4) & 3) << (2 * i);
       subunit += ((dife[i] >> 6) & 1) << i;
-      record.DIFE += QLatin1Char('$') + Hex_Byte(dife[i]) + QLatin1Char(' ');
     }
+    record.DIFE = Hex_Text(dife, numdife, u'$', u' ');
     record.storage_number = storage;
     record.tarif = static_cast<uint16_t>(tariff);
     record.device = static_cast<uint16_t>(subunit);
-    record.DIF = QLatin1Char('$') + Hex_Byte(dif);
+    record.DIF = Hex_Text(&dif, 1, u'$', 0);
     record.numdife = numdife;
     record.VIF = vif;
-    for (int i = 0; i < numvife; ++i) record.VIFE += QLatin1Char('$') + Hex_Byte(vife[i]) + QLatin1Char(' ');
+    record.VIFE = Hex_Text(vife, numvife, u'$', u' ');
     record.VIF_ASCII = unit_text;
-    for (int i = 0; i < bytes; ++i) record.totdati += Hex_Byte(bytes_at[i]);
+    record.totdati = Hex_Text(bytes_at, bytes, 0, 0);
     record.nbyte = bytes;
     record.DataFieldStr = field_text;
     record.Is_BCD = code == 9 || code == 10 || code == 11 || code == 12 || code == 14;

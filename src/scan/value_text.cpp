@@ -39,6 +39,42 @@ long double Raw_Value(int data_code, uint8_t lvar, const uint8_t* bytes) {
   }
 }
 
+namespace {
+
+// Significant digits (no trailing zeros) d1 d2 d3 ... with the value d1.d2d3... * 10^exponent.
+QString Layout(const char* digits, int count, int exponent, bool negative, QChar decimal_separator) {
+  char16_t out[64];
+  int n = 0;
+  if (negative) out[n++] = u'-';
+  if (exponent >= -5 && exponent < 15) {
+    if (exponent < 0) {
+      out[n++] = u'0';
+      out[n++] = decimal_separator.unicode();
+      for (int i = 0; i < -exponent - 1; ++i) out[n++] = u'0';
+      for (int i = 0; i < count; ++i) out[n++] = digits[i];
+    } else {
+      for (int i = 0; i <= exponent; ++i) out[n++] = i < count ? digits[i] : u'0';
+      if (count > exponent + 1) {
+        out[n++] = decimal_separator.unicode();
+        for (int i = exponent + 1; i < count; ++i) out[n++] = digits[i];
+      }
+    }
+  } else {
+    out[n++] = digits[0];
+    if (count > 1) {
+      out[n++] = decimal_separator.unicode();
+      for (int i = 1; i < count; ++i) out[n++] = digits[i];
+    }
+    out[n++] = u'E';
+    char power[16];
+    const int length = std::snprintf(power, sizeof power, "%d", exponent);
+    for (int i = 0; i < length; ++i) out[n++] = power[i];
+  }
+  return QString(reinterpret_cast<const QChar*>(out), n);
+}
+
+}  // namespace
+
 QString General(long double value, QChar decimal_separator) {
   if (std::isnan(value)) return QStringLiteral("NAN");
   if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
@@ -47,29 +83,26 @@ QString General(long double value, QChar decimal_separator) {
   std::snprintf(buffer, sizeof buffer, "%.14Le", value);  // d.dddddddddddddde[+-]x
   const char* e = std::strchr(buffer, 'e');
   if (e == nullptr) return QStringLiteral("0");
-  const int exponent = std::atoi(e + 1);
-  const bool negative = buffer[0] == '-';
-  QString digits;
-  for (const char* c = buffer; c < e; ++c) {
-    if (*c >= '0' && *c <= '9') digits += QLatin1Char(*c);
+  char digits[20];
+  int count = 0;
+  for (const char* c = buffer; c < e && count < 16; ++c) {
+    if (*c >= '0' && *c <= '9') digits[count++] = *c;
   }
-  while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+  while (count > 1 && digits[count - 1] == '0') --count;
+  return Layout(digits, count, std::atoi(e + 1), buffer[0] == '-', decimal_separator);
+}
 
-  QString text;
-  if (exponent >= -5 && exponent < 15) {
-    if (exponent < 0) {
-      text = QStringLiteral("0") + decimal_separator + QString(-exponent - 1, QLatin1Char('0')) + digits;
-    } else if (digits.size() <= exponent + 1) {
-      text = digits + QString(exponent + 1 - digits.size(), QLatin1Char('0'));
-    } else {
-      text = digits.left(exponent + 1) + decimal_separator + digits.mid(exponent + 1);
-    }
-  } else {
-    text = digits.left(1);
-    if (digits.size() > 1) text += decimal_separator + digits.mid(1);
-    text += QStringLiteral("E") + QString::number(exponent);
+QString Decimal(int64_t mantissa, int exponent, QChar decimal_separator) {
+  if (mantissa == 0) return QStringLiteral("0");
+  const bool negative = mantissa < 0;
+  uint64_t m = negative ? 0 - static_cast<uint64_t>(mantissa) : static_cast<uint64_t>(mantissa);
+  while (m % 10 == 0) {
+    m /= 10;
+    ++exponent;
   }
-  return negative ? QLatin1Char('-') + text : text;
+  char digits[24];
+  const int count = std::snprintf(digits, sizeof digits, "%llu", static_cast<unsigned long long>(m));
+  return Layout(digits, count, exponent + count - 1, negative, decimal_separator);
 }
 
 }  // namespace value_text

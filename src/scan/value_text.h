@@ -14,4 +14,8 @@ long double Raw_Value(int data_code, uint8_t lvar, const uint8_t* bytes);
 // up to 15 integer digits, otherwise mantissa and exponent ("1.5E-7", "1E20").
 QString General(long double value, QChar decimal_separator);
 
+// The same text for mantissa * 10^exponent, worked out in integers: the fast
+// path for integer raw values, which most records hold. |mantissa| < 10^15.
+QString Decimal(int64_t mantissa, int exponent, QChar decimal_separator);
+
 }  // namespace value_text

@@ -2,6 +2,7 @@
 // decoded through the record walk from a record's bytes.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,23 @@ TEST(General_Number, FifteenSignificantDigitsFixedOrWithExponent) {
     EXPECT_EQ(value_text::General(row.value, QLatin1Char('.')).toStdString(), row.text);
   }
   EXPECT_EQ(value_text::General(0.25L, QLatin1Char(',')), QStringLiteral("0,25"));
+}
+
+// Integer raw values take an exact decimal path; it must write what the
+// extended-precision path writes for the same number.
+TEST(General_Number, ExactDecimalPathMatchesTheGeneralText) {
+  const struct {
+    int64_t mantissa;
+    int exponent;
+  } rows[] = {{12345, -3}, {-1, -3}, {215, -1}, {1, -6}, {15, -7}, {100, 12}, {999999999999999, 0},
+              {999999999999999, 1}, {7, -12}, {120, -2}, {-8388608, 0}, {4564, -2}, {1, 20}};
+  for (const auto& row : rows) {
+    const long double power = std::pow(10.0L, std::abs(row.exponent));
+    const long double value = row.exponent < 0 ? row.mantissa / power : row.mantissa * power;
+    EXPECT_EQ(value_text::Decimal(row.mantissa, row.exponent, QLatin1Char(',')),
+              value_text::General(value, QLatin1Char(',')))
+        << row.mantissa << "e" << row.exponent;
+  }
 }
 
 }  // namespace

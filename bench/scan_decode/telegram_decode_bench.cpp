@@ -1,0 +1,59 @@
+// Decodes every telegram of tests/data/mbus-frames/valid again and again, the
+// way the wired scan does (frame check, header, record walk, value texts), and
+// reports the time per telegram and per record.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <vector>
+
+#include "scan/long_frame.h"
+#include "scan/telegram_decoder.h"
+#include "scan/telegram_report.h"
+
+namespace {
+
+std::vector<std::vector<uint8_t>> Load_Corpus() {
+  std::vector<std::vector<uint8_t>> frames;
+  QDir dir(QStringLiteral(KELVRA_TESTDATA_DIR "/mbus-frames/valid"));
+  for (const QString& name : dir.entryList({QStringLiteral("*.hex")}, QDir::Files, QDir::Name)) {
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    std::vector<uint8_t> bytes;
+    QString error;
+    if (telegram_report::Parse_Hex(QString::fromLatin1(file.readAll()), bytes, error)) frames.push_back(bytes);
+  }
+  return frames;
+}
+
+void Decode_Corpus(benchmark::State& state) {
+  const std::vector<std::vector<uint8_t>> frames = Load_Corpus();
+  if (frames.empty()) {
+    state.SkipWithError("no telegrams in tests/data/mbus-frames/valid");
+    return;
+  }
+  Telegram_Decoder decoder;
+  int64_t telegrams = 0;
+  int64_t records = 0;
+  for (auto _ : state) {
+    for (const auto& frame : frames) {
+      const int len = static_cast<int>(frame.size());
+      if (!long_frame::Is_Valid(frame.data(), len)) continue;
+      TList_Slave_MBus list;
+      uint8_t last = 1;
+      decoder.Add_Slave_From_Answer(frame.data(), len, -1, list, last);
+      records += static_cast<int64_t>(list.front()->List_Var.size());
+      ++telegrams;
+      benchmark::DoNotOptimize(list);
+    }
+  }
+  state.counters["us_per_telegram"] =
+      benchmark::Counter(static_cast<double>(telegrams) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["us_per_record"] =
+      benchmark::Counter(static_cast<double>(records) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(Decode_Corpus)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
