@@ -167,7 +167,8 @@ QPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-  if (destroying_) return;
+  // Only a shown grid repaints; blocks out of view need no rectangle.
+  if (destroying_ || !isVisible() || !Block_In_View(FullCell(c, r))) return;
   InvalidateRect(CellRect(c, r));
 }
 

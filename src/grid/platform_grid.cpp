@@ -339,6 +339,10 @@ TRect Platform_Grid::UnclippedCellRect(int c, int r) const {
 TRect Platform_Grid::PlatformCellRect(int c, int r) const {
   if (c < 0 || r < 0 || c >= col_count_ || r >= row_count_) return TRect{};
   if ((c >= fixed_cols_ && c < left_col_) || (r >= fixed_rows_ && r < top_row_)) return TRect{};
+  // Cells past the partly shown last row or column are out of view; this keeps
+  // the test cheap for far rows.
+  if (r >= fixed_rows_ && r > top_row_ + VisibleRowCount()) return TRect{};
+  if (c >= fixed_cols_ && c > left_col_ + VisibleColCount()) return TRect{};
   const TRect rect = UnclippedCellRect(c, r);
   if (rect.Left >= ClientWidth() || rect.Top >= ClientHeight()) return TRect{};
   return rect;
@@ -362,6 +366,14 @@ int Band_At(int pos, int fixed, int first_scrolled, int count, Size size) {
   return -1;
 }
 }  // namespace
+
+bool Platform_Grid::Block_In_View(const TGridRect& block) const {
+  const bool rows = block.Top < fixed_rows_ ||
+                    (block.Bottom >= top_row_ && block.Top <= top_row_ + VisibleRowCount());
+  const bool cols = block.Left < fixed_cols_ ||
+                    (block.Right >= left_col_ && block.Left <= left_col_ + VisibleColCount());
+  return rows && cols;
+}
 
 TGridCoord Platform_Grid::MouseCoord(int x, int y) const {
   const int c = Band_At(x, fixed_cols_, left_col_, col_count_, [this](int i) { return ColWidths(i); });
@@ -453,12 +465,13 @@ void Platform_Grid::resizeEvent(QResizeEvent* event) {
 }
 
 void Platform_Grid::InvalidateCell(int c, int r) {
+  if (!isVisible()) return;
   const TRect rect = PlatformCellRect(c, r);
   if (!rect.Is_Empty()) viewport()->update(rect.To_QRect());
 }
 
 void Platform_Grid::InvalidateRect(const TRect& r) {
-  if (!r.Is_Empty()) viewport()->update(r.To_QRect());
+  if (isVisible() && !r.Is_Empty()) viewport()->update(r.To_QRect());
 }
 
 void Platform_Grid::InvalidateGrid() { viewport()->update(); }

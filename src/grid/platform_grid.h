@@ -99,6 +99,8 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   // The rectangle the cell would have, also for cells scrolled out of view.
   TRect UnclippedCellRect(int c, int r) const;
   TGridCoord MouseCoord(int x, int y) const;
+  // Whether some cell of the block (cell coordinates) is in view.
+  bool Block_In_View(const TGridRect& block) const;
 
   // ---- cells
   Cell_Store& Store() { return store_; }

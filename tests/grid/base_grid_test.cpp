@@ -116,6 +116,8 @@ class BaseGridTest : public QObject {
     grid.SetColCount(6);
     grid.SetRowCount(6);
     grid.SetColor(0x00F0E0D0);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
     TCellProperties* props = grid.GetCellProperties(2, 2);
     QCOMPARE(props, grid.GetCellProperties(2, 2));
     QCOMPARE(props->BrushColor(), TColor(0x00F0E0D0));
