@@ -13,6 +13,7 @@
 #include "controls/zb_button.h"
 #include "platform/dialogs.h"
 #include "platform/file_resolver.h"
+#include "platform/guarded_application.h"
 #include "shell/config_folders.h"
 #include "shell/device_profile.h"
 #include "shell/globals.h"
@@ -99,7 +100,7 @@ void TFOrvantoreFirmWare::Create_Controls() {
     button->setGeometry(left, top, width, height);
     button->Set_Color(shell_look::kBackground);
     button->Set_ColorWhenDown(shell_look::kPressed);
-    connect(button, &TZbButton::clicked, this, [this, button] { Btn_Click(button); });
+    connect(button, &TZbButton::clicked, this, [this, button] { Guarded([this, button] { Btn_Click(button); }); });
     return button;
   };
   Btn_Info = make_button("Btn_Info", 516, 8, 50, 50);
@@ -352,6 +353,18 @@ bool TFOrvantoreFirmWare::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFOrvantoreFirmWare::closeEvent(QCloseEvent* event) {
-  Save_Setting();
+  Guarded([this] { Save_Setting(); });
   event->accept();
+}
+
+// An error in a handler goes to the application's error box here rather than
+// unwinding through Qt's event delivery, which does not expect exceptions.
+void TFOrvantoreFirmWare::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    Show_Exception(error);
+  } catch (...) {
+    Show_Unknown_Exception();
+  }
 }

@@ -92,6 +92,7 @@ class TFOrvantoreFirmWare : public QWidget {
   // Runs a step of another subsystem, or says it is not available yet.
   void Run_Step(const std::function<void()>& step);
   void Show_Scan_Decode();
+  void Guarded(const std::function<void()>& handler);
 
   Program_Windows windows_;
   Xml_Document xml1_;

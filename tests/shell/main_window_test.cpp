@@ -482,6 +482,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(new_project->windowTitle(), QStringLiteral("Create New Configuration"));
   }
 
+  void failedSettingsWriteAtCloseIsReported() {
+    Start(6);
+    QVERIFY(QDir().mkpath(scope->Temp().File("Orvanto.xml/blocked")));  // a folder where the file goes
+    dialogs::Scripted_Scope script;
+    Main().show();
+    Main().close();
+    QVERIFY(!Main().isVisible());
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(script->messages[0].kind, dialogs::Kind::Error);
+    QVERIFY(script->messages[0].text.contains("Orvanto.xml"));
+  }
+
   void missingLanguageFallsBackToEnglish() {
     scope->Temp().Write("Orvanto.xml",
                         "<Conf_Settings><lastlang><language>Klingon</language></lastlang>"
