@@ -24,8 +24,7 @@ void Ensure_Gui() {
   static int argc = 1;
   static char name[] = "draw_primitives_test";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-  (void)app;
+  static QGuiApplication app(argc, argv);
 }
 
 // Paints into a white image and answers it.
