@@ -276,7 +276,8 @@ void TZadPageControl::Relayout() {
   const bool vertical = tab_position_ == tpLeft || tab_position_ == tpRight;
   const int text_height = std::max(normal.height(), active.height());
   // Room before the caption as the painting places it, then the caption in the
-  // wider of the two fonts, then the right margin and a little air.
+  // wider of the two fonts and a little air. The right margin only moves
+  // drawn content, as in the stored looks; it does not widen the tab.
   const int lead_margin = vertical ? tab_margin_.TopMargin() : tab_margin_.LeftMargin();
   const int side_margin = vertical ? tab_margin_.LeftMargin() : tab_margin_.TopMargin();
   std::vector<int> lengths;
@@ -285,7 +286,7 @@ void TZadPageControl::Relayout() {
     const QString shown = Shown_Text(page->caption_);
     const int text = std::max(normal.horizontalAdvance(shown), active.horizontalAdvance(shown));
     const int close = page->show_close_ ? 14 : 0;
-    const int length = 4 + lead_margin + close + text + 4 + tab_margin_.RightMargin();
+    const int length = 4 + lead_margin + close + text + 4;
     lengths.push_back(std::max(length, tab_width_));
   }
   const int thickness = std::max(1 + lower_active_ + side_margin + text_height + 3, tab_height_);

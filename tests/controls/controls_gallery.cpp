@@ -110,6 +110,15 @@ int main(int argc, char** argv) {
     layout->addWidget(Pages(&window, positions[i], tsClassic, i == 0), 1, i);
     layout->addWidget(Pages(&window, positions[i], tsDotNet, false), 2, i);
   }
+  // As the M-Bus editor has it: two pages, tabs on the left.
+  auto* editor = Pages(&window, tpLeft, tsDotNet, false);
+  editor->setFixedSize(420, 260);
+  editor->Pages(0)->Set_Caption(QStringLiteral("Nodes     "));
+  editor->Pages(1)->Set_Caption(QStringLiteral("Variables     "));
+  delete editor->Pages(3);
+  delete editor->Pages(2);
+  editor->Set_ActivePageIndex(1);
+  layout->addWidget(editor, 3, 0, 1, 2);
   window.setWindowTitle(QStringLiteral("Controls"));
   window.show();
   if (argc > 1) {

@@ -268,18 +268,26 @@ void PageControlTest::leftDotNetTabPaintsActiveColourAndUpwardCaption() {
   QCOMPARE(image.pixelColor(r.Left, r.Top + r.Height() / 2), QColor(128, 128, 128));
   QCOMPARE(image.pixelColor(r.Left + 5, r.Top), QColor(128, 128, 128));
   QVERIFY(image.pixelColor(r.Right - 1, r.Top + r.Height() / 2) != QColor(128, 128, 128));
-  // The caption runs upwards: its heavy start lies in the lower half.
-  int ink_top = 0, ink_bottom = 0, ink_left = r.Right, ink_right = r.Left;
+  // The caption runs upwards: its heavy start lies in the lower half of its extent.
+  std::vector<QPoint> ink;
   for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
     for (int x = r.Left + 1; x < r.Right - 1; ++x) {
       const QColor c = image.pixelColor(x, y);
-      if (c.green() - c.red() > 100) continue;  // background
-      (y < r.Top + r.Height() / 2 ? ink_top : ink_bottom)++;
-      ink_left = std::min(ink_left, x);
-      ink_right = std::max(ink_right, x);
+      if (c.green() - c.red() < 100) ink.emplace_back(x, y);  // not the green background
     }
   }
-  QVERIFY2(ink_bottom > 2 * ink_top, qPrintable(QStringLiteral("%1 / %2").arg(ink_top).arg(ink_bottom)));
+  QVERIFY(!ink.empty());
+  int ink_left = r.Right, ink_top_y = r.Bottom, ink_bottom_y = r.Top;
+  for (const QPoint& p : ink) {
+    ink_left = std::min(ink_left, p.x());
+    ink_top_y = std::min(ink_top_y, p.y());
+    ink_bottom_y = std::max(ink_bottom_y, p.y());
+  }
+  const int middle = (ink_top_y + ink_bottom_y) / 2;
+  const auto lower = std::count_if(ink.begin(), ink.end(), [&](const QPoint& p) { return p.y() > middle; });
+  const auto upper = static_cast<long>(ink.size()) - lower;
+  QVERIFY2(lower > 2 * upper, qPrintable(QStringLiteral("%1 / %2").arg(upper).arg(lower)));
+  QVERIFY(ink_bottom_y - ink_top_y > 3 * (r.Width() / 2));
   // LowerActive moves the active caption 2 pixels away from the outer edge.
   QVERIFY(ink_left >= r.Left + 3);
 }
