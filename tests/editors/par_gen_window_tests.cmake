@@ -1,0 +1,3 @@
+kelvra_gtest(editors_logic_tests
+  SOURCES par_gen_checks_test.cpp byte_budget_test.cpp auto_byte_count_test.cpp new_node_id_check_test.cpp
+  LIBS editors_logic)
