@@ -40,6 +40,18 @@ int Qt_Text_Flags(unsigned flags) {
   return qt;
 }
 
+// The text a prefix-processing layout shows: "&&" is one ampersand, a single
+// "&" only underlines the next character.
+QString Without_Prefix(const QString& text) {
+  QString shown;
+  shown.reserve(text.size());
+  for (int i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
 }  // namespace
 
 TCanvas::TCanvas(QPainter& painter) : Font(painter.font()), painter_(painter) {
@@ -214,7 +226,12 @@ int TCanvas::Draw_Text(const QString& text, TRect& r, unsigned flags) {
     const QRect bound = fm.boundingRect(QRect(r.Left, r.Top, wraps ? qMax(r.Width(), 1) : 100000, 100000),
                                         (qt_flags & ~(Qt::AlignVCenter | Qt::AlignBottom)) | Qt::AlignTop, shown);
     const int height = text.isEmpty() ? 0 : qMax(bound.height(), fm.height());
-    if (!wraps || bound.width() < r.Width()) r.Right = r.Left + bound.width();
+    int width = bound.width();
+    if (flags & DT_SINGLELINE) {
+      // The advance, as Text_Width gives it, so measured and drawn widths agree.
+      width = fm.horizontalAdvance((flags & DT_NOPREFIX) ? shown : Without_Prefix(shown));
+    }
+    if (!wraps || width < r.Width()) r.Right = r.Left + width;
     r.Bottom = r.Top + height;
     return height;
   }

@@ -7,6 +7,9 @@ kelvra_qtest(zb_button_tests
 # Not a test: a window of the controls to look at.
 add_executable(controls_gallery controls_gallery.cpp)
 target_link_libraries(controls_gallery PRIVATE controls)
+kelvra_qtest(canvas_tests
+  SOURCES canvas_test.cpp
+  LIBS controls_paint)
 kelvra_qtest(page_control_tests
   SOURCES page_control_test.cpp
   LIBS controls)

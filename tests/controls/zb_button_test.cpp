@@ -60,7 +60,6 @@ class ZbButtonTest : public QObject {
   void glyphFrameFollowsTheState();
   void hotColourFadesOnlyWithSlowDecease();
   void blendAndGradient();
-  void canvasPixelRules();
 };
 
 void ZbButtonTest::enterClicksTheDefaultButtonOnlyFromNonButtons() {
@@ -375,47 +374,6 @@ void ZbButtonTest::blendAndGradient() {
   QCOMPARE(Pixel(image, 5, 20), Rgb_Of(RGB(10, 20, 30)));
   QCOMPARE(Pixel(image, 5, 61), Rgb_Of(RGB(30, 60, 90)));
   QCOMPARE(Pixel(image, 5, 60), Rgb_Of(RGB(30, 60, 90)));
-}
-
-void ZbButtonTest::canvasPixelRules() {
-  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    TCanvas canvas(painter);
-    canvas.Pen.Color = clRed;
-    canvas.Brush.Color = clBlue;
-    canvas.Rectangle(2, 2, 8, 8);
-    canvas.Pen.Color = clBlack;
-    canvas.Move_To(0, 15);
-    canvas.Line_To(10, 15);
-    canvas.Polyline({{12, 0}, {12, 5}, {17, 5}});
-    canvas.Pen.Style = TPenStyle::psClear;
-    canvas.Brush.Color = clLime;
-    canvas.Rectangle(10, 10, 14, 14);
-  }
-  QCOMPARE(Pixel(image, 2, 2), Rgb_Of(clRed));
-  QCOMPARE(Pixel(image, 7, 7), Rgb_Of(clRed));
-  QCOMPARE(Pixel(image, 8, 8), Rgb_Of(clWhite));
-  QCOMPARE(Pixel(image, 5, 5), Rgb_Of(clBlue));
-  QCOMPARE(Pixel(image, 9, 15), Rgb_Of(clBlack));
-  QCOMPARE(Pixel(image, 10, 15), Rgb_Of(clWhite));  // end pixel left out
-  QCOMPARE(Pixel(image, 12, 5), Rgb_Of(clBlack));   // corner drawn by the second segment
-  QCOMPARE(Pixel(image, 16, 5), Rgb_Of(clBlack));
-  QCOMPARE(Pixel(image, 17, 5), Rgb_Of(clWhite));
-  QCOMPARE(Pixel(image, 12, 12), Rgb_Of(clLime));  // clear pen: one pixel less
-  QCOMPARE(Pixel(image, 13, 13), Rgb_Of(clWhite));
-
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    TCanvas canvas(painter);
-    canvas.Draw_Focus_Rect({4, 4, 16, 16});
-  }
-  QCOMPARE(Pixel(image, 4, 4), 0x000000u);
-  QCOMPARE(Pixel(image, 5, 4), 0xFFFFFFu);
-  QCOMPARE(Pixel(image, 6, 4), 0x000000u);
-  QCOMPARE(Pixel(image, 10, 10), 0xFFFFFFu);
 }
 
 QTEST_MAIN(ZbButtonTest)
