@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -64,6 +65,30 @@ QWidget* Button_Rows(QWidget* parent) {
   right->Set_WordWrap(true);
   right->Set_Caption(QStringLiteral("Wrapped caption here"));
   grid->addWidget(right, 8, 2);
+  // The windows' configuration in its three states: plain, hot, pressed.
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new TZbButton(box);
+    b->setFixedSize(100, 23);
+    b->Set_Style(bsEncarta);
+    b->Set_Color(0xEDF7F8);
+    b->Set_LightColor(clGray);
+    b->Set_ColorWhenDown(0x0080FF);
+    b->Set_HotTrackColor(clYellow);
+    b->Set_Caption(i == 0 ? QStringLiteral("Plain") : i == 1 ? QStringLiteral("Hot") : QStringLiteral("Pressed"));
+    b->Set_Kind(i == 2 ? bkOK : bkCustom);
+    if (i == 2) b->Set_Caption(QStringLiteral("Pressed"));
+    grid->addWidget(b, 8, 3 + i);
+    QTimer::singleShot(100, b, [b, i] {
+      if (i == 1) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(b, &enter);
+      } else if (i == 2) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(b, &press);
+      }
+    });
+  }
   return box;
 }
 
