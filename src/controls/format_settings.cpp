@@ -54,6 +54,14 @@ QChar First_Non_Letter(const QString& format, QChar fallback) {
   return fallback;
 }
 
+// Day, month and year as numbers, each once, between date separators.
+bool Is_Numeric_Date(const QString& format) {
+  const QString lower = format.toLower();
+  if (lower.contains(QLatin1String("mmm")) || lower.contains(QLatin1String("ddd"))) return false;
+  return lower.contains(QLatin1Char('d')) && lower.contains(QLatin1Char('m')) && lower.contains(QLatin1Char('y')) &&
+         lower.count(QLatin1Char('/')) == 2;
+}
+
 bool Uses_Twelve_Hours(const QString& format) {
   const QString lower = format.toLower();
   return lower.contains(QLatin1String("am/pm")) || lower.contains(QLatin1String("a/p")) ||
@@ -162,6 +170,13 @@ Format_Settings Format_Settings::From_Locale(const QLocale& locale) {
   s.Date_Separator = First_Non_Letter(short_date, QLatin1Char('/'));
   s.Time_Separator = First_Non_Letter(long_time, QLatin1Char(':'));
   s.Short_Date_Format = From_Qt_Format(short_date, s.Date_Separator, s.Time_Separator);
+  if (!Is_Numeric_Date(s.Short_Date_Format)) {
+    // Dates are typed and read back in the short format, so it must be all
+    // numbers ("7 Mar 2024" of the C locale is not).
+    const Format_Settings fallback;
+    s.Short_Date_Format = fallback.Short_Date_Format;
+    s.Date_Separator = fallback.Date_Separator;
+  }
   s.Long_Date_Format = From_Qt_Format(locale.dateFormat(QLocale::LongFormat), s.Date_Separator, s.Time_Separator);
   s.Short_Time_Format = From_Qt_Format(locale.timeFormat(QLocale::ShortFormat), s.Date_Separator, s.Time_Separator);
   s.Long_Time_Format = From_Qt_Format(long_time, s.Date_Separator, s.Time_Separator);

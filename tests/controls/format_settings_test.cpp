@@ -109,4 +109,10 @@ TEST(FormatSettings, LocaleFormatsTranslateToTheStoredNotation) {
   const QDateTime t(QDate(2024, 3, 7), QTime(14, 5, 9));
   EXPECT_EQ(Date_To_Str(t.date(), de), QLocale(QLocale::German, QLocale::Germany).toString(t.date(), QLocale::ShortFormat));
   EXPECT_EQ(Time_To_Str(t.time(), de).left(8), QStringLiteral("14:05:09"));
+
+  // A short date with a month name cannot be typed back: the numeric default serves.
+  const Format_Settings c = Format_Settings::From_Locale(QLocale::c());
+  QDate back;
+  ASSERT_TRUE(Try_Str_To_Date(Date_To_Str(t.date(), c), back, c));
+  EXPECT_EQ(back, t.date());
 }
