@@ -47,10 +47,10 @@ void Decode_Corpus(benchmark::State& state) {
       benchmark::DoNotOptimize(list);
     }
   }
-  state.counters["us_per_telegram"] =
-      benchmark::Counter(static_cast<double>(telegrams) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.counters["us_per_record"] =
-      benchmark::Counter(static_cast<double>(records) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["us_per_telegram"] = benchmark::Counter(static_cast<double>(telegrams) * 1e-6,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["us_per_record"] = benchmark::Counter(static_cast<double>(records) * 1e-6,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(Decode_Corpus)->Unit(benchmark::kMillisecond);
 

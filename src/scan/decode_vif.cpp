@@ -46,21 +46,31 @@ void Scale(Value& v, const Row& row) {
 
 QString Time_Point_Quantity(int data_code) {
   switch (data_code) {
-    case 2: return QStringLiteral("Time Point Date (Type G)");
-    case 4: return QStringLiteral("Time Point Date and Time (Type F)");
-    case 3: return QStringLiteral("Time Point Extended Time Point (Type J)");
-    case 6: return QStringLiteral("Time Point Extended Date and Time Point (Type I)");
-    default: return QString();
+    case 2:
+      return QStringLiteral("Time Point Date (Type G)");
+    case 4:
+      return QStringLiteral("Time Point Date and Time (Type F)");
+    case 3:
+      return QStringLiteral("Time Point Extended Time Point (Type J)");
+    case 6:
+      return QStringLiteral("Time Point Extended Date and Time Point (Type I)");
+    default:
+      return QString();
   }
 }
 
 QString Time_Point_Text(int data_code, const uint8_t* data) {
   switch (data_code) {
-    case 2: return time_point::Type_G(data);
-    case 4: return time_point::Type_F(data);
-    case 3: return time_point::Type_J(data);
-    case 6: return time_point::Type_I(data);
-    default: return QString();
+    case 2:
+      return time_point::Type_G(data);
+    case 4:
+      return time_point::Type_F(data);
+    case 3:
+      return time_point::Type_J(data);
+    case 6:
+      return time_point::Type_I(data);
+    default:
+      return QString();
   }
 }
 
@@ -115,7 +125,7 @@ void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint
       if (vife_code == None) vife_code = row.code;
       Scale(value, row);
       if (row.kind == Value_Kind::Date) {
-        text = DataCode == 2 ? time_point::Type_G(App_Data_Val)
+        text = DataCode == 2   ? time_point::Type_G(App_Data_Val)
                : DataCode == 4 ? time_point::Type_F(App_Data_Val)
                                : QString();
       }

@@ -13,26 +13,46 @@ QString Trova_Man(int num) {
 
 QString Desc_Medium(int code) {
   switch (code) {
-    case 1: return QStringLiteral("Oil");
-    case 2: return QStringLiteral("Electricity");
-    case 3: return QStringLiteral("Gas");
-    case 4: return QStringLiteral("Heat (outlet)");
-    case 5: return QStringLiteral("Steam");
-    case 6: return QStringLiteral("Hot Water");
-    case 7: return QStringLiteral("Water");
-    case 8: return QStringLiteral("Heat Cost Allocator.");
-    case 9: return QStringLiteral("Compressed Air");
-    case 10: return QStringLiteral("Cooling load meter (outlet)");
-    case 11: return QStringLiteral("Cooling load meter (inlet)");
-    case 12: return QStringLiteral("Heat (inlet) ");  // the trailing blank is part of the stored text
-    case 13: return QStringLiteral("Heat/Cooling load meter");
-    case 14: return QStringLiteral("Bus/System");
-    case 15: return QStringLiteral("Unknown Medium");
-    case 22: return QStringLiteral("Cold Water");
-    case 23: return QStringLiteral("Dual Water");
-    case 24: return QStringLiteral("Pressure");
-    case 25: return QStringLiteral("A/D Converter");
-    default: return QStringLiteral("Other");
+    case 1:
+      return QStringLiteral("Oil");
+    case 2:
+      return QStringLiteral("Electricity");
+    case 3:
+      return QStringLiteral("Gas");
+    case 4:
+      return QStringLiteral("Heat (outlet)");
+    case 5:
+      return QStringLiteral("Steam");
+    case 6:
+      return QStringLiteral("Hot Water");
+    case 7:
+      return QStringLiteral("Water");
+    case 8:
+      return QStringLiteral("Heat Cost Allocator.");
+    case 9:
+      return QStringLiteral("Compressed Air");
+    case 10:
+      return QStringLiteral("Cooling load meter (outlet)");
+    case 11:
+      return QStringLiteral("Cooling load meter (inlet)");
+    case 12:
+      return QStringLiteral("Heat (inlet) ");  // the trailing blank is part of the stored text
+    case 13:
+      return QStringLiteral("Heat/Cooling load meter");
+    case 14:
+      return QStringLiteral("Bus/System");
+    case 15:
+      return QStringLiteral("Unknown Medium");
+    case 22:
+      return QStringLiteral("Cold Water");
+    case 23:
+      return QStringLiteral("Dual Water");
+    case 24:
+      return QStringLiteral("Pressure");
+    case 25:
+      return QStringLiteral("A/D Converter");
+    default:
+      return QStringLiteral("Other");
   }
 }
 

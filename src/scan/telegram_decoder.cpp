@@ -31,10 +31,22 @@ struct Data_Field {
   const char* text;
 };
 constexpr Data_Field kDataFields[16] = {
-    {0, ""},           {1, "8 Bit Integer"},  {2, "16 Bit Integer"}, {3, "24 Bit Integer"},
-    {4, "32 Bit Integer"}, {4, "32 Bit Real"},   {6, "48 Bit Integer"}, {8, "64 Bit Integer"},
-    {0, ""},           {1, "2 Digit BCD"},    {2, "4 Digit BCD"},    {3, "6 Digit BCD"},
-    {4, "8 Digit BCD"},    {0, ""},           {6, "12 Digit BCD"},   {0, "Special Function"},
+    {0, ""},
+    {1, "8 Bit Integer"},
+    {2, "16 Bit Integer"},
+    {3, "24 Bit Integer"},
+    {4, "32 Bit Integer"},
+    {4, "32 Bit Real"},
+    {6, "48 Bit Integer"},
+    {8, "64 Bit Integer"},
+    {0, ""},
+    {1, "2 Digit BCD"},
+    {2, "4 Digit BCD"},
+    {3, "6 Digit BCD"},
+    {4, "8 Digit BCD"},
+    {0, ""},
+    {6, "12 Digit BCD"},
+    {0, "Special Function"},
 };
 
 // Number of data bytes and the data-field text that an LVAR byte announces.
@@ -62,10 +74,14 @@ void Lvar_Field(uint8_t lvar, int& bytes, QString& text) {
 
 QString Function_Text(int function) {
   switch (function) {
-    case 0: return QStringLiteral("Istantaneous value");  // stored spelling
-    case 1: return QStringLiteral("Maximum value");
-    case 2: return QStringLiteral("Minimum value");
-    default: return QStringLiteral("Value during error state");
+    case 0:
+      return QStringLiteral("Istantaneous value");  // stored spelling
+    case 1:
+      return QStringLiteral("Maximum value");
+    case 2:
+      return QStringLiteral("Minimum value");
+    default:
+      return QStringLiteral("Value during error state");
   }
 }
 
@@ -95,7 +111,8 @@ int Telegram_Decoder::Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Le
     Index = static_cast<int>(List.size()) - 1;
     slave = List.back().get();
     slave->Primary_Addresss = Ans_Array[5];
-    const uint32_t id = Ans_Array[7] | Ans_Array[8] << 8 | Ans_Array[9] << 16 | static_cast<uint32_t>(Ans_Array[10]) << 24;
+    const uint32_t id =
+        Ans_Array[7] | Ans_Array[8] << 8 | Ans_Array[9] << 16 | static_cast<uint32_t>(Ans_Array[10]) << 24;
     slave->Secondary_Addresss = QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
     slave->Manufacture = Ans_Array[11] | Ans_Array[12] << 8;
     slave->Version = Ans_Array[13];

@@ -1,8 +1,8 @@
 #include "scan/telegram_report.h"
 
-#include "scan/long_frame.h"
 #include <QRegularExpression>
 
+#include "scan/long_frame.h"
 #include "scan/telegram_decoder.h"
 
 namespace telegram_report {
@@ -83,7 +83,8 @@ QStringList Lines(const Decoded_Telegram& telegram) {
   int i = 0;
   for (const auto& record : slave.List_Var) {
     const QString unit = record->type_data == 65535 ? QStringLiteral("none") : QString::number(record->type_data);
-    lines << QStringLiteral("record %1 storage=%2 tariff=%3 subunit=%4 function=%5 unit=%6 vife=%7 value=%8 quantity=%9")
+    lines << QStringLiteral(
+                 "record %1 storage=%2 tariff=%3 subunit=%4 function=%5 unit=%6 vife=%7 value=%8 quantity=%9")
                  .arg(i++)
                  .arg(record->storage_number)
                  .arg(record->tarif)

@@ -18,7 +18,7 @@ struct Decoded_Telegram {
   QString error;  // empty when the telegram was read
   std::vector<uint8_t> bytes;
   std::unique_ptr<TSlave_MBus> slave;  // set when the telegram was read
-  uint8_t last = 1;  // 0 when the telegram announced further telegrams
+  uint8_t last = 1;                    // 0 when the telegram announced further telegrams
 };
 
 // False with a reason when the text is not hexadecimal bytes.

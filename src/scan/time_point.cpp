@@ -12,7 +12,7 @@ QString Date_Text(uint8_t day_byte, uint8_t month_byte) {
 }
 
 QString Weekday(int day) {
-  static const char* const kDays[7] = {"Monday ", "Tuesday ", "Wednesday ", "Thursday ",
+  static const char* const kDays[7] = {"Monday ", "Tuesday ",  "Wednesday ", "Thursday ",
                                        "Friday ", "Saturday ", "Sunday "};
   return day >= 1 && day <= 7 ? QString::fromLatin1(kDays[day - 1]) : QString();
 }
@@ -22,7 +22,8 @@ QString Weekday(int day) {
 QString Type_G(const uint8_t* b) { return Date_Text(b[0], b[1]); }
 
 QString Type_F(const uint8_t* b) {
-  return Date_Text(b[2], b[3]) + QLatin1Char(' ') + Two_Digits(b[1] & 0x1F) + QLatin1Char(':') + Two_Digits(b[0] & 0x3F);
+  return Date_Text(b[2], b[3]) + QLatin1Char(' ') + Two_Digits(b[1] & 0x1F) + QLatin1Char(':') +
+         Two_Digits(b[0] & 0x3F);
 }
 
 QString Type_J(const uint8_t* b) {
@@ -30,8 +31,6 @@ QString Type_J(const uint8_t* b) {
          Two_Digits(b[0] & 0x3F);
 }
 
-QString Type_I(const uint8_t* b) {
-  return Weekday(b[2] >> 5) + Date_Text(b[3], b[4]) + QLatin1Char(' ') + Type_J(b);
-}
+QString Type_I(const uint8_t* b) { return Weekday(b[2] >> 5) + Date_Text(b[3], b[4]) + QLatin1Char(' ') + Type_J(b); }
 
 }  // namespace time_point

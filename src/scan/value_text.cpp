@@ -26,16 +26,22 @@ long double Raw_Value(int data_code, uint8_t lvar, const uint8_t* bytes) {
     return static_cast<long double>(static_cast<int64_t>(raw << spare) >> spare);
   }
   switch (data_code) {
-    case 9: return Bcd_To_Int(bytes, 1);
-    case 10: return Bcd_To_Int(bytes, 2);
-    case 11: return Bcd_To_Int(bytes, 3);
-    case 12: return Bcd_To_Int(bytes, 4);
-    case 14: return Bcd_To_Int(bytes, 6);
+    case 9:
+      return Bcd_To_Int(bytes, 1);
+    case 10:
+      return Bcd_To_Int(bytes, 2);
+    case 11:
+      return Bcd_To_Int(bytes, 3);
+    case 12:
+      return Bcd_To_Int(bytes, 4);
+    case 14:
+      return Bcd_To_Int(bytes, 6);
     case 13:
       if (lvar >= 0xC0 && lvar <= 0xC9) return Bcd_To_Int(bytes, lvar - 0xC0);
       if (lvar >= 0xD0 && lvar <= 0xD9) return -static_cast<long double>(Bcd_To_Int(bytes, lvar - 0xD0));
       return 0;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

@@ -19,8 +19,8 @@ enum class Value_Kind {
 
 struct Row {
   QString text;
-  int code = None;    // unit code (primary table) or VIFE code (the others)
-  int exponent = 0;   // the value is multiplied by 10^exponent when scaled
+  int code = None;   // unit code (primary table) or VIFE code (the others)
+  int exponent = 0;  // the value is multiplied by 10^exponent when scaled
   bool scaled = false;
   Value_Kind kind = Value_Kind::Number;
 };

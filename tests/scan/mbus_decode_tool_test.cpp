@@ -35,8 +35,8 @@ TEST(Mbus_Decode_Tool, PrintsHeaderAndRecordsOfEachArgument) {
   const Tool_Run run = Decode({QString::fromLatin1(kTelegram), unspaced});
   EXPECT_EQ(run.exit_code, 0);
   const QString header = QStringLiteral("header id=12345678 man=ABC version=1 medium=7 access=17 status=00");
-  const QString record = QStringLiteral(
-      "record 0 storage=0 tariff=0 subunit=0 function=0 unit=2 vife=0 value=12.345 quantity=Volume m3");
+  const QString record =
+      QStringLiteral("record 0 storage=0 tariff=0 subunit=0 function=0 unit=2 vife=0 value=12.345 quantity=Volume m3");
   EXPECT_EQ(run.lines, (QStringList{header, record, header, record}));
 }
 

@@ -1,7 +1,7 @@
 // Header texts and number helpers of the telegram decoder.
-#include <gtest/gtest.h>
-
 #include "scan/mbus_texts.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,12 +18,18 @@ TEST(Mbus_Texts, MediumTexts) {
   const struct {
     int code;
     const char* text;
-  } rows[] = {{0, "Other"},          {1, "Oil"},
-              {4, "Heat (outlet)"},  {7, "Water"},
-              {8, "Heat Cost Allocator."}, {12, "Heat (inlet) "},
-              {15, "Unknown Medium"}, {16, "Other"},
-              {22, "Cold Water"},    {25, "A/D Converter"},
-              {26, "Other"},         {255, "Other"}};
+  } rows[] = {{0, "Other"},
+              {1, "Oil"},
+              {4, "Heat (outlet)"},
+              {7, "Water"},
+              {8, "Heat Cost Allocator."},
+              {12, "Heat (inlet) "},
+              {15, "Unknown Medium"},
+              {16, "Other"},
+              {22, "Cold Water"},
+              {25, "A/D Converter"},
+              {26, "Other"},
+              {255, "Other"}};
   for (const auto& row : rows) EXPECT_EQ(Desc_Medium(row.code).toStdString(), row.text) << row.code;
 }
 

@@ -215,10 +215,9 @@ TEST_F(Telegram_Corpus, ValidFramesAgreeWithTheReferenceRecordByRecord) {
   }
   // The table stays honest: every row still names a real difference.
   for (const Known_Difference& row : kKnownDifferences) {
-    const bool found = row.record >= 0 ? seen.count({row.frame, row.record}) > 0
-                                       : std::any_of(seen.begin(), seen.end(), [&](const auto& s) {
-                                           return s.first == row.frame;
-                                         });
+    const bool found = row.record >= 0
+                           ? seen.count({row.frame, row.record}) > 0
+                           : std::any_of(seen.begin(), seen.end(), [&](const auto& s) { return s.first == row.frame; });
     EXPECT_TRUE(found) << row.frame << " record " << row.record << " agrees now: drop it from the known differences";
   }
   EXPECT_GE(agreeing * 100, compared * 95) << agreeing << " of " << compared << " records agree";
