@@ -85,7 +85,7 @@ QString Format_Progress_Value(const QString& format, double value, bool as_integ
     used = true;
     const QChar kind = m.captured(4)[0];
     QString spec = QLatin1Char('%') + m.captured(1) + m.captured(2) + m.captured(3);
-    const double number = as_integer ? std::nearbyint(value) : value;
+    const double number = !std::isfinite(value) ? 0 : as_integer ? std::nearbyint(value) : value;
     if (kind == QLatin1Char('d') || kind == QLatin1Char('i') || kind == QLatin1Char('u') || kind == QLatin1Char('x') ||
         kind == QLatin1Char('X')) {
       const double limited = std::clamp(std::nearbyint(number), -9.0e18, 9.0e18);
@@ -105,6 +105,9 @@ void DrawProgressBar(TCanvas& canvas, TRect rect, TColor completeColor, bool pri
                      const QString& format, double max, double min, int marginY, int marginX, double value,
                      TColor incompleteTextColor, TColor incompleteColor, TColor completeTextColor) {
   const TColor entry_brush = canvas.Brush.Color;
+  // A value that is not a number stands at the start of the bar.
+  if (!std::isfinite(value)) value = std::isfinite(min) ? min : 0;
+  if (!std::isfinite(max) || !std::isfinite(min)) max = min = 0;
   QString text;
   int percentage = 0;
   if (!format.isEmpty()) {

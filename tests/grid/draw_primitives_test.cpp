@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QWindow>
+#include <cmath>
 #include <functional>
 
 #include "controls/canvas.h"
@@ -321,6 +322,8 @@ TEST(DrawProgressBar, QuarterFilledWithTheFormattedText) {
   EXPECT_EQ(At(empty, 10, 13), incomplete);  // max = min: 0 %
   const QImage full = Paint(220, 50, [&](TCanvas& c) { draw(c, QString(), 0, 0, 180); });
   EXPECT_EQ(At(full, 208, 13), complete);  // percentages above 100 stop at the end
+  const QImage nan = Paint(220, 50, [&](TCanvas& c) { draw(c, QStringLiteral("%d"), 200, 0, std::nan("")); });
+  EXPECT_EQ(At(nan, 10, 13), incomplete);
   const QImage plain = Paint(220, 50, [&](TCanvas& c) { draw(c, QString(), 0, 0, 30); });
   EXPECT_EQ(At(plain, 69, 13), complete);
   EXPECT_EQ(At(plain, 70, 13), incomplete);
