@@ -52,6 +52,8 @@ class PageControlTest : public QObject {
   void leftDotNetTabPaintsActiveColourAndUpwardCaption();
   void dotNetSeparatorsAndDisabledCaption();
   void gradientBands();
+  void focusFollowsIntoTheNewPage();
+  void hoverColoursNeedATabHoverColor();
 };
 
 void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
@@ -328,6 +330,44 @@ void PageControlTest::gradientBands() {
   QCOMPARE(image.pixelColor(3, 5), QColor(10, 0, 0));
   QCOMPARE(image.pixelColor(31, 5), QColor(150, 0, 0));
   QCOMPARE(image.pixelColor(31, 9), QColor(150, 0, 0));
+}
+
+void PageControlTest::focusFollowsIntoTheNewPage() {
+  Fixture f(2);
+  auto* first = new QLineEdit(f.sheets[0]);
+  auto* second = new QLineEdit(f.sheets[1]);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&f.window));
+  first->setFocus();
+  QVERIFY(first->hasFocus());
+  f.control->Set_ActivePage(f.sheets[1]);
+  QVERIFY(second->hasFocus());
+  // Focus outside the pages stays where it is.
+  auto* outside = new QLineEdit(&f.window);
+  outside->move(0, 290);
+  outside->show();
+  outside->setFocus();
+  f.control->Set_ActivePage(f.sheets[0]);
+  QVERIFY(outside->hasFocus());
+}
+
+void PageControlTest::hoverColoursNeedATabHoverColor() {
+  Fixture f(3);
+  f.control->Set_TabHoverBorder(clRed);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  const TRect r = f.control->TabRect(2);
+  QTest::mouseMove(f.control, f.Tab_Centre(2));
+  QImage image = f.control->grab().toImage();
+  QVERIFY(image.pixelColor(r.Left + 3, r.Top + 3) != QColor(0, 0, 255));
+  QVERIFY(image.pixelColor(r.Left, r.Top + 5) != QColor(255, 0, 0));
+
+  f.control->Set_TabHoverColor(clBlue);
+  QTest::mouseMove(f.control, f.Tab_Centre(1));
+  QTest::mouseMove(f.control, f.Tab_Centre(2));
+  image = f.control->grab().toImage();
+  QCOMPARE(image.pixelColor(r.Left + 3, r.Top + 3), QColor(0, 0, 255));
+  QCOMPARE(image.pixelColor(r.Left, r.Top + 5), QColor(255, 0, 0));
 }
 
 QTEST_MAIN(PageControlTest)
