@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
+#include "outputs/bank_buffer.h"
 #include "platform/xml_document.h"
 
 // The compiler's own records of the M-Bus network read from M_Bus.xml, with
@@ -79,5 +81,46 @@ uint32_t Value_Bytes(int32_t dim, uint8_t length);
 // Fun_Field and Dim are strict; everything else falls back. `where` names the
 // variable in errors.
 TBank_Variabile Read_Bank_Variable(const Xml_Node& variable, const QString& where);
+
+// Limits the node images' field widths set: node counts are one byte,
+// variable counts and process-image addresses two bytes, text lengths one byte.
+constexpr int kMax_Nodes = 255;
+constexpr int kMax_Node_Variables = 65535;
+constexpr uint32_t kMax_Address = 0xFFFF;
+constexpr int kMax_VIF_Text = 255;
+
+// A node is compiled when Enable_Node read as a number has the low byte 1
+// (absent or not a number counts as 1). A file written by a scan marks nodes
+// with Node_Enable instead; an unchecked scanned meter must stay out.
+bool Node_Is_Compiled(const Xml_Node& node);
+
+// The node values of the images with a byte per node flag: Node_ID_Type, ID
+// (or ID_Primary / ID_Secondary), Send_SND_NKE, Reset_App, Node_State,
+// Ident_Num, BCDtoINT_IN, Swap_IN, Var_List_Type, Cut_After, each as read.
+TBank_Nodo Read_Node_Values(const Xml_Node& node);
+
+// Every variable of `node` whose Enable is exactly "1", read by
+// Read_Bank_Variable, with its text length and place set; empty when the node
+// has none (it then gets no entry). `node_number` is the node's 1-based place
+// among the root's children, for messages. `adjust`, when given, applies an
+// image's own variable rules to each variable read.
+using Variable_Rule = std::function<void(TBank_Variabile&, const Xml_Node&, const QString& where)>;
+std::vector<TBank_Variabile> Read_Compiled_Variables(const Xml_Node& node, int node_number,
+                                                     const Variable_Rule& adjust = nullptr);
+
+// Gives each variable of `nodo` its value and scale address from `address`
+// on; returns the address after the last. Stops the compile when an address
+// no longer fits its two-byte field.
+uint32_t Assign_Variable_Addresses(TBank_Nodo& nodo, uint32_t address);
+void Check_Address(uint32_t address, int node_number, int variable_number);
+
+// The node identifier, most significant byte first.
+void Append_Node_ID(Bank_Buffer& buffer, uint32_t id);
+// The 23-byte node entry of the images with a byte per node flag.
+void Append_Flag_Node_Entry(Bank_Buffer& buffer, const TBank_Nodo& nodo, const TAdd_Nodo& add);
+// The 26-byte variable entry.
+void Append_Variable_Entry(Bank_Buffer& buffer, const TBank_Variabile& var);
+// The VIF text, one byte per character, last character first.
+void Append_VIF_Text(Bank_Buffer& buffer, const TBank_Variabile& var);
 
 }  // namespace bank_network

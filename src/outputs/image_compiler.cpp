@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "outputs/canopen_compiler.h"
-#include "outputs/compile_error.h"
+#include "outputs/gateway_compiler.h"
 #include "platform/atomic_file.h"
 #include "platform/file_resolver.h"
 
@@ -21,9 +21,11 @@ Bank_Buffers Compile_Bank_Files(int device_type, const QString& conf_dir) {
     case 2:
     case 3:
     case 4:
-    case 5:
-      throw Compile_Error(
-          QStringLiteral("The images of device type %1 cannot be compiled by this version.").arg(device_type));
+    case 5: {
+      Gateway_Compiler compiler;
+      compiler.Compile(device_type, conf_dir, buffers);
+      break;
+    }
     default:
       break;
   }

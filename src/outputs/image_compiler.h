@@ -17,7 +17,7 @@
 // Builds the images of `device_type` in memory from the files of `conf_dir`.
 // Throws Compile_Error when a value read strictly is missing or not a number,
 // a file cannot be parsed, or the configuration exceeds what the device holds.
-// Types without compile steps in this build are refused the same way.
+// Any other device type builds nothing.
 Bank_Buffers Compile_Bank_Files(int device_type, const QString& conf_dir);
 
 // One image file of a device type and the buffer it is written from.
