@@ -272,7 +272,7 @@ constexpr Default_Text_Row Default_Texts[] = {
     {587, "Valiables List"},
     {588, "M-Bus Type"},
     {589, "Error!! Manufacturer Id must be between 0x0000 and 0xFFFF"},
-    {590, "Error!! Address must be between 0x00000000 and 0xFFFFFF"},
+    {590, "Error!! Address must be between 0x00000000 and 0xFFFFFFFF"},
     {591, "Error!! Version must be between 0x00 and 0xFF"},
     {592, "Error!! Device Type must be between 0x00 and 0xFF"},
     {593, "Error!! Key (Byte 1) must be between 0x00 and 0xFF"},
@@ -357,7 +357,7 @@ constexpr Default_Text_Row Default_Texts[] = {
     {806, "Error!! The Star Modbus Address must be between 1 and 65535"},
 
     // Set Communication window, PROFINET auto byte count refusal
-    {859, " "},
+    {859, "Error!! Auto Calculation of Bytes Used is not available in the Single Slave Working Mode"},
 
     // Wireless key entry dialog
     {901, "OK"},
@@ -387,7 +387,7 @@ constexpr Default_Text_Row Default_Texts[] = {
     {1107, "wM-Bus Address"},
     {1108, "Error!! Primary ID Node M-Bus must be between 0 and 255"},
     {1109, "Error!! Secondary ID Node M-Bus must be between 0 and 99999999"},
-    {1110, "Error!! Address for a Node wM-Bus must be between 0x00000000 and 0xFFFFFF"},
+    {1110, "Error!! Address for a Node wM-Bus must be between 0x00000000 and 0xFFFFFFFF"},
 
     // M-Bus network editor, key bytes 8 to 16 and duplicate node ID
     {1200, "Error!! Key (Byte 8) must be between 0x00 and 0xFF"},
