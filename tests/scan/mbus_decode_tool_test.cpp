@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "support/temp_dir.h"
+
 namespace {
 
 struct Tool_Run {
@@ -48,6 +50,17 @@ TEST(Mbus_Decode_Tool, ReadsLinesFromStandardInputAndFailsOnABadOne) {
   EXPECT_TRUE(run.lines[0].startsWith(QLatin1String("header ")));
   EXPECT_EQ(run.lines[2], QStringLiteral("error too short for a long frame with data (9 bytes)"));
   EXPECT_TRUE(run.lines[3].startsWith(QLatin1String("error not a hexadecimal digit"))) << run.lines[3].toStdString();
+}
+
+TEST(Mbus_Decode_Tool, ReadsTheTelegramsOfAHexFile) {
+  Temp_Dir dir;
+  const QString path =
+      dir.Write(QStringLiteral("meter.hex"), QByteArray(kTelegram) + " \r\n" + QByteArray(kTelegram) + "\r\n");
+  const Tool_Run run = Decode({path});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.lines.size(), 4);
+  const Tool_Run missing = Decode({dir.File(QStringLiteral("meter.hex")), QStringLiteral("68 1")});
+  EXPECT_EQ(missing.exit_code, 1);
 }
 
 TEST(Mbus_Decode_Tool, NamesTheBrokenFrameRule) {

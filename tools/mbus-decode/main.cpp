@@ -1,8 +1,11 @@
 // mbus-decode: reads wired M-Bus RSP_UD telegrams as hexadecimal bytes (one
-// telegram per argument, or one per line on standard input when there are no
-// arguments) and prints per telegram its header line and one line per record,
-// or "error <reason>". The exit status is 1 when any telegram was not read.
-// Values use "." as the decimal point whatever the locale.
+// telegram per argument, one per line of a .hex file named as an argument, or
+// one per line on standard input when there are no arguments) and prints per
+// telegram its header line and one line per record, or "error <reason>". The
+// exit status is 1 when any telegram was not read. Values use "." as the
+// decimal point whatever the locale.
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <cstdio>
 #include <iostream>
@@ -19,6 +22,21 @@ bool Print_Telegram(const QString& hex) {
   return telegram.error.isEmpty();
 }
 
+// Every non-empty line of a file is one telegram.
+bool Print_File(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    std::cout << "error cannot read " << path.toStdString() << ": " << file.errorString().toStdString() << '\n';
+    return false;
+  }
+  bool all_read = true;
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    if (line.trimmed().isEmpty()) continue;
+    all_read = Print_Telegram(QString::fromLatin1(line)) && all_read;
+  }
+  return all_read;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,7 +46,11 @@ int main(int argc, char** argv) {
 
   bool all_read = true;
   if (argc > 1) {
-    for (int i = 1; i < argc; ++i) all_read = Print_Telegram(QString::fromLocal8Bit(argv[i])) && all_read;
+    for (int i = 1; i < argc; ++i) {
+      const QString argument = QString::fromLocal8Bit(argv[i]);
+      const bool read = QFileInfo(argument).isFile() ? Print_File(argument) : Print_Telegram(argument);
+      all_read = read && all_read;
+    }
   } else {
     std::string line;
     while (std::getline(std::cin, line)) {
