@@ -11,26 +11,38 @@ namespace {
 
 Qt::PenStyle To_Qt(TPenStyle style) {
   switch (style) {
-    case TPenStyle::psSolid: return Qt::SolidLine;
-    case TPenStyle::psDash: return Qt::DashLine;
-    case TPenStyle::psDot: return Qt::DotLine;
-    case TPenStyle::psDashDot: return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot: return Qt::DashDotDotLine;
-    case TPenStyle::psClear: return Qt::NoPen;
+    case TPenStyle::psSolid:
+      return Qt::SolidLine;
+    case TPenStyle::psDash:
+      return Qt::DashLine;
+    case TPenStyle::psDot:
+      return Qt::DotLine;
+    case TPenStyle::psDashDot:
+      return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+      return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+      return Qt::NoPen;
   }
   return Qt::SolidLine;
 }
 
 int Qt_Text_Flags(unsigned flags) {
   int qt = 0;
-  if (flags & DT_CENTER) qt |= Qt::AlignHCenter;
-  else if (flags & DT_RIGHT) qt |= Qt::AlignRight;
-  else qt |= Qt::AlignLeft;
+  if (flags & DT_CENTER)
+    qt |= Qt::AlignHCenter;
+  else if (flags & DT_RIGHT)
+    qt |= Qt::AlignRight;
+  else
+    qt |= Qt::AlignLeft;
   if (flags & DT_SINGLELINE) {
     qt |= Qt::TextSingleLine;
-    if (flags & DT_VCENTER) qt |= Qt::AlignVCenter;
-    else if (flags & DT_BOTTOM) qt |= Qt::AlignBottom;
-    else qt |= Qt::AlignTop;
+    if (flags & DT_VCENTER)
+      qt |= Qt::AlignVCenter;
+    else if (flags & DT_BOTTOM)
+      qt |= Qt::AlignBottom;
+    else
+      qt |= Qt::AlignTop;
   } else {
     qt |= Qt::AlignTop;
     if (flags & DT_WORDBREAK) qt |= Qt::TextWordWrap;
@@ -88,7 +100,8 @@ void TCanvas::Rectangle(const TRect& r) {
     painter_.fillRect(QRect(r.Left, r.Top, qMin(w, r.Width()), r.Height()), c);
     painter_.fillRect(QRect(r.Right - w, r.Top, qMin(w, r.Width()), r.Height()), c);
   } else {
-    Polyline({{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}, {r.Left, r.Top}});
+    Polyline(
+        {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}, {r.Left, r.Top}});
   }
 }
 
@@ -123,8 +136,14 @@ void TCanvas::Line(QPoint from, QPoint to) {
     while (x != to.x() || y != to.y()) {
       points.emplace_back(x, y);
       const int e2 = 2 * err;
-      if (e2 >= dy) { err += dy; x += sx; }
-      if (e2 <= dx) { err += dx; y += sy; }
+      if (e2 >= dy) {
+        err += dy;
+        x += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y += sy;
+      }
     }
     if (from.y() == to.y() || from.x() == to.x()) {
       const QPoint last = points.back();

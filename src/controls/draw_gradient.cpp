@@ -22,8 +22,10 @@ void DrawGradient(TCanvas& canvas, TColor FromColor, TColor ToColor, bool Horizo
     canvas.Brush.Color = c;
     const int a = round(i * d);
     const int b = round(d);
-    if (Horizontal) canvas.Rectangle(r.Left + a, r.Top, r.Left + a + b + 1, r.Bottom);
-    else canvas.Rectangle(r.Left, r.Top + a, r.Right, r.Top + a + b + 1);
+    if (Horizontal)
+      canvas.Rectangle(r.Left + a, r.Top, r.Left + a + b + 1, r.Bottom);
+    else
+      canvas.Rectangle(r.Left, r.Top + a, r.Right, r.Top + a + b + 1);
   }
   canvas.Pen = pen;
   canvas.Brush = brush;

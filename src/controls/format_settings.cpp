@@ -28,20 +28,29 @@ QString From_Qt_Format(const QString& qt, QChar date_sep, QChar time_sep) {
       continue;
     }
     const QString run(n, c);
-    if (c == QLatin1Char('M')) out += QString(n, QLatin1Char('m'));
-    else if (c == QLatin1Char('m')) out += QString(qMin(n, 2), QLatin1Char('n'));
-    else if (c == QLatin1Char('d') || c == QLatin1Char('y') || c == QLatin1Char('s')) out += run;
-    else if (c == QLatin1Char('h') || c == QLatin1Char('H')) out += QString(qMin(n, 2), QLatin1Char('h'));
-    else if (c == QLatin1Char('z')) out += QString(n >= 3 ? 3 : 1, QLatin1Char('z'));
+    if (c == QLatin1Char('M'))
+      out += QString(n, QLatin1Char('m'));
+    else if (c == QLatin1Char('m'))
+      out += QString(qMin(n, 2), QLatin1Char('n'));
+    else if (c == QLatin1Char('d') || c == QLatin1Char('y') || c == QLatin1Char('s'))
+      out += run;
+    else if (c == QLatin1Char('h') || c == QLatin1Char('H'))
+      out += QString(qMin(n, 2), QLatin1Char('h'));
+    else if (c == QLatin1Char('z'))
+      out += QString(n >= 3 ? 3 : 1, QLatin1Char('z'));
     else if (c == QLatin1Char('A') || c == QLatin1Char('a')) {
       out += QStringLiteral("ampm");
       if (i + n < qt.size() && (qt[i + n] == QLatin1Char('P') || qt[i + n] == QLatin1Char('p'))) ++n;
     } else if (c == QLatin1Char('t')) {
       // Time zone: we have none.
-    } else if (c == date_sep) out += QString(n, QLatin1Char('/'));
-    else if (c == time_sep) out += QString(n, QLatin1Char(':'));
-    else if (c.isLetter()) out += QLatin1Char('"') + run + QLatin1Char('"');
-    else out += run;
+    } else if (c == date_sep)
+      out += QString(n, QLatin1Char('/'));
+    else if (c == time_sep)
+      out += QString(n, QLatin1Char(':'));
+    else if (c.isLetter())
+      out += QLatin1Char('"') + run + QLatin1Char('"');
+    else
+      out += run;
     i += n;
   }
   return out.trimmed();
@@ -68,7 +77,9 @@ bool Uses_Twelve_Hours(const QString& format) {
          lower.contains(QLatin1String("ampm"));
 }
 
-void Append_Number(QString& out, int value, int width) { out += QString::number(value).rightJustified(width, QLatin1Char('0')); }
+void Append_Number(QString& out, int value, int width) {
+  out += QString::number(value).rightJustified(width, QLatin1Char('0'));
+}
 
 void Format_Into(QString& out, const QString& format, const QDateTime& value, const Format_Settings& s, int depth) {
   if (depth > 2) return;  // nested formats that name themselves
@@ -86,8 +97,16 @@ void Format_Into(QString& out, const QString& format, const QDateTime& value, co
       i = stop + 1;
       continue;
     }
-    if (raw == QLatin1Char('/')) { out += s.Date_Separator; ++i; continue; }
-    if (raw == QLatin1Char(':')) { out += s.Time_Separator; ++i; continue; }
+    if (raw == QLatin1Char('/')) {
+      out += s.Date_Separator;
+      ++i;
+      continue;
+    }
+    if (raw == QLatin1Char(':')) {
+      out += s.Time_Separator;
+      ++i;
+      continue;
+    }
     const QChar c = raw.toLower();
     if (c == QLatin1Char('a')) {
       const QString rest = format.mid(i);
@@ -111,19 +130,29 @@ void Format_Into(QString& out, const QString& format, const QDateTime& value, co
     while (i + n < format.size() && format[i + n].toLower() == c) ++n;
     i += n;
     if (c == QLatin1Char('d')) {
-      if (n == 1) out += QString::number(date.day());
-      else if (n == 2) Append_Number(out, date.day(), 2);
-      else if (n == 3) out += names.dayName(date.dayOfWeek(), QLocale::ShortFormat);
-      else if (n == 4) out += names.dayName(date.dayOfWeek(), QLocale::LongFormat);
-      else if (n == 5) Format_Into(out, s.Short_Date_Format, value, s, depth + 1);
-      else Format_Into(out, s.Long_Date_Format, value, s, depth + 1);
+      if (n == 1)
+        out += QString::number(date.day());
+      else if (n == 2)
+        Append_Number(out, date.day(), 2);
+      else if (n == 3)
+        out += names.dayName(date.dayOfWeek(), QLocale::ShortFormat);
+      else if (n == 4)
+        out += names.dayName(date.dayOfWeek(), QLocale::LongFormat);
+      else if (n == 5)
+        Format_Into(out, s.Short_Date_Format, value, s, depth + 1);
+      else
+        Format_Into(out, s.Long_Date_Format, value, s, depth + 1);
     } else if (c == QLatin1Char('m') && last_token == QLatin1Char('h')) {
       Append_Number(out, time.minute(), n == 1 ? 1 : 2);
     } else if (c == QLatin1Char('m')) {
-      if (n == 1) out += QString::number(date.month());
-      else if (n == 2) Append_Number(out, date.month(), 2);
-      else if (n == 3) out += names.monthName(date.month(), QLocale::ShortFormat);
-      else out += names.monthName(date.month(), QLocale::LongFormat);
+      if (n == 1)
+        out += QString::number(date.month());
+      else if (n == 2)
+        Append_Number(out, date.month(), 2);
+      else if (n == 3)
+        out += names.monthName(date.month(), QLocale::ShortFormat);
+      else
+        out += names.monthName(date.month(), QLocale::LongFormat);
     } else if (c == QLatin1Char('y')) {
       Append_Number(out, n <= 2 ? date.year() % 100 : date.year(), n <= 2 ? 2 : 4);
     } else if (c == QLatin1Char('h')) {

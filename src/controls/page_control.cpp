@@ -87,8 +87,10 @@ void TZadPageControl::RemovePage(TZadTabSheet* page) {
   page->page_control_ = nullptr;
   pages_.removeOne(page);
   // Removing another page leaves the one the user is on in front.
-  if (was_active) Set_ActivePage(next);
-  else if (active_page_ != nullptr) tab_index_ = active_page_->TabIndex();
+  if (was_active)
+    Set_ActivePage(next);
+  else if (active_page_ != nullptr)
+    tab_index_ = active_page_->TabIndex();
   Relayout();
   update();
 }
@@ -163,8 +165,10 @@ void TZadPageControl::ChangeActivePage(TZadTabSheet* page) {
       first = first->nextInFocusChain();
     } while (first != page && first != nullptr &&
              !(page->isAncestorOf(first) && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)));
-    if (first != nullptr && first != page && page->isAncestorOf(first)) first->setFocus(Qt::OtherFocusReason);
-    else setFocus(Qt::OtherFocusReason);
+    if (first != nullptr && first != page && page->isAncestorOf(first))
+      first->setFocus(Qt::OtherFocusReason);
+    else
+      setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -307,10 +311,18 @@ void TZadPageControl::Relayout() {
     }
   }
   switch (tab_position_) {
-    case tpTop: page_rect_ = {4, B + 4, W - 4, H - 4}; break;
-    case tpBottom: page_rect_ = {4, 4, W - 4, T - 4}; break;
-    case tpLeft: page_rect_ = {R + 4, 4, W - 5, H - 5}; break;
-    case tpRight: page_rect_ = {4, 4, L - 4, H - 4}; break;
+    case tpTop:
+      page_rect_ = {4, B + 4, W - 4, H - 4};
+      break;
+    case tpBottom:
+      page_rect_ = {4, 4, W - 4, T - 4};
+      break;
+    case tpLeft:
+      page_rect_ = {R + 4, 4, W - 5, H - 5};
+      break;
+    case tpRight:
+      page_rect_ = {4, 4, L - 4, H - 4};
+      break;
   }
   if (page_rect_.Right < page_rect_.Left) page_rect_.Right = page_rect_.Left;
   if (page_rect_.Bottom < page_rect_.Top) page_rect_.Bottom = page_rect_.Top;

@@ -28,10 +28,18 @@ QString Shown_Caption(const QString& caption) {
 void Three_Sides(TCanvas& c, const TRect& r, TTabPosition position) {
   const int l = r.Left, t = r.Top, rr = r.Right - 1, b = r.Bottom - 1;
   switch (position) {
-    case tpTop: c.Polyline({{l, b + 1}, {l, t}, {rr, t}, {rr, b + 1}}); break;
-    case tpBottom: c.Polyline({{l, t}, {l, b}, {rr, b}, {rr, t - 1}}); break;
-    case tpLeft: c.Polyline({{rr, t}, {l, t}, {l, b}, {rr + 1, b}}); break;
-    case tpRight: c.Polyline({{l, t}, {rr, t}, {rr, b}, {l - 1, b}}); break;
+    case tpTop:
+      c.Polyline({{l, b + 1}, {l, t}, {rr, t}, {rr, b + 1}});
+      break;
+    case tpBottom:
+      c.Polyline({{l, t}, {l, b}, {rr, b}, {rr, t - 1}});
+      break;
+    case tpLeft:
+      c.Polyline({{rr, t}, {l, t}, {l, b}, {rr + 1, b}});
+      break;
+    case tpRight:
+      c.Polyline({{l, t}, {rr, t}, {rr, b}, {l - 1, b}});
+      break;
   }
 }
 
@@ -59,10 +67,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
   for (const TRect& r : tab_rects_) {
     TRect e = r;
     switch (tab_position_) {
-      case tpTop: e = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom}; break;
-      case tpBottom: e = {r.Left - 2, r.Top, r.Right + 2, r.Bottom + 2}; break;
-      case tpLeft: e = {r.Left - 2, r.Top - 2, r.Right, r.Bottom + 2}; break;
-      case tpRight: e = {r.Left, r.Top - 2, r.Right + 2, r.Bottom + 2}; break;
+      case tpTop:
+        e = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom};
+        break;
+      case tpBottom:
+        e = {r.Left - 2, r.Top, r.Right + 2, r.Bottom + 2};
+        break;
+      case tpLeft:
+        e = {r.Left - 2, r.Top - 2, r.Right, r.Bottom + 2};
+        break;
+      case tpRight:
+        e = {r.Left, r.Top - 2, r.Right + 2, r.Bottom + 2};
+        break;
     }
     c.Fill_Rect(e);
     s.B = std::max(s.B, r.Bottom);
@@ -74,10 +90,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
     s = {2, H - 2, W - 2, 2, 0};
   }
   switch (tab_position_) {
-    case tpTop: s.E = s.B - 1; break;
-    case tpBottom: s.E = s.T; break;
-    case tpLeft: s.E = s.R - 1; break;
-    case tpRight: s.E = s.L; break;
+    case tpTop:
+      s.E = s.B - 1;
+      break;
+    case tpBottom:
+      s.E = s.T;
+      break;
+    case tpLeft:
+      s.E = s.R - 1;
+      break;
+    case tpRight:
+      s.E = s.L;
+      break;
   }
 
   // The end of a single row, where a system strip keeps its scroll arrows.
@@ -97,10 +121,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
   // Strip background.
   c.Brush.Color = tab_background_color_;
   switch (tab_position_) {
-    case tpLeft: c.Fill_Rect({0, 0, s.E, H - 1}); break;
-    case tpRight: c.Fill_Rect({s.E + 1, 0, W, H - 1}); break;
-    case tpBottom: c.Fill_Rect({0, s.E + 1, W, H}); break;
-    case tpTop: c.Fill_Rect({0, 0, W, s.E}); break;
+    case tpLeft:
+      c.Fill_Rect({0, 0, s.E, H - 1});
+      break;
+    case tpRight:
+      c.Fill_Rect({s.E + 1, 0, W, H - 1});
+      break;
+    case tpBottom:
+      c.Fill_Rect({0, s.E + 1, W, H});
+      break;
+    case tpTop:
+      c.Fill_Rect({0, 0, W, s.E});
+      break;
   }
 
   // The band around the page in the active page's colours.
@@ -147,10 +179,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
     c.Brush.Style = TBrushStyle::bsClear;
     c.Pen.Color = tab_sheet_border_color_;
     switch (tab_position_) {
-      case tpTop: c.Rectangle(0, s.E, W, H); break;
-      case tpBottom: c.Rectangle(0, 0, W, s.E + 1); break;
-      case tpLeft: c.Rectangle(s.E, 0, W - 1, H - 1); break;
-      case tpRight: c.Rectangle(0, 0, s.E + 1, H); break;
+      case tpTop:
+        c.Rectangle(0, s.E, W, H);
+        break;
+      case tpBottom:
+        c.Rectangle(0, 0, W, s.E + 1);
+        break;
+      case tpLeft:
+        c.Rectangle(s.E, 0, W - 1, H - 1);
+        break;
+      case tpRight:
+        c.Rectangle(0, 0, s.E + 1, H);
+        break;
     }
     c.Pen.Color = color_;
     if (tab_position_ == tpLeft) {
@@ -158,10 +198,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
     }
     if (!coloured) {
       switch (tab_position_) {
-        case tpTop: c.Polyline({{W - 2, s.E + 1}, {W - 2, H - 2}, {0, H - 2}}); break;
-        case tpLeft: c.Polyline({{W - 3, 1}, {W - 3, H - 3}, {s.E, H - 3}}); break;
-        case tpBottom: c.Polyline({{W - 2, s.E - 1}, {W - 2, 1}, {0, 1}}); break;
-        case tpRight: c.Polyline({{1, 1}, {1, H - 2}, {s.E, H - 2}}); break;
+        case tpTop:
+          c.Polyline({{W - 2, s.E + 1}, {W - 2, H - 2}, {0, H - 2}});
+          break;
+        case tpLeft:
+          c.Polyline({{W - 3, 1}, {W - 3, H - 3}, {s.E, H - 3}});
+          break;
+        case tpBottom:
+          c.Polyline({{W - 2, s.E - 1}, {W - 2, 1}, {0, 1}});
+          break;
+        case tpRight:
+          c.Polyline({{1, 1}, {1, H - 2}, {s.E, H - 2}});
+          break;
       }
     }
     if (round_edges_) {
@@ -195,8 +243,10 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
       c.Pen.Color = join;
       const bool vertical = tab_position_ == tpLeft || tab_position_ == tpRight;
       const int far = (vertical ? s.B : s.R) + tab_overlap_;
-      if (vertical) c.Polyline({{s.E, 2}, {s.E, far}});
-      else c.Polyline({{2, s.E}, {far, s.E}});
+      if (vertical)
+        c.Polyline({{s.E, 2}, {s.E, far}});
+      else
+        c.Polyline({{2, s.E}, {far, s.E}});
     }
   }
 
@@ -221,8 +271,12 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
         if (r.Right >= W - 5) --r.Right;
         r.Top += 2;
         break;
-      case tpLeft: r = r.Offset(-1, -2); break;
-      case tpRight: r = r.Offset(1, 0); break;
+      case tpLeft:
+        r = r.Offset(-1, -2);
+        break;
+      case tpRight:
+        r = r.Offset(1, 0);
+        break;
     }
     c.Brush.Style = TBrushStyle::bsClear;
     c.Pen.Color = tab_hover_border_;
@@ -251,10 +305,18 @@ void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool
   TRect fill = r;
   if (!active) {
     switch (tab_position_) {
-      case tpTop: --fill.Bottom; break;
-      case tpBottom: ++fill.Top; break;
-      case tpLeft: --fill.Right; break;
-      case tpRight: ++fill.Left; break;
+      case tpTop:
+        --fill.Bottom;
+        break;
+      case tpBottom:
+        ++fill.Top;
+        break;
+      case tpLeft:
+        --fill.Right;
+        break;
+      case tpRight:
+        ++fill.Left;
+        break;
     }
   }
   c.Brush.Style = TBrushStyle::bsSolid;
@@ -277,23 +339,38 @@ void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool
     c.Rectangle(outline);
   } else {
     switch (tab_position_) {
-      case tpTop: c.Polyline({{r.Left, r.Bottom - 1}, {r.Right, r.Bottom - 1}}); break;
-      case tpBottom: c.Polyline({{r.Left, r.Top}, {r.Right, r.Top}}); break;
-      case tpLeft: c.Polyline({{r.Right - 1, r.Top}, {r.Right - 1, r.Bottom}}); break;
-      case tpRight: c.Polyline({{r.Left, r.Top}, {r.Left, r.Bottom}}); break;
+      case tpTop:
+        c.Polyline({{r.Left, r.Bottom - 1}, {r.Right, r.Bottom - 1}});
+        break;
+      case tpBottom:
+        c.Polyline({{r.Left, r.Top}, {r.Right, r.Top}});
+        break;
+      case tpLeft:
+        c.Polyline({{r.Right - 1, r.Top}, {r.Right - 1, r.Bottom}});
+        break;
+      case tpRight:
+        c.Polyline({{r.Left, r.Top}, {r.Left, r.Bottom}});
+        break;
     }
     const TZadTabSheet* next = Tab_Sheet(page->TabIndex() + 1);
     const int far = vertical ? r.Bottom : r.Right;
-    const bool separator = !(next != nullptr && next == active_page_) && far + 3 < strip_end &&
-                           active_color_ != clNone;
+    const bool separator = !(next != nullptr && next == active_page_) && far + 3 < strip_end && active_color_ != clNone;
     if (separator) {
       c.Brush.Style = TBrushStyle::bsSolid;
       c.Brush.Color = active_color_;
       switch (tab_position_) {
-        case tpTop: c.Fill_Rect({r.Right - 2, r.Top + 2, r.Right, r.Bottom - 3}); break;
-        case tpBottom: c.Fill_Rect({r.Right - 2, r.Top + 3, r.Right, r.Bottom - 2}); break;
-        case tpLeft: c.Fill_Rect({r.Left + 2, r.Bottom - 2, r.Right - 3, r.Bottom}); break;
-        case tpRight: c.Fill_Rect({r.Left + 3, r.Bottom - 2, r.Right - 2, r.Bottom}); break;
+        case tpTop:
+          c.Fill_Rect({r.Right - 2, r.Top + 2, r.Right, r.Bottom - 3});
+          break;
+        case tpBottom:
+          c.Fill_Rect({r.Right - 2, r.Top + 3, r.Right, r.Bottom - 2});
+          break;
+        case tpLeft:
+          c.Fill_Rect({r.Left + 2, r.Bottom - 2, r.Right - 3, r.Bottom});
+          break;
+        case tpRight:
+          c.Fill_Rect({r.Left + 3, r.Bottom - 2, r.Right - 2, r.Bottom});
+          break;
       }
       c.Brush.Style = TBrushStyle::bsClear;
     }
@@ -336,7 +413,8 @@ void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool
       c.Font = active_font_;
       text_color = active_font_color_;
       break;
-    case tpLeft: case tpRight:
+    case tpLeft:
+    case tpRight:
       c.Font = active ? active_font_ : font();
       break;
   }

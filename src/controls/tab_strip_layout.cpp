@@ -29,10 +29,18 @@ std::vector<TRect> Layout_Tab_Strip(TTabPosition position, int W, int H, bool mu
     const int along = starts[i];
     const int depth = 2 + (rows[i] + shift) % row_count * thickness;  // the row's outer side from the edge
     switch (position) {
-      case tpTop: rects.push_back({along, depth, along + length, depth + thickness}); break;
-      case tpBottom: rects.push_back({along, H - depth - thickness, along + length, H - depth}); break;
-      case tpLeft: rects.push_back({depth, along, depth + thickness, along + length}); break;
-      case tpRight: rects.push_back({W - depth - thickness, along, W - depth, along + length}); break;
+      case tpTop:
+        rects.push_back({along, depth, along + length, depth + thickness});
+        break;
+      case tpBottom:
+        rects.push_back({along, H - depth - thickness, along + length, H - depth});
+        break;
+      case tpLeft:
+        rects.push_back({depth, along, depth + thickness, along + length});
+        break;
+      case tpRight:
+        rects.push_back({W - depth - thickness, along, W - depth, along + length});
+        break;
     }
   }
   return rects;

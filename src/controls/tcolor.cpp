@@ -47,23 +47,42 @@ QColor Plain(TColor c) { return QColor(Get_R(c), Get_G(c), Get_B(c)); }
 
 std::optional<QColor> From_Palette(int index, const QPalette& p) {
   switch (index) {
-    case 4: case 30: return p.color(QPalette::Active, QPalette::Window);
-    case 7: return p.color(QPalette::Active, QPalette::WindowText);
-    case 5: return p.color(QPalette::Active, QPalette::Base);
-    case 8: return p.color(QPalette::Active, QPalette::Text);
-    case 13: case 29: return p.color(QPalette::Active, QPalette::Highlight);
-    case 14: return p.color(QPalette::Active, QPalette::HighlightedText);
-    case 15: return p.color(QPalette::Active, QPalette::Button);
-    case 16: return p.color(QPalette::Active, QPalette::Dark);
-    case 17: return p.color(QPalette::Disabled, QPalette::Text);
-    case 18: return p.color(QPalette::Active, QPalette::ButtonText);
-    case 20: return p.color(QPalette::Active, QPalette::Light);
-    case 21: return p.color(QPalette::Active, QPalette::Shadow);
-    case 22: return p.color(QPalette::Active, QPalette::Midlight);
-    case 23: return p.color(QPalette::Active, QPalette::ToolTipText);
-    case 24: return p.color(QPalette::Active, QPalette::ToolTipBase);
-    case 26: return p.color(QPalette::Active, QPalette::Link);
-    default: return std::nullopt;
+    case 4:
+    case 30:
+      return p.color(QPalette::Active, QPalette::Window);
+    case 7:
+      return p.color(QPalette::Active, QPalette::WindowText);
+    case 5:
+      return p.color(QPalette::Active, QPalette::Base);
+    case 8:
+      return p.color(QPalette::Active, QPalette::Text);
+    case 13:
+    case 29:
+      return p.color(QPalette::Active, QPalette::Highlight);
+    case 14:
+      return p.color(QPalette::Active, QPalette::HighlightedText);
+    case 15:
+      return p.color(QPalette::Active, QPalette::Button);
+    case 16:
+      return p.color(QPalette::Active, QPalette::Dark);
+    case 17:
+      return p.color(QPalette::Disabled, QPalette::Text);
+    case 18:
+      return p.color(QPalette::Active, QPalette::ButtonText);
+    case 20:
+      return p.color(QPalette::Active, QPalette::Light);
+    case 21:
+      return p.color(QPalette::Active, QPalette::Shadow);
+    case 22:
+      return p.color(QPalette::Active, QPalette::Midlight);
+    case 23:
+      return p.color(QPalette::Active, QPalette::ToolTipText);
+    case 24:
+      return p.color(QPalette::Active, QPalette::ToolTipBase);
+    case 26:
+      return p.color(QPalette::Active, QPalette::Link);
+    default:
+      return std::nullopt;
   }
 }
 

@@ -21,17 +21,28 @@ struct Kind_Preset {
 
 Kind_Preset Preset_Of(TZbButtonKind kind) {
   switch (kind) {
-    case bkOK: return {"OK", 1};
-    case bkCancel: return {"Abbrechen", 2};
-    case bkHelp: return {"Hilfe", 0};
-    case bkYes: return {"Ja", 6};
-    case bkNo: return {"Nein", 7};
-    case bkClose: return {"Schließen", 0};
-    case bkAbort: return {"Abbrechen", 3};
-    case bkRetry: return {"Wiederholen", 4};
-    case bkIgnore: return {"Ignorieren", 5};
-    case bkAll: return {"Alle", 12};
-    case bkCustom: break;
+    case bkOK:
+      return {"OK", 1};
+    case bkCancel:
+      return {"Abbrechen", 2};
+    case bkHelp:
+      return {"Hilfe", 0};
+    case bkYes:
+      return {"Ja", 6};
+    case bkNo:
+      return {"Nein", 7};
+    case bkClose:
+      return {"Schließen", 0};
+    case bkAbort:
+      return {"Abbrechen", 3};
+    case bkRetry:
+      return {"Wiederholen", 4};
+    case bkIgnore:
+      return {"Ignorieren", 5};
+    case bkAll:
+      return {"Alle", 12};
+    case bkCustom:
+      break;
   }
   return {"", 0};
 }

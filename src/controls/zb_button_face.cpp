@@ -9,9 +9,12 @@ namespace {
 
 unsigned Align_Flag(TAlignment a) {
   switch (a) {
-    case taLeftJustify: return DT_LEFT;
-    case taRightJustify: return DT_RIGHT;
-    case taCenter: return DT_CENTER;
+    case taLeftJustify:
+      return DT_LEFT;
+    case taRightJustify:
+      return DT_RIGHT;
+    case taCenter:
+      return DT_CENTER;
   }
   return DT_CENTER;
 }
@@ -42,9 +45,9 @@ void DrawZbGradient(TCanvas& canvas, TColor FromColor, TColor ToColor, int Left,
   for (int i = 0; i < 32; ++i) {
     const int y = Top + i * (Bottom - Top) / 31;
     const int y_end = std::min(Bottom, y + band + 1);
-    canvas.Brush.Color = RGB(Get_R(from) + i * (Get_R(to) - Get_R(from)) / 31,
-                             Get_G(from) + i * (Get_G(to) - Get_G(from)) / 31,
-                             Get_B(from) + i * (Get_B(to) - Get_B(from)) / 31);
+    canvas.Brush.Color =
+        RGB(Get_R(from) + i * (Get_R(to) - Get_R(from)) / 31, Get_G(from) + i * (Get_G(to) - Get_G(from)) / 31,
+            Get_B(from) + i * (Get_B(to) - Get_B(from)) / 31);
     canvas.Fill_Rect({Left, y, Right, y_end});
   }
   canvas.Brush = saved;
@@ -66,9 +69,12 @@ void DrawTransparentGlyph(TCanvas& canvas, const QImage& strip, int X, int Y, in
 
 int Zb_Glyph_Frame(const Zb_Face& face) {
   int frame = 0;
-  if (!face.Enabled) frame = 1;
-  else if (face.Pressed && face.NumGlyphs > 2) frame = 2;
-  else if (face.Hot && face.NumGlyphs > 3) frame = 3;
+  if (!face.Enabled)
+    frame = 1;
+  else if (face.Pressed && face.NumGlyphs > 2)
+    frame = 2;
+  else if (face.Hot && face.NumGlyphs > 3)
+    frame = 3;
   // A strip with fewer frames (a one-frame glyph on a disabled button) shows its first.
   return frame < face.NumGlyphs ? frame : 0;
 }
@@ -85,14 +91,17 @@ void DrawZbButtonFace(TCanvas& c, int W, int H, const Zb_Face& f) {
   c.Brush.Style = TBrushStyle::bsSolid;
   c.Brush.Color = face;
   switch (f.Style) {
-    case bsNormal: case bsEncarta: case bsOld:
+    case bsNormal:
+    case bsEncarta:
+    case bsOld:
       c.Fill_Rect({0, 0, W, H});
       break;
     case bsModern:
       DrawZbGradient(c, f.LightColor, face, 2, 2, W - 2, H / 4 + o);
       DrawZbGradient(c, face, f.LightColor, 2, H / 4 + o, W - 2, H - 1);
       break;
-    case bsShape: case bsQuicken:
+    case bsShape:
+    case bsQuicken:
       break;
   }
 
@@ -102,17 +111,22 @@ void DrawZbButtonFace(TCanvas& c, int W, int H, const Zb_Face& f) {
   c.Pen.Width = 1;
   const bool edges = (f.Enabled && (!f.Flat || f.Hot || pressed)) || (!f.Enabled && !f.Flat);
   switch (f.Style) {
-    case bsNormal: case bsEncarta:
+    case bsNormal:
+    case bsEncarta:
       if (edges) {
-        if (pressed) Edge_Lines(c, W, H, f.ShadowColor, f.LightColor);
-        else Edge_Lines(c, W, H, f.LightColor, f.ShadowColor);
+        if (pressed)
+          Edge_Lines(c, W, H, f.ShadowColor, f.LightColor);
+        else
+          Edge_Lines(c, W, H, f.LightColor, f.ShadowColor);
       }
       break;
     case bsOld:
       if (edges) {
         c.Pen.Color = f.ShadowColor;
-        if (pressed) c.Polyline({{1, H - 3}, {1, 1}, {W - 2, 1}});
-        else c.Polyline({{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
+        if (pressed)
+          c.Polyline({{1, H - 3}, {1, 1}, {W - 2, 1}});
+        else
+          c.Polyline({{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
         c.Pen.Color = pressed ? cl3DDkShadow : f.LightColor;
         c.Polyline({{0, H - 1}, {0, 0}, {W - 1, 0}});
         c.Pen.Color = pressed ? f.LightColor : cl3DDkShadow;
@@ -195,15 +209,19 @@ void DrawZbButtonFace(TCanvas& c, int W, int H, const Zb_Face& f) {
       cx = o + 4 + (has_glyph ? gw + 4 : 0);
       gx = o + 4;
       if (!f.WordWrap) {
-        if (f.Alignment == taRightJustify) gx = W - 4 - gw - tw4 + o;
-        else if (f.Alignment == taCenter) gx = (W - gw) / 2 + o - tw4 / 2;
+        if (f.Alignment == taRightJustify)
+          gx = W - 4 - gw - tw4 + o;
+        else if (f.Alignment == taCenter)
+          gx = (W - gw) / 2 + o - tw4 / 2;
       }
     } else {
       cx = o + 4;
       gx = cx + tw4;
       if (!f.WordWrap) {
-        if (f.Alignment == taRightJustify) gx = W - 4 - gw + o;
-        else if (f.Alignment == taCenter) gx = (W - gw) / 2 + o + tw4 / 2;
+        if (f.Alignment == taRightJustify)
+          gx = W - 4 - gw + o;
+        else if (f.Alignment == taCenter)
+          gx = (W - gw) / 2 + o + tw4 / 2;
       }
     }
     text_rect = {cx, cy, cx + v, cy + th};
@@ -222,16 +240,27 @@ void DrawZbButtonFace(TCanvas& c, int W, int H, const Zb_Face& f) {
 
 Zb_Color_Preset GetZbColorStylePreset(TZbColorStyle style) {
   switch (style) {
-    case lcsGold: return {0x00C0C0, clBlack, 0x00FFFF, 0x008080, clNone, 0x00DFDF, false, bsModern};
-    case lcsChrome: return {0xC0C0C0, clBlack, 0xFFFFFF, 0x808080, clNone, clNone, false, bsModern};
-    case lcsBlue: return {0xFF8000, clBlack, 0xFFFF00, 0xFF0000, clNone, clNone, false, bsModern};
-    case lcsRed: return {0x0000FF, clBlack, 0xC0C0FF, 0x0000C0, clNone, clNone, false, bsModern};
-    case lcsUltraFlat1: return {clBtnFace, clBlack, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, true, bsNormal};
-    case lcsUltraFlat2: return {clBtnFace, clBlack, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, true, bsNormal};
-    case lcsUltraFlatXP: return {0xD1D8DB, clBlack, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, true, bsNormal};
-    case lcsAqua: return {0xECCE94, clBlack, 0xFCE6D4, 0x000000, clNone, clNone, false, bsModern};
-    case lcsQuicken: return {0x603000, clWhite, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, false, bsQuicken};
-    case lcsDefault: case lcsCustom: break;
+    case lcsGold:
+      return {0x00C0C0, clBlack, 0x00FFFF, 0x008080, clNone, 0x00DFDF, false, bsModern};
+    case lcsChrome:
+      return {0xC0C0C0, clBlack, 0xFFFFFF, 0x808080, clNone, clNone, false, bsModern};
+    case lcsBlue:
+      return {0xFF8000, clBlack, 0xFFFF00, 0xFF0000, clNone, clNone, false, bsModern};
+    case lcsRed:
+      return {0x0000FF, clBlack, 0xC0C0FF, 0x0000C0, clNone, clNone, false, bsModern};
+    case lcsUltraFlat1:
+      return {clBtnFace, clBlack, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, true, bsNormal};
+    case lcsUltraFlat2:
+      return {clBtnFace, clBlack, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, true, bsNormal};
+    case lcsUltraFlatXP:
+      return {0xD1D8DB, clBlack, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, true, bsNormal};
+    case lcsAqua:
+      return {0xECCE94, clBlack, 0xFCE6D4, 0x000000, clNone, clNone, false, bsModern};
+    case lcsQuicken:
+      return {0x603000, clWhite, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, false, bsQuicken};
+    case lcsDefault:
+    case lcsCustom:
+      break;
   }
   return {clBtnFace, clBlack, 0xFFFFFF, 0x808080, clNone, clNone, false, bsNormal};
 }

@@ -1,8 +1,8 @@
+#include "controls/canvas.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
-
-#include "controls/canvas.h"
 
 namespace {
 

@@ -44,7 +44,7 @@ QWidget* Button_Rows(QWidget* parent) {
       grid->addWidget(b, row, col + 1);
     }
   }
-  const TZbColorStyle presets[] = {lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1,
+  const TZbColorStyle presets[] = {lcsGold,       lcsChrome,      lcsBlue, lcsRed,     lcsUltraFlat1,
                                    lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault, lcsQuicken};
   for (int i = 0; i < 10; ++i) {
     auto* b = new TZbButton(box);
@@ -116,6 +116,7 @@ TZadPageControl* Pages(QWidget* parent, TTabPosition position, TTabStyle style, 
     auto* label = new QLabel(QStringLiteral("Page %1").arg(i + 1), sheet);
     label->move(10, 10);
     if (i == 3) sheet->Set_TabEnable(false);
+    if (i == 0 && style == tsClassic) sheet->Set_ShowClose(true);
   }
   if (hidden_second) control->Pages(1)->Set_TabVisible(false);
   control->Set_ActivePageIndex(2);

@@ -107,7 +107,8 @@ TEST(FormatSettings, LocaleFormatsTranslateToTheStoredNotation) {
   EXPECT_EQ(de.Thousand_Separator, QLatin1Char('.'));
   EXPECT_EQ(de.Date_Separator, QLatin1Char('.'));
   const QDateTime t(QDate(2024, 3, 7), QTime(14, 5, 9));
-  EXPECT_EQ(Date_To_Str(t.date(), de), QLocale(QLocale::German, QLocale::Germany).toString(t.date(), QLocale::ShortFormat));
+  EXPECT_EQ(Date_To_Str(t.date(), de),
+            QLocale(QLocale::German, QLocale::Germany).toString(t.date(), QLocale::ShortFormat));
   EXPECT_EQ(Time_To_Str(t.time(), de).left(8), QStringLiteral("14:05:09"));
 
   // A short date with a month name cannot be typed back: the numeric default serves.

@@ -1,3 +1,5 @@
+#include "controls/page_control.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
@@ -6,7 +8,6 @@
 
 #include "controls/canvas.h"
 #include "controls/draw_gradient.h"
-#include "controls/page_control.h"
 
 namespace {
 
@@ -312,7 +313,8 @@ void PageControlTest::dotNetSeparatorsAndDisabledCaption() {
   const TRect disabled = f.control->TabRect(3);
   bool grey = false;
   for (int x = disabled.Left; x < disabled.Right && !grey; ++x)
-    for (int yy = disabled.Top; yy < disabled.Bottom && !grey; ++yy) grey = image.pixelColor(x, yy) == QColor(128, 128, 128);
+    for (int yy = disabled.Top; yy < disabled.Bottom && !grey; ++yy)
+      grey = image.pixelColor(x, yy) == QColor(128, 128, 128);
   QVERIFY(grey);
 }
 

@@ -1,3 +1,5 @@
+#include "controls/zb_button.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <QtTest>
 
 #include "controls/canvas.h"
-#include "controls/zb_button.h"
 #include "controls/zb_button_face.h"
 
 namespace {
