@@ -132,6 +132,89 @@ void Cell_Store::Move_Column(int from, int to) {
   });
 }
 
+void Cell_Store::Insert_Rows(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  Reserve_Rows(at);
+  std::vector<std::unique_ptr<Row>> empty(static_cast<size_t>(count));
+  rows_.insert(rows_.begin() + at, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+  // Far rows beyond the insertion point shift down as well.
+  std::map<int, Row> shifted;
+  for (auto& [index, row] : far_rows_) shifted.emplace(index >= at ? index + count : index, std::move(row));
+  far_rows_ = std::move(shifted);
+}
+
+void Cell_Store::Delete_Rows(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  Reserve_Rows(at + count);
+  for (int r = at; r < at + count; ++r) {
+    if (!rows_[size_t(r)]) continue;
+    for (Entry& entry : *rows_[size_t(r)]) Free_Props(entry.props);
+  }
+  rows_.erase(rows_.begin() + at, rows_.begin() + at + count);
+  std::map<int, Row> shifted;
+  for (auto& [index, row] : far_rows_) shifted.emplace(index - count, std::move(row));
+  far_rows_ = std::move(shifted);
+  // Rows that moved below the dense part stay reachable there.
+  if (!far_rows_.empty()) Reserve_Rows(int(rows_.size()));
+}
+
+std::vector<Cell_Store::Cell_Copy> Cell_Store::Row_Cells(int r) const {
+  std::vector<Cell_Copy> cells;
+  if (const Row* row = Find_Row(r))
+    for (const Entry& entry : *row) cells.push_back(Cell_Copy{entry.col, entry.text, entry.props});
+  return cells;
+}
+
+std::vector<Cell_Store::Cell_Copy> Cell_Store::Take_Row(int r) {
+  std::vector<Cell_Copy> cells = Row_Cells(r);
+  if (r < 0) return cells;
+  if (size_t(r) < rows_.size())
+    rows_[size_t(r)].reset();
+  else
+    far_rows_.erase(r);
+  return cells;
+}
+
+void Cell_Store::Put_Row(int r, const std::vector<Cell_Copy>& cells) {
+  if (r < 0) return;
+  Row row;
+  for (const Cell_Copy& cell : cells)
+    if (cell.col >= 0 && (!cell.text.isEmpty() || cell.props)) row.push_back(Entry{cell.col, cell.text, cell.props});
+  std::sort(row.begin(), row.end(), [](const Entry& a, const Entry& b) { return a.col < b.col; });
+  if (size_t(r) < rows_.size()) {
+    rows_[size_t(r)] = row.empty() ? nullptr : std::make_unique<Row>(std::move(row));
+  } else if (row.empty()) {
+    far_rows_.erase(r);
+  } else {
+    far_rows_[r] = std::move(row);
+  }
+  for (const Cell_Copy& cell : cells)
+    if (cell.props) FHasCellProps = true;
+}
+
+void Cell_Store::Insert_Columns(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  For_Each_Row([&](Row& row) {
+    for (Entry& entry : row)
+      if (entry.col >= at) entry.col += count;
+  });
+}
+
+void Cell_Store::Delete_Columns(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  For_Each_Row([&](Row& row) {
+    for (Entry& entry : row)
+      if (entry.col >= at && entry.col < at + count) {
+        Free_Props(entry.props);
+        entry.props = nullptr;
+        entry.text.clear();
+      }
+    std::erase_if(row, [](const Entry& e) { return e.text.isEmpty() && !e.props; });
+    for (Entry& entry : row)
+      if (entry.col >= at + count) entry.col -= count;
+  });
+}
+
 void Cell_Store::Free_Props(TCellProperties* props) {
   if (!props) return;
   if (TCellObjectBase* graphic = props->GraphicObject(); graphic && graphic->Owned_By_Grid()) delete graphic;

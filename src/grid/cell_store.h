@@ -43,6 +43,31 @@ class Cell_Store {
   // The row (column) at `from` goes to `to`, those between shift by one.
   void Move_Row(int from, int to);
   void Move_Column(int from, int to);
+  // Inserts `count` empty rows at `at`; the rows from `at` on move down.
+  void Insert_Rows(int at, int count);
+  // Removes `count` rows at `at`, freeing what they still hold; the rows
+  // below move up.
+  void Delete_Rows(int at, int count);
+
+  // One cell of a row as moved between the store and a hidden-row record:
+  // the properties pointer travels with it (ownership included).
+  struct Cell_Copy {
+    int col;
+    QString text;
+    TCellProperties* props;
+  };
+  // Takes the row's cells out of the store (the row is left empty).
+  std::vector<Cell_Copy> Take_Row(int r);
+  // The row's cells, without taking them (properties stay in the store).
+  std::vector<Cell_Copy> Row_Cells(int r) const;
+  // Replaces the row's cells; the store owns the given properties. Whatever
+  // the row held is dropped without freeing (callers took or moved it).
+  void Put_Row(int r, const std::vector<Cell_Copy>& cells);
+  // Inserts `count` empty columns at storage column `at` in every row.
+  void Insert_Columns(int at, int count);
+  // Removes `count` storage columns at `at` in every row, freeing them.
+  void Delete_Columns(int at, int count);
+
   // Frees every text and property object.
   void Clear();
   size_t Filled_Cells() const;

@@ -141,6 +141,60 @@ void Platform_Grid::MoveColumn(int from, int to) {
   viewport()->update();
 }
 
+void Platform_Grid::Insert_Platform_Rows(int at, int count) {
+  if (count <= 0 || at < 0 || at > row_count_) return;
+  store_.Insert_Rows(at, count);
+  row_heights_.insert(row_heights_.begin() + at, size_t(count), default_row_height_);
+  const int old_rows = row_count_;
+  row_count_ += count;
+  store_.Reserve_Rows(row_count_);
+  Clamp_Current();
+  Update_Scroll_Bars();
+  SizeChanged(col_count_, old_rows);
+  viewport()->update();
+}
+
+void Platform_Grid::Delete_Platform_Rows(int at, int count) {
+  if (at < 0 || at >= row_count_) return;
+  count = std::min(count, row_count_ - at);
+  // The platform keeps at least one row.
+  if (count <= 0 || row_count_ - count < 1) return;
+  store_.Delete_Rows(at, count);
+  row_heights_.erase(row_heights_.begin() + at, row_heights_.begin() + at + count);
+  const int old_rows = row_count_;
+  row_count_ -= count;
+  if (fixed_rows_ >= row_count_) fixed_rows_ = row_count_ - 1;
+  Clamp_Current();
+  Update_Scroll_Bars();
+  SizeChanged(col_count_, old_rows);
+  viewport()->update();
+}
+
+void Platform_Grid::Insert_Platform_Columns(int at, int count) {
+  if (count <= 0 || at < 0 || at > col_count_) return;
+  col_widths_.insert(col_widths_.begin() + at, size_t(count), default_col_width_);
+  const int old_cols = col_count_;
+  col_count_ += count;
+  Clamp_Current();
+  Update_Scroll_Bars();
+  SizeChanged(old_cols, row_count_);
+  viewport()->update();
+}
+
+void Platform_Grid::Delete_Platform_Columns(int at, int count) {
+  if (at < 0 || at >= col_count_) return;
+  count = std::min(count, col_count_ - at);
+  if (count <= 0 || col_count_ - count < 1) return;
+  col_widths_.erase(col_widths_.begin() + at, col_widths_.begin() + at + count);
+  const int old_cols = col_count_;
+  col_count_ -= count;
+  if (fixed_cols_ >= col_count_) fixed_cols_ = col_count_ - 1;
+  Clamp_Current();
+  Update_Scroll_Bars();
+  SizeChanged(old_cols, row_count_);
+  viewport()->update();
+}
+
 // ---- current cell, selection, scrolling
 
 void Platform_Grid::SetRow(int value) { FocusCell(cur_col_, value); }

@@ -71,19 +71,27 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   // shift by one. Calls RowMoved/ColumnMoved.
   void MoveRow(int from, int to);
   void MoveColumn(int from, int to);
+  // Structural changes of the platform grid: rows (with their cells and
+  // heights) inserted or deleted in place, the row count following. Deleted
+  // rows free what their cells still hold.
+  void Insert_Platform_Rows(int at, int count);
+  void Delete_Platform_Rows(int at, int count);
+  // Display-column widths inserted or removed (the store is left alone).
+  void Insert_Platform_Columns(int at, int count);
+  void Delete_Platform_Columns(int at, int count);
 
   // ---- current cell, selection, scrolling
   int Row() const { return cur_row_; }
-  void SetRow(int value);
+  virtual void SetRow(int value);
   int Col() const { return cur_col_; }
-  void SetCol(int value);
+  virtual void SetCol(int value);
   // Makes (c, r) current when SelectCell allows it; the selection collapses
   // to it unless `extend` (then it runs from the anchor to the new cell).
   void FocusCell(int c, int r, bool extend = false);
   TGridRect Selection() const { return selection_; }
   void SetSelection(const TGridRect& value);
   int TopRow() const { return top_row_; }
-  void SetTopRow(int value);
+  virtual void SetTopRow(int value);
   int LeftCol() const { return left_col_; }
   void SetLeftCol(int value);
   // Scrollable rows (columns) that fit wholly in the viewport after the fixed ones.

@@ -1,0 +1,252 @@
+#include "grid/zad_irurur_oziz.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
+  FSearchFooter = std::make_unique<TSearchFooter>(this, IsDesigning());
+  FSearchFooter->OnChange = [this] { RepaintAll(); };
+  FNavigation = std::make_unique<TNavigation>();
+  FNavigation->OnChange = [this] { NavigationChanged(); };
+  FMouseActions = std::make_unique<TMouseActions>(this);
+  FMouseActions->OnChange = [this] { MouseActionsChanged(); };
+  FMouseActions->OnIsDesigning = [this](bool& designing) { designing = IsDesigning(); };
+  FMouseActions->OnInvalidate = [this] { RepaintAll(); };
+  FMouseActions->OnDisableEdit = [this] { DisableEditing(); };
+  FSyncGrid = std::make_unique<TSyncGrid>(this);
+  FBands = std::make_unique<TBands>();
+  FBands->OnChange = [this] { RepaintAll(); };
+  FFocusHelper = std::make_unique<TFocusHelper>(this);
+  FFixedFont = QFont(QStringLiteral("Tahoma"));
+  FFixedFont.setBold(true);
+  FActiveCellFont.setBold(true);
+
+  SetRowCount(10);
+  resize(400, 250);
+  SetGridDefaultRowHeight(22);
+  FFixedRowHeight = DefaultRowHeight();
+
+  FGridTimer.setInterval(500);
+  connect(&FGridTimer, &QTimer::timeout, this, [this] { GridTimerTick(); });
+
+  // A grid on a window follows that window's resizing (the window's own
+  // handling runs as before: the filter passes the event on).
+  if (AOwner && AOwner->isWindow()) {
+    FOwnerForm = AOwner;
+    AOwner->installEventFilter(this);
+  }
+}
+
+TZadIrururOziz::~TZadIrururOziz() {
+  if (FOwnerForm) FOwnerForm->removeEventFilter(this);
+  FGridTimer.stop();
+  FClearTextOnly = false;
+  FSaveHiddenCells = false;
+  UnHideColumnsAll();
+  Free_Hidden_Records();
+}
+
+void TZadIrururOziz::Free_Hidden_Records() {
+  // The records hold the cell properties of their rows; they go with the grid.
+  for (auto& item : FGridItems)
+    for (auto& cell : item->Items)
+      if (cell.props) {
+        if (TCellObjectBase* graphic = cell.props->GraphicObject(); graphic && graphic->Owned_By_Grid()) delete graphic;
+        delete cell.props;
+      }
+  FGridItems.clear();
+  Hidden_Changed();
+}
+
+void TZadIrururOziz::showEvent(QShowEvent* event) {
+  TBaseGrid::showEvent(event);
+  if (!FGridTimer.isActive()) FGridTimer.start();
+}
+
+void TZadIrururOziz::resizeEvent(QResizeEvent* event) {
+  TBaseGrid::resizeEvent(event);
+  if (OnResize) OnResize(this);
+}
+
+bool TZadIrururOziz::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FOwnerForm && event->type() == QEvent::Resize) FormResize();
+  return TBaseGrid::eventFilter(watched, event);
+}
+
+void TZadIrururOziz::Loaded() {
+  SetColumnHeaders(FColumnHeaders);
+  SetRowHeaders(FRowHeaders);
+  FFixedRowsMin = FixedRows();
+  FFixedColsMin = FixedCols();
+  FMinRowHeight = DefaultRowHeight();
+  FMinColWidth = 10;
+  FMaxRowCount = RowCount();
+  FLoaded = true;
+  if (Options() & goAlwaysShowEditor) {
+    FNavigation->SetAlwaysEdit(true);
+    SetOptions(Options() & ~goAlwaysShowEditor);
+  }
+  FOrigColSizes.Clear();
+  for (int c = 0; c < ColCount(); ++c) FOrigColSizes.Add(ColWidths(c));
+}
+
+void TZadIrururOziz::Assign(const TZadIrururOziz& Source) {
+  if (&Source == this) return;
+  SetGridFont(Source.GridFont());
+  FActiveCellColor = Source.FActiveCellColor;
+  FActiveCellColorTo = Source.FActiveCellColorTo;
+  FActiveCellFont = Source.FActiveCellFont;
+  FActiveCellShow = Source.FActiveCellShow;
+  SetActiveRowShow(Source.ActiveRowShow());
+  FFilterDropDownAuto = Source.FFilterDropDownAuto;
+  FMouseActions->Assign(*Source.FMouseActions);
+  FNavigation->Assign(*Source.FNavigation);
+  FSearchFooter->Assign(*Source.FSearchFooter);
+  FBands->Assign(*Source.FBands);
+  FSyncGrid->Assign(*Source.FSyncGrid);
+  FFocusHelper->Assign(*Source.FFocusHelper);
+  FFixedRowAlways = Source.FFixedRowAlways;
+  SetColCount(Source.ColCount());
+  SetRowCount(Source.RowCount());
+  SetFixedRows(Source.FixedRows());
+  SetFixedCols(Source.FixedCols());
+  SetDefaultColWidth(Source.DefaultColWidth());
+  SetGridDefaultRowHeight(Source.DefaultRowHeight());
+  FFixedRowHeight = Source.FFixedRowHeight;
+  SetOptions(Source.Options());
+  for (int c = 0; c < ColCount(); ++c) SetColWidths(c, Source.ColWidths(c));
+  FColumnHeaders = Source.FColumnHeaders;
+  for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, Source.RowHeights(r));
+  AssignCells(Source);
+}
+
+void TZadIrururOziz::AssignCells(const TZadIrururOziz& Source) {
+  if (&Source == this) return;
+  ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+  for (int r = 0; r < Source.RowCount() && r < RowCount(); ++r) {
+    for (const auto& cell : Source.Store().Row_Cells(r)) {
+      if (cell.col >= TotalColCount()) continue;
+      Store().Set_Text(cell.col, r, cell.text);
+      if (cell.props) {
+        auto* copy = new TCellProperties(this, cell.col, r);
+        copy->Assign(*cell.props);
+        copy->SetBrushColorTo(cell.props->BrushColorTo());
+        copy->SetGradientDirection(cell.props->GradientDirection());
+        Store().SetCellProperties(cell.col, r, copy);
+      }
+    }
+  }
+  InvalidateGrid();
+}
+
+// ---- headers
+
+void TZadIrururOziz::SetColumnHeaders(const QStringList& Value) {
+  FColumnHeaders = Value;
+  if (FixedRows() <= 0) return;
+  ColumnHeadersChanging();
+  for (int c = 0; c < FColumnHeaders.size() && c < TotalColCount(); ++c) SetCellEx(c, 0, FColumnHeaders[c]);
+}
+
+void TZadIrururOziz::SetRowHeaders(const QStringList& Value) {
+  FRowHeaders = Value;
+  if (FixedCols() <= 0) return;
+  for (int r = 0; r < FRowHeaders.size() && r < RowCount(); ++r) SetCellEx(0, r, FRowHeaders[r]);
+}
+
+// ---- settings
+
+void TZadIrururOziz::SetSelectionColor(TColor Value) {
+  FSelectionColor = Value;
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::SetSelectionTextColor(TColor Value) {
+  FSelectionTextColor = Value;
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::SetFixedColor(TColor Value) {
+  FFixedColor = Value;
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::SetActiveCellShow(bool Value) {
+  FActiveCellShow = Value;
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::SetFixedFont(const QFont& Value) {
+  FFixedFont = Value;
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) InvalidateGrid();
+}
+
+// ---- input and painting
+
+void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
+  if (OnKeyPress && !event->text().isEmpty()) {
+    QChar key = event->text()[0];
+    OnKeyPress(this, key);
+    if (key.isNull()) return;  // consumed
+  }
+  TBaseGrid::keyPressEvent(event);
+}
+
+void TZadIrururOziz::mousePressEvent(QMouseEvent* event) {
+  TBaseGrid::mousePressEvent(event);
+  const QPoint pos = event->position().toPoint();
+  const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+  if (cell.X >= 0 && event->button() == Qt::LeftButton && OnClickCell) OnClickCell(this, cell.Y, cell.X);
+}
+
+void TZadIrururOziz::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+  if (cell.X >= 0 && OnDblClickCell) OnDblClickCell(this, cell.Y, cell.X);
+}
+
+void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState) {
+  const int real_col = RealColIndex(ACol);
+  TAlignment ha = FDefaultAlignment;
+  TVAlignment va = FVAlignment;
+  if (const TCellProperties* props = HasCellProperties(real_col, ARow) ? Store().Object(real_col, ARow) : nullptr) {
+    ha = props->Alignment();
+    va = props->VAlignment();
+  }
+  DoGetAlignment(real_col, ARow, ha, va);
+  unsigned flags = DT_SINGLELINE | DT_NOPREFIX;
+  flags |= ha == taCenter ? DT_CENTER : ha == taRightJustify ? DT_RIGHT : DT_LEFT;
+  flags |= va == vtaCenter ? DT_VCENTER : va == vtaBottom ? DT_BOTTOM : DT_TOP;
+  if (va == vtaTop && ARect.Height() <= DefaultRowHeight() + 2) flags |= DT_VCENTER;
+  TRect r{ARect.Left + FXYOffset.x(), ARect.Top + 1, ARect.Right - FXYOffset.x(), ARect.Bottom - 1};
+  ACanvas.Brush.Style = TBrushStyle::bsClear;
+  ACanvas.Draw_Text(GetCellEx(real_col, ARow), r, flags);
+}
+
+void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool, bool,
+                                         TCanvas::Brush_State& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                         TColor& AMirrorColorTo, QFont& AFont, TColor& AFontColor, TAlignment& HA,
+                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+  const bool fixed = IsFixed(ACol, ARow);
+  ABrush.Color = fixed ? FFixedColor : Color();
+  ABrush.Style = TBrushStyle::bsSolid;
+  AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+  AFont = fixed ? FFixedFont : GridFont();
+  AFontColor = FontColor();
+  HA = FDefaultAlignment;
+  VA = FVAlignment;
+  WW = FWordWrapEx;
+  GD = GradientVertical;
+  const int real_col = RealColIndex(ACol);
+  DoGetCellColor(real_col, ARow, AState, ABrush, AFont, AFontColor);
+  if ((AState & gdSelected) && !fixed && FShowSelection) {
+    ABrush.Color = FSelectionColor;
+    AFontColor = FSelectionTextColor;
+  }
+  DoGetAlignment(real_col, ARow, HA, VA);
+  DoGetWordWrap(real_col, ARow, WW);
+}

@@ -1,0 +1,470 @@
+#pragma once
+// TZadIrururOziz: the string grid of every table in the program. On top of
+// the cell store grid it keeps hidden rows (moved out into records) and
+// hidden columns (kept in storage, left out of the display), the grid-wide
+// settings and option groups, row and column operations that keep their side
+// lists in step, cell objects and the per-cell question dispatchers.
+//
+// Index spaces: RowCount/ColCount, Row/Col and every row argument are display
+// indexes. Cell storage is by real column; RealColIndex/DisplColIndex and
+// RealRowIndex/DisplRowIndex translate.
+//
+// The member functions are spread over files by concern:
+//   zad_irurur_oziz.cpp   creation, defaults, Loaded, Assign, destruction
+//   grid_dimensions.cpp   counts, fixed rows/columns, current cell
+//   grid_hidden.cpp       hidden rows and columns
+//   grid_row_ops.cpp      insert, remove, move, clear, trim, merge by content
+//   grid_cell_objects.cpp cell objects and the per-cell dispatchers
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grid/base_grid.h"
+#include "grid/cell_graphic.h"
+#include "grid/control_list.h"
+#include "grid/grid_options.h"
+#include "grid/int_list.h"
+
+// The record of one hidden row: its cells (properties included) and height.
+struct TGridItem {
+  int Idx = 0;
+  int Height = 0;
+  std::vector<Cell_Store::Cell_Copy> Items;
+  int Level = 0;
+};
+
+enum TGridLook { glStandard, glSoft, glClassic, glXP, glVista, glWin7, glOffice2007, glDUD, glCustom };
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
+using TCellBorders = uint8_t;
+
+class TZadIrururOziz;
+using TRowUpdateEvent = std::function<void(TZadIrururOziz* Sender, int OldRow, int NewRow)>;
+using TGridHintEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)>;
+using TClickCellEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
+using TKeyPressEvent = std::function<void(TZadIrururOziz* Sender, QChar& Key)>;
+using TCellsChangedEvent = std::function<void(TZadIrururOziz* Sender, const TGridRect& R)>;
+using TGridColorEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TGridDrawState AState,
+                                           TCanvas::Brush_State& ABrush, QFont& AFont, TColor& AFontColor)>;
+using TGridAlignEvent =
+    std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridBorderEvent =
+    std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TColor& PenColor, int& PenWidth, TCellBorders& Borders)>;
+using TGetEditorTypeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TCellBoolEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& Value)>;
+using TColRowBoolEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& Value)>;
+using TGetCheckEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value)>;
+using TGetColumnFilterEvent = std::function<void(TZadIrururOziz* Sender, int Column, QStringList& Filter)>;
+using TCanInsertRowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanInsert)>;
+using TCanAddRowEvent = std::function<void(TZadIrururOziz* Sender, bool& CanAdd)>;
+
+class TZadIrururOziz : public TBaseGrid {
+  Q_OBJECT
+
+ public:
+  explicit TZadIrururOziz(QWidget* AOwner = nullptr);
+  ~TZadIrururOziz() override;
+
+  // ---- life cycle
+  // Completes a grid set up in code, as after reading a form.
+  virtual void Loaded();
+  bool IsLoaded() const { return FLoaded; }
+  // Copies settings, sizes and cells of another string grid.
+  void Assign(const TZadIrururOziz& Source);
+  void AssignCells(const TZadIrururOziz& Source);
+  // Always false: there is no designer.
+  bool IsDesigning() const { return false; }
+  virtual void RepaintAll() { InvalidateGrid(); }
+  virtual void DisableEditing() { SetOptions(Options() & ~goEditing); }
+
+  // ---- option groups and lists
+  TSearchFooter& SearchFooter() { return *FSearchFooter; }
+  TNavigation& Navigation() { return *FNavigation; }
+  TMouseActions& MouseActions() { return *FMouseActions; }
+  TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  void SetSyncGrid(const TSyncGrid& Value) { FSyncGrid->Assign(Value); }
+  TBands& Bands() { return *FBands; }
+  TFocusHelper& FocusHelper() { return *FFocusHelper; }
+  TSortIndexList& SortIndexes() { return FSortIndexes; }
+  TControlList& ControlList() { return FControlList; }
+  TIntList& IgnoreColumns() { return FIgnoreColumns; }
+  // The header filter values: the text shown for each and, separately, the
+  // filter condition it stands for (a value with blanks is quoted).
+  QStringList& FilterList() { return FFilterList; }
+  QStringList& FilterConditions() { return FFilterConditions; }
+
+  // ---- headers
+  const QStringList& ColumnHeaders() const { return FColumnHeaders; }
+  void SetColumnHeaders(const QStringList& Value);
+  const QStringList& RowHeaders() const { return FRowHeaders; }
+  void SetRowHeaders(const QStringList& Value);
+  virtual void ColumnHeadersChanging() {}
+
+  // ---- dimensions and current cell (display counts)
+  void SetRowCount(int Value) override;
+  void SetColCount(int Value) override;
+  void SetRow(int Value) override;
+  void SetCol(int Value) override;
+  void SetTopRow(int Value) override;
+  int GetFixedRows() const;
+  void SetFixedRows(int Value) override;
+  int GetFixedCols() const;
+  void SetFixedCols(int Value) override;
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  void SetGridDefaultRowHeight(int Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  unsigned VAlignFlag() const { return FVAlign; }
+  bool GridWordWrap() const { return FWordWrapEx; }
+  void SetGridWordWrap(bool Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  int MaxRowCount() const { return FMaxRowCount; }
+  int MaxColCount() const { return FMaxColCount; }
+  int FixedRowsMin() const { return FFixedRowsMin; }
+  int FixedColsMin() const { return FFixedColsMin; }
+  int MinColWidth() const { return FMinColWidth; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  int MinRowHeight() const { return FMinRowHeight; }
+  void HiddenRowChanged() override { TBaseGrid::HiddenRowChanged(); }
+
+  // ---- hidden rows and columns
+  bool IsHiddenRow(int Rowindex) const;
+  int NumHiddenRows() const { return int(FGridItems.size()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  int RealRowIndex(int ARow) const;
+  int DisplRowIndex(int ARow) const;
+  int RealRow() const { return RealRowIndex(Row()); }
+  bool IsHiddenColumn(int Colindex) const;
+  int NumHiddenColumns() const { return FNumHidden; }
+  int TotalColCount() const override { return ColCount() + FNumHidden; }
+  int RealColIndex(int ACol) const;
+  int DisplColIndex(int ACol) override;
+  int RealCol() const { return RealColIndex(Col()); }
+  void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+  void HideRows(int FromRow, int ToRow);
+  void HideRowsEx(int FromRow, int ToRow);
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int Rowindex);
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  void UnHideRowList();
+  void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = Value; }
+  const std::vector<std::unique_ptr<TGridItem>>& GridItems() const { return FGridItems; }
+
+  // ---- row and column operations
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+  void AddRow();
+  virtual void GrowRowCount() { SetRowCount(RowCount() + 1); }
+  virtual void RemoveRows(int RowIndex, int RCount);
+  virtual void RemoveRowsEx(int RowIndex, int RCount);
+  virtual void ClearAndRemoveRows(int RowIndex, int Count);
+  void RemoveRowRange(int RowIndex, int Count, bool DropControls);
+  void RemoveDuplicates(int ACol, bool DoCase);
+  virtual void InsertCols(int ColIndex, int CCount);
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  virtual void RemoveCols(int ColIndex, int CCount);
+  // MoveRow and MoveColumn (of the platform grid) carry cell controls along.
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void Clear();
+  void ClearAll();
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+  bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+  bool IsWideCell(int ACol, int ARow);
+  bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns.HasValue(ACol); }
+  virtual TGridRect UsedCells();
+  virtual void DoCellsChanged(const TGridRect& R);
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  bool RowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
+  void SetShowModifiedEnabled(bool Value) { FShowModifiedEnabled = Value; }
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  bool ClearTextOnly() const { return FClearTextOnly; }
+  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+
+  // ---- cell objects
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+  bool HasCellType(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+  bool HasCellControl(int ACol, int ARow);
+  bool IsDataCellObject(int ACol, int ARow);
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetAngle(int ACol, int ARow, int AAngle);
+  virtual QPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+  virtual QPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
+  QPoint XYOffset() const { return FXYOffset; }
+  int CheckBoxSize() const { return FCheckBoxSize; }
+
+  // ---- per-cell questions
+  void DoGetDisplText(int ACol, int ARow, QString& Value) override;
+  void GetInitialCellProps(int ACol, int ARow, QFont& AFont, TColor& AFontColor, TColor& ABrushColor, TColor& AColorTo,
+                           TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TCanvas::Brush_State& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           QFont& AFont, TColor& AFontColor, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  bool IsFixed(int ACol, int ARow) override;
+  bool HasNodes() override { return false; }
+  virtual void GetCellFloatFormat(int ACol, int ARow, QString& Format);
+  virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoGridHint(int ACol, int ARow, QString& HintStr);
+  virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TCanvas::Brush_State& ABrush, QFont& AFont,
+                              TColor& AFontColor);
+  virtual void DoGetCellBorder(int ACol, int ARow, TCellBorders& Borders, TColor& PenColor, int& PenWidth);
+  virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGetEditorTypeRaw(int ACol, int ARow, TEditorType& AEditor);
+  virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool IsEditorNone(int ACol, int ARow);
+  virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixedCell);
+  virtual void CheckCellEditable(int ACol, int ARow, bool& CanEdit);
+  virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrapValue);
+  virtual bool DoHasComboBox(int ACol, int ARow);
+  virtual bool DoHasSpinEdit(int ACol, int ARow);
+  virtual void DoGetCheckTrue(int ACol, int ARow, QString& Value);
+  virtual void DoGetCheckFalse(int ACol, int ARow, QString& Value);
+  virtual bool DoGetColumnFilter(int Column);
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+  void RepaintActiveCellHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+
+  // ---- settings
+  QString FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const QString& Value) { FFloatFormat = Value; }
+  QString CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const QString& Value) { FCheckTrue = Value; }
+  QString CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const QString& Value) { FCheckFalse = Value; }
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  TColor FixedColor() const { return FFixedColor; }
+  void SetFixedColor(TColor Value);
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value) { FActiveCellColor = Value; }
+  const QFont& ActiveCellFont() const { return FActiveCellFont; }
+  const QFont& FixedFont() const { return FFixedFont; }
+  void SetFixedFont(const QFont& Value);
+  TGridLook Look() const { return FLook; }
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  bool EnableHTML() const { return FEnableHTML; }
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
+  TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+  void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
+  QString FilterDropDownClear() const { return FFilterDropDownClear; }
+  void SetFilterDropDownClear(const QString& Value) { FFilterDropDownClear = Value; }
+  bool FilterIncremental() const { return FFilterIncremental; }
+  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  bool EditDisable() const { return FEditDisable; }
+  void SetEditDisable(bool Value) { FEditDisable = Value; }
+  QTimer& GridTimer() { return FGridTimer; }
+
+  // ---- events
+  TRowUpdateEvent OnRowUpdate;
+  TGridHintEvent OnGridHint;
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+  TKeyPressEvent OnKeyPress;
+  TCellsChangedEvent OnCellsChanged;
+  TGridColorEvent OnGetCellColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGetEditorTypeEvent OnGetEditorType;
+  TCellBoolEvent OnIsFixedCell;
+  TCellBoolEvent OnCanEditCell;
+  TCellBoolEvent OnIsPasswordCell;
+  TColRowBoolEvent OnGetWordWrap;
+  TColRowBoolEvent OnHasComboBox;
+  TColRowBoolEvent OnHasSpinEdit;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TCanAddRowEvent OnCanAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  std::function<void(TZadIrururOziz* Sender)> OnResize;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int c, int r) override;
+  void RowMoved(int from, int to) override;
+  void ColumnMoved(int from, int to) override;
+  // The timer's tick, every 500 ms while the grid is shown.
+  virtual void GridTimerTick() {}
+  // The owner window was resized.
+  virtual void FormResize() {}
+  virtual void NavigationChanged() {}
+  virtual void MouseActionsChanged() {}
+
+ private:
+  friend class Grid_Row_Ops;
+  // Hidden-row lookups, kept sorted for the translations.
+  const std::vector<int>& Hidden_Sorted() const;
+  const std::vector<int>& Hidden_Unique() const;
+  void Hidden_Changed() { hidden_dirty_ = true; }
+  void Row_Count_Written(int Value);
+  int Real_Col_Of(int display_col) const { return RealColIndex(display_col); }
+  void Shift_Side_Lists_Insert(int RowIndex, int RCount);
+  void Shift_Side_Lists_Remove(int RowIndex, int RCount);
+  void Free_Hidden_Records();
+  void Reset_Storage_Row(int r);
+  void Free_Cell_Props(int c, int r);
+
+  // option groups and lists
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  QStringList FColumnHeaders;
+  QStringList FRowHeaders;
+  TIntList FOrigColSizes{-1, -1};
+  TSortIndexList FSortIndexes;
+  TIntList FSortRowXRef{0, 0}, FUnSortRowXRef{0, 0}, FMergedColumns{0, 0}, FSelectedCells{0, 0},
+      FSelectedRows{0, 0}, FModifiedRows{0, 0}, FEnabledRows{0, 0};
+  TIntList FColumnOrder{0, 0};
+  TIntList FIgnoreColumns{-1, -1};
+  TControlList FControlList;
+  TCellGraphic FCellGraphic;  // shared row check box, never freed by cell operations
+  QStringList FFilterList;
+  QStringList FFilterConditions;
+  std::vector<std::unique_ptr<TGridItem>> FGridItems;
+  QTimer FGridTimer;
+
+  // hidden columns
+  static constexpr int Column_Flags = 513;
+  std::vector<bool> FVisibleCol = std::vector<bool>(Column_Flags, true);
+  std::vector<int16_t> FAllColWidths = std::vector<int16_t>(Column_Flags, 0);
+  int FNumHidden = 0;
+  int FFilterLevel = 0;
+  mutable bool hidden_dirty_ = true;
+  mutable std::vector<int> hidden_sorted_;
+  mutable std::vector<int> hidden_unique_;
+
+  // dimensions
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  int FFixedRowsMin = 0;
+  int FFixedColsMin = 0;
+  int FMaxRowCount = 0;
+  int FMaxColCount = 0;
+  int FOldRowSel = -1;
+  int FFixedRowHeight = 22;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TVAlignment FVAlignment = vtaTop;
+  unsigned FVAlign = 0;
+  bool FWordWrapEx = true;
+  bool FShowSelection = true;
+  bool FFlat = false;
+  int FMaxEditLength = 0;
+  bool FSpreadSheet = false;
+  int FMinRowHeight = 0, FMaxRowHeight = 0, FMinColWidth = 0, FMaxColWidth = 0;
+  bool FLoaded = false;
+  int FUpdateCount = 0;
+
+  // row state
+  bool FShowModifiedEnabled = false;
+  bool FUseEnabledRows = false;
+  bool FSaveHiddenCells = false;
+  bool FClearTextOnly = false;
+  bool FNilObjects = false;
+  bool FBlockCellChange = false;
+
+  // look and texts
+  TGridLook FLook = glXP;
+  TColor FFixedColor = clBtnFace;
+  TColor FSelectionColor = 0xEACAB6;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionTextColor = 0;
+  TColor FActiveCellColor = 0x808080;
+  TColor FActiveCellColorTo = clNone;
+  bool FActiveCellShow = false;
+  QFont FFixedFont;
+  QFont FActiveCellFont;
+  TColor FBorderColor = 0xB99D7F;
+  TColor FHintColor = clInfoBk;
+  TColor FDisabledFontColor = 0xC0C0C0;
+  TColor FURLColor = 0xFF0000;
+  bool FEnableHTML = true;
+  QString FFloatFormat = QStringLiteral("%.2f");
+  QString FCheckTrue = QStringLiteral("Y");
+  QString FCheckFalse = QStringLiteral("N");
+  QChar FPasswordChar = QLatin1Char('*');
+  TEditorType FDefaultEditor = edNormal;
+  QPoint FXYOffset{2, 2};
+  int FCheckBoxSize = 15;
+  QString FXMLEncoding = QStringLiteral("ISO-8859-1");
+  QString FFilterDropDownClear = QStringLiteral("(All)");
+  TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+  bool FFilterIncremental = false;
+  bool FFilterDropDownAuto = false;
+  bool FEditDisable = false;
+  QPointer<QWidget> FOwnerForm;
+};
