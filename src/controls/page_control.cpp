@@ -286,14 +286,21 @@ void TZadPageControl::Relayout() {
   const int side_margin = vertical ? tab_margin_.LeftMargin() : tab_margin_.TopMargin();
   std::vector<int> lengths;
   lengths.reserve(tabs_.size());
+  int picture_across = 0;
   for (const TZadTabSheet* page : tabs_) {
     const QString shown = Shown_Text(page->caption_);
     const int text = std::max(normal.horizontalAdvance(shown), active.horizontalAdvance(shown));
     const int close = page->show_close_ ? 14 : 0;
-    const int length = 4 + lead_margin + close + text + 4;
+    int picture = 0;
+    if (const QImage* image = Image_Of(page)) {
+      picture = vertical ? image->height() : image->width();
+      picture_across = std::max(picture_across, vertical ? image->width() : image->height());
+    }
+    const int length = 4 + lead_margin + close + picture + text + 4;
     lengths.push_back(std::max(length, tab_width_));
   }
-  const int thickness = std::max(1 + lower_active_ + side_margin + text_height + 3, tab_height_);
+  const int content = std::max(text_height, picture_across);
+  const int thickness = std::max(1 + lower_active_ + side_margin + content + 3, tab_height_);
   tab_rects_ = Layout_Tab_Strip(tab_position_, width(), height(), multi_line_, thickness, lengths, tab_index_);
 
   const int W = width(), H = height();
@@ -398,6 +405,17 @@ void TZadPageControl::Set_DefaultTabColorTo(TColor value) {
     if (page->tab_color_to_ == default_tab_color_to_) page->tab_color_to_ = value;
   }
   Store(default_tab_color_to_, value);
+}
+
+void TZadPageControl::Set_Images(const QList<QImage>& images) {
+  images_ = images;
+  Relayout();
+  update();
+}
+
+const QImage* TZadPageControl::Image_Of(const TZadTabSheet* page) const {
+  const int index = page->image_index_;
+  return index >= 0 && index < images_.size() && !images_[index].isNull() ? &images_[index] : nullptr;
 }
 
 TColor TZadPageControl::Parent_Color() const {

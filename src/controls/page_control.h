@@ -1,5 +1,6 @@
 #pragma once
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -117,6 +118,10 @@ class TZadPageControl : public QWidget {
   TColor ActiveFont_Color() const { return active_font_color_; }
   void Set_ActiveFont_Color(TColor value) { Store(active_font_color_, value); }
 
+  // The pictures a sheet's ImageIndex picks, all of the first one's size.
+  QList<QImage> Images() const { return images_; }
+  void Set_Images(const QList<QImage>& images);
+
   QString Version() const { return QStringLiteral("1.4.0.0"); }
   int VersionNr() const { return (1 << 24) | (4 << 16); }
 
@@ -153,6 +158,7 @@ class TZadPageControl : public QWidget {
   void Change();
   void Relayout();
   TColor Parent_Color() const;
+  const QImage* Image_Of(const TZadTabSheet* page) const;
 
   // Painting of the strip, tabs and page frame.
   void PaintTabs(TCanvas& canvas);
@@ -193,4 +199,5 @@ class TZadPageControl : public QWidget {
   int lower_active_ = 2;
   QFont active_font_;
   TColor active_font_color_ = clWindowText;
+  QList<QImage> images_;
 };

@@ -402,6 +402,25 @@ void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool
 
   if (page->show_close_) Paint_Close_Box(c, r, active);
 
+  // The page's picture, then the caption beyond it.
+  if (const QImage* image = Image_Of(page)) {
+    switch (tab_position_) {
+      case tpLeft:
+        c.Painter().drawImage(x, y - 14, *image);
+        y -= image->height();
+        break;
+      case tpRight:
+        c.Painter().drawImage(x - 14, y, *image);
+        y += image->height();
+        break;
+      case tpTop:
+      case tpBottom:
+        c.Painter().drawImage(x - 2, y, *image);
+        x += image->width();
+        break;
+    }
+  }
+
   // Font and caption.
   TColor text_color = page->text_color_;
   switch (tab_position_) {

@@ -55,6 +55,7 @@ class PageControlTest : public QObject {
   void gradientBands();
   void focusFollowsIntoTheNewPage();
   void hoverColoursNeedATabHoverColor();
+  void pictureWidensItsTabAndPrecedesTheCaption();
 };
 
 void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
@@ -370,6 +371,25 @@ void PageControlTest::hoverColoursNeedATabHoverColor() {
   image = f.control->grab().toImage();
   QCOMPARE(image.pixelColor(r.Left + 3, r.Top + 3), QColor(0, 0, 255));
   QCOMPARE(image.pixelColor(r.Left, r.Top + 5), QColor(255, 0, 0));
+}
+
+void PageControlTest::pictureWidensItsTabAndPrecedesTheCaption() {
+  Fixture f(2);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  const int plain = f.control->TabRect(1).Width();
+  QImage red(16, 16, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  f.control->Set_Images({red});
+  QCOMPARE(f.control->TabRect(1).Width(), plain);  // no ImageIndex yet
+  f.sheets[1]->Set_ImageIndex(0);
+  QCOMPARE(f.control->TabRect(1).Width(), plain + 16);
+  const TRect r = f.control->TabRect(1);
+  const QImage image = f.control->grab().toImage();
+  QCOMPARE(image.pixelColor(r.Left + 2 + 8, r.Top + 1 + 8), QColor(255, 0, 0));
+  f.sheets[1]->Set_ImageIndex(-5);
+  QCOMPARE(f.sheets[1]->ImageIndex(), -1);
+  QCOMPARE(f.control->TabRect(1).Width(), plain);
 }
 
 QTEST_MAIN(PageControlTest)
