@@ -4,6 +4,8 @@
 class TFOrvantoreFirmWare;
 class TFNew_Project;
 class TFOpenConf;
+class TFParGen;
+class TFNewIDNode;
 
 // Every window of the program, created once at start and kept until the end;
 // they are shown modally on demand. The main window comes first: its
@@ -21,4 +23,6 @@ class Program {
   std::unique_ptr<TFOrvantoreFirmWare> FOrvantoreFirmWare;
   std::unique_ptr<TFNew_Project> FNew_Project;
   std::unique_ptr<TFOpenConf> FOpenConf;
+  std::unique_ptr<TFParGen> FParGen;
+  std::unique_ptr<TFNewIDNode> FNewIDNode;
 };

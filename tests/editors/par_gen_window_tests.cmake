@@ -9,3 +9,7 @@ kelvra_qtest(par_gen_window_test
 kelvra_qtest(new_id_node_test
   SOURCES new_id_node_test.cpp
   LIBS editors_ui test_support)
+
+kelvra_qtest(par_gen_step_test
+  SOURCES par_gen_step_test.cpp
+  LIBS app_start test_support)
