@@ -87,7 +87,8 @@ Byte_Budget Read_Byte_Budget(const QString& par_gen_path, int device_type) {
     if (!config_document::Load(doc, par_gen_path)) return budget;
     const Xml_Node root = doc.Root();
     budget.Working_Mode = config_document::Element_Number_Or(root, QStringLiteral("Working_mode"), 0);
-    if (device_type == 5) budget.Auto_Calc_Num_Byte = config_document::Element_Flag(root, QStringLiteral("PROFINET_AUTO_CALC_BYTE"));
+    if (device_type == 5)
+      budget.Auto_Calc_Num_Byte = config_document::Element_Flag(root, QStringLiteral("PROFINET_AUTO_CALC_BYTE"));
     budget.Num_Byte_Par_Gen =
         config_document::Element_Number_Or(root, QLatin1String(element), Default_Byte_Budget(device_type));
   } catch (const std::exception& error) {

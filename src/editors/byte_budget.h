@@ -10,8 +10,8 @@
 // whether a network may be saved. The communication settings window's
 // automatic count and the address map count by rules of their own.
 struct Byte_Budget {
-  int32_t Num_Byte_Par_Gen = 496;  // the budget
-  int32_t Working_Mode = 0;        // 0 "Normal", 1 "Single Slave"
+  int32_t Num_Byte_Par_Gen = 496;   // the budget
+  int32_t Working_Mode = 0;         // 0 "Normal", 1 "Single Slave"
   bool Auto_Calc_Num_Byte = false;  // device type 5: the settings count the bytes themselves
   // Set when ParGen.xml exists but cannot be parsed; the defaults then apply.
   QString read_error;

@@ -117,8 +117,8 @@ void TFNewIDNode::ZbButton2Click() {
     dialogs::Error(this, Lang(*failed));
     return;
   }
-  if (const std::optional<Node_ID> id = New_Node_ID_Of(entry); id && Node_ID_Free &&
-                                                               !Node_ID_Free(id->id, id->type_id)) {
+  if (const std::optional<Node_ID> id = New_Node_ID_Of(entry);
+      id && Node_ID_Free && !Node_ID_Free(id->id, id->type_id)) {
     dialogs::Error(this, Lang(548));
     return;
   }

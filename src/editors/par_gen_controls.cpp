@@ -20,8 +20,8 @@ constexpr int kGroup_Width = 296;
 constexpr int kLabel_X = 10;
 constexpr int kField_X = 130;
 constexpr int kRow_Height = 21;
-constexpr int kByte_Width = 34;   // one byte of an address
-constexpr int kByte_Step = 40;    // from one byte field to the next
+constexpr int kByte_Width = 34;  // one byte of an address
+constexpr int kByte_Step = 40;   // from one byte field to the next
 constexpr int kNumber_Width = 74;
 constexpr int kList_Width = 154;
 constexpr int kFull_Width = kGroup_Width - 2 * kLabel_X;
@@ -200,10 +200,10 @@ void TFParGen::Create_wMBus() {
   L_wMBus_Mode = New_Label(GB_wMBus, "L_wMBus_Mode", 0);
   Cmb_wMBus_Mode = New_List(GB_wMBus, "Cmb_wMBus_Mode", 0, {"S", "T", "N1", "N2", "C"});
   L_wMBus_Radio_Channel = New_Label(GB_wMBus, "L_wMBus_Radio_Channel", 1);
-  Cmb_wMBus_Radio_Channel = New_List(GB_wMBus, "Cmb_wMBus_Radio_Channel", 1,
-                                     {"1a @ 4800 bps", "1b @ 4800 bps", "2a @ 2400 bps", "2b @ 2400 bps",
-                                      "3a @ 4800 bps", "3b @ 4800 bps", "0 @ 19200 bps", "2a @ 4800 bps",
-                                      "2b @ 4800 bps"});
+  Cmb_wMBus_Radio_Channel =
+      New_List(GB_wMBus, "Cmb_wMBus_Radio_Channel", 1,
+               {"1a @ 4800 bps", "1b @ 4800 bps", "2a @ 2400 bps", "2b @ 2400 bps", "3a @ 4800 bps", "3b @ 4800 bps",
+                "0 @ 19200 bps", "2a @ 4800 bps", "2b @ 4800 bps"});
 }
 
 void TFParGen::Create_PROFINET() {

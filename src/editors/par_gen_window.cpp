@@ -75,8 +75,7 @@ TFParGen::TFParGen(QWidget* parent)
   for (QGroupBox* group : findChildren<QGroupBox*>()) group->hide();
   Collapse_Expand_Creation();
 
-  for (QLineEdit* edit : findChildren<QLineEdit*>())
-    connect(edit, &QLineEdit::textChanged, this, &TFParGen::On_Change);
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, &TFParGen::On_Change);
   for (QComboBox* list : findChildren<QComboBox*>())
     connect(list, &QComboBox::currentIndexChanged, this, &TFParGen::On_Change);
   // The device lists decide which groups are shown.
@@ -263,8 +262,8 @@ void TFParGen::Btn_OKClick() {
 }
 
 void TFParGen::Btn_CancelClick() {
-  if (Is_Change && dialogs::Message(this, dialogs::Kind::Confirmation, Lang(467), dialogs::Yes | dialogs::No) !=
-                       dialogs::Yes)
+  if (Is_Change &&
+      dialogs::Message(this, dialogs::Kind::Confirmation, Lang(467), dialogs::Yes | dialogs::No) != dialogs::Yes)
     return;
   done(mrCancel);
 }

@@ -57,23 +57,18 @@ constexpr const char* kAll =
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ByteBudgetRead,
-    testing::Values(Budget_Row{"t1_no_file", 1, nullptr, 455, 0, false},
-                    Budget_Row{"t2_no_file", 2, nullptr, 496, 0, false},
-                    Budget_Row{"t3_no_file", 3, nullptr, 244, 0, false},
-                    Budget_Row{"t5_no_file", 5, nullptr, 496, 0, false},
-                    Budget_Row{"t6_no_file", 6, nullptr, 496, 0, false},
-                    Budget_Row{"t1_file", 1, kAll, 100, 1, false}, Budget_Row{"t2_file", 2, kAll, 200, 1, false},
-                    Budget_Row{"t3_file", 3, kAll, 50, 1, false}, Budget_Row{"t4_file", 4, kAll, 200, 1, false},
-                    Budget_Row{"t5_file", 5, kAll, 32, 1, true},
-                    // Type 6 reads nothing, whatever the file holds.
-                    Budget_Row{"t6_file", 6, kAll, 496, 0, false},
-                    Budget_Row{"t1_missing_element", 1, "<Par_Gen><Working_mode>x</Working_mode></Par_Gen>", 455, 0,
-                               false},
-                    Budget_Row{"t2_not_a_number", 2, "<Par_Gen><Eth_NumByte_OUT>many</Eth_NumByte_OUT></Par_Gen>",
-                               496, 0, false},
-                    Budget_Row{"t5_auto_not_exactly_1", 5,
-                               "<Par_Gen><PROFINET_AUTO_CALC_BYTE> 1</PROFINET_AUTO_CALC_BYTE></Par_Gen>", 496, 0,
-                               false}),
+    testing::Values(
+        Budget_Row{"t1_no_file", 1, nullptr, 455, 0, false}, Budget_Row{"t2_no_file", 2, nullptr, 496, 0, false},
+        Budget_Row{"t3_no_file", 3, nullptr, 244, 0, false}, Budget_Row{"t5_no_file", 5, nullptr, 496, 0, false},
+        Budget_Row{"t6_no_file", 6, nullptr, 496, 0, false}, Budget_Row{"t1_file", 1, kAll, 100, 1, false},
+        Budget_Row{"t2_file", 2, kAll, 200, 1, false}, Budget_Row{"t3_file", 3, kAll, 50, 1, false},
+        Budget_Row{"t4_file", 4, kAll, 200, 1, false}, Budget_Row{"t5_file", 5, kAll, 32, 1, true},
+        // Type 6 reads nothing, whatever the file holds.
+        Budget_Row{"t6_file", 6, kAll, 496, 0, false},
+        Budget_Row{"t1_missing_element", 1, "<Par_Gen><Working_mode>x</Working_mode></Par_Gen>", 455, 0, false},
+        Budget_Row{"t2_not_a_number", 2, "<Par_Gen><Eth_NumByte_OUT>many</Eth_NumByte_OUT></Par_Gen>", 496, 0, false},
+        Budget_Row{"t5_auto_not_exactly_1", 5,
+                   "<Par_Gen><PROFINET_AUTO_CALC_BYTE> 1</PROFINET_AUTO_CALC_BYTE></Par_Gen>", 496, 0, false}),
     [](const testing::TestParamInfo<Budget_Row>& info) { return info.param.name; });
 
 TEST(ByteBudget, UnreadableFileGivesDefaultsAndItsError) {

@@ -1,3 +1,5 @@
+#include "editors/new_id_node.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -5,7 +7,6 @@
 #include <memory>
 
 #include "controls/zb_button.h"
-#include "editors/new_id_node.h"
 #include "editors/new_node_id_check.h"
 #include "platform/dialogs.h"
 #include "shell/globals.h"
@@ -71,19 +72,22 @@ class NewIDNodeTest : public QObject {
     QTest::addColumn<bool>("secondary");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");  // empty: closes with OK
-    QTest::newRow("primary 256") << 1 << false << "256" << "Error!! Primary ID Node M-Bus must be between 0 and 255";
-    QTest::newRow("primary empty") << 1 << false << "" << "Error!! Primary ID Node M-Bus must be between 0 and 255";
+    QTest::newRow("primary 256") << 1 << false << "256"
+                                 << "Error!! Primary ID Node M-Bus must be between 0 and 255";
+    QTest::newRow("primary empty") << 1 << false << ""
+                                   << "Error!! Primary ID Node M-Bus must be between 0 and 255";
     QTest::newRow("secondary over") << 1 << true << "100000000"
                                     << "Error!! Secondary ID Node M-Bus must be between 0 and 99999999";
-    QTest::newRow("secondary duplicate") << 1 << true << "99" << "Error!! ID Node is already used ";
+    QTest::newRow("secondary duplicate") << 1 << true << "99"
+                                         << "Error!! ID Node is already used ";
     // IDs of the other type never clash.
     QTest::newRow("primary equal to a secondary id") << 1 << false << "99" << QString();
     QTest::newRow("secondary equal to a primary id") << 1 << true << "7" << QString();
     // The copy is addressed by its primary ID: its secondary number is free.
     QTest::newRow("secondary number of a primary node") << 1 << true << "12345678" << QString();
     QTest::newRow("address max") << 2 << false << "0xFFFFFFFF" << QString();
-    QTest::newRow("address negative")
-        << 2 << false << "-1" << "Error!! Address for a Node wM-Bus must be between 0x00000000 and 0xFFFFFFFF";
+    QTest::newRow("address negative") << 2 << false << "-1"
+                                      << "Error!! Address for a Node wM-Bus must be between 0x00000000 and 0xFFFFFFFF";
     QTest::newRow("address 33 bits") << 2 << false << "4294967296"
                                      << "Error!! Address for a Node wM-Bus must be between 0x00000000 and 0xFFFFFFFF";
     QTest::newRow("address empty") << 2 << false << ""

@@ -27,20 +27,17 @@ New_Node_ID_Entry Address(const char* address) { return {2, false, "x", "x", add
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NewNodeIDRange,
-    testing::Values(Range_Row{"primary_0", Primary("0"), 0}, Range_Row{"primary_255", Primary("255"), 0},
-                    Range_Row{"primary_256", Primary("256"), 1108}, Range_Row{"primary_empty", Primary(""), 1108},
-                    Range_Row{"primary_hex", Primary("$FF"), 0},
-                    Range_Row{"primary_ignores_secondary", Primary("7", "junk"), 0},
-                    Range_Row{"secondary_max", Secondary("99999999"), 0},
-                    Range_Row{"secondary_over", Secondary("100000000"), 1109},
-                    Range_Row{"secondary_empty", Secondary(""), 1109},
-                    Range_Row{"secondary_ignores_primary", Secondary("12", "999"), 0},
-                    Range_Row{"address_max", Address("0xFFFFFFFF"), 0}, Range_Row{"address_zero", Address("0"), 0},
-                    Range_Row{"address_decimal_max", Address("4294967295"), 0},
-                    Range_Row{"address_negative", Address("-1"), 1110},
-                    Range_Row{"address_33_bits", Address("4294967296"), 1110},
-                    Range_Row{"address_empty", Address(""), 1110},
-                    Range_Row{"other_form_type", New_Node_ID_Entry{3, false, "x", "x", "x"}, 0}),
+    testing::Values(
+        Range_Row{"primary_0", Primary("0"), 0}, Range_Row{"primary_255", Primary("255"), 0},
+        Range_Row{"primary_256", Primary("256"), 1108}, Range_Row{"primary_empty", Primary(""), 1108},
+        Range_Row{"primary_hex", Primary("$FF"), 0}, Range_Row{"primary_ignores_secondary", Primary("7", "junk"), 0},
+        Range_Row{"secondary_max", Secondary("99999999"), 0}, Range_Row{"secondary_over", Secondary("100000000"), 1109},
+        Range_Row{"secondary_empty", Secondary(""), 1109},
+        Range_Row{"secondary_ignores_primary", Secondary("12", "999"), 0},
+        Range_Row{"address_max", Address("0xFFFFFFFF"), 0}, Range_Row{"address_zero", Address("0"), 0},
+        Range_Row{"address_decimal_max", Address("4294967295"), 0}, Range_Row{"address_negative", Address("-1"), 1110},
+        Range_Row{"address_33_bits", Address("4294967296"), 1110}, Range_Row{"address_empty", Address(""), 1110},
+        Range_Row{"other_form_type", New_Node_ID_Entry{3, false, "x", "x", "x"}, 0}),
     [](const testing::TestParamInfo<Range_Row>& info) { return info.param.name; });
 
 TEST(NewNodeID, DuplicateTestComparesIDsOfTheSameType) {

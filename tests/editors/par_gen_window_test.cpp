@@ -1,3 +1,5 @@
+#include "editors/par_gen_window.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -7,7 +9,6 @@
 
 #include "controls/zb_button.h"
 #include "editors/par_gen_settings.h"
-#include "editors/par_gen_window.h"
 #include "platform/dialogs.h"
 #include "shell/device_profile.h"
 #include "shell/globals.h"
@@ -73,11 +74,10 @@ class ParGenWindowTest : public QObject {
     QTest::addColumn<QStringList>("edits");
     QTest::addColumn<QString>("message");  // empty: OK saves and closes
 
-    QTest::newRow("type6 first of two faults")
-        << 6 << QStringList{"E_EtherNetIP_IP1=256", "E_ID_CANopen=0"}
-        << "Error Ethernet!! IP Address 1 must be between 0 and 255";
-    QTest::newRow("type6 id after ip fixed") << 6 << QStringList{"E_ID_CANopen=0"}
-                                             << "Error CANopen!! ID Device must be between 1 and 127";
+    QTest::newRow("type6 first of two faults") << 6 << QStringList{"E_EtherNetIP_IP1=256", "E_ID_CANopen=0"}
+                                               << "Error Ethernet!! IP Address 1 must be between 0 and 255";
+    QTest::newRow("type6 id after ip fixed")
+        << 6 << QStringList{"E_ID_CANopen=0"} << "Error CANopen!! ID Device must be between 1 and 127";
     QTest::newRow("type3 hidden ethernet still checked")
         << 3 << QStringList{"Cmb_Select_Device=0", "E_EtherNetIP_IP3=300"}
         << "Error Ethernet!! IP Address 3 must be between 0 and 255";
@@ -190,8 +190,8 @@ class ParGenWindowTest : public QObject {
     QTest::newRow("edited cancel yes") << true << "button" << int(dialogs::Yes) << true << true;
     QTest::newRow("edited escape no") << true << "escape" << int(dialogs::No) << true << false;
     QTest::newRow("edited escape in edit yes") << true << "escape in edit" << int(dialogs::Yes) << true << true;
-    QTest::newRow("check box click counts as edit") << false << "click then button" << int(dialogs::No) << true
-                                                    << false;
+    QTest::newRow("check box click counts as edit")
+        << false << "click then button" << int(dialogs::No) << true << false;
     QTest::newRow("edited close box") << true << "close" << 0 << false << true;
   }
 
@@ -409,8 +409,9 @@ class ParGenWindowTest : public QObject {
   void Automatic_Byte_Count_Failure() {
     dialogs::Scripted_Scope script;
     TFParGen& w = Open(5);
-    dir->Write("M_Bus.xml", "<M-Bus_Network><Nodo Descrizione=\"n\"><Variabile Enable=\"1\" Type=\"0\" Dim=\"big\"/>"
-                            "</Nodo></M-Bus_Network>");
+    dir->Write("M_Bus.xml",
+               "<M-Bus_Network><Nodo Descrizione=\"n\"><Variabile Enable=\"1\" Type=\"0\" Dim=\"big\"/>"
+               "</Nodo></M-Bus_Network>");
     w.E_NB_OUT_PROFINET->setText("77");
     QTest::mouseClick(w.CB_Auto_Calc_Byte, Qt::LeftButton, {}, QPoint(5, w.CB_Auto_Calc_Byte->height() / 2));
     QCOMPARE(script->messages.size(), size_t(1));
