@@ -84,17 +84,17 @@ QString Format_Progress_Value(const QString& format, double value, bool as_integ
     }
     used = true;
     const QChar kind = m.captured(4)[0];
-    QString spec = QLatin1Char('%') + m.captured(1) + m.captured(2) + m.captured(3);
+    QString pattern = QLatin1Char('%') + m.captured(1) + m.captured(2) + m.captured(3);
     const double number = !std::isfinite(value) ? 0 : as_integer ? std::nearbyint(value) : value;
     if (kind == QLatin1Char('d') || kind == QLatin1Char('i') || kind == QLatin1Char('u') || kind == QLatin1Char('x') ||
         kind == QLatin1Char('X')) {
       const double limited = std::clamp(std::nearbyint(number), -9.0e18, 9.0e18);
       const QChar c = kind == QLatin1Char('u') || kind == QLatin1Char('i') ? QLatin1Char('d') : kind;
-      spec += QStringLiteral("ll") + c;
-      out += QString::asprintf(spec.toLatin1().constData(), static_cast<long long>(limited));
+      pattern += QStringLiteral("ll") + c;
+      out += QString::asprintf(pattern.toLatin1().constData(), static_cast<long long>(limited));
     } else {
-      spec += kind;
-      out += QString::asprintf(spec.toLatin1().constData(), number);
+      pattern += kind;
+      out += QString::asprintf(pattern.toLatin1().constData(), number);
     }
     i += m.capturedLength(0);
   }
