@@ -224,7 +224,7 @@ void TZadPageControl::mousePressEvent(QMouseEvent* event) {
 
 void TZadPageControl::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
-  if (tab_hover_color_ == clNone) return;
+  if (tab_hover_color_ == clNone || !tab_background_.isNull()) return;
   const QPoint p = event->position().toPoint();
   const int page = Page_At(p.x(), p.y());
   if (page == hover_tab_) return;
@@ -406,6 +406,10 @@ void TZadPageControl::Set_DefaultTabColorTo(TColor value) {
   }
   Store(default_tab_color_to_, value);
 }
+
+void TZadPageControl::Set_TabBackGround(const QImage& bitmap) { Store(tab_background_, bitmap); }
+
+void TZadPageControl::Set_TabBackGroundActive(const QImage& bitmap) { Store(tab_background_active_, bitmap); }
 
 void TZadPageControl::Set_Images(const QList<QImage>& images) {
   images_ = images;

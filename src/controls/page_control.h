@@ -118,6 +118,14 @@ class TZadPageControl : public QWidget {
   TColor ActiveFont_Color() const { return active_font_color_; }
   void Set_ActiveFont_Color(TColor value) { Store(active_font_color_, value); }
 
+  // Tab faces drawn from bitmaps (left half, stretched middle, right half;
+  // the bottom-left pixel's colour is see-through) instead of fills and
+  // outlines; the active tab uses its own bitmap when one is set.
+  QImage TabBackGround() const { return tab_background_; }
+  void Set_TabBackGround(const QImage& bitmap);
+  QImage TabBackGroundActive() const { return tab_background_active_; }
+  void Set_TabBackGroundActive(const QImage& bitmap);
+
   // The pictures a sheet's ImageIndex picks, all of the first one's size.
   QList<QImage> Images() const { return images_; }
   void Set_Images(const QList<QImage>& images);
@@ -162,7 +170,8 @@ class TZadPageControl : public QWidget {
 
   // Painting of the strip, tabs and page frame.
   void PaintTabs(TCanvas& canvas);
-  void Paint_Tab(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end);
+  void Paint_Tab(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end, bool deferred_pass);
+  void Paint_Tab_Look(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end);
   void Paint_Close_Box(TCanvas& canvas, const TRect& r, bool active);
 
   QList<TZadTabSheet*> pages_;
@@ -200,4 +209,6 @@ class TZadPageControl : public QWidget {
   QFont active_font_;
   TColor active_font_color_ = clWindowText;
   QList<QImage> images_;
+  QImage tab_background_;
+  QImage tab_background_active_;
 };

@@ -43,6 +43,36 @@ void Three_Sides(TCanvas& c, const TRect& r, TTabPosition position) {
   }
 }
 
+// A tab face of `length` pixels along the strip from a bitmap: its first half,
+// a two-pixel slice of its middle stretched over the rest, its second half.
+void Draw_Tab_Face(QPainter& painter, const QImage& bitmap, int x, int y, int length, bool vertical) {
+  if (bitmap.isNull()) return;
+  QImage face = bitmap.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = face.pixel(0, face.height() - 1);
+  for (int row = 0; row < face.height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(face.scanLine(row));
+    for (int col = 0; col < face.width(); ++col) {
+      if (line[col] == key) line[col] = 0;
+    }
+  }
+  const int size = vertical ? face.height() : face.width();
+  const int across = vertical ? face.width() : face.height();
+  const int half = size / 2;
+  const int middle = std::max(length - size, 0);
+  const int slice_at = std::max(half - 1, 0);
+  auto part = [&](int from, int count) {
+    return vertical ? face.copy(0, from, across, count) : face.copy(from, 0, count, across);
+  };
+  auto place = [&](int offset) { return vertical ? QPoint(x, y + offset) : QPoint(x + offset, y); };
+  painter.drawImage(place(0), part(0, half));
+  if (middle > 0) {
+    const QImage slice = part(slice_at, std::min(2, size - slice_at));
+    const QSize stretched = vertical ? QSize(across, middle) : QSize(middle, across);
+    painter.drawImage(QRect(place(half), stretched), slice);
+  }
+  painter.drawImage(place(half + middle), part(half, size - half));
+}
+
 }  // namespace
 
 void TZadPageControl::paintEvent(QPaintEvent*) {
@@ -242,7 +272,8 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
       }
       c.Pen.Color = join;
       const bool vertical = tab_position_ == tpLeft || tab_position_ == tpRight;
-      const int far = (vertical ? s.B : s.R) + tab_overlap_;
+      int far = (vertical ? s.B : s.R) + tab_overlap_;
+      if (tab_position_ == tpLeft && tab_style_ == tsClassic && !tab_background_.isNull()) far += 2;
       if (vertical)
         c.Polyline({{s.E, 2}, {s.E, far}});
       else
@@ -255,7 +286,11 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
   for (int i = static_cast<int>(pages_.size()) - 1; i >= 0; --i) {
     const TZadTabSheet* page = pages_[i];
     if (!page->tab_showing_) continue;
-    Paint_Tab(c, i, TabRect(page->TabIndex()), page == active_page_, strip_end);
+    Paint_Tab(c, i, TabRect(page->TabIndex()), page == active_page_, strip_end, false);
+  }
+  // The active tab's own face goes over its neighbours.
+  if (active_page_ != nullptr && active_page_->tab_showing_ && !tab_background_active_.isNull()) {
+    Paint_Tab(c, active_page_->PageIndex(), TabRect(active_page_->TabIndex()), true, strip_end, true);
   }
 
   // Outline of the tab under the mouse.
@@ -284,7 +319,129 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
   }
 }
 
-void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool active, int strip_end) {
+void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool active, int strip_end,
+                                bool deferred_pass) {
+  const TZadTabSheet* page = pages_[page_index];
+  const bool vertical = tab_position_ == tpLeft || tab_position_ == tpRight;
+  const bool face = !tab_background_.isNull();
+  if (active && !tab_background_active_.isNull() && !deferred_pass) return;  // painted last
+  const int face_length = vertical ? r.Height() + tab_overlap_ + 3 : r.Width() + tab_overlap_ + 2;
+  if (deferred_pass) {
+    // Raised by a pixel when the active tab does not move its content.
+    const int lift = lower_active_ < 1 ? 1 : 0;
+    const TRect at = tab_position_ == tpTop      ? r.Offset(0, -lift)
+                     : tab_position_ == tpBottom ? r.Offset(0, lift)
+                     : tab_position_ == tpLeft   ? r.Offset(-lift, 0)
+                                                 : r.Offset(lift, 0);
+    Draw_Tab_Face(c.Painter(), tab_background_active_, at.Left, at.Top, face_length, vertical);
+  } else if (face) {
+    Draw_Tab_Face(c.Painter(), tab_background_, r.Left, r.Top, face_length, vertical);
+  } else {
+    Paint_Tab_Look(c, page_index, r, active, strip_end);
+  }
+
+  // Caption origin.
+  const int la = active ? lower_active_ : 0;
+  int x = 0, y = 0;
+  switch (tab_position_) {
+    case tpTop:
+      x = r.Left + (page->show_close_ ? 18 : 4);
+      y = r.Top + 1 + la;
+      break;
+    case tpBottom:
+      x = r.Left + (page->show_close_ ? 18 : 4);
+      y = active ? r.Top + lower_active_ + 1 : r.Top + (tab_style_ == tsClassic ? 2 : 0);
+      break;
+    case tpLeft:
+      x = r.Left + 1 + la;
+      y = r.Bottom - (page->show_close_ ? 17 : 4);
+      break;
+    case tpRight:
+      x = r.Right - 1 - la;
+      y = r.Top + (page->show_close_ ? 17 : 4);
+      break;
+  }
+  if (face || deferred_pass) {
+    switch (tab_position_) {
+      case tpTop:
+        break;
+      case tpBottom:
+        y += 3;
+        break;
+      case tpLeft:
+        x -= 2;
+        y -= 3;
+        break;
+      case tpRight:
+        x -= r.Width() / 3;
+        y -= 3;
+        break;
+    }
+  }
+  x += tab_margin_.LeftMargin();
+  y += tab_position_ == tpLeft ? -tab_margin_.TopMargin() : tab_margin_.TopMargin();
+  if (tab_position_ == tpLeft && !tab_background_active_.isNull()) y += tab_overlap_ + 3;
+
+  if (page->show_close_) Paint_Close_Box(c, r, active);
+
+  // The page's picture, then the caption beyond it.
+  if (const QImage* image = Image_Of(page)) {
+    switch (tab_position_) {
+      case tpLeft:
+        c.Painter().drawImage(x, y - 14, *image);
+        y -= image->height();
+        break;
+      case tpRight:
+        c.Painter().drawImage(x - 14, y, *image);
+        y += image->height();
+        break;
+      case tpTop:
+      case tpBottom:
+        c.Painter().drawImage(x - 2, y, *image);
+        x += image->width();
+        break;
+    }
+  }
+
+  // Font and caption.
+  TColor text_color = page->text_color_;
+  switch (tab_position_) {
+    case tpTop:
+      c.Font = active ? active_font_ : font();
+      if (active) text_color = active_font_color_;
+      break;
+    case tpBottom:
+      c.Font = active_font_;
+      text_color = active_font_color_;
+      break;
+    case tpLeft:
+    case tpRight:
+      c.Font = active ? active_font_ : font();
+      break;
+  }
+  if (deferred_pass) {
+    text_color = page->text_color_;
+    if (tab_position_ == tpBottom) y -= 2;
+  }
+  if (!page->tab_enable_) text_color = clGray;
+  c.Font_Color = text_color;
+  c.Brush.Style = TBrushStyle::bsClear;
+  if (vertical) {
+    c.Text_Out_Rotated(x, y, Shown_Caption(page->caption_), tab_position_ == tpLeft ? 900 : -900);
+  } else {
+    TRect text_rect{x, y, r.Right, r.Bottom};
+    c.Draw_Text(page->caption_, text_rect, DT_NOCLIP | DT_SINGLELINE);
+  }
+  c.Font = font();
+
+  if (show_focus_ && hasFocus() && active) {
+    TRect focus{r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3};
+    if (deferred_pass) (vertical ? focus.Bottom : focus.Right) -= tab_overlap_;
+    c.Draw_Focus_Rect(focus);
+  }
+}
+
+void TZadPageControl::Paint_Tab_Look(TCanvas& c, int page_index, const TRect& r, bool active, int strip_end) {
   const TZadTabSheet* page = pages_[page_index];
   const int W = width(), H = height();
   const bool vertical = tab_position_ == tpLeft || tab_position_ == tpRight;
@@ -375,80 +532,6 @@ void TZadPageControl::Paint_Tab(TCanvas& c, int page_index, const TRect& r, bool
       c.Brush.Style = TBrushStyle::bsClear;
     }
   }
-
-  // Caption origin.
-  const int la = active ? lower_active_ : 0;
-  int x = 0, y = 0;
-  switch (tab_position_) {
-    case tpTop:
-      x = r.Left + (page->show_close_ ? 18 : 4);
-      y = r.Top + 1 + la;
-      break;
-    case tpBottom:
-      x = r.Left + (page->show_close_ ? 18 : 4);
-      y = active ? r.Top + lower_active_ + 1 : r.Top + (tab_style_ == tsClassic ? 2 : 0);
-      break;
-    case tpLeft:
-      x = r.Left + 1 + la;
-      y = r.Bottom - (page->show_close_ ? 17 : 4);
-      break;
-    case tpRight:
-      x = r.Right - 1 - la;
-      y = r.Top + (page->show_close_ ? 17 : 4);
-      break;
-  }
-  x += tab_margin_.LeftMargin();
-  y += tab_position_ == tpLeft ? -tab_margin_.TopMargin() : tab_margin_.TopMargin();
-
-  if (page->show_close_) Paint_Close_Box(c, r, active);
-
-  // The page's picture, then the caption beyond it.
-  if (const QImage* image = Image_Of(page)) {
-    switch (tab_position_) {
-      case tpLeft:
-        c.Painter().drawImage(x, y - 14, *image);
-        y -= image->height();
-        break;
-      case tpRight:
-        c.Painter().drawImage(x - 14, y, *image);
-        y += image->height();
-        break;
-      case tpTop:
-      case tpBottom:
-        c.Painter().drawImage(x - 2, y, *image);
-        x += image->width();
-        break;
-    }
-  }
-
-  // Font and caption.
-  TColor text_color = page->text_color_;
-  switch (tab_position_) {
-    case tpTop:
-      c.Font = active ? active_font_ : font();
-      if (active) text_color = active_font_color_;
-      break;
-    case tpBottom:
-      c.Font = active_font_;
-      text_color = active_font_color_;
-      break;
-    case tpLeft:
-    case tpRight:
-      c.Font = active ? active_font_ : font();
-      break;
-  }
-  if (!page->tab_enable_) text_color = clGray;
-  c.Font_Color = text_color;
-  c.Brush.Style = TBrushStyle::bsClear;
-  if (vertical) {
-    c.Text_Out_Rotated(x, y, Shown_Caption(page->caption_), tab_position_ == tpLeft ? 900 : -900);
-  } else {
-    TRect text_rect{x, y, r.Right, r.Bottom};
-    c.Draw_Text(page->caption_, text_rect, DT_NOCLIP | DT_SINGLELINE);
-  }
-  c.Font = font();
-
-  if (show_focus_ && hasFocus() && active) c.Draw_Focus_Rect({r.Left + 5, r.Top + 3, r.Right - 5, r.Bottom - 3});
 }
 
 void TZadPageControl::Paint_Close_Box(TCanvas& c, const TRect& r, bool active) {

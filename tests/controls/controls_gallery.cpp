@@ -145,6 +145,25 @@ int main(int argc, char** argv) {
   delete editor->Pages(2);
   editor->Set_ActivePageIndex(1);
   layout->addWidget(editor, 3, 0, 1, 2);
+  // Tab faces from bitmaps: a rounded tab on a see-through ground.
+  auto face = [](QColor top, QColor bottom) {
+    QImage image(40, 22, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    for (int y = 0; y < 22; ++y) {
+      const int inset = y < 3 ? 3 - y : 0;
+      const double t = y / 21.0;
+      const QColor c =
+          QColor::fromRgbF(top.redF() * (1 - t) + bottom.redF() * t, top.greenF() * (1 - t) + bottom.greenF() * t,
+                           top.blueF() * (1 - t) + bottom.blueF() * t);
+      for (int x = inset; x < 40 - inset; ++x) image.setPixelColor(x, y, c);
+    }
+    image.setPixelColor(0, 21, Qt::magenta);
+    return image;
+  };
+  auto* faces = Pages(&window, tpTop, tsClassic, false);
+  faces->Set_TabBackGround(face(QColor(250, 250, 250), QColor(190, 200, 220)));
+  faces->Set_TabBackGroundActive(face(QColor(255, 255, 255), QColor(255, 210, 120)));
+  layout->addWidget(faces, 3, 2);
   window.setWindowTitle(QStringLiteral("Controls"));
   window.show();
   if (argc > 1) {

@@ -56,6 +56,7 @@ class PageControlTest : public QObject {
   void focusFollowsIntoTheNewPage();
   void hoverColoursNeedATabHoverColor();
   void pictureWidensItsTabAndPrecedesTheCaption();
+  void bitmapFacesStretchAndLeaveTheirKeyColourOut();
 };
 
 void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
@@ -390,6 +391,29 @@ void PageControlTest::pictureWidensItsTabAndPrecedesTheCaption() {
   f.sheets[1]->Set_ImageIndex(-5);
   QCOMPARE(f.sheets[1]->ImageIndex(), -1);
   QCOMPARE(f.control->TabRect(1).Width(), plain);
+}
+
+void PageControlTest::bitmapFacesStretchAndLeaveTheirKeyColourOut() {
+  Fixture f(3);
+  auto bitmap = [](QColor ink) {
+    QImage face(20, 18, QImage::Format_RGB32);
+    face.fill(ink);
+    face.setPixelColor(0, 17, Qt::magenta);  // the see-through colour
+    face.setPixelColor(0, 0, Qt::magenta);
+    return face;
+  };
+  f.control->Set_TabBackGround(bitmap(Qt::blue));
+  f.control->Set_TabBackGroundActive(bitmap(Qt::red));
+  f.control->Set_LowerActive(2);
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  const QImage image = f.control->grab().toImage();
+  const TRect inactive = f.control->TabRect(1);
+  const TRect active = f.control->TabRect(0);
+  QVERIFY(inactive.Width() > 30);  // the middle slice is stretched
+  QCOMPARE(image.pixelColor(inactive.Left + inactive.Width() / 2, inactive.Top + 16), QColor(0, 0, 255));
+  QCOMPARE(image.pixelColor(active.Left + active.Width() / 2, active.Top + 16), QColor(255, 0, 0));
+  QVERIFY(image.pixelColor(inactive.Left, inactive.Top) != QColor(255, 0, 255));
 }
 
 QTEST_MAIN(PageControlTest)
