@@ -88,7 +88,7 @@ class TMBusScanDecode {
 
   // One step of the running machine (the thread calls it every pass while scanning).
   void Run_Step();
-  int32_t Step_Scan() const { return Step_Scan_; }
+  int32_t Step_Scan() const { return Step_Scan_.load(); }
   // The receive thread's handler, public so that links and tests can deliver datagrams.
   void UDP_Read(const uint8_t* data, size_t length);
   bool TimeOut_Expired();
@@ -130,7 +130,7 @@ class TMBusScanDecode {
   int32_t Cut_After = 0;
   bool Fix_C_Field = false;
   uint8_t Fix_C_Field_Value = 0;
-  int32_t Step_Scan_ = 0;
+  std::atomic<int32_t> Step_Scan_{0};  // read by tests and the window while the thread runs
 
   // Answer hand-over from the receive thread.
   std::atomic<bool> Answer_Arrived{false};

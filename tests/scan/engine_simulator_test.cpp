@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -18,6 +17,7 @@
 #include "scan/mbus_scan_decode.h"
 #include "scan/save_conf_xml.h"
 #include "scan/udp_server.h"
+#include "simulator_process.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -32,27 +32,13 @@ class Fast_Sleeper : public Interruptible_Sleeper {
 
 class Simulator {
  public:
-  explicit Simulator(const QString& meters_file, const QStringList& extra = {}) {
-    QStringList args{"--port", "0"};
-    if (!meters_file.isEmpty()) args << "--meters" << meters_file;
-    process_.start(QStringLiteral(GATEWAY_SIM), args + extra);
-    if (!process_.waitForStarted(5000)) throw std::runtime_error("gateway-sim did not start");
-    while (!process_.canReadLine())
-      if (!process_.waitForReadyRead(5000))
-        throw std::runtime_error("gateway-sim: " + process_.readAllStandardError().toStdString());
-    const QByteArray line = process_.readLine().trimmed();
-    if (!line.startsWith("port ")) throw std::runtime_error("gateway-sim said " + line.toStdString());
-    port_ = static_cast<uint16_t>(line.mid(5).toUInt());
-  }
-  ~Simulator() {
-    process_.kill();
-    process_.waitForFinished(5000);
-  }
-  uint16_t Port() const { return port_; }
+  explicit Simulator(const QString& meters_file, const QStringList& extra = {})
+      : process_(QStringLiteral(GATEWAY_SIM),
+                 (meters_file.isEmpty() ? QStringList() : QStringList{"--meters", meters_file}) + extra) {}
+  uint16_t Port() const { return process_.Port(); }
 
  private:
-  QProcess process_;
-  uint16_t port_ = 0;
+  Simulator_Process process_;
 };
 
 QString Corpus_Hex(const char* name) {
@@ -64,9 +50,9 @@ QString Corpus_Hex(const char* name) {
 struct Rig {
   TList_Slave_MBus wired;
   TList_Slave_wMBus wireless;
-  std::unique_ptr<TMBusScanDecode> engine;
   std::mutex lock;
   std::vector<std::array<int32_t, 4>> reports;
+  std::unique_ptr<TMBusScanDecode> engine;  // last: its thread stops before the rest goes
 
   explicit Rig(uint16_t port, std::shared_ptr<Sleeper> sleeper = std::make_shared<Fast_Sleeper>()) {
     Scan_Platform platform;

@@ -1,0 +1,23 @@
+#pragma once
+// The gateway simulator as a child process for one test. Started with fork and exec
+// rather than QProcess: QProcess's vfork-style start hides the child from
+// ThreadSanitizer's bookkeeping and makes it report races that are not there.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <sys/types.h>
+
+class Simulator_Process {
+ public:
+  // Starts `program --port 0 <args>` and reads the "port <n>" line; throws when it fails.
+  Simulator_Process(const QString& program, const QStringList& args);
+  ~Simulator_Process();
+  Simulator_Process(const Simulator_Process&) = delete;
+  Simulator_Process& operator=(const Simulator_Process&) = delete;
+
+  uint16_t Port() const { return port_; }
+
+ private:
+  pid_t pid_ = -1;
+  uint16_t port_ = 0;
+};
