@@ -1,9 +1,12 @@
 #include "app/program.h"
+#include "grid/qstyle_theme_backend.h"
 #include "platform/guarded_application.h"
 #include "shell/main_window.h"
 
 int main(int argc, char** argv) {
   Guarded_Application app(argc, argv);
+  // The controls draw themed parts through the desktop's widget style.
+  QStyle_Theme_Backend::Install_And_Load();
   Program program;
   program.Main_Window().show();
   return app.exec();
