@@ -17,8 +17,7 @@ uint32_t Bit(TCommEventType type) { return TCommEventTypes::Bit(type); }
 
 }  // namespace
 
-TCommEventThread::TCommEventThread(int comm_handle, TCommEventTypes event_mask,
-                                   std::function<void(uint32_t)> on_signal)
+TCommEventThread::TCommEventThread(int comm_handle, TCommEventTypes event_mask, std::function<void(uint32_t)> on_signal)
     : FCommHandle(comm_handle),
       FEvent(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)),
       FEventMask(event_mask),

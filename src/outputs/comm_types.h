@@ -64,8 +64,8 @@ using TCommOptions = Enum_Set<TCommOption>;
 using TCommEventTypes = Enum_Set<TCommEventType>;
 
 inline constexpr TCommEventTypes kAll_Comm_Events{
-    TCommEventType::evBreak, TCommEventType::evCts,    TCommEventType::evDsr,
-    TCommEventType::evError, TCommEventType::evRing,   TCommEventType::evRlsd,
+    TCommEventType::evBreak,  TCommEventType::evCts,    TCommEventType::evDsr,
+    TCommEventType::evError,  TCommEventType::evRing,   TCommEventType::evRlsd,
     TCommEventType::evRxChar, TCommEventType::evRxFlag, TCommEventType::evTxEmpty};
 
 // Event handlers; they run on the port's event thread (see custom_comm.h).

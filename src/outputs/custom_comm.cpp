@@ -19,20 +19,34 @@ const QString kDCB_Error = QStringLiteral("Error updating DataControlBlock");
 
 speed_t Speed_Of(TBaudrate rate) {
   switch (rate) {
-    case TBaudrate::br110: return B110;
-    case TBaudrate::br300: return B300;
-    case TBaudrate::br600: return B600;
-    case TBaudrate::br1200: return B1200;
-    case TBaudrate::br2400: return B2400;
-    case TBaudrate::br4800: return B4800;
-    case TBaudrate::br9600: return B9600;
-    case TBaudrate::br19200: return B19200;
-    case TBaudrate::br38400: return B38400;
-    case TBaudrate::br57600: return B57600;
-    case TBaudrate::br115200: return B115200;
-    case TBaudrate::br1500000: return B1500000;
-    case TBaudrate::br3000000: return B3000000;
-    default: return B0;  // no terminal speed constant for this rate
+    case TBaudrate::br110:
+      return B110;
+    case TBaudrate::br300:
+      return B300;
+    case TBaudrate::br600:
+      return B600;
+    case TBaudrate::br1200:
+      return B1200;
+    case TBaudrate::br2400:
+      return B2400;
+    case TBaudrate::br4800:
+      return B4800;
+    case TBaudrate::br9600:
+      return B9600;
+    case TBaudrate::br19200:
+      return B19200;
+    case TBaudrate::br38400:
+      return B38400;
+    case TBaudrate::br57600:
+      return B57600;
+    case TBaudrate::br115200:
+      return B115200;
+    case TBaudrate::br1500000:
+      return B1500000;
+    case TBaudrate::br3000000:
+      return B3000000;
+    default:
+      return B0;  // no terminal speed constant for this rate
   }
 }
 
@@ -66,8 +80,8 @@ void TCustomComm::Open() {
   FHandle = CreateHandle();
   // A port that cannot be set up is closed again rather than left half-configured.
   try {
-    FEventThread = std::make_unique<TCommEventThread>(FHandle, FMonitorEvents,
-                                                      [this](uint32_t events) { Do_Comm_Event(events); });
+    FEventThread =
+        std::make_unique<TCommEventThread>(FHandle, FMonitorEvents, [this](uint32_t events) { Do_Comm_Event(events); });
     Apply_Timeouts();
     Apply_DCB();
     if (FReadBufSize <= 0 || FWriteBufSize <= 0)
@@ -119,10 +133,17 @@ void TCustomComm::Apply_DCB() {
     case TFlowControl::fcNone:
       dcb.OutxCtsFlow = dcb.RtsHandshake = dcb.OutxDsrFlow = dcb.DtrHandshake = dcb.OutX = dcb.InX = false;
       break;
-    case TFlowControl::fcCTS: dcb.OutxCtsFlow = dcb.RtsHandshake = true; break;
-    case TFlowControl::fcDTR: dcb.OutxDsrFlow = dcb.DtrHandshake = true; break;
-    case TFlowControl::fcSoftware: dcb.OutX = dcb.InX = true; break;
-    case TFlowControl::fcDefault: break;
+    case TFlowControl::fcCTS:
+      dcb.OutxCtsFlow = dcb.RtsHandshake = true;
+      break;
+    case TFlowControl::fcDTR:
+      dcb.OutxDsrFlow = dcb.DtrHandshake = true;
+      break;
+    case TFlowControl::fcSoftware:
+      dcb.OutX = dcb.InX = true;
+      break;
+    case TFlowControl::fcDefault:
+      break;
   }
   dcb.ParityCheck = FOptions.Has(TCommOption::coParityCheck);
   dcb.DsrSensitivity = FOptions.Has(TCommOption::coDsrSensitivity);
@@ -145,11 +166,20 @@ void TCustomComm::Apply_DCB() {
 
   tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
   switch (dcb.Parity) {
-    case TParity::paNone: break;
-    case TParity::paOdd: tio.c_cflag |= PARENB | PARODD; break;
-    case TParity::paEven: tio.c_cflag |= PARENB; break;
-    case TParity::paMark: tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case TParity::paSpace: tio.c_cflag |= PARENB | CMSPAR; break;
+    case TParity::paNone:
+      break;
+    case TParity::paOdd:
+      tio.c_cflag |= PARENB | PARODD;
+      break;
+    case TParity::paEven:
+      tio.c_cflag |= PARENB;
+      break;
+    case TParity::paMark:
+      tio.c_cflag |= PARENB | CMSPAR | PARODD;
+      break;
+    case TParity::paSpace:
+      tio.c_cflag |= PARENB | CMSPAR;
+      break;
   }
   if (dcb.Stopbits == TStopbits::sb20)
     tio.c_cflag |= CSTOPB;
@@ -284,7 +314,8 @@ void TCustomComm::SetBREAKState(bool state) {
 
 void TCustomComm::SetXONState(bool state) {
   if (!Enabled()) throw ECommError(kNot_Open, -1);
-  if (tcflow(FHandle, state ? TCOON : TCOOFF) != 0) throw ECommError(QStringLiteral("EscapeCommFunction failure"), errno);
+  if (tcflow(FHandle, state ? TCOON : TCOOFF) != 0)
+    throw ECommError(QStringLiteral("EscapeCommFunction failure"), errno);
 }
 
 bool TCustomComm::Modem_Bit(int bit) const {

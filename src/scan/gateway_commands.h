@@ -46,10 +46,14 @@ inline constexpr std::string_view kNo_Slave = "NO_SLAVE\n\r";
 // Parity index of the scan (0 none, 1 even, 2 odd) to the byte the gateway expects.
 inline uint8_t Line_Parity_Byte(int parity_index) {
   switch (parity_index) {
-    case 0: return 0;
-    case 1: return 2;
-    case 2: return 1;
-    default: return 0;
+    case 0:
+      return 0;
+    case 1:
+      return 2;
+    case 2:
+      return 1;
+    default:
+      return 0;
   }
 }
 

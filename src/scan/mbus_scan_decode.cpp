@@ -7,8 +7,7 @@
 #include "scan/serial_link.h"
 #include "scan/udp_server.h"
 
-TMBusScanDecode::TMBusScanDecode(TList_Slave_MBus& wired_list, TList_Slave_wMBus& wireless_list,
-                                 Scan_Platform platform)
+TMBusScanDecode::TMBusScanDecode(TList_Slave_MBus& wired_list, TList_Slave_wMBus& wireless_list, Scan_Platform platform)
     : Gateway_Command_Port(platform.gateway_command_port),
       wired_list_(wired_list),
       wireless_list_(wireless_list),
@@ -54,9 +53,9 @@ void TMBusScanDecode::Set_SaveXMLFile(const QString& path) {
   SaveXMLFile = path;
 }
 
-bool TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString& IP_COM, int32_t Baud,
-                                 int32_t Par, bool AppReset, bool SNDNKE, int32_t CutAfter, bool FixCField,
-                                 uint8_t FixCFieldValue, bool RemoteTimeout, TNotify_Slave_List Proc_Slave_List) {
+bool TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString& IP_COM, int32_t Baud, int32_t Par,
+                                 bool AppReset, bool SNDNKE, int32_t CutAfter, bool FixCField, uint8_t FixCFieldValue,
+                                 bool RemoteTimeout, TNotify_Slave_List Proc_Slave_List) {
   std::lock_guard lock(step_lock_);
   if (FInScan.load()) return false;
   Update_Slave_List = std::move(Proc_Slave_List);

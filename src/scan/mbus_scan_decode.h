@@ -63,9 +63,9 @@ class TMBusScanDecode {
   // Starts a wired scan; false while one runs. Link errors reach the caller as
   // Gateway_Link_Error or ECommError, and no scan is then running. IP_COM is the
   // gateway's IPv4 address, or the serial device path for shSerial.
-  bool Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString& IP_COM, int32_t Baud, int32_t Par,
-                  bool AppReset, bool SNDNKE, int32_t CutAfter, bool FixCField, uint8_t FixCFieldValue,
-                  bool RemoteTimeout, TNotify_Slave_List Proc_Slave_List);
+  bool Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString& IP_COM, int32_t Baud, int32_t Par, bool AppReset,
+                  bool SNDNKE, int32_t CutAfter, bool FixCField, uint8_t FixCFieldValue, bool RemoteTimeout,
+                  TNotify_Slave_List Proc_Slave_List);
   void Stop_Scan() { FStopScan.store(true); }
   void Abort_Scan() { FAbortScan.store(true); }
 

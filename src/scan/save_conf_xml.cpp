@@ -77,31 +77,58 @@ void Write_Variable(Xml_Node nodo, const TVariable_MBus& v, int position, bool e
 
 int32_t Scan_Dim(uint8_t dimension) {
   switch (dimension) {
-    case 1: case 9: return 0;
-    case 2: case 10: return 1;
-    case 3: case 11: return 4;
-    case 4: case 12: return 2;
-    case 5: return 6;
-    case 6: case 14: return 5;
-    case 7: return 3;
-    case 13: return 7;
-    default: return 255;
+    case 1:
+    case 9:
+      return 0;
+    case 2:
+    case 10:
+      return 1;
+    case 3:
+    case 11:
+      return 4;
+    case 4:
+    case 12:
+      return 2;
+    case 5:
+      return 6;
+    case 6:
+    case 14:
+      return 5;
+    case 7:
+      return 3;
+    case 13:
+      return 7;
+    default:
+      return 255;
   }
 }
 
 int32_t Scan_Register_Step(uint8_t dimension, int32_t nbyte) {
   switch (dimension) {
-    case 1: case 2: case 9: case 10: return 1;
-    case 3: case 4: case 5: case 11: case 12: return 2;
-    case 6: case 14: return 3;
-    case 7: return 4;
+    case 1:
+    case 2:
+    case 9:
+    case 10:
+      return 1;
+    case 3:
+    case 4:
+    case 5:
+    case 11:
+    case 12:
+      return 2;
+    case 6:
+    case 14:
+      return 3;
+    case 7:
+      return 4;
     case 13: {
       // (nbyte + 1) / 2 rounded to the nearest integer, a tie to the even one.
       const int32_t n = (nbyte < 0 ? 0 : nbyte) + 1;
       const int32_t half = n / 2;
       return n % 2 == 0 || half % 2 == 0 ? half : half + 1;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -117,7 +144,8 @@ bool Save_XML_Conf_Wired(const TList_Slave_MBus& list, const TSaveConfXML& DataI
     nodo.Set_Attribute("Node_Enable", Is_Checked(checked, meter.Node) ? "1" : "0");
     // Device types 1 and 2 read ID as the address of the node's addressing kind.
     if (DataIn.XML_Code_Dev == 10)
-      nodo.Set_Attribute("ID", DataIn.Node_ID_Type == 0 ? Num(meter.Primary_Addresss) : Xml_Safe(meter.Secondary_Addresss));
+      nodo.Set_Attribute("ID",
+                         DataIn.Node_ID_Type == 0 ? Num(meter.Primary_Addresss) : Xml_Safe(meter.Secondary_Addresss));
     nodo.Set_Attribute("ID_Primary", Num(meter.Primary_Addresss));
     nodo.Set_Attribute("ID_Secondary", Xml_Safe(meter.Secondary_Addresss));
     nodo.Set_Attribute("Node_ID_Type", Num(DataIn.Node_ID_Type));

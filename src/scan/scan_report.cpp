@@ -64,8 +64,9 @@ void Save_Wireless_XML_File_DLL(const TList_Slave_wMBus& list, const QString& pa
   for (const auto& meter : list) {
     Xml_Node node = root.Add_Child(QStringLiteral("Node"));
     node.Set_Attribute("Manufacturer", Xml_Safe(meter->ALA_Manu_str));
-    node.Set_Attribute("Address",
-                       QStringLiteral("%1").arg(static_cast<uint32_t>(meter->ALA_Address), 8, 16, QLatin1Char('0')).toUpper());
+    node.Set_Attribute(
+        "Address",
+        QStringLiteral("%1").arg(static_cast<uint32_t>(meter->ALA_Address), 8, 16, QLatin1Char('0')).toUpper());
     node.Set_Attribute("Version", Num(meter->ALA_Version));
     node.Set_Attribute("Device_Type", Num(meter->ALA_DeviceType));
     node.Set_Attribute("Cripted", meter->Cripted ? "True" : "False");

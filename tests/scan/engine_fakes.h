@@ -57,7 +57,8 @@ class Scripted_Link : public Gateway_Link {
     sent.push_back(bytes);
     ports.push_back(port);
     if (respond && receiver_) {
-      if (auto answer = respond(bytes)) receiver_(reinterpret_cast<const uint8_t*>(answer->constData()), answer->size());
+      if (auto answer = respond(bytes))
+        receiver_(reinterpret_cast<const uint8_t*>(answer->constData()), answer->size());
     }
   }
   void Set_Receiver(Receiver r) override { receiver_ = std::move(r); }
@@ -96,8 +97,8 @@ struct Engine_Rig {
     return [this](int32_t e, int32_t v, int32_t f, int32_t k) { reports.push_back({e, v, f, k}); };
   }
 
-  bool Start(TScanType type, int32_t cut_after = 3, bool app_reset = false, bool snd_nke = false,
-             bool fix_c = false, uint8_t fix_value = 0) {
+  bool Start(TScanType type, int32_t cut_after = 3, bool app_reset = false, bool snd_nke = false, bool fix_c = false,
+             uint8_t fix_value = 0) {
     return engine->Start_Scan(type, shEthernet, "127.0.0.1", 2400, 1, app_reset, snd_nke, cut_after, fix_c, fix_value,
                               false, Recorder());
   }

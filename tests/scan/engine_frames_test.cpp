@@ -59,7 +59,7 @@ TEST(Scan_Frames, Time_Outs) {
       {mbus_frame::kREQ_UD2_Bits, 2400, 10000, 11802},
       {mbus_frame::kShort_Frame_Bits, 300, 0, 1550},
       {mbus_frame::kREQ_UD2_Bits, 38400, 0, 534},
-      {mbus_frame::kREQ_UD2_Bits, 0, 0, 1802},   // no baud rate: taken as 2400
+      {mbus_frame::kREQ_UD2_Bits, 0, 0, 1802},  // no baud rate: taken as 2400
       {mbus_frame::kREQ_UD2_Bits, -5, 0, 1802},
   };
   for (const Row& r : rows)

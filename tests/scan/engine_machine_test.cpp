@@ -1,11 +1,15 @@
 // The wired scan's state machine on a scripted gateway, a moved clock and a sleeper
 // that only counts: whole scans run in milliseconds.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "engine_fakes.h"
 #include "mbus_line.h"
+#include "outputs/comm_error.h"
 #include "scan/gateway_commands.h"
 #include "scan/mbus_frames.h"
 
@@ -33,9 +37,9 @@ TEST(Scan_Engine, Start_Scan_Refused_While_Running) {
 
 TEST(Scan_Engine, Link_Error_At_Start_Reaches_Caller) {
   Engine_Rig rig;
-  EXPECT_THROW(rig.engine->Start_Scan(saPrimaryAddress, shEthernet, "fail", 2400, 1, false, false, 3, false, 0, false,
-                                      nullptr),
-               Gateway_Link_Error);
+  EXPECT_THROW(
+      rig.engine->Start_Scan(saPrimaryAddress, shEthernet, "fail", 2400, 1, false, false, 3, false, 0, false, nullptr),
+      Gateway_Link_Error);
   EXPECT_FALSE(rig.engine->InScan());
   EXPECT_EQ(rig.engine->Result(), -1);
 }
@@ -74,11 +78,8 @@ TEST(Scan_Engine, Meter_With_More_Telegrams_Is_Read_Up_To_Cut_After) {
     std::vector<uint8_t> c_fields;
   };
   const Row rows[] = {
-      {3, false, 0, {0x7B, 0x5B, 0x7B}},
-      {0, false, 0, {0x7B}},
-      {1, false, 0, {0x7B}},
-      {2, true, 0, {0x5B, 0x5B}},
-      {2, true, 1, {0x7B, 0x7B}},
+      {3, false, 0, {0x7B, 0x5B, 0x7B}}, {0, false, 0, {0x7B}},      {1, false, 0, {0x7B}},
+      {2, true, 0, {0x5B, 0x5B}},        {2, true, 1, {0x7B, 0x7B}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.cut_after);
@@ -122,9 +123,8 @@ TEST(Scan_Engine, Late_Answer_Counts_For_The_Next_Send) {
   rig.link->respond = Gateway_Answers(nullptr);
   ASSERT_TRUE(rig.Start(saPrimaryAddress, 1));
   // Run until the REQ_UD2 to address 1 has gone out (address 0 timed out).
-  while (rig.engine->InScan() &&
-         !(!rig.link->sent.empty() && rig.link->sent.back() == mbus_frame::REQ_UD2(0x7B, 1) &&
-           rig.engine->Step_Scan() == 10))
+  while (rig.engine->InScan() && !(!rig.link->sent.empty() && rig.link->sent.back() == mbus_frame::REQ_UD2(0x7B, 1) &&
+                                   rig.engine->Step_Scan() == 10))
     rig.engine->Run_Step();
   // Meter 0's answer arrives only now.
   const QByteArray late = Long_Frame(0, "00000042", kVolume_Record);
@@ -171,7 +171,8 @@ TEST(Scan_Engine, Gateway_Refusing_Analyzer_Mode) {
   rig.Run();
   EXPECT_FALSE(rig.engine->InScan());
   EXPECT_EQ(rig.engine->Result(), 2);
-  const auto disables = std::count(rig.link->sent.begin(), rig.link->sent.end(), Bytes(gateway::kDisable_Analyzer_Mode));
+  const auto disables =
+      std::count(rig.link->sent.begin(), rig.link->sent.end(), Bytes(gateway::kDisable_Analyzer_Mode));
   EXPECT_EQ(disables, 3);
   EXPECT_EQ(rig.link->sent.size(), 4u);
   EXPECT_TRUE(rig.reports.empty());
@@ -279,7 +280,8 @@ TEST(Scan_Engine, Socket_Error_Ends_The_Scan_As_Failure) {
   Engine_Rig rig;
   rig.link->respond = Gateway_Answers(nullptr);
   rig.link->before_send = [](const QByteArray& bytes) {
-    if (bytes == mbus_frame::REQ_UD2(0x7B, 3)) throw Gateway_Link_Error("Cannot send to 127.0.0.1:10000: Network is unreachable");
+    if (bytes == mbus_frame::REQ_UD2(0x7B, 3))
+      throw Gateway_Link_Error("Cannot send to 127.0.0.1:10000: Network is unreachable");
   };
   ASSERT_TRUE(rig.Start(saPrimaryAddress));
   rig.Run();
@@ -298,28 +300,110 @@ TEST(Scan_Engine, Garbage_Answers_Never_Crash_Or_Hang) {
   const QByteArray good = Long_Frame(9, "11223344", kVolume_Record + Hex("1F"));
   for (int round = 0; round < 3; ++round) {
     Engine_Rig rig;
-    rig.link->respond = [&](const QByteArray&) -> std::optional<QByteArray> {
+    rig.link->respond = Gateway_Answers([&](const QByteArray& frame) -> std::optional<QByteArray> {
+      if (frame.size() == 17) {
+        // Selects: noise (a collision) must stay rare, or the search tree has 10^8 leaves.
+        switch (random() % 20) {
+          case 0:
+            return std::nullopt;
+          case 1:
+            return QByteArray("\xE5");
+          case 2:
+            return QByteArray("\x01\x02");
+          default:
+            return QByteArray("NO_SLAVE\n\r");
+        }
+      }
       switch (random() % 6) {
-        case 0: return std::nullopt;
-        case 1: return QByteArray("\xE5");
+        case 0:
+          return std::nullopt;
+        case 1:
+          return QByteArray("\xE5");
         case 2: {
           QByteArray spoiled = good;  // a valid frame with some byte changed
           spoiled[int(random() % spoiled.size())] = char(random());
           return spoiled;
         }
-        case 3: return good.left(int(random() % good.size()));
-        case 4: return QByteArray(3000, 'Z');  // longer than any answer: dropped
+        case 3:
+          return good.left(int(random() % good.size()));
+        case 4:
+          return QByteArray(3000, 'Z');  // longer than any answer: dropped
         default: {
           QByteArray noise(int(random() % 300), '\0');
           for (auto& c : noise) c = char(random());
           return noise;
         }
       }
-    };
+    });
     ASSERT_TRUE(rig.Start(round == 1 ? saSecondaryAddress : saPrimaryAddress, 250));
     const int steps = rig.Run(200000);
     EXPECT_FALSE(rig.engine->InScan()) << "still scanning after " << steps << " steps";
+    EXPECT_EQ(rig.engine->Result(), 1);
+    EXPECT_GT(rig.link->sent.size(), round == 1 ? 20u : 251u);  // the search really ran through the noise
   }
+}
+
+// Over a serial port the engine sends the frames without the gateway's commands and,
+// receiving nothing, lets every step run into its time-out.
+TEST(Scan_Engine, Serial_Scan_Sends_Frames_To_The_Port) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  fcntl(master, F_SETFL, O_NONBLOCK);
+  const QString device = QString::fromLocal8Bit(ptsname(master));
+
+  TList_Slave_MBus wired;
+  TList_Slave_wMBus wireless;
+  auto clock = std::make_shared<Fake_Clock>();
+  clock->auto_step = 500;
+  Scan_Platform platform;
+  platform.udp = std::make_unique<Scripted_Link>();
+  platform.clock = clock;
+  platform.sleeper = std::make_shared<Counting_Sleeper>();
+  platform.start_thread = false;
+  TMBusScanDecode engine(wired, wireless, std::move(platform));
+  ASSERT_TRUE(
+      engine.Start_Scan(saPrimaryAddress, shSerial, device, 2400, 1, false, false, 3, false, 0, false, nullptr));
+  for (int i = 0; i < 12; ++i) engine.Run_Step();
+  engine.Abort_Scan();
+  for (int i = 0; i < 5 && engine.InScan(); ++i) engine.Run_Step();
+  EXPECT_FALSE(engine.InScan());
+  EXPECT_EQ(engine.Result(), 1);
+
+  QByteArray written;
+  char buffer[256];
+  for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;) written.append(buffer, n);
+  EXPECT_TRUE(written.startsWith(Hex("10 40 FF 3F 16 10 7B 00 7B 16 10 7B 01 7C 16")))
+      << written.toHex(' ').toStdString();
+  EXPECT_FALSE(written.contains("Kelvra_"));
+  close(master);
+
+  // A device that is not there: the port's error reaches the caller and no scan runs.
+  EXPECT_THROW(engine.Start_Scan(saPrimaryAddress, shSerial, "/nonexistent/tty", 2400, 1, false, false, 3, false, 0,
+                                 false, nullptr),
+               ECommError);
+  EXPECT_FALSE(engine.InScan());
+}
+
+// The meter's first telegram announces more, then the meter falls silent: it was read, so it is found.
+TEST(Scan_Engine, Meter_Silent_After_First_Telegram_Is_Still_Found) {
+  Engine_Rig rig;
+  const QByteArray telegram = Long_Frame(4, "44444444", Hex("04 13 01 00 00 00 1F"));
+  int asked = 0;
+  rig.link->respond = Gateway_Answers([&](const QByteArray& frame) -> std::optional<QByteArray> {
+    if (frame.size() == 5 && uint8_t(frame[2]) == 4 && frame[1] != 0x40 && asked++ == 0) return telegram;
+    return std::nullopt;
+  });
+  ASSERT_TRUE(rig.Start(saPrimaryAddress, 3));
+  rig.Run();
+  EXPECT_EQ(asked, 2);
+  const auto about_4 = std::count_if(rig.reports.begin(), rig.reports.end(),
+                                     [](const Engine_Rig::Report& r) { return r.event == 2 && r.value == 4; });
+  EXPECT_EQ(about_4, 1);
+  EXPECT_NE(std::find(rig.reports.begin(), rig.reports.end(), Engine_Rig::Report{2, 4, 1, 1}), rig.reports.end());
+  ASSERT_EQ(rig.wired.size(), 1u);
+  EXPECT_EQ(rig.wired[0]->List_Var.size(), 1u);
 }
 
 }  // namespace

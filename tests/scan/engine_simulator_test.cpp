@@ -163,7 +163,8 @@ TEST(Scan_Simulator, Hidden_Window_Freezes_The_Scan) {
 TEST(Scan_Simulator, Program_Exit_During_A_Scan_Is_Prompt) {
   Temp_Dir dir;
   // A slow meter at every other answer keeps the engine in long waits and pauses.
-  Simulator sim(dir.Write("meters.txt", QString("0 12345678 delay=3000 %1\n").arg(Corpus_Hex("ACW_Itron-BM-plus-m.hex")).toLatin1()));
+  Simulator sim(dir.Write("meters.txt",
+                          QString("0 12345678 delay=3000 %1\n").arg(Corpus_Hex("ACW_Itron-BM-plus-m.hex")).toLatin1()));
   auto rig = std::make_unique<Rig>(sim.Port(), std::make_shared<Interruptible_Sleeper>());
   ASSERT_TRUE(rig->engine->Start_Scan(saPrimaryAddress, shEthernet, "127.0.0.1", 2400, 1, false, false, 3, false, 0,
                                       false, rig->Recorder()));

@@ -1,4 +1,6 @@
 // The scan's writers of the network file and of the scan report.
+#include "scan/save_conf_xml.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -6,7 +8,6 @@
 #include "editors/m_bus_network_file.h"
 #include "engine_fakes.h"
 #include "platform/xml_document.h"
-#include "scan/save_conf_xml.h"
 #include "scan/scan_report.h"
 #include "scan/telegram_decoder.h"
 #include "support/temp_dir.h"
@@ -63,8 +64,8 @@ TEST(Scan_Network_File, Decoded_Meter_Written_Exactly) {
   Telegram_Decoder decoder;
   const QByteArray telegram = Long_Frame(5, "12345678", Hex("04 13 39 30 00 00"));
   uint8_t last = 0;
-  decoder.Add_Slave_From_Answer(reinterpret_cast<const uint8_t*>(telegram.constData()), int(telegram.size()), -1,
-                                list, last);
+  decoder.Add_Slave_From_Answer(reinterpret_cast<const uint8_t*>(telegram.constData()), int(telegram.size()), -1, list,
+                                last);
   ASSERT_EQ(list.size(), 1u);
   Temp_Dir dir;
   TSaveConfXML conf = Conf(dir.File("M_Bus.xml"));
@@ -83,9 +84,9 @@ TEST(Scan_Network_File, Dim_And_Register_Steps) {
     uint8_t dimension;
     int32_t nbyte, dim, step;
   };
-  const Row rows[] = {{1, 1, 0, 1},  {2, 2, 1, 1},  {3, 3, 4, 2},  {4, 4, 2, 2},   {5, 4, 6, 2},   {6, 6, 5, 3},
-                      {7, 8, 3, 4},  {9, 1, 0, 1},  {10, 2, 1, 1}, {11, 3, 4, 2},  {12, 4, 2, 2},  {14, 6, 5, 3},
-                      {13, 2, 7, 2}, {13, 4, 7, 2}, {13, 6, 7, 4}, {13, 1, 7, 1},  {13, 0, 7, 0},  {13, -4, 7, 0},
+  const Row rows[] = {{1, 1, 0, 1},   {2, 2, 1, 1},   {3, 3, 4, 2},   {4, 4, 2, 2},  {5, 4, 6, 2},  {6, 6, 5, 3},
+                      {7, 8, 3, 4},   {9, 1, 0, 1},   {10, 2, 1, 1},  {11, 3, 4, 2}, {12, 4, 2, 2}, {14, 6, 5, 3},
+                      {13, 2, 7, 2},  {13, 4, 7, 2},  {13, 6, 7, 4},  {13, 1, 7, 1}, {13, 0, 7, 0}, {13, -4, 7, 0},
                       {0, 0, 255, 0}, {8, 0, 255, 0}, {15, 0, 255, 0}};
   for (const Row& r : rows) {
     EXPECT_EQ(Scan_Dim(r.dimension), r.dim) << int(r.dimension);
@@ -146,10 +147,12 @@ TEST(Scan_Network_File, Node_Attributes) {
     ASSERT_TRUE(Save_XML_Conf_Wired(list, conf, true, [](void*) -> bool { throw std::runtime_error("gone"); }));
     const QString text = Read(conf.File_Name);
     if (row.id)
-      EXPECT_TRUE(text.contains(QString("<Nodo Node_Enable=\"1\"") + row.id + " ID_Primary=\"7\"")) << text.toStdString();
+      EXPECT_TRUE(text.contains(QString("<Nodo Node_Enable=\"1\"") + row.id + " ID_Primary=\"7\""))
+          << text.toStdString();
     else
       EXPECT_FALSE(text.contains(" ID=\"")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Node_ID_Type=\"" + QString::number(row.id_type) + "\" Descrizione=\"A??\" Send_SND_NKE=\"0\" Reset_App=\"1\""));
+    EXPECT_TRUE(text.contains("Node_ID_Type=\"" + QString::number(row.id_type) +
+                              "\" Descrizione=\"A??\" Send_SND_NKE=\"0\" Reset_App=\"1\""));
     EXPECT_TRUE(text.contains("VIF_ASCII=\"kW?h\" Fun_Field=\"2\""));
     EXPECT_TRUE(text.contains("BCDtoINT=\"1\""));
     Xml_Document doc;
@@ -168,8 +171,9 @@ TEST(Scan_Network_File, Append_Keeps_Editor_File_And_Reads_Back) {
   conf.Append = 1;
   ASSERT_TRUE(Save_XML_Conf_Wired(list, conf, false));
   const QString text = Read(path);
-  EXPECT_TRUE(text.startsWith("<M-Bus_Network><Nodo Enable_Node=\"1\" ID_Primary=\"1\" ID_Secondary=\"1\" "
-                              "Descrizione=\"Editor\"/><Nodo Node_Enable=\"1\" ID_Primary=\"9\""));
+  EXPECT_TRUE(
+      text.startsWith("<M-Bus_Network><Nodo Enable_Node=\"1\" ID_Primary=\"1\" ID_Secondary=\"1\" "
+                      "Descrizione=\"Editor\"/><Nodo Node_Enable=\"1\" ID_Primary=\"9\""));
   EXPECT_TRUE(text.endsWith("</M-Bus_Network><!--SW_VERSION = 2.003-->"));
 
   const M_Bus_Network_Load load = Read_M_Bus_Network(path, 6);
@@ -249,9 +253,10 @@ TEST(Scan_Report, Wired_Report) {
   list[0]->List_Var[0]->ValueStr = "12.345";
   Save_XML_File_DLL(list, dir.File("report.xml"));
   const QString text = Read(dir.File("report.xml"));
-  EXPECT_TRUE(text.startsWith("<SCAN_M-Bus_Wired><Node Primary_Address=\"5\" Secondary_Address=\"12345678\" "
-                              "Manufacturer=\"ABC (1091)\" Version=\"0\" Type=\"0\"><Variable Value=\"12.345\" "
-                              "Type=\"Volume m3\" UST=\"(U0S0T0)\"><Storage_Number>0</Storage_Number>"))
+  EXPECT_TRUE(
+      text.startsWith("<SCAN_M-Bus_Wired><Node Primary_Address=\"5\" Secondary_Address=\"12345678\" "
+                      "Manufacturer=\"ABC (1091)\" Version=\"0\" Type=\"0\"><Variable Value=\"12.345\" "
+                      "Type=\"Volume m3\" UST=\"(U0S0T0)\"><Storage_Number>0</Storage_Number>"))
       << text.toStdString();
   EXPECT_TRUE(text.contains("<DIF>$04</DIF><VIF>$13</VIF><DIFE></DIFE><VIFE></VIFE><DATA>$39300000</DATA>") ||
               text.contains("<DIF>$04</DIF><VIF>$13</VIF><DIFE/><VIFE/><DATA>$39300000</DATA>"))

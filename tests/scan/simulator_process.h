@@ -2,10 +2,11 @@
 // The gateway simulator as a child process for one test. Started with fork and exec
 // rather than QProcess: QProcess's vfork-style start hides the child from
 // ThreadSanitizer's bookkeeping and makes it report races that are not there.
+#include <sys/types.h>
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <sys/types.h>
 
 class Simulator_Process {
  public:
