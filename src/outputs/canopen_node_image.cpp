@@ -215,9 +215,7 @@ void CANopen_Node_Image::Write_Image(const Xml_Node* par_gen_root, Bank_Buffer& 
     const TBank_Nodo& nodo = bank_nodi_[n];
     const TAdd_Nodo& add = bank_add_nodi_[n];
     buffer.Append_U8(nodo.ID_Type);
-    const char id[4] = {static_cast<char>(nodo.ID >> 24), static_cast<char>(nodo.ID >> 16),
-                        static_cast<char>(nodo.ID >> 8), static_cast<char>(nodo.ID)};
-    buffer.Append(id, 4);
+    bank_network::Append_Node_ID(buffer, nodo.ID);
     buffer.Append_U16(static_cast<uint32_t>(nodo.Vars.size()));
     buffer.Append_U32(nodo.Add);
     buffer.Append_U8(nodo.SND_NKE);
@@ -235,29 +233,11 @@ void CANopen_Node_Image::Write_Image(const Xml_Node* par_gen_root, Bank_Buffer& 
     buffer.Append_U16(nodo.Access_Number);
   }
 
-  for (const TBank_Nodo& nodo : bank_nodi_) {
-    for (const TBank_Variabile& var : nodo.Vars) {
-      buffer.Append_U8(var.Type_Of_Data);
-      buffer.Append_U8(var.Function_Field);
-      buffer.Append_U8(var.Dimension);
-      buffer.Append_U16(var.Value_Address);
-      buffer.Append_U8(var.Scale);
-      buffer.Append_U16(var.Scale_Address);
-      buffer.Append_U8(var.Unita);
-      buffer.Append_U32(var.Storage_Num);
-      buffer.Append_U32(var.Tarif);
-      buffer.Append_U8(var.VIFE);
-      buffer.Append_U8(var.Options);
-      buffer.Append_U8(var.Length);
-      buffer.Append_U8(var.Len_VIF_ASCII);
-      buffer.Append_U32(var.Address_VIF_ASCII);
-      buffer.Append_U8(var.Position);
-    }
-  }
+  for (const TBank_Nodo& nodo : bank_nodi_)
+    for (const TBank_Variabile& var : nodo.Vars) bank_network::Append_Variable_Entry(buffer, var);
 
   for (const TBank_Nodo& nodo : bank_nodi_)
-    for (const TBank_Variabile& var : nodo.Vars)
-      for (qsizetype i = var.VIF_ASCII.size() - 1; i >= 0; --i) buffer.Append_U8(var.VIF_ASCII[i].unicode() & 0xFF);
+    for (const TBank_Variabile& var : nodo.Vars) bank_network::Append_VIF_Text(buffer, var);
 
   buffer.Patch_U32(5, static_cast<uint32_t>(buffer.Used()));
 
