@@ -147,8 +147,11 @@ QString Update_Options(int option, bool read_back) {
   }
 }
 
-std::optional<Serial_Update_Command> Build_Serial_Update_Command(const Update_Request& r, const QString& dir_program,
-                                                                 const QString& port_name, int hardware_type) {
+namespace {
+
+// `port` is the command line's first word as the updater reads it.
+std::optional<Serial_Update_Command> Serial_Command(const Update_Request& r, const QString& dir_program,
+                                                    const QString& port, int hardware_type) {
   QString program, firmware;
   if (r.device_type == 1) {
     program = "/Ser_58243_Update.exe";
@@ -162,9 +165,23 @@ std::optional<Serial_Update_Command> Build_Serial_Update_Command(const Update_Re
   } else {
     return std::nullopt;
   }
-  const QString line = "\\\\.\\" + port_name + " " + Update_Options(r.option, r.read_back) + "\"" + r.dir_master +
+  const QString line = port + " " + Update_Options(r.option, r.read_back) + "\"" + r.dir_master +
                        firmware + "\" \"" + r.active_conf_dir + "/bin/\"";
   return Serial_Update_Command{dir_program + program, line};
+}
+
+}  // namespace
+
+std::optional<Serial_Update_Command> Build_Serial_Update_Command(const Update_Request& r, const QString& dir_program,
+                                                                 const QString& port_name, int hardware_type) {
+  return Serial_Command(r, dir_program, "\\\\.\\" + port_name, hardware_type);
+}
+
+std::optional<Serial_Update_Command> Build_Serial_Update_Command_For_Device(const Update_Request& r,
+                                                                            const QString& dir_program,
+                                                                            const QString& device_path,
+                                                                            int hardware_type) {
+  return Serial_Command(r, dir_program, device_path, hardware_type);
 }
 
 int Select_Hard_Type_232(const QString& pargen_path) {

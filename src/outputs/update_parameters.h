@@ -30,6 +30,12 @@ struct Serial_Update_Command {
 std::optional<Serial_Update_Command> Build_Serial_Update_Command(const Update_Request& request,
                                                                  const QString& dir_program,
                                                                  const QString& port_name, int hardware_type);
+// The same command line with the port given by its device path ("/dev/ttyS2")
+// in place of "\\.\COMn": the name the updaters open on this system.
+std::optional<Serial_Update_Command> Build_Serial_Update_Command_For_Device(const Update_Request& request,
+                                                                            const QString& dir_program,
+                                                                            const QString& device_path,
+                                                                            int hardware_type);
 
 // Hardware_Type of ParGen.xml read as 0 or 1; any failure or other value is 0.
 int Select_Hard_Type_232(const QString& pargen_path);
