@@ -12,6 +12,7 @@
 #include "scan/gateway_commands.h"
 #include "scan/gateway_link.h"
 #include "scan/mbus_type.h"
+#include "scan/radio_module.h"
 #include "scan/run_event.h"
 #include "scan/scan_clock.h"
 #include "scan/slave_lists.h"
@@ -19,7 +20,6 @@
 
 enum TScanType { saPrimaryAddress, saSecondaryAddress };
 enum TSelectHard { shEthernet, shSerial };
-enum TRadioModule { rmTelit, rmRadioCrafts };
 
 // Wired progress: (Event, Value, Found, Kind). Event 1 a scan began (Kind 1 primary,
 // 2 secondary); 2 one result (Kind 1: Value the primary address, Found 1/0; Kind 2:
