@@ -1,0 +1,9 @@
+kelvra_gtest(outputs_descriptions_tests
+  SOURCES eds_writer_test.cpp
+  LIBS outputs_descriptions)
+
+# The EDS fixtures read by an independent EDS reader (npm package "canopen").
+add_test(NAME eds_canopen_reader
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/eds_canopen_check.sh ${CMAKE_BINARY_DIR}/npm-canopen
+    ${PROJECT_SOURCE_DIR}/tests/data/descriptions)
+set_tests_properties(eds_canopen_reader PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240)
