@@ -2,18 +2,27 @@
 
 #include "editors/new_id_node.h"
 #include "editors/par_gen_window.h"
+#include "outputs/boot_window.h"
+#include "outputs/image_compiler.h"
+#include "shell/about_window.h"
+#include "shell/device_profile.h"
+#include "shell/globals.h"
 #include "shell/main_window.h"
 #include "shell/new_project.h"
 #include "shell/open_conf.h"
+#include "shell/soft_options.h"
+#include "shell/version_check.h"
 
 Program::Program() {
   FOrvantoreFirmWare = std::make_unique<TFOrvantoreFirmWare>();
   FNew_Project = std::make_unique<TFNew_Project>();
   FOpenConf = std::make_unique<TFOpenConf>();
+  FAbout = std::make_unique<TFAbout>();
+  FSoftOptions = std::make_unique<TFSoftOptions>();
   FParGen = std::make_unique<TFParGen>();
   FNewIDNode = std::make_unique<TFNewIDNode>();
-  // Still to come, in this order: TFAbout, TFSoftOptions (before TFParGen),
-  // TFMeter_Bus (before TFNewIDNode), TFBoot, TFInsertKeyWireless,
+  FBoot = std::make_unique<TFBoot>();
+  // Still to come, in this order: TFMeter_Bus (before TFNewIDNode), TFInsertKeyWireless,
   // TFModbusStartAdd_SD, TFScanDecode (starts the scan thread),
   // TFScanModbusStart, TFProfinetFileName, TFSet_PDO_Access,
   // TFSet_SDO_Client_Access, TFSet_SDO_Server_Access. Each one fills its
@@ -23,22 +32,40 @@ Program::Program() {
   main_window.Set_Config_Dialogs(FNew_Project.get(), FOpenConf.get());
   main_window.Windows().show_par_gen = [this] { FParGen->exec(); };
 
+  Program_Windows& windows = main_window.Windows();
+  windows.show_about = [this] { FAbout->exec(); };
+  windows.show_options = [this] { return FSoftOptions->exec() == QDialog::Accepted; };
+  FSoftOptions->Change_Language = [&main_window] { main_window.Change_Language(); };
+  windows.check_version = [] { return Check_Version(); };
+  windows.download_page = [] { return Download_Page_Url(Device_Type()); };
+  windows.product_page = [] { return Product_Page_Url(Device_Type()); };
+  windows.compile_and_save_images = [](Xml_Document&) { Compile_And_Save_Bank_Files(Device_Type(), Active_Conf_Dir); };
+  windows.show_boot = [this](int form_type) {
+    FBoot->Form_Type = form_type;
+    FBoot->exec();
+  };
+
   // A language change reaches the windows in this order, after the main window:
   // TFBoot, TFNew_Project, TFOpenConf, TFSoftOptions, TFParGen, TFMeter_Bus,
   // TFNewIDNode, TFScanDecode, TFInsertKeyWireless, TFModbusStartAdd_SD,
   // TFScanModbusStart, TFProfinetFileName, TFSet_PDO_Access,
   // TFSet_SDO_Client_Access, TFSet_SDO_Server_Access.
   std::vector<std::function<void()>>& set_lang = main_window.Windows().set_lang;
+  set_lang.push_back([this] { FBoot->Set_Lang(); });
   set_lang.push_back([this] { FNew_Project->Set_Lang(); });
   set_lang.push_back([this] { FOpenConf->Set_Lang(); });
+  set_lang.push_back([this] { FSoftOptions->Set_Lang(); });
   set_lang.push_back([this] { FParGen->Set_Lang(); });
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
 }
 
 // Windows go in the reverse order of their creation, the main window last.
 Program::~Program() {
+  FBoot.reset();
   FNewIDNode.reset();
   FParGen.reset();
+  FSoftOptions.reset();
+  FAbout.reset();
   FOpenConf.reset();
   FNew_Project.reset();
   FOrvantoreFirmWare.reset();

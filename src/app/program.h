@@ -4,6 +4,9 @@
 class TFOrvantoreFirmWare;
 class TFNew_Project;
 class TFOpenConf;
+class TFAbout;
+class TFSoftOptions;
+class TFBoot;
 class TFParGen;
 class TFNewIDNode;
 
@@ -23,6 +26,9 @@ class Program {
   std::unique_ptr<TFOrvantoreFirmWare> FOrvantoreFirmWare;
   std::unique_ptr<TFNew_Project> FNew_Project;
   std::unique_ptr<TFOpenConf> FOpenConf;
+  std::unique_ptr<TFAbout> FAbout;
+  std::unique_ptr<TFSoftOptions> FSoftOptions;
   std::unique_ptr<TFParGen> FParGen;
   std::unique_ptr<TFNewIDNode> FNewIDNode;
+  std::unique_ptr<TFBoot> FBoot;
 };
