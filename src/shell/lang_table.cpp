@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "platform/file_resolver.h"
 #include "platform/text_file.h"
 #include "shell/globals.h"
 #include "shell/lang_default_texts.h"
@@ -65,12 +66,13 @@ bool Load_Language_File(const QString& file_name) {
 
 void Load_Language() {
   Load_Default_Texts();
-  const QString chosen = Dir_Language + QLatin1Char('/') + Cur_Language + QStringLiteral(".lng");
+  // The Options window lists language files whatever the case of their names.
+  const QString chosen = file_resolver::Resolve(Dir_Language, Cur_Language + QStringLiteral(".lng"));
   if (QFileInfo(chosen).isFile()) {
     Load_Language_File(chosen);
     return;
   }
   Cur_Language = QStringLiteral("English");
-  const QString english = Dir_Language + QStringLiteral("/English.lng");
+  const QString english = file_resolver::Resolve(Dir_Language, QStringLiteral("English.lng"));
   if (QFileInfo(english).isFile()) Load_Language_File(english);
 }
