@@ -1,5 +1,5 @@
 kelvra_gtest(scan_engine_tests
-  SOURCES engine_fakes.cpp engine_frames_test.cpp engine_machine_test.cpp save_conf_xml_test.cpp
+  SOURCES engine_fakes.cpp engine_frames_test.cpp engine_machine_test.cpp gateway_sim_test.cpp save_conf_xml_test.cpp
           ${PROJECT_SOURCE_DIR}/tools/gateway-sim/mbus_line.cpp ${PROJECT_SOURCE_DIR}/tools/gateway-sim/meter_script.cpp
   LIBS scan_engine editors_files)
 target_include_directories(scan_engine_tests PRIVATE ${PROJECT_SOURCE_DIR}/tools/gateway-sim)
