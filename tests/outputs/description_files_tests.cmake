@@ -1,6 +1,6 @@
 kelvra_gtest(outputs_descriptions_tests
-  SOURCES eds_writer_test.cpp
-  LIBS outputs_descriptions)
+  SOURCES eds_writer_test.cpp gsd_writer_test.cpp gsdml_writer_test.cpp
+  LIBS outputs_descriptions_ui)
 
 # The EDS fixtures read by an independent EDS reader (npm package "canopen").
 add_test(NAME eds_canopen_reader
