@@ -406,4 +406,23 @@ TEST(Scan_Engine, Meter_Silent_After_First_Telegram_Is_Still_Found) {
   EXPECT_EQ(rig.wired[0]->List_Var.size(), 1u);
 }
 
+
+// Closing the window clears InScan mid-scan without the end sequence; the next scan
+// must still open its link.
+TEST(Scan_Engine, Scan_Cut_Off_By_The_Window_Can_Be_Restarted) {
+  Engine_Rig rig;
+  rig.link->respond = Gateway_Answers(nullptr);
+  ASSERT_TRUE(rig.Start(saPrimaryAddress));
+  for (int i = 0; i < 10; ++i) rig.engine->Run_Step();
+  rig.engine->Set_AbortScan(true);
+  rig.engine->Set_InScan(false);
+  rig.engine->Run_Step();  // no step runs any more
+  EXPECT_TRUE(rig.engine->AbortScan());
+  ASSERT_TRUE(rig.Start(saSecondaryAddress));
+  EXPECT_EQ(rig.link->activations, 2);
+  EXPECT_FALSE(rig.engine->AbortScan());
+  rig.Run();
+  EXPECT_EQ(rig.engine->Result(), 1);
+}
+
 }  // namespace
