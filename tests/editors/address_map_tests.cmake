@@ -1,0 +1,1 @@
+kelvra_gtest(editors_address_map_tests SOURCES address_map_test.cpp LIBS editors_address_map)
