@@ -159,37 +159,37 @@ void Cell_Store::Delete_Rows(int at, int count) {
 }
 
 std::vector<Cell_Store::Cell_Copy> Cell_Store::Row_Cells(int r) const {
-  std::vector<Cell_Copy> cells;
-  if (const Row* row = Find_Row(r))
-    for (const Entry& entry : *row) cells.push_back(Cell_Copy{entry.col, entry.text, entry.props});
-  return cells;
+  const Row* row = Find_Row(r);
+  return row ? *row : Row();
 }
 
 std::vector<Cell_Store::Cell_Copy> Cell_Store::Take_Row(int r) {
-  std::vector<Cell_Copy> cells = Row_Cells(r);
+  Row cells;
   if (r < 0) return cells;
-  if (size_t(r) < rows_.size())
+  if (size_t(r) < rows_.size()) {
+    if (rows_[size_t(r)]) cells = std::move(*rows_[size_t(r)]);
     rows_[size_t(r)].reset();
-  else
-    far_rows_.erase(r);
+  } else if (auto it = far_rows_.find(r); it != far_rows_.end()) {
+    cells = std::move(it->second);
+    far_rows_.erase(it);
+  }
   return cells;
 }
 
-void Cell_Store::Put_Row(int r, const std::vector<Cell_Copy>& cells) {
+void Cell_Store::Put_Row(int r, std::vector<Cell_Copy> cells) {
   if (r < 0) return;
-  Row row;
-  for (const Cell_Copy& cell : cells)
-    if (cell.col >= 0 && (!cell.text.isEmpty() || cell.props)) row.push_back(Entry{cell.col, cell.text, cell.props});
-  std::sort(row.begin(), row.end(), [](const Entry& a, const Entry& b) { return a.col < b.col; });
+  std::erase_if(cells, [](const Entry& e) { return e.col < 0 || (e.text.isEmpty() && !e.props); });
+  const auto by_col = [](const Entry& a, const Entry& b) { return a.col < b.col; };
+  if (!std::is_sorted(cells.begin(), cells.end(), by_col)) std::sort(cells.begin(), cells.end(), by_col);
+  for (const Entry& cell : cells)
+    if (cell.props) FHasCellProps = true;
   if (size_t(r) < rows_.size()) {
-    rows_[size_t(r)] = row.empty() ? nullptr : std::make_unique<Row>(std::move(row));
-  } else if (row.empty()) {
+    rows_[size_t(r)] = cells.empty() ? nullptr : std::make_unique<Row>(std::move(cells));
+  } else if (cells.empty()) {
     far_rows_.erase(r);
   } else {
-    far_rows_[r] = std::move(row);
+    far_rows_[r] = std::move(cells);
   }
-  for (const Cell_Copy& cell : cells)
-    if (cell.props) FHasCellProps = true;
 }
 
 void Cell_Store::Insert_Columns(int at, int count) {

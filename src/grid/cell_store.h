@@ -23,6 +23,15 @@
 
 class Cell_Store {
  public:
+  // One stored cell, also the unit in which rows move between the store and
+  // hidden-row records: the properties pointer travels with it (ownership
+  // included).
+  struct Cell_Copy {
+    int col;
+    QString text;
+    TCellProperties* props = nullptr;
+  };
+
   explicit Cell_Store(Cell_Store_Owner* owner);
   ~Cell_Store();
   Cell_Store(const Cell_Store&) = delete;
@@ -49,20 +58,13 @@ class Cell_Store {
   // below move up.
   void Delete_Rows(int at, int count);
 
-  // One cell of a row as moved between the store and a hidden-row record:
-  // the properties pointer travels with it (ownership included).
-  struct Cell_Copy {
-    int col;
-    QString text;
-    TCellProperties* props;
-  };
   // Takes the row's cells out of the store (the row is left empty).
   std::vector<Cell_Copy> Take_Row(int r);
   // The row's cells, without taking them (properties stay in the store).
   std::vector<Cell_Copy> Row_Cells(int r) const;
   // Replaces the row's cells; the store owns the given properties. Whatever
   // the row held is dropped without freeing (callers took or moved it).
-  void Put_Row(int r, const std::vector<Cell_Copy>& cells);
+  void Put_Row(int r, std::vector<Cell_Copy> cells);
   // Inserts `count` empty columns at storage column `at` in every row.
   void Insert_Columns(int at, int count);
   // Removes `count` storage columns at `at` in every row, freeing them.
@@ -108,11 +110,7 @@ class Cell_Store {
   int MergeCount() const { return FMergeCount; }
 
  private:
-  struct Entry {
-    int col;
-    QString text;
-    TCellProperties* props = nullptr;
-  };
+  using Entry = Cell_Copy;
   using Row = std::vector<Entry>;
 
   const Row* Find_Row(int r) const;

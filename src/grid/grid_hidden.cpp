@@ -35,20 +35,28 @@ bool TZadIrururOziz::IsHiddenRow(int Rowindex) const {
 int TZadIrururOziz::RealRowIndex(int ARow) const {
   if (FGridItems.empty() || ARow < 0) return ARow;
   const auto& hidden = Hidden_Unique();
-  // The (ARow+1)-th shown row: the least r whose shown rows up to r number
-  // ARow + 1. Past the last shown row this is ARow plus the hidden count.
-  auto shown_up_to = [&](int r) {
-    return r + 1 - int(std::upper_bound(hidden.begin(), hidden.end(), r) - hidden.begin());
-  };
-  int low = ARow, high = ARow + int(hidden.size());
-  while (low < high) {
-    const int mid = low + (high - low) / 2;
-    if (shown_up_to(mid) >= ARow + 1)
-      high = mid;
-    else
-      low = mid + 1;
+  // The (ARow+1)-th shown row is ARow + h, h being the number of hidden rows
+  // below it: the first i with hidden[i] - i > ARow (hidden[i] - i never
+  // falls). Past the last shown row this is ARow plus the hidden count.
+  // Callers walk the rows upwards, so the search goes on from the last answer.
+  const int count = int(hidden.size());
+  int h;
+  if (real_row_cache_.valid && ARow >= real_row_cache_.row) {
+    h = real_row_cache_.hidden_below;
+  } else {
+    int low = 0, high = count;
+    while (low < high) {
+      const int mid = low + (high - low) / 2;
+      if (hidden[size_t(mid)] - mid > ARow)
+        high = mid;
+      else
+        low = mid + 1;
+    }
+    h = low;
   }
-  return low;
+  while (h < count && hidden[size_t(h)] - h <= ARow) ++h;
+  real_row_cache_ = {true, ARow, h};
+  return ARow + h;
 }
 
 int TZadIrururOziz::DisplRowIndex(int ARow) const {
@@ -176,7 +184,7 @@ void TZadIrururOziz::UnHideRow(int Rowindex) {
     FGridItems.erase(FGridItems.begin() + found);
     Hidden_Changed();
     Insert_Platform_Rows(display, 1);
-    Store().Put_Row(display, item->Items);
+    Store().Put_Row(display, std::move(item->Items));
     SetRowHeights(display, item->Height);
     Row_Count_Written(RowCount());
   }
@@ -208,7 +216,7 @@ void TZadIrururOziz::UnHideRows(int FromRow, int ToRow) {
     Insert_Platform_Rows(display, count);
     for (size_t i = start; i < end; ++i) {
       const int row = display + int(i - start);
-      Store().Put_Row(row, restore[i]->Items);
+      Store().Put_Row(row, std::move(restore[i]->Items));
       restore[i]->Items.clear();
       SetRowHeights(row, restore[i]->Height);
     }
@@ -246,7 +254,7 @@ void TZadIrururOziz::UnHideRowList() {
   while (dst >= 0) {
     if (rec >= 0 && FGridItems[size_t(rec)]->Idx == dst) {
       TGridItem& item = *FGridItems[size_t(rec)];
-      Store().Put_Row(dst, item.Items);
+      Store().Put_Row(dst, std::move(item.Items));
       item.Items.clear();
       SetRowHeights(dst, item.Height);
       --rec;

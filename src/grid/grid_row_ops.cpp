@@ -240,7 +240,7 @@ void TZadIrururOziz::MoveRows(int FromIndex, int ToIndex, int Count) {
   FShowModifiedEnabled = show_modified;
   FUseEnabledRows = use_enabled;
   for (int i = 0; i < Count; ++i) {
-    Store().Put_Row(ToIndex + i, rows[size_t(i)]);
+    Store().Put_Row(ToIndex + i, std::move(rows[size_t(i)]));
     SetRowHeights(ToIndex + i, DefaultRowHeight());
   }
   auto put_flags = [&](TIntList& list, const std::vector<int>& flags) {

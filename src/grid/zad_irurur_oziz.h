@@ -365,7 +365,10 @@ class TZadIrururOziz : public TBaseGrid {
   // Hidden-row lookups, kept sorted for the translations.
   const std::vector<int>& Hidden_Sorted() const;
   const std::vector<int>& Hidden_Unique() const;
-  void Hidden_Changed() { hidden_dirty_ = true; }
+  void Hidden_Changed() {
+    hidden_dirty_ = true;
+    real_row_cache_.valid = false;
+  }
   void Row_Count_Written(int Value);
   int Real_Col_Of(int display_col) const { return RealColIndex(display_col); }
   void Shift_Side_Lists_Insert(int RowIndex, int RCount);
@@ -405,6 +408,12 @@ class TZadIrururOziz : public TBaseGrid {
   mutable bool hidden_dirty_ = true;
   mutable std::vector<int> hidden_sorted_;
   mutable std::vector<int> hidden_unique_;
+  struct Real_Row_Cache {
+    bool valid = false;
+    int row = 0;
+    int hidden_below = 0;
+  };
+  mutable Real_Row_Cache real_row_cache_;
 
   // dimensions
   bool FFixedRowAlways = false;

@@ -1,0 +1,93 @@
+// Row operations of the string grid on 100,000 and 1,000,000 rows: hiding
+// and unhiding a tenth of the rows, inserting and removing 1,000 rows in the
+// middle, moving a range of rows, translating every displayed row to its real
+// index. Each must grow linearly with the rows: the 1,000,000-row figure may
+// be at most 12 times the 100,000-row figure, else the program exits with 1.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "grid/zad_irurur_oziz.h"
+
+namespace {
+
+std::unique_ptr<TZadIrururOziz> Make_Grid(int rows) {
+  auto grid = std::make_unique<TZadIrururOziz>();
+  grid->SetRowCount(rows);
+  for (int r = 1; r < rows; ++r) grid->SetCellEx(1, r, QStringLiteral("row"));
+  return grid;
+}
+
+void BM_HideUnhide(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Grid(rows);
+  for (auto _ : state) {
+    grid->HideRows(rows / 3, rows / 3 + rows / 10 - 1);
+    grid->UnHideRows(rows / 3, rows / 3 + rows / 10 - 1);
+  }
+}
+
+void BM_InsertRemoveMiddle(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Grid(rows);
+  for (auto _ : state) {
+    for (int i = 0; i < 1000; ++i) grid->InsertRows(rows / 2, 1);
+    for (int i = 0; i < 1000; ++i) grid->RemoveRows(rows / 2, 1);
+  }
+}
+
+void BM_MoveRange(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Grid(rows);
+  for (auto _ : state) grid->MoveRows(10, rows - 200, 100);
+}
+
+void BM_RealRowIndexAll(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Grid(rows);
+  for (int r = 10; r < rows / 2; r += 1000) grid->HideRow(r);
+  for (auto _ : state) {
+    long long sum = 0;
+    for (int d = 0; d < grid->RowCount(); ++d) sum += grid->RealRowIndex(d);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+
+BENCHMARK(BM_HideUnhide)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertRemoveMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Keeps the time per iteration of each run by benchmark and argument.
+class Ratio_Reporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+        times[run.run_name.function_name][run.run_name.args] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, std::map<std::string, double>> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  Ratio_Reporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  bool ok = true;
+  for (auto& [name, by_arg] : reporter.times) {
+    if (!by_arg.count("100000") || !by_arg.count("1000000")) continue;
+    const double ratio = by_arg["1000000"] / by_arg["100000"];
+    std::printf("%s: 1M rows / 100k rows = %.2f (at most 12)\n", name.c_str(), ratio);
+    if (ratio > 12.0) ok = false;
+  }
+  return ok ? 0 : 1;
+}
