@@ -7,3 +7,5 @@ add_test(NAME eds_canopen_reader
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/eds_canopen_check.sh ${CMAKE_BINARY_DIR}/npm-canopen
     ${PROJECT_SOURCE_DIR}/tests/data/descriptions)
 set_tests_properties(eds_canopen_reader PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240)
+
+kelvra_qtest(profinet_file_name_test SOURCES profinet_file_name_test.cpp LIBS outputs_descriptions_ui)
