@@ -61,25 +61,36 @@ inline constexpr int kRadiocrafts_Erase_Last = 63;
 
 inline uint8_t Radiocrafts_Mode_Byte(int mode) {
   switch (mode) {
-    case kMode_T: return 0x01;
-    case kMode_C: return 0x0A;
-    case kMode_N1: return 0x11;
-    case kMode_N2: return 0x10;
-    default: return 0x03;
+    case kMode_T:
+      return 0x01;
+    case kMode_C:
+      return 0x0A;
+    case kMode_N1:
+      return 0x11;
+    case kMode_N2:
+      return 0x10;
+    default:
+      return 0x03;
   }
 }
 
 inline std::array<uint8_t, 16> Radiocrafts_Config_Block(int mode) {
-  return {0x03, Radiocrafts_Mode_Byte(mode), 0x04, 0x00, 0x05, 0x01, 0x12, 0x01,
-          0x16, 0x17, 0x3A, 0x01, 0x3D, 0x02, 0x37, 0x01};
+  return {
+      0x03, Radiocrafts_Mode_Byte(mode), 0x04, 0x00, 0x05, 0x01, 0x12, 0x01, 0x16, 0x17, 0x3A, 0x01, 0x3D, 0x02, 0x37,
+      0x01};
 }
 
 inline std::array<uint8_t, 8> Key_Address_Block(int32_t address, uint16_t manufacturer, uint8_t version,
                                                 uint8_t device_type) {
   const auto a = static_cast<uint32_t>(address);
-  return {static_cast<uint8_t>(a), static_cast<uint8_t>(a >> 8), static_cast<uint8_t>(a >> 16),
-          static_cast<uint8_t>(a >> 24), static_cast<uint8_t>(manufacturer), static_cast<uint8_t>(manufacturer >> 8),
-          version, device_type};
+  return {static_cast<uint8_t>(a),
+          static_cast<uint8_t>(a >> 8),
+          static_cast<uint8_t>(a >> 16),
+          static_cast<uint8_t>(a >> 24),
+          static_cast<uint8_t>(manufacturer),
+          static_cast<uint8_t>(manufacturer >> 8),
+          version,
+          device_type};
 }
 
 }  // namespace radio_module

@@ -47,6 +47,11 @@ void Wireless_Frame_Decoder::Set_Callback(TNotify_Wireless_Slave callback, bool 
   from_dll_ = from_dll;
 }
 
+bool Wireless_Frame_Decoder::Length_Matches(const uint8_t* Ans_Array, int Ans_Len, TRadioModule RadioModule) {
+  if (Ans_Array == nullptr || Ans_Len < 1 || Ans_Len > kMax_Datagram) return false;
+  return Ans_Len == Ans_Array[0] + (RadioModule == rmTelit ? 3 : 1);
+}
+
 int8_t Wireless_Frame_Decoder::Signal_Strength(uint8_t r, TRadioModule RadioModule) {
   if (RadioModule == rmTelit) return static_cast<int8_t>(static_cast<uint8_t>(-static_cast<int>(r) - 2));
   // Integer division rounds toward zero, as the module's scale expects.
@@ -67,7 +72,7 @@ int Wireless_Frame_Decoder::Find_Slave_Wireless(uint16_t Manufacturer, int32_t A
 
 Wireless_Frame_Result Wireless_Frame_Decoder::Decode_Wireless_Frame(const uint8_t* Ans_Array, int Ans_Len,
                                                                     TRadioModule RadioModule) {
-  if (Ans_Array == nullptr || Ans_Len > kMax_Datagram) return Wireless_Frame_Result::Dropped;
+  if (!Length_Matches(Ans_Array, Ans_Len, RadioModule)) return Wireless_Frame_Result::Dropped;
   const int frame_len = Ans_Len - Module_Bytes(RadioModule);
   if (frame_len < kMin_Frame) return Wireless_Frame_Result::Dropped;
 

@@ -43,14 +43,17 @@ class Wireless_Frame_Decoder {
   // The clock of the frames' arrival time (tests fix it).
   void Set_Clock(std::function<QDateTime()> now) { now_ = std::move(now); }
 
-  // Adds or refreshes one meter from one datagram and reports it once. Never reads
-  // outside the datagram; an exception while decoding drops only this frame.
+  // Adds or refreshes one meter from one datagram and reports it once. A datagram whose
+  // length does not match its L field for the module is dropped without a report. Never
+  // reads outside the datagram; an exception while decoding drops only this frame.
   Wireless_Frame_Result Decode_Wireless_Frame(const uint8_t* Ans_Array, int Ans_Len, TRadioModule RadioModule);
 
   // Index of the first meter with this application-layer identity, or -1. The caller
   // holds the list lock.
   int Find_Slave_Wireless(uint16_t Manufacturer, int32_t Address, uint8_t Version, uint8_t DeviceType) const;
 
+  // Whether the datagram's length is the module's length for its L field.
+  static bool Length_Matches(const uint8_t* Ans_Array, int Ans_Len, TRadioModule RadioModule);
   // The signal strength shown for a module's last byte.
   static int8_t Signal_Strength(uint8_t r, TRadioModule RadioModule);
 

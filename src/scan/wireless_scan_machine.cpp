@@ -26,8 +26,7 @@ bool N_Mode(int32_t mode) { return mode == radio_module::kMode_N1 || mode == rad
 
 }  // namespace
 
-Wireless_Scan_Machine::Wireless_Scan_Machine(Wireless_Scan_Host& host, TList_Slave_wMBus& list,
-                                             std::mutex& list_lock)
+Wireless_Scan_Machine::Wireless_Scan_Machine(Wireless_Scan_Host& host, TList_Slave_wMBus& list, std::mutex& list_lock)
     : host_(host), list_(list), list_lock_(list_lock) {}
 
 void Wireless_Scan_Machine::Start(int32_t mode, int32_t channel, int32_t add_timeout) {
@@ -99,7 +98,9 @@ void Wireless_Scan_Machine::Scan_Decode_Wireless() {
         Go(1);
         Send(gateway::kEnable_Configuration_Mode);
         break;
-      case 1: Expect(Configuration_Enabled, 2); break;
+      case 1:
+        Expect(Configuration_Enabled, 2);
+        break;
       case 2:
         host_.Set_Result(1);
         Go(3);
@@ -120,7 +121,9 @@ void Wireless_Scan_Machine::Scan_Decode_Wireless() {
           Fail();
         }
         break;
-      default: Fail(); break;
+      default:
+        Fail();
+        break;
     }
   }
 }
@@ -172,13 +175,20 @@ bool Wireless_Scan_Machine::Insert_Wireless_Key(int32_t Index, const std::array<
 int32_t Wireless_Scan_Machine::Telit_After_OK(int32_t command_step) const {
   const bool n_mode = N_Mode(wMBusMode);
   switch (command_step) {
-    case 110: return n_mode ? 114 : 112;
-    case 122: return n_mode ? 126 : 124;
-    case 124: return 126;
-    case 128: return n_mode ? 132 : 130;
-    case 130: return 132;
-    case 132: return kTelit_Receive;
-    default: return command_step + 2;
+    case 110:
+      return n_mode ? 114 : 112;
+    case 122:
+      return n_mode ? 126 : 124;
+    case 124:
+      return 126;
+    case 128:
+      return n_mode ? 132 : 130;
+    case 130:
+      return 132;
+    case 132:
+      return kTelit_Receive;
+    default:
+      return command_step + 2;
   }
 }
 
@@ -186,25 +196,44 @@ QByteArray Wireless_Scan_Machine::Telit_Command(int32_t command_step) const {
   using radio_module::Telit_Register;
   switch (command_step) {
     case 100:
-    case 200: return Bytes(radio_module::kTelit_Command_Mode);
-    case 102: return Bytes(radio_module::kTelit_Reset);
-    case 104: return Bytes(Telit_Register(400, wMBusMode));
-    case 106: return Bytes(Telit_Register(401, 0));
-    case 108: return Bytes(Telit_Register(402, 191));
-    case 110: return Bytes(Telit_Register(420, wMBusRadioChannel));
-    case 112: return Bytes(Telit_Register(421, 0));
-    case 114: return Bytes(Telit_Register(422, 3));
-    case 116: return Bytes(Telit_Register(430, 5));
-    case 118: return Bytes(Telit_Register(431, 5));
-    case 120: return Bytes(Telit_Register(440, 0));
-    case 122: return Bytes(Telit_Register(441, 0));
-    case 124: return Bytes(Telit_Register(442, 0));
-    case 126: return Bytes(Telit_Register(452, 0));
-    case 128: return Bytes(Telit_Register(453, 0));
-    case 130: return Bytes(Telit_Register(454, 0));
-    case 132: return Bytes(radio_module::kTelit_Online);
-    case 202: return Bytes(Telit_Register(461, key_manufacturer_ & 0xFF));
-    case 204: return Bytes(Telit_Register(462, key_manufacturer_ >> 8));
+    case 200:
+      return Bytes(radio_module::kTelit_Command_Mode);
+    case 102:
+      return Bytes(radio_module::kTelit_Reset);
+    case 104:
+      return Bytes(Telit_Register(400, wMBusMode));
+    case 106:
+      return Bytes(Telit_Register(401, 0));
+    case 108:
+      return Bytes(Telit_Register(402, 191));
+    case 110:
+      return Bytes(Telit_Register(420, wMBusRadioChannel));
+    case 112:
+      return Bytes(Telit_Register(421, 0));
+    case 114:
+      return Bytes(Telit_Register(422, 3));
+    case 116:
+      return Bytes(Telit_Register(430, 5));
+    case 118:
+      return Bytes(Telit_Register(431, 5));
+    case 120:
+      return Bytes(Telit_Register(440, 0));
+    case 122:
+      return Bytes(Telit_Register(441, 0));
+    case 124:
+      return Bytes(Telit_Register(442, 0));
+    case 126:
+      return Bytes(Telit_Register(452, 0));
+    case 128:
+      return Bytes(Telit_Register(453, 0));
+    case 130:
+      return Bytes(Telit_Register(454, 0));
+    case 132:
+      return Bytes(radio_module::kTelit_Online);
+    case 202:
+      return Bytes(Telit_Register(461, key_manufacturer_ & 0xFF));
+    case 204:
+      return Bytes(Telit_Register(462, key_manufacturer_ >> 8));
     case 206:
     case 208:
     case 210:
@@ -213,12 +242,16 @@ QByteArray Wireless_Scan_Machine::Telit_Command(int32_t command_step) const {
       return Bytes(Telit_Register(463 + (command_step - 206) / 2,
                                   static_cast<int>((static_cast<uint32_t>(key_address_) >> shift) & 0xFF)));
     }
-    case 214: return Bytes(Telit_Register(467, key_version_));
-    case 216: return Bytes(Telit_Register(468, key_device_type_));
+    case 214:
+      return Bytes(Telit_Register(467, key_version_));
+    case 216:
+      return Bytes(Telit_Register(468, key_device_type_));
     case 218:
       return Bytes(Telit_Register(470 + Index_Key_Send, Wireless_Key[static_cast<size_t>(Index_Key_Send & 15)]));
-    case 220: return Bytes(Telit_Register(460, 5));
-    default: return {};
+    case 220:
+      return Bytes(Telit_Register(460, 5));
+    default:
+      return {};
   }
 }
 
@@ -254,7 +287,9 @@ void Wireless_Scan_Machine::Telit_Step(int32_t step) {
         Index_Key_Send = 0;
         Go(132);
         break;
-      default: Go(Telit_After_OK(command_step)); break;
+      default:
+        Go(Telit_After_OK(command_step));
+        break;
     }
   } else if (host_.TimeOut_Expired()) {
     Fail();
@@ -273,22 +308,30 @@ void Wireless_Scan_Machine::Radiocrafts_Step(int32_t step) {
         Index_RadioCrafts_Position_Used = 1;
       }
       break;
-    case 301: Expect(Prompt, 302); break;
+    case 301:
+      Expect(Prompt, 302);
+      break;
     case 302:
       Go(303);
       Send_Byte(radio_module::kRadiocrafts_Memory_Read, gateway_);
       break;
-    case 303: Expect(Memory_Read, 304); break;
+    case 303:
+      Expect(Memory_Read, 304);
+      break;
     case 304:
       Go(305);
       Send_Byte(radio_module::kRadiocrafts_Memory_Config, gateway_);
       break;
-    case 305: Expect(Prompt, 306); break;
+    case 305:
+      Expect(Prompt, 306);
+      break;
     case 306:
       Go(307);
       Send(Bytes(radio_module::Radiocrafts_Config_Block(wMBusMode)), Add_TimeOut + 500);
       break;
-    case 307: Either(308); break;
+    case 307:
+      Either(308);
+      break;
     case 308:
       Go(309);
       Send_Byte(radio_module::kRadiocrafts_Config_End, gateway_);
@@ -305,7 +348,9 @@ void Wireless_Scan_Machine::Radiocrafts_Step(int32_t step) {
       Go(311);
       Send_Byte(radio_module::kRadiocrafts_Key_Address, gateway_);
       break;
-    case 311: Expect(Prompt, 313); break;
+    case 311:
+      Expect(Prompt, 313);
+      break;
     case 313:
       if (Index_RadioCrafts_Erase_Position >= radio_module::kRadiocrafts_Last_Position) {
         Go(318);
@@ -318,12 +363,16 @@ void Wireless_Scan_Machine::Radiocrafts_Step(int32_t step) {
       Go(315);
       Send_Byte(static_cast<uint8_t>(Index_RadioCrafts_Erase_Position), short_wait);
       break;
-    case 315: Either(316); break;
+    case 315:
+      Either(316);
+      break;
     case 316:
       Go(317);
       Send(QByteArray(8, '\0'), gateway_);
       break;
-    case 317: Expect(Prompt_First, 310); break;
+    case 317:
+      Expect(Prompt_First, 310);
+      break;
     case 318:
       Go(319);
       Send_Byte(radio_module::kRadiocrafts_Receive, gateway_);
@@ -340,54 +389,76 @@ void Wireless_Scan_Machine::Radiocrafts_Step(int32_t step) {
       Go(401);
       Send_Byte(radio_module::kRadiocrafts_Wake, gateway_);
       break;
-    case 401: Expect(Prompt, 402); break;
+    case 401:
+      Expect(Prompt, 402);
+      break;
     case 402:
       Go(403);
       Send_Byte(radio_module::kRadiocrafts_Key_Address, gateway_);
       break;
-    case 403: Expect(Prompt, 404); break;
+    case 403:
+      Expect(Prompt, 404);
+      break;
     case 404:
       Go(405);
       Send_Byte(key_position_, short_wait);
       break;
-    case 405: Either(406); break;
+    case 405:
+      Either(406);
+      break;
     case 406:
       Go(407);
       Send(Bytes(radio_module::Key_Address_Block(key_address_, key_manufacturer_, key_version_, key_device_type_)),
            gateway_);
       break;
-    case 407: Expect(Prompt_First, 408); break;
+    case 407:
+      Expect(Prompt_First, 408);
+      break;
     case 408:
       Go(409);
       Send_Byte(radio_module::kRadiocrafts_Key, gateway_);
       break;
-    case 409: Expect(Prompt, 410); break;
+    case 409:
+      Expect(Prompt, 410);
+      break;
     case 410:
       Go(411);
       Send_Byte(key_position_, short_wait);
       break;
-    case 411: Either(412); break;
+    case 411:
+      Either(412);
+      break;
     case 412:
       Go(413);
       Send(Bytes(Wireless_Key), gateway_);
       break;
-    case 413: Expect(Prompt_First, 414); break;
+    case 413:
+      Expect(Prompt_First, 414);
+      break;
     case 414:
       Go(415);
       Send_Byte(radio_module::kRadiocrafts_Key_Activate, gateway_);
       break;
-    case 415: Expect(Prompt, 416); break;
+    case 415:
+      Expect(Prompt, 416);
+      break;
     case 416:
       Go(417);
       Send_Byte(key_position_, short_wait);
       break;
-    case 417: Either(418); break;
+    case 417:
+      Either(418);
+      break;
     case 418:
       Go(419);
       Send(QByteArray("\x00\x40", 2), gateway_);
       break;
-    case 419: Expect(Prompt, 318); break;
-    default: Fail(); break;
+    case 419:
+      Expect(Prompt, 318);
+      break;
+    default:
+      Fail();
+      break;
   }
 }
 
@@ -416,7 +487,11 @@ void Wireless_Scan_Machine::End_Step(int32_t step) {
         Go(501);
       }
       break;
-    case kFinished: host_.Finish_Scan(); break;
-    default: Go(kFinished); break;
+    case kFinished:
+      host_.Finish_Scan();
+      break;
+    default:
+      Go(kFinished);
+      break;
   }
 }

@@ -23,10 +23,14 @@ struct Bytes {
 int Inner(const Bytes& b, int inner_ci_at, int offset) {
   if (!b.Has(inner_ci_at)) return -1;
   switch (b.frame[inner_ci_at]) {
-    case 0x72: return b.Plain_Or_Open(25 + offset, 26 + offset) ? 26 + offset : -1;
-    case 0x78: return 14 + offset;
-    case 0x7A: return b.Plain_Or_Open(17 + offset, 18 + offset) ? 18 + offset : -1;
-    default: return -1;
+    case 0x72:
+      return b.Plain_Or_Open(25 + offset, 26 + offset) ? 26 + offset : -1;
+    case 0x78:
+      return 14 + offset;
+    case 0x7A:
+      return b.Plain_Or_Open(17 + offset, 18 + offset) ? 18 + offset : -1;
+    default:
+      return -1;
   }
 }
 
@@ -36,8 +40,10 @@ int Records_Start(const uint8_t* frame, int frame_len) {
   const Bytes b{frame, frame_len};
   if (frame == nullptr || !b.Has(10)) return -1;
   switch (frame[10]) {
-    case 0x7A: return b.Plain_Or_Open(14, 15) ? 15 : -1;
-    case 0x72: return b.Idle_Pair(23) ? 23 : -1;
+    case 0x7A:
+      return b.Plain_Or_Open(14, 15) ? 15 : -1;
+    case 0x72:
+      return b.Idle_Pair(23) ? 23 : -1;
     case 0x8C: {
       if (b.Has(13) && frame[13] == 0x90) {
         if (!b.Has(14)) return -1;
@@ -46,8 +52,10 @@ int Records_Start(const uint8_t* frame, int frame_len) {
       }
       return Inner(b, 13, 0);
     }
-    case 0x8D: return Inner(b, 19, 6);
-    default: return -1;
+    case 0x8D:
+      return Inner(b, 19, 6);
+    default:
+      return -1;
   }
 }
 

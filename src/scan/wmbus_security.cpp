@@ -16,13 +16,20 @@ bool Has(int frame_len, int position) { return position >= 0 && position < frame
 // MAC length of an authentication type; types without a MAC length carry none.
 int Mac_Length(int at) {
   switch (at) {
-    case 3: return 2;
-    case 4: return 4;
-    case 5: return 8;
-    case 6: return 12;
-    case 7: return 16;
-    case 8: return 12;
-    default: return 0;
+    case 3:
+      return 2;
+    case 4:
+      return 4;
+    case 5:
+      return 8;
+    case 6:
+      return 12;
+    case 7:
+      return 16;
+    case 8:
+      return 12;
+    default:
+      return 0;
   }
 }
 
@@ -30,8 +37,8 @@ int Mac_Length(int at) {
 
 bool Is_Mode5(const uint8_t* frame, int frame_len) {
   if (!Has(frame_len, 19)) return false;
-  return frame[10] == kCI_ELL && frame[13] == kCI_Short_Header && (frame[17] & 0x05) == 0x05 &&
-         frame[18] != kIdle && frame[19] != kIdle;
+  return frame[10] == kCI_ELL && frame[13] == kCI_Short_Header && (frame[17] & 0x05) == 0x05 && frame[18] != kIdle &&
+         frame[19] != kIdle;
 }
 
 bool Is_Mode7(const uint8_t* frame, int frame_len) {

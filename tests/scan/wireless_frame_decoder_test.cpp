@@ -1,12 +1,13 @@
 // The wireless frame decoder on the real frames of tests/data/wmbus-frames.md:
 // meters added and refreshed, keys, wrong keys, truncation, signal strength and the
 // readability table.
+#include "scan/wireless_frame_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <utility>
 
-#include "scan/wireless_frame_decoder.h"
 #include "scan/wmbus_readability.h"
 #include "wmbus_test_frames.h"
 
@@ -20,11 +21,7 @@ class Frame_Decoder : public ::testing::Test {
     frames = Load_Wmbus_Frames();
     ASSERT_EQ(frames.size(), 3u) << "tests/data/wmbus-frames.md not found or changed";
     decoder.Set_Clock([this] { return now; });
-    decoder.Set_Callback(
-        [this](int32_t index, TSlave_wMBus* slave) {
-          reports.emplace_back(index, slave);
-        },
-        false);
+    decoder.Set_Callback([this](int32_t index, TSlave_wMBus* slave) { reports.emplace_back(index, slave); }, false);
   }
 
   // Decodes from a buffer of exactly the datagram's size, so that a read past it is an
@@ -147,12 +144,16 @@ TEST_F(Frame_Decoder, Wrong_Keys) {
 }
 
 TEST_F(Frame_Decoder, Truncated_Frames_Never_Read_Past_The_Datagram) {
+  // Each cut gets an L field that matches its length, so that it passes the length
+  // check and reaches every layout rule with too few bytes.
   for (const auto& [name, frame] : frames) {
     for (TRadioModule module : {rmTelit, rmRadioCrafts}) {
-      for (size_t length = 0; length <= frame.datagram.size(); ++length) {
+      const int module_bytes = module == rmTelit ? 2 : 1;
+      for (size_t length = 1; length <= frame.datagram.size(); ++length) {
         list.clear();
         std::vector<uint8_t> cut(frame.datagram.begin(), frame.datagram.begin() + static_cast<long>(length));
-        const int frame_bytes = static_cast<int>(length) - (module == rmTelit ? 2 : 1);
+        cut[0] = static_cast<uint8_t>(length - (module == rmTelit ? 3 : 1));
+        const int frame_bytes = static_cast<int>(length) - module_bytes;
         const Result first = Decode(cut, module);
         if (frame_bytes < 11) {
           EXPECT_EQ(first, Result::Dropped) << name << " " << length;
@@ -163,8 +164,8 @@ TEST_F(Frame_Decoder, Truncated_Frames_Never_Read_Past_The_Datagram) {
         if (frame.key) {
           Register_Key(0, *frame.key);
           const Result second = Decode(cut, module);
-          // Cut short, an encrypted frame can never be read, whatever the key.
-          if (length < frame.datagram.size() - 1) {
+          // Cut into its encrypted blocks, a frame can never be read, whatever the key.
+          if (frame_bytes < static_cast<int>(frame.datagram.size()) - 2) {
             EXPECT_NE(second, Result::Readable) << name << " " << length;
           }
         }
@@ -173,11 +174,32 @@ TEST_F(Frame_Decoder, Truncated_Frames_Never_Read_Past_The_Datagram) {
   }
 }
 
+TEST_F(Frame_Decoder, Datagram_Length_Must_Match_The_L_Field) {
+  const std::vector<uint8_t>& telit = frames.at("plain-7a").datagram;
+  // A Telit datagram of L + 1 bytes (the frame alone) and any other wrong length: ignored.
+  for (size_t cut : {size_t{2}, size_t{1}}) {
+    std::vector<uint8_t> shorter(telit.begin(), telit.end() - static_cast<long>(cut));
+    EXPECT_EQ(Decode(shorter, rmTelit), Result::Dropped) << cut;
+  }
+  std::vector<uint8_t> longer = telit;
+  longer.push_back(0x50);
+  EXPECT_EQ(Decode(longer, rmTelit), Result::Dropped);
+  EXPECT_TRUE(list.empty());
+  EXPECT_TRUE(reports.empty());
+
+  // The same frame as a Radiocrafts module passes it on: L + 1 bytes, the last the signal strength.
+  std::vector<uint8_t> radiocrafts(telit.begin(), telit.end() - 2);
+  radiocrafts.back() = 0xA0;
+  EXPECT_EQ(Decode(radiocrafts, rmRadioCrafts), Result::Readable);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0]->RSSI, -47);
+}
+
 TEST_F(Frame_Decoder, Garbage_Is_Not_Readable) {
   // Every byte value in every header position of the plain frame: no crash, and the
   // meter list only ever grows by the frames that name a meter.
   const std::vector<uint8_t>& base = frames.at("ell-mode5").datagram;
-  for (size_t position = 0; position < 30; ++position) {
+  for (size_t position = 1; position < 30; ++position) {
     for (int value = 0; value < 256; value += 17) {
       std::vector<uint8_t> datagram = base;
       datagram[position] = static_cast<uint8_t>(value);
@@ -228,7 +250,7 @@ TEST(Wireless_Signal_Strength, Both_Module_Scales) {
     TRadioModule module;
     int expected;
   };
-  const Row rows[] = {{0x50, rmTelit, -82}, {0x00, rmTelit, -2},      {0xFE, rmTelit, 0},
+  const Row rows[] = {{0x50, rmTelit, -82},       {0x00, rmTelit, -2},      {0xFE, rmTelit, 0},
                       {0xA0, rmRadioCrafts, -47}, {0x01, rmRadioCrafts, 1}, {0xFF, rmRadioCrafts, 1},
                       {0x81, rmRadioCrafts, -62}, {0x7F, rmRadioCrafts, 64}};
   for (const Row& row : rows) {

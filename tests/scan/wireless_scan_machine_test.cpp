@@ -1,12 +1,13 @@
 // The wireless scan machine against a scripted gateway: the exact dialogues of both
 // radio modules, key registration, refusals, stop and failures.
+#include "scan/wireless_scan_machine.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "scan/gateway_commands.h"
 #include "scan/radio_module_commands.h"
-#include "scan/wireless_scan_machine.h"
 
 namespace {
 
@@ -90,11 +91,10 @@ class Wireless_Machine : public ::testing::Test {
 };
 
 TEST_F(Wireless_Machine, Telit_Setup_Commands_By_Mode) {
-  const std::vector<QByteArray> all = {"+++",         "ATR\r",       "ATS400=@\r",  "ATS401=0\r",
-                                       "ATS402=191\r", "ATS420=3\r",  "ATS421=0\r",  "ATS422=3\r",
-                                       "ATS430=5\r",  "ATS431=5\r",  "ATS440=0\r",  "ATS441=0\r",
-                                       "ATS442=0\r",  "ATS452=0\r",  "ATS453=0\r",  "ATS454=0\r",
-                                       "ATO\r"};
+  const std::vector<QByteArray> all = {"+++",        "ATR\r",      "ATS400=@\r", "ATS401=0\r", "ATS402=191\r",
+                                       "ATS420=3\r", "ATS421=0\r", "ATS422=3\r", "ATS430=5\r", "ATS431=5\r",
+                                       "ATS440=0\r", "ATS441=0\r", "ATS442=0\r", "ATS452=0\r", "ATS453=0\r",
+                                       "ATS454=0\r", "ATO\r"};
   for (int mode : {1, 5, 11, 15, 17}) {
     SCOPED_TRACE(mode);
     host = Scripted_Host();
@@ -178,11 +178,10 @@ TEST_F(Wireless_Machine, Telit_Key_Registration) {
   ASSERT_TRUE(Run_Until(Wireless_Scan_Machine::kTelit_Receive));
   EXPECT_TRUE(host.receiving);
 
-  std::vector<QByteArray> expected = {"+++",         "ATS461=45\r", "ATS462=44\r", "ATS463=120\r",
-                                      "ATS464=86\r", "ATS465=52\r", "ATS466=18\r", "ATS467=1\r",
-                                      "ATS468=7\r"};
-  for (int i = 0; i < 16; ++i) expected.push_back("ATS" + QByteArray::number(470 + i) + "=" +
-                                                  QByteArray::number(200 + i) + "\r");
+  std::vector<QByteArray> expected = {"+++",         "ATS461=45\r", "ATS462=44\r", "ATS463=120\r", "ATS464=86\r",
+                                      "ATS465=52\r", "ATS466=18\r", "ATS467=1\r",  "ATS468=7\r"};
+  for (int i = 0; i < 16; ++i)
+    expected.push_back("ATS" + QByteArray::number(470 + i) + "=" + QByteArray::number(200 + i) + "\r");
   expected.push_back("ATS460=5\r");
   expected.push_back("ATO\r");
   EXPECT_EQ(std::vector<QByteArray>(host.sent.begin() + static_cast<long>(before), host.sent.end()), expected);

@@ -1,8 +1,9 @@
 // AES-CBC and AES-CMAC against published vectors, the key derivation of the
 // mode-7 frame of the test data, and the two decryptions on their real frames.
+#include "scan/wmbus_crypto.h"
+
 #include <gtest/gtest.h>
 
-#include "scan/wmbus_crypto.h"
 #include "scan/wmbus_security.h"
 #include "wmbus_test_frames.h"
 

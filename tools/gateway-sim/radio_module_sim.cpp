@@ -105,12 +105,16 @@ std::string Radio_Module_Sim::Radiocrafts(const std::string& in) {
       const size_t wanted = block_command_ == 'B' ? 8 : block_command_ == 'K' ? 16 : 2;
       return in.size() == wanted ? prompt : std::string("?");
     }
-    case Expect::Command: break;
+    case Expect::Command:
+      break;
   }
   if (in.size() != 1) return "?";
   switch (in[0]) {
-    case '0': return std::string(radio_module::kRadiocrafts_Memory_Size, '\0') + prompt;
-    case 'M': expect_ = Expect::Config; return prompt;
+    case '0':
+      return std::string(radio_module::kRadiocrafts_Memory_Size, '\0') + prompt;
+    case 'M':
+      expect_ = Expect::Config;
+      return prompt;
     case 'B':
     case 'K':
     case 'A':
@@ -121,7 +125,8 @@ std::string Radio_Module_Sim::Radiocrafts(const std::string& in) {
       command_mode_ = false;
       receiving_ = true;
       return {};
-    default: return "?";
+    default:
+      return "?";
   }
 }
 
