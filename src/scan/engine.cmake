@@ -11,4 +11,4 @@ add_library(scan_engine STATIC
   serial_link.cpp
   udp_server.cpp)
 target_include_directories(scan_engine PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(scan_engine PUBLIC scan_decode outputs_serial platform_core Threads::Threads)
+target_link_libraries(scan_engine PUBLIC scan_decode scan_wireless outputs_serial platform_core Threads::Threads)

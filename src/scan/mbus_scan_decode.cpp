@@ -91,11 +91,52 @@ bool TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, const QSt
 
 Gateway_Link& TMBusScanDecode::Link() { return Select_Hardware == shSerial ? *serial_ : *udp_; }
 
+bool TMBusScanDecode::Start_Scan_Wireless(TSelectHard SelHard, const QString& IP_COM, uint16_t Port, int32_t wMBus_Mode,
+                                          int32_t wMBus_Radio_Channel, bool RemoteTimeout,
+                                          TNotify_Wireless_Slave Proc_Wireless, bool FromDLL) {
+  std::lock_guard lock(step_lock_);
+  if (FInScan.load()) return false;
+  MBusType.store(mtWireless);
+  Select_Hardware = SelHard;
+  if (SelHard == shSerial) {
+    ComPort = IP_COM;
+    IP_Address.clear();
+  } else {
+    IP_Address = IP_COM;
+    ComPort.clear();
+  }
+  Port_Wireless = Port;
+  Add_TimeOut = RemoteTimeout ? 10000 : 0;
+  Enable_Send_In_Last_Step = false;
+  Wireless_Receive_Message.store(false);
+  {
+    std::lock_guard text(text_lock_);
+    error_text_.clear();
+  }
+  wireless_decoder_.Set_Callback(std::move(Proc_Wireless), FromDLL);
+  // The wireless port is both the gateway's and the local one.
+  Link().Activate(SelHard == shSerial ? ComPort : IP_Address, Port_Wireless);
+  wireless_machine_.Start(wMBus_Mode, wMBus_Radio_Channel, Add_TimeOut);
+  Step_Scan_ = 0;
+  FStopScan.store(false);
+  FAbortScan.store(false);
+  FInScan.store(true);
+  return true;
+}
+
+bool TMBusScanDecode::Insert_Wireless_Key(int32_t Index, const std::array<uint8_t, 16>& Key) {
+  return wireless_machine_.Insert_Wireless_Key(Index, Key);
+}
+
 void TMBusScanDecode::Run_Step() {
   std::lock_guard lock(step_lock_);
   if (!FInScan.load()) return;
   try {
-    // The wireless machine plugs in here; until it exists a wireless scan cannot be started.
+    if (MBusType.load() == mtWireless) {
+      wireless_machine_.Scan_Decode_Wireless();
+      Step_Scan_ = wireless_machine_.Step_Scan();
+      return;
+    }
     Scan_Decode();
   } catch (const std::exception& e) {
     Fail_Scan(QString::fromLocal8Bit(e.what()));
@@ -131,7 +172,10 @@ void TMBusScanDecode::End_Scan() {
   if (!report.isEmpty()) {
     try {
       std::lock_guard lists(list_lock_);
-      Save_XML_File_DLL(wired_list_, report);
+      if (MBusType.load() == mtWireless)
+        Save_Wireless_XML_File_DLL(wireless_list_, report);
+      else
+        Save_XML_File_DLL(wired_list_, report);
     } catch (const std::exception& e) {
       std::lock_guard lock(text_lock_);
       error_text_ = QString::fromLocal8Bit(e.what());
@@ -152,7 +196,8 @@ void TMBusScanDecode::Notify(int32_t event, int32_t value, int32_t found, int32_
 void TMBusScanDecode::UDP_Read(const uint8_t* data, size_t length) {
   if (length > kAns_Array_Size) return;  // no gateway answer is this long
   if (MBusType.load() == mtWireless && Wireless_Receive_Message.load()) {
-    // Radio frames go to the wireless frame decoder, which is not part of the wired scan.
+    // While the module receives, a datagram is a radio frame, decoded here on the receive thread.
+    wireless_decoder_.Decode_Wireless_Frame(data, static_cast<int>(length), wireless_machine_.RadioModule());
     return;
   }
   {

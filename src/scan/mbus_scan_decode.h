@@ -17,6 +17,9 @@
 #include "scan/scan_clock.h"
 #include "scan/slave_lists.h"
 #include "scan/telegram_decoder.h"
+#include "scan/wireless_frame_decoder.h"
+#include "scan/wireless_scan_host.h"
+#include "scan/wireless_scan_machine.h"
 
 enum TScanType { saPrimaryAddress, saSecondaryAddress };
 enum TSelectHard { shEthernet, shSerial };
@@ -47,8 +50,8 @@ struct Scan_Platform {
 // Threads: the window's thread calls the public operations; the scan thread runs the
 // steps; the link's receive thread delivers answers through UDP_Read. An answer is
 // copied under a lock and then flagged, so the scan thread reads a whole datagram.
-// The wired meter list is changed only under List_Lock().
-class TMBusScanDecode {
+// Both meter lists are changed only under List_Lock().
+class TMBusScanDecode : private Wireless_Scan_Host {
  public:
   static constexpr size_t kAns_Array_Size = 2051;
   static constexpr int kLoop_Step_Ms = 40;
@@ -56,7 +59,7 @@ class TMBusScanDecode {
 
   TMBusScanDecode(TList_Slave_MBus& wired_list, TList_Slave_wMBus& wireless_list, Scan_Platform platform = {});
   // Stops the scan and receive threads and joins them; ends promptly even mid-scan.
-  ~TMBusScanDecode();
+  ~TMBusScanDecode() override;
   TMBusScanDecode(const TMBusScanDecode&) = delete;
   TMBusScanDecode& operator=(const TMBusScanDecode&) = delete;
 
@@ -66,6 +69,13 @@ class TMBusScanDecode {
   bool Start_Scan(TScanType ScanT, TSelectHard SelHard, const QString& IP_COM, int32_t Baud, int32_t Par, bool AppReset,
                   bool SNDNKE, int32_t CutAfter, bool FixCField, uint8_t FixCFieldValue, bool RemoteTimeout,
                   TNotify_Slave_List Proc_Slave_List);
+  // Starts a wireless scan on UDP port Port (the gateway's and the local one); false while
+  // a scan runs. Proc_Wireless runs on the receive thread for every frame decoded.
+  bool Start_Scan_Wireless(TSelectHard SelHard, const QString& IP_COM, uint16_t Port, int32_t wMBus_Mode,
+                           int32_t wMBus_Radio_Channel, bool RemoteTimeout, TNotify_Wireless_Slave Proc_Wireless,
+                           bool FromDLL);
+  // Registers a meter's key in the radio module while the wireless scan receives.
+  bool Insert_Wireless_Key(int32_t Index, const std::array<uint8_t, 16>& Key);
   void Stop_Scan() { FStopScan.store(true); }
   void Abort_Scan() { FAbortScan.store(true); }
 
@@ -91,11 +101,26 @@ class TMBusScanDecode {
   int32_t Step_Scan() const { return Step_Scan_.load(); }
   // The receive thread's handler, public so that links and tests can deliver datagrams.
   void UDP_Read(const uint8_t* data, size_t length);
-  bool TimeOut_Expired();
+  bool TimeOut_Expired() override;
 
  private:
   void Execute();
   void Scan_Decode();
+
+  // What the wireless machine uses of the engine.
+  void Send_Wireless(const QByteArray& bytes) override { Send_Command(bytes, Port_Wireless); }
+  bool Answer(QByteArray& answer) override { return Take_Answer(answer); }
+  void Set_TimeOut(int32_t ms) override { TimeOut_Calc = ms; }
+  void Set_Result(int32_t result) override { FResult.store(result); }
+  bool Stop_Requested() override { return FStopScan.load() || FAbortScan.load(); }
+  void Clear_Stop_Requests() override {
+    FStopScan.store(false);
+    FAbortScan.store(false);
+  }
+  void Set_Receive_Message(bool receiving) override { Wireless_Receive_Message.store(receiving); }
+  bool Serial() override { return Select_Hardware == shSerial; }
+  void Finish_Scan() override { End_Scan(); }
+
   void Send_Command(const QByteArray& bytes, uint16_t port);
   void Send_Command(std::string_view text, uint16_t port);
   void Pause_Then_Send(int pause_ms, const QByteArray& bytes);
@@ -165,6 +190,8 @@ class TMBusScanDecode {
   Telegram_Decoder decoder_;
   std::mutex list_lock_;
   std::mutex step_lock_;  // one step, or Start_Scan, at a time
+  Wireless_Frame_Decoder wireless_decoder_{wireless_list_, list_lock_};
+  Wireless_Scan_Machine wireless_machine_{*this, wireless_list_, list_lock_};
 
   std::unique_ptr<Gateway_Link> udp_;
   std::unique_ptr<Gateway_Link> serial_;

@@ -406,7 +406,6 @@ TEST(Scan_Engine, Meter_Silent_After_First_Telegram_Is_Still_Found) {
   EXPECT_EQ(rig.wired[0]->List_Var.size(), 1u);
 }
 
-
 // Closing the window clears InScan mid-scan without the end sequence; the next scan
 // must still open its link.
 TEST(Scan_Engine, Scan_Cut_Off_By_The_Window_Can_Be_Restarted) {
@@ -423,6 +422,46 @@ TEST(Scan_Engine, Scan_Cut_Off_By_The_Window_Can_Be_Restarted) {
   EXPECT_FALSE(rig.engine->AbortScan());
   rig.Run();
   EXPECT_EQ(rig.engine->Result(), 1);
+}
+
+// The wireless machine runs on the engine: set-up to reception, frames from the receive
+// path reach the frame decoder, a key is registered, and a stop leaves configuration mode.
+TEST(Scan_Engine, Wireless_Scan_Receives_Frames) {
+  Engine_Rig rig;
+  rig.link->respond = [](const QByteArray& in) -> std::optional<QByteArray> {
+    if (in == Bytes(gateway::kEnable_Configuration_Mode)) return Bytes(gateway::kConfiguration_Mode_Enabled);
+    if (in == Bytes(gateway::kType_Radio_Module)) return Bytes(gateway::kRadio_Telit);
+    if (in == Bytes(gateway::kDisable_Configuration_Mode)) return Bytes(gateway::kConfiguration_Mode_Disabled);
+    return QByteArray("OK\r");
+  };
+  std::vector<int32_t> heard;
+  ASSERT_TRUE(rig.engine->Start_Scan_Wireless(
+      shEthernet, "127.0.0.1", 502, 5, 0, false, [&](int32_t index, TSlave_wMBus*) { heard.push_back(index); }, false));
+  EXPECT_FALSE(rig.Start(saPrimaryAddress));  // one scan at a time, of either kind
+  for (int i = 0; i < 200 && rig.engine->Step_Scan() != Wireless_Scan_Machine::kTelit_Receive; ++i)
+    rig.engine->Run_Step();
+  ASSERT_EQ(rig.engine->Step_Scan(), Wireless_Scan_Machine::kTelit_Receive);
+  for (uint16_t port : rig.link->ports) EXPECT_EQ(port, 502);
+
+  const QByteArray frame =
+      Hex("1F 44 93 15 78 56 34 12 33 03 7A 2A 00 00 00 0C 14 27 04 85 02 04 6D 32 37 1F 15 02 FD 17 00 00 00 50");
+  rig.engine->UDP_Read(reinterpret_cast<const uint8_t*>(frame.constData()), size_t(frame.size()));
+  rig.engine->UDP_Read(reinterpret_cast<const uint8_t*>(frame.constData()), size_t(frame.size() - 1));  // bad length
+  EXPECT_EQ(heard, (std::vector<int32_t>{0}));
+  {
+    std::lock_guard lock(rig.engine->List_Lock());
+    ASSERT_EQ(rig.wireless.size(), 1u);
+    EXPECT_EQ(rig.wireless[0]->ALA_Address, 0x12345678);
+  }
+  EXPECT_TRUE(rig.engine->Insert_Wireless_Key(0, {1, 2, 3}));
+  for (int i = 0; i < 200 && rig.engine->Step_Scan() != Wireless_Scan_Machine::kTelit_Receive; ++i)
+    rig.engine->Run_Step();
+  rig.engine->Stop_Scan();
+  rig.Run();
+  EXPECT_FALSE(rig.engine->InScan());
+  EXPECT_EQ(rig.engine->Result(), 1);
+  EXPECT_EQ(rig.link->sent.back(), Bytes(gateway::kDisable_Configuration_Mode));
+  EXPECT_TRUE(rig.reports.empty());
 }
 
 }  // namespace

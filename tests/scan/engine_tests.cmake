@@ -19,7 +19,7 @@ if(NOT KELVRA_SANITIZE)
   list(TRANSFORM scan_engine_sources PREPEND ${PROJECT_SOURCE_DIR}/src/scan/)
   kelvra_gtest(scan_simulator_tests_tsan
     SOURCES engine_simulator_test.cpp simulator_process.cpp ${scan_engine_sources}
-    LIBS scan_decode outputs_serial platform_core editors_files Threads::Threads)
+    LIBS scan_decode scan_wireless outputs_serial platform_core editors_files Threads::Threads)
   target_compile_definitions(scan_simulator_tests_tsan PRIVATE GATEWAY_SIM="$<TARGET_FILE:gateway-sim>")
   target_compile_options(scan_simulator_tests_tsan PRIVATE -fsanitize=thread)
   target_link_options(scan_simulator_tests_tsan PRIVATE -fsanitize=thread)
