@@ -1,0 +1,2 @@
+kelvra_gtest(shell_options_logic_tests SOURCES language_list_test.cpp LIBS shell_options_logic)
+kelvra_qtest(options_about_test SOURCES options_about_test.cpp LIBS app_start test_support)
