@@ -1,5 +1,6 @@
 #include "scan/wireless_frame_decoder.h"
 
+#include <QTimeZone>
 #include <algorithm>
 #include <array>
 #include <new>
@@ -37,8 +38,15 @@ struct Identity {
 
 }  // namespace
 
+// The local time now in the system's zone. QDateTime::currentDateTime() re-reads the
+// zone file on every call, which costs more than decrypting a frame.
+QDateTime Local_Now() {
+  static const QTimeZone zone = QTimeZone::systemTimeZone();
+  return QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch(), zone);
+}
+
 Wireless_Frame_Decoder::Wireless_Frame_Decoder(TList_Slave_wMBus& list, std::mutex& list_lock)
-    : list_(list), list_lock_(list_lock), now_([] { return QDateTime::currentDateTime(); }) {
+    : list_(list), list_lock_(list_lock), now_(Local_Now) {
   records_.MBusType = mtWireless;
 }
 
@@ -77,7 +85,7 @@ Wireless_Frame_Result Wireless_Frame_Decoder::Decode_Wireless_Frame(const uint8_
   if (frame_len < kMin_Frame) return Wireless_Frame_Result::Dropped;
 
   // Decryption works in place on a copy: the caller's datagram stays as it came.
-  std::array<uint8_t, kMax_Datagram> frame{};
+  std::array<uint8_t, kMax_Datagram> frame;  // only the first frame_len bytes are ever read
   std::copy(Ans_Array, Ans_Array + frame_len, frame.begin());
   const int8_t rssi = Signal_Strength(Ans_Array[Ans_Len - 1], RadioModule);
 

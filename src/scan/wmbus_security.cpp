@@ -107,7 +107,7 @@ Outcome Decrypt_Mode7(uint8_t* frame, int frame_len, const wmbus_crypto::Block& 
 
   wmbus_crypto::Block derived{};
   if (!Derive_Mode7_Key(key, mcr, frame + 4, derived)) return Outcome::Undecrypted;
-  std::array<uint8_t, 240> plain{};
+  std::array<uint8_t, 240> plain;
   std::copy(frame + payload, frame + payload + length, plain.begin());
   if (!wmbus_crypto::Aes_Cbc_Decrypt(derived, wmbus_crypto::Block{}, plain.data(), static_cast<size_t>(length))) {
     return Outcome::Undecrypted;
