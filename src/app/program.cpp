@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "editors/meter_bus_window.h"
 #include "editors/new_id_node.h"
 #include "editors/par_gen_window.h"
 #include "outputs/boot_window.h"
@@ -20,9 +21,10 @@ Program::Program() {
   FAbout = std::make_unique<TFAbout>();
   FSoftOptions = std::make_unique<TFSoftOptions>();
   FParGen = std::make_unique<TFParGen>();
+  FMeter_Bus = std::make_unique<TFMeter_Bus>();
   FNewIDNode = std::make_unique<TFNewIDNode>();
   FBoot = std::make_unique<TFBoot>();
-  // Still to come, in this order: TFMeter_Bus (before TFNewIDNode), TFInsertKeyWireless,
+  // Still to come, in this order: TFInsertKeyWireless,
   // TFModbusStartAdd_SD, TFScanDecode (starts the scan thread),
   // TFScanModbusStart, TFProfinetFileName, TFSet_PDO_Access,
   // TFSet_SDO_Client_Access, TFSet_SDO_Server_Access. Each one fills its
@@ -31,6 +33,8 @@ Program::Program() {
   TFOrvantoreFirmWare& main_window = *FOrvantoreFirmWare;
   main_window.Set_Config_Dialogs(FNew_Project.get(), FOpenConf.get());
   main_window.Windows().show_par_gen = [this] { FParGen->exec(); };
+  FMeter_Bus->Set_New_ID_Dialog(FNewIDNode.get());
+  main_window.Windows().show_meter_bus = [this] { FMeter_Bus->exec(); };
 
   Program_Windows& windows = main_window.Windows();
   windows.show_about = [this] { FAbout->exec(); };
@@ -56,6 +60,7 @@ Program::Program() {
   set_lang.push_back([this] { FOpenConf->Set_Lang(); });
   set_lang.push_back([this] { FSoftOptions->Set_Lang(); });
   set_lang.push_back([this] { FParGen->Set_Lang(); });
+  set_lang.push_back([this] { FMeter_Bus->Set_Lang(); });
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
 }
 
@@ -63,6 +68,7 @@ Program::Program() {
 Program::~Program() {
   FBoot.reset();
   FNewIDNode.reset();
+  FMeter_Bus.reset();
   FParGen.reset();
   FSoftOptions.reset();
   FAbout.reset();

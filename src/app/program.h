@@ -8,6 +8,7 @@ class TFAbout;
 class TFSoftOptions;
 class TFBoot;
 class TFParGen;
+class TFMeter_Bus;
 class TFNewIDNode;
 
 // Every window of the program, created once at start and kept until the end;
@@ -29,6 +30,7 @@ class Program {
   std::unique_ptr<TFAbout> FAbout;
   std::unique_ptr<TFSoftOptions> FSoftOptions;
   std::unique_ptr<TFParGen> FParGen;
+  std::unique_ptr<TFMeter_Bus> FMeter_Bus;
   std::unique_ptr<TFNewIDNode> FNewIDNode;
   std::unique_ptr<TFBoot> FBoot;
 };
