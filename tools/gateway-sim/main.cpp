@@ -27,6 +27,7 @@
 #include "mbus_line.h"
 #include "meter_script.h"
 #include "scan/gateway_commands.h"
+#include "scan/radio_module_commands.h"
 
 namespace {
 
@@ -88,9 +89,15 @@ class Gateway {
       answer = line_answer.bytes.empty() ? std::string(gateway::kNo_Slave) : line_answer.bytes;
       delay_ms += line_answer.delay_ms;
     } else if (configuration_) {
-      // The radio module accepts every command: Telit confirms with "OK" CR,
-      // Radiocrafts with its prompt.
-      answer = options_.radiocrafts ? std::string(">") : std::string("OK\r");
+      // The radio module accepts every command: Telit confirms with "OK" CR, Radiocrafts
+      // with its prompt, after its (blank) 256-byte memory for a memory read.
+      if (!options_.radiocrafts)
+        answer = radio_module::kTelit_OK;
+      else if (in.size() == 1 && static_cast<uint8_t>(in[0]) == radio_module::kRadiocrafts_Memory_Read)
+        answer = std::string(radio_module::kRadiocrafts_Memory_Size, '\xFF') +
+                 std::string(radio_module::kRadiocrafts_Prompt);
+      else
+        answer = radio_module::kRadiocrafts_Prompt;
     }
   }
 
