@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "grid/base_cell_painter.h"
 #include "grid/text_helpers.h"
 
 TBaseGrid::TBaseGrid(QWidget* parent) : Platform_Grid(parent) {}
@@ -262,52 +263,7 @@ void TBaseGrid::DrawCell(QPainter& painter, int c, int r, const TRect& rect, TGr
 }
 
 void TBaseGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
-  // A merged block is painted once per pass, over its whole rectangle.
-  if (IsMergedCell(ACol, ARow)) {
-    const QPoint base = BaseCell(ACol, ARow);
-    TCellProperties* base_props = Store().Object(base.x(), base.y());
-    if (base_props) {
-      if (base_props->PaintID() == FPaintID) return;
-      base_props->SetPaintID(FPaintID);
-    }
-    ARect = CellRect(ACol, ARow);
-    ACol = base.x();
-    ARow = base.y();
-  }
-  const bool fixed = (AState & gdFixed) || IsFixed(ACol, ARow);
-  const TCellProperties* props = HasCellProperties(ACol, ARow) ? Store().Object(ACol, ARow) : nullptr;
-  // The look: the cell's own properties, then whatever a descendant decides.
-  TCanvas::Brush_State brush;
-  brush.Color = fixed ? clBtnFace : (props && props->BrushColor() != clNone ? props->BrushColor() : FColor);
-  QFont font = props ? QFont(props->FontName(), props->FontSize()) : FFont;
-  TColor font_color = props && props->FontColor() != clNone ? props->FontColor() : FFontColor;
-  if ((AState & gdSelected) && FShowSel && !fixed) {
-    brush.Color = clHighlight;
-    font_color = clHighlightText;
-  }
-  TColor color_to = clNone, mirror = clNone, mirror_to = clNone;
-  TAlignment ha = props ? props->Alignment() : taLeftJustify;
-  TVAlignment va = props ? props->VAlignment() : vtaTop;
-  bool ww = props ? props->WordWrap() : FWordWrap;
-  TCellGradientDirection gd = props ? props->GradientDirection() : GradientVertical;
-  GetVisualProperties(ACol, ARow, AState, false, (AState & gdSelected) != 0, false, brush, color_to, mirror, mirror_to,
-                      font, font_color, ha, va, ww, gd);
-  ACanvas.Brush = brush;
-  ACanvas.Fill_Rect(ARect);
-  const int lw = FGridLineWidth;
-  if (lw > 0) {
-    const bool vert = fixed ? (Options() & goFixedVertLine) : (Options() & goVertLine);
-    const bool horz = fixed ? (Options() & goFixedHorzLine) : (Options() & goHorzLine);
-    ACanvas.Brush.Style = TBrushStyle::bsSolid;
-    ACanvas.Brush.Color = fixed ? FGridFixedLineColor : FGridLineColor;
-    if (vert) ACanvas.Fill_Rect(TRect{ARect.Right - lw, ARect.Top, ARect.Right, ARect.Bottom});
-    if (horz) ACanvas.Fill_Rect(TRect{ARect.Left, ARect.Bottom - lw, ARect.Right, ARect.Bottom});
-  }
-  const TRect inner{ARect.Left, ARect.Top, ARect.Right - lw, ARect.Bottom - lw};
-  ACanvas.Font = font;
-  ACanvas.Font_Color = font_color;
-  PaintCellContent(ACanvas, ACol, ARow, inner, AState);
-  if ((AState & gdFocused) && !fixed) ACanvas.Draw_Focus_Rect(inner);
+  PaintCell(*this, ACanvas, ACol, ARow, ARect, AState);
 }
 
 void TBaseGrid::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState) {

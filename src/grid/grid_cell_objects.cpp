@@ -170,9 +170,11 @@ void TZadIrururOziz::GetInitialCellProps(int ACol, int ARow, QFont& AFont, TColo
   TGridDrawState state = 0;
   TCanvas::Brush_State brush;
   // The look the painter would use; a cell of a display column asks by its
-  // display index.
+  // display index. The cell's properties being made are not read yet.
+  FInitialLook = true;
   GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, false, brush, AColorTo, AMirrorColor,
                       AMirrorColorTo, AFont, AFontColor, HA, VA, WW, GD);
+  FInitialLook = false;
   ABrushColor = brush.Color;
   if (IsFixed(DisplColIndex(ACol), ARow) || FBands->Active() || (state & gdSelected)) ABrushColor = AColorTo = clNone;
 }

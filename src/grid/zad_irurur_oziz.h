@@ -25,6 +25,7 @@
 #include "grid/cell_graphic.h"
 #include "grid/control_list.h"
 #include "grid/grid_options.h"
+#include "grid/grid_paint_look.h"
 #include "grid/int_list.h"
 
 // The record of one hidden row: its cells (properties included) and height.
@@ -476,4 +477,105 @@ class TZadIrururOziz : public TBaseGrid {
   bool FFilterDropDownAuto = false;
   bool FEditDisable = false;
   QPointer<QWidget> FOwnerForm;
+
+  // ---- painting: zad_grid_paint.cpp (pipeline and colours), cell_text_drawing.cpp,
+  // cell_object_drawing.cpp, cell_alignment.cpp (alignment, shown text, measuring)
+ public:
+  struct Cell_Object_Layout {
+    TCellGraphic* Graphic = nullptr;
+    int W = 0, H = 0;
+    TCellHAlign HAlign = haLeft;
+    TCellVAlign VAlign = vaTop;
+    bool TextShares = true;
+  };
+  using TGridGradientEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TColor& Color,
+                                                TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo,
+                                                TCellGradientDirection& GD)>;
+  using TCustomCellDrawEvent = std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow,
+                                                  TGridDrawState AState, const TRect& ARect, bool Printing)>;
+  using TDrawCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+  using TGridBorderPropEvent =
+      std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TCanvas::Pen_State& LeftPen,
+                         TCanvas::Pen_State& TopPen, TCanvas::Pen_State& RightPen, TCanvas::Pen_State& BottomPen)>;
+  using TFloatFormatEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
+
+  TGridPaintLook& PaintLook() { return FPaintLook; }
+  TSortSettings& SortSettings() { return FSortSettings; }
+  TControlLook& ControlLook() { return FControlLook; }
+  TCellNode& CellNode() { return FCellNode; }
+  TBackGround& BackGround() { return FBackGround; }
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  QChar PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(QChar Value);
+  TColor DisabledFontColor() const { return FDisabledFontColor; }
+  void SetDisabledFontColor(TColor Value);
+  // Set by the mouse code while the left button is down over the cells.
+  bool MouseDown() const { return FMouseDown; }
+  void SetMouseDown(bool Value) { FMouseDown = Value; }
+
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, QFont& AFont, TColor& AFontColor,
+                         TCanvas::Brush_State& ABrush, bool Remap);
+  void DrawColumnSizingLine(TCanvas& ACanvas, int X);
+  void DrawRowSizingLine(TCanvas& ACanvas, int Y);
+  void PaintOuterBackground(TCanvas& ACanvas);
+  bool ShowsSortGlyph(int ACol, int ARow);
+  void DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X);
+  Cell_Object_Layout GetCellGraphicLayout(int ACol, int ARow);
+  void DrawCheckBoxGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState TriState, bool UseTriState,
+                         TControlStyle Style, bool Grayed, bool Enabled);
+  void DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style, int ACol,
+                      int ARow, bool Selected, const QStringList& Items, bool Disabled, bool SideBySide, int Index,
+                      int Count);
+  static double ClampPercent(double X);
+  void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+  void SetRotated(int ACol, int ARow, int AAngle);
+  void RemoveRotated(int ACol, int ARow);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  QPoint PlaceRotatedText(TRect Rect, int Angle, TVAlignment VAlign, TAlignment HAlign, const QString& Text);
+  void CellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  virtual QString GetFormattedCell(int ACol, int ARow);
+  QSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  QSize MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB);
+
+  TGridGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TDrawCellEvent OnDrawCell;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TFloatFormatEvent OnGetFloatFormat;
+  std::function<void(TZadIrururOziz* Sender)> OnPainted;
+
+ protected:
+  void PaintGrid(QPainter& painter) override;
+
+ private:
+  struct Cell_Paint;
+  void DrawCellText(TCanvas& ACanvas, Cell_Paint& P);
+  void DrawCellObject(TCanvas& ACanvas, Cell_Paint& P);
+  void Paint_Cell_Borders(TCanvas& ACanvas, int RCol, int ARow, const TRect& R);
+  void Paint_Fixed_Edges(TCanvas& ACanvas, int RCol, TRect R);
+  void Paint_Fixed_Look(TCanvas& ACanvas, Cell_Paint& P);
+  void Paint_Node_Lines(TCanvas& ACanvas, int ARow, const TRect& R);
+  void Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected);
+  void Draw_Background_In_Cell(TCanvas& ACanvas, const Cell_Paint& P);
+  bool Paint_Is_Selected(int ACol, int ARow);
+  double Paint_Float(int RCol, int ARow);
+  int Paint_Int(int RCol, int ARow);
+  int Sort_Index_Of(int RCol) const;
+
+  TGridPaintLook FPaintLook;
+  TSortSettings FSortSettings;
+  TControlLook FControlLook;
+  TCellNode FCellNode;
+  TBackGround FBackGround;
+  bool FMouseDown = false;
+  // Fixed cell under the mouse and pressed state, kept by the mouse code.
+  int FHoverFixedX = -1, FHoverFixedY = -1;
+  bool FMouseDownMove = false;
+  bool FDropDownDown = false;
+  bool FEditing = false;
+  bool FInitialLook = false;  // a cell's properties are being made from the grid's look
 };

@@ -1,0 +1,72 @@
+#pragma once
+// What the string grid relies on of its drop-down editors. The controls
+// themselves (calculator, time, colour, image, memo, track bar, detail,
+// multi-column and grid drop-downs) derive from TZadCustomDropDown.
+#include <QString>
+#include <QWidget>
+
+#include "controls/tcolor.h"
+#include "grid/style_if.h"
+
+// The look of the header and footer of a drop-down's popup.
+class TDropDownAppearance {
+ public:
+  explicit TDropDownAppearance(QObject* AOwner = nullptr) : FOwner(AOwner) {}
+  virtual ~TDropDownAppearance() = default;
+  void Assign(const TDropDownAppearance& Source) {
+    Visible = Source.Visible;
+    Height = Source.Height;
+    Caption = Source.Caption;
+    Color = Source.Color;
+    ColorTo = Source.ColorTo;
+    BorderColor = Source.BorderColor;
+  }
+  QObject* Owner() const { return FOwner; }
+
+  bool Visible = true;
+  int Height = 20;
+  QString Caption;
+  TColor Color = clWhite;
+  TColor ColorTo = clBtnFace;
+  TColor BorderColor = clGray;
+
+ private:
+  QObject* FOwner;
+};
+class THeaderAppearance : public TDropDownAppearance {
+  using TDropDownAppearance::TDropDownAppearance;
+};
+class TFooterAppearance : public TDropDownAppearance {
+  using TDropDownAppearance::TDropDownAppearance;
+};
+
+class TZadCustomDropDown : public QWidget, public IDUDStyle, public IDUDTones {
+ public:
+  explicit TZadCustomDropDown(QWidget* AOwner = nullptr) : QWidget(AOwner) {}
+
+  THeaderAppearance& DropDownHeader() { return FDropDownHeader; }
+  TFooterAppearance& DropDownFooter() { return FDropDownFooter; }
+  void SetComponentStyle(TDUDStyle AStyle) override { FStyle = AStyle; }
+  void SetColorTones(const TColorTones& ATones) override { FTones = ATones; }
+  // Typing into the edit part allowed.
+  bool EditorEnabled() const { return FEditorEnabled; }
+  void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
+  // The popup is open.
+  bool DroppedDown() const { return FDroppedDown; }
+  // Read: the edit text without prefix and suffix; write: the edit text.
+  virtual QString Text() const { return FText; }
+  virtual void SetText(const QString& Value) { FText = Value; }
+  // Opens the popup (position, size, show).
+  virtual void DoShowDropDown() { FDroppedDown = true; }
+
+ protected:
+  TDUDStyle FStyle = tsWindowsXP;
+  TColorTones FTones;
+  bool FDroppedDown = false;
+
+ private:
+  THeaderAppearance FDropDownHeader{this};
+  TFooterAppearance FDropDownFooter{this};
+  bool FEditorEnabled = true;
+  QString FText;
+};
