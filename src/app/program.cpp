@@ -4,7 +4,10 @@
 #include "editors/new_id_node.h"
 #include "editors/par_gen_window.h"
 #include "outputs/boot_window.h"
+#include "outputs/description_steps.h"
+#include "outputs/eds_writer.h"
 #include "outputs/image_compiler.h"
+#include "outputs/profinet_file_name.h"
 #include "shell/about_window.h"
 #include "shell/device_profile.h"
 #include "shell/globals.h"
@@ -24,9 +27,10 @@ Program::Program() {
   FMeter_Bus = std::make_unique<TFMeter_Bus>();
   FNewIDNode = std::make_unique<TFNewIDNode>();
   FBoot = std::make_unique<TFBoot>();
+  FProfinetFileName = std::make_unique<TFProfinetFileName>();
   // Still to come, in this order: TFInsertKeyWireless,
   // TFModbusStartAdd_SD, TFScanDecode (starts the scan thread),
-  // TFScanModbusStart, TFProfinetFileName, TFSet_PDO_Access,
+  // TFScanModbusStart (before TFProfinetFileName), TFSet_PDO_Access,
   // TFSet_SDO_Client_Access, TFSet_SDO_Server_Access. Each one fills its
   // entries of Main_Window().Windows().
 
@@ -48,6 +52,11 @@ Program::Program() {
     FBoot->Form_Type = form_type;
     FBoot->exec();
   };
+  windows.write_eds_file = [](const QString& file_name) { Write_EDS_File(file_name); };
+  windows.create_gsd_file = [&main_window] { Create_GSD_File(&main_window); };
+  windows.profinet_xml = [this, &main_window] {
+    if (FProfinetFileName->exec() == QDialog::Accepted) Save_GSDML_File(&main_window, FProfinetFileName->Name_File_XML);
+  };
 
   // A language change reaches the windows in this order, after the main window:
   // TFBoot, TFNew_Project, TFOpenConf, TFSoftOptions, TFParGen, TFMeter_Bus,
@@ -62,10 +71,12 @@ Program::Program() {
   set_lang.push_back([this] { FParGen->Set_Lang(); });
   set_lang.push_back([this] { FMeter_Bus->Set_Lang(); });
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
+  set_lang.push_back([this] { FProfinetFileName->Set_Lang(); });
 }
 
 // Windows go in the reverse order of their creation, the main window last.
 Program::~Program() {
+  FProfinetFileName.reset();
   FBoot.reset();
   FNewIDNode.reset();
   FMeter_Bus.reset();

@@ -10,6 +10,7 @@ class TFBoot;
 class TFParGen;
 class TFMeter_Bus;
 class TFNewIDNode;
+class TFProfinetFileName;
 
 // Every window of the program, created once at start and kept until the end;
 // they are shown modally on demand. The main window comes first: its
@@ -33,4 +34,5 @@ class Program {
   std::unique_ptr<TFMeter_Bus> FMeter_Bus;
   std::unique_ptr<TFNewIDNode> FNewIDNode;
   std::unique_ptr<TFBoot> FBoot;
+  std::unique_ptr<TFProfinetFileName> FProfinetFileName;
 };

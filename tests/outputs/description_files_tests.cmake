@@ -9,3 +9,6 @@ add_test(NAME eds_canopen_reader
 set_tests_properties(eds_canopen_reader PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240)
 
 kelvra_qtest(profinet_file_name_test SOURCES profinet_file_name_test.cpp LIBS outputs_descriptions_ui)
+
+# The main window's steps through program start.
+kelvra_qtest(description_steps_test SOURCES description_steps_test.cpp LIBS app_start test_support)
