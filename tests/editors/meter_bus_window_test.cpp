@@ -503,6 +503,46 @@ class MeterBusWindowTest : public QObject {
     QCOMPARE(window->Editor.Nodi_List[1].wMBus_Key, window->Editor.Nodi_List[0].wMBus_Key);
   }
 
+  // The map is written from the network in memory, saved or not.
+  void Export_Writes_The_Map_Of_The_Unsaved_Network() {
+    dialogs::Scripted_Scope script;
+    Open(6);
+    window->E_Node_Desc->setText("Heat");
+    window->CB_Node_State->setChecked(true);
+    window->btn_Add_Node->Click();
+    script->file_answers = {dir->File("map")};
+    window->Btn_Export_Map->Click();
+    QCOMPARE(script->file_requests.size(), size_t(1));
+    QCOMPARE(script->file_requests[0].folder, dir->Path());
+    QCOMPARE(dir->Read("map.csv"), QByteArray("ID Node; Node Description; Variable Description; Position; Length;\r\n"
+                                              "1; Heat; Node State; 0; 1;\r\n"));
+    QVERIFY(window->Editor.Is_Change);
+  }
+
+  void Import_Asks_Then_Reloads() {
+    dialogs::Scripted_Scope script;
+    const std::vector<TNodo> nodes = {Node(1, 1)};
+    Open(6, &nodes);
+    const std::vector<TNodo> other = {Node(20, 2), Node(21, 0)};
+    const QString source = dir->File("other.xml");
+    Write_M_Bus_Network(source, other, 6);
+    window->E_ID_Primary->setText("2");
+    window->btn_Add_Node->Click();  // an unsaved change the reload drops
+
+    script->file_answers = {source};
+    script->message_answers = {dialogs::No};
+    window->Btn_ImportNet->Click();
+    QCOMPARE(script->messages.back().text, QString("Do you really want to overwrite the existing M-Bus Network?"));
+    QCOMPARE(window->NODE_ORIG->childCount(), 2);
+
+    script->file_answers = {source};
+    window->Btn_ImportNet->Click();
+    QCOMPARE(Tree(), QStringList({"ID 20 - Meter 20", "  VAR - V0", "  VAR - V1", "ID 21 - Meter 21"}));
+    QVERIFY(!window->Editor.Is_Change);
+    QCOMPARE(window->Editor.IND_NODO, -1);
+    QCOMPARE(dir->Read("M_Bus.xml"), dir->Read("other.xml"));
+  }
+
   // Not a check: with KELVRA_SHOT_DIR set, pictures of the window to look at.
   void Pictures() {
     const QString folder = qEnvironmentVariable("KELVRA_SHOT_DIR");
