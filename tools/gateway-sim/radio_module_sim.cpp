@@ -96,10 +96,10 @@ std::string Radio_Module_Sim::Radiocrafts(const std::string& in) {
         return prompt;
       }
       config_ = in;
-      return {};
+      return prompt;
     case Expect::Position:
       expect_ = Expect::Block;
-      return {};
+      return prompt;
     case Expect::Block: {
       expect_ = Expect::Command;
       const size_t wanted = block_command_ == 'B' ? 8 : block_command_ == 'K' ? 16 : 2;

@@ -13,10 +13,11 @@
 // confirmed with "OK" CR in command mode, "ATO" confirms and starts reception. Anything
 // else is answered "ERROR" CR.
 // Radiocrafts: 00 enters command mode with the prompt ">"; "0" answers the 256 bytes of
-// its memory and the prompt; "M" takes the 16-byte configuration block unanswered until
-// FF; "B", "K" and "A" take a position byte (unanswered) and then the address block
-// (8 bytes), the key (16 bytes) or the activation (2 bytes), each confirmed with the
-// prompt; "X" starts reception without an answer.
+// its memory and the prompt; "M" takes the 16-byte configuration block until FF; "B",
+// "K" and "A" take a position byte and then the address block (8 bytes), the key
+// (16 bytes) or the activation (2 bytes). Each is confirmed with the prompt (the scan
+// takes any answer to the configuration block and the position byte, so a quick one
+// only saves it the wait). "X" starts reception without an answer.
 #include <array>
 #include <cstdint>
 #include <map>
