@@ -15,17 +15,11 @@ QString Line(const TNodo& node, const QString& item, int position, int length) {
 int Address_Map_Length(const TVariabile& v) {
   if (v.Type_Of_Data == 20 && v.TP_Mod_Regs) return 6;
   if (v.ForceInteger32) return 4;
-  switch (v.Dimension) {
-    case 0: return 1;
-    case 1: return 2;
-    case 2: return 4;
-    case 3: return 8;
-    case 4: return 3;
-    case 5: return 6;
-    case 6: return 4;
-    case 7: return v.Length;
-    default: return 2;
-  }
+  // Bytes of the dimensions 8, 16, 32, 64, 24, 48 and 32-bit real; 7 is variable length.
+  constexpr int kBytes[] = {1, 2, 4, 8, 3, 6, 4};
+  if (v.Dimension >= 0 && v.Dimension < 7) return kBytes[v.Dimension];
+  if (v.Dimension == 7) return v.Length;
+  return 2;
 }
 
 QByteArray Address_Map_Text(const std::vector<TNodo>& nodes) {

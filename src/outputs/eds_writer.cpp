@@ -71,7 +71,8 @@ void Read_PDO_List(const Xml_Node& root, const QString& name, std::vector<EDS_PD
   for (size_t i = 0; i < rows.size(); ++i) {
     const QString place = Row_Place(kPDO_File, name, static_cast<int>(i) + 1);
     if (i >= EDS_Max_PDOs)
-      throw Description_File_Error(place + QStringLiteral(": an EDS describes at most %1 PDOs of a kind.").arg(EDS_Max_PDOs));
+      throw Description_File_Error(place +
+                                   QStringLiteral(": an EDS describes at most %1 PDOs of a kind.").arg(EDS_Max_PDOs));
     const std::optional<QString> cob_id = rows[i].Find_Attribute(QStringLiteral("COB-ID"));
     const std::optional<QString> dimension = rows[i].Find_Attribute(QStringLiteral("Dimension"));
     if (!cob_id) throw Description_File_Error(place + QStringLiteral(": the COB-ID is missing."));
@@ -183,8 +184,8 @@ constexpr Fixed_Object Fixed_Objects[] = {
     {"[1029]", "SubNumber=2", "ParameterName=Error Behaviour", "ObjectType=0x08", nullptr, nullptr, nullptr, nullptr},
     {"[1029sub0]", nullptr, "ParameterName=Number of Entries", "ObjectType=0x07", "DataType=0x0005", "AccessType=ro",
      "DefaultValue=1", "PDOMapping=0"},
-    {"[1029sub1]", nullptr, "ParameterName=Communication Error", "ObjectType=0x07", "DataType=0x0005",
-     "AccessType=rw", "DefaultValue=0x0", "PDOMapping=0"},
+    {"[1029sub1]", nullptr, "ParameterName=Communication Error", "ObjectType=0x07", "DataType=0x0005", "AccessType=rw",
+     "DefaultValue=0x0", "PDOMapping=0"},
     {"[1280]", "SubNumber=4", "ParameterName=Client SDO Parameter 1", "ObjectType=0x09", nullptr, nullptr, nullptr,
      nullptr},
     {"[1280sub0]", nullptr, "ParameterName=Number of Entries", "ObjectType=0x07", "DataType=0x0005", "AccessType=ro",
@@ -312,14 +313,12 @@ void Add_Manufacturer_Object(Lines& out, const SDO_Index& entry) {
 // with mixed keys.
 void Check_Manufacturer_Indexes(const EDS_PDO_Table& pdos, const std::vector<SDO_Index>& sdos) {
   std::vector<uint32_t> used(std::begin(Fixed_Indexes), std::end(Fixed_Indexes));
-  for (uint32_t i = 0; i < pdos.Receive.size(); ++i)
-    used.insert(used.end(), {0x1400 + i, 0x1600 + i, 0x7000 + i});
-  for (uint32_t i = 0; i < pdos.Transmit.size(); ++i)
-    used.insert(used.end(), {0x1800 + i, 0x1A00 + i, 0x7050 + i});
+  for (uint32_t i = 0; i < pdos.Receive.size(); ++i) used.insert(used.end(), {0x1400 + i, 0x1600 + i, 0x7000 + i});
+  for (uint32_t i = 0; i < pdos.Transmit.size(); ++i) used.insert(used.end(), {0x1800 + i, 0x1A00 + i, 0x7050 + i});
   for (const SDO_Index& entry : sdos)
     if (std::find(used.begin(), used.end(), entry.Index) != used.end())
-      throw Description_File_Error(
-          QStringLiteral("%1: the index 0x%2 is an object the gateway describes itself.").arg(entry.Where, Hex(entry.Index, 4)));
+      throw Description_File_Error(QStringLiteral("%1: the index 0x%2 is an object the gateway describes itself.")
+                                       .arg(entry.Where, Hex(entry.Index, 4)));
 }
 
 }  // namespace
@@ -353,7 +352,8 @@ int Find_SDO_Index(const std::vector<SDO_Index>& list, uint16_t index) {
 void Sort_SDO_Sub_Indexs(std::vector<SDO_Index>& list) {
   for (SDO_Index& entry : list) {
     std::vector<SDO_Sub_Type>& subs = entry.Sub_Indexs;
-    std::stable_sort(subs.begin(), subs.end(), [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub < b.Sub; });
+    std::stable_sort(subs.begin(), subs.end(),
+                     [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub < b.Sub; });
     subs.erase(std::unique(subs.begin(), subs.end(),
                            [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub == b.Sub; }),
                subs.end());
@@ -388,10 +388,11 @@ QByteArray EDS_Text(const EDS_PDO_Table& pdos, const std::vector<SDO_Index>& sdo
     out.Add(line);
 
   for (const char* line :
-       {"[DeviceInfo]", "VendorName=Kelvra", "VendorNumber=0x00", "ProductName=Converter M-Bus / CANopen",
-        "ProductNumber=221", "RevisionNumber=0x0", "OrderCode=HD58221", "BaudRate_10=1", "BaudRate_20=1",
-        "BaudRate_50=1", "BaudRate_125=1", "BaudRate_250=1", "BaudRate_500=1", "BaudRate_800=0", "BaudRate_1000=1",
-        "DynamicChannelsSupported=0", "GroupMessaging=0", "LSS_Supported=0", "Granularity=0", "SimpleBootUpSlave=1",
+       {"[DeviceInfo]",        "VendorName=Kelvra",  "VendorNumber=0x00", "ProductName=Converter M-Bus / CANopen",
+        "ProductNumber=221",   "RevisionNumber=0x0", "OrderCode=HD58221", "BaudRate_10=1",
+        "BaudRate_20=1",       "BaudRate_50=1",      "BaudRate_125=1",    "BaudRate_250=1",
+        "BaudRate_500=1",      "BaudRate_800=0",     "BaudRate_1000=1",   "DynamicChannelsSupported=0",
+        "GroupMessaging=0",    "LSS_Supported=0",    "Granularity=0",     "SimpleBootUpSlave=1",
         "SimpleBootUpMaster=0"})
     out.Add(line);
   out.Add(QStringLiteral("NrOfRXPDO=%1").arg(n_rx));
@@ -403,7 +404,8 @@ QByteArray EDS_Text(const EDS_PDO_Table& pdos, const std::vector<SDO_Index>& sdo
                            "SupportedObjects=3", "1=0x1000", "2=0x1001", "3=0x1018", "", "[OptionalObjects]"})
     out.Add(line);
   out.Add(QStringLiteral("SupportedObjects=%1").arg(8 + 3 * n_rx + 3 * n_tx));
-  for (const char* line : {"1=0x1005", "2=0x1006", "3=0x1008", "4=0x1014", "5=0x1016", "6=0x1017", "7=0x1029", "8=0x1280"})
+  for (const char* line :
+       {"1=0x1005", "2=0x1006", "3=0x1008", "4=0x1014", "5=0x1016", "6=0x1017", "7=0x1029", "8=0x1280"})
     out.Add(line);
   int k = 9;
   auto list_objects = [&](uint32_t base, uint32_t count) {

@@ -36,7 +36,9 @@ constexpr int kMax_Compact = 16;
 using config_document::Attribute_Number;
 using config_document::Attribute_Number_Or;
 
-QString Hex2(int32_t value) { return QString::number(static_cast<uint32_t>(value), 16).toUpper().rightJustified(2, '0'); }
+QString Hex2(int32_t value) {
+  return QString::number(static_cast<uint32_t>(value), 16).toUpper().rightJustified(2, '0');
+}
 
 int32_t Blocks(int32_t length) { return length > 0 ? (length + kBlock - 1) / kBlock : 0; }
 
@@ -57,31 +59,28 @@ bool Variable_Counts(const Xml_Node& variabile) {
 
 int32_t Variable_Size(const Xml_Node& v, const QString& where) {
   int32_t size = 0;
-  if (Attribute_Number_Or(v, QStringLiteral("Type"), 0) == 20 && Attribute_Number_Or(v, QStringLiteral("TP_Mod_Regs"), 0) == 1) {
+  if (Attribute_Number_Or(v, QStringLiteral("Type"), 0) == 20 &&
+      Attribute_Number_Or(v, QStringLiteral("TP_Mod_Regs"), 0) == 1) {
     size = 6;
   } else if (v.Find_Attribute(QStringLiteral("ForceInteger32")) == QStringLiteral("1")) {
     size = 4;
   } else {
     const std::optional<int32_t> dim = Attribute_Number(v, QStringLiteral("Dim"));
     if (!dim) throw Description_File_Error(where + QStringLiteral(": the Dim is missing or not a number."));
-    switch (*dim) {
-      case 0: size = 1; break;
-      case 1: size = 2; break;
-      case 2: size = 4; break;
-      case 3: size = 8; break;
-      case 4: size = 3; break;
-      case 5: size = 6; break;
-      case 6: size = 4; break;
-      case 7: size = static_cast<uint8_t>(Attribute_Number_Or(v, QStringLiteral("Length"), 0)); break;
-      default: size = 2; break;
-    }
+    // Bytes of the dimensions 8, 16, 32, 64, 24, 48 and 32-bit real; 7 is variable length.
+    constexpr int32_t kBytes[] = {1, 2, 4, 8, 3, 6, 4};
+    if (*dim >= 0 && *dim < 7)
+      size = kBytes[*dim];
+    else if (*dim == 7)
+      size = static_cast<uint8_t>(Attribute_Number_Or(v, QStringLiteral("Length"), 0));
+    else
+      size = 2;
   }
   if (v.Find_Attribute(QStringLiteral("Scale")) == QStringLiteral("1")) size += 1;
   // One module carries 1 to 64 bytes; anything else has no identifier.
   if (size < 1 || size > kBlock)
-    throw Description_File_Error(where + QStringLiteral(": an item of %1 bytes does not fit one module (1 to %2 bytes).")
-                                             .arg(size)
-                                             .arg(kBlock));
+    throw Description_File_Error(
+        where + QStringLiteral(": an item of %1 bytes does not fit one module (1 to %2 bytes).").arg(size).arg(kBlock));
   return size;
 }
 
@@ -180,19 +179,62 @@ void Add_Fixed_Definitions(Lines& out) {
   out.Empty(2);
 
   out.Banner(QStringLiteral("Prm-Text-Def-List"), 85);
-  out.Add({"", "PrmText=1", "Text(0)=\"disable\"", "Text(1)=\"enable\"", "EndPrmText", "", "PrmText  = 2",
-           "Text(0)  = \"clock up\"", "Text(1)  = \"clock down\"", "EndPrmText", "", "PrmText  = 3", "Text(1)  = \"10\"",
-           "Text(2)  = \"20\"", "Text(3)  = \"30\"", "Text(4)  = \"40\"", "Text(5)  = \"50\"", "EndPrmText", "", ""});
+  out.Add({"",
+           "PrmText=1",
+           "Text(0)=\"disable\"",
+           "Text(1)=\"enable\"",
+           "EndPrmText",
+           "",
+           "PrmText  = 2",
+           "Text(0)  = \"clock up\"",
+           "Text(1)  = \"clock down\"",
+           "EndPrmText",
+           "",
+           "PrmText  = 3",
+           "Text(1)  = \"10\"",
+           "Text(2)  = \"20\"",
+           "Text(3)  = \"30\"",
+           "Text(4)  = \"40\"",
+           "Text(5)  = \"50\"",
+           "EndPrmText",
+           "",
+           ""});
 
   out.Banner(QStringLiteral("Ext-User-Prm-Data-Def-List"), 86);
   out.Add({"",
-           "ExtUserPrmData=1 \"[SlotNumber]\"", "Unsigned8 0 0-32", "EndExtUserPrmData", "",
-           "ExtUserPrmData=2 \"Diagnostic Alarm\"", "Bit(0) 0 0-1", "Prm_Text_Ref=1", "EndExtUserPrmData", "",
-           "ExtUserPrmData=3 \"Process Alarm\"", "Bit(1) 0 0-1", "Prm_Text_Ref=1", "EndExtUserPrmData", "",
-           "ExtUserPrmData=4 \"Counter mode\"", "Unsigned8 0 0-1", "Prm_Text_Ref=2", "EndExtUserPrmData", "",
-           "ExtUserPrmData=5 \"Counter timebase (ms)\"", "Unsigned8 1 1-5", "Prm_Text_Ref=3", "EndExtUserPrmData", "",
-           "ExtUserPrmData=6 \"Counter high-limit\"", "Unsigned16 65535 0-65535", "EndExtUserPrmData", "",
-           "ExtUserPrmData=7 \"Counter low-limit\"", "Unsigned16 0 0-65535", "EndExtUserPrmData", "", ""});
+           "ExtUserPrmData=1 \"[SlotNumber]\"",
+           "Unsigned8 0 0-32",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=2 \"Diagnostic Alarm\"",
+           "Bit(0) 0 0-1",
+           "Prm_Text_Ref=1",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=3 \"Process Alarm\"",
+           "Bit(1) 0 0-1",
+           "Prm_Text_Ref=1",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=4 \"Counter mode\"",
+           "Unsigned8 0 0-1",
+           "Prm_Text_Ref=2",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=5 \"Counter timebase (ms)\"",
+           "Unsigned8 1 1-5",
+           "Prm_Text_Ref=3",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=6 \"Counter high-limit\"",
+           "Unsigned16 65535 0-65535",
+           "EndExtUserPrmData",
+           "",
+           "ExtUserPrmData=7 \"Counter low-limit\"",
+           "Unsigned16 0 0-65535",
+           "EndExtUserPrmData",
+           "",
+           ""});
 
   out.Banner(QStringLiteral("General DP Keywords"), 86);
   out.Add({"", "GSD_Revision = 5", "Vendor_Name = \"Kelvra\"", "Model_Name = \"HD58232\"", "Revision = \"1.00\"",
@@ -201,10 +243,30 @@ void Add_Fixed_Definitions(Lines& out) {
            "24V_Pins = 0", "", ""});
 
   out.Banner(QStringLiteral("Supported baudrates"), 79);
-  out.Add({"", "9.6_supp = 1", "19.2_supp = 1", "45.45_supp = 1", "93.75_supp = 1", "187.5_supp = 1", "500_supp = 1",
-           "1.5M_supp = 1", "3M_supp = 1", "6M_supp = 1", "12M_supp = 1", "", "MaxTsdr_9.6=15", "MaxTsdr_19.2=15",
-           "MaxTsdr_45.45=15", "MaxTsdr_93.75=15", "MaxTsdr_187.5=15", "MaxTsdr_500=15", "MaxTsdr_1.5M=20",
-           "MaxTsdr_3M=35", "MaxTsdr_6M=50", "MaxTsdr_12M=95", "", ""});
+  out.Add({"",
+           "9.6_supp = 1",
+           "19.2_supp = 1",
+           "45.45_supp = 1",
+           "93.75_supp = 1",
+           "187.5_supp = 1",
+           "500_supp = 1",
+           "1.5M_supp = 1",
+           "3M_supp = 1",
+           "6M_supp = 1",
+           "12M_supp = 1",
+           "",
+           "MaxTsdr_9.6=15",
+           "MaxTsdr_19.2=15",
+           "MaxTsdr_45.45=15",
+           "MaxTsdr_93.75=15",
+           "MaxTsdr_187.5=15",
+           "MaxTsdr_500=15",
+           "MaxTsdr_1.5M=20",
+           "MaxTsdr_3M=35",
+           "MaxTsdr_6M=50",
+           "MaxTsdr_12M=95",
+           "",
+           ""});
 }
 
 void Add_Slave_Values(Lines& out, const GSD_Modules& m) {
@@ -226,8 +288,8 @@ void Add_Slave_Values(Lines& out, const GSD_Modules& m) {
   out.Banner(QStringLiteral("Modulstatus"), 79);
   out.Add({"", "Unit_Diag_Area = 24 - 25", "Value(1)= \"Slot 1: Module error\"", "Value(2)= \"Slot 1: Wrong module\"",
            "Value(3)= \"Slot 1: No module\"", "Unit_Diag_Area_End", "Unit_Diag_Area = 26 - 27",
-           "Value(1)= \"Slot 2: Module error\"", "Value(2)= \"Slot 2: Wrong module\"", "Value(3)= \"Slot 2: No module\"",
-           "Unit_Diag_Area_End", "", ""});
+           "Value(1)= \"Slot 2: Module error\"", "Value(2)= \"Slot 2: Wrong module\"",
+           "Value(3)= \"Slot 2: No module\"", "Unit_Diag_Area_End", "", ""});
 }
 
 void Add_Module(Lines& out, const char* kind, int number, const QString& identifier) {

@@ -26,15 +26,27 @@ QString Escape(const QString& value) {
   QString out;
   for (char32_t c : value.toUcs4()) {
     switch (c) {
-      case '&': out += QStringLiteral("&amp;"); break;
-      case '<': out += QStringLiteral("&lt;"); break;
-      case '>': out += QStringLiteral("&gt;"); break;
-      case '"': out += QStringLiteral("&quot;"); break;
-      case '\'': out += QStringLiteral("&apos;"); break;
+      case '&':
+        out += QStringLiteral("&amp;");
+        break;
+      case '<':
+        out += QStringLiteral("&lt;");
+        break;
+      case '>':
+        out += QStringLiteral("&gt;");
+        break;
+      case '"':
+        out += QStringLiteral("&quot;");
+        break;
+      case '\'':
+        out += QStringLiteral("&apos;");
+        break;
       // A parser turns these into blanks in an attribute unless they are references.
       case '\t':
       case '\n':
-      case '\r': out += QStringLiteral("&#%1;").arg(static_cast<uint32_t>(c)); break;
+      case '\r':
+        out += QStringLiteral("&#%1;").arg(static_cast<uint32_t>(c));
+        break;
       default:
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
           throw Description_File_Error(
@@ -60,7 +72,9 @@ class Writer {
     --depth_;
     Line(QStringLiteral("</%1>").arg(QLatin1String(name)));
   }
-  void Empty(const char* name, const Attributes& attributes) { Line(QLatin1Char('<') + Tag(name, attributes) + QStringLiteral("/>")); }
+  void Empty(const char* name, const Attributes& attributes) {
+    Line(QLatin1Char('<') + Tag(name, attributes) + QStringLiteral("/>"));
+  }
   void Text(const char* name, const char* text) {
     Line(QStringLiteral("<%1>%2</%1>").arg(QLatin1String(name), QLatin1String(text)));
   }
@@ -74,7 +88,8 @@ class Writer {
  private:
   static QString Tag(const char* name, const Attributes& attributes) {
     QString tag = QLatin1String(name);
-    for (const auto& [key, value] : attributes) tag += QStringLiteral(" %1=\"%2\"").arg(QLatin1String(key), Escape(value));
+    for (const auto& [key, value] : attributes)
+      tag += QStringLiteral(" %1=\"%2\"").arg(QLatin1String(key), Escape(value));
     return tag;
   }
 
@@ -131,7 +146,8 @@ void Add_Access_Point(Writer& w, const GSDML_Parameters& p) {
   w.Empty("SubslotItem", {{"SubslotNumber", S("32769")}, {"TextId", S("IDT_SUBSLOT_Port1")}});
   w.Empty("SubslotItem", {{"SubslotNumber", S("32770")}, {"TextId", S("IDT_SUBSLOT_Port2")}});
   w.Close("SubslotList");
-  w.Empty("IOConfigData", {{"MaxInputLength", S("1440")}, {"MaxOutputLength", S("1440")}, {"MaxDataLength", S("2880")}});
+  w.Empty("IOConfigData",
+          {{"MaxInputLength", S("1440")}, {"MaxOutputLength", S("1440")}, {"MaxDataLength", S("2880")}});
   w.Open("UseableModules");
   w.Empty("ModuleItemRef", {{"ModuleItemTarget", S("IDM_1")}, {"FixedInSlots", S("1")}});
   w.Close("UseableModules");
@@ -156,7 +172,8 @@ void Add_Access_Point(Writer& w, const GSDML_Parameters& p) {
   w.Empty("TimingProperties", {{"SendClock", S("32")}, {"ReductionRatio", S("1 2 4 8 16 32 64 128 256 512")}});
   w.Close("ApplicationRelations");
   w.Close("InterfaceSubmoduleItem");
-  for (const auto& [id, slot, text] : {std::tuple{"IDS_P1", "32769", "IDT_NAME_PS1"}, {"IDS_P2", "32770", "IDT_NAME_PS2"}})
+  for (const auto& [id, slot, text] :
+       {std::tuple{"IDS_P1", "32769", "IDT_NAME_PS1"}, {"IDS_P2", "32770", "IDT_NAME_PS2"}})
     w.Empty("PortSubmoduleItem", {{"ID", S(id)},
                                   {"SubmoduleIdentNumber", S("0x00000002")},
                                   {"SubslotNumber", S(slot)},
@@ -183,14 +200,13 @@ void Add_Module(Writer& w, const GSDML_Parameters& p) {
   w.Open("VirtualSubmoduleItem", {{"ID", S("IDM_1")}, {"SubmoduleIdentNumber", S("0x00000001")}});
   w.Open("IOData", {{"IOPS_Length", S("1")}, {"IOCS_Length", S("1")}});
   w.Open("Input");
-  w.Empty("DataItem", {{"DataType", S("OctetString")},
-                       {"Length", QString::number(p.Input_Length)},
-                       {"TextId", S("IDT_Input_1")}});
+  w.Empty("DataItem",
+          {{"DataType", S("OctetString")}, {"Length", QString::number(p.Input_Length)}, {"TextId", S("IDT_Input_1")}});
   w.Close("Input");
   w.Open("Output");
-  w.Empty("DataItem", {{"DataType", S("OctetString")},
-                       {"Length", QString::number(p.Output_Length)},
-                       {"TextId", S("IDT_Output_1")}});
+  w.Empty(
+      "DataItem",
+      {{"DataType", S("OctetString")}, {"Length", QString::number(p.Output_Length)}, {"TextId", S("IDT_Output_1")}});
   w.Close("Output");
   w.Close("IOData");
   w.Open("RecordDataList");

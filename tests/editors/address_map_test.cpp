@@ -43,7 +43,12 @@ TEST(AddressMap, NodeWithStateIdentificationAndScaledVariable) {
 }
 
 TEST(AddressMap, MatchesTheFixtureByteForByte) {
-  TNodo wireless = Node(7, "Radio \xc2\xb0""C", {Var("T \xc2\xb0""C", 0)});
+  TNodo wireless = Node(7,
+                        "Radio \xc2\xb0"
+                        "C",
+                        {Var("T \xc2\xb0"
+                             "C",
+                             0)});
   wireless.Node_ID_Type = 1;
   wireless.Node_ID_Secondary = 12345678;
   wireless.RSSI = 1;
@@ -61,7 +66,11 @@ TEST(AddressMap, MatchesTheFixtureByteForByte) {
   QFile expected(Test_Data("descriptions/address_map.csv"));
   ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
   EXPECT_EQ(map, expected.readAll());
-  EXPECT_TRUE(map.contains("12345678; Radio \xb0""C; T \xb0""C; 0; 1;\r\n")) << "Windows-1252 bytes, secondary ID";
+  EXPECT_TRUE(
+      map.contains("12345678; Radio \xb0"
+                   "C; T \xb0"
+                   "C; 0; 1;\r\n"))
+      << "Windows-1252 bytes, secondary ID";
 }
 
 TEST(AddressMap, LengthOfEachKindOfVariable) {
@@ -73,8 +82,8 @@ TEST(AddressMap, LengthOfEachKindOfVariable) {
     int length;
     int expected;
   } rows[] = {
-      {0, 0, false, false, 0, 1}, {0, 1, false, false, 0, 2}, {0, 2, false, false, 0, 4}, {0, 3, false, false, 0, 8},
-      {0, 4, false, false, 0, 3}, {0, 5, false, false, 0, 6}, {0, 6, false, false, 0, 4}, {0, 7, false, false, 17, 17},
+      {0, 0, false, false, 0, 1}, {0, 1, false, false, 0, 2},  {0, 2, false, false, 0, 4}, {0, 3, false, false, 0, 8},
+      {0, 4, false, false, 0, 3}, {0, 5, false, false, 0, 6},  {0, 6, false, false, 0, 4}, {0, 7, false, false, 17, 17},
       {0, 8, false, false, 0, 2}, {0, -1, false, false, 0, 2}, {20, 2, true, false, 0, 6}, {20, 2, false, false, 0, 4},
       {19, 2, true, false, 0, 4}, {0, 0, false, true, 0, 4},   {20, 0, true, true, 0, 6},
   };
@@ -92,8 +101,9 @@ TEST(AddressMap, EmptyNetworkIsTheHeaderAlone) { EXPECT_EQ(Address_Map_Text({}),
 
 TEST(AddressMap, FileNameGetsTheExtensionUnlessItHoldsOne) {
   const std::pair<const char*, const char*> rows[] = {
-      {"/c/map", "/c/map.csv"},         {"/c/map.CSV", "/c/map.CSV"},          {"/c/map.csv", "/c/map.csv"},
-      {"/c/map.csv.old", "/c/map.csv.old"}, {"/c/map.cs", "/c/map.cs.csv"},  {"/c/x.Csv2", "/c/x.Csv2"},
+      {"/c/map", "/c/map.csv"},       {"/c/map.CSV", "/c/map.CSV"},
+      {"/c/map.csv", "/c/map.csv"},   {"/c/map.csv.old", "/c/map.csv.old"},
+      {"/c/map.cs", "/c/map.cs.csv"}, {"/c/x.Csv2", "/c/x.Csv2"},
   };
   for (const auto& [chosen, name] : rows) EXPECT_EQ(Address_Map_File_Name(chosen).toStdString(), name);
 }

@@ -63,8 +63,9 @@ class DescriptionStepsTest : public QObject {
     const QByteArray eds = Read(Active_Conf_Dir + "/Gateway.eds");
     QVERIFY(eds.startsWith("[FileInfo]\r\nFileName=MBus_CANopen.eds\r\n"));
     QVERIFY(eds.contains("NrOfTXPDO=1\r\n"));
-    QVERIFY(eds.contains("[1A00sub2]\r\nParameterName=Mapping Entry 2\r\nObjectType=0x07\r\nDataType=0x0007\r\n"
-                         "AccessType=ro\r\nDefaultValue=0x70500208\r\n"));
+    QVERIFY(
+        eds.contains("[1A00sub2]\r\nParameterName=Mapping Entry 2\r\nObjectType=0x07\r\nDataType=0x0007\r\n"
+                     "AccessType=ro\r\nDefaultValue=0x70500208\r\n"));
     program.reset();
   }
 
@@ -119,7 +120,8 @@ class DescriptionStepsTest : public QObject {
     QCOMPARE(script->messages.size(), size_t(0));
     const QString name = "GSDML-V2.31-Kelvra-HD58276_abc-" + QDate::currentDate().toString("yyyyMMdd") + ".xml";
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{name});
-    QVERIFY(Read(folder + "/" + name).contains("<DataItem DataType=\"OctetString\" Length=\"32\" TextId=\"IDT_Input_1\"/>"));
+    QVERIFY(Read(folder + "/" + name)
+                .contains("<DataItem DataType=\"OctetString\" Length=\"32\" TextId=\"IDT_Input_1\"/>"));
     program.reset();
   }
 };

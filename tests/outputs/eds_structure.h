@@ -30,7 +30,8 @@ inline std::vector<Eds_Section> Parse_Eds(const QByteArray& bytes) {
 
 inline bool Read_Hex(const QString& text, uint32_t& value) {
   bool ok = false;
-  value = text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16) : text.toUInt(&ok, 10);
+  value =
+      text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16) : text.toUInt(&ok, 10);
   return ok;
 }
 
@@ -63,7 +64,8 @@ inline QStringList Eds_Structure_Faults(const QByteArray& bytes) {
       if (!find(QStringLiteral("%1").arg(index, 4, 16, QLatin1Char('0'))))
         faults << QStringLiteral("[%1] lists 0x%2 without a section").arg(list).arg(index, 4, 16, QLatin1Char('0'));
     }
-    if (s->keys.contains(QString::number(count + 1))) faults << QStringLiteral("[%1] lists more than SupportedObjects").arg(list);
+    if (s->keys.contains(QString::number(count + 1)))
+      faults << QStringLiteral("[%1] lists more than SupportedObjects").arg(list);
   }
 
   int objects = 0;
@@ -81,7 +83,9 @@ inline QStringList Eds_Structure_Faults(const QByteArray& bytes) {
     for (const Eds_Section& t : sections)
       if (t.header.startsWith(s.header + "SUB")) ++subs;
     if (s.keys.contains("SubNumber") && s.keys.value("SubNumber").toInt() != subs)
-      faults << QStringLiteral("[%1] SubNumber=%2 with %3 sub-sections").arg(s.header, s.keys.value("SubNumber")).arg(subs);
+      faults << QStringLiteral("[%1] SubNumber=%2 with %3 sub-sections")
+                    .arg(s.header, s.keys.value("SubNumber"))
+                    .arg(subs);
     if (!s.keys.contains("SubNumber") && subs != 0) faults << "[" + s.header + "] has sub-sections but no SubNumber";
     const bool mapping = (index >= 0x1600 && index <= 0x17FF) || (index >= 0x1A00 && index <= 0x1BFF);
     if (!mapping) continue;
@@ -100,7 +104,8 @@ inline QStringList Eds_Structure_Faults(const QByteArray& bytes) {
         continue;
       }
       bits += value & 0xFF;
-      const QString target = QStringLiteral("%1sub%2").arg(value >> 16, 4, 16, QLatin1Char('0')).arg((value >> 8) & 0xFF);
+      const QString target =
+          QStringLiteral("%1sub%2").arg(value >> 16, 4, 16, QLatin1Char('0')).arg((value >> 8) & 0xFF);
       if (!find(target)) faults << "[" + s.header + "] maps the missing " + target;
     }
     if (bits > 64) faults << QStringLiteral("[%1] maps %2 bits").arg(s.header).arg(bits);

@@ -30,15 +30,17 @@ QString Pdo_Row(const QString& cob_id, const QString& dimension) {
 }
 
 QByteArray Pdo_File(const QString& receive_rows, const QString& transmit_rows) {
-  return QStringLiteral("<DeviceNet_Master_to_PDO><Receive_PDO>%1</Receive_PDO><Transmit_PDO>%2</Transmit_PDO>"
-                        "</DeviceNet_Master_to_PDO>")
+  return QStringLiteral(
+             "<DeviceNet_Master_to_PDO><Receive_PDO>%1</Receive_PDO><Transmit_PDO>%2</Transmit_PDO>"
+             "</DeviceNet_Master_to_PDO>")
       .arg(receive_rows, transmit_rows)
       .toUtf8();
 }
 
 QByteArray Sdo_File(const QString& read_rows, const QString& write_rows) {
-  return QStringLiteral("<DeviceNet_Master_to_SDO_CANopen><SDO_Read>%1</SDO_Read><SDO_Write>%2</SDO_Write>"
-                        "</DeviceNet_Master_to_SDO_CANopen>")
+  return QStringLiteral(
+             "<DeviceNet_Master_to_SDO_CANopen><SDO_Read>%1</SDO_Read><SDO_Write>%2</SDO_Write>"
+             "</DeviceNet_Master_to_SDO_CANopen>")
       .arg(read_rows, write_rows)
       .toUtf8();
 }
@@ -88,8 +90,9 @@ TEST(EdsWriter, WithoutTablesHoldsTheFixedPartOnly) {
   EXPECT_TRUE(text.contains("NrOfRXPDO=0\r\nNrOfTXPDO=0\r\n"));
   EXPECT_EQ(Section(eds, "OptionalObjects").at(1), "SupportedObjects=8");
   EXPECT_EQ(Section(eds, "ManufacturerObjects").at(1), "SupportedObjects=0");
-  EXPECT_TRUE(text.endsWith("[1280sub3]\r\nParameterName=Node ID of the SDO Server\r\nObjectType=0x07\r\n"
-                            "DataType=0x0005\r\nAccessType=rw\r\nPDOMapping=0\r\n\r\n"));
+  EXPECT_TRUE(
+      text.endsWith("[1280sub3]\r\nParameterName=Node ID of the SDO Server\r\nObjectType=0x07\r\n"
+                    "DataType=0x0005\r\nAccessType=rw\r\nPDOMapping=0\r\n\r\n"));
   EXPECT_FALSE(text.contains("\r\n\r\n\r\n"));
   EXPECT_FALSE(eds.contains("\n\n")) << "every line ends with CR LF";
 }
@@ -116,9 +119,9 @@ TEST(EdsWriter, TransmitPdoGetsItsThreeObjects) {
 
 TEST(EdsWriter, ManufacturerObjectsFollowTheServerRows) {
   Temp_Dir dir;
-  dir.Write("SDO_Server_CANopen.xml", Sdo_File(Sdo_Row("0x2000", "1", "2") + Sdo_Row("0x2000", "3", "4") +
-                                                   Sdo_Row("0x2001", "0", "1"),
-                                               Sdo_Row("0x2000", "10", "1")));
+  dir.Write("SDO_Server_CANopen.xml",
+            Sdo_File(Sdo_Row("0x2000", "1", "2") + Sdo_Row("0x2000", "3", "4") + Sdo_Row("0x2001", "0", "1"),
+                     Sdo_Row("0x2000", "10", "1")));
   Write_EDS_File(dir.File("a.eds"), dir.File("PDO_CANopen.xml"), dir.File("SDO_Server_CANopen.xml"), kNow);
   const QByteArray eds = dir.Read("a.eds");
   EXPECT_EQ(Section(eds, "ManufacturerObjects"),
@@ -137,7 +140,8 @@ TEST(EdsWriter, ManufacturerObjectsFollowTheServerRows) {
 
 TEST(EdsWriter, SameSubIndexInBothListsKeepsTheReadOnlyRow) {
   Temp_Dir dir;
-  dir.Write("sdo.xml", Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("0x2000", "1", "4") + Sdo_Row("0x2000", "2", "2")));
+  dir.Write("sdo.xml",
+            Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("0x2000", "1", "4") + Sdo_Row("0x2000", "2", "2")));
   std::vector<SDO_Index> list = Read_EDS_SDO(dir.File("sdo.xml"));
   Sort_SDO_Sub_Indexs(list);
   ASSERT_EQ(list.size(), 1u);
@@ -151,8 +155,8 @@ TEST(EdsWriter, SameSubIndexInBothListsKeepsTheReadOnlyRow) {
 }
 
 TEST(EdsWriter, SortKeepsFileOrderOfEqualSubIndexesAndFindsIndexes) {
-  std::vector<SDO_Index> list = {{0x2000, {{5, 1, false, {}}, {2, 2, true, {}}, {5, 4, true, {}}, {0, 1, false, {}}}, {}},
-                                 {0x2100, {}, {}}};
+  std::vector<SDO_Index> list = {
+      {0x2000, {{5, 1, false, {}}, {2, 2, true, {}}, {5, 4, true, {}}, {0, 1, false, {}}}, {}}, {0x2100, {}, {}}};
   EXPECT_EQ(Find_SDO_Index(list, 0x2100), 1);
   EXPECT_EQ(Find_SDO_Index(list, 0x2200), -1);
   Sort_SDO_Sub_Indexs(list);
@@ -168,11 +172,12 @@ TEST(EdsWriter, DateAndTwelveHourTime) {
     QTime time;
     const char* text;
   } rows[] = {
-      {QTime(13, 5), "01:05PM"}, {QTime(12, 0), "12:00PM"},  {QTime(12, 30), "12:30PM"}, {QTime(12, 1), "12:01PM"},
-      {QTime(0, 15), "12:15AM"}, {QTime(0, 0), "12:00AM"},   {QTime(11, 59, 59), "11:59AM"},
-      {QTime(9, 7), "09:07AM"},  {QTime(23, 59), "11:59PM"},
+      {QTime(13, 5), "01:05PM"},      {QTime(12, 0), "12:00PM"}, {QTime(12, 30), "12:30PM"},
+      {QTime(12, 1), "12:01PM"},      {QTime(0, 15), "12:15AM"}, {QTime(0, 0), "12:00AM"},
+      {QTime(11, 59, 59), "11:59AM"}, {QTime(9, 7), "09:07AM"},  {QTime(23, 59), "11:59PM"},
   };
-  for (const auto& row : rows) EXPECT_EQ(EDS_Time_Text(row.time).toStdString(), row.text) << row.time.toString().toStdString();
+  for (const auto& row : rows)
+    EXPECT_EQ(EDS_Time_Text(row.time).toStdString(), row.text) << row.time.toString().toStdString();
   EXPECT_EQ(EDS_Date_Text(QDate(2024, 3, 5)), "03-05-2024");
   EXPECT_EQ(EDS_Date_Text(QDate(2025, 12, 31)), "12-31-2025");
 }
@@ -212,10 +217,15 @@ TEST(EdsWriter, RefusedTablesWriteNothing) {
       {"no COB-ID", Pdo_File("", "<row Dimension=\"1\"/>"), {}, "COB-ID is missing"},
       {"no Dimension", Pdo_File("", "<row COB-ID=\"1\"/>"), {}, "Dimension is missing"},
       {"no transmit list", "<DeviceNet_Master_to_PDO><Receive_PDO/></DeviceNet_Master_to_PDO>", {}, "Transmit_PDO"},
-      {"index not a number", {}, Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("abc", "1", "1")),
+      {"index not a number",
+       {},
+       Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("abc", "1", "1")),
        "SDO_Server_CANopen.xml, SDO_Write row 1: the Index \"abc\" is not a number"},
       {"no NByte", {}, Sdo_File("<row Index=\"0x2000\" SubIndex=\"1\"/>", ""), "NByte is missing"},
-      {"no write list", {}, "<DeviceNet_Master_to_SDO_CANopen><SDO_Read/></DeviceNet_Master_to_SDO_CANopen>", "SDO_Write"},
+      {"no write list",
+       {},
+       "<DeviceNet_Master_to_SDO_CANopen><SDO_Read/></DeviceNet_Master_to_SDO_CANopen>",
+       "SDO_Write"},
       {"index of a fixed object", {}, Sdo_File(Sdo_Row("0x1018", "1", "1"), ""), "SDO_Read row 1: the index 0x1018"},
       {"index of a PDO data object", Pdo_File(Pdo_Row("0x201", "1"), ""),
        Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("0x7000", "1", "1")), "SDO_Write row 1: the index 0x7000"},

@@ -46,7 +46,8 @@ QStringList Lines_Of(const QByteArray& gsd) { return QString::fromLatin1(gsd).sp
 QStringList Module_Lines(const QByteArray& gsd) {
   QStringList out;
   for (const QString& line : Lines_Of(gsd))
-    if (line.contains(QRegularExpression("^(Module=|Slot\\(|Max_(Module|Input_Len|Output_Len|Data_Len)=)"))) out << line;
+    if (line.contains(QRegularExpression("^(Module=|Slot\\(|Max_(Module|Input_Len|Output_Len|Data_Len)=)")))
+      out << line;
   return out;
 }
 
@@ -71,16 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Configurations, GsdFixture, testing::Values("gsd_block_
 
 TEST(GsdWriter, BlockModeOf244InputBytes) {
   Temp_Dir dir;
-  dir.Write("ParGen.xml", Par_Gen("<PROFI_NB_IN>244</PROFI_NB_IN><Enable_TX>0</Enable_TX><Working_mode>0</Working_mode>"));
+  dir.Write("ParGen.xml",
+            Par_Gen("<PROFI_NB_IN>244</PROFI_NB_IN><Enable_TX>0</Enable_TX><Working_mode>0</Working_mode>"));
   const QByteArray gsd = GSD_Text(Read(dir));
-  EXPECT_EQ(Module_Lines(gsd), QStringList({"Max_Module=4", "Max_Input_Len=244", "Max_Output_Len=0",
-                                            "Max_Data_Len=244",
-                                            "Module=\"DI  (PORT1)    \" 0x42,0x3F,0x00,0x01",
-                                            "Module=\"DI  (PORT2)    \" 0x42,0x3F,0x00,0x02",
-                                            "Module=\"DI  (PORT3)    \" 0x42,0x3F,0x00,0x03",
-                                            "Module=\"DI  (PORT4)    \" 0x42,0x33,0x00,0x04", "Slot(1) = \"Slot 1\" 1 1",
-                                            "Slot(2) = \"Slot 2\" 2 2", "Slot(3) = \"Slot 3\" 3 3",
-                                            "Slot(4) = \"Slot 4\" 4 4"}));
+  EXPECT_EQ(
+      Module_Lines(gsd),
+      QStringList({"Max_Module=4", "Max_Input_Len=244", "Max_Output_Len=0", "Max_Data_Len=244",
+                   "Module=\"DI  (PORT1)    \" 0x42,0x3F,0x00,0x01", "Module=\"DI  (PORT2)    \" 0x42,0x3F,0x00,0x02",
+                   "Module=\"DI  (PORT3)    \" 0x42,0x3F,0x00,0x03", "Module=\"DI  (PORT4)    \" 0x42,0x33,0x00,0x04",
+                   "Slot(1) = \"Slot 1\" 1 1", "Slot(2) = \"Slot 2\" 2 2", "Slot(3) = \"Slot 3\" 3 3",
+                   "Slot(4) = \"Slot 4\" 4 4"}));
   EXPECT_TRUE(gsd.endsWith("EndSlotDefinition\r\n\r\n\r\n\r\n\r\n"));
   EXPECT_EQ(gsd.count("\n"), gsd.count("\r\n")) << "every line ends with CR LF";
 }
@@ -92,19 +93,27 @@ TEST(GsdWriter, ModuleListsOfTheModes) {
     QByteArray network;  // empty: no M_Bus.xml
     QStringList modules;
   } rows[] = {
-      {"one full block", "<PROFI_NB_IN>64</PROFI_NB_IN>", {}, {"Max_Module=1", "Max_Input_Len=64", "0x42,0x3F,0x00,0x01"}},
+      {"one full block",
+       "<PROFI_NB_IN>64</PROFI_NB_IN>",
+       {},
+       {"Max_Module=1", "Max_Input_Len=64", "0x42,0x3F,0x00,0x01"}},
       {"outputs of 300 bytes keep the low byte",
-       "<PROFI_NB_IN>100</PROFI_NB_IN><Enable_TX>1</Enable_TX><PROFI_NB_OUT>300</PROFI_NB_OUT>", {},
+       "<PROFI_NB_IN>100</PROFI_NB_IN><Enable_TX>1</Enable_TX><PROFI_NB_OUT>300</PROFI_NB_OUT>",
+       {},
        {"Max_Module=3", "Max_Input_Len=100", "Max_Output_Len=44", "Max_Data_Len=144", "0x42,0x3F,0x00,0x01",
         "0x42,0x23,0x00,0x02", "DO  (PORT3)    \" 0x82,0x2B,0x00,0x03"}},
-      {"outputs only in single slave mode", "<PROFI_NB_IN>1</PROFI_NB_IN><PROFI_NB_OUT>128</PROFI_NB_OUT>", {},
+      {"outputs only in single slave mode",
+       "<PROFI_NB_IN>1</PROFI_NB_IN><PROFI_NB_OUT>128</PROFI_NB_OUT>",
+       {},
        {"Max_Module=1", "Max_Output_Len=0"}},
       {"no input bytes", "<PROFI_NB_IN>0</PROFI_NB_IN>", {}, {"Max_Module=0", "Max_Input_Len=0", "Max_Data_Len=0"}},
       {"negative input bytes", "<PROFI_NB_IN>-5</PROFI_NB_IN>", {}, {"Max_Module=0", "Max_Input_Len=0"}},
       {"input length not a number", "<PROFI_NB_IN>lots</PROFI_NB_IN>", {}, {"Max_Module=0"}},
       {"per variable without M_Bus.xml keeps its outputs",
-       "<PROFI_GSD>1</PROFI_GSD><Working_mode>1</Working_mode><PROFI_NB_OUT>10</PROFI_NB_OUT>", {},
-       {"Max_Module=2", "Max_Input_Len=2", "Max_Output_Len=10", "DI  (PORT1)    \" 0x11", "DO  (PORT2)    \" 0x82,0x09,0x00,0x02"}},
+       "<PROFI_GSD>1</PROFI_GSD><Working_mode>1</Working_mode><PROFI_NB_OUT>10</PROFI_NB_OUT>",
+       {},
+       {"Max_Module=2", "Max_Input_Len=2", "Max_Output_Len=10", "DI  (PORT1)    \" 0x11",
+        "DO  (PORT2)    \" 0x82,0x09,0x00,0x02"}},
       {"per variable: enable rules",
        "<PROFI_GSD>1</PROFI_GSD>",
        Network(Node("Enable_Node=\"1\" Node_State=\"1\"", Variable("Enable=\"0\" Dim=\"3\"") + Variable("Dim=\"0\"")) +
@@ -116,12 +125,11 @@ TEST(GsdWriter, ModuleListsOfTheModes) {
       {"per variable: item sizes",
        "<PROFI_GSD>1</PROFI_GSD>",
        Network(Node("", Variable("Dim=\"2\" Type=\"20\" TP_Mod_Regs=\"1\"") +
-                            Variable("Dim=\"0\" ForceInteger32=\"1\"") + Variable("Dim=\"1\"") +
-                            Variable("Dim=\"3\"") + Variable("Dim=\"4\"") + Variable("Dim=\"5\"") +
-                            Variable("Dim=\"6\" Scale=\"1\"") + Variable("Dim=\"7\" Length=\"20\"") +
-                            Variable("Dim=\"9\""))),
-       {"Max_Input_Len=56", "(PORT1)    \" 0x15", "0x13", "0x11", "0x17", "0x12", "0x15", "0x14", "DI  (PORT8)    \" 0x42,0x13,0x00,0x08",
-        "DI  (PORT9)    \" 0x11"}},
+                            Variable("Dim=\"0\" ForceInteger32=\"1\"") + Variable("Dim=\"1\"") + Variable("Dim=\"3\"") +
+                            Variable("Dim=\"4\"") + Variable("Dim=\"5\"") + Variable("Dim=\"6\" Scale=\"1\"") +
+                            Variable("Dim=\"7\" Length=\"20\"") + Variable("Dim=\"9\""))),
+       {"Max_Input_Len=56", "(PORT1)    \" 0x15", "0x13", "0x11", "0x17", "0x12", "0x15", "0x14",
+        "DI  (PORT8)    \" 0x42,0x13,0x00,0x08", "DI  (PORT9)    \" 0x11"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -227,7 +235,8 @@ TEST_F(GsdStep, ReplacingAFileNeedsYes) {
   EXPECT_EQ(script_->messages[1].kind, dialogs::Kind::Confirmation);
   EXPECT_EQ(script_->messages[1].text, Lang(1300));
   EXPECT_TRUE(dir_.Read("Device.gsd").startsWith(";\r\n"));
-  EXPECT_EQ(QDir(dir_.Path()).entryList({"*.gsd", "*.GSD"}, QDir::Files).size(), 1) << "the file of another case is replaced";
+  EXPECT_EQ(QDir(dir_.Path()).entryList({"*.gsd", "*.GSD"}, QDir::Files).size(), 1)
+      << "the file of another case is replaced";
 }
 
 TEST_F(GsdStep, CancelWritesNothing) {

@@ -38,12 +38,9 @@ QString Attribute_Of(const QByteArray& gsdml, const char* element, const char* a
 TEST(GsdmlWriter, FileNameFromTheUserPart) {
   const QDate date(2024, 3, 5);
   const std::pair<const char*, const char*> rows[] = {
-      {"abc", "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml"},
-      {"_abc", "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml"},
-      {"", "GSDML-V2.31-Kelvra-HD58276-20240305.xml"},
-      {"   ", "GSDML-V2.31-Kelvra-HD58276-20240305.xml"},
-      {" _x", "GSDML-V2.31-Kelvra-HD58276_ _x-20240305.xml"},
-      {"a b ", "GSDML-V2.31-Kelvra-HD58276_a b -20240305.xml"},
+      {"abc", "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml"}, {"_abc", "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml"},
+      {"", "GSDML-V2.31-Kelvra-HD58276-20240305.xml"},        {"   ", "GSDML-V2.31-Kelvra-HD58276-20240305.xml"},
+      {" _x", "GSDML-V2.31-Kelvra-HD58276_ _x-20240305.xml"}, {"a b ", "GSDML-V2.31-Kelvra-HD58276_a b -20240305.xml"},
   };
   for (const auto& [user, name] : rows) EXPECT_EQ(GSDML_File_Name(user, date).toStdString(), name) << user;
   EXPECT_EQ(GSDML_Fixed_Last_Part(QDate(2025, 12, 1)), "-20251201.xml");
@@ -63,12 +60,12 @@ TEST(GsdmlWriter, ParametersFromParGen) {
     int length;
     const char* station;
   } rows[] = {
-      {"hexadecimal length", Par_Gen("<PROFINET_NB_OUT>0x10</PROFINET_NB_OUT><PROFINET_NAME_STA>gw1</PROFINET_NAME_STA>"),
-       16, "gw1"},
+      {"hexadecimal length",
+       Par_Gen("<PROFINET_NB_OUT>0x10</PROFINET_NB_OUT><PROFINET_NAME_STA>gw1</PROFINET_NAME_STA>"), 16, "gw1"},
       {"length not a number", Par_Gen("<PROFINET_NB_OUT>abc</PROFINET_NB_OUT>"), 1439, "devicename9"},
       {"length missing, blank station", Par_Gen("<PROFINET_NAME_STA>   </PROFINET_NAME_STA>"), 1439, "devicename9"},
-      {"station kept untrimmed", Par_Gen("<PROFINET_NB_OUT>8</PROFINET_NB_OUT><PROFINET_NAME_STA> s </PROFINET_NAME_STA>"),
-       8, " s "},
+      {"station kept untrimmed",
+       Par_Gen("<PROFINET_NB_OUT>8</PROFINET_NB_OUT><PROFINET_NAME_STA> s </PROFINET_NAME_STA>"), 8, " s "},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -89,11 +86,13 @@ TEST(GsdmlWriter, WritesLatin1XmlThatReadsBack) {
   QFile expected(Test_Data("descriptions/gsdml_station/expected.xml"));
   ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
   EXPECT_EQ(text, expected.readAll());
-  EXPECT_TRUE(text.startsWith("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<!--A fieldbus integration example.-->\r\n"));
+  EXPECT_TRUE(
+      text.startsWith("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n<!--A fieldbus integration example.-->\r\n"));
   EXPECT_TRUE(text.contains("ImplementationType=\"a&amp;b &lt;gw&gt; caf\xe9\""));
   EXPECT_TRUE(text.endsWith("</ApplicationProcess>\r\n\t</ProfileBody>\r\n</ISO15745Profile>\r\n"));
   EXPECT_EQ(text.count("\n"), text.count("\r\n"));
-  EXPECT_EQ(Attribute_Of(text, "DeviceAccessPointItem", "DNS_CompatibleName"), QString::fromUtf8("a&b <gw> caf\xc3\xa9"));
+  EXPECT_EQ(Attribute_Of(text, "DeviceAccessPointItem", "DNS_CompatibleName"),
+            QString::fromUtf8("a&b <gw> caf\xc3\xa9"));
   EXPECT_EQ(Attribute_Of(text, "Input/DataItem", "Length"), "16");
   EXPECT_EQ(Attribute_Of(text, "Output/DataItem", "Length"), "4");
   EXPECT_EQ(text.count("<Text "), 40);

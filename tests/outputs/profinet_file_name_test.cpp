@@ -52,10 +52,14 @@ class ProfinetFileNameTest : public QObject {
   void Ok_Composes_The_Name_data() {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain") << "abc" << "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml";
-    QTest::newRow("underscore") << "_abc" << "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml";
-    QTest::newRow("blank") << "  " << "GSDML-V2.31-Kelvra-HD58276-20240305.xml";
-    QTest::newRow("blank then underscore") << " _a" << "GSDML-V2.31-Kelvra-HD58276_ _a-20240305.xml";
+    QTest::newRow("plain") << "abc"
+                           << "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml";
+    QTest::newRow("underscore") << "_abc"
+                                << "GSDML-V2.31-Kelvra-HD58276_abc-20240305.xml";
+    QTest::newRow("blank") << "  "
+                           << "GSDML-V2.31-Kelvra-HD58276-20240305.xml";
+    QTest::newRow("blank then underscore") << " _a"
+                                           << "GSDML-V2.31-Kelvra-HD58276_ _a-20240305.xml";
   }
 
   void Ok_Composes_The_Name() {
