@@ -173,10 +173,10 @@ class UpdateWindowTest : public QObject {
     Update_Scope scope(6);
     scope.Stand_In("Ethernet_Update.exe", 2);
     dialogs::Scripted_Scope script;
-    Last_IP_Address = "127.0.0.1";
     TFBoot boot;
     boot.show();
     QVERIFY(QTest::qWaitForWindowExposed(&boot));
+    Set_Address(boot, "127.0.0.1");
     QVERIFY(boot.CB_Update_Option_Read_Back->isChecked());
     QCOMPARE(boot.CB_Update_Options->currentIndex(), 0);
     QElapsedTimer clock;

@@ -361,7 +361,12 @@ class OptionsAboutTest : public QObject {
     QVERIFY(QString::fromUtf8(scope->Temp().Read("Orvanto.xml")).contains("<enable_update>1</enable_update>"));
 
     main_window.Timer_UpdateTimer();
-    QVERIFY(server.Last_Request().rfind("GET /home/download/GetversionSW.asp?nomesw=SW58221 HTTP/1.0", 0) == 0);
+    const std::string request = server.Last_Request();
+    QVERIFY(request.rfind("GET /home/download/GetversionSW.asp?nomesw=SW58221 HTTP/1.0\r\n", 0) == 0);
+    QVERIFY(request.find("\r\nAccept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8") !=
+            std::string::npos);
+    QVERIFY(request.find("Cookie") == std::string::npos);
+    QVERIFY(Download_Page_Url(6).endsWith("/Home/download/download.asp#HD58221"));
     QVERIFY(!main_window.LL_Update->isHidden());
     QCOMPARE(main_window.LL_Update->text(),
              "<a href=\"" + Download_Page_Url(6) + "\">New Version Available. Click Here for more Details</a>");
@@ -400,7 +405,6 @@ class OptionsAboutTest : public QObject {
     QFETCH(QString, code);
     QFETCH(QString, version);
     QFETCH(QString, document);
-    scope->Temp().Write("LANGUAGE/Italiano.lng", "STR312 = Conferma\nSTR103 = Conferma\nSTR0 = Inizio\n");
     Start(type);
     Url_Catcher browser;
     TFAbout* about = Window_Of_Type<TFAbout>();
