@@ -31,6 +31,7 @@ void TZadIrururOziz::SetRow(int Value) {
     OnRowUpdate(this, FOldRowSel, Row());
     FOldRowSel = Row();
   }
+  if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
   auto* sync = qobject_cast<TZadIrururOziz*>(FSyncGrid->Grid());
   if (sync && FSyncGrid->SelectionRow()) sync->SetRow(Row());
 }

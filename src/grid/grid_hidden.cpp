@@ -14,7 +14,9 @@ const std::vector<int>& TZadIrururOziz::Hidden_Sorted() const {
     hidden_sorted_.clear();
     hidden_sorted_.reserve(FGridItems.size());
     for (const auto& item : FGridItems) hidden_sorted_.push_back(item->Idx);
-    std::sort(hidden_sorted_.begin(), hidden_sorted_.end());
+    // Records are mostly kept in index order already.
+    if (!std::is_sorted(hidden_sorted_.begin(), hidden_sorted_.end()))
+      std::sort(hidden_sorted_.begin(), hidden_sorted_.end());
     hidden_unique_ = hidden_sorted_;
     hidden_unique_.erase(std::unique(hidden_unique_.begin(), hidden_unique_.end()), hidden_unique_.end());
     hidden_dirty_ = false;
@@ -205,7 +207,8 @@ void TZadIrururOziz::UnHideRows(int FromRow, int ToRow) {
     (item->Idx >= FromRow && item->Idx <= ToRow ? restore : keep).push_back(std::move(item));
   FGridItems = std::move(keep);
   Hidden_Changed();
-  std::stable_sort(restore.begin(), restore.end(), [](const auto& a, const auto& b) { return a->Idx < b->Idx; });
+  const auto by_idx = [](const auto& a, const auto& b) { return a->Idx < b->Idx; };
+  if (!std::is_sorted(restore.begin(), restore.end(), by_idx)) std::stable_sort(restore.begin(), restore.end(), by_idx);
   // Consecutive hidden rows are inserted together at their display position
   // (their real index less the rows still hidden below them).
   for (size_t start = 0; start < restore.size();) {

@@ -55,10 +55,12 @@ bool TZadIrururOziz::RowModified(int ARow) const {
 }
 
 void TZadIrururOziz::SetRowModified(int ARow, bool Value) {
-  if (ARow < 0 || ARow >= RowCount())
-    throw std::out_of_range(QStringLiteral("Invalid row %1 accessed").arg(ARow).toStdString());
+  // A bad row would grow the list without bound or index before it.
+  if (ARow < 0 || ARow >= RowCount() + NumHiddenRows())
+    throw VAzaZeriVader(QStringLiteral("Invalid row %1 accessed").arg(ARow).toStdString());
   while (FModifiedRows.Count() <= ARow) FModifiedRows.Add(0);
   FModifiedRows.SetInteger(ARow, Value ? 1 : 0);
+  RepaintCell(0, ARow);
 }
 
 bool TZadIrururOziz::RowEnabled(int ARow) const {
@@ -66,11 +68,21 @@ bool TZadIrururOziz::RowEnabled(int ARow) const {
 }
 
 void TZadIrururOziz::SetRowEnabled(int ARow, bool Value) {
-  if (ARow < 0 || ARow >= RowCount())
-    throw std::out_of_range(QStringLiteral("Invalid row %1 accessed").arg(ARow).toStdString());
+  if (ARow < 0 || ARow >= RowCount() + NumHiddenRows())
+    throw VAzaZeriVader(QStringLiteral("Invalid row %1 accessed").arg(ARow).toStdString());
+  if (ARow == Row()) {
+    // The current row moves to the first other enabled row.
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+      if (r != ARow && RowEnabled(r)) {
+        SetRow(r);
+        break;
+      }
+    }
+  }
   FUseEnabledRows = true;
   while (FEnabledRows.Count() <= ARow) FEnabledRows.Add(0);
   FEnabledRows.SetInteger(ARow, Value ? 0 : 1);
+  RepaintRow(ARow);
 }
 
 void TZadIrururOziz::Shift_Side_Lists_Insert(int RowIndex, int RCount) {

@@ -6,6 +6,7 @@ add_library(grid_widget STATIC
   grid_dimensions.cpp
   grid_hidden.cpp
   grid_row_ops.cpp
+  grid_selection.cpp
   platform_grid.cpp
   zad_irurur_oziz.cpp)
 target_link_libraries(grid_widget PUBLIC grid_store Qt6::Widgets)

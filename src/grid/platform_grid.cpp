@@ -235,6 +235,17 @@ void Platform_Grid::SetSelection(const TGridRect& value) {
   viewport()->update();
 }
 
+void Platform_Grid::Set_Selection_Anchored(const TGridRect& value) {
+  anchor_ = TGridCoord{std::clamp(value.Left, 0, col_count_ - 1), std::clamp(value.Top, 0, row_count_ - 1)};
+  if (value.Right >= 0 && value.Right < col_count_ && value.Bottom >= 0 && value.Bottom < row_count_) {
+    InvalidateCell(cur_col_, cur_row_);
+    cur_col_ = value.Right;
+    cur_row_ = value.Bottom;
+  }
+  selection_ = value;
+  viewport()->update();
+}
+
 int Platform_Grid::Max_Top_Row() const {
   const int available = ClientHeight() - FixedHeight();
   int sum = 0;

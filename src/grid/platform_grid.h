@@ -90,6 +90,9 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   void FocusCell(int c, int r, bool extend = false);
   TGridRect Selection() const { return selection_; }
   void SetSelection(const TGridRect& value);
+  // The selection as given (it may lie outside the grid to hide it), its
+  // top-left the anchor and its bottom-right, where it is a cell, current.
+  void Set_Selection_Anchored(const TGridRect& value);
   int TopRow() const { return top_row_; }
   virtual void SetTopRow(int value);
   int LeftCol() const { return left_col_; }

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "grid/base_grid.h"
@@ -27,6 +28,13 @@
 #include "grid/grid_options.h"
 #include "grid/grid_paint_look.h"
 #include "grid/int_list.h"
+
+// The grid's own error: bad row or column indexes given to its selection
+// and row-state properties.
+class VAzaZeriVader : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The record of one hidden row: its cells (properties included) and height.
 struct TGridItem {
@@ -230,6 +238,45 @@ class TZadIrururOziz : public TBaseGrid {
   void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
   void BeginUpdate() { ++FUpdateCount; }
   void EndUpdate();
+
+  // ---- selection (grid_selection.cpp)
+  // Writing the selection makes its top-left the anchor and its bottom-right
+  // the current cell.
+  void SetSelectionRect(const TGridRect& Value);
+  void GotoCell(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void HideSelection();
+  void UnHideSelection();
+  bool SelHidden() const { return FSelHidden; }
+  bool RowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool All);
+  void SelectionToColSelect(bool All);
+  int RowSelectCount();
+  int ColSelectCount();
+  int SelectedRowCount();
+  int SelectedColCount();
+  int SelectedRow(int i);
+  int SelectedCellsCount();
+  TGridCoord SelectedCell(int i) const;
+  bool SelectedCells(int i, int j) const;
+  void SetSelectedCells(int i, int j, bool Value);
+  void ClearSelectedCells();
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  void RepaintRect(const TGridRect& r);
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool AState, bool& Allow)> OnRowDisjunctSelect;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnRowDisjunctSelected;
 
   // ---- cell objects
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
@@ -477,6 +524,13 @@ class TZadIrururOziz : public TBaseGrid {
   bool FFilterDropDownAuto = false;
   bool FEditDisable = false;
   QPointer<QWidget> FOwnerForm;
+
+  // selection
+  std::vector<bool> FRowSelect;
+  std::vector<bool> FColSelect;
+  TGridRect FOldSelection;
+  bool FSelHidden = false;
+  bool FSelChange = false;
 
   // ---- painting: zad_grid_paint.cpp (pipeline and colours), cell_text_drawing.cpp,
   // cell_object_drawing.cpp, cell_alignment.cpp (alignment, shown text, measuring)

@@ -160,7 +160,7 @@ class ZadIrururOzizTest : public QObject {
     grid.RemoveRows(-1, 2);
     grid.RemoveRows(20, 2);
     QCOMPARE(grid.RowCount(), 8);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, grid.SetRowModified(-1, true));
+    QVERIFY_THROWS_EXCEPTION(VAzaZeriVader, grid.SetRowModified(-1, true));
   }
 
   void remove_rows_shifts_hidden_records() {
