@@ -18,8 +18,8 @@
 // one-byte form 0x10 + length - 1; a longer one the special format.
 #include "outputs/gsd_writer.h"
 
-#include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 #include "editors/config_document.h"
 #include "outputs/description_file_error.h"

@@ -138,6 +138,16 @@ TEST(EdsWriter, ManufacturerObjectsFollowTheServerRows) {
   EXPECT_EQ(Eds_Structure_Faults(eds).join('\n').toStdString(), "");
 }
 
+TEST(EdsWriter, ServerRowsWithoutSubIndexZeroGetALargestSubIndexSection) {
+  std::vector<SDO_Index> list = {{0x2000, {{1, 2, true, {}}, {3, 4, true, {}}}, {}}, {0x2001, {{0, 1, true, {}}}, {}}};
+  const QByteArray eds = EDS_Text({}, list, kNow);
+  EXPECT_TRUE(Section(eds, "2000").contains("SubNumber=3"));
+  EXPECT_TRUE(Section(eds, "2000sub0").contains("ParameterName=Largest Sub-Index supported"));
+  EXPECT_TRUE(Section(eds, "2000sub0").contains("DefaultValue=0x03"));
+  EXPECT_TRUE(Section(eds, "2001").contains("SubNumber=1"));
+  EXPECT_EQ(Eds_Structure_Faults(eds).join('\n').toStdString(), "");
+}
+
 TEST(EdsWriter, SameSubIndexInBothListsKeepsTheReadOnlyRow) {
   Temp_Dir dir;
   dir.Write("sdo.xml",
