@@ -16,6 +16,7 @@ TMBusScanDecode::TMBusScanDecode(TList_Slave_MBus& wired_list, TList_Slave_wMBus
       clock_(platform.clock ? platform.clock : std::make_shared<Monotonic_Ticks>()),
       sleeper_(platform.sleeper ? platform.sleeper : std::make_shared<Interruptible_Sleeper>()) {
   const auto receiver = [this](const uint8_t* data, size_t length) { UDP_Read(data, length); };
+  Gateway_Wireless_Port = platform.gateway_wireless_port;
   udp_->Set_Receiver(receiver);
   serial_->Set_Receiver(receiver);
   if (platform.start_thread) thread_ = std::thread([this] { Execute(); });
@@ -195,8 +196,11 @@ void TMBusScanDecode::Notify(int32_t event, int32_t value, int32_t found, int32_
 
 void TMBusScanDecode::UDP_Read(const uint8_t* data, size_t length) {
   if (length > kAns_Array_Size) return;  // no gateway answer is this long
-  if (MBusType.load() == mtWireless && Wireless_Receive_Message.load()) {
+  if (MBusType.load() == mtWireless && Wireless_Receive_Message.load() &&
+      Wireless_Frame_Decoder::Length_Matches(data, static_cast<int>(length), wireless_machine_.RadioModule())) {
     // While the module receives, a datagram is a radio frame, decoded here on the receive thread.
+    // Anything else is the module's answer: reception is switched on and off around the
+    // commands that start and end it, so frames and answers can cross there.
     wireless_decoder_.Decode_Wireless_Frame(data, static_cast<int>(length), wireless_machine_.RadioModule());
     return;
   }

@@ -41,6 +41,9 @@ struct Scan_Platform {
   bool start_thread = true;
   // The gateway's UDP command port; tests point it at a simulator's ephemeral port.
   uint16_t gateway_command_port = gateway::kGateway_Command_Port;
+  // The gateway's port of the wireless scan; 0: the port typed for the scan, which is the
+  // local one as well. Tests point it at a simulator, which cannot share the local port.
+  uint16_t gateway_wireless_port = 0;
 };
 
 // The scan engine: a thread that drives the gateway through a scan one step at a time
@@ -108,7 +111,9 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   void Scan_Decode();
 
   // What the wireless machine uses of the engine.
-  void Send_Wireless(const QByteArray& bytes) override { Send_Command(bytes, Port_Wireless); }
+  void Send_Wireless(const QByteArray& bytes) override {
+    Send_Command(bytes, Gateway_Wireless_Port != 0 ? Gateway_Wireless_Port : Port_Wireless);
+  }
   bool Answer(QByteArray& answer) override { return Take_Answer(answer); }
   void Set_TimeOut(int32_t ms) override { TimeOut_Calc = ms; }
   void Set_Result(int32_t result) override { FResult.store(result); }
@@ -185,6 +190,7 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   mutable std::mutex text_lock_;  // error_text_ and SaveXMLFile
 
   const uint16_t Gateway_Command_Port;
+  uint16_t Gateway_Wireless_Port = 0;  // set once by the constructor
   TList_Slave_MBus& wired_list_;
   TList_Slave_wMBus& wireless_list_;
   Telegram_Decoder decoder_;

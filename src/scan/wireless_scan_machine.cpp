@@ -259,9 +259,11 @@ void Wireless_Scan_Machine::Telit_Step(int32_t step) {
   const bool command = step % 2 == 0;
   const int32_t command_step = command ? step : step - 1;
   if (command) {
-    if (step == 200) host_.Set_Receive_Message(false);
     const QByteArray text = Telit_Command(step);
     if (text.isEmpty()) return Fail();
+    // The module passes frames as soon as it takes "ATO", maybe before its "OK" is read:
+    // reception starts with the command, and the engine tells frames from answers.
+    if (step == 132) host_.Set_Receive_Message(true);
     Go(step + 1);
     Send(text, gateway_);
     return;
@@ -271,9 +273,12 @@ void Wireless_Scan_Machine::Telit_Step(int32_t step) {
     if (!Telit_OK(answer)) return Fail();
     switch (command_step) {
       case 132:
-        // Frames arrive from here on; the next datagram is a radio frame.
-        host_.Set_Receive_Message(true);
         Go(kTelit_Receive);
+        break;
+      case 200:
+        // Frames sent before the module left reception have arrived by its "OK".
+        host_.Set_Receive_Message(false);
+        Go(202);
         break;
       case 216:
         Index_Key_Send = 0;
@@ -374,23 +379,24 @@ void Wireless_Scan_Machine::Radiocrafts_Step(int32_t step) {
       Expect(Prompt_First, 310);
       break;
     case 318:
+      // The module answers nothing to "X": frames follow at once.
+      host_.Set_Receive_Message(true);
       Go(319);
       Send_Byte(radio_module::kRadiocrafts_Receive, gateway_);
       break;
     case 319:
-      // The module answers nothing here: frames follow at once.
-      host_.Set_Receive_Message(true);
       Go(kRadiocrafts_Receive);
       break;
 
     // Key registration of the meter at Wireless_Key_Index, key-table position P.
     case 400:
-      host_.Set_Receive_Message(false);
       Go(401);
       Send_Byte(radio_module::kRadiocrafts_Wake, gateway_);
       break;
     case 401:
+      // Reception ends with the module's prompt: frames sent before it still decode.
       Expect(Prompt, 402);
+      if (step_.load() == 402) host_.Set_Receive_Message(false);
       break;
     case 402:
       Go(403);

@@ -6,6 +6,11 @@
 // 300..320 Radiocrafts set-up, key-table erase and reception (320); 400..419
 // Radiocrafts key registration; 500..503 the end sequence. Radio-module dialogues:
 // scan/radio_module_commands.h.
+//
+// Reception (datagrams shaped like radio frames go to the frame decoder) is switched on
+// with the command that starts it ("ATO", "X") and off only when the module has
+// confirmed the command that ends it, so frames already on their way never stand in
+// for a command's answer.
 #include <QByteArray>
 #include <array>
 #include <atomic>

@@ -3,15 +3,19 @@
 //
 //   gateway-sim --port <n> [--meters <file>] [--bind <address>] [--delay <ms>]
 //               [--analyzer-answer <text>] [--radio telit|radiocrafts] [--verbose]
+//               [--wmbus-frames <file>] [--frame-interval <ms>]
 //
 // Prints "port <n>" (the bound port; --port 0 picks a free one) as its first line on
 // standard output, then answers the gateway protocol of scan/gateway_commands.h until
 // it is terminated. It binds to 127.0.0.1 unless --bind says otherwise. The meters on
 // its M-Bus line come from the file given with --meters (format in meter_script.h).
 // --delay slows every answer down; --analyzer-answer replaces the confirmation of the
-// analyzer mode (to play a gateway that refuses it).
+// analyzer mode (to play a gateway that refuses it). In configuration mode the radio
+// module of --radio answers (radio_module_sim.h); while it receives, the datagrams of
+// --wmbus-frames are sent to the scan in turn, one every --frame-interval ms (200).
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -26,6 +30,7 @@
 
 #include "mbus_line.h"
 #include "meter_script.h"
+#include "radio_module_sim.h"
 #include "scan/gateway_commands.h"
 #include "scan/radio_module_commands.h"
 
@@ -40,12 +45,15 @@ struct Options {
   std::string analyzer_answer;
   bool radiocrafts = false;
   bool verbose = false;
+  std::string wmbus_frames_file;
+  int frame_interval_ms = 200;
 };
 
 int Usage(const char* why) {
   std::cerr << "gateway-sim: " << why << "\n"
             << "usage: gateway-sim --port <n> [--meters <file>] [--bind <address>] [--delay <ms>]\n"
-               "                   [--analyzer-answer <text>] [--radio telit|radiocrafts] [--verbose]\n";
+               "                   [--analyzer-answer <text>] [--radio telit|radiocrafts] [--verbose]\n"
+               "                   [--wmbus-frames <file>] [--frame-interval <ms>]\n";
   return 2;
 }
 
@@ -61,7 +69,8 @@ std::string Hex(const std::string& bytes) {
 
 class Gateway {
  public:
-  Gateway(const Options& options, gateway_sim::MBus_Line line) : options_(options), line_(std::move(line)) {}
+  Gateway(const Options& options, gateway_sim::MBus_Line line, gateway_sim::Radio_Module_Sim& radio)
+      : options_(options), line_(std::move(line)), radio_(radio) {}
 
   // The answer to one datagram; `answer` empty means none is sent.
   void Handle(const std::string& in, std::string& answer, int& delay_ms) {
@@ -83,27 +92,21 @@ class Gateway {
       answer = options_.radiocrafts ? gateway::kRadio_Radiocrafts : gateway::kRadio_Telit;
     } else if (in == gateway::kDisable_Configuration_Mode) {
       configuration_ = false;
+      radio_.Reset();
       answer = gateway::kConfiguration_Mode_Disabled;
     } else if (analyzer_) {
       const auto line_answer = line_.Handle_Frame(in);
       answer = line_answer.bytes.empty() ? std::string(gateway::kNo_Slave) : line_answer.bytes;
       delay_ms += line_answer.delay_ms;
     } else if (configuration_) {
-      // The radio module accepts every command: Telit confirms with "OK" CR, Radiocrafts
-      // with its prompt, after its (blank) 256-byte memory for a memory read.
-      if (!options_.radiocrafts)
-        answer = radio_module::kTelit_OK;
-      else if (in.size() == 1 && static_cast<uint8_t>(in[0]) == radio_module::kRadiocrafts_Memory_Read)
-        answer = std::string(radio_module::kRadiocrafts_Memory_Size, '\xFF') +
-                 std::string(radio_module::kRadiocrafts_Prompt);
-      else
-        answer = radio_module::kRadiocrafts_Prompt;
+      answer = radio_.Handle(in);
     }
   }
 
  private:
   const Options& options_;
   gateway_sim::MBus_Line line_;
+  gateway_sim::Radio_Module_Sim& radio_;
   bool analyzer_ = false;
   bool configuration_ = false;
 };
@@ -135,6 +138,10 @@ int main(int argc, char** argv) {
       } else if (arg == "--analyzer-answer") {
         options.analyzer_answer = v;
         options.analyzer_answer_set = true;
+      } else if (arg == "--wmbus-frames") {
+        options.wmbus_frames_file = v;
+      } else if (arg == "--frame-interval") {
+        options.frame_interval_ms = std::stoi(v);
       } else if (arg == "--radio") {
         options.radiocrafts = std::string(v) == "radiocrafts";
       } else {
@@ -158,6 +165,20 @@ int main(int argc, char** argv) {
     meters = std::move(*parsed);
   }
 
+  std::vector<std::string> radio_frames;
+  if (!options.wmbus_frames_file.empty()) {
+    std::ifstream file(options.wmbus_frames_file);
+    if (!file) return Usage(("cannot read " + options.wmbus_frames_file).c_str());
+    std::stringstream text;
+    text << file.rdbuf();
+    std::string error;
+    auto parsed = gateway_sim::Parse_Wireless_Frames(text.str(), error);
+    if (!parsed) return Usage((options.wmbus_frames_file + ", " + error).c_str());
+    radio_frames = std::move(*parsed);
+  }
+  if (options.frame_interval_ms < 1) return Usage("--frame-interval must be at least 1");
+  gateway_sim::Radio_Module_Sim radio(options.radiocrafts, std::move(radio_frames));
+
   const int sock = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -172,10 +193,24 @@ int main(int argc, char** argv) {
   getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
   std::cout << "port " << ntohs(address.sin_port) << std::endl;
 
-  Gateway gateway_state(options, gateway_sim::MBus_Line(std::move(meters)));
+  Gateway gateway_state(options, gateway_sim::MBus_Line(std::move(meters)), radio);
   std::string answer;
   char buffer[8192];
+  // The scan that last spoke to the gateway: where received radio frames go.
+  sockaddr_in last_peer{};
+  socklen_t last_peer_length = 0;
   for (;;) {
+    // While the module receives, a frame goes out whenever no datagram came for one interval.
+    pollfd wait{sock, POLLIN, 0};
+    const int ready = poll(&wait, 1, radio.Receiving() ? options.frame_interval_ms : -1);
+    if (ready == 0) {
+      const std::string frame = radio.Next_Frame();
+      if (!frame.empty() && last_peer_length > 0) {
+        if (options.verbose) std::cerr << "~> " << Hex(frame) << "\n";
+        sendto(sock, frame.data(), frame.size(), 0, reinterpret_cast<sockaddr*>(&last_peer), last_peer_length);
+      }
+      continue;
+    }
     sockaddr_in peer{};
     socklen_t peer_length = sizeof peer;
     const ssize_t n = recvfrom(sock, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &peer_length);
@@ -184,6 +219,8 @@ int main(int argc, char** argv) {
       std::cerr << "gateway-sim: receive failed: " << std::strerror(errno) << "\n";
       return 1;
     }
+    last_peer = peer;
+    last_peer_length = peer_length;
     const std::string in(buffer, static_cast<size_t>(n));
     int delay_ms = 0;
     gateway_state.Handle(in, answer, delay_ms);
