@@ -5,6 +5,7 @@ add_library(grid_widget STATIC
   grid_cell_objects.cpp
   grid_dimensions.cpp
   grid_hidden.cpp
+  grid_keyboard.cpp
   grid_row_ops.cpp
   grid_selection.cpp
   platform_grid.cpp

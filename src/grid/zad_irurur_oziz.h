@@ -278,6 +278,11 @@ class TZadIrururOziz : public TBaseGrid {
   std::function<void(TZadIrururOziz* Sender, int ARow, bool AState, bool& Allow)> OnRowDisjunctSelect;
   std::function<void(TZadIrururOziz* Sender, int ARow)> OnRowDisjunctSelected;
 
+  // ---- scrolling and keys (grid_keyboard.cpp)
+  // Brings a cell out of view into the middle of the visible area and makes
+  // it current; a cell in view leaves the scrolling alone.
+  void ScrollInView(int ColIndex, int RowIndex);
+
   // ---- cell objects
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
@@ -399,6 +404,10 @@ class TZadIrururOziz : public TBaseGrid {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   bool SelectCell(int c, int r) override;
+  // The grid's own key handling after the base moves: row moving with
+  // Ctrl+Up/Down, wrapping and snake moves, skipping disabled rows, a
+  // synchronised grid following.
+  bool HandleKeyDown(int key, Qt::KeyboardModifiers shift) override;
   void RowMoved(int from, int to) override;
   void ColumnMoved(int from, int to) override;
   // The timer's tick, every 500 ms while the grid is shown.
@@ -524,6 +533,8 @@ class TZadIrururOziz : public TBaseGrid {
   bool FFilterDropDownAuto = false;
   bool FEditDisable = false;
   QPointer<QWidget> FOwnerForm;
+
+  TGridCoord FLastKeyCell;
 
   // selection
   std::vector<bool> FRowSelect;

@@ -1,0 +1,106 @@
+// Key moves and scrolling a cell into view of TZadIrururOziz.
+#include <algorithm>
+
+#include "grid/zad_irurur_oziz.h"
+
+void TZadIrururOziz::ScrollInView(int ColIndex, int RowIndex) {
+  if (ColIndex >= ColCount() || RowIndex >= RowCount()) return;
+  int left = LeftCol(), top = TopRow();
+  const int visible_cols = VisibleColCount(), visible_rows = VisibleRowCount();
+  if (ColIndex < LeftCol() || ColIndex >= LeftCol() + visible_cols) {
+    SetCol(ColIndex);
+    left = std::max(FixedCols(), ColIndex - visible_cols / 2);
+  }
+  if (RowIndex < TopRow() || RowIndex >= TopRow() + visible_rows) {
+    SetRow(RowIndex);
+    top = std::max(FixedRows(), RowIndex - visible_rows / 2);
+  }
+  left = std::min(left, ColCount() + 1 - visible_cols);
+  if (FixedCols() + visible_cols < ColCount()) SetLeftCol(left);
+  top = std::min(top, RowCount() + 1 - visible_rows);
+  if (FixedRows() + visible_rows >= RowCount()) return;
+  SetTopRow(top);
+}
+
+bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
+  FLastKeyCell = TGridCoord{Col(), Row()};
+  const bool ctrl = shift & Qt::ControlModifier;
+  // Moving rows with Ctrl+Up/Down takes the place of the plain move.
+  if (ctrl && FNavigation->CursorMoveRows() && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+    const TGridRect sel = Selection();
+    const int top = std::min(sel.Top, sel.Bottom), bottom = std::max(sel.Top, sel.Bottom);
+    const int count = bottom - top + 1;
+    const int step = key == Qt::Key_Down ? 1 : -1;
+    if ((step > 0 && bottom < RowCount() - 1) || (step < 0 && top > FixedRows())) {
+      if (count == 1)
+        MoveRow(top, top + step);
+      else
+        MoveRows(top, top + step, count);
+      SetSelectionRect(TGridRect{sel.Left, top + step, sel.Right, bottom + step});
+    }
+    return true;
+  }
+  const bool used = TBaseGrid::HandleKeyDown(key, shift);
+  const TCursorAdvance advance = FNavigation->CursorAdvance();
+  const int last_data_row = RowCount() - 1 - FFixedFooters;
+  const int last_data_col = ColCount() - FFixedRightCols - 1;
+  if (advance != caDefault && !(shift & Qt::ShiftModifier)) {
+    const bool snake = advance == caSnake;
+    int c = FLastKeyCell.X, r = FLastKeyCell.Y;
+    bool wrap = false;
+    switch (key) {
+      case Qt::Key_Left:
+        if (c == FixedCols()) {
+          c = last_data_col;
+          if (snake && r > FixedRows()) --r;
+          wrap = true;
+        }
+        break;
+      case Qt::Key_Up:
+        if (r == FixedRows()) {
+          r = last_data_row;
+          if (snake && c > FixedCols()) --c;
+          wrap = true;
+        }
+        break;
+      case Qt::Key_Right:
+        if (c == ColCount() - 1) {
+          c = FixedCols();
+          if (snake && r < last_data_row) ++r;
+          wrap = true;
+        }
+        break;
+      case Qt::Key_Down:
+        if (r == RowCount() - 1) {
+          r = FixedRows();
+          if (snake && c < last_data_col) ++c;
+          wrap = true;
+        }
+        break;
+      default:
+        break;
+    }
+    if (wrap) FocusCell(c, r);
+  }
+  // Disabled rows are stepped over when the move stayed put on them.
+  if (FUseEnabledRows && FNavigation->SkipDisabledRows() && Row() == FLastKeyCell.Y) {
+    if (key == Qt::Key_Up) {
+      for (int r = Row() - 1; r >= FixedRows(); --r)
+        if (RowEnabled(r)) {
+          FocusCell(Col(), r);
+          break;
+        }
+    } else if (key == Qt::Key_Down) {
+      for (int r = Row() + 1; r < RowCount(); ++r)
+        if (RowEnabled(r)) {
+          FocusCell(Col(), r);
+          break;
+        }
+    }
+  }
+  if (auto* sync = qobject_cast<TZadIrururOziz*>(FSyncGrid->Grid())) {
+    if (FSyncGrid->SelectionColumn()) sync->SetCol(Col());
+    if (FSyncGrid->SelectionRow()) sync->SetRow(Row());
+  }
+  return used;
+}
