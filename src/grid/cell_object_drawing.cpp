@@ -4,7 +4,8 @@
 //
 // Payloads as the object slots hold them here: colours are stored as the
 // pointer value of CellBitmap/CellIcon, a bitmap or icon cell points to a
-// QImage, an image cell indexes PaintLook().CellImageList.
+// QImage, an image cell indexes PaintLook().CellImageList, a radio group's
+// CellBitmap is its QStringList of items.
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -370,8 +371,9 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       CheckCellEditable(P.RCol, P.ARow, editable);
       const auto* items = static_cast<const QStringList*>(g.CellBitmap);
       const QStringList list = items ? *items : QStringList();
+      const int count = g.CellAngle > 0 ? g.CellAngle : int(list.size());
       DrawRadioGroup(ACanvas, P.Cell, false, 1.0, FControlLook.ControlStyle, P.RCol, P.ARow,
-                     (P.State & gdSelected) != 0, list, !editable, g.CellBoolean, g.CellIndex, int(list.size()));
+                     (P.State & gdSelected) != 0, list, !editable, g.CellBoolean, g.CellIndex, count);
       break;
     }
     case ctProgress: {

@@ -67,6 +67,24 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     }
   }
 
+  if (P.FilterButton) {
+    const QImage& glyph = FPaintLook.FilterGlyph;
+    const TRect place{P.Cell.Right - 16, P.Cell.Top, P.Cell.Right, P.Cell.Top + 16};
+    if (!glyph.isNull()) {
+      DrawBitmapTransparent(ACanvas, glyph, FFixedColor, place);
+    } else {
+      // The built-in funnel.
+      ACanvas.Brush.Style = TBrushStyle::bsSolid;
+      ACanvas.Brush.Color = clBlack;
+      ACanvas.Pen.Color = clBlack;
+      Canvas_Polygon(ACanvas,
+                     QPolygon({QPoint(place.Left + 3, place.Top + 4), QPoint(place.Left + 13, place.Top + 4),
+                               QPoint(place.Left + 9, place.Top + 8), QPoint(place.Left + 9, place.Top + 12),
+                               QPoint(place.Left + 7, place.Top + 13), QPoint(place.Left + 7, place.Top + 8)}));
+      ACanvas.Brush.Color = P.BrushColor;
+    }
+  }
+
   Draw_Background_In_Cell(ACanvas, P);
 
   // The selection outline and its resizer square.

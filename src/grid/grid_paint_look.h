@@ -112,6 +112,9 @@ struct TGridPaintLook {
   TColor DUDGradDownFrom = 0x868788, DUDGradDownTo = 0x737C7E, DUDGradDownMirrorFrom = 0x737C7E,
          DUDGradDownMirrorTo = 0x627376, DUDGradDownBorder = clGray;
   QImage RowIndicator;
+  // The header row whose cells show a filter button, and its glyphs.
+  int FilterDropDownRow = 0;
+  QImage FilterGlyph, FilterGlyphActive;
   // The images of image-list, data-image and images cells.
   std::vector<QImage> CellImageList;
   TProgressLook ProgressAppearance;

@@ -298,8 +298,16 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
   P.Cell = P.Rect = ARect;
   P.State = AState;
 
-  // A filter button in the filter row's header cells.
-  P.FilterButton = false;
+  // A filter button in the filter row's header cells. The automatic list
+  // holds the clear entry or a value of some row, so it is not built here
+  // for every paint: only a filter event is asked.
+  if (ARow == FPaintLook.FilterDropDownRow && ARow < FixedRows()) {
+    if (OnGetColumnFilter)
+      P.FilterButton = DoGetColumnFilter(ACol);
+    else if (FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == fdAll))
+      P.FilterButton =
+          !FFilterDropDownClear.isEmpty() || RowCount() > FixedRows() + FFixedFooters || !FGridItems.empty();
+  }
 
   P.WW = FWordWrapEx;
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas.Brush, P.ColorTo, P.MirrorColor, P.MirrorColorTo,

@@ -505,6 +505,73 @@ class GridPainting2Test : public QObject {
     QCOMPARE(TZadIrururOziz::ClampPercent(130), 100.0);
   }
 
+  void radio_groups_and_check_styles() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetRowHeights(2, 70);
+    grid.SetRowHeights(3, 70);
+    QStringList items{"red", "green", "blue"};
+    for (int r : {2, 3}) {
+      TCellGraphic* g = grid.CreateCellGraphic(2, r);
+      g->CellType = ctRadio;
+      g->CellBitmap = &items;
+      g->CellIndex = -1;
+    }
+    grid.SetCellEx(2, 2, "green");
+    grid.SetCellEx(2, 3, "purple");
+    grid.AddCheckBox(3, 1, false, false);
+    grid.AddCheckBox(3, 4, true, false);
+    grid.CreateCellGraphic(3, 5)->SetCheckBox(cbGrayed, false, haLeft, vaTop);
+    QImage image = Shot(grid);
+    const int line = std::max(QFontMetrics(grid.GridFont()).height(), 0);
+    auto checked = [&](int r) {
+      QString marks;
+      const TRect cell = grid.CellRect(2, r);
+      for (int i = 0; i < 3; ++i) {
+        const int top = cell.Top + 1 + line * i + 2;
+        // The dot inside the ring (grey: a grid that cannot edit draws it disabled).
+        const int size = grid.ControlLook().RadioSize;
+        const QImage dot =
+            image.copy(cell.Left + 3 + size / 3, top + size / 3, size - 2 * (size / 3), size - 2 * (size / 3));
+        marks += Count(dot, Q(clGray)) > 0 ? 'x' : '-';
+      }
+      return marks;
+    };
+    QCOMPARE(checked(2), QString("-x-"));
+    QCOMPARE(checked(3), QString("---"));
+    const QImage off = Crop(image, grid.CellRect(3, 1)), on = Crop(image, grid.CellRect(3, 4)),
+                 grayed = Crop(image, grid.CellRect(3, 5));
+    QVERIFY(off != on && on != grayed && off != grayed);
+    // Without desktop themes the themed style is the classic one.
+    grid.ControlLook().ControlStyle = csClassic;
+    grid.RepaintAll();
+    QCOMPARE(Crop(Shot(grid), grid.CellRect(3, 4)), on);
+    grid.ControlLook().ControlStyle = csBorland;
+    grid.RepaintAll();
+    QVERIFY(Crop(Shot(grid), grid.CellRect(3, 4)) != on);
+  }
+
+  void filter_buttons() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    const TRect header = grid.CellRect(2, 0);
+    auto button = [&](const QImage& image) {
+      return Count(image.copy(header.Right - 17, header.Top, 16, 16), Qt::black);
+    };
+    QCOMPARE(button(Shot(grid)), 0);
+    grid.SetFilterDropDownAuto(true);
+    grid.RepaintAll();
+    QVERIFY(button(Shot(grid)) > 10);
+    // The filter event decides when it is assigned.
+    grid.OnGetColumnFilter = [](TZadIrururOziz*, int column, QStringList& list) {
+      if (column == 2) list.clear();
+    };
+    grid.SetFilterDropDownClear(QString());
+    grid.RepaintAll();
+    QCOMPARE(button(Shot(grid)), 0);
+    QVERIFY(Count(Shot(grid).copy(grid.CellRect(3, 0).Right - 17, header.Top, 16, 16), Qt::black) > 10);
+  }
+
   // The grid under a display: saved where KELVRA_GRID_SHOT points.
   void showcase() {
     TZadIrururOziz grid;
