@@ -18,7 +18,7 @@
 //                         byte), data objects b1.., l1.. named per PDO
 //   manufacturer objects  "App Vars"; a sub 0 "Largest Sub-Index supported"
 //                         when the list does not start with sub-index 0;
-//                         sub-index numbers in decimal in the headers
+//                         sub-index numbers in hexadecimal in the headers
 //   one last empty line
 #include "outputs/eds_writer.h"
 
@@ -283,7 +283,9 @@ void Add_Manufacturer_Object(Lines& out, const SDO_Index& entry) {
     out.Empty();
   }
   for (const SDO_Sub_Type& sub : subs) {
-    out.Add(QStringLiteral("[%1sub%2]").arg(s).arg(sub.Sub));
+    // Sub-indexes in section names are hexadecimal, as every EDS reader takes them;
+    // in decimal a sub-index of 10 or more would name another object.
+    out.Add(QStringLiteral("[%1sub%2]").arg(s, QString::number(sub.Sub, 16).toUpper()));
     out.Add("ParameterName=Application Variable");
     out.Add("ObjectType=0x7");
     if (sub.Quantity == 1) {

@@ -130,8 +130,8 @@ TEST(EdsWriter, ManufacturerObjectsFollowTheServerRows) {
   EXPECT_TRUE(Section(eds, "2000sub0").contains("DefaultValue=0x0A"));
   EXPECT_TRUE(Section(eds, "2000sub1").contains("DataType=0x0006"));
   EXPECT_TRUE(Section(eds, "2000sub3").contains("DataType=0x0007"));
-  EXPECT_TRUE(Section(eds, "2000sub10").contains("DataType=0x0005"));
-  EXPECT_TRUE(Section(eds, "2000sub10").contains("AccessType=rw"));
+  EXPECT_TRUE(Section(eds, "2000subA").contains("DataType=0x0005"));
+  EXPECT_TRUE(Section(eds, "2000subA").contains("AccessType=rw"));
   EXPECT_TRUE(Section(eds, "2000sub1").contains("AccessType=ro"));
   EXPECT_TRUE(Section(eds, "2001").contains("SubNumber=1"));
   EXPECT_TRUE(Section(eds, "2001sub0").contains("ParameterName=Application Variable"));
