@@ -10,3 +10,20 @@ kelvra_gtest(scan_wireless_simulator_tests
   LIBS scan_engine)
 target_compile_definitions(scan_wireless_simulator_tests PRIVATE GATEWAY_SIM="$<TARGET_FILE:gateway-sim>")
 add_dependencies(scan_wireless_simulator_tests gateway-sim)
+
+# The same whole scan with the engine and the wireless code built under ThreadSanitizer:
+# the frame decoder on the receive thread, the machine on the scan thread and the key
+# entered from the test's thread share the meter list.
+if(NOT KELVRA_SANITIZE)
+  get_target_property(wireless_engine_sources scan_engine SOURCES)
+  get_target_property(wireless_sources scan_wireless SOURCES)
+  list(APPEND wireless_engine_sources ${wireless_sources})
+  list(TRANSFORM wireless_engine_sources PREPEND ${PROJECT_SOURCE_DIR}/src/scan/)
+  kelvra_gtest(scan_wireless_simulator_tests_tsan
+    SOURCES wireless_simulator_test.cpp simulator_process.cpp ${wireless_engine_sources}
+    LIBS scan_decode outputs_serial platform_core OpenSSL::Crypto Threads::Threads)
+  target_compile_definitions(scan_wireless_simulator_tests_tsan PRIVATE GATEWAY_SIM="$<TARGET_FILE:gateway-sim>")
+  target_compile_options(scan_wireless_simulator_tests_tsan PRIVATE -fsanitize=thread)
+  target_link_options(scan_wireless_simulator_tests_tsan PRIVATE -fsanitize=thread)
+  add_dependencies(scan_wireless_simulator_tests_tsan gateway-sim)
+endif()
