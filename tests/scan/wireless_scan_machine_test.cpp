@@ -284,6 +284,26 @@ TEST_F(Wireless_Machine, Failures_End_The_Scan_With_Result_2) {
   }
 }
 
+TEST_F(Wireless_Machine, Refused_Key_Registration_Ends_The_Scan_And_Keeps_The_Meters) {
+  host.respond = [](const QByteArray& in) {
+    return in.startsWith("ATS461=") ? QByteArray("ERROR\r") : Gateway_Answer(in, false);
+  };
+  machine.Start(5, 0, 0);
+  ASSERT_TRUE(Run_Until(Wireless_Scan_Machine::kTelit_Receive));
+  Add_Meter();
+  Add_Meter();
+  list[1]->ALA_Address = 0x11111111;
+  std::array<uint8_t, 16> key{};
+  ASSERT_TRUE(machine.Insert_Wireless_Key(0, key));
+  ASSERT_TRUE(Run_Until(Wireless_Scan_Machine::kFinished));
+  machine.Scan_Decode_Wireless();
+  EXPECT_EQ(host.result, 2);
+  EXPECT_EQ(host.finished, 1);
+  EXPECT_FALSE(host.receiving);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_TRUE(list[0]->Enable_Key);
+}
+
 TEST_F(Wireless_Machine, Serial_Sends_Nothing) {
   host.serial = true;
   machine.Start(5, 0, 0);
