@@ -102,5 +102,79 @@ bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
     if (FSyncGrid->SelectionColumn()) sync->SetCol(Col());
     if (FSyncGrid->SelectionRow()) sync->SetRow(Row());
   }
-  return used;
+  return Handle_Service_Keys(key, shift) || used;
+}
+
+bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
+  const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier,
+             alt = shift & Qt::AltModifier;
+  auto clipboard = [&](const std::function<void(TZadIrururOziz*, bool&)>& event, void (TZadIrururOziz::*action)()) {
+    bool allow = true;
+    if (event) event(this, allow);
+    if (allow) (this->*action)();
+    return true;
+  };
+  if (FNavigation->AllowClipboardShortCuts()) {
+    if (ctrl && key == Qt::Key_X) return clipboard(OnClipboardCut, &TZadIrururOziz::CutSelectionToClipboard);
+    if (ctrl && key == Qt::Key_V) return clipboard(OnClipboardPaste, &TZadIrururOziz::PasteSelectionFromClipboard);
+    if (ctrl && (key == Qt::Key_C || key == Qt::Key_Insert))
+      return clipboard(OnClipboardCopy, &TZadIrururOziz::CopySelectionToClipboard);
+    if (with_shift && key == Qt::Key_Insert)
+      return clipboard(OnClipboardPaste, &TZadIrururOziz::PasteSelectionFromClipboard);
+    if (with_shift && key == Qt::Key_Delete)
+      return clipboard(OnClipboardCut, &TZadIrururOziz::CutSelectionToClipboard);
+  }
+  if (key == Qt::Key_Insert && FNavigation->AllowInsertRow() && !ctrl && !with_shift && !alt) {
+    bool can_insert = true;
+    int row_for_focus = Row();
+    DoCanInsertRow(Row(), can_insert);
+    if (!can_insert) return true;
+    // Rows are inserted at their display position (rows hidden by a filter
+    // stay where they are); the event gets the new row's real index.
+    int at = Row();
+    int current = Row();
+    if (FNavigation->InsertPosition() == pInsertAfter) {
+      if (FFixedRowAlways && RowCount() == FixedRows()) {
+        current = 1;
+      } else {
+        at = Row() + 1;
+        current = Row() + 1;
+      }
+    }
+    const int real = RealRowIndex(at);
+    InsertOneRow(at);
+    if (OnAutoInsertRow) OnAutoInsertRow(this, real);
+    row_for_focus = current;
+    FocusCell(Col(), std::min(row_for_focus, RowCount() - 1));
+    return true;
+  }
+  if (key == Qt::Key_Delete && FNavigation->AllowDeleteRow() && !alt && RowCount() > FixedRows()) {
+    const int real = RealRowIndex(Row());
+    bool can_delete = true;
+    if (OnCanDeleteRow) OnCanDeleteRow(this, real, can_delete);
+    if (can_delete) DoAutoDeleteRow(Row());
+    return true;
+  }
+  if (ctrl && key == Qt::Key_A && (Options() & (goRowSelect | goRangeSelect))) {
+    SelectAll();
+    return true;
+  }
+  return false;
+}
+
+void TZadIrururOziz::DoAutoDeleteRow(int ARow) {
+  // The only data row stays, emptied, unless a grid may shrink to its
+  // fixed rows.
+  if (RowCount() - FixedRows() - FFixedFooters <= 1 && !FFixedRowAlways)
+    ClearRows(ARow, 1);
+  else
+    RemoveRows(ARow, 1);
+  if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
+}
+
+void TZadIrururOziz::SelectAll() {
+  const TGridRect all{FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+  if (all.Right < all.Left || all.Bottom < all.Top) return;
+  if (FMouseActions->DisjunctRowSelect()) SelectRows(FixedRows(), all.Bottom - all.Top + 1);
+  SetSelectionRect(all);
 }

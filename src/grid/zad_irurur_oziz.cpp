@@ -188,6 +188,14 @@ void TZadIrururOziz::EndUpdate() {
 // ---- input and painting
 
 void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+C, Ctrl+V and Ctrl+X go to the clipboard keys only; their control
+  // characters never reach the key-press event or an editor.
+  const bool clipboard_char = FNavigation->AllowClipboardShortCuts() && (event->modifiers() & Qt::ControlModifier) &&
+                              (event->key() == Qt::Key_C || event->key() == Qt::Key_V || event->key() == Qt::Key_X);
+  if (clipboard_char) {
+    HandleKeyDown(event->key(), event->modifiers());
+    return;
+  }
   if (OnKeyPress && !event->text().isEmpty()) {
     QChar key = event->text()[0];
     OnKeyPress(this, key);

@@ -282,6 +282,21 @@ class TZadIrururOziz : public TBaseGrid {
   // Brings a cell out of view into the middle of the visible area and makes
   // it current; a cell in view leaves the scrolling alone.
   void ScrollInView(int ColIndex, int RowIndex);
+  // Clipboard services the keys call (built with the grid's services).
+  virtual void CopySelectionToClipboard() {}
+  virtual void CutSelectionToClipboard() {}
+  virtual void PasteSelectionFromClipboard() {}
+  // One row inserted or deleted from the keyboard.
+  virtual void InsertOneRow(int ARow) { InsertRows(ARow, 1, true); }
+  virtual void DoAutoDeleteRow(int ARow);
+  // Select all: the data area, with disjunct rows every data row.
+  void SelectAll();
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCopy;
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCut;
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardPaste;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoInsertRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanDelete)> OnCanDeleteRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoDeleteRow;
 
   // ---- cell objects
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
@@ -408,6 +423,8 @@ class TZadIrururOziz : public TBaseGrid {
   // Ctrl+Up/Down, wrapping and snake moves, skipping disabled rows, a
   // synchronised grid following.
   bool HandleKeyDown(int key, Qt::KeyboardModifiers shift) override;
+  // Clipboard, insert, delete and select-all keys; whether one was handled.
+  bool Handle_Service_Keys(int key, Qt::KeyboardModifiers shift);
   void RowMoved(int from, int to) override;
   void ColumnMoved(int from, int to) override;
   // The timer's tick, every 500 ms while the grid is shown.

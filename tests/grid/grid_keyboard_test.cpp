@@ -66,6 +66,64 @@ class GridKeyboardTest : public QObject {
     QCOMPARE(grid.GetCellEx(1, 4), QString("r3"));
     QCOMPARE(grid.Selection(), (TGridRect{1, 2, 1, 3}));
   }
+
+  void clipboard_keys_copy_once_and_swallow_the_character() {
+    TZadIrururOziz grid;
+    grid.Navigation().SetAllowClipboardShortCuts(true);
+    int copies = 0, key_presses = 0;
+    grid.OnClipboardCopy = [&](TZadIrururOziz*, bool&) { ++copies; };
+    grid.OnKeyPress = [&](TZadIrururOziz*, QChar&) { ++key_presses; };
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(copies, 1);
+    QCOMPARE(key_presses, 0);
+    grid.OnClipboardCopy = [&](TZadIrururOziz*, bool& allow) {
+      ++copies;
+      allow = false;
+    };
+    QTest::keyClick(&grid, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(copies, 2);
+  }
+
+  void insert_and_delete_rows_from_the_keyboard() {
+    TZadIrururOziz grid;
+    for (int r = 1; r < 10; ++r) grid.SetCellEx(1, r, QString("r%1").arg(r));
+    grid.Navigation().SetAllowInsertRow(true);
+    grid.Navigation().SetAllowDeleteRow(true);
+    grid.Navigation().SetInsertPosition(pInsertAfter);
+    grid.HideRows(3, 4);  // display row 3 is now real row 5
+    grid.FocusCell(1, 2);
+    int inserted_at = -1;
+    grid.OnAutoInsertRow = [&](TZadIrururOziz*, int row) { inserted_at = row; };
+    QTest::keyClick(&grid, Qt::Key_Insert);
+    QCOMPARE(inserted_at, 5);
+    QCOMPARE(grid.Row(), 3);
+    QCOMPARE(grid.GetCellEx(1, 3), QString());
+    QCOMPARE(grid.GetCellEx(1, 4), QString("r5"));
+    const int rows = grid.RowCount();
+    grid.OnCanDeleteRow = [](TZadIrururOziz*, int, bool& allow) { allow = false; };
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    QCOMPARE(grid.RowCount(), rows);
+    grid.OnCanDeleteRow = nullptr;
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    QCOMPARE(grid.RowCount(), rows - 1);
+    QCOMPARE(grid.GetCellEx(1, 3), QString("r5"));
+    // The only data row is emptied, not removed.
+    TZadIrururOziz small;
+    small.SetRowCount(2);
+    small.SetCellEx(1, 1, "x");
+    small.Navigation().SetAllowDeleteRow(true);
+    QTest::keyClick(&small, Qt::Key_Delete);
+    QCOMPARE(small.RowCount(), 2);
+    QCOMPARE(small.GetCellEx(1, 1), QString());
+  }
+
+  void select_all_covers_the_data_area() {
+    TZadIrururOziz grid;
+    grid.MouseActions().SetDisjunctRowSelect(true);
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(grid.Selection(), (TGridRect{1, 1, 4, 9}));
+    QCOMPARE(grid.SelectedRowCount(), 9);
+  }
 };
 
 QTEST_MAIN(GridKeyboardTest)
