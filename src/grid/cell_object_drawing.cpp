@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/bitmap_paint.h"
 #include "grid/canvas_shapes.h"
 #include "grid/cell_paint.h"
 #include "grid/cell_shape.h"
@@ -321,7 +322,14 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
   switch (kind) {
     case ctBitmap:
     case ctIcon:
-      if (const QImage* img = Slot_Image(g.CellBitmap)) painter.drawImage(QPoint(obj.Left, obj.Top), *img);
+      if (const QImage* img = Slot_Image(g.CellBitmap)) {
+        // A transparent bitmap lets the cell show where it has the colour of
+        // its first pixel.
+        if (kind == ctBitmap && g.CellTransparent)
+          DrawBitmapTransparent(ACanvas, *img, ACanvas.Brush.Color, obj);
+        else
+          painter.drawImage(QPoint(obj.Left, obj.Top), *img);
+      }
       break;
     case ctImageList:
       if (g.CellIndex >= 0 && g.CellIndex < int(FPaintLook.CellImageList.size()))

@@ -123,6 +123,15 @@ class GridPainting2Test : public QObject {
     QCOMPARE(Middle(image, grid.CellRect(2, 0)), Q(kBlue));
     QVERIFY(Middle(image, grid.CellRect(3, 0)) != Q(kBlue));
 
+    // The fixed cells heading the current cell in the active-cell colour.
+    grid.SetActiveCellShow(true);
+    grid.FocusCell(4, 5);
+    image = Shot(grid);
+    QCOMPARE(Middle(image, grid.CellRect(4, 0)), Q(grid.ActiveCellColor()));
+    QCOMPARE(Middle(image, grid.CellRect(0, 5)), Q(grid.ActiveCellColor()));
+    QVERIFY(Middle(image, grid.CellRect(2, 0)) != Q(grid.ActiveCellColor()));
+    grid.SetActiveCellShow(false);
+
     // Selected cells: the selection colour over the grid colour, a blend
     // over a band colour with the mixer on.
     grid.Bands().SetActive(false);
@@ -365,10 +374,39 @@ class GridPainting2Test : public QObject {
       }
       return kinds;
     };
+    // A rating does not share its cell with the text.
+    QCOMPARE(Ink_Rows(Crop(image, grid.CellRect(2, 1)).copy(0, 0, 92, 20)), 0);
     QCOMPARE(stars(1), QString("fffee"));
     QCOMPARE(stars(2), QString("fffhe"));
     QVERIFY(Crop(image, grid.CellRect(3, 1)) != Crop(image, grid.CellRect(3, 2)));
     QCOMPARE(Crop(image, grid.CellRect(3, 2)), Crop(image, grid.CellRect(3, 3)));
+  }
+
+  void bitmaps_and_rotated_text() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    QImage picture = Solid(12, 12, Qt::magenta);
+    for (int y = 3; y < 9; ++y)
+      for (int x = 3; x < 9; ++x) picture.setPixelColor(x, y, Qt::blue);
+    for (int r : {2, 3}) {
+      TCellGraphic* g = grid.CreateCellGraphic(2, r);
+      g->CellType = ctBitmap;
+      g->CellBitmap = &picture;
+      g->CellTransparent = r == 3;
+    }
+    grid.AddRotated(3, 2, 90, "Wide");
+    grid.SetRowHeights(2, 60);
+    const QImage image = Shot(grid);
+    const QImage plain = Crop(image, grid.CellRect(2, 2)), see_through = Crop(image, grid.CellRect(2, 3));
+    QCOMPARE(Count(plain, Qt::blue), 36);
+    QCOMPARE(Count(see_through, Qt::blue), 36);
+    QCOMPARE(Count(plain, Qt::magenta), 144 - 36);
+    QCOMPARE(Count(see_through, Qt::magenta), 0);
+    // Text turned upright is taller than wide.
+    const QImage rotated = Crop(image, grid.CellRect(3, 2));
+    const auto columns = Ink_Columns(rotated);
+    QVERIFY(columns.first >= 0);
+    QVERIFY(Ink_Rows(rotated) > columns.second - columns.first + 1);
   }
 
   void progress_and_data_images() {
