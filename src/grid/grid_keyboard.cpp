@@ -40,6 +40,7 @@ bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
     }
     return true;
   }
+  if ((key == Qt::Key_Home || key == Qt::Key_End) && Handle_Home_End(key, shift)) return true;
   const bool used = TBaseGrid::HandleKeyDown(key, shift);
   const TCursorAdvance advance = FNavigation->CursorAdvance();
   const int last_data_row = RowCount() - 1 - FFixedFooters;
@@ -177,4 +178,60 @@ void TZadIrururOziz::SelectAll() {
   if (all.Right < all.Left || all.Bottom < all.Top) return;
   if (FMouseActions->DisjunctRowSelect()) SelectRows(FixedRows(), all.Bottom - all.Top + 1);
   SetSelectionRect(all);
+}
+
+bool TZadIrururOziz::Handle_Home_End(int key, Qt::KeyboardModifiers shift) {
+  const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier;
+  const THomeEndAction mode = FNavigation->HomeEndKey();
+  const bool home = key == Qt::Key_Home;
+  const int last_data_row = RowCount() - 1 - FFixedFooters;
+  // A grid shrunk to its one fixed row takes the plain moves.
+  const bool minimal = FFixedRowAlways && RowCount() == 1;
+  auto rows_to_selection = [&](int from_row) {
+    if (with_shift) {
+      SetSelectionRect(TGridRect{0, std::min(from_row, Row()), ColCount() - 1, std::max(from_row, Row())});
+      if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+    } else if (FMouseActions->DisjunctRowSelect()) {
+      ClearRowSelect();
+      SelectionToRowSelect(false);
+    }
+  };
+  if (mode == heFirstLastCell && !ctrl) {
+    if (home)
+      FocusCell(FixedCols(), FixedRows());
+    else
+      FocusCell(ColCount() - 1, RowCount() - 1);
+    MoveToBaseCell();
+    return true;
+  }
+  if (mode == heFirstLastRow && !ctrl && !minimal) {
+    const int from_row = Row();
+    FocusCell(Col(), home ? FixedRows() : last_data_row);
+    MoveToBaseCell();
+    rows_to_selection(from_row);
+    return true;
+  }
+  if (mode == heFirstLastColumn && ctrl && home) {
+    FocusCell(FixedCols(), FixedRows());
+    MoveToBaseCell();
+    SetLeftCol(FixedCols());
+    return true;
+  }
+  if (mode == heFirstLastColumn && !ctrl && !(Options() & goRowSelect) && !minimal) {
+    if (with_shift) {
+      const int edge = home ? FixedCols() : ColCount() - FFixedRightCols - 1;
+      SetSelectionRect(TGridRect{std::min(edge, Col()), Row(), std::max(edge, Col()), Row()});
+      RepaintRow(Row());
+    } else if (home) {
+      FocusCell(FixedCols(), Row());
+      MoveToBaseCell();
+      SetLeftCol(FixedCols());
+    } else {
+      FocusCell(ColCount() - 1, Row());
+      MoveToBaseCell();
+      SetLeftCol(ColCount() - VisibleColCount());
+    }
+    return true;
+  }
+  return false;
 }

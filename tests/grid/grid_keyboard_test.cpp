@@ -124,6 +124,33 @@ class GridKeyboardTest : public QObject {
     QCOMPARE(grid.Selection(), (TGridRect{1, 1, 4, 9}));
     QCOMPARE(grid.SelectedRowCount(), 9);
   }
+
+  void home_and_end_modes_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("columns: home") << int(heFirstLastColumn) << int(Qt::Key_Home) << 0 << QPoint(1, 5);
+    QTest::newRow("columns: end") << int(heFirstLastColumn) << int(Qt::Key_End) << 0 << QPoint(4, 5);
+    QTest::newRow("columns: ctrl+home") << int(heFirstLastColumn) << int(Qt::Key_Home) << int(Qt::ControlModifier)
+                                        << QPoint(1, 1);
+    QTest::newRow("rows: home") << int(heFirstLastRow) << int(Qt::Key_Home) << 0 << QPoint(3, 1);
+    QTest::newRow("rows: end") << int(heFirstLastRow) << int(Qt::Key_End) << 0 << QPoint(3, 9);
+    QTest::newRow("cells: home") << int(heFirstLastCell) << int(Qt::Key_Home) << 0 << QPoint(1, 1);
+    QTest::newRow("cells: end") << int(heFirstLastCell) << int(Qt::Key_End) << 0 << QPoint(4, 9);
+  }
+
+  void home_and_end_modes() {
+    QFETCH(int, mode);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, to);
+    TZadIrururOziz grid;
+    grid.Navigation().SetHomeEndKey(THomeEndAction(mode));
+    grid.FocusCell(3, 5);
+    QTest::keyClick(&grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), to);
+  }
 };
 
 QTEST_MAIN(GridKeyboardTest)
