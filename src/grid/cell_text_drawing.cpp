@@ -27,7 +27,7 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   const int RCol = P.RCol, ARow = P.ARow;
   TColor url_colour = FURLColor;
   const bool normal_col = P.ACol >= FixedCols() && !(FFixedRightCols > 0 && P.ACol >= ColCount() - FFixedRightCols);
-  const bool row_selected = FMouseActions->DisjunctRowSelect() && FSelectedRows.HasValue(P.SelRow);
+  const bool row_selected = FMouseActions->DisjunctRowSelect() && Paint_Row_Selected(P.SelRow);
   if (((P.State & gdSelected) || (row_selected && (Options() & goRowSelect) && normal_col)) && !IsFixed(P.ACol, ARow)) {
     if (FShowSelection) {
       if (FSelectionColor != clNone) ACanvas.Brush.Color = FSelectionColor;
@@ -56,7 +56,7 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   }
 
   if (FMouseActions->DisjunctRowSelect() || FMouseActions->DisjunctColSelect()) {
-    const bool col_selected = FSelectedCells.HasValue(P.ACol);
+    const bool col_selected = Paint_Col_Selected(P.ACol);
     if (!P.FixedLike && !FMouseDown &&
         ((FMouseActions->DisjunctRowSelect() && !row_selected) ||
          (FMouseActions->DisjunctColSelect() && !col_selected))) {

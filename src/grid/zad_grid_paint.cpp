@@ -119,14 +119,20 @@ void TZadIrururOziz::DrawRowSizingLine(TCanvas& ACanvas, int Y) {
 
 // ---- colours and fonts
 
+bool TZadIrururOziz::Paint_Row_Selected(int ARow) const {
+  return ARow >= 0 && size_t(ARow) < FRowSelect.size() && FRowSelect[size_t(ARow)];
+}
+
+bool TZadIrururOziz::Paint_Col_Selected(int ACol) const {
+  return ACol >= 0 && size_t(ACol) < FColSelect.size() && FColSelect[size_t(ACol)];
+}
+
 bool TZadIrururOziz::Paint_Is_Selected(int ACol, int ARow) {
   if (ACol < FixedCols() || ARow < FixedRows()) return false;
-  if (FMouseActions->DisjunctCellSelect()) return FSelectedCells.HasValue((ARow << 16) + ACol);
-  if (FMouseActions->DisjunctRowSelect()) {
-    const int row = FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
-    return FSelectedRows.HasValue(row);
-  }
-  if (FMouseActions->DisjunctColSelect()) return FSelectedCells.HasValue(ACol);
+  if (FMouseActions->DisjunctCellSelect()) return SelectedCells(ACol, ARow);
+  if (FMouseActions->DisjunctRowSelect())
+    return Paint_Row_Selected(FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow);
+  if (FMouseActions->DisjunctColSelect()) return Paint_Col_Selected(ACol);
   const TGridRect s = Selection();
   return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) && ARow >= std::min(s.Top, s.Bottom) &&
          ARow <= std::max(s.Top, s.Bottom);
@@ -239,7 +245,7 @@ void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
   const bool normal = !fixed_like && !right_fixed && !footer_row;
 
   if (FMouseActions->DisjunctRowSelect() && normal && !Print && Select && FShowSelection) {
-    const bool row_selected = FSelectedRows.HasValue(persistent ? RealRowIndex(ARow) : ARow);
+    const bool row_selected = Paint_Row_Selected(persistent ? RealRowIndex(ARow) : ARow);
     if (((ARow == Row() && FMouseDown) || !row_selected) && !(FMouseDown && !row_selected && (AState & gdSelected))) {
       AState &= ~gdSelected;
     } else {
@@ -249,7 +255,7 @@ void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     }
   }
   if (FMouseActions->DisjunctColSelect() && normal && !Print && Select && FShowSelection) {
-    const bool col_selected = FSelectedCells.HasValue(ACol);
+    const bool col_selected = Paint_Col_Selected(ACol);
     if ((col_selected && (!FMouseDown || ACol != Col())) || (FMouseDown && !col_selected && (AState & gdSelected))) {
       AState = gdSelected;
       ABrush.Color = FSelectionColor;
@@ -266,7 +272,7 @@ void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     AState |= gdSelected;
   }
   if (FMouseActions->DisjunctCellSelect() && FShowSelection) {
-    if (FSelectedCells.HasValue((ARow << 16) | ACol)) {
+    if (SelectedCells(ACol, ARow)) {
       ABrush.Color = FSelectionColor;
       selection_text();
       AState |= gdSelected;

@@ -425,8 +425,6 @@ class TZadIrururOziz : public TBaseGrid {
   bool HandleKeyDown(int key, Qt::KeyboardModifiers shift) override;
   // Clipboard, insert, delete and select-all keys; whether one was handled.
   bool Handle_Service_Keys(int key, Qt::KeyboardModifiers shift);
-  // Home and End by Navigation.HomeEndKey; whether the key was handled.
-  bool Handle_Home_End(int key, Qt::KeyboardModifiers shift);
   void RowMoved(int from, int to) override;
   void ColumnMoved(int from, int to) override;
   // The timer's tick, every 500 ms while the grid is shown.
@@ -646,6 +644,8 @@ class TZadIrururOziz : public TBaseGrid {
   void Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected);
   void Draw_Background_In_Cell(TCanvas& ACanvas, const Cell_Paint& P);
   bool Paint_Is_Selected(int ACol, int ARow);
+  bool Paint_Row_Selected(int ARow) const;
+  bool Paint_Col_Selected(int ACol) const;
   double Paint_Float(int RCol, int ARow);
   int Paint_Int(int RCol, int ARow);
   int Sort_Index_Of(int RCol) const;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "grid/blend_color.h"
+#include "grid/color_math.h"
 #include "grid/int_list.h"
 #include "grid/zad_irurur_oziz.h"
 
@@ -145,6 +146,41 @@ class GridPainting2Test : public QObject {
     image = Shot(grid);
     const TColor band = (4 - 1) % 2 < 1 ? kRed : kGreen;
     QCOMPARE(Middle(image, grid.CellRect(5, 4)), Q(BlendColor(grid.SelectionColor(), band, 50)));
+  }
+
+  void disjunct_selections() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.MouseActions().SetDisjunctRowSelect(true);
+    grid.SetRowSelect(3, true);
+    QImage image = Shot(grid);
+    const QColor selected = Q(grid.SelectionColor());
+    // Selected rows other than the current one are drawn a shade lighter.
+    const QColor other_row = Q(ChangeColorPercent(grid.SelectionColor(), 7));
+    QVERIFY(other_row != selected);
+    QCOMPARE(Middle(image, grid.CellRect(2, 3)), other_row);
+    QCOMPARE(Middle(image, grid.CellRect(4, 3)), other_row);
+    QCOMPARE(Middle(image, grid.CellRect(2, 4)), QColor(255, 255, 255));
+    QVERIFY(Middle(image, grid.CellRect(0, 3)) != selected);
+    grid.MouseActions().SetDisjunctRowSelect(false);
+
+    grid.MouseActions().SetDisjunctColSelect(true);
+    grid.SetColSelect(4, true);
+    grid.RepaintAll();
+    image = Shot(grid);
+    QCOMPARE(Middle(image, grid.CellRect(4, 2)), selected);
+    QCOMPARE(Middle(image, grid.CellRect(4, 6)), selected);
+    QCOMPARE(Middle(image, grid.CellRect(3, 6)), QColor(255, 255, 255));
+    grid.MouseActions().SetDisjunctColSelect(false);
+
+    grid.MouseActions().SetDisjunctCellSelect(true);
+    grid.SetSelectedCells(2, 5, true);
+    grid.SetSelectedCells(4, 6, true);
+    grid.RepaintAll();
+    image = Shot(grid);
+    QCOMPARE(Middle(image, grid.CellRect(2, 5)), selected);
+    QCOMPARE(Middle(image, grid.CellRect(4, 6)), selected);
+    QCOMPARE(Middle(image, grid.CellRect(3, 5)), QColor(255, 255, 255));
   }
 
   void visual_properties_modes() {
