@@ -425,6 +425,8 @@ class TZadIrururOziz : public TBaseGrid {
   bool HandleKeyDown(int key, Qt::KeyboardModifiers shift) override;
   // Clipboard, insert, delete and select-all keys; whether one was handled.
   bool Handle_Service_Keys(int key, Qt::KeyboardModifiers shift);
+  // Home and End by Navigation.HomeEndKey; whether the key was handled.
+  bool Handle_Home_End(int key, Qt::KeyboardModifiers shift);
   void RowMoved(int from, int to) override;
   void ColumnMoved(int from, int to) override;
   // The timer's tick, every 500 ms while the grid is shown.
