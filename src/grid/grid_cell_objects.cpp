@@ -86,7 +86,12 @@ bool TZadIrururOziz::IsDataCellObject(int ACol, int ARow) {
 }
 
 void TZadIrururOziz::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
-  CreateCellGraphic(ACol, ARow)->SetCheckBox(State, Data, false, haLeft, vaTop);
+  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount()) throw std::runtime_error("Invalid cell");
+  const TCellVAlign val = FVAlignment == vtaCenter ? vaCenter : FVAlignment == vtaBottom ? vaBottom : vaTop;
+  CreateCellGraphic(ACol, ARow)->SetCheckBox(State, Data, true, haBeforeText, val);
+  // A data check box keeps a text that already is one of the two.
+  if (Data && GetCellEx(ACol, ARow) != FCheckTrue && GetCellEx(ACol, ARow) != FCheckFalse)
+    SetCellEx(ACol, ARow, State ? FCheckTrue : FCheckFalse);
 }
 
 void TZadIrururOziz::AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,

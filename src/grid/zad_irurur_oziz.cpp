@@ -143,8 +143,8 @@ void TZadIrururOziz::AssignCells(const TZadIrururOziz& Source) {
 
 void TZadIrururOziz::SetColumnHeaders(const QStringList& Value) {
   FColumnHeaders = Value;
-  if (FixedRows() <= 0) return;
   ColumnHeadersChanging();
+  if (FixedRows() <= 0) return;
   for (int c = 0; c < FColumnHeaders.size() && c < TotalColCount(); ++c) SetCellEx(c, 0, FColumnHeaders[c]);
 }
 

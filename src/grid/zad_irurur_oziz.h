@@ -664,4 +664,143 @@ class TZadIrururOziz : public TBaseGrid {
   bool FDropDownDown = false;
   bool FEditing = false;
   bool FInitialLook = false;  // a cell's properties are being made from the grid's look
+
+  // ---- column sizes, measuring, cell controls, image cells and hints
+  // (grid_auto_size.cpp, cell_measure.cpp, check_box_cells.cpp,
+  // image_cells.cpp, cell_hints.cpp)
+ public:
+  enum TAutoSizeRows { arAll, arNormal, arFixed };
+  enum THintShowLargeTextPos { hpCell, hpCursor };
+  using TUpdateColumnSizeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int& AWidth)>;
+  using TCheckBoxChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)>;
+
+  // Width of real column i; the remembered width while it is hidden.
+  int GetAllColWidths(int i) const;
+  void SetAllColWidths(int i, int Value);
+  // A width the user sized a column to / auto-sizing chose, before it is set.
+  virtual void DoUpdateColumnSize(int ACol, int& AWidth);
+  virtual void DoUpdateColumnSizeAuto(int ACol, int& AWidth);
+  // The in-place editor's text limit and edit mask for the current cell.
+  virtual int QueryEditLimit() { return FMaxEditLength; }
+  virtual QString QueryEditMask(int ACol, int ARow) { return (void)ACol, (void)ARow, QString(); }
+
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  bool SizeGrowOnly() const { return FSizeGrowOnly; }
+  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+  TAutoSizeRows ColumnSizeRows() const { return FColumnSizeRows; }
+  void SetColumnSizeRows(TAutoSizeRows Value) { FColumnSizeRows = Value; }
+  void AutoSizeCol(int ACol, int Padding);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  void AutoSizeRow(int ARow, int Padding);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void SetRowHeightForLines(int ARow, int Lines, int Base);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void FitColumnWidth(int ACol, bool GrowOnly);
+  void FitRowHeight(int ARow, bool GrowOnly, int Extra);
+  virtual QPoint GetCellGraphicRowExtent(int ACol, int ARow, int Extra);
+
+  int VertCellMargin() const;
+  int HorzCellMargin() const;
+  int MaxCharsInCol(int ACol);
+  int MaxLinesInRow(int ARow);
+  int MapFontHeight(int pointsize) const;
+  static int MapFontSize(int Height);
+  double Fontscalefactor() const { return FFontscalefactor; }
+  void SetFontscalefactor(double Value) { FFontscalefactor = Value; }
+  void InvalidateGridRect(const TGridRect& R);
+
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool IsChecked(int ACol, int ARow);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  bool ChangeCheckBoxState(int ACol, int ARow, bool State);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return FlipCheckBox(ACol, ARow, false); }
+  // The toggle a click (ByClick) or the space key gives a check-box cell.
+  virtual bool FlipCheckBox(int ACol, int ARow, bool ByClick);
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+  virtual bool SelectRadioButton(int ACol, int ARow, bool ByClick);
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, QStringList* sl);
+  QStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  QStringList* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow);
+  // The step the space key takes on a radio-group cell.
+  void SelectNextRadioItem(int ACol, int ARow, bool ByClick);
+  void SetButtonText(int ACol, int ARow, const QString& Caption);
+  QString GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool push);
+  void RemoveButton(int ACol, int ARow);
+  bool HasButton(int ACol, int ARow);
+
+  // The image list of image-index, data-image and multi-image cells (not owned).
+  QList<QImage>* GridImages() const { return FGridImages; }
+  void SetGridImages(QList<QImage>* Value);
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow);
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow);
+  void RemoveDataImage(int ACol, int ARow);
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  bool HintShowLargeText() const { return FHintShowLargeText; }
+  void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+  THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+  void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+  bool HTMLHint() const { return FHTMLHint; }
+  void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+  // The hint of the cell under a viewport point and where it shows (viewport
+  // coordinates); false outside the cells.
+  bool CellHint(const QPoint& CursorPos, QString& HintStr, QPoint& HintPos);
+  TGridCoord LastHintPos() const { return FLastHintPos; }
+
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TCheckBoxChangeEvent OnCheckBoxChange;
+
+ protected:
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void Sync_Grid_Images();
+  bool FSizeGrowOnly = false;
+  TAutoSizeRows FColumnSizeRows = arAll;
+  double FFontscalefactor = 1.0;
+  QList<QImage>* FGridImages = nullptr;
+  bool FHintShowCells = false;
+  bool FHintShowLargeText = false;
+  THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+  bool FHTMLHint = false;
+  TGridCoord FLastHintPos{-1, -1};
 };
