@@ -244,6 +244,31 @@ class GridPainting2Test : public QObject {
     QCOMPARE(image.pixelColor(bx, by), QColor(255, 255, 255));
   }
 
+  void background_gradient() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    const QImage plain = Shot(grid);
+    const int w = grid.viewport()->width();
+    grid.BackGround().Display = bdGradientHorz;
+    grid.BackGround().Color = kRed;
+    grid.BackGround().ColorTo = kBlue;
+    grid.RepaintAll();
+    const QImage image = Shot(grid);
+    // Right of the last column and below the last row: the gradient over
+    // the whole client width, so nearly blue at the right edge.
+    const QColor right = image.pixelColor(w - 2, 10);
+    QVERIFY(right.blue() > 200 && right.red() < 60);
+    const TRect last = grid.CellRect(2, 3);
+    const QColor below = image.pixelColor(20, last.Bottom + 5);
+    QVERIFY(below.red() > 200 && below.blue() < 60);
+    // Cells without a colour of their own show their part of it too.
+    const QColor cell = Middle(image, grid.CellRect(2, 2));
+    QVERIFY(cell.red() > 0 && cell.blue() > 0 && cell.green() == 0);
+    QVERIFY(Middle(plain, grid.CellRect(2, 2)) == QColor(255, 255, 255));
+  }
+
   void sizing_lines_erase_themselves() {
     TZadIrururOziz grid;
     Setup(grid);
