@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "grid/html_plain_text.h"
 #include "grid/progress_paint.h"
 #include "grid/text_helpers.h"
 #include "grid/zad_irurur_oziz.h"
@@ -60,6 +61,7 @@ QSize TZadIrururOziz::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
 QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB) {
   QString text = GetFormattedCell(ACol, ARow);
   if (CellTextKind(text, FEnableHTML) == 5) text = DecodeWideCellText(text);
+  if (CellTextKind(text, FEnableHTML) == 1) text = Html_Plain_Text(text);
   TGridDrawState state = 0;
   QFont font;
   TColor font_colour = clNone;

@@ -2,8 +2,8 @@
 // room for the filter button, sort glyph and cell object, the grid background
 // under the cell, the selection outline and the text itself.
 //
-// HTML and rich-text cells show their plain text here: their renderers come
-// with the mini-HTML and rich-text work.
+// HTML cells show their text without markup and rich-text cells their stored
+// text: their renderers come with the mini-HTML and rich-text work.
 #include <QPainter>
 #include <algorithm>
 
@@ -12,6 +12,7 @@
 #include "grid/canvas_shapes.h"
 #include "grid/cell_paint.h"
 #include "grid/color_math.h"
+#include "grid/html_plain_text.h"
 #include "grid/text_helpers.h"
 
 using namespace grid_text;
@@ -45,6 +46,9 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     text = DecodeWideCellText(text);
     kind = CellTextKind(text, FEnableHTML);
   }
+  // Until the mini-HTML renderer draws them, HTML cells show their text
+  // without the markup.
+  if (kind == 1) text = Html_Plain_Text(text);
   bool password = false;
   DoIsPasswordCell(RCol, ARow, password);
   if (password) FillTextWithChar(text, FPasswordChar);
