@@ -269,6 +269,43 @@ class GridPainting2Test : public QObject {
     QVERIFY(Middle(plain, grid.CellRect(2, 2)) == QColor(255, 255, 255));
   }
 
+  void layers_and_events() {
+    TZadIrururOziz grid;
+    grid.PaintLook().RowIndicator = Solid(8, 8, Qt::red);
+    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.OnHasComboBox = [](TZadIrururOziz*, int ACol, int ARow, bool& has) { has = ACol == 3 && ARow == 2; };
+    std::vector<std::pair<int, int>> drawn, custom;
+    grid.OnDrawCell = [&](TZadIrururOziz*, int ACol, int ARow, const TRect&, TGridDrawState) {
+      drawn.push_back({ACol, ARow});
+    };
+    grid.OnCustomCellDraw = [&](TZadIrururOziz*, TCanvas& canvas, int ACol, int ARow, TGridDrawState, const TRect& r,
+                                bool printing) {
+      QVERIFY(!printing);
+      custom.push_back({ACol, ARow});
+      if (ACol == 4 && ARow == 4) {
+        canvas.Brush.Color = kGreen;
+        canvas.Fill_Rect(TRect{r.Left + 2, r.Top + 2, r.Left + 6, r.Top + 6});
+      }
+    };
+    Setup(grid);
+    grid.HideColumn(2);  // events name real columns
+    grid.FocusCell(1, 3);
+    drawn.clear();
+    custom.clear();
+    const QImage image = Shot(grid);
+    // The indicator in column 0 of the current row only (the fixed cell's
+    // light top edge is drawn over its first line).
+    QVERIFY(Count(Crop(image, grid.CellRect(0, 3)), Qt::red) >= 56);
+    QCOMPARE(Count(Crop(image, grid.CellRect(0, 2)), Qt::red), 0);
+    // The drop-down button shown without editing takes the right of its cell.
+    QVERIFY(Crop(image, grid.CellRect(2, 2)) != Crop(image, grid.CellRect(2, 4)));
+    // Custom drawing lands in the cell of display column 3 (real column 4).
+    QCOMPARE(Count(Crop(image, grid.CellRect(3, 4)), Q(kGreen)), 16);
+    QVERIFY(std::find(custom.begin(), custom.end(), std::make_pair(4, 4)) != custom.end());
+    QVERIFY(std::find(drawn.begin(), drawn.end(), std::make_pair(4, 4)) != drawn.end());
+    QVERIFY(std::find(drawn.begin(), drawn.end(), std::make_pair(2, 4)) == drawn.end());
+  }
+
   void sizing_lines_erase_themselves() {
     TZadIrururOziz grid;
     Setup(grid);
