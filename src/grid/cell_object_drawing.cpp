@@ -435,6 +435,18 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
         break;
       }
       TRect caption = obj.Offset(shift, shift);
+      if (kind == ctBitButton) {
+        if (const QImage* glyph = Slot_Image(g.CellBitmap)) {
+          const int room = caption.Width() - glyph->width() - 6;
+          const bool beside = !g.CellText.isEmpty() && room > ACanvas.Text_Width(g.CellText) / 2;
+          const int gx = beside ? caption.Left + 3 : caption.Left + (caption.Width() - glyph->width()) / 2;
+          const int gy = glyph->height() < caption.Height() ? caption.Top + (caption.Height() - glyph->height()) / 2
+                                                            : caption.Top + 3;
+          DrawBitmapTransparent(ACanvas, *glyph, clBtnFace, TRect{gx, gy, gx + glyph->width(), gy + glyph->height()});
+          if (!beside) break;
+          caption.Left = gx + glyph->width() + 3;
+        }
+      }
       ACanvas.Brush.Style = TBrushStyle::bsClear;
       ACanvas.Font_Color = state == kStateDisabled ? clGrayText : clBtnText;
       const unsigned wrap = g.CellText.contains(QLatin1Char('\r')) ? DT_WORDBREAK : DT_SINGLELINE;
@@ -491,7 +503,7 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
 
 void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected) {
   const int indent = FCellNode.NodeIndent;
-  R.Left = RowNodeIndent(ARow) - indent / 2 - 4 + R.Left;
+  R.Left = std::max(R.Left, R.Left + RowNodeIndent(ARow) - indent / 2 - 4);
   TColor background = ACanvas.Brush.Color;
   if (background == clNone) background = FixedCols() > 0 ? FFixedColor : Color();
   if (selected) background = FSelectionColor;
@@ -504,10 +516,31 @@ void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, in
     return;
   }
   ACanvas.Brush.Style = TBrushStyle::bsSolid;
+  if (FCellNode.NodeType == cn3D) {
+    // A raised face behind the glyph.
+    ACanvas.Brush.Color = FCellNode.Color;
+    ACanvas.Fill_Rect(R);
+    ACanvas.Pen.Color = clWhite;
+    Line(ACanvas, R.Left, R.Bottom - 1, R.Left, R.Top);
+    Line(ACanvas, R.Left, R.Top, R.Right, R.Top);
+    ACanvas.Pen.Color = clGray;
+    Line(ACanvas, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+    Line(ACanvas, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1);
+  }
   ACanvas.Brush.Color = FCellNode.Color;
   ACanvas.Fill_Rect(box);
-  ACanvas.Brush.Color = FCellNode.NodeColor;
-  ACanvas.Frame_Rect(box);
+  if (FCellNode.NodeType == cnFlat || FCellNode.NodeType == cnLeaf || FCellNode.NodeType == cnXP) {
+    ACanvas.Brush.Color = FCellNode.NodeColor;
+    ACanvas.Frame_Rect(box);
+  } else {
+    // Raised when collapsed, sunken when expanded.
+    ACanvas.Pen.Color = collapsed ? clWhite : clGray;
+    Line(ACanvas, box.Left, box.Bottom - 1, box.Left, box.Top);
+    Line(ACanvas, box.Left, box.Top, box.Right, box.Top);
+    ACanvas.Pen.Color = collapsed ? clGray : clWhite;
+    Line(ACanvas, box.Right - 1, box.Top, box.Right - 1, box.Bottom);
+    Line(ACanvas, box.Left, box.Bottom - 1, box.Right, box.Bottom - 1);
+  }
   ACanvas.Pen.Color = FCellNode.NodeColor;
   Line(ACanvas, box.Left + 2, box.Top + 4, box.Right - 2, box.Top + 4);
   if (collapsed) Line(ACanvas, box.Left + 4, box.Top + 2, box.Left + 4, box.Bottom - 2);

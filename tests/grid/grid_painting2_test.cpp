@@ -762,6 +762,19 @@ class GridPainting2Test : public QObject {
       grid.SetCellEx(6, r, QString("image %1").arg(r % 3));
       grid.SetCellEx(7, r, QString("http://gw%1.local/status").arg(r));
     }
+    grid.AddButton(1, 12, 70, 20, "Details", haRight, vaCenter);
+    // A glyph's first pixel names its see-through colour.
+    static QImage glyph = Solid(12, 12, Qt::white);
+    for (int y = 2; y < 10; ++y)
+      for (int x = 2; x < 10; ++x) glyph.setPixelColor(x, y, QColor(40, 120, 220));
+    grid.ControlLook().NoDisabledButtonLook = true;
+    TCellGraphic* bit = grid.CreateCellGraphic(2, 12);
+    bit->SetButton(96, 20, "Read", haCenter, vaCenter);
+    bit->CellType = ctBitButton;
+    bit->CellBitmap = &glyph;
+    TCellGraphic* node = grid.CreateCellGraphic(1, 13);
+    node->CellType = ctNode;
+    node->CellBoolean = true;
     grid.MergeCells(1, 9, 2, 2);
     grid.SetCellEx(1, 9, "merged block");
     grid.GetCellProperties(1, 9)->SetBrushColor(0xCCFFFF);
