@@ -19,7 +19,8 @@ void TZadIrururOziz::DoCheckBoxChange(int ACol, int ARow, bool State) {
 // ---- check boxes
 
 void TZadIrururOziz::AddCheckBox(int ACol, int ARow, TCheckBoxState State) {
-  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount()) throw std::runtime_error("Invalid cell");
+  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount())
+    throw std::runtime_error("Invalid cell");
   CreateCellGraphic(ACol, ARow)->SetCheckBox(State, true, haBeforeText, Placement(FVAlignment));
 }
 
@@ -190,7 +191,7 @@ bool TZadIrururOziz::FlipCheckBox(int ACol, int ARow, bool ByClick) {
       state = graphic->CellBoolean;
       break;
     case ctTriStateCheckBox:
-      graphic->CellCheckBoxState = graphic->CellCheckBoxState == cbChecked   ? cbUnchecked
+      graphic->CellCheckBoxState = graphic->CellCheckBoxState == cbChecked  ? cbUnchecked
                                    : graphic->CellCheckBoxState == cbGrayed ? cbChecked
                                                                             : cbGrayed;
       // Every row reports whether its box ends up checked.
@@ -250,7 +251,8 @@ bool TZadIrururOziz::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
 // ---- radio buttons
 
 void TZadIrururOziz::AddRadioButton(int ACol, int ARow, bool State) {
-  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount()) throw std::runtime_error("Invalid cell");
+  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount())
+    throw std::runtime_error("Invalid cell");
   CreateCellGraphic(ACol, ARow)->SetRadioButton(State, true, haBeforeText, Placement(FVAlignment));
 }
 

@@ -5,6 +5,7 @@
 add_library(column_grid STATIC
   grid_column_collection.cpp
   grid_column_item.cpp
+  grid_column_stream.cpp
   zad_column_grid.cpp)
 target_link_libraries(column_grid PUBLIC grid_widget)
 

@@ -86,7 +86,8 @@ bool TZadIrururOziz::IsDataCellObject(int ACol, int ARow) {
 }
 
 void TZadIrururOziz::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
-  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount()) throw std::runtime_error("Invalid cell");
+  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= TotalRowCount())
+    throw std::runtime_error("Invalid cell");
   const TCellVAlign val = FVAlignment == vtaCenter ? vaCenter : FVAlignment == vtaBottom ? vaBottom : vaTop;
   CreateCellGraphic(ACol, ARow)->SetCheckBox(State, Data, true, haBeforeText, val);
   // A data check box keeps a text that already is one of the two.

@@ -40,8 +40,7 @@ TGridColumnItem* TGridColumnCollection::Add() {
 }
 
 TGridColumnItem* TGridColumnCollection::Insert(int Index) {
-  if (Index < 0 || Index > Count())
-    throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
+  if (Index < 0 || Index > Count()) throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");
   FItems.emplace(FItems.begin() + Index, Make_Item());
   Changed();
   return FItems[size_t(Index)].get();

@@ -16,7 +16,8 @@ TZadColumnGrid* TGridColumnItem::Grid() const { return FCollection ? FCollection
 int TGridColumnItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
 
 QString TGridColumnItem::DisplayName() const {
-  return FName.isEmpty() ? QStringLiteral("Column %1").arg(Index()) : QStringLiteral("Col %1: %2").arg(Index()).arg(FName);
+  return FName.isEmpty() ? QStringLiteral("Column %1").arg(Index())
+                         : QStringLiteral("Col %1: %2").arg(Index()).arg(FName);
 }
 
 void TGridColumnItem::Changed() {

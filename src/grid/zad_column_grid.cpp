@@ -13,8 +13,7 @@ namespace {
 // decimal point becomes the process's decimal separator, "%%" is a percent
 // sign, and any further conversion is copied as written.
 QString Format_Column_Float(const QString& format, double value) {
-  static const QRegularExpression conversion(
-      QStringLiteral("%[-+ 0#]{0,5}[0-9]{0,3}(?:\\.[0-9]{1,3})?([diuxXeEfgG])"));
+  static const QRegularExpression conversion(QStringLiteral("%[-+ 0#]{0,5}[0-9]{0,3}(?:\\.[0-9]{1,3})?([diuxXeEfgG])"));
   for (qsizetype i = 0; i < format.size(); ++i) {
     if (format[i] != QLatin1Char('%')) continue;
     if (i + 1 < format.size() && format[i + 1] == QLatin1Char('%')) {
@@ -48,9 +47,7 @@ TZadColumnGrid::TZadColumnGrid(QWidget* AOwner) : TZadIrururOziz(AOwner) {
   FSaveCol = std::make_unique<TGridColumnItem>();
 }
 
-TZadColumnGrid::~TZadColumnGrid() {
-  FColumnCollection->NoRecursiveUpdate = true;
-}
+TZadColumnGrid::~TZadColumnGrid() { FColumnCollection->NoRecursiveUpdate = true; }
 
 std::unique_ptr<TGridColumnCollection> TZadColumnGrid::CreateColumns() {
   return std::make_unique<TGridColumnCollection>(this);
@@ -205,8 +202,8 @@ bool TZadColumnGrid::Is_Normal_Cell(int ACol, int ARow) const {
 }
 
 void TZadColumnGrid::GetInitialCellProps(int ACol, int ARow, QFont& AFont, TColor& AFontColor, TColor& ABrushColor,
-                                         TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                                         TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+                                         TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA,
+                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
   TGridColumnItem* item = Item_Of(ACol);
   if (!item) {
     TZadIrururOziz::GetInitialCellProps(ACol, ARow, AFont, AFontColor, ABrushColor, AColorTo, AMirrorColor,

@@ -10,6 +10,7 @@
 // Column arguments of the per-cell questions are the ones the string grid
 // passes: real columns from painting, display columns from editing (the two
 // agree while no column is hidden).
+#include <QIODevice>
 #include <functional>
 #include <memory>
 
@@ -58,6 +59,12 @@ class TZadColumnGrid : public TZadIrururOziz {
   void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }
   // The item of the grouped column while the grid is grouped.
   TGridColumnItem& SavedColumn() { return *FSaveCol; }
+
+  // The items with every property, in item order (the format is described
+  // in grid_column_stream.cpp). Loading keeps ColCount; a stream that does
+  // not read throws and leaves the columns as they were.
+  void SaveColumnsToStream(QIODevice& st);
+  void LoadColumnsFromStream(QIODevice& st);
 
   static uint32_t GetVersionNr() { return 0x01010000; }
   static QString GetVersionString();

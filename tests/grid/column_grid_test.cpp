@@ -243,8 +243,8 @@ class ColumnGridTest : public QObject {
       int col;
       QString text, shown;
     };
-    const QList<Case> cases{{1, "3,14159", "3,14"}, {1, "abc", "abc"}, {1, "", ""},
-                            {1, "1.234,5", "1234,50"}, {2, "3,14159", "3,14159"}};
+    const QList<Case> cases{
+        {1, "3,14159", "3,14"}, {1, "abc", "abc"}, {1, "", ""}, {1, "1.234,5", "1234,50"}, {2, "3,14159", "3,14159"}};
     for (const Case& c : cases) {
       grid.SetCellEx(c.col, 1, c.text);
       QCOMPARE(grid.GetFormattedCell(c.col, 1), c.shown);
@@ -398,6 +398,63 @@ class ColumnGridTest : public QObject {
     bool can = false;
     grid.CheckCellEditable(1, 5, can);
     QVERIFY(can);
+  }
+
+  void columns_round_trip_through_a_stream() {
+    TZadColumnGrid grid;
+    grid.SetColCount(4);
+    TGridColumnItem& item = *grid.Columns()[2];
+    item.SetHeader("Flag");
+    item.SetEditor(edDataCheckBox);
+    item.SetCheckTrue("J");
+    item.SetComboItems({"a", "b <&>"});
+    item.SetBorderPen(TCanvas::Pen_State{clRed, 2});
+    item.SetFont(TGridFont{QFont("Serif", 13), clBlue});
+    item.SetWidth(91);
+    item.SetPrintFontCustom(false);
+    QBuffer saved;
+    saved.open(QIODevice::WriteOnly);
+    grid.SaveColumnsToStream(saved);
+
+    TZadColumnGrid other;
+    other.SetColCount(5);
+    QBuffer in(&saved.buffer());
+    in.open(QIODevice::ReadOnly);
+    other.LoadColumnsFromStream(in);
+    QCOMPARE(other.ColCount(), 5);
+    QCOMPARE(other.Columns().Count(), 5);
+    const TGridColumnItem& read = *other.Columns()[2];
+    QCOMPARE(read.Header(), QString("Flag"));
+    QCOMPARE(read.Editor(), edDataCheckBox);
+    QCOMPARE(read.CheckTrue(), QString("J"));
+    QCOMPARE(read.ComboItems(), QStringList({"a", "b <&>"}));
+    QCOMPARE(read.BorderPen().Color, TColor(clRed));
+    QCOMPARE(read.BorderPen().Width, 2);
+    QCOMPARE(read.Font().Font.pointSize(), 13);
+    QCOMPARE(read.Font().Color, TColor(clBlue));
+    QVERIFY(!read.PrintFontCustom());
+    QCOMPARE(other.ColWidths(2), 91);
+    QCOMPARE(other.GetCellEx(2, 0), QString("Flag"));
+
+    // A stream that does not read leaves the columns as they were.
+    const QList<QByteArray> bad{"", "<Other/>", "<Columns><Item><Width>wide</Width></Item></Columns>",
+                                "<Columns><Item><Font>x</Font></Item></Columns>", "<Columns><Item>"};
+    for (const QByteArray& bytes : bad) {
+      QByteArray copy = bytes;
+      QBuffer b(&copy);
+      b.open(QIODevice::ReadOnly);
+      QVERIFY_THROWS_EXCEPTION(std::runtime_error, other.LoadColumnsFromStream(b));
+      QCOMPARE(other.Columns()[2]->Header(), QString("Flag"));
+      QCOMPARE(other.Columns().Count(), 5);
+    }
+  }
+
+  void loaded_grid_records_the_design_order() {
+    TZadColumnGrid grid;
+    grid.SetColCount(3);
+    grid.Columns()[1]->SetDefIdx(7);
+    grid.Loaded();
+    for (int c = 0; c < 3; ++c) QCOMPARE(grid.Columns()[c]->DefIdx(), c);
   }
 
   void column_popup_by_click_kind() {

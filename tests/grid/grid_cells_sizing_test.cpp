@@ -141,7 +141,9 @@ class GridCellsSizingTest : public QObject {
     TZadIrururOziz grid;
     grid.SetOptions(grid.Options() | goEditing);
     QStringList* items = grid.CreateRadio(1, 1, 0, 2);
-    *items << "one" << "two" << "three";
+    *items << "one"
+           << "two"
+           << "three";
     grid.SelectNextRadioItem(1, 1, false);  // the space key's step
     int idx = -5;
     QVERIFY(grid.GetRadioIdx(1, 1, idx));
