@@ -43,8 +43,8 @@ void BM_Fill(benchmark::State& state) {
     grid.reset();
     state.ResumeTiming();
   }
-  state.counters["ns_per_cell"] =
-      benchmark::Counter(double(Rows) * Cols * state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_cell"] = benchmark::Counter(double(Rows) * Cols * state.iterations(),
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_Read(benchmark::State& state) {
@@ -56,8 +56,8 @@ void BM_Read(benchmark::State& state) {
       for (int c = 0; c < Cols; ++c) total += grid->GetCellEx(c, r).size();
     benchmark::DoNotOptimize(total);
   }
-  state.counters["ns_per_cell"] =
-      benchmark::Counter(double(Rows) * Cols * state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_cell"] = benchmark::Counter(double(Rows) * Cols * state.iterations(),
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_MergeSplit(benchmark::State& state) {

@@ -284,7 +284,8 @@ bool TBaseGrid::SelectCell(int c, int r) {
 bool TBaseGrid::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
   const bool has_props = HasCellProperties(Col(), Row());
   const QPoint base = has_props ? BaseCell(Col(), Row()) : QPoint(Col(), Row());
-  const TCellProperties* base_props = HasCellProperties(base.x(), base.y()) ? Store().Object(base.x(), base.y()) : nullptr;
+  const TCellProperties* base_props =
+      HasCellProperties(base.x(), base.y()) ? Store().Object(base.x(), base.y()) : nullptr;
   const int span_x = base_props ? base_props->CellSpanX() : -1;
   const int span_y = base_props ? base_props->CellSpanY() : -1;
   switch (key) {

@@ -297,9 +297,7 @@ void Cell_Store::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, in
 
 // ---- merge model
 
-bool Cell_Store::IsBaseCell(int c, int r) const {
-  return !HasCellProperties(c, r) || Object(c, r)->IsBaseCell();
-}
+bool Cell_Store::IsBaseCell(int c, int r) const { return !HasCellProperties(c, r) || Object(c, r)->IsBaseCell(); }
 
 bool Cell_Store::IsMergedCell(int c, int r) const {
   if (!HasCellProperties(c, r)) return false;

@@ -107,8 +107,7 @@ bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
 }
 
 bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
-  const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier,
-             alt = shift & Qt::AltModifier;
+  const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier, alt = shift & Qt::AltModifier;
   auto clipboard = [&](const std::function<void(TZadIrururOziz*, bool&)>& event, void (TZadIrururOziz::*action)()) {
     bool allow = true;
     if (event) event(this, allow);
@@ -122,8 +121,7 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
       return clipboard(OnClipboardCopy, &TZadIrururOziz::CopySelectionToClipboard);
     if (with_shift && key == Qt::Key_Insert)
       return clipboard(OnClipboardPaste, &TZadIrururOziz::PasteSelectionFromClipboard);
-    if (with_shift && key == Qt::Key_Delete)
-      return clipboard(OnClipboardCut, &TZadIrururOziz::CutSelectionToClipboard);
+    if (with_shift && key == Qt::Key_Delete) return clipboard(OnClipboardCut, &TZadIrururOziz::CutSelectionToClipboard);
   }
   if (key == Qt::Key_Insert && FNavigation->AllowInsertRow() && !ctrl && !with_shift && !alt) {
     bool can_insert = true;

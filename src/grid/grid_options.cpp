@@ -19,10 +19,10 @@ void TSearchFooter::Notify() {
   if (OnChange) OnChange();
 }
 
-#define NOTIFY_SETTER(Class, Type, Name)    \
-  void Class::Set##Name(Type Value) {       \
-    F##Name = Value;                        \
-    Notify();                               \
+#define NOTIFY_SETTER(Class, Type, Name) \
+  void Class::Set##Name(Type Value) {    \
+    F##Name = Value;                     \
+    Notify();                            \
   }
 #define NOTIFY_WHEN_CHANGED(Class, Type, Name) \
   void Class::Set##Name(Type Value) {          \

@@ -15,12 +15,12 @@ class QObject;
 using TNotifyEvent = std::function<void()>;
 
 // A setting that is only stored: Name() reads it, SetName() writes it.
-#define GRID_STORED(Type, Name, Default)              \
- public:                                              \
-  Type Name() const { return F##Name; }               \
-  void Set##Name(Type Value) { F##Name = Value; }     \
-                                                      \
- private:                                             \
+#define GRID_STORED(Type, Name, Default)          \
+ public:                                          \
+  Type Name() const { return F##Name; }           \
+  void Set##Name(Type Value) { F##Name = Value; } \
+                                                  \
+ private:                                         \
   Type F##Name = Default;
 
 enum TSearchDirection { sdTopBottom, sdLeftRight };

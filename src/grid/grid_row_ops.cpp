@@ -107,7 +107,8 @@ void TZadIrururOziz::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
   if (UpdateCellControls) {
     const int real = RealRowIndex(RowIndex);
     for (int i = 0; i < FControlList.Count(); ++i)
-      if (FControlList.GetControl(i)->Y() >= real) FControlList.GetControl(i)->SetY(FControlList.GetControl(i)->Y() + RCount);
+      if (FControlList.GetControl(i)->Y() >= real)
+        FControlList.GetControl(i)->SetY(FControlList.GetControl(i)->Y() + RCount);
   }
   DoCellsChanged(TGridRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
@@ -417,8 +418,7 @@ void TZadIrururOziz::MergeColumnCells(int ColIndex, bool MainMerge) {
   while (start <= last) {
     int end = start;
     const QString text = GetCellEx(ColIndex, start);
-    while (end + 1 <= last && GetCellEx(ColIndex, end + 1) == text &&
-           (MainMerge || RowSpanIdentical(start, end + 1)))
+    while (end + 1 <= last && GetCellEx(ColIndex, end + 1) == text && (MainMerge || RowSpanIdentical(start, end + 1)))
       ++end;
     if (end > start) MergeCells(ColIndex, start, 1, end - start + 1);
     start = end + 1;
@@ -431,8 +431,7 @@ void TZadIrururOziz::MergeRowCells(int RowIndex, bool MainMerge) {
   while (start <= last) {
     int end = start;
     const QString text = GetCellEx(start, RowIndex);
-    while (end + 1 <= last && GetCellEx(end + 1, RowIndex) == text &&
-           (MainMerge || ColSpanIdentical(start, end + 1)))
+    while (end + 1 <= last && GetCellEx(end + 1, RowIndex) == text && (MainMerge || ColSpanIdentical(start, end + 1)))
       ++end;
     MergeCells(start, RowIndex, end - start + 1, 1);
     start = end + 1;

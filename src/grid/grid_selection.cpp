@@ -266,8 +266,8 @@ void TZadIrururOziz::RepaintRect(const TGridRect& r) {
     InvalidateGrid();
     return;
   }
-  InvalidateRect(TRect{std::min(first.Left, last.Left), std::min(first.Top, last.Top), std::max(first.Right, last.Right),
-                       std::max(first.Bottom, last.Bottom)});
+  InvalidateRect(TRect{std::min(first.Left, last.Left), std::min(first.Top, last.Top),
+                       std::max(first.Right, last.Right), std::max(first.Bottom, last.Bottom)});
 }
 
 void TZadIrururOziz::RepaintRow(int ARow) {

@@ -28,18 +28,7 @@ enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint8_t;
 
-enum TColumnCalcType {
-  acNONE,
-  acSUM,
-  acAVG,
-  acCOUNT,
-  acMIN,
-  acMAX,
-  acSPREAD,
-  acCUSTOM,
-  acDISTINCT,
-  acSTDDEV
-};
+enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
 
 enum TEditorType {
   edNormal,
@@ -88,5 +77,12 @@ enum TEditorType {
 };
 
 // Cell drawing state handed to the cell painters, as bits.
-enum TGridDrawStateFlag : uint8_t { gdSelected = 1, gdFocused = 2, gdFixed = 4, gdRowSelected = 8, gdHotTrack = 16, gdPressed = 32 };
+enum TGridDrawStateFlag : uint8_t {
+  gdSelected = 1,
+  gdFocused = 2,
+  gdFixed = 4,
+  gdRowSelected = 8,
+  gdHotTrack = 16,
+  gdPressed = 32
+};
 using TGridDrawState = uint8_t;

@@ -433,10 +433,9 @@ int Band_At(int pos, int fixed, int first_scrolled, int count, Size size) {
 }  // namespace
 
 bool Platform_Grid::Block_In_View(const TGridRect& block) const {
-  const bool rows = block.Top < fixed_rows_ ||
-                    (block.Bottom >= top_row_ && block.Top <= top_row_ + VisibleRowCount());
-  const bool cols = block.Left < fixed_cols_ ||
-                    (block.Right >= left_col_ && block.Left <= left_col_ + VisibleColCount());
+  const bool rows = block.Top < fixed_rows_ || (block.Bottom >= top_row_ && block.Top <= top_row_ + VisibleRowCount());
+  const bool cols =
+      block.Left < fixed_cols_ || (block.Right >= left_col_ && block.Left <= left_col_ + VisibleColCount());
   return rows && cols;
 }
 
@@ -471,7 +470,8 @@ TGridDrawState Platform_Grid::Draw_State(int c, int r) const {
   if (c < fixed_cols_ || r < fixed_rows_) return gdFixed;
   TGridDrawState state = 0;
   const bool current = c == cur_col_ && r == cur_row_;
-  const bool in_selection = c >= selection_.Left && c <= selection_.Right && r >= selection_.Top && r <= selection_.Bottom;
+  const bool in_selection =
+      c >= selection_.Left && c <= selection_.Right && r >= selection_.Top && r <= selection_.Bottom;
   if (current && hasFocus()) state |= gdFocused;
   if (in_selection && (!current || (options_ & (goDrawFocusSelected | goRowSelect)))) state |= gdSelected;
   return state;

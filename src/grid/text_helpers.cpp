@@ -315,7 +315,8 @@ int ClassifyNumberText(const QString& text) {
       ++exponent_count;
     }
     if (!(digit || minus) || (minus && i > 0)) all_digits = false;
-    if (!(digit || minus || ch == seps.Thousand_Separator || ch == seps.Decimal_Separator) || (minus && i > 0)) decimal_ok = false;
+    if (!(digit || minus || ch == seps.Thousand_Separator || ch == seps.Decimal_Separator) || (minus && i > 0))
+      decimal_ok = false;
     if (ch == seps.Thousand_Separator) {
       if (i - last_thousand <= 3) decimal_ok = false;
       last_thousand = i;
@@ -442,7 +443,9 @@ bool ParseCellReference(const QString& text, QPoint& point) {
   return true;
 }
 
-bool IsUrlText(const QString& text) { return text.contains(QLatin1String("://")) || text.contains(QLatin1String("mailto:")); }
+bool IsUrlText(const QString& text) {
+  return text.contains(QLatin1String("://")) || text.contains(QLatin1String("mailto:"));
+}
 
 void StripUrlProtocol(QString& text) {
   int pos = text.indexOf(QLatin1String("://"));
