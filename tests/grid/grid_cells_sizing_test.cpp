@@ -81,6 +81,30 @@ class GridCellsSizingTest : public QObject {
     QCOMPARE(TZadIrururOziz::MapFontSize(-35), -9);
   }
 
+  void rows_sized_by_lines_or_by_content() {
+    TZadIrururOziz grid;
+    grid.SetRowCount(4);
+    grid.PaintLook().Multilinecells = true;
+    grid.SetGridWordWrap(false);
+    grid.SetCellEx(1, 1, "one");
+    grid.SetCellEx(2, 2, "a\r\nb\r\nc");
+    grid.AutoSizeRows(false, 3);
+    const int h = QFontMetrics(grid.GridFont()).height();
+    QCOMPARE(grid.RowHeights(1), 3 + (h + h / 8));
+    QCOMPARE(grid.RowHeights(2), 3 + 3 * (h + h / 8));
+    grid.SetMaxRowHeight(30);
+    grid.SetMinRowHeight(20);
+    grid.AutoSizeRows(false, 3);
+    QCOMPARE(grid.RowHeights(2), 30);
+    QCOMPARE(grid.RowHeights(3), 20);
+    // Fitting by content: a check box row is a default row high.
+    grid.SetMaxRowHeight(0);
+    grid.SetMinRowHeight(0);
+    grid.AddCheckBox(3, 3, true, false);
+    grid.AutoSizeRow(3, 0);
+    QCOMPARE(grid.RowHeights(3), grid.VertCellMargin() + grid.DefaultRowHeight() + 2 * grid.GridLineWidth());
+  }
+
   void data_check_box_column_toggles_between_its_texts() {
     TZadColumnGrid grid;
     grid.SetColCount(4);
