@@ -43,7 +43,9 @@ TCellGraphic* TZadIrururOziz::CreateCellGraphic(int ACol, int ARow) {
 bool TZadIrururOziz::RemoveCellGraphic(int ACol, int ARow) {
   TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
   if (!graphic) return false;
-  if (graphic == &FCellGraphic) return true;  // shared: nothing to remove from the cell
+  // A shared object (the row check box, a column's check box) is not the
+  // cell's own: nothing to remove.
+  if (graphic == &FCellGraphic || graphic != GetGraphicObjectEx(ACol, ARow)) return true;
   GetCellProperties(ACol, ARow)->SetGraphicObject(nullptr);
   delete graphic;
   if (!Destroying()) RepaintCell(ACol, ARow);

@@ -330,6 +330,9 @@ class ColumnGridTest : public QObject {
     QCOMPARE(grid.GetCellGraphic(2, 3)->CellType, ctVirtCheckBox);
     QVERIFY(!grid.GetCellGraphic(2, 0));
     QVERIFY(!grid.GetCellGraphic(1, 3));
+    // The column's shared box is no cell's own object: removing leaves it be.
+    QVERIFY(grid.RemoveCellGraphic(2, 3));
+    QCOMPARE(grid.GetCellGraphic(2, 3)->CellType, ctVirtCheckBox);
 
     TCanvas::Brush_State brush;
     QFont font;
