@@ -1,5 +1,6 @@
 // The string grid's sizing and measuring, check-box, radio and image cells
 // and cell hints, in a plain string grid and in a column grid.
+#include <QToolTip>
 #include <QtTest>
 
 #include "grid/zad_column_grid.h"
@@ -256,6 +257,12 @@ class GridCellsSizingTest : public QObject {
     grid.SetCellEx(2, 5, "merged");
     QCOMPARE(hint_at(3, 5), QString("merged"));
     QCOMPARE(grid.LastHintPos(), (TGridCoord{2, 5}));
+    // The tooltip event shows the same text.
+    const TRect rect = grid.CellRect(1, 2);
+    const QPoint at(rect.Left + 3, rect.Top + 3);
+    QHelpEvent tip(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid.viewport(), &tip);
+    QCOMPARE(QToolTip::text(), QString("a text far wider than its column"));
   }
 
   // A column grid laid out like the CANopen tables, saved as a picture for a
