@@ -10,8 +10,9 @@ function(kelvra_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} test_support GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KELVRA_TESTDATA=${PROJECT_SOURCE_DIR}/tests/data;KELVRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  # One variable only: a list here would be cut at its first ";". Test data are
+  # found through KELVRA_TESTDATA_DIR, compiled into test_support.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 # Registers a QtTest executable (windows and controls, run offscreen).

@@ -31,7 +31,7 @@ inline std::vector<uint8_t> Hex_Bytes(const QString& text) {
 inline std::map<std::string, Wmbus_Test_Frame> Load_Wmbus_Frames() {
   std::map<std::string, Wmbus_Test_Frame> frames;
   const char* dir = std::getenv("KELVRA_TESTDATA");
-  QFile file(QString::fromLocal8Bit(dir ? dir : "tests/data") + QStringLiteral("/wmbus-frames.md"));
+  QFile file(QString::fromLocal8Bit(dir ? dir : KELVRA_TESTDATA_DIR) + QStringLiteral("/wmbus-frames.md"));
   if (!file.open(QIODevice::ReadOnly)) return frames;
   for (const QByteArray& raw : file.readAll().split('\n')) {
     const QStringList cells = QString::fromUtf8(raw).split(QLatin1Char('|'));
