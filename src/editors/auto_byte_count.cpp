@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "editors/byte_budget.h"
 #include "editors/config_document.h"
 #include "editors/m_bus_network_file.h"
 #include "platform/xml_document.h"
@@ -14,27 +15,9 @@ namespace {
 using config_document::Attribute_Number_Or;
 
 int64_t Size_By_Dim(const Xml_Node& variable) {
-  switch (config_document::Required_Attribute_Number(variable, QStringLiteral("Dim"))) {
-    case 0:
-      return 1;
-    case 1:
-      return 2;
-    case 2:
-      return 4;
-    case 3:
-      return 8;
-    case 4:
-      return 3;
-    case 5:
-      return 6;
-    case 6:
-      return 4;
-    case 7:
-      // A negative length in a hand-edited file needs no bytes.
-      return std::max<int32_t>(Attribute_Number_Or(variable, QStringLiteral("Length"), 0), 0);
-    default:
-      return 2;
-  }
+  const int32_t dim = config_document::Required_Attribute_Number(variable, QStringLiteral("Dim"));
+  // Length is read only for texts: other variables may lack it.
+  return Dimension_Bytes(dim, dim == 7 ? Attribute_Number_Or(variable, QStringLiteral("Length"), 0) : 0);
 }
 
 int64_t Variable_Bytes(const Xml_Node& variable, int32_t var_list_type) {

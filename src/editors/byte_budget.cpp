@@ -27,31 +27,6 @@ const char* Budget_Element(int device_type) {
   }
 }
 
-int64_t Dimension_Bytes(const TVariabile& v) {
-  switch (v.Dimension) {
-    case 0:
-      return 1;
-    case 1:
-      return 2;
-    case 2:
-      return 4;
-    case 3:
-      return 8;
-    case 4:
-      return 3;
-    case 5:
-      return 6;
-    case 6:
-      return 4;
-    case 7:
-      // A negative length from a hand-edited file would hide bytes from the
-      // budget; it needs none.
-      return std::max<int64_t>(v.Length, 0);
-    default:
-      return 2;
-  }
-}
-
 int64_t Variable_Bytes(const TNodo& node, const TVariabile& v) {
   int64_t bytes = 0;
   if (v.TP_Mod_Regs && (node.Var_List_Type == 1 || v.Type_Of_Data == 20))
@@ -59,7 +34,7 @@ int64_t Variable_Bytes(const TNodo& node, const TVariabile& v) {
   else if (v.ForceInteger32)
     bytes = 4;
   else
-    bytes = Dimension_Bytes(v);
+    bytes = Dimension_Bytes(v.Dimension, v.Length);
   if (v.Scale) bytes += 1;
   return bytes;
 }
@@ -135,4 +110,27 @@ QString Bytes_Used_Text(int32_t count) { return Lang(559) + QString::number(coun
 
 QString Budget_Warning_Text(const Byte_Budget& budget) {
   return Lang(560) + QStringLiteral(" (") + QString::number(budget.Num_Byte_Par_Gen) + QStringLiteral(")");
+}
+
+int64_t Dimension_Bytes(int32_t dimension, int64_t length) {
+  switch (dimension) {
+    case 0:
+      return 1;
+    case 1:
+      return 2;
+    case 2:
+      return 4;
+    case 3:
+      return 8;
+    case 4:
+      return 3;
+    case 5:
+      return 6;
+    case 6:
+      return 4;
+    case 7:
+      return std::max<int64_t>(length, 0);
+    default:
+      return 2;
+  }
 }

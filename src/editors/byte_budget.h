@@ -30,6 +30,10 @@ Byte_Budget Read_Byte_Budget(const QString& par_gen_path, int device_type);
 // nothing.
 int32_t Calcola_Byte_Usati(const std::vector<TNodo>& nodes, int device_type);
 
+// Bytes a variable of this Dim takes in the process image; Dim 7 (text) takes
+// its Length, and a negative length from a hand-edited file takes none.
+int64_t Dimension_Bytes(int32_t dimension, int64_t length);
+
 // Whether the count is held against the budget at all for this device type
 // and these settings.
 bool Budget_Applies(const Byte_Budget& budget, int device_type);
