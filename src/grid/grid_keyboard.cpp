@@ -41,6 +41,9 @@ bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
     return true;
   }
   if ((key == Qt::Key_Home || key == Qt::Key_End) && Handle_Home_End(key, shift)) return true;
+  Handle_Cell_Control_Key(key);
+  if (Skip_Fixed_Cells(key)) return true;
+  if (key == Qt::Key_Down && FNavigation->AppendOnArrowDown() && IsLastDataRow()) AutoAppendRow();
   const bool used = TBaseGrid::HandleKeyDown(key, shift);
   const TCursorAdvance advance = FNavigation->CursorAdvance();
   const int last_data_row = RowCount() - 1 - FFixedFooters;
@@ -158,6 +161,7 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     SelectAll();
     return true;
   }
+  Handle_Disjunct_Keys(key, shift);
   return false;
 }
 

@@ -192,7 +192,11 @@ void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
   // characters never reach the key-press event or an editor.
   const bool clipboard_char = FNavigation->AllowClipboardShortCuts() && (event->modifiers() & Qt::ControlModifier) &&
                               (event->key() == Qt::Key_C || event->key() == Qt::Key_V || event->key() == Qt::Key_X);
-  if (clipboard_char) {
+  // Space and Enter on a cell control work the control; they never start
+  // the in-place editor.
+  const bool control_key = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter;
+  if (clipboard_char || (control_key && HasCellControl(Col(), Row()))) {
     HandleKeyDown(event->key(), event->modifiers());
     return;
   }

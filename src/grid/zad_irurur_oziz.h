@@ -291,6 +291,20 @@ class TZadIrururOziz : public TBaseGrid {
   virtual void DoAutoDeleteRow(int ARow);
   // Select all: the data area, with disjunct rows every data row.
   void SelectAll();
+  // Before the base moves (grid_input_keys.cpp): arrows over fixed cells
+  // inside the data area, whether it moved; Space/Enter on cell controls.
+  bool Skip_Fixed_Cells(int key);
+  void Handle_Cell_Control_Key(int key);
+  // After the base moves: arrows and Space on disjunct row/column selection.
+  void Handle_Disjunct_Keys(int key, Qt::KeyboardModifiers shift);
+  // Appends an empty data row (Down on the last data row).
+  void AutoAppendRow();
+  bool IsLastDataRow() const { return Row() == RowCount() - FFixedFooters - 1; }
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoAddRow;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnRadioButtonClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnButtonClick;
   std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCopy;
   std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCut;
   std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardPaste;

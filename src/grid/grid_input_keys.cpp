@@ -1,0 +1,148 @@
+// Keys of TZadIrururOziz beyond the plain moves: stepping over fixed cells
+// inside the data area, appending a row from the last data row, the space
+// and enter keys on cell controls and the disjunct selection keys.
+#include "grid/zad_irurur_oziz.h"
+
+bool TZadIrururOziz::Skip_Fixed_Cells(int key) {
+  if (!FNavigation->SkipFixedCells()) return false;
+  // Read right to left, the arrows point the other way.
+  if (layoutDirection() == Qt::RightToLeft) {
+    if (key == Qt::Key_Left)
+      key = Qt::Key_Right;
+    else if (key == Qt::Key_Right)
+      key = Qt::Key_Left;
+  }
+  const int c = Col(), r = Row();
+  const bool row_select = Options() & goRowSelect;
+  int target = -1;
+  switch (key) {
+    case Qt::Key_Left:
+      if (c > FixedCols() && IsFixed(c - 1, r)) {
+        for (int x = c - 1; x >= FixedCols(); --x)
+          if (!IsFixed(x, r)) {
+            target = x;
+            break;
+          }
+        if (target >= 0) FocusCell(target, r);
+        return true;
+      }
+      break;
+    case Qt::Key_Right: {
+      const int end = ColCount() - FFixedRightCols;
+      if (c < end - 1 && IsFixed(c + 1, r)) {
+        for (int x = c + 1; x < end; ++x)
+          if (!IsFixed(x, r)) {
+            target = x;
+            break;
+          }
+        if (target >= 0) FocusCell(target, r);
+        return true;
+      }
+      break;
+    }
+    case Qt::Key_Up:
+      if (r > FixedRows() && IsFixed(c, r - 1)) {
+        if (row_select) {
+          FocusCell(c, r - 1);
+          return true;
+        }
+        for (int y = r - 1; y >= FixedRows(); --y)
+          if (!IsFixed(c, y)) {
+            target = y;
+            break;
+          }
+        if (target >= 0) FocusCell(c, target);
+        return true;
+      }
+      break;
+    case Qt::Key_Down: {
+      const int end = RowCount() - FFixedFooters;
+      if (r < end - 1 && IsFixed(c, r + 1)) {
+        if (row_select) {
+          FocusCell(c, r + 1);
+          return true;
+        }
+        for (int y = r + 1; y < end; ++y)
+          if (!IsFixed(c, y)) {
+            target = y;
+            break;
+          }
+        if (target >= 0) FocusCell(c, target);
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return false;
+}
+
+void TZadIrururOziz::AutoAppendRow() {
+  bool can_add = true;
+  DoCanAddRow(can_add);
+  if (!can_add) return;
+  SetRowCount(RowCount() + 1);
+  // The new row starts empty, also in hidden columns and of cell objects.
+  ClearRows(RowCount() - 1, 1);
+  if (FFixedFooters > 0) FocusCell(Col(), Row() + 1);
+  if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+}
+
+void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return;
+  const int c = Col(), r = Row();
+  if (c < 0 || r < 0 || !HasCellControl(c, r)) return;
+  bool active = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
+  CheckCellEditable(c, r, active);
+  const TCellGraphic* graphic = GetCellGraphic(c, r);
+  if (!graphic) return;
+  const TCellType kind = graphic->CellType;
+  const bool space = key == Qt::Key_Space;
+  if (space && (active || FControlLook.CheckAlwaysActive) &&
+      (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
+       kind == ctTriStateCheckBox)) {
+    if (FlipCheckBox(c, r, false)) {
+      if (FShowModifiedEnabled) {
+        SetRowModified(r, true);
+        RepaintRect(TGridRect{0, r, 0, r});
+      }
+      if (OnCheckBoxClick) OnCheckBoxClick(this, c, r, IsChecked(c, r));
+    }
+  } else if (space && kind == ctRadio && (active || FControlLook.RadioAlwaysActive)) {
+    SelectNextRadioItem(c, r, false);
+    int index = -1;
+    GetRadioIdx(c, r, index);
+    if (OnRadioClick) OnRadioClick(this, c, r, index);
+  } else if (space && kind == ctRadioButton && (active || FControlLook.RadioAlwaysActive)) {
+    SetRadioButtonColumnIndex(c, r);
+    if (OnRadioButtonClick) OnRadioButtonClick(this, c, r);
+  } else if (kind == ctButton && active) {
+    if (OnButtonClick) OnButtonClick(this, c, r);
+  }
+  RepaintRect(TGridRect{c, r, c, r});
+}
+
+void TZadIrururOziz::Handle_Disjunct_Keys(int key, Qt::KeyboardModifiers shift) {
+  const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier;
+  const bool move = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_End || key == Qt::Key_Home ||
+                    key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+  // Under persistent row selection the marks belong to real rows.
+  const int row = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent() ? RealRow() : Row();
+  if (move && FMouseActions->DisjunctRowSelect()) {
+    if (!with_shift && !ctrl) ClearRowSelect();
+    if (with_shift)
+      SelectionToRowSelect(true);
+    else
+      SetRowSelect(row, true);
+  }
+  if (move && FMouseActions->DisjunctColSelect()) {
+    if (!with_shift && !ctrl) ClearColSelect();
+    if (with_shift)
+      SelectionToColSelect(true);
+    else
+      SetColSelect(Col(), true);
+  }
+  if (key == Qt::Key_Space && FMouseActions->DisjunctRowSelect()) SetRowSelect(row, !RowSelect(row));
+  if (key == Qt::Key_Space && FMouseActions->DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
+}
