@@ -1,7 +1,18 @@
 // Keys of TZadIrururOziz beyond the plain moves: stepping over fixed cells
 // inside the data area, appending a row from the last data row, the space
 // and enter keys on cell controls and the disjunct selection keys.
+#include <QKeyEvent>
+
+#include "controls/format_settings.h"
 #include "grid/zad_irurur_oziz.h"
+
+QString TZadIrururOziz::Typed_Text(const QKeyEvent& event) const {
+  // Only the keypad's decimal key maps; the main keyboard's period stays.
+  if (FExcelStyleDecimalSeparator && event.key() == Qt::Key_Period && (event.modifiers() & Qt::KeypadModifier) &&
+      event.text() == QStringLiteral("."))
+    return QString(Process_Format_Settings().Decimal_Separator);
+  return event.text();
+}
 
 bool TZadIrururOziz::Skip_Fixed_Cells(int key) {
   if (!FNavigation->SkipFixedCells()) return false;

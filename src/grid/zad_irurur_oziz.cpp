@@ -200,6 +200,9 @@ void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
     HandleKeyDown(event->key(), event->modifiers());
     return;
   }
+  QKeyEvent mapped(event->type(), event->key(), event->modifiers(), Typed_Text(*event), event->isAutoRepeat(),
+                   ushort(event->count()));
+  if (mapped.text() != event->text()) event = &mapped;
   if (OnKeyPress && !event->text().isEmpty()) {
     QChar key = event->text()[0];
     OnKeyPress(this, key);

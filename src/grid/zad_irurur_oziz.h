@@ -300,6 +300,10 @@ class TZadIrururOziz : public TBaseGrid {
   // Appends an empty data row (Down on the last data row).
   void AutoAppendRow();
   bool IsLastDataRow() const { return Row() == RowCount() - FFixedFooters - 1; }
+  // The keypad's "." types the locale decimal separator.
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  QString Typed_Text(const QKeyEvent& event) const;
   std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoAddRow;
   std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
   std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
@@ -565,6 +569,7 @@ class TZadIrururOziz : public TBaseGrid {
   bool FFilterIncremental = false;
   bool FFilterDropDownAuto = false;
   bool FEditDisable = false;
+  bool FExcelStyleDecimalSeparator = false;
   QPointer<QWidget> FOwnerForm;
 
   TGridCoord FLastKeyCell;

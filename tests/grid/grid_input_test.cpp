@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <QLineEdit>
+
+#include "controls/format_settings.h"
 #include "grid/zad_irurur_oziz.h"
 
 // A 6x6 grid (one fixed row and column) whose cells listed as fixed answer so.
@@ -158,6 +161,38 @@ class GridInputTest : public QObject {
     grid.FocusCell(1, 1);
     for (int i = 0; i < 3; ++i) QTest::keyClick(&grid, Qt::Key_Space);
     QCOMPARE(indexes, (QList<int>{1, 2, 0}));
+  }
+
+  void keypad_decimal_key_types_the_locale_separator_data() {
+    QTest::addColumn<bool>("excel_style");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keypad with the option") << true << int(Qt::KeypadModifier) << QStringLiteral(",");
+    QTest::newRow("main keyboard with the option") << true << int(Qt::NoModifier) << QStringLiteral(".");
+    QTest::newRow("keypad without the option") << false << int(Qt::KeypadModifier) << QStringLiteral(".");
+  }
+
+  void keypad_decimal_key_types_the_locale_separator() {
+    QFETCH(bool, excel_style);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    Format_Settings comma;
+    comma.Decimal_Separator = QLatin1Char(',');
+    comma.Thousand_Separator = QLatin1Char('.');
+    Format_Settings_Scope scope(comma);
+    TZadIrururOziz grid;
+    grid.SetRowCount(4);
+    grid.SetColCount(3);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetExcelStyleDecimalSeparator(excel_style);
+    QString pressed;
+    grid.OnKeyPress = [&](TZadIrururOziz*, QChar& Key) { pressed = Key; };
+    grid.FocusCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_Period, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pressed, typed);
+    auto* editor = qobject_cast<QLineEdit*>(grid.InplaceEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), typed);
   }
 };
 
