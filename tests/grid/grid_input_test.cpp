@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "controls/format_settings.h"
+#include "grid/proportional_scroll.h"
 #include "grid/zad_irurur_oziz.h"
 
 // A 6x6 grid (one fixed row and column) whose cells listed as fixed answer so.
@@ -193,6 +194,37 @@ class GridInputTest : public QObject {
     auto* editor = qobject_cast<QLineEdit*>(grid.InplaceEditor());
     QVERIFY(editor);
     QCOMPARE(editor->text(), typed);
+  }
+
+  // 100 rows of 20 pixels plus one-pixel lines below one fixed row, 232
+  // pixels of client height: about a tenth is visible.
+  void proportional_scroll_range_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("above");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("position");
+    QTest::newRow("at the top") << 232 << 2101 << 1 << true << 141 << 0;
+    QTest::newRow("in the middle") << 232 << 2101 << 946 << true << 141 << 64;
+    QTest::newRow("at the bottom") << 232 << 2101 << 1870 << true << 141 << 128;
+    QTest::newRow("everything fits") << 3000 << 2101 << 1 << false << 0 << 0;
+    QTest::newRow("no scrollable rows") << 232 << 0 << 0 << false << 0 << 0;
+  }
+
+  void proportional_scroll_range() {
+    QFETCH(int, control);
+    QFETCH(int, total);
+    QFETCH(int, above);
+    QFETCH(bool, shown);
+    QFETCH(int, maximum);
+    QFETCH(int, position);
+    const auto range = Proportional_Scroll_Range(control, 22, total, above);
+    QCOMPARE(range.has_value(), shown);
+    if (!range) return;
+    QCOMPARE(range->Maximum, maximum);
+    QCOMPARE(range->Page, maximum - 126);
+    QCOMPARE(range->Position, position);
   }
 };
 
