@@ -8,6 +8,7 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FSearchFooter->OnChange = [this] { RepaintAll(); };
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this] { NavigationChanged(); };
+  Connect_Scroll_Hints();
   FMouseActions = std::make_unique<TMouseActions>(this);
   FMouseActions->OnChange = [this] { MouseActionsChanged(); };
   FMouseActions->OnIsDesigning = [this](bool& designing) { designing = IsDesigning(); };

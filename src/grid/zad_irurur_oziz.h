@@ -46,6 +46,7 @@ struct TGridItem {
 
 enum TGridLook { glStandard, glSoft, glClassic, glXP, glVista, glWin7, glOffice2007, glDUD, glCustom };
 enum TFilterDropDownColumns { fdNormal, fdAll };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
 
@@ -304,6 +305,13 @@ class TZadIrururOziz : public TBaseGrid {
   bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
   void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
   QString Typed_Text(const QKeyEvent& event) const;
+  // The hint shown while a scroll thumb is dragged (grid_scroll_hints.cpp):
+  // "Row : n" / "Col : n" for the row or column the thumb stands at.
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  QString ScrollHintText(Qt::Orientation Bar, int Index);
+  void Connect_Scroll_Hints();
+  std::function<void(TZadIrururOziz* Sender, int ARow, QString& hintstr)> OnScrollHint;
   std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoAddRow;
   std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
   std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
@@ -570,6 +578,7 @@ class TZadIrururOziz : public TBaseGrid {
   bool FFilterDropDownAuto = false;
   bool FEditDisable = false;
   bool FExcelStyleDecimalSeparator = false;
+  TScrollHintType FScrollHints = shNone;
   QPointer<QWidget> FOwnerForm;
 
   TGridCoord FLastKeyCell;

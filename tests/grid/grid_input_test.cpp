@@ -226,6 +226,19 @@ class GridInputTest : public QObject {
     QCOMPARE(range->Page, maximum - 126);
     QCOMPARE(range->Position, position);
   }
+
+  void scroll_hint_names_the_row_or_column() {
+    TZadIrururOziz grid;
+    QCOMPARE(grid.ScrollHintText(Qt::Vertical, 42), QStringLiteral("Row : 42"));
+    QCOMPARE(grid.ScrollHintText(Qt::Horizontal, 3), QStringLiteral("Col : 3"));
+    int asked = -1;
+    grid.OnScrollHint = [&](TZadIrururOziz*, int ARow, QString& hint) {
+      asked = ARow;
+      hint = QStringLiteral("Meter ") + QString::number(ARow);
+    };
+    QCOMPARE(grid.ScrollHintText(Qt::Vertical, 7), QStringLiteral("Meter 7"));
+    QCOMPARE(asked, 7);
+  }
 };
 
 QTEST_MAIN(GridInputTest)

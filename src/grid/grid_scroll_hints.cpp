@@ -1,0 +1,26 @@
+// The hint that names the row or column a dragged scroll thumb stands at.
+// The platform grid's scroll bars count rows and columns, so the thumb
+// position is the index itself.
+#include <QCursor>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "grid/zad_irurur_oziz.h"
+
+QString TZadIrururOziz::ScrollHintText(Qt::Orientation Bar, int Index) {
+  QString hint = (Bar == Qt::Vertical ? QStringLiteral("Row : ") : QStringLiteral("Col : ")) + QString::number(Index);
+  if (OnScrollHint) OnScrollHint(this, Index, hint);
+  return hint;
+}
+
+void TZadIrururOziz::Connect_Scroll_Hints() {
+  auto connect_bar = [this](QScrollBar* bar, Qt::Orientation orientation, TScrollHintType own) {
+    connect(bar, &QScrollBar::sliderMoved, this, [this, orientation, own](int value) {
+      if (FScrollHints != own && FScrollHints != shBoth) return;
+      QToolTip::showText(QCursor::pos() + QPoint(10, 0), ScrollHintText(orientation, value), this);
+    });
+    connect(bar, &QScrollBar::sliderReleased, this, [] { QToolTip::hideText(); });
+  };
+  connect_bar(verticalScrollBar(), Qt::Vertical, shVertical);
+  connect_bar(horizontalScrollBar(), Qt::Horizontal, shHorizontal);
+}
