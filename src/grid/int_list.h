@@ -1,7 +1,7 @@
 #pragma once
 // Integer lists of the grid: TIntList reports every change together with the
 // cell it belongs to, so one handler can serve the lists of many cells;
-// TSortIndexList is the multi-column sort specification built on it.
+// TSortIndexList is the multi-column sort order built on it.
 #include <QString>
 #include <cstdint>
 #include <functional>
