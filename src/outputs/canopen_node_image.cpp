@@ -53,21 +53,10 @@ constexpr uint32_t kSettings_Size = 26;
 constexpr uint8_t kFormat_Byte = 0x80;
 constexpr int kMax_Nodes = 255;  // the settings area counts nodes in one byte
 constexpr int kMax_Node_Variables = 65535;
-constexpr uint32_t kMax_Address = 0xFFFF;  // addresses are 2-byte fields
 constexpr int kMax_VIF_Text = 255;         // its length is a 1-byte field
 
 const QString kM_Bus_File = QStringLiteral("M_Bus.xml");
 const QString kPar_Gen_File = QStringLiteral("ParGen.xml");
-
-// A network written by a scan marks nodes with Node_Enable instead of the
-// editor's Enable_Node; an unchecked scanned meter must stay out.
-bool Node_Is_Compiled(const Xml_Node& node) {
-  std::optional<QString> enable = config_reader::Attribute_Text(node, QStringLiteral("Enable_Node"));
-  if (!enable) enable = config_reader::Attribute_Text(node, QStringLiteral("Node_Enable"));
-  int32_t value = 1;
-  if (!enable || !Try_Read_Number(*enable, value)) value = 1;
-  return (value & 0xFF) == 1;
-}
 
 TBank_Nodo Read_Node(const Xml_Node& node) {
   using namespace config_reader;
@@ -94,15 +83,6 @@ TBank_Nodo Read_Node(const Xml_Node& node) {
   return nodo;
 }
 
-void Check_Address(uint32_t address, int node, int variable) {
-  if (address <= kMax_Address) return;
-  const QString item = variable > 0 ? QStringLiteral("node %1, variable %2").arg(node).arg(variable)
-                                    : QStringLiteral("node %1").arg(node);
-  throw Compile_Error(QStringLiteral("%1, %2: the process image would need more than %3 bytes.")
-                          .arg(kM_Bus_File, item)
-                          .arg(kMax_Address + 1));
-}
-
 }  // namespace
 
 void CANopen_Node_Image::Build_CANopen_Node_Image(const Xml_Node* m_bus_root, const Xml_Node* par_gen_root,
@@ -119,7 +99,7 @@ void CANopen_Node_Image::Read_Network(const Xml_Node& root) {
   int node_number = 0;
   for (const Xml_Node& node : config_reader::Children(root)) {
     ++node_number;
-    if (!Node_Is_Compiled(node)) continue;
+    if (!bank_network::Node_Is_Compiled(node)) continue;
     bool appended = false;
     int variable_number = 0;
     for (const Xml_Node& variable : config_reader::Children(node)) {
@@ -167,13 +147,13 @@ void CANopen_Node_Image::Assign_Addresses() {
     if (nodo.Opzioni_Check & 0x02) address += 4;
     add.Add_MSD = address;
     add.Add_Start_Var = address;
-    Check_Address(address, nodo.Source_Index, 0);
+    bank_network::Check_Address(address, nodo.Source_Index, 0);
     for (TBank_Variabile& var : nodo.Vars) {
       var.Value_Address = address;
       address += var.Value_Size;
       var.Scale_Address = address;
       if (var.Scale) address += 1;
-      Check_Address(var.Scale_Address, nodo.Source_Index, var.Source_Index);
+      bank_network::Check_Address(var.Scale_Address, nodo.Source_Index, var.Source_Index);
     }
   }
 }
