@@ -213,4 +213,13 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   bool updating_scroll_ = false;
   QPointer<QWidget> editor_;
   bool editor_shown_ = false;
+
+  // ---- mouse (descendant hooks for presses, releases and double clicks)
+  // (end of mouse)
+
+  // ---- in-place editor hooks
+  // (end of in-place editor hooks)
+
+  // ---- scroll bars
+  // (end of scroll bars)
 };

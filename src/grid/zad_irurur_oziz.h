@@ -831,4 +831,18 @@ class TZadIrururOziz : public TBaseGrid {
   THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
   bool FHTMLHint = false;
   TGridCoord FLastHintPos{-1, -1};
+
+  // ---- mouse clicks (grid_mouse.cpp)
+  // (end of mouse clicks)
+
+  // ---- in-place editing: editor types, the editing decision, the default
+  // text editor (grid_editing.cpp)
+  // (end of in-place editing)
+
+  // ---- window messages, timers, update counting, Enter advance,
+  // type-ahead and Tab traversal (grid_messages.cpp, grid_advance.cpp)
+  // (end of messages and advance)
+
+  // ---- scroll bars and scrolling (grid_scroll_bars.cpp)
+  // (end of scroll bars)
 };
