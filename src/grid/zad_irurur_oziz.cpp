@@ -29,6 +29,8 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
 
   FGridTimer.setInterval(500);
   connect(&FGridTimer, &QTimer::timeout, this, [this] { GridTimerTick(); });
+  // Paint events wait while the update count is above 0.
+  viewport()->installEventFilter(this);
 
   // A grid on a window follows that window's resizing (the window's own
   // handling runs as before: the filter passes the event on).
@@ -71,6 +73,7 @@ void TZadIrururOziz::resizeEvent(QResizeEvent* event) {
 
 bool TZadIrururOziz::eventFilter(QObject* watched, QEvent* event) {
   if (watched == FOwnerForm && event->type() == QEvent::Resize) FormResize();
+  if (Message_Filter(watched, event)) return true;
   return TBaseGrid::eventFilter(watched, event);
 }
 
@@ -182,13 +185,12 @@ void TZadIrururOziz::SetFixedFont(const QFont& Value) {
   InvalidateGrid();
 }
 
-void TZadIrururOziz::EndUpdate() {
-  if (FUpdateCount > 0 && --FUpdateCount == 0) InvalidateGrid();
-}
-
 // ---- input and painting
 
 void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
+  // Tab with goTabs, Enter (editing switched on, the advance) and the
+  // type-ahead search come first.
+  if (Advance_Keys(event)) return;
   // Ctrl+C, Ctrl+V and Ctrl+X go to the clipboard keys only; their control
   // characters never reach the key-press event or an editor.
   const bool clipboard_char = FNavigation->AllowClipboardShortCuts() && (event->modifiers() & Qt::ControlModifier) &&

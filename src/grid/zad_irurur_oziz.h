@@ -28,6 +28,7 @@
 #include "grid/grid_options.h"
 #include "grid/grid_paint_look.h"
 #include "grid/int_list.h"
+#include "grid/scroll_control.h"
 
 // The grid's own error: bad row or column indexes given to its selection
 // and row-state properties.
@@ -237,8 +238,6 @@ class TZadIrururOziz : public TBaseGrid {
   void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
   bool ClearTextOnly() const { return FClearTextOnly; }
   void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
-  void BeginUpdate() { ++FUpdateCount; }
-  void EndUpdate();
 
   // ---- selection (grid_selection.cpp)
   // Writing the selection makes its top-left the anchor and its bottom-right
@@ -455,8 +454,6 @@ class TZadIrururOziz : public TBaseGrid {
   bool Handle_Home_End(int key, Qt::KeyboardModifiers shift);
   void RowMoved(int from, int to) override;
   void ColumnMoved(int from, int to) override;
-  // The timer's tick, every 500 ms while the grid is shown.
-  virtual void GridTimerTick() {}
   // The owner window was resized.
   virtual void FormResize() {}
   virtual void NavigationChanged() {}
@@ -832,17 +829,444 @@ class TZadIrururOziz : public TBaseGrid {
   bool FHTMLHint = false;
   TGridCoord FLastHintPos{-1, -1};
 
-  // ---- mouse clicks (grid_mouse.cpp)
+  // ---- mouse clicks (grid_mouse.cpp press, grid_mouse_release.cpp release,
+  // grid_mouse_clicks.cpp double and right clicks, grid_mouse_cells.cpp
+  // cell-control hits)
+ public:
+  enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+  using TMouseEvent =
+      std::function<void(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
+  using TNotifyGridEvent = std::function<void(TZadIrururOziz* Sender)>;
+  using TCellAllowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& Allow)>;
+  using TColAllowEvent = std::function<void(TZadIrururOziz* Sender, int ACol, bool& Allow)>;
+  using TColIndexEvent = std::function<void(TZadIrururOziz* Sender, int Index)>;
+  using TSelectionResizeEvent =
+      std::function<void(TZadIrururOziz* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+  using TSelectionChangedEvent =
+      std::function<void(TZadIrururOziz* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+  using TRatingChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, double& Value, bool& Allow)>;
+
+  // The cell under a viewport point; -1, -1 outside the cells.
+  void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  // Where the button of the cell (display column) was last drawn; an empty
+  // rectangle without a button or before it was drawn.
+  TRect GetButtonRect(int ACol, int ARow);
+  // The 11 x 11 toggle of an expand cell; empty without one.
+  TRect GetExpandButtonRect(int ACol, int ARow);
+  bool ToggleExpand(int ACol, int ARow);
+  // A press at (X, Y) inside the base cell of a radio-group cell (display
+  // column) chooses the item under it.
+  void ClickRadioGroup(int ACol, int ARow, int X, int Y);
+  // The fixed-cell editor a press or double click on a header opens; the
+  // header editors come with the grid services, until then nothing opens.
+  virtual void EditFixedCell(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  // A click on the sort row that passed the sort decision (real column); the
+  // sorting itself comes with the grid services.
+  virtual void DoHeaderSort(int ACol) { (void)ACol; }
+  virtual void DoRatingChange(int ACol, int ARow, double& Value, bool& Allow);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // Set by the hover code: what a press on a fixed cell selects.
+  void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+  bool DblClk() const { return FDblClk; }
+  QPoint PushedCellButton() const { return FPushedCellButton; }
+
+  TCellAllowEvent OnCanClickCell;
+  TClickCellEvent OnRightClickCell;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TNotifyGridEvent OnClick;
+  TNotifyGridEvent OnDblClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool Expanded)> OnExpandClick;
+  TColAllowEvent OnColumnSize;
+  TColIndexEvent OnEndColumnSize;
+  TColIndexEvent OnEndRowSize;
+  TColAllowEvent OnCanSort;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TSelectionChangedEvent OnSelectionChanged;
+  TRatingChangeEvent OnRatingChange;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void UserColumnSize(int c, int& width) override;
+  void HandleLeftButtonDown(QMouseEvent* event);
+  void HandleLeftButtonUp(QMouseEvent* event);
+  void HandleDoubleClick(QMouseEvent* event);
+  void HandleRightButtonDown(QMouseEvent* event);
+  void HandleRightButtonUp(QMouseEvent* event);
+
+ private:
+  // The platform's press run for a point (the grid's own handling of it).
+  void Framework_Press(QMouseEvent* event, QPoint at);
+  void Framework_Release(QMouseEvent* event);
+  bool Press_Selection_Resizer(const QPoint& pos, bool fixed_editing_only, bool set_state);
+  bool Press_Cell_Object(int ACol, int ARow, const QPoint& pos, QMouseEvent* event);
+  bool Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool editable, QMouseEvent* event);
+  void Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifiers shift);
+  void Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool editable, bool combo);
+  void Release_Cell_Button(const QPoint& pos);
+  void Release_Cell_Objects(int ACol, int ARow);
+  void Header_Sort_Decision(int ACol, int ARow, const QPoint& pos);
+  bool Click_Editable(int ACol, int ARow);
+  bool Mouse_Editing_Option() const;
+  void Fire_Mouse_Down(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& pos);
+  bool FDoOnClick = false;
+  bool FMouseKeepDown = false;
+  bool FDeselectState = false;
+  bool FSelectionClick = false;
+  QPoint FPushedCellButton{-1, -1};
+  bool FPushedIsExpand = false;
+  bool FSpinUpClick = false, FSpinDnClick = false;
+  int Colclicked = -1, Rowclicked = -1, Colclickedsize = 0, Rowclickedsize = 0;
+  int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
+  int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  int FMouseSelectStart = -1;
+  bool FMouseResize = false;
+  TGridRect FDropSelection;
+  bool FDblClk = false;
+  bool LButFlg = false;
+  int FOldTopRow = 0, FOldKeepLeftCol = 0;
+  TGridRect FPressSelection;
+  QPoint FPressCell{-1, -1};
+  int FPressWidth = -1;
+  TGridState FPressState = gsNormal;
   // (end of mouse clicks)
 
   // ---- in-place editing: editor types, the editing decision, the default
   // text editor (grid_editing.cpp)
+ public:
+  using TCellValidateEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
+  using TEditChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& Value)>;
+  using TClipboardBeforePasteCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+  using TClipboardAfterPasteCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& Value)>;
+
+  // Whether the cell may be edited: some editing option is on and the base
+  // cell is editable and not fixed.
+  bool IsEditable(int ACol, int ARow);
+  bool CanEditBaseCell(int ACol, int ARow);
+  // Opens the editor on the current cell (scrolled into view).
+  void ShowInplaceEdit();
+  // Closes the open editor, its value written back.
+  void HideInplaceEdit();
+  // Ends editing from inside an editor with the key that ended it.
+  void DoneInplaceEdit(int Key, Qt::KeyboardModifiers Shift);
+  // F2 to the grid, as the user would press it.
+  void ShowCellEdit();
+  void HideCellEdit() { StoreCellEditorValue(Col(), Row()); }
+  TEditorType CurrentEditor() const { return EditControl; }
+  bool EditActive() const { return FEditActive; }
+  bool EditMode() const { return FEditMode; }
+  bool Editing() const { return FEditing; }
+  bool EditChangedOption() const { return FEditChange; }
+  // OnEditingDone, then the edit-done message to the grid itself.
+  void NotifyEditingDone(int ACol, int ARow);
+  bool WantsTabKey() const;
+  // The check before the current cell moves to (ACol, ARow): switches
+  // editing on or off for the target and validates a running edit.
+  virtual bool CanSelectCell(int ACol, int ARow);
+  virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+  // A cancelled edit: the text from before editing goes back.
+  virtual void RestoreEditedCell();
+  virtual void RememberOldCell(int ACol, int ARow);
+  // OnCellValidate over an edited value; a refused value leaves the cell as
+  // it was before editing (or as the handler set it).
+  virtual bool ValidateCell(const QString& NewValue);
+  QString NewCellText() const { return FNewCellText; }
+  QString OldCellText() const { return FOldCellText; }
+  bool LastValidation() const { return FLastValidation; }
+  // The editors other than the text editor open and write back through
+  // these; the string grid has none of them, so nothing opens here.
+  virtual void PrepareCellEditor(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  virtual void StoreCellEditorValue(int ACol, int ARow);
+  // Hooks the text editor calls.
+  virtual void EditorKeyDown(int& Key, Qt::KeyboardModifiers Shift) { (void)Key, (void)Shift; }
+  virtual void EditorTextChanged(const QString& Text, QPoint Pos, int Caret) { (void)Text, (void)Pos, (void)Caret; }
+  virtual void FormulaEditing(bool Active) { (void)Active; }
+  // The text editor (made on first editing).
+  class TZadInplaceEdit* NormalEdit() const;
+
+  QString EditMask() const { return FEditMask; }
+  void SetEditMask(const QString& Value) { FEditMask = Value; }
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  QString ValidChars() const { return FValidChars; }
+  void SetValidChars(const QString& Value) { FValidChars = Value; }
+  // Characters (codes 0..255) edValidChars accepts when ValidChars is empty.
+  std::vector<bool>& ValidCharSet() { return FValidCharSet; }
+  bool Lookup() const { return FLookup; }
+  void SetLookup(bool Value) { FLookup = Value; }
+  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+  bool LookupHistory() const { return FLookupHistory; }
+  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+  QStringList& LookupItems() { return FLookupItems; }
+  bool ShowNullDates() const { return FShowNullDates; }
+  void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+  bool AlwaysValidate() const { return FAlwaysValidate; }
+  void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+  bool GridModified() const { return FGridModified; }
+  class TFloatingFooter& FloatingFooter();
+
+  TCellValidateEvent OnCellValidate;
+  TEditChangeEvent OnEditChange;
+  TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  std::function<void(TZadIrururOziz* Sender)> OnEditingDone;
+
+ protected:
+  bool CanShowEditor() override;
+  QWidget* CreateEditor() override;
+  void Fill_Editor(QWidget* editor) override;
+  void Start_Editor_With(const QString& text) override;
+  bool Editor_Owns_Keys() const override { return true; }
+
+ private:
+  friend class TZadInplaceEdit;
+  // The raw text of the current cell (its block's base cell, real column)
+  // and storing into it.
+  QString Raw_Current_Text();
+  void Store_Current_Text(const QString& Text);
+  void Floating_Footer_Changed();
+  bool Footer_Refuses(int ACol, int ARow);
+  void Switch_Editing_For(int ACol, int ARow, QString& Text);
+  TEditorType EditControl = edNormal;
+  bool FEditMode = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  QString FCellCache;
+  QString FEditText;
+  bool FEditChange = false;
+  bool FLastValidation = true;
+  bool FValidating = false;
+  bool FNoEditChange = false;
+  bool FBlockKill = false, FBlockFocus = false;
+  bool FEntered = false;
+  bool FShowEditProcess = false;
+  QString FOldCellText, FNewCellText;
+  int FOldCol = -1, FOldRow = -1;
+  bool FNoAutoAdvance = false;
+  bool FGridModified = false;
+  int FLastRowUpdate = -1;
+  QString FEditMask;
+  int FMaxComboLength = 0;
+  QString FValidChars;
+  std::vector<bool> FValidCharSet;
+  bool FLookup = false, FLookupCaseSensitive = false, FLookupHistory = false;
+  QStringList FLookupItems;
+  bool FShowNullDates = true;
+  bool FAlwaysValidate = false;
+  std::shared_ptr<class TFloatingFooter> FFloatingFooter;
   // (end of in-place editing)
 
   // ---- window messages, timers, update counting, Enter advance,
   // type-ahead and Tab traversal (grid_messages.cpp, grid_advance.cpp)
+ public:
+  using TAutoAdvanceEvent =
+      std::function<void(TZadIrururOziz* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+  using TCellChangingEvent =
+      std::function<void(TZadIrururOziz* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+  using TChangingEvent = std::function<void(TZadIrururOziz* Sender, int OldIndex, int NewIndex, bool& Allow)>;
+  using TSelectCellEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& CanSelect)>;
+
+  // Update counting. BeginUpdate switches redraw off and EndUpdate back on
+  // when the count returns to 0; StartUpdate only counts (painting waits but
+  // nothing is switched), ResetUpdate forces the count to 0.
+  void BeginUpdate();
+  void EndUpdate();
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  bool LockUpdate() const { return FUpdateCount > 0; }
+  void SetLockUpdate(bool Value);
+
+  // The grid timer's tick, every 500 ms while the grid is shown; tests call
+  // it directly instead of waiting.
+  virtual void GridTimerTick();
+  int TimerTicks() const { return FTimerTicks; }
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value) { FHovering = Value; }
+  bool EnableBlink() const { return FEnableBlink; }
+  void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+  // The current blink phase the painting reads.
+  bool GridBlink() const { return FGridBlink; }
+
+  // An editor posts this when editing ends; the grid handles it after the
+  // current event (OnEditCellDone, and the editor closes again under
+  // MouseActions.EditOnDblClickOnly).
+  void PostEditDone(int ACol, int ARow);
+  // The edited text written into the cell as the user types.
+  void EditTextChanged(const QString& Text);
+
+  // Enter advance: moves on from the cell (ACol, ARow) by the Navigation
+  // settings; ShowEditor opens the editor on the new cell where asked.
+  void AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward, bool AutoEdit,
+                         bool Force);
+  // Enter confirmed inside an in-place editor: the advance from the current
+  // cell, the editor following to the new cell with AdvanceAutoEdit.
+  void AdvanceToNextCell(bool Forward = true);
+  // One Tab step; false when the focus went on to the next control.
+  bool TabAdvance(bool Backward);
+  virtual void GotoFirstRow();
+  int FirstTabCol();
+  int VisibleRightFixedCols() const;
+  bool CanTabTo(int ACol, int ARow);
+  int FirstTabColInRow(int ARow);
+  int LastTabColInRow(int ARow);
+
+  // Type-ahead: the text typed so far and its age in timer ticks.
+  QString IncrSearchText() const { return SearchInc; }
+  void SetIncrSearchText(const QString& Value) { SearchInc = Value; }
+  int SearchTics() const { return FSearchTics; }
+  // The first data row whose text in the sort column starts with s
+  // (compared upper-cased, without HTML tags); -1 when none.
+  virtual int Search(const QString& s);
+  // Without it the editor shows a mini-HTML cell's text without its tags.
+  bool EditWithTags() const { return FEditWithTags; }
+  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+  QChar StartEditChar() const { return FStartEditChar; }
+  void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+  virtual void KeyF2Hook() {}
+
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCellChangingEvent OnCellChanging;
+  TChangingEvent OnRowChanging;
+  TChangingEvent OnColChanging;
+  TSelectCellEvent OnSelectCell;
+  std::function<void(TZadIrururOziz* Sender, int ACol)> OnAutoInsertCol;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnEditCellDone;
+  // The grid's own key-down event where it handles a key itself.
+  std::function<void(TZadIrururOziz* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyDown;
+
+ protected:
+  // The key-press stage: Enter advance, Escape and type-ahead; whether the
+  // key was used up.
+  bool Advance_Key_Press(QKeyEvent* event);
+  // Tab with goTabs; whether the key was used up.
+  bool Tab_Key(QKeyEvent* event);
+  // Enter and F2 before the standard key handling: editing switched on
+  // where EditOnDblClickOnly or RangeSelectAndEdit allow it, the key
+  // swallowed on a cell that cannot be edited. Whether it was used up.
+  bool Enter_F2_Key_Down(QKeyEvent* event);
+  // The grid's own Tab, Enter and type-ahead handling in key order; whether
+  // the key was used up.
+  bool Advance_Keys(QKeyEvent* event);
+  bool event(QEvent* event) override;
+  // The edit text is read from and written to a merged block's base cell,
+  // at the real column.
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+  // Set while the grid moves the current cell itself.
+  bool FForceSel = false;
+  bool FDisableChange = false;
+
+ private:
+  void Handle_Edit_Done(int ACol, int ARow);
+  // Paint events wait while updating; the in-place editor's typing and
+  // Escape are followed (the filter of the grid's viewport and editor).
+  bool Message_Filter(QObject* watched, QEvent* event);
+  void Watch_Editor(QWidget* editor);
+  QPointer<QWidget> FWatchedEditor;
+  QString FEditStartText;
+  bool Advance_Cell_Editable(int ACol, int ARow);
+  bool Tab_Step(bool Backward);
+  void Repaint_Blinking_Cells();
+  int FAECol = -1, FAERow = -1;
+  QChar FStartEditChar;
+  QString SearchInc;
+  int FSearchTics = 0;
+  int FTimerTicks = 0;
+  bool FHovering = false;
+  bool FEnableBlink = false;
+  bool FGridBlink = false;
+  bool FEditWithTags = false;
+  int FLastTabCol = -1, FLastTabRow = -1;
   // (end of messages and advance)
 
   // ---- scroll bars and scrolling (grid_scroll_bars.cpp)
+ public:
+  // ssFlat and ssEncarta paint the bars flat in ScrollColor, ScrollWidth
+  // thick; ssMetro replaces them with two thin indicators.
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  int ScrollWidth() const;
+  void SetScrollWidth(int Value);
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  // A bar named here stays shown, disabled while everything fits.
+  void ApplyScrollBarAlways(bool Force);
+  // The thumb's length follows the visible share of the rows' (columns')
+  // pixels rather than of their count.
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value);
+  void UpdateProportionalScrollV();
+  void UpdateProportionalScrollH();
+  // The grid follows a dragged thumb at once.
+  bool ScrollSynch() const { return FScrollSynch; }
+  void SetScrollSynch(bool Value);
+  // Suspends the proportional page updates (bulk loading).
+  bool ScrollLock() const { return FScrollLock; }
+  void SetScrollLock(bool Value) { FScrollLock = Value; }
+  bool IsFlat() const { return FIsFlat; }
+  void RefreshFlatScrollBars();
+  TScrollControl* VertScrollIndicator() const { return vscrlctrl; }
+  TScrollControl* HorzScrollIndicator() const { return hscrlctrl; }
+  // The cell under a point in screen coordinates; -1, -1 outside the cells.
+  void ScreenToCell(const QPoint& pt, int& ACol, int& ARow) const;
+  // Whether a viewport point lies on a border the user may drag to size a
+  // column (in the fixed rows) or a row (in the fixed columns).
+  bool SizingBorderAt(int X, int Y) const;
+  // The search panel covers the bottom of the grid while it is shown.
+  int SearchPanelHeight() const;
+  bool LastRowClearOfSearchFooter() const;
+  void ScrollLastRowAboveSearchFooter();
+
+ protected:
+  void Scroll_Bars_Updated() override;
+  int Bottom_Reserve() const override { return SearchPanelHeight(); }
+  bool Scroll_While_Dragging() const override;
+  // Navigation.MoveScrollOnly: the navigation keys only scroll; whether the
+  // key was taken.
+  bool Move_Scroll_Only(int key);
+  // Left and Right under goRowSelect scroll the columns; whether the key was
+  // taken in place of the plain move.
+  bool Row_Select_Scroll_Key(int key, Qt::KeyboardModifiers shift);
+  // The search panel and the last row: before the plain move (whether the
+  // key was taken) and after it.
+  bool Search_Footer_Key_Before(int key);
+  void Search_Footer_Key_After(int key);
+  // Navigation.KeepHorizScroll: vertical keys under goRowSelect leave the
+  // left column where it was.
+  void Keep_Horiz_Scroll(int key, int old_left);
+
+ private:
+  void Apply_Scroll_Bar_Policies();
+  void Apply_Flat_Look();
+  void Place_Scroll_Indicators();
+  TScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  int FScrollWidth = 0;  // 0: the style's scroll bar extent
+  bool FScrollProportional = false;
+  TScrollStyle FScrollBars = ssBoth;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  bool FScrollSynch = false;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
+  QPointer<TScrollControl> vscrlctrl;
+  QPointer<TScrollControl> hscrlctrl;
+  QPointer<Flat_Scroll_Style> FFlatStyle;
   // (end of scroll bars)
 };

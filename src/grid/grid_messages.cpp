@@ -1,0 +1,153 @@
+// The message side of TZadIrururOziz in Qt terms: update counting (redraw
+// off and on, paint events waiting while the count is above 0), the grid
+// timer's tick (type-ahead ageing, hovering, blinking), the editing-done
+// notification an editor posts, and the edit text the in-place editor reads
+// and writes as the user types.
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "grid/html_plain_text.h"
+#include "grid/zad_irurur_oziz.h"
+
+// ---- update counting
+
+void TZadIrururOziz::BeginUpdate() {
+  // Counted whether the grid is shown or not: a grid hidden inside the
+  // bracket must still get its redraw back from the matching EndUpdate.
+  ++FUpdateCount;
+  viewport()->setUpdatesEnabled(false);
+}
+
+void TZadIrururOziz::EndUpdate() {
+  if (FUpdateCount <= 0 || --FUpdateCount > 0 || Destroying()) return;
+  FSelChange = false;
+  viewport()->setUpdatesEnabled(true);
+  InvalidateGrid();
+}
+
+void TZadIrururOziz::ResetUpdate() {
+  FUpdateCount = 0;
+  // A bracket cut short must not leave the redraw switched off for good.
+  if (!viewport()->updatesEnabled()) viewport()->setUpdatesEnabled(true);
+}
+
+void TZadIrururOziz::SetLockUpdate(bool Value) {
+  if (Value)
+    BeginUpdate();
+  else
+    EndUpdate();
+}
+
+// ---- the grid timer
+
+void TZadIrururOziz::GridTimerTick() {
+  ++FTimerTicks;
+  // Typed text lives 1.5 to 2 seconds after the last key.
+  if (FNavigation->AutoGotoIncremental() && ++FSearchTics >= 4) {
+    SearchInc.clear();
+    FSearchTics = 0;
+  }
+  if (FHovering && !IsDesigning()) {
+    const QPoint global = QCursor::pos();
+    if (QApplication::widgetAt(global) == viewport()) {
+      const QPoint pos = viewport()->mapFromGlobal(global);
+      const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+      if (viewport()->rect().contains(pos) && cell.X >= FixedCols() && cell.Y >= FixedRows() && cell.X < ColCount() &&
+          cell.Y < RowCount()) {
+        setFocus();
+        SetRow(cell.Y);
+        SetCol(cell.X);
+      }
+    }
+  }
+  if (FEnableBlink) {
+    FGridBlink = !FGridBlink;
+    Repaint_Blinking_Cells();
+  }
+}
+
+void TZadIrururOziz::Repaint_Blinking_Cells() {
+  auto blinks = [this](int c, int r) {
+    // Cells are read by real column (hidden columns count in) and repainted
+    // where they show.
+    if (GetGridCell(RealColIndex(c), r).contains(QLatin1String("<BLI"), Qt::CaseInsensitive)) RepaintCell(c, r);
+  };
+  const int last_row = std::min(RowCount(), TopRow() + VisibleRowCount() + 1);
+  const int last_col = std::min(ColCount(), LeftCol() + VisibleColCount() + 1);
+  for (int r = TopRow(); r < last_row; ++r)
+    for (int c = LeftCol(); c < last_col; ++c) blinks(c, r);
+  for (int r = 0; r < FixedRows(); ++r)
+    for (int c = LeftCol(); c < last_col; ++c) blinks(c, r);
+  for (int c = 0; c < FixedCols(); ++c)
+    for (int r = TopRow(); r < last_row; ++r) blinks(c, r);
+}
+
+// ---- editing done
+
+void TZadIrururOziz::PostEditDone(int ACol, int ARow) {
+  // Handled after the editor's own event has run to its end, as a posted
+  // window message would be; dropped with the grid.
+  QMetaObject::invokeMethod(this, [this, ACol, ARow] { Handle_Edit_Done(ACol, ARow); }, Qt::QueuedConnection);
+}
+
+void TZadIrururOziz::Handle_Edit_Done(int ACol, int ARow) {
+  if (OnEditCellDone) OnEditCellDone(this, ACol, ARow);
+  if (FMouseActions->EditOnDblClickOnly()) {
+    HideEditor();
+    SetOptions(Options() & ~goEditing);
+  }
+}
+
+// ---- edit text
+
+QString TZadIrururOziz::GetEditText(int ACol, int ARow) {
+  const int rc = RealColIndex(ACol);
+  const QPoint base = HasCellProperties(rc, ARow) ? BaseCell(rc, ARow) : QPoint(rc, ARow);
+  const QString text = GetGridCell(base.x(), base.y());
+  if (FEditWithTags || !EnableHTML() || !text.contains(QLatin1Char('<'))) return text;
+  return Html_Plain_Text(text);
+}
+
+void TZadIrururOziz::SetEditText(int ACol, int ARow, const QString& Value) {
+  // SetCellEx writes a covered cell's text into its block's base cell.
+  SetCellEx(RealColIndex(ACol), ARow, Value);
+  InvalidateCell(ACol, ARow);
+}
+
+void TZadIrururOziz::EditTextChanged(const QString& Text) {
+  if (!EditorMode()) return;
+  SetEditText(Col(), Row(), Text);
+}
+
+void TZadIrururOziz::Watch_Editor(QWidget* editor) {
+  if (FWatchedEditor == editor) return;
+  FWatchedEditor = editor;
+  // Only changes of a shown editor are written: filling it with the cell's
+  // text before it shows is no edit (and would drop a cell's HTML tags).
+  if (auto* line = qobject_cast<QLineEdit*>(editor))
+    connect(line, &QLineEdit::textChanged, this, [this, line](const QString& text) {
+      if (!line->isHidden()) EditTextChanged(text);
+    });
+  else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor))
+    connect(plain, &QPlainTextEdit::textChanged, this, [this, plain] {
+      if (!plain->isHidden()) EditTextChanged(plain->toPlainText());
+    });
+}
+
+bool TZadIrururOziz::Message_Filter(QObject* watched, QEvent* event) {
+  if (watched == viewport()) return event->type() == QEvent::Paint && FUpdateCount > 0;
+  QWidget* editor = InplaceEditor();
+  if (!editor || watched != editor) return false;
+  if (event->type() == QEvent::Show) {
+    Watch_Editor(editor);
+    FEditStartText = GetEditText(Col(), Row());
+  } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+             (Options() & goEditing) && EditorMode()) {
+    // The typed text already went into the cell; Escape takes it back.
+    SetEditText(Col(), Row(), FEditStartText);
+  }
+  return false;
+}
