@@ -913,7 +913,6 @@ class TZadIrururOziz : public TBaseGrid {
   void Release_Cell_Button(const QPoint& pos);
   void Release_Cell_Objects(int ACol, int ARow);
   void Header_Sort_Decision(int ACol, int ARow, const QPoint& pos);
-  bool Click_Editable(int ACol, int ARow);
   bool Mouse_Editing_Option() const;
   void Fire_Mouse_Down(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& pos);
   bool FDoOnClick = false;
@@ -1106,6 +1105,10 @@ class TZadIrururOziz : public TBaseGrid {
   void PostEditDone(int ACol, int ARow);
   // The edited text written into the cell as the user types.
   void EditTextChanged(const QString& Text);
+  // The edit text is read from and written to a merged block's base cell,
+  // at the real column (display column given).
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
 
   // Enter advance: moves on from the cell (ACol, ARow) by the Navigation
   // settings; ShowEditor opens the editor on the new cell where asked.
@@ -1161,10 +1164,6 @@ class TZadIrururOziz : public TBaseGrid {
   // the key was used up.
   bool Advance_Keys(QKeyEvent* event);
   bool event(QEvent* event) override;
-  // The edit text is read from and written to a merged block's base cell,
-  // at the real column.
-  QString GetEditText(int ACol, int ARow) override;
-  void SetEditText(int ACol, int ARow, const QString& Value) override;
   // Set while the grid moves the current cell itself.
   bool FForceSel = false;
   bool FDisableChange = false;

@@ -1,0 +1,174 @@
+// Update counting, the grid timer, the posted editing-done notification and
+// the edit text of the string grid.
+#include <QLineEdit>
+#include <QtTest>
+
+#include "grid/zad_irurur_oziz.h"
+
+namespace {
+// A shown grid that counts its paints.
+struct Painted_Grid {
+  TZadIrururOziz grid;
+  int paints = 0;
+  Painted_Grid() {
+    grid.OnPainted = [this](TZadIrururOziz*) { ++paints; };
+    grid.show();
+  }
+  // Asks for a repaint and lets it happen; whether the grid painted.
+  bool Repaints() {
+    paints = 0;
+    grid.viewport()->update();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return paints > 0;
+  }
+};
+}  // namespace
+
+class GridMessagesTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void nested_updates_paint_after_the_last_end() {
+    Painted_Grid p;
+    QVERIFY(QTest::qWaitForWindowExposed(&p.grid));
+    QVERIFY(p.Repaints());
+    p.grid.BeginUpdate();
+    p.grid.BeginUpdate();
+    QVERIFY(p.grid.LockUpdate());
+    QVERIFY(!p.Repaints());
+    p.grid.EndUpdate();
+    QVERIFY(!p.Repaints());
+    p.grid.EndUpdate();
+    QCOMPARE(p.grid.UpdateCount(), 0);
+    QVERIFY(p.Repaints());
+    p.grid.EndUpdate();  // one too many changes nothing
+    QCOMPARE(p.grid.UpdateCount(), 0);
+    p.grid.SetLockUpdate(true);
+    QCOMPARE(p.grid.UpdateCount(), 1);
+    p.grid.SetLockUpdate(false);
+    QVERIFY(p.Repaints());
+  }
+
+  void a_grid_hidden_inside_the_bracket_paints_again() {
+    Painted_Grid p;
+    QVERIFY(QTest::qWaitForWindowExposed(&p.grid));
+    p.grid.BeginUpdate();
+    p.grid.hide();
+    p.grid.EndUpdate();
+    QCOMPARE(p.grid.UpdateCount(), 0);
+    p.paints = 0;
+    p.grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.grid));
+    QTRY_VERIFY(p.paints > 0);
+  }
+
+  void start_update_holds_painting_until_reset() {
+    Painted_Grid p;
+    QVERIFY(QTest::qWaitForWindowExposed(&p.grid));
+    p.grid.StartUpdate();
+    QVERIFY(!p.Repaints());
+    p.grid.ResetUpdate();
+    QVERIFY(p.Repaints());
+    // A reset inside a BeginUpdate bracket does not leave redraw off.
+    p.grid.BeginUpdate();
+    p.grid.ResetUpdate();
+    QVERIFY(p.Repaints());
+  }
+
+  void timer_ticks_count_and_blink() {
+    TZadIrururOziz grid;
+    grid.SetEnableBlink(true);
+    const bool phase = grid.GridBlink();
+    grid.GridTimerTick();
+    QCOMPARE(grid.TimerTicks(), 1);
+    QCOMPARE(grid.GridBlink(), !phase);
+    grid.GridTimerTick();
+    QCOMPARE(grid.GridBlink(), phase);
+    // Without incremental search the typed text does not age.
+    grid.SetIncrSearchText("ab");
+    for (int i = 0; i < 5; ++i) grid.GridTimerTick();
+    QCOMPARE(grid.IncrSearchText(), QString("ab"));
+    grid.Navigation().SetAutoGotoIncremental(true);
+    for (int i = 0; i < 3; ++i) grid.GridTimerTick();
+    QCOMPARE(grid.IncrSearchText(), QString("ab"));
+    grid.GridTimerTick();
+    QCOMPARE(grid.IncrSearchText(), QString());
+  }
+
+  void edit_done_is_handled_after_the_current_event() {
+    TZadIrururOziz grid;
+    QPoint done(-1, -1);
+    grid.OnEditCellDone = [&](TZadIrururOziz*, int ACol, int ARow) { done = QPoint(ACol, ARow); };
+    grid.PostEditDone(2, 3);
+    QCOMPARE(done, QPoint(-1, -1));
+    QCoreApplication::processEvents();
+    QCOMPARE(done, QPoint(2, 3));
+
+    // Editing on double click only: the editor closes and editing is off.
+    grid.MouseActions().SetEditOnDblClickOnly(true);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.PostEditDone(1, 1);
+    QCoreApplication::processEvents();
+    QVERIFY(!(grid.Options() & goEditing));
+
+    // A grid gone before the notification arrives is left alone.
+    auto* gone = new TZadIrururOziz;
+    bool called = false;
+    gone->OnEditCellDone = [&](TZadIrururOziz*, int, int) { called = true; };
+    gone->PostEditDone(1, 1);
+    delete gone;
+    QCoreApplication::processEvents();
+    QVERIFY(!called);
+  }
+
+  void edit_text_goes_through_the_base_cell() {
+    TZadIrururOziz grid;
+    grid.SetColCount(5);
+    grid.MergeCells(1, 1, 2, 1);
+    grid.SetCellEx(1, 1, "base");
+    QCOMPARE(grid.GetEditText(2, 1), QString("base"));
+    grid.SetEditText(2, 1, "typed");
+    QCOMPARE(grid.GetCellEx(1, 1), QString("typed"));
+
+    // Hidden columns: the display column maps to the real one.
+    grid.SetCellEx(4, 2, "four");
+    grid.HideColumn(3);
+    QCOMPARE(grid.GetEditText(3, 2), QString("four"));
+    grid.SetEditText(3, 2, "4");
+    QCOMPARE(grid.GetCellEx(4, 2), QString("4"));
+  }
+
+  void edit_text_without_tags() {
+    TZadIrururOziz grid;
+    grid.SetCellEx(1, 1, "<b>bold</b> text");
+    QCOMPARE(grid.GetEditText(1, 1), QString("bold text"));
+    grid.SetEditWithTags(true);
+    QCOMPARE(grid.GetEditText(1, 1), QString("<b>bold</b> text"));
+    grid.SetCellEx(1, 2, "a < b");
+    grid.SetEditWithTags(false);
+    QCOMPARE(grid.GetEditText(1, 2), QString("a < b"));
+  }
+
+  void typed_text_is_in_the_cell_and_escape_takes_it_back() {
+    TZadIrururOziz grid;
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetCellEx(1, 1, "old");
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.FocusCell(1, 1);
+    grid.ShowEditor();
+    auto* editor = qobject_cast<QLineEdit*>(grid.InplaceEditor());
+    QVERIFY(editor);
+    QCOMPARE(grid.GetCellEx(1, 1), QString("old"));  // opening is no edit
+    editor->selectAll();
+    QTest::keyClicks(editor, "ab");
+    QCOMPARE(grid.GetCellEx(1, 1), QString("ab"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(!grid.EditorMode());
+    QCOMPARE(grid.GetCellEx(1, 1), QString("old"));
+  }
+};
+
+QTEST_MAIN(GridMessagesTest)
+#include "grid_messages_test.moc"
