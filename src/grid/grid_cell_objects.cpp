@@ -167,6 +167,15 @@ QPoint TZadIrururOziz::CalcCellGraphicSize(int ACol, int ARow, int Reserve) {
 void TZadIrururOziz::DoGetDisplText(int ACol, int ARow, QString& Value) { TBaseGrid::DoGetDisplText(ACol, ARow, Value); }
 
 bool TZadIrururOziz::IsFixed(int ACol, int ARow) {
+  // A covered cell is as fixed as its block's base cell; footer rows and
+  // the right fixed columns are fixed whatever the cell says.
+  if (ACol >= 0 && ARow >= 0 && ACol < ColCount() && ARow < RowCount()) {
+    const QPoint base = BaseCell(RealColIndex(ACol), ARow);
+    ACol = DisplColIndex(base.x());
+    ARow = base.y();
+  }
+  if (ARow >= RowCount() - FFixedFooters || (ACol >= ColCount() - FFixedRightCols && ACol <= ColCount() - 1))
+    return true;
   bool fixed = false;
   DoIsFixedCell(ACol, ARow, fixed);
   return fixed;

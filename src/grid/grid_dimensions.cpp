@@ -122,12 +122,7 @@ void TZadIrururOziz::SetSpreadSheet(bool Value) {
   FMouseActions->SetRangeSelectAndEdit(true);
 }
 
-bool TZadIrururOziz::SelectCell(int c, int r) {
-  const int old_col = Col(), old_row = Row();
-  const bool allowed = TBaseGrid::SelectCell(c, r);
-  if (allowed) RepaintActiveCellHeaders(old_col, old_row, c, r);
-  return allowed;
-}
+bool TZadIrururOziz::SelectCell(int c, int r) { return CanSelectCell(c, r); }
 
 void TZadIrururOziz::RepaintActiveCellHeaders(int OldCol, int OldRow, int NewCol, int NewRow) {
   for (auto [c, r] : {std::pair{OldCol, OldRow}, {NewCol, NewRow}}) {

@@ -247,7 +247,7 @@ void Platform_Grid::Set_Selection_Anchored(const TGridRect& value) {
 }
 
 int Platform_Grid::Max_Top_Row() const {
-  const int available = ClientHeight() - FixedHeight();
+  const int available = ClientHeight() - FixedHeight() - Bottom_Reserve();
   int sum = 0;
   int r = row_count_ - 1;
   while (r >= fixed_rows_ && sum + RowHeights(r) <= available) sum += RowHeights(r--);
@@ -355,6 +355,10 @@ void Platform_Grid::Update_Scroll_Bars() {
   h->setRange(fixed_cols_, Max_Left_Col());
   h->setPageStep(std::max(1, VisibleColCount()));
   h->setValue(left_col_);
+  // Without tracking the grid follows the thumb when it is let go.
+  v->setTracking(Scroll_While_Dragging());
+  h->setTracking(Scroll_While_Dragging());
+  Scroll_Bars_Updated();
   updating_scroll_ = false;
 }
 
@@ -636,8 +640,7 @@ void Platform_Grid::keyPressEvent(QKeyEvent* event) {
     }
     const QString text = event->text();
     if (!text.isEmpty() && text[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
-      ShowEditor();
-      if (auto* line = qobject_cast<QLineEdit*>(editor_.data()); line && editor_shown_) line->setText(text);
+      Start_Editor_With(text);
       return;
     }
   }
@@ -646,8 +649,13 @@ void Platform_Grid::keyPressEvent(QKeyEvent* event) {
 
 void Platform_Grid::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  if (event->button() != Qt::LeftButton) return;
   const QPoint pos = event->position().toPoint();
+  HandleMouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+}
+
+void Platform_Grid::HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+  if (Button != Qt::LeftButton) return;
+  const QPoint pos(X, Y);
   const TGridCoord cell = MouseCoord(pos.x(), pos.y());
   if (cell.X < 0) return;
   if (cell.Y < fixed_rows_ && (options_ & goColSizing)) {
@@ -680,7 +688,7 @@ void Platform_Grid::mousePressEvent(QMouseEvent* event) {
   }
   if (cell.X < fixed_cols_ || cell.Y < fixed_rows_) return;
   const bool same = cell.X == cur_col_ && cell.Y == cur_row_;
-  FocusCell(cell.X, cell.Y, (event->modifiers() & Qt::ShiftModifier) != 0);
+  FocusCell(cell.X, cell.Y, (Shift & Qt::ShiftModifier) != 0);
   if (same && (options_ & goEditing) && !editor_shown_) {
     ShowEditor();
     return;
@@ -696,9 +704,12 @@ void Platform_Grid::mouseMoveEvent(QMouseEvent* event) {
       if (cell.X >= fixed_cols_ && cell.Y >= fixed_rows_) FocusCell(cell.X, cell.Y, true);
       break;
     }
-    case gsColSizing:
-      SetColWidths(sizing_index_, pos.x() - sizing_origin_);
+    case gsColSizing: {
+      int width = pos.x() - sizing_origin_;
+      UserColumnSize(sizing_index_, width);
+      SetColWidths(sizing_index_, width);
       break;
+    }
     case gsRowSizing:
       SetRowHeights(sizing_index_, pos.y() - sizing_origin_);
       break;
@@ -713,7 +724,11 @@ void Platform_Grid::mouseMoveEvent(QMouseEvent* event) {
 
 void Platform_Grid::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
-  const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+  HandleMouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+}
+
+void Platform_Grid::HandleMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+  const TGridCoord cell = MouseCoord(X, Y);
   if (state_ == gsColMoving && cell.X >= fixed_cols_ && cell.X != moving_from_) MoveColumn(moving_from_, cell.X);
   if (state_ == gsRowMoving && cell.Y >= fixed_rows_ && cell.Y != moving_from_) MoveRow(moving_from_, cell.Y);
   state_ = gsNormal;
@@ -751,29 +766,39 @@ void Platform_Grid::SetEditText(int c, int r, const QString& value) {
 bool Platform_Grid::EditorMode() const { return editor_shown_; }
 
 void Platform_Grid::ShowEditor() {
-  if (!CanEditShow()) return;
+  if (editor_shown_ || !CanShowEditor()) return;
   if (!editor_) {
     editor_ = CreateEditor();
     if (!editor_) return;
     editor_->installEventFilter(this);
   }
-  if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) {
-    line->setText(GetEditText(cur_col_, cur_row_));
-    line->selectAll();
-  }
+  Fill_Editor(editor_);
   editor_shown_ = true;
   Place_Editor();
   editor_->show();
   editor_->setFocus();
 }
 
+void Platform_Grid::Fill_Editor(QWidget* editor) {
+  if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    line->setText(GetEditText(cur_col_, cur_row_));
+    line->selectAll();
+  }
+}
+
+void Platform_Grid::Start_Editor_With(const QString& text) {
+  ShowEditor();
+  if (auto* line = qobject_cast<QLineEdit*>(editor_.data()); line && editor_shown_) line->setText(text);
+}
+
 void Platform_Grid::HideEditor() {
   if (!editor_shown_) return;
   editor_shown_ = false;
   if (editor_) {
-    const bool had_focus = editor_->hasFocus();
+    // The grid takes the focus before the editor hides, so that it does not
+    // wander to the next control of the window on the way.
+    if (editor_->hasFocus()) setFocus();
     editor_->hide();
-    if (had_focus) setFocus();
   }
 }
 
@@ -795,7 +820,7 @@ void Platform_Grid::Place_Editor() {
 }
 
 bool Platform_Grid::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == editor_.data() && event->type() == QEvent::KeyPress) {
+  if (watched == editor_.data() && event->type() == QEvent::KeyPress && !Editor_Owns_Keys()) {
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
       case Qt::Key_Return:

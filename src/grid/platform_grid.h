@@ -215,11 +215,53 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   bool editor_shown_ = false;
 
   // ---- mouse (descendant hooks for presses, releases and double clicks)
+ protected:
+  // The platform's own press (called by mousePressEvent): the current cell,
+  // range selection, sizing and moving start here. Descendants override it
+  // to wrap it and fire their mouse-down events.
+  virtual void HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  // The platform's own release (called by mouseReleaseEvent): the end of
+  // sizing, moving and selecting.
+  virtual void HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  // A width the user drags a column (display index) to, before it is set.
+  virtual void UserColumnSize(int c, int& width) { (void)c, (void)width; }
+  void SetGridState(TGridState value) { state_ = value; }
+  // The column (row) being sized or moved, -1 when none.
+  int SizingIndex() const { return sizing_index_; }
+  int MovingFrom() const { return moving_from_; }
+
+ private:
   // (end of mouse)
 
   // ---- in-place editor hooks
+ protected:
+  // The editor-show query ShowEditor asks first (by default CanEditShow).
+  virtual bool CanShowEditor() { return CanEditShow(); }
+  // Fills the editor for the current cell just before it shows; by default
+  // a line edit gets the edit text, all of it selected.
+  virtual void Fill_Editor(QWidget* editor);
+  // A character typed on the grid while no editor is open: opens the editor
+  // with it (by default as the editor's whole text).
+  virtual void Start_Editor_With(const QString& text);
+  // The editor handles Enter, Escape and the move keys itself.
+  virtual bool Editor_Owns_Keys() const { return false; }
+
+ private:
   // (end of in-place editor hooks)
 
   // ---- scroll bars
+  // The bars count rows and columns: a bar's value is the top row (left
+  // column) itself, its page the rows (columns) in view.
+ protected:
+  // Runs at the end of every scroll-bar update, while the bars' own value
+  // changes are ignored: descendants give the bars their look and page.
+  virtual void Scroll_Bars_Updated() {}
+  // Pixels at the bottom of the viewport that a panel covers; the last row
+  // may scroll up above them.
+  virtual int Bottom_Reserve() const { return 0; }
+  // Whether a dragged thumb scrolls at once or only when it is let go.
+  virtual bool Scroll_While_Dragging() const { return options_ & goThumbTracking; }
+
+ private:
   // (end of scroll bars)
 };

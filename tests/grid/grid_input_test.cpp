@@ -30,8 +30,9 @@ class GridInputTest : public QObject {
     QTest::newRow("down over three") << true << QPoint(2, 1) << int(Qt::Key_Down) << QPoint(2, 5);
     QTest::newRow("up over three") << true << QPoint(2, 5) << int(Qt::Key_Up) << QPoint(2, 1);
     QTest::newRow("plain move without fixed neighbour") << true << QPoint(4, 4) << int(Qt::Key_Left) << QPoint(3, 4);
+    // Without skipping, the plain move meets the fixed cell, which refuses to become current.
     QTest::newRow("switched off takes the plain move") << false << QPoint(1, 2) << int(Qt::Key_Right)
-                                                        << QPoint(2, 2);
+                                                        << QPoint(1, 2);
   }
 
   void skip_fixed_cells() {

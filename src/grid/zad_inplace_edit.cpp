@@ -1,0 +1,439 @@
+#include "grid/zad_inplace_edit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QProxyStyle>
+
+#include "controls/format_settings.h"
+#include "controls/tcolor.h"
+#include "grid/zad_irurur_oziz.h"
+
+using edit_filter::Char_Action;
+using edit_filter::Edit_State;
+
+namespace {
+
+// Shows the grid's password character in place of the platform's.
+class Password_Style : public QProxyStyle {
+ public:
+  QChar Char = QLatin1Char('*');
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return Char.unicode();
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+TZadInplaceEdit::TZadInplaceEdit(TZadIrururOziz* AOwner) : QLineEdit(AOwner->viewport()), FGrid(AOwner) {
+  setFrame(false);
+  // Dropped text would pass by the filters.
+  setAcceptDrops(false);
+  auto* style = new Password_Style;
+  style->setParent(this);
+  FStyle = style;
+  setStyle(FStyle);
+  connect(this, &QLineEdit::textChanged, this, &TZadInplaceEdit::Text_Changed);
+}
+
+TZadInplaceEdit::~TZadInplaceEdit() = default;
+
+void TZadInplaceEdit::SetVAlign(bool Value) {
+  FValign = Value;
+  setAlignment((Value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+Edit_State TZadInplaceEdit::State() const {
+  Edit_State s;
+  s.Text = text();
+  if (hasSelectedText()) {
+    s.Sel_Start = selectionStart();
+    s.Sel_Length = int(selectedText().size());
+  } else {
+    s.Sel_Start = cursorPosition();
+  }
+  return s;
+}
+
+void TZadInplaceEdit::SetState(const Edit_State& Value) {
+  if (Value.Text != text()) setText(Value.Text);
+  if (Value.Sel_Length > 0)
+    setSelection(Value.Sel_Start, Value.Sel_Length);
+  else
+    setCursorPosition(Value.Sel_Start);
+}
+
+edit_filter::Filter_Settings TZadInplaceEdit::Settings(bool CtrlDown) const {
+  edit_filter::Filter_Settings f;
+  f.Editor = FGrid->CurrentEditor();
+  f.Length_Limit = FLengthLimit;
+  f.Valid_Chars = FGrid->ValidChars();
+  f.Valid_Char_Set = FGrid->ValidCharSet();
+  f.Ctrl_Down = CtrlDown;
+  f.Line_Feed_On_Enter = FGrid->Navigation().LineFeedOnEnter();
+  f.Ctrl_Enter_Allowed = FGrid->Navigation().AllowCtrlEnter() && FGrid->GridWordWrap();
+  const Format_Settings& seps = Process_Format_Settings();
+  f.Decimal_Separator = seps.Decimal_Separator;
+  f.Thousand_Separator = seps.Thousand_Separator;
+  return f;
+}
+
+// ---- filling
+
+void TZadInplaceEdit::UpdateContents() {
+  TZadIrururOziz* g = FGrid;
+  FColE = g->Col();
+  FRowE = g->Row();
+  setText(g->GetEditText(FColE, FRowE));
+
+  // The editor looks like the cell it covers.
+  TGridDrawState state = 0;
+  TCanvas::Brush_State brush;
+  TColor color_to = clNone, mirror = clNone, mirror_to = clNone, font_color = g->FontColor();
+  QFont font = g->GridFont();
+  TAlignment ha = g->DefaultAlignment();
+  TVAlignment va = g->VAlignment();
+  bool ww = g->GridWordWrap();
+  TCellGradientDirection gd = GradientVertical;
+  g->GetVisualProperties(FColE, FRowE, state, false, false, true, brush, color_to, mirror, mirror_to, font, font_color,
+                         ha, va, ww, gd);
+  QPalette pal = palette();
+  if (brush.Color != clNone) pal.setColor(QPalette::Base, To_QColor(brush.Color, pal));
+  pal.setColor(QPalette::Text, To_QColor(font_color, pal));
+  setPalette(pal);
+  setFont(font);
+  Qt::Alignment align = Qt::AlignLeft;
+  if (ha == taRightJustify || FValign) align = Qt::AlignRight;
+  if (ha == taCenter) align = Qt::AlignHCenter;
+  setAlignment(align | Qt::AlignVCenter);
+
+  bool password = g->CurrentEditor() == edPassword;
+  g->DoIsPasswordCell(g->RealColIndex(FColE), FRowE, password);
+  static_cast<Password_Style*>(FStyle)->Char = g->PasswordChar();
+  setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+
+  // What the editor does when it takes the focus, done as it opens so that
+  // it holds also when the window is not active.
+  FGotFocus = true;
+  GotKey = false;
+  Workmode = true;
+  FLengthLimit = g->QueryEditLimit();
+  if (!g->Navigation().EditSelectAll()) {
+    setCursorPosition(int(text().size()));
+  } else {
+    selectAll();
+  }
+  if (g->LButFlg) {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (rect().contains(at)) {
+      deselect();
+      setCursorPosition(cursorPositionAt(at));
+    }
+    g->LButFlg = false;
+  }
+}
+
+// ---- typing
+
+void TZadInplaceEdit::TypeChar(QChar Ch, bool CtrlDown) {
+  const Edit_State before = State();
+  edit_filter::Char_Result r;
+  const Edit_State after = edit_filter::Type_Char(Ch, before, Settings(CtrlDown), &r);
+  switch (r.Action) {
+    case Char_Action::Beep:
+      QApplication::beep();
+      return;
+    case Char_Action::Drop:
+    case Char_Action::Pass:
+      return;
+    case Char_Action::Insert:
+    case Char_Action::New_Line:
+      if (r.Recase) {
+        SetState(after);
+      } else {
+        insert(QString(after.Text.at(before.Sel_Start)));
+      }
+      Q_EMIT textEdited(text());
+      break;
+  }
+  Auto_Advance_Check();
+}
+
+void TZadInplaceEdit::Auto_Advance_Check() {
+  // A field typed full moves on by itself.
+  const TNavigation& nav = FGrid->Navigation();
+  const int limit = FGrid->MaxEditLength();
+  if (nav.AdvanceAuto() && nav.AdvanceOnEnter() && limit > 0 && text().size() == limit && !hasSelectedText() &&
+      cursorPosition() == text().size())
+    Enter_Key(Qt::NoModifier);
+}
+
+bool TZadInplaceEdit::event(QEvent* e) {
+  // Tab and Backtab would move the focus before the key handler sees them.
+  if (e->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(e);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->WantsTabKey()) {
+      Tab_Key(key->modifiers() | (key->key() == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier));
+      return true;
+    }
+  }
+  return QLineEdit::event(e);
+}
+
+void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
+  TZadIrururOziz* g = FGrid;
+  const int key = e->key();
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  const bool ctrl = mods & Qt::ControlModifier, shift = mods & Qt::ShiftModifier;
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  FOldSelStart = FSelKeyDown = cursorPosition();
+  if (key == Qt::Key_Escape) {
+    setText(g->FCellCache);
+    g->HideInplaceEdit();
+    return;
+  }
+  if (ctrl && key == Qt::Key_A && !(mods & Qt::GroupSwitchModifier)) {
+    selectAll();
+    return;
+  }
+  if (e->matches(QKeySequence::Copy)) return CopyToClipboard();
+  if (e->matches(QKeySequence::Cut)) return CutToClipboard();
+  if (e->matches(QKeySequence::Paste)) return PasteFromClipboard();
+  Workmode = key != Qt::Key_Backspace && key != Qt::Key_Delete;
+  int hook_key = key;
+  g->EditorKeyDown(hook_key, mods);
+  if (hook_key == 0) return;
+  const bool line_feed = g->Navigation().LineFeedOnEnter();
+  if (enter && ctrl) {
+    if (line_feed || (g->Navigation().AllowCtrlEnter() && g->GridWordWrap())) TypeChar(QChar(10), true);
+    return;
+  }
+  if (enter && !line_feed) return Enter_Key(mods);
+  if ((key == Qt::Key_Left && shift && cursorPosition() == 0) ||
+      (key == Qt::Key_Right && shift && cursorPosition() == text().size())) {
+    if (g->Navigation().CursorWalkEditor()) {
+      g->FValidating = true;
+      g->Store_Current_Text(text());
+      g->FValidating = false;
+      if (!Validate_Text()) return;
+      g->HideInplaceEdit();
+      g->setFocus();
+      return;
+    }
+  }
+  if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+    Leave_Vertically(key, mods);
+    return;
+  }
+  if ((key == Qt::Key_Home || key == Qt::Key_End) && !ctrl && !shift) {
+    setCursorPosition(key == Qt::Key_Home ? 0 : int(text().size()));
+    return;
+  }
+  const QString typed = g->Typed_Text(*e);
+  if (!typed.isEmpty() && !ctrl && typed[0].unicode() >= 32 && typed[0] != QChar(127)) {
+    for (QChar ch : typed) TypeChar(ch, ctrl);
+    return;
+  }
+  if (enter) {
+    // Enter with LineFeedOnEnter: a line break where the type allows one.
+    TypeChar(QChar(13), ctrl);
+    return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+void TZadInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
+  QLineEdit::keyReleaseEvent(e);
+  if (!isVisible()) return;
+  if (Workmode && !hasSelectedText()) CompleteFromLookup();
+  const int caret = cursorPosition();
+  if (caret > 0) FGrid->EditorTextChanged(text(), QPoint(cursorRect().left(), cursorRect().top()), caret);
+  FGrid->FormulaEditing(text().startsWith(QLatin1Char('=')));
+}
+
+void TZadInplaceEdit::CompleteFromLookup() {
+  if (!FGrid->Lookup()) return;
+  Edit_State completed;
+  if (!edit_filter::Lookup_Complete(State(), FGrid->LookupItems(), FGrid->LookupCaseSensitive(), completed)) return;
+  if (completed.Text == text()) return;
+  SetState(completed);
+  Q_EMIT textEdited(text());
+  GotKey = false;
+}
+
+// ---- leaving the cell
+
+bool TZadInplaceEdit::Validate_Text() {
+  TZadIrururOziz* g = FGrid;
+  const QString old_text = g->FOldCellText;
+  // Without a running edit the validation answers at once and the text
+  // stays as typed.
+  g->FNewCellText = text();
+  if (g->ValidateCell(text())) {
+    setText(g->FNewCellText);
+    return true;
+  }
+  g->FOldCellText = old_text;
+  Restore_Refused();
+  return false;
+}
+
+void TZadInplaceEdit::Restore_Refused() {
+  setText(FGrid->FNewCellText);
+  if (FGrid->Navigation().EditSelectAll())
+    selectAll();
+  else
+    setCursorPosition(int(text().size()));
+}
+
+void TZadInplaceEdit::Enter_Key(Qt::KeyboardModifiers Shift) {
+  TZadIrururOziz* g = FGrid;
+  if (!Validate_Text()) {
+    g->FNoAutoAdvance = true;
+    return;
+  }
+  g->HideInplaceEdit();
+  // The Enter advance moves on from here (and may open the editor again on
+  // the next cell).
+  g->AdvanceToNextCell(!(Shift & Qt::ShiftModifier));
+}
+
+void TZadInplaceEdit::Tab_Key(Qt::KeyboardModifiers Shift) {
+  TZadIrururOziz* g = FGrid;
+  if (!Validate_Text()) return;
+  g->HideInplaceEdit();
+  if (g->Options() & goTabs) {
+    g->TabAdvance(Shift & Qt::ShiftModifier);
+  } else {
+    QCoreApplication::postEvent(g, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Shift));
+  }
+}
+
+bool TZadInplaceEdit::Leave_Vertically(int Key, Qt::KeyboardModifiers Shift) {
+  TZadIrururOziz* g = FGrid;
+  g->FValidating = true;
+  g->Store_Current_Text(text());
+  g->FValidating = false;
+  if (!Validate_Text()) return false;
+  g->HideInplaceEdit();
+  g->HandleKeyDown(Key, Shift);
+  if (g->MouseActions().DisjunctRowSelect()) {
+    g->ClearRowSelect();
+    g->SetRowSelect(g->Row(), true);
+  }
+  return true;
+}
+
+// ---- clipboard
+
+void TZadInplaceEdit::CopyToClipboard() {
+  bool allow = true;
+  if (FGrid->OnClipboardCopy) FGrid->OnClipboardCopy(FGrid, allow);
+  if (allow) copy();
+}
+
+void TZadInplaceEdit::CutToClipboard() {
+  bool allow = true;
+  if (FGrid->OnClipboardCut) FGrid->OnClipboardCut(FGrid, allow);
+  if (allow) cut();
+}
+
+void TZadInplaceEdit::PasteFromClipboard() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  const bool has_text = data && data->hasText();
+  PasteText(has_text ? data->text() : QString(), has_text);
+}
+
+void TZadInplaceEdit::PasteText(const QString& Text, bool HasText) {
+  TZadIrururOziz* g = FGrid;
+  bool allow = HasText;
+  if (g->OnClipboardPaste) g->OnClipboardPaste(g, allow);
+  QString value = Text;
+  if (g->OnClipboardBeforePasteCell) g->OnClipboardBeforePasteCell(g, g->Col(), g->Row(), value, allow);
+  if (!allow) return;
+  const edit_filter::Paste_Result r = edit_filter::Filter_Paste(value, State(), Settings(false));
+  // A refused paste leaves the editor and the cell as they were and
+  // reports nothing.
+  if (!r.Taken) return;
+  SetState(r.State);
+  Q_EMIT textEdited(text());
+  g->Store_Current_Text(text());
+  SetState(r.State);
+  if (g->OnClipboardAfterPasteCell) g->OnClipboardAfterPasteCell(g, g->Col(), g->Row(), text());
+}
+
+void TZadInplaceEdit::contextMenuEvent(QContextMenuEvent* e) {
+  // The standard menu, its clipboard entries going through the grid's
+  // events and the paste filter.
+  QMenu* menu = createStandardContextMenu();
+  for (QAction* action : menu->actions()) {
+    const QString name = action->objectName();
+    void (TZadInplaceEdit::*handler)() = nullptr;
+    if (name == QLatin1String("edit-copy")) handler = &TZadInplaceEdit::CopyToClipboard;
+    if (name == QLatin1String("edit-cut")) handler = &TZadInplaceEdit::CutToClipboard;
+    if (name == QLatin1String("edit-paste")) handler = &TZadInplaceEdit::PasteFromClipboard;
+    if (!handler) continue;
+    action->disconnect();
+    connect(action, &QAction::triggered, this, handler);
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(e->globalPos());
+}
+
+void TZadInplaceEdit::mouseReleaseEvent(QMouseEvent* e) {
+  // The selection paste of the middle button would pass by the filters.
+  if (e->button() == Qt::MiddleButton) return;
+  QLineEdit::mouseReleaseEvent(e);
+}
+
+void TZadInplaceEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+  QLineEdit::mouseDoubleClickEvent(e);
+  if (FGrid->OnDblClickCell) FGrid->OnDblClickCell(FGrid, FGrid->Row(), FGrid->Col());
+}
+
+// ---- change and focus
+
+void TZadInplaceEdit::Text_Changed(const QString& Text) {
+  if (FGrid->FNoEditChange || !FGrid->OnEditChange) return;
+  FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text);
+}
+
+void TZadInplaceEdit::focusInEvent(QFocusEvent* e) {
+  QLineEdit::focusInEvent(e);
+  FGotFocus = true;
+  FGrid->FNoEditChange = false;
+}
+
+void TZadInplaceEdit::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  TZadIrururOziz* g = FGrid;
+  // A menu of the editor's own or the window losing activation do not end
+  // the edit.
+  if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
+  g->SetStartEditChar(QChar());
+  if (g->LookupHistory() && !text().isEmpty() && !g->LookupItems().contains(text())) g->LookupItems().append(text());
+  g->FormulaEditing(false);
+  if (FAltBack || g->FBlockKill) return;
+  QWidget* to = QApplication::focusWidget();
+  if (isVisible() && to != g && to != this) {
+    // Leaving for another control: the value is validated and the editor
+    // closes whatever the outcome.
+    g->ValidateCell(text());
+    setText(g->Raw_Current_Text());
+    g->HideInplaceEdit();
+    g->FEditing = false;
+    g->FEditMode = false;
+    g->CanSelectCell(FColE, FRowE);
+  }
+  g->EditorTextChanged(text(), QPoint(-1, -1), -1);
+  if (FGotFocus) {
+    FGotFocus = false;
+    g->NotifyEditingDone(g->RealColIndex(FColE), FRowE);
+  }
+}

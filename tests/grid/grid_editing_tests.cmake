@@ -1,0 +1,1 @@
+kelvra_gtest(edit_char_filter_tests SOURCES edit_char_filter_test.cpp LIBS grid_edit_filter)
