@@ -93,10 +93,15 @@ void TZadIrururOziz::AutoAppendRow() {
   bool can_add = true;
   DoCanAddRow(can_add);
   if (!can_add) return;
-  SetRowCount(RowCount() + 1);
+  // The new row goes in before the footer rows, which keep their content;
+  // the Down that asked for it then moves onto it.
+  const int at = RowCount() - FFixedFooters;
+  if (FFixedFooters > 0)
+    InsertRows(at, 1);
+  else
+    SetRowCount(RowCount() + 1);
   // The new row starts empty, also in hidden columns and of cell objects.
-  ClearRows(RowCount() - 1, 1);
-  if (FFixedFooters > 0) FocusCell(Col(), Row() + 1);
+  ClearRows(at, 1);
   if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
 }
 

@@ -20,10 +20,21 @@ void TZadIrururOziz::ScrollInView(int ColIndex, int RowIndex) {
   top = std::min(top, RowCount() + 1 - visible_rows);
   if (FixedRows() + visible_rows >= RowCount()) return;
   SetTopRow(top);
+  // The search panel covers the bottom rows: scroll on until the row clears
+  // it, or the grid scrolls no further.
+  if (const int panel = SearchPanelHeight(); panel > 0) {
+    while (UnclippedCellRect(0, RowIndex).Bottom > ClientHeight() - panel) {
+      const int before = TopRow();
+      SetTopRow(before + 1);
+      if (TopRow() == before) break;
+    }
+  }
 }
 
 bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
   FLastKeyCell = TGridCoord{Col(), Row()};
+  if (Move_Scroll_Only(key)) return true;
+  const int old_left = LeftCol();
   const bool ctrl = shift & Qt::ControlModifier;
   // Moving rows with Ctrl+Up/Down takes the place of the plain move.
   if (ctrl && FNavigation->CursorMoveRows() && (key == Qt::Key_Down || key == Qt::Key_Up)) {
@@ -44,7 +55,10 @@ bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
   Handle_Cell_Control_Key(key);
   if (Skip_Fixed_Cells(key)) return true;
   if (key == Qt::Key_Down && FNavigation->AppendOnArrowDown() && IsLastDataRow()) AutoAppendRow();
-  const bool used = TBaseGrid::HandleKeyDown(key, shift);
+  if (Search_Footer_Key_Before(key)) return true;
+  const bool used = Row_Select_Scroll_Key(key, shift) || TBaseGrid::HandleKeyDown(key, shift);
+  Keep_Horiz_Scroll(key, old_left);
+  Search_Footer_Key_After(key);
   const TCursorAdvance advance = FNavigation->CursorAdvance();
   const int last_data_row = RowCount() - 1 - FFixedFooters;
   const int last_data_col = ColCount() - FFixedRightCols - 1;

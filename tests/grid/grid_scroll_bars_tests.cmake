@@ -1,0 +1,1 @@
+kelvra_qtest(grid_scroll_bars_tests SOURCES grid_scroll_bars_test.cpp LIBS grid_widget)
