@@ -250,7 +250,7 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
 
 void TZadInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
   QLineEdit::keyReleaseEvent(e);
-  if (!isVisible()) return;
+  if (!FGrid->EditorMode()) return;
   if (Workmode && !hasSelectedText()) CompleteFromLookup();
   const int caret = cursorPosition();
   if (caret > 0) FGrid->EditorTextChanged(text(), QPoint(cursorRect().left(), cursorRect().top()), caret);

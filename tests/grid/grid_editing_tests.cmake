@@ -1,1 +1,2 @@
 kelvra_gtest(edit_char_filter_tests SOURCES edit_char_filter_test.cpp LIBS grid_edit_filter)
+kelvra_qtest(grid_editing_tests SOURCES grid_editing_test.cpp LIBS grid_widget column_grid)

@@ -1,0 +1,367 @@
+// In-place editing of the string grid: which cells open the editor, the
+// editing option following the current cell, footers and merged cells in
+// the cell-selection check, validation, and the text editor's filters,
+// paste and look-up as a user meets them.
+#include <QApplication>
+#include <QClipboard>
+#include <QStyle>
+#include <QtTest>
+
+#include "controls/format_settings.h"
+#include "grid/floating_footer.h"
+#include "grid/grid_column_collection.h"
+#include "grid/grid_column_item.h"
+#include "grid/zad_column_grid.h"
+#include "grid/zad_inplace_edit.h"
+#include "grid/zad_irurur_oziz.h"
+
+namespace {
+
+// A 6x6 grid with editing on; the editor type of column 2 is given.
+struct Edit_Grid {
+  TZadIrururOziz grid;
+  explicit Edit_Grid(TEditorType column2 = edNormal) {
+    grid.SetRowCount(6);
+    grid.SetColCount(6);
+    grid.resize(500, 300);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.OnGetEditorType = [column2](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
+      if (ACol == 2) AEditor = column2;
+    };
+  }
+  // F2 on the current cell; the editor, when one opened.
+  TZadInplaceEdit* Open(int c, int r) {
+    grid.FocusCell(c, r);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    return grid.EditorMode() ? grid.NormalEdit() : nullptr;
+  }
+};
+
+class Tree_Grid : public TZadIrururOziz {
+ public:
+  bool HasNodes() override { return true; }
+};
+
+}  // namespace
+
+class GridEditingTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void edNone_opens_nothing() {
+    Edit_Grid g(edNone);
+    g.grid.Store().Set_Text(2, 1, QStringLiteral("keep"));
+    QVERIFY(!g.Open(2, 1));
+    QTest::keyClick(&g.grid, Qt::Key_X);
+    QVERIFY(!g.grid.EditorMode());
+    g.grid.ShowInplaceEdit();
+    QVERIFY(!g.grid.EditorMode());
+    QTest::mouseDClick(g.grid.viewport(), Qt::LeftButton, {}, g.grid.PlatformCellRect(2, 1).To_QRect().center());
+    QVERIFY(!g.grid.EditorMode());
+    QVERIFY(!g.grid.EditMode());
+    QCOMPARE(g.grid.Store().Text(2, 1), QStringLiteral("keep"));
+    // The neighbour column opens the text editor as usual.
+    QVERIFY(g.Open(1, 1));
+    QCOMPARE(g.grid.CurrentEditor(), edNormal);
+  }
+
+  void typing_starts_the_editor_with_the_character() {
+    Edit_Grid g(edNumeric);
+    g.grid.Store().Set_Text(2, 1, QStringLiteral("99"));
+    g.grid.FocusCell(2, 1);
+    QTest::keyClick(&g.grid, Qt::Key_7);
+    QVERIFY(g.grid.EditorMode());
+    QCOMPARE(g.grid.NormalEdit()->text(), QStringLiteral("7"));
+    QVERIFY(g.grid.StartEditChar().isNull());
+    g.grid.HideInplaceEdit();
+    // A refused first character opens the editor on the unchanged text.
+    QTest::keyClick(&g.grid, Qt::Key_A);
+    QVERIFY(g.grid.EditorMode());
+    QCOMPARE(g.grid.NormalEdit()->text(), QStringLiteral("7"));
+  }
+
+  void read_only_cell_switches_editing_off_and_back() {
+    Edit_Grid g;
+    g.grid.OnCanEditCell = [](TZadIrururOziz*, int ARow, int ACol, bool& CanEdit) {
+      if (ACol == 2 && ARow == 1) CanEdit = false;
+    };
+    g.grid.FocusCell(1, 1);
+    QVERIFY(g.grid.Options() & goEditing);
+    g.grid.FocusCell(2, 1);
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(2, 1));
+    QVERIFY(!(g.grid.Options() & goEditing));
+    QVERIFY(g.grid.EditDisable());
+    QTest::keyClick(&g.grid, Qt::Key_F2);
+    QVERIFY(!g.grid.EditorMode());
+    g.grid.FocusCell(3, 1);
+    QVERIFY(g.grid.Options() & goEditing);
+    QVERIFY(!g.grid.EditDisable());
+    QVERIFY(g.Open(3, 1));
+  }
+
+  void editing_off_stays_off() {
+    Edit_Grid g;
+    g.grid.SetOptions(g.grid.Options() & ~goEditing);
+    g.grid.FocusCell(2, 2);
+    g.grid.FocusCell(3, 3);
+    QVERIFY(!(g.grid.Options() & goEditing));
+    QVERIFY(!g.grid.IsEditable(3, 3));
+  }
+
+  void moving_away_writes_the_edited_text() {
+    Edit_Grid g;
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, "abc");
+    g.grid.FocusCell(1, 2);
+    QVERIFY(!g.grid.EditorMode());
+    QVERIFY(!g.grid.EditMode());
+    QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("abc"));
+  }
+
+  void footer_last_row_never_becomes_current() {
+    Edit_Grid g;
+    g.grid.FloatingFooter().SetVisible(true);
+    QCOMPARE(g.grid.FixedFooters(), 1);
+    QVERIFY(g.grid.IsFixed(1, 5));
+    g.grid.FocusCell(1, 4);
+    g.grid.FocusCell(1, 5);
+    QCOMPARE(g.grid.Row(), 4);
+    QTest::keyClick(&g.grid, Qt::Key_Down);
+    QCOMPARE(g.grid.Row(), 4);
+    g.grid.FloatingFooter().SetFooterStyle(fsColumnPreview);
+    QCOMPARE(g.grid.FixedFooters(), 0);
+    g.grid.FocusCell(1, 5);
+    QCOMPARE(g.grid.Row(), 5);
+  }
+
+  void is_fixed_covers_footers_and_right_columns_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("fixed");
+    QTest::newRow("data cell") << 2 << 2 << false;
+    QTest::newRow("first footer row") << 2 << 4 << true;
+    QTest::newRow("last row") << 2 << 5 << true;
+    QTest::newRow("right fixed column") << 5 << 2 << true;
+    QTest::newRow("fixed column") << 0 << 2 << true;
+    QTest::newRow("last data column") << 4 << 3 << false;
+  }
+
+  void is_fixed_covers_footers_and_right_columns() {
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(bool, fixed);
+    Edit_Grid g;
+    g.grid.SetFixedFooters(2);
+    g.grid.SetFixedRightCols(1);
+    QCOMPARE(g.grid.IsFixed(col, row), fixed);
+  }
+
+  void covered_cell_moves_to_its_base_without_range_select() {
+    Edit_Grid g;
+    g.grid.SetOptions(g.grid.Options() & ~goRangeSelect);
+    g.grid.MergeCells(2, 2, 2, 2);
+    g.grid.FocusCell(1, 1);
+    g.grid.FocusCell(3, 3);
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(2, 2));
+  }
+
+  void node_column_is_refused_without_row_select() {
+    Tree_Grid grid;
+    grid.SetFixedCols(0);
+    grid.FocusCell(1, 1);
+    grid.FocusCell(0, 1);
+    QCOMPARE(grid.Col(), 1);
+    grid.SetOptions(grid.Options() | goRowSelect);
+    grid.FocusCell(0, 2);
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(0, 2));
+  }
+
+  void data_check_box_opens_nothing_but_reports_done() {
+    Edit_Grid g(edDataCheckBox);
+    int done = 0;
+    g.grid.OnEditingDone = [&](TZadIrururOziz*) { ++done; };
+    QVERIFY(!g.Open(2, 1));
+    QVERIFY(g.grid.EditMode());
+    g.grid.HideInplaceEdit();
+    QCOMPARE(done, 1);
+    QVERIFY(!g.grid.EditMode());
+  }
+
+  void typed_characters_by_editor_type_data() {
+    QTest::addColumn<int>("editor");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("numeric minus only first") << int(edNumeric) << 0 << "-12-3" << "-123";
+    QTest::newRow("numeric minus at 2") << int(edNumeric) << 0 << "12-" << "12";
+    QTest::newRow("float comma decimal") << int(edFloat) << 0 << "3.1,4,1" << "31,41";
+    QTest::newRow("positive float no minus") << int(edPositiveFloat) << 0 << "-2,5" << "2,5";
+    QTest::newRow("limit 5") << int(edNormal) << 5 << "123456" << "12345";
+    QTest::newRow("capital") << int(edCapital) << 0 << "abc" << "ABC";
+    QTest::newRow("lower") << int(edLowerCase) << 0 << "AbC" << "abc";
+    QTest::newRow("mixed case") << int(edMixedCase) << 0 << "big meter" << "Big Meter";
+  }
+
+  void typed_characters_by_editor_type() {
+    QFETCH(int, editor);
+    QFETCH(int, limit);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Format_Settings seps;
+    seps.Decimal_Separator = QLatin1Char(',');
+    seps.Thousand_Separator = QLatin1Char('.');
+    Format_Settings_Scope scope(seps);
+    Edit_Grid g{TEditorType(editor)};
+    g.grid.SetMaxEditLength(limit);
+    TZadInplaceEdit* edit = g.Open(2, 1);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(g.grid.Store().Text(2, 1), shown);
+  }
+
+  void password_cell_shows_the_password_character() {
+    Edit_Grid g(edPassword);
+    g.grid.SetPasswordChar(QLatin1Char('#'));
+    TZadInplaceEdit* edit = g.Open(2, 1);
+    QVERIFY(edit);
+    QCOMPARE(edit->echoMode(), QLineEdit::Password);
+    QCOMPARE(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit), int('#'));
+    QVERIFY(g.Open(1, 1));
+    QCOMPARE(edit->echoMode(), QLineEdit::Normal);
+  }
+
+  void paste_is_filtered() {
+    Edit_Grid g(edNumeric);
+    int after = 0, changes = 0;
+    g.grid.OnClipboardAfterPasteCell = [&](TZadIrururOziz*, int, int, const QString&) { ++after; };
+    g.grid.Store().Set_Text(2, 1, QStringLiteral("7"));
+    TZadInplaceEdit* edit = g.Open(2, 1);
+    QVERIFY(edit);
+    g.grid.OnEditChange = [&](TZadIrururOziz*, int, int, const QString&) { ++changes; };
+    QApplication::clipboard()->setText(QStringLiteral("123\r\n"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("123"));
+    QCOMPARE(g.grid.Store().Text(2, 1), QStringLiteral("123"));
+    QCOMPARE(after, 1);
+    after = changes = 0;
+    edit->selectAll();
+    edit->PasteText(QStringLiteral("12a"));
+    QCOMPARE(edit->text(), QStringLiteral("123"));
+    QCOMPARE(g.grid.Store().Text(2, 1), QStringLiteral("123"));
+    QCOMPARE(after, 0);
+    QCOMPARE(changes, 0);
+  }
+
+  void paste_can_be_refused_by_the_grid() {
+    Edit_Grid g;
+    g.grid.OnClipboardPaste = [](TZadIrururOziz*, bool& Allow) { Allow = false; };
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit);
+    edit->PasteText(QStringLiteral("x"));
+    QCOMPARE(edit->text(), QString());
+  }
+
+  void lookup_completes_typed_text() {
+    Edit_Grid g;
+    g.grid.SetLookup(true);
+    g.grid.LookupItems() << QStringLiteral("apple") << QStringLiteral("apricot");
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, "ap");
+    QCOMPARE(edit->text(), QStringLiteral("apple"));
+    QCOMPARE(edit->selectedText(), QStringLiteral("ple"));
+    QTest::keyClick(edit, Qt::Key_R);
+    QCOMPARE(edit->text(), QStringLiteral("apricot"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QStringLiteral("apr"));
+  }
+
+  void escape_restores_the_text() {
+    Edit_Grid g;
+    g.grid.Store().Set_Text(1, 1, QStringLiteral("old"));
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, "new");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!g.grid.EditorMode());
+    QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("old"));
+  }
+
+  void validation_refuses_and_keeps_the_editor() {
+    Edit_Grid g;
+    g.grid.Store().Set_Text(1, 1, QStringLiteral("ok"));
+    g.grid.OnCellValidate = [](TZadIrururOziz*, int, int, QString& Value, bool& Valid) {
+      if (Value == QStringLiteral("bad")) Valid = false;
+      Value = Value.trimmed();
+    };
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, "bad");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(g.grid.EditorMode());
+    QCOMPARE(edit->text(), QStringLiteral("bad"));
+    QCOMPARE(edit->selectedText(), QStringLiteral("bad"));
+    QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("ok"));
+    // Leaving the cell with a refused value is refused as well.
+    g.grid.FocusCell(1, 2);
+    QCOMPARE(g.grid.Row(), 1);
+    QTest::keyClicks(edit, " good ");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!g.grid.EditorMode());
+    QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("good"));
+  }
+
+  void column_items_reach_the_editor() {
+    TZadColumnGrid grid;
+    grid.SetRowCount(5);
+    grid.SetColCount(4);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.Columns()[2]->SetEditor(edPositiveNumeric);
+    grid.Columns()[2]->SetEditLength(3);
+    grid.Columns()[3]->SetPassword(true);
+    grid.FocusCell(2, 1);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    TZadInplaceEdit* edit = grid.NormalEdit();
+    QVERIFY(edit && grid.EditorMode());
+    QCOMPARE(edit->LengthLimit(), 3);
+    QTest::keyClicks(edit, "-12a34");
+    QCOMPARE(edit->text(), QStringLiteral("123"));
+    grid.FocusCell(3, 1);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QVERIFY(grid.EditorMode());
+    QCOMPARE(edit->echoMode(), QLineEdit::Password);
+    QCOMPARE(grid.Store().Text(2, 1), QStringLiteral("123"));
+  }
+
+  // Clicking into a cell, typing and Enter, as a spreadsheet user would;
+  // with EDITING_SHOT set the grid is saved there as a picture.
+  void click_type_enter() {
+    Edit_Grid g;
+    g.grid.Navigation().SetAdvanceOnEnter(true);
+    g.grid.show();
+    g.grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.grid));
+    const QPoint cell = g.grid.PlatformCellRect(2, 2).To_QRect().center();
+    QTest::mouseClick(g.grid.viewport(), Qt::LeftButton, {}, cell);
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(2, 2));
+    // Keys go wherever the focus is, as the user's would.
+    for (const char* key : {"4", "2", "5"}) QTest::keyClicks(QApplication::focusWidget(), key);
+    QVERIFY(g.grid.EditorMode());
+    QCOMPARE(QApplication::focusWidget(), g.grid.NormalEdit());
+    if (qEnvironmentVariableIsSet("EDITING_SHOT"))
+      g.grid.grab().save(qEnvironmentVariable("EDITING_SHOT") + QStringLiteral("_typing.png"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(g.grid.Store().Text(2, 2), QStringLiteral("425"));
+    // The Enter advance goes on to the right (the default direction).
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(3, 2));
+    if (qEnvironmentVariableIsSet("EDITING_SHOT"))
+      g.grid.grab().save(qEnvironmentVariable("EDITING_SHOT") + QStringLiteral("_after.png"));
+  }
+};
+
+QTEST_MAIN(GridEditingTest)
+#include "grid_editing_test.moc"
