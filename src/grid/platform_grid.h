@@ -245,6 +245,9 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   virtual void Start_Editor_With(const QString& text);
   // The editor handles Enter, Escape and the move keys itself.
   virtual bool Editor_Owns_Keys() const { return false; }
+  // Switches goEditing alone, as the grid does while the current cell
+  // moves: the selection and its anchor stay as they are.
+  void Set_Editing_Option(bool on);
 
  private:
   // (end of in-place editor hooks)

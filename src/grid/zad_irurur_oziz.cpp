@@ -213,16 +213,3 @@ void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
   }
   TBaseGrid::keyPressEvent(event);
 }
-
-void TZadIrururOziz::mousePressEvent(QMouseEvent* event) {
-  TBaseGrid::mousePressEvent(event);
-  const QPoint pos = event->position().toPoint();
-  const TGridCoord cell = MouseCoord(pos.x(), pos.y());
-  if (cell.X >= 0 && event->button() == Qt::LeftButton && OnClickCell) OnClickCell(this, cell.Y, cell.X);
-}
-
-void TZadIrururOziz::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  const TGridCoord cell = MouseCoord(pos.x(), pos.y());
-  if (cell.X >= 0 && OnDblClickCell) OnDblClickCell(this, cell.Y, cell.X);
-}

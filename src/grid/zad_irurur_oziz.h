@@ -1232,6 +1232,12 @@ class TZadIrururOziz : public TBaseGrid {
   int SearchPanelHeight() const;
   bool LastRowClearOfSearchFooter() const;
   void ScrollLastRowAboveSearchFooter();
+  // The focus, the cell made current and its editor opened.
+  void EditCell(int ACol, int ARow);
+  // The current cell moved, the anchor with it, scrolled into view.
+  void MoveToCell(int ACol, int ARow) { FocusCell(ACol, ARow); }
+  // The cell-selection check run again for the current cell.
+  void UpdateEditMode() { CanSelectCell(Col(), Row()); }
 
  protected:
   void Scroll_Bars_Updated() override;
@@ -1250,6 +1256,8 @@ class TZadIrururOziz : public TBaseGrid {
   // Navigation.KeepHorizScroll: vertical keys under goRowSelect leave the
   // left column where it was.
   void Keep_Horiz_Scroll(int key, int old_left);
+  // The key moves of HandleKeyDown, which reports the selection they changed.
+  bool Key_Down_Moves(int key, Qt::KeyboardModifiers shift);
 
  private:
   void Apply_Scroll_Bar_Policies();
