@@ -32,6 +32,18 @@ void TZadIrururOziz::ScrollInView(int ColIndex, int RowIndex) {
 }
 
 bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {
+  const TGridRect before = Selection();
+  const bool used = Key_Down_Moves(key, shift);
+  // Whatever the key did to the selection is reported once.
+  const TGridRect after = Selection();
+  if (!(after == before)) {
+    if (FPaintLook.SelectionRectangle) InvalidateGrid();
+    DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+  }
+  return used;
+}
+
+bool TZadIrururOziz::Key_Down_Moves(int key, Qt::KeyboardModifiers shift) {
   FLastKeyCell = TGridCoord{Col(), Row()};
   if (Move_Scroll_Only(key)) return true;
   const int old_left = LeftCol();

@@ -331,3 +331,11 @@ void TZadIrururOziz::Search_Footer_Key_After(int key) {
     if (TopRow() == before) break;
   }
 }
+
+// ---- cells made current
+
+void TZadIrururOziz::EditCell(int ACol, int ARow) {
+  setFocus();
+  GotoCell(ACol, ARow);
+  ShowInplaceEdit();
+}

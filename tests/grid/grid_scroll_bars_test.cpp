@@ -351,6 +351,35 @@ class GridScrollBarsTest : public QObject {
     QCOMPARE(grid.RowCount(), 6);
   }
 
+  void keys_report_the_selection_they_change() {
+    TZadIrururOziz grid;
+    Show_Grid(grid, 20);
+    QList<QRect> reports;
+    grid.OnSelectionChanged = [&](TZadIrururOziz*, int l, int t, int r, int b) {
+      reports << QRect(QPoint(l, t), QPoint(r, b));
+    };
+    grid.FocusCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(reports, (QList<QRect>{QRect(QPoint(1, 2), QPoint(1, 2)), QRect(QPoint(1, 2), QPoint(1, 3))}));
+    // A key that only scrolls reports nothing.
+    reports.clear();
+    grid.Navigation().SetMoveScrollOnly(true);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    QVERIFY(reports.isEmpty());
+  }
+
+  void edit_cell_opens_the_editor_there() {
+    TZadIrururOziz grid;
+    Show_Grid(grid, 20);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetCellEx(2, 15, "meter");
+    grid.EditCell(2, 15);
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 15));
+    QVERIFY(grid.EditorMode());
+    QVERIFY(!grid.PlatformCellRect(2, 15).Is_Empty());
+  }
+
   void insert_after_a_row_below_hidden_ones() {
     // Display row 2 stands for real row 5 while real rows 2 to 4 are hidden.
     TZadIrururOziz grid;
