@@ -215,6 +215,11 @@ bool TZadIrururOziz::Handle_Home_End(int key, Qt::KeyboardModifiers shift) {
   const int last_data_row = RowCount() - 1 - FFixedFooters;
   // A grid shrunk to its one fixed row takes the plain moves.
   const bool minimal = FFixedRowAlways && RowCount() == 1;
+  // A row without a cell to tab to keeps the plain first column.
+  auto first_col = [this](int r) {
+    const int c = FirstTabColInRow(r);
+    return c < 0 ? FixedCols() : c;
+  };
   auto rows_to_selection = [&](int from_row) {
     if (with_shift) {
       SetSelectionRect(TGridRect{0, std::min(from_row, Row()), ColCount() - 1, std::max(from_row, Row())});
@@ -233,16 +238,19 @@ bool TZadIrururOziz::Handle_Home_End(int key, Qt::KeyboardModifiers shift) {
     return true;
   }
   if (mode == heFirstLastRow && !ctrl && !minimal) {
-    const int from_row = Row();
+    const int from_row = Row(), left = LeftCol();
     FocusCell(Col(), home ? FixedRows() : last_data_row);
+    // The footer rows come into view with the last data row.
+    if (!home && FFixedFooters > 0) SetTopRow(RowCount() - VisibleRowCount());
     MoveToBaseCell();
     rows_to_selection(from_row);
+    if ((Options() & goRowSelect) && FNavigation->KeepHorizScroll()) SetLeftCol(left);
     return true;
   }
   if (mode == heFirstLastColumn && ctrl && home) {
-    FocusCell(FixedCols(), FixedRows());
+    FocusCell(first_col(FixedRows()), FixedRows());
     MoveToBaseCell();
-    SetLeftCol(FixedCols());
+    SetLeftCol(FirstTabCol());
     return true;
   }
   if (mode == heFirstLastColumn && !ctrl && !(Options() & goRowSelect) && !minimal) {
@@ -251,9 +259,9 @@ bool TZadIrururOziz::Handle_Home_End(int key, Qt::KeyboardModifiers shift) {
       SetSelectionRect(TGridRect{std::min(edge, Col()), Row(), std::max(edge, Col()), Row()});
       RepaintRow(Row());
     } else if (home) {
-      FocusCell(FixedCols(), Row());
+      FocusCell(first_col(Row()), Row());
       MoveToBaseCell();
-      SetLeftCol(FixedCols());
+      SetLeftCol(FirstTabCol());
     } else {
       FocusCell(ColCount() - 1, Row());
       MoveToBaseCell();

@@ -380,6 +380,24 @@ class GridScrollBarsTest : public QObject {
     QVERIFY(!grid.PlatformCellRect(2, 15).Is_Empty());
   }
 
+  void home_and_end_edges() {
+    TZadIrururOziz grid;
+    Show_Grid(grid, 30);
+    grid.SetFixedFooters(1);
+    grid.Navigation().SetHomeEndKey(heFirstLastRow);
+    grid.FocusCell(2, 5);
+    QTest::keyClick(&grid, Qt::Key_End);
+    QCOMPARE(grid.Row(), 28);  // the last data row
+    QCOMPARE(grid.TopRow(), 30 - grid.VisibleRowCount());  // with the footer in view
+    // Ctrl+Home lands on the first cell the Tab key could reach.
+    grid.Navigation().SetHomeEndKey(heFirstLastColumn);
+    grid.OnIsFixedCell = [](TZadIrururOziz*, int ARow, int ACol, bool& Value) {
+      if (ARow == 1 && ACol == 1) Value = true;
+    };
+    QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 1));
+  }
+
   void insert_after_a_row_below_hidden_ones() {
     // Display row 2 stands for real row 5 while real rows 2 to 4 are hidden.
     TZadIrururOziz grid;
