@@ -31,8 +31,8 @@ Char_Result Beep() { return {Char_Action::Beep, QChar(), false}; }
 
 Char_Result Float_Char(QChar ch, const Edit_State& s, const Filter_Settings& f, bool allow_minus) {
   if (Is_Control_Key(ch)) return Pass(ch);
-  const bool listed = ch.isDigit() || ch == QLatin1Char(',') || ch == QLatin1Char('.') ||
-                      ch == f.Decimal_Separator || (allow_minus && ch == QLatin1Char('-'));
+  const bool listed = ch.isDigit() || ch == QLatin1Char(',') || ch == QLatin1Char('.') || ch == f.Decimal_Separator ||
+                      (allow_minus && ch == QLatin1Char('-'));
   if (!listed) return f.Ctrl_Down ? Pass(ch) : Drop();
   const QString sel = Selected(s);
   if (ch == f.Decimal_Separator && s.Text.contains(ch) && !sel.contains(ch)) return Drop();
@@ -74,8 +74,8 @@ bool Is_Text_Editor(TEditorType editor) {
 Char_Result Filter_Char(QChar ch, const Edit_State& s, const Filter_Settings& f) {
   if (ch == Ctrl_A && f.Ctrl_Down) return Drop();
   if (ch == Line_Feed) return f.Ctrl_Enter_Allowed ? Char_Result{Char_Action::New_Line, ch, false} : Drop();
-  if (f.Length_Limit > 0 && s.Text.size() >= f.Length_Limit && s.Sel_Length == 0 && ch != Backspace &&
-      ch != Escape && ch != Enter)
+  if (f.Length_Limit > 0 && s.Text.size() >= f.Length_Limit && s.Sel_Length == 0 && ch != Backspace && ch != Escape &&
+      ch != Enter)
     return Drop();
   switch (f.Editor) {
     case edNormal:

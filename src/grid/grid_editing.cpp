@@ -211,7 +211,7 @@ void TZadIrururOziz::Switch_Editing_For(int ACol, int ARow, QString& Text) {
     if (!FEditDisable) FEditDisable = !editable && option_on;
     if (!(Options() & goEditing) && !(Options() & goRowSelect) && editable) {
       FEditChange = true;
-      SetOptions(Options() | goEditing);
+      Set_Editing_Option(true);
     }
     return;
   }
@@ -232,8 +232,8 @@ void TZadIrururOziz::Switch_Editing_For(int ACol, int ARow, QString& Text) {
       FEditChange = true;
       if (!FEditMode) RememberOldCell(ACol, ARow);
       TGridOptions options = Options();
-      if ((options & goRowSelect) && FMouseActions->RangeSelectAndEdit()) options &= ~goRowSelect;
-      SetOptions(options | goEditing);
+      if ((options & goRowSelect) && FMouseActions->RangeSelectAndEdit()) SetOptions(options & ~goRowSelect);
+      Set_Editing_Option(true);
     }
     if (FEditMode) {
       HideInplaceEdit();
@@ -248,7 +248,7 @@ void TZadIrururOziz::Switch_Editing_For(int ACol, int ARow, QString& Text) {
       FEditMode = false;
       FEditDisable = true;
       FEditChange = true;
-      SetOptions(Options() & ~goEditing);
+      Set_Editing_Option(false);
     }
   }
 }

@@ -786,6 +786,13 @@ void Platform_Grid::Fill_Editor(QWidget* editor) {
   }
 }
 
+void Platform_Grid::Set_Editing_Option(bool on) {
+  if (bool(options_ & goEditing) == on) return;
+  options_ = on ? options_ | goEditing : options_ & ~goEditing;
+  if (!on) HideEditor();
+  viewport()->update();
+}
+
 void Platform_Grid::Start_Editor_With(const QString& text) {
   ShowEditor();
   if (auto* line = qobject_cast<QLineEdit*>(editor_.data()); line && editor_shown_) line->setText(text);

@@ -11,6 +11,7 @@
 
 #include "controls/format_settings.h"
 #include "controls/tcolor.h"
+#include "grid/edit_mask.h"
 #include "grid/zad_irurur_oziz.h"
 
 using edit_filter::Char_Action;
@@ -90,6 +91,9 @@ void TZadInplaceEdit::UpdateContents() {
   TZadIrururOziz* g = FGrid;
   FColE = g->Col();
   FRowE = g->Row();
+  const Format_Settings& seps = Process_Format_Settings();
+  const QString mask = g->QueryEditMask(FColE, FRowE);
+  setInputMask(edit_mask::Input_Mask(mask, seps.Time_Separator, seps.Date_Separator));
   setText(g->GetEditText(FColE, FRowE));
 
   // The editor looks like the cell it covers.
@@ -124,7 +128,9 @@ void TZadInplaceEdit::UpdateContents() {
   GotKey = false;
   Workmode = true;
   FLengthLimit = g->QueryEditLimit();
-  if (!g->Navigation().EditSelectAll()) {
+  if (!mask.isEmpty() && !g->LButFlg && g->Navigation().ImproveMaskSel()) {
+    setSelection(0, 1);
+  } else if (!g->Navigation().EditSelectAll()) {
     setCursorPosition(int(text().size()));
   } else {
     selectAll();
@@ -169,8 +175,10 @@ void TZadInplaceEdit::Auto_Advance_Check() {
   // A field typed full moves on by itself.
   const TNavigation& nav = FGrid->Navigation();
   const int limit = FGrid->MaxEditLength();
-  if (nav.AdvanceAuto() && nav.AdvanceOnEnter() && limit > 0 && text().size() == limit && !hasSelectedText() &&
-      cursorPosition() == text().size())
+  const bool at_end = !hasSelectedText() && cursorPosition() == displayText().size();
+  if (nav.AdvanceAuto() && nav.AdvanceOnEnter() && limit > 0 && text().size() == limit && at_end)
+    Enter_Key(Qt::NoModifier);
+  else if (nav.AdvanceAuto() && !inputMask().isEmpty() && hasAcceptableInput() && at_end)
     Enter_Key(Qt::NoModifier);
 }
 

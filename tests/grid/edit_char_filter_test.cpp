@@ -51,25 +51,22 @@ INSTANTIATE_TEST_SUITE_P(
         Char_Case{"numeric_digit", edNumeric, Caret("12", 2), QLatin1Char('3'), Char_Action::Insert, "123"},
         Char_Case{"numeric_leading_minus", edNumeric, Caret("12", 0), QLatin1Char('-'), Char_Action::Insert, "-12"},
         Char_Case{"numeric_minus_at_2_beeps", edNumeric, Caret("12", 2), QLatin1Char('-'), Char_Action::Beep, "12"},
-        Char_Case{"numeric_second_minus_beeps", edNumeric, Caret("-12", 0), QLatin1Char('-'), Char_Action::Beep,
-                  "-12"},
+        Char_Case{"numeric_second_minus_beeps", edNumeric, Caret("-12", 0), QLatin1Char('-'), Char_Action::Beep, "-12"},
         Char_Case{"numeric_letter_beeps", edNumeric, Caret("1", 1), QLatin1Char('a'), Char_Action::Beep, "1"},
         Char_Case{"numeric_backspace", edNumeric, Caret("12", 2), BS, Char_Action::Pass, "1"},
-        Char_Case{"positive_numeric_minus_beeps", edPositiveNumeric, Caret("", 0), QLatin1Char('-'),
-                  Char_Action::Beep, ""},
+        Char_Case{"positive_numeric_minus_beeps", edPositiveNumeric, Caret("", 0), QLatin1Char('-'), Char_Action::Beep,
+                  ""},
         Char_Case{"float_decimal", edFloat, Caret("3", 1), QLatin1Char(','), Char_Action::Insert, "3,"},
-        Char_Case{"float_thousand_dropped_silently", edFloat, Caret("3", 1), QLatin1Char('.'), Char_Action::Drop,
-                  "3"},
-        Char_Case{"float_second_decimal_dropped", edFloat, Caret("3,1", 3), QLatin1Char(','), Char_Action::Drop,
-                  "3,1"},
+        Char_Case{"float_thousand_dropped_silently", edFloat, Caret("3", 1), QLatin1Char('.'), Char_Action::Drop, "3"},
+        Char_Case{"float_second_decimal_dropped", edFloat, Caret("3,1", 3), QLatin1Char(','), Char_Action::Drop, "3,1"},
         Char_Case{"float_decimal_over_selected_one", edFloat, Edit_State{"3,1", 1, 2}, QLatin1Char(','),
                   Char_Action::Insert, "3,"},
         Char_Case{"float_minus_not_first_beeps", edFloat, Caret("3", 1), QLatin1Char('-'), Char_Action::Beep, "3"},
         Char_Case{"float_letter_dropped_silently", edFloat, Caret("3", 1), QLatin1Char('x'), Char_Action::Drop, "3"},
-        Char_Case{"float_letter_with_ctrl_passes", edFloat, Caret("3", 1), QLatin1Char('x'), Char_Action::Pass, "3",
-                  0, true},
-        Char_Case{"positive_float_minus_dropped", edPositiveFloat, Caret("3", 0), QLatin1Char('-'),
-                  Char_Action::Drop, "3"},
+        Char_Case{"float_letter_with_ctrl_passes", edFloat, Caret("3", 1), QLatin1Char('x'), Char_Action::Pass, "3", 0,
+                  true},
+        Char_Case{"positive_float_minus_dropped", edPositiveFloat, Caret("3", 0), QLatin1Char('-'), Char_Action::Drop,
+                  "3"},
         Char_Case{"capital_upper_cases", edCapital, Caret("a", 1), QLatin1Char('b'), Char_Action::Insert, "aB"},
         Char_Case{"upper_case", edUpperCase, Caret("", 0), QChar(0xE4), Char_Action::Insert, QString(QChar(0xC4))},
         Char_Case{"lower_case", edLowerCase, Caret("", 0), QLatin1Char('Q'), Char_Action::Insert, "q"},
@@ -162,5 +159,35 @@ TEST(EditorTypes, TextEditorTypesAreExactlyTheListedOnes) {
     if (Is_Text_Editor(TEditorType(t))) text_types.push_back(t);
   EXPECT_EQ(text_types, (std::vector<int>{0, 11, 12, 13, 14, 15, 16, 18, 19, 29, 39}));
 }
+
+}  // namespace
+
+#include "grid/edit_mask.h"
+
+namespace {
+
+struct Mask_Case {
+  const char* name;
+  const char* mask;
+  const char* input_mask;
+};
+
+class Mask_Translation : public ::testing::TestWithParam<Mask_Case> {};
+
+TEST_P(Mask_Translation, StoredMaskBecomesInputMask) {
+  const Mask_Case& c = GetParam();
+  EXPECT_EQ(edit_mask::Input_Mask(QString::fromUtf8(c.mask), QLatin1Char('.'), QLatin1Char('-')),
+            QString::fromUtf8(c.input_mask));
+}
+
+INSTANTIATE_TEST_SUITE_P(Masks, Mask_Translation,
+                         ::testing::Values(Mask_Case{"empty", "", ""}, Mask_Case{"digits", "0099", "9900;_"},
+                                           Mask_Case{"time_with_blank", "!90:00;1;*", "09.99;*"},
+                                           Mask_Case{"date_separator", "00/00/0000;1;_", "99-99-9999;_"},
+                                           Mask_Case{"letters_and_case", ">LL<ll<>Aa", ">AA<aa!Nn;_"},
+                                           Mask_Case{"any_and_sign", "#Cc", "#Xx;_"},
+                                           Mask_Case{"literals_escaped", "\\0NH-x", "\\0\\N\\H-\\x;_"},
+                                           Mask_Case{"blank_literal", "0_0", "9 9;_"}),
+                         [](const ::testing::TestParamInfo<Mask_Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

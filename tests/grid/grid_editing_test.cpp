@@ -99,6 +99,16 @@ class GridEditingTest : public QObject {
     QVERIFY(g.Open(3, 1));
   }
 
+  void range_over_a_read_only_cell_keeps_its_anchor() {
+    Edit_Grid g;
+    g.grid.OnCanEditCell = [](TZadIrururOziz*, int, int ACol, bool& CanEdit) { CanEdit = ACol != 3; };
+    g.grid.FocusCell(1, 1);
+    g.grid.FocusCell(2, 1, true);
+    g.grid.FocusCell(3, 1, true);
+    QVERIFY(!(g.grid.Options() & goEditing));
+    QCOMPARE(g.grid.Selection(), (TGridRect{1, 1, 3, 1}));
+  }
+
   void editing_off_stays_off() {
     Edit_Grid g;
     g.grid.SetOptions(g.grid.Options() & ~goEditing);
@@ -193,14 +203,22 @@ class GridEditingTest : public QObject {
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("numeric minus only first") << int(edNumeric) << 0 << "-12-3" << "-123";
-    QTest::newRow("numeric minus at 2") << int(edNumeric) << 0 << "12-" << "12";
-    QTest::newRow("float comma decimal") << int(edFloat) << 0 << "3.1,4,1" << "31,41";
-    QTest::newRow("positive float no minus") << int(edPositiveFloat) << 0 << "-2,5" << "2,5";
-    QTest::newRow("limit 5") << int(edNormal) << 5 << "123456" << "12345";
-    QTest::newRow("capital") << int(edCapital) << 0 << "abc" << "ABC";
-    QTest::newRow("lower") << int(edLowerCase) << 0 << "AbC" << "abc";
-    QTest::newRow("mixed case") << int(edMixedCase) << 0 << "big meter" << "Big Meter";
+    QTest::newRow("numeric minus only first") << int(edNumeric) << 0 << "-12-3"
+                                              << "-123";
+    QTest::newRow("numeric minus at 2") << int(edNumeric) << 0 << "12-"
+                                        << "12";
+    QTest::newRow("float comma decimal") << int(edFloat) << 0 << "3.1,4,1"
+                                         << "31,41";
+    QTest::newRow("positive float no minus") << int(edPositiveFloat) << 0 << "-2,5"
+                                             << "2,5";
+    QTest::newRow("limit 5") << int(edNormal) << 5 << "123456"
+                             << "12345";
+    QTest::newRow("capital") << int(edCapital) << 0 << "abc"
+                             << "ABC";
+    QTest::newRow("lower") << int(edLowerCase) << 0 << "AbC"
+                           << "abc";
+    QTest::newRow("mixed case") << int(edMixedCase) << 0 << "big meter"
+                                << "Big Meter";
   }
 
   void typed_characters_by_editor_type() {
@@ -335,6 +353,30 @@ class GridEditingTest : public QObject {
     QVERIFY(grid.EditorMode());
     QCOMPARE(edit->echoMode(), QLineEdit::Password);
     QCOMPARE(grid.Store().Text(2, 1), QStringLiteral("123"));
+  }
+
+  void column_edit_mask_shapes_the_text() {
+    TZadColumnGrid grid;
+    grid.SetRowCount(3);
+    grid.SetColCount(3);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.Columns()[1]->SetEditMask(QStringLiteral("00:00;1;_"));
+    Format_Settings seps;
+    seps.Time_Separator = QLatin1Char(':');
+    Format_Settings_Scope scope(seps);
+    grid.FocusCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    TZadInplaceEdit* edit = grid.NormalEdit();
+    QVERIFY(edit && grid.EditorMode());
+    QTest::keyClicks(edit, "12a34");
+    QCOMPARE(edit->text(), QStringLiteral("12:34"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(grid.Store().Text(1, 1), QStringLiteral("12:34"));
+    // A column without a mask edits freely.
+    grid.FocusCell(2, 1);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(edit, "free");
+    QCOMPARE(edit->text(), QStringLiteral("free"));
   }
 
   // Clicking into a cell, typing and Enter, as a spreadsheet user would;
