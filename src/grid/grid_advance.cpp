@@ -26,15 +26,8 @@ int TZadIrururOziz::VisibleRightFixedCols() const {
   return count;
 }
 
-bool TZadIrururOziz::Advance_Cell_Editable(int ACol, int ARow) {
-  if (!(Options() & goEditing) && !FMouseActions->RangeSelectAndEdit() && !FEditDisable) return false;
-  bool can_edit = true;
-  CheckCellEditable(RealColIndex(ACol), ARow, can_edit);
-  return can_edit && !IsFixed(ACol, ARow);
-}
-
 bool TZadIrururOziz::CanTabTo(int ACol, int ARow) {
-  bool can = (Options() & goEditing) ? Advance_Cell_Editable(ACol, ARow) : !IsFixed(ACol, ARow);
+  bool can = (Options() & goEditing) ? IsEditable(ACol, ARow) : !IsFixed(ACol, ARow);
   if (OnSelectCell) OnSelectCell(this, ACol, ARow, can);
   return can;
 }
@@ -96,7 +89,7 @@ void TZadIrururOziz::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool
             ++r;
             if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
             bool any = false;
-            for (int x = FixedCols(); x < ColCount() && !any; ++x) any = Advance_Cell_Editable(x, r);
+            for (int x = FixedCols(); x < ColCount() && !any; ++x) any = IsEditable(x, r);
             if (!any) return;
           }
         } else if (FNavigation->AdvanceOnEnterLoop()) {
@@ -167,7 +160,7 @@ void TZadIrururOziz::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool
   const int rc = RealColIndex(Col());
   const bool control = HasCellControl(rc, Row());
   if ((AutoEdit && FNavigation->AdvanceAutoEdit()) || control) {
-    if (!Advance_Cell_Editable(Col(), Row())) return;
+    if (!IsEditable(Col(), Row())) return;
     if (control) {
       // A cell control takes no text editor; the move is reported as the
       // grid's own.
@@ -175,7 +168,7 @@ void TZadIrururOziz::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool
       if (OnCellChanging) OnCellChanging(this, r0, c0, Row(), Col(), allow);
       HideEditor();
     } else {
-      Platform_Grid::ShowEditor();
+      ShowInplaceEdit();
     }
   }
   if (FMouseActions->DisjunctRowSelect()) {
@@ -212,7 +205,7 @@ bool TZadIrururOziz::Advance_Key_Press(QKeyEvent* event) {
     if (OnKeyPress) OnKeyPress(this, typed);
   };
   if (Is_Enter(key)) {
-    const bool editable = Advance_Cell_Editable(Col(), Row());
+    const bool editable = IsEditable(Col(), Row());
     if (!FNavigation->AdvanceOnEnter() && !editable) {
       key_press();
       return true;
@@ -273,13 +266,13 @@ bool TZadIrururOziz::TabAdvance(bool Backward) {
     result = Tab_Step(Backward) && result;
     if (!result) break;
     const bool covered = IsMergedNonBaseCell(RealColIndex(Col()), Row());
-    const bool skip = (Options() & goEditing) && !Advance_Cell_Editable(Col(), Row());
+    const bool skip = (Options() & goEditing) && !IsEditable(Col(), Row());
     if (!covered && !skip) break;
     if ((Col() == pc && Row() == pr) || (Col() == start_col && Row() == start_row)) break;
   }
   if (result && FNavigation->AdvanceAutoEdit() && !HasCellControl(RealCol(), Row()) && (Options() & goEditing) &&
-      Advance_Cell_Editable(Col(), Row()))
-    Platform_Grid::ShowEditor();
+      IsEditable(Col(), Row()))
+    ShowInplaceEdit();
   FLastTabCol = FLastTabRow = -1;
   if (FNavigation->AlwaysEdit()) setFocus();
   return result;
@@ -420,17 +413,17 @@ bool TZadIrururOziz::Enter_F2_Key_Down(QKeyEvent* event) {
     // Asked as a range-select-and-edit grid would be: may this cell edit?
     const bool range_edit = FMouseActions->RangeSelectAndEdit();
     FMouseActions->SetRangeSelectAndEdit(true);
-    const bool editable = Advance_Cell_Editable(Col(), Row());
+    const bool editable = IsEditable(Col(), Row());
     FMouseActions->SetRangeSelectAndEdit(range_edit);
     if (editable) SetOptions(Options() | goEditing);
   }
   if (FMouseActions->RangeSelectAndEdit() && !(Options() & goEditing)) {
-    if (!Advance_Cell_Editable(Col(), Row())) return own_key_down();
+    if (!IsEditable(Col(), Row())) return own_key_down();
     SetOptions(Options() | goEditing);
-    Platform_Grid::ShowEditor();
+    ShowInplaceEdit();
     return true;
   }
-  const bool editable = Advance_Cell_Editable(Col(), Row());
+  const bool editable = IsEditable(Col(), Row());
   if ((Options() & goEditing) && !editable) return own_key_down();
   if (enter && !editable) return own_key_down();
   return false;

@@ -8,6 +8,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "grid/html_plain_text.h"
 #include "grid/zad_irurur_oziz.h"
@@ -150,4 +153,49 @@ bool TZadIrururOziz::Message_Filter(QObject* watched, QEvent* event) {
     SetEditText(Col(), Row(), FEditStartText);
   }
   return false;
+}
+
+// ---- mouse wheel
+
+void TZadIrururOziz::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  const int delta = event->angleDelta().y();
+  if (delta == 0 || !FEnableWheel || (FFixedRowAlways && RowCount() == 1)) return;
+  const bool towards_user = delta < 0;
+  const int step = FMouseActions->WheelIncrement() >= 1 ? FMouseActions->WheelIncrement()
+                                                        : std::max(1, QApplication::wheelScrollLines());
+  const bool move_selection = FMouseActions->WheelAction() == waMoveSelection;
+  const TGridRect before = Selection();
+  const int last_data_row = RowCount() - FFixedFooters - 1;
+  int target = Row();
+  if (!move_selection) {
+    if (towards_user) {
+      if (TopRow() < RowCount() - VisibleRowCount()) SetTopRow(TopRow() + step);
+    } else {
+      SetTopRow(std::max(FixedRows(), TopRow() - step));
+    }
+  } else {
+    target = towards_user ? Row() + step : Row() - step;
+  }
+  target = std::clamp(target, FixedRows(), std::max(FixedRows(), last_data_row));
+  const int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
+  if (move_selection && target >= 0 && target < RowCount()) {
+    if (FMouseActions->DisjunctRowSelect()) ClearRowSelect();
+    FocusCell(col, target);
+    // A refused row: half the way, rounded to even as the count of rows
+    // between is.
+    if (Row() != target) {
+      const int half = int(std::nearbyint((target - Row()) / 2.0));
+      if (half != 0) FocusCell(col, Row() + half);
+    }
+  }
+  if (FMouseActions->WheelIncrement() != 0 || FMouseActions->DisjunctRowSelect()) {
+    bool handled = false;
+    const Qt::KeyboardModifiers shift = FMouseActions->DisjunctRowSelect() ? event->modifiers() : Qt::NoModifier;
+    const QPoint pos = event->position().toPoint();
+    if (towards_user && OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
+    if (!towards_user && OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
+  }
+  const TGridRect after = Selection();
+  if (!(after == before)) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
 }

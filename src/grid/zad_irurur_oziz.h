@@ -1098,6 +1098,14 @@ class TZadIrururOziz : public TBaseGrid {
   void SetEnableBlink(bool Value) { FEnableBlink = Value; }
   // The current blink phase the painting reads.
   bool GridBlink() const { return FGridBlink; }
+  bool EnableWheel() const { return FEnableWheel; }
+  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+  // Wheel towards the user (Down) or away from the user (Up), with the
+  // keyboard state, the position and whether the handler dealt with it.
+  using TMouseWheelUpDownEvent =
+      std::function<void(TZadIrururOziz* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled)>;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
 
   // An editor posts this when editing ends; the grid handles it after the
   // current event (OnEditCellDone, and the editor closes again under
@@ -1164,6 +1172,7 @@ class TZadIrururOziz : public TBaseGrid {
   // the key was used up.
   bool Advance_Keys(QKeyEvent* event);
   bool event(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   // Set while the grid moves the current cell itself.
   bool FForceSel = false;
   bool FDisableChange = false;
@@ -1176,7 +1185,6 @@ class TZadIrururOziz : public TBaseGrid {
   void Watch_Editor(QWidget* editor);
   QPointer<QWidget> FWatchedEditor;
   QString FEditStartText;
-  bool Advance_Cell_Editable(int ACol, int ARow);
   bool Tab_Step(bool Backward);
   void Repaint_Blinking_Cells();
   int FAECol = -1, FAERow = -1;
@@ -1188,6 +1196,7 @@ class TZadIrururOziz : public TBaseGrid {
   bool FEnableBlink = false;
   bool FGridBlink = false;
   bool FEditWithTags = false;
+  bool FEnableWheel = true;
   int FLastTabCol = -1, FLastTabRow = -1;
   // (end of messages and advance)
 

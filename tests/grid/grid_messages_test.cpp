@@ -1,6 +1,7 @@
 // Update counting, the grid timer, the posted editing-done notification and
 // the edit text of the string grid.
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "grid/zad_irurur_oziz.h"
@@ -148,6 +149,47 @@ class GridMessagesTest : public QObject {
     grid.SetCellEx(1, 2, "a < b");
     grid.SetEditWithTags(false);
     QCOMPARE(grid.GetEditText(1, 2), QString("a < b"));
+  }
+
+  void wheel_moves_or_scrolls_data() {
+    QTest::addColumn<int>("increment");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("down_events");
+    const int lines = QApplication::wheelScrollLines();
+    QTest::newRow("system lines towards the user") << 0 << int(waMoveSelection) << -120 << 5 + lines << 1 << 0;
+    QTest::newRow("own step towards the user") << 2 << int(waMoveSelection) << -120 << 7 << 1 << 1;
+    QTest::newRow("own step away from the user") << 2 << int(waMoveSelection) << 120 << 3 << 1 << 0;
+    QTest::newRow("scrolling keeps the row") << 4 << int(waScroll) << -120 << 5 << 5 << 1;
+  }
+
+  void wheel_moves_or_scrolls() {
+    QFETCH(int, increment);
+    QFETCH(int, action);
+    QFETCH(int, delta);
+    QFETCH(int, row);
+    QFETCH(int, top);
+    QFETCH(int, down_events);
+    TZadIrururOziz grid;
+    grid.SetRowCount(100);
+    grid.resize(400, 11 * 22 + 2);
+    grid.MouseActions().SetWheelIncrement(increment);
+    grid.MouseActions().SetWheelAction(TWheelAction(action));
+    int downs = 0;
+    grid.OnMouseWheelDown = [&](TZadIrururOziz*, Qt::KeyboardModifiers, QPoint, bool&) { ++downs; };
+    grid.FocusCell(1, 5);
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(grid.viewport(), &wheel);
+    QCOMPARE(grid.Row(), row);
+    QCOMPARE(grid.TopRow(), top);
+    QCOMPARE(downs, down_events);
+
+    grid.SetEnableWheel(false);
+    QCoreApplication::sendEvent(grid.viewport(), &wheel);
+    QCOMPARE(grid.Row(), row);
   }
 
   void typed_text_is_in_the_cell_and_escape_takes_it_back() {
