@@ -172,6 +172,7 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     const int real = RealRowIndex(at);
     InsertOneRow(at);
     if (OnAutoInsertRow) OnAutoInsertRow(this, real);
+    FGridModified = true;
     row_for_focus = current;
     FocusCell(Col(), std::min(row_for_focus, RowCount() - 1));
     return true;
@@ -180,7 +181,11 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     const int real = RealRowIndex(Row());
     bool can_delete = true;
     if (OnCanDeleteRow) OnCanDeleteRow(this, real, can_delete);
-    if (can_delete) DoAutoDeleteRow(Row());
+    if (can_delete) {
+      DoAutoDeleteRow(Row());
+      RememberOldCell(Col(), Row());
+      FGridModified = true;
+    }
     return true;
   }
   if (ctrl && key == Qt::Key_A && (Options() & (goRowSelect | goRangeSelect))) {
@@ -202,9 +207,11 @@ void TZadIrururOziz::DoAutoDeleteRow(int ARow) {
 }
 
 void TZadIrururOziz::SelectAll() {
-  const TGridRect all{FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+  const int first_col = FirstTabCol();
+  TGridRect all{first_col, FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
   if (all.Right < all.Left || all.Bottom < all.Top) return;
   if (FMouseActions->DisjunctRowSelect()) SelectRows(FixedRows(), all.Bottom - all.Top + 1);
+  AdjustKeySelection(all);
   SetSelectionRect(all);
 }
 

@@ -23,4 +23,9 @@ void TZadIrururOziz::Connect_Scroll_Hints() {
   };
   connect_bar(verticalScrollBar(), Qt::Vertical, shVertical);
   connect_bar(horizontalScrollBar(), Qt::Horizontal, shHorizontal);
+  // The user scrolling the columns: without fixed columns the editor closes
+  // once its column reaches the left edge or passes it.
+  connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this](int) {
+    if (FixedCols() == 0 && horizontalScrollBar()->sliderPosition() >= Col()) HideInplaceEdit();
+  });
 }

@@ -906,7 +906,7 @@ class TZadIrururOziz : public TBaseGrid {
   void Framework_Press(QMouseEvent* event, QPoint at);
   void Framework_Release(QMouseEvent* event);
   bool Press_Selection_Resizer(const QPoint& pos, bool fixed_editing_only, bool set_state);
-  bool Press_Cell_Object(int ACol, int ARow, const QPoint& pos, QMouseEvent* event);
+  bool Press_Cell_Object(int ACol, int ARow, const QPoint& pos);
   bool Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool editable, QMouseEvent* event);
   void Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifiers shift);
   void Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool editable, bool combo);
@@ -1265,6 +1265,8 @@ class TZadIrururOziz : public TBaseGrid {
   // Navigation.KeepHorizScroll: vertical keys under goRowSelect leave the
   // left column where it was.
   void Keep_Horiz_Scroll(int key, int old_left);
+  // The rectangle Ctrl+A is about to select; descendants may change it.
+  virtual void AdjustKeySelection(TGridRect& Selection) { (void)Selection; }
   // The key moves of HandleKeyDown, which reports the selection they changed.
   bool Key_Down_Moves(int key, Qt::KeyboardModifiers shift);
 

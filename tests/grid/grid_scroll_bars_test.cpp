@@ -415,6 +415,31 @@ class GridScrollBarsTest : public QObject {
     QCOMPARE(grid.GetCellEx(1, 3), QString());
     QCOMPARE(grid.GetCellEx(1, 4), QString("r6"));
     QCOMPARE(grid.NumHiddenRows(), 3);  // the hidden rows stay hidden
+    QVERIFY(grid.GridModified());
+  }
+
+  void scrolling_the_edited_column_out_closes_the_editor() {
+    TZadIrururOziz grid;
+    Show_Grid(grid, 20, 20);
+    grid.SetFixedCols(0);
+    grid.SetLeftCol(0);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.EditCell(2, 3);
+    QVERIFY(grid.EditorMode());
+    grid.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QVERIFY(grid.EditorMode());  // column 2 is still right of the left edge
+    grid.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QVERIFY(!grid.EditorMode());
+    QCOMPARE(grid.LeftCol(), 2);
+  }
+
+  void select_all_starts_at_the_first_tab_column() {
+    struct Narrow : TZadIrururOziz {
+      void AdjustKeySelection(TGridRect& Selection) override { Selection.Bottom = 3; }
+    } grid;
+    grid.SetOptions(grid.Options() | goRangeSelect);
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(grid.Selection(), (TGridRect{1, 1, 4, 3}));
   }
 };
 
