@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProxyStyle>
+#include <algorithm>
 
 #include "controls/format_settings.h"
 #include "controls/tcolor.h"
@@ -235,6 +236,14 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
       return;
     }
   }
+  if ((key == Qt::Key_Left || key == Qt::Key_Right) && !shift && !ctrl && g->Navigation().CursorWalkEditor() &&
+      !hasSelectedText()) {
+    const bool left = key == Qt::Key_Left;
+    if (cursorPosition() == (left ? 0 : displayText().size())) {
+      Walk(left);
+      return;
+    }
+  }
   if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
     Leave_Vertically(key, mods);
     return;
@@ -321,6 +330,27 @@ void TZadInplaceEdit::Tab_Key(Qt::KeyboardModifiers Shift) {
   } else {
     QCoreApplication::postEvent(g, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Shift));
   }
+}
+
+void TZadInplaceEdit::Walk(bool Left) {
+  TZadIrururOziz* g = FGrid;
+  TNavigation& nav = g->Navigation();
+  const int c = g->Col(), r = g->Row();
+  if (!Validate_Text()) return;
+  g->HideInplaceEdit();
+  // A cell control beside the cell takes the current cell without the
+  // Enter advance.
+  const int span = g->CellSpan(g->RealColIndex(c), r).x();
+  const int next = Left ? c - 1 : c + std::max(0, span) + 1;
+  const bool next_exists = Left ? c > g->FixedCols() : c < g->ColCount() - g->FixedRightCols() - 1;
+  if (next_exists && next < g->ColCount() && g->HasCellControl(g->RealColIndex(next), r)) {
+    g->FocusCell(next, r);
+    return;
+  }
+  const TAdvanceDirection direction = nav.AdvanceDirection();
+  nav.SetAdvanceDirection(adLeftRight);
+  g->AdvanceToNextCell(c, r, nav.CursorWalkAlwaysEdit(), false, !Left, nav.CursorWalkAlwaysEdit(), true);
+  nav.SetAdvanceDirection(direction);
 }
 
 bool TZadInplaceEdit::Leave_Vertically(int Key, Qt::KeyboardModifiers Shift) {

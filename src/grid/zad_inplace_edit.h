@@ -73,6 +73,9 @@ class TZadInplaceEdit : public QLineEdit {
   void Enter_Key(Qt::KeyboardModifiers Shift);
   void Tab_Key(Qt::KeyboardModifiers Shift);
   bool Leave_Vertically(int Key, Qt::KeyboardModifiers Shift);
+  // Left at the start or Right at the end of the text walks into the
+  // neighbour cell.
+  void Walk(bool Left);
   void Auto_Advance_Check();
   void Text_Changed(const QString& Text);
 

@@ -333,6 +333,31 @@ class GridEditingTest : public QObject {
     QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("good"));
   }
 
+  void cursor_walk_leaves_at_the_text_edges() {
+    Edit_Grid g;
+    g.grid.Navigation().SetCursorWalkEditor(true);
+    TZadInplaceEdit* edit = g.Open(2, 1);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, "ab");
+    QTest::keyClick(edit, Qt::Key_Left);
+    QCOMPARE(g.grid.Col(), 2);
+    QTest::keyClick(edit, Qt::Key_Right);
+    QCOMPARE(g.grid.Col(), 2);
+    QTest::keyClick(edit, Qt::Key_Right);
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(3, 1));
+    QCOMPARE(g.grid.Store().Text(2, 1), QStringLiteral("ab"));
+    QVERIFY(g.grid.EditorMode());
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Left);
+    QCOMPARE(g.grid.Col(), 2);
+    // Without walking, the arrows stay inside the text.
+    g.grid.Navigation().SetCursorWalkEditor(false);
+    g.grid.ShowInplaceEdit();
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Right);
+    QCOMPARE(g.grid.Col(), 2);
+  }
+
   void column_items_reach_the_editor() {
     TZadColumnGrid grid;
     grid.SetRowCount(5);
