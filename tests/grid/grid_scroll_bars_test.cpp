@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "grid/flat_scroll_style.h"
 #include "grid/zad_irurur_oziz.h"
@@ -183,6 +184,26 @@ class GridScrollBarsTest : public QObject {
     QCOMPARE(grid.TopRow(), 40);  // waits for the release
     grid.verticalScrollBar()->setSliderDown(false);
     QCOMPARE(grid.TopRow(), 60);
+  }
+
+  void thumb_hint_names_the_row_only_for_its_bar() {
+    TZadIrururOziz grid;
+    Show_Grid(grid, 100, 20);
+    grid.SetScrollHints(shVertical);
+    QScrollBar* vertical = grid.verticalScrollBar();
+    vertical->setSliderDown(true);
+    vertical->setSliderPosition(40);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Row : 40"));
+    vertical->setSliderDown(false);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QScrollBar* horizontal = grid.horizontalScrollBar();
+    horizontal->setSliderDown(true);
+    horizontal->setSliderPosition(3);
+    QTest::qWait(50);
+    QVERIFY(!QToolTip::isVisible());
+    horizontal->setSliderDown(false);
   }
 
   void screen_points_to_cells() {
