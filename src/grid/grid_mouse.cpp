@@ -134,7 +134,7 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     return;
   }
-  if (Press_Cell_Object(ACol, ARow, pos, event)) return;
+  if (Press_Cell_Object(ACol, ARow, pos)) return;
   QPoint press_at = pos;
   if (IsMergedCell(real, ARow) && !fixed_cell && !OnMouseDown) {
     // A press anywhere in a merged block acts on its base cell.
@@ -346,7 +346,7 @@ void TZadIrururOziz::HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifie
         SetOptions(Options() | goEditing);
         TBaseGrid::HandleMouseDown(Button, Shift, X, Y);
         Fire_Mouse_Down(Button, Shift, pos);
-        ShowEditor();
+        ShowInplaceEdit();
         return;
       }
     } else if ((ACol != Col() || ARow != Row()) && (Shift & Qt::ShiftModifier) && Mouse_Editing_Option()) {

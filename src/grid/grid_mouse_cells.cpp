@@ -111,8 +111,7 @@ void TZadIrururOziz::Fire_Mouse_Down(Qt::MouseButton button, Qt::KeyboardModifie
 }
 
 // A rating takes half a mark per full 9 pixels from the cell's left edge.
-bool TZadIrururOziz::Press_Cell_Object(int ACol, int ARow, const QPoint& pos, QMouseEvent* event) {
-  (void)event;
+bool TZadIrururOziz::Press_Cell_Object(int ACol, int ARow, const QPoint& pos) {
   const int real = RealColIndex(ACol);
   TCellGraphic* graphic = GetCellGraphic(real, ARow);
   if (!graphic) return false;

@@ -15,6 +15,15 @@ class Sorting_Grid : public TZadIrururOziz {
   void DoHeaderSort(int ACol) override { sorted << ACol; }
 };
 
+// Counts the clipboard services the selection resizer uses.
+class Clipboard_Grid : public TZadIrururOziz {
+ public:
+  using TZadIrururOziz::TZadIrururOziz;
+  int copies = 0, pastes = 0;
+  void CopySelectionToClipboard() override { ++copies; }
+  void PasteSelectionFromClipboard() override { ++pastes; }
+};
+
 QPoint At(TZadIrururOziz& grid, int c, int r, int dx = 5, int dy = 5) {
   const TRect rect = grid.CellRect(c, r);
   return QPoint(rect.Left + dx, rect.Top + dy);
@@ -382,6 +391,41 @@ class GridMouseTest : public QObject {
     Click(grid, At(grid, 2, 3));
     QCOMPARE(grid.RowSelectCount(), 1);
     QVERIFY(grid.RowSelect(3));
+  }
+
+  void selection_resizer_copies_and_pastes_into_the_new_block() {
+    Clipboard_Grid grid;
+    Setup(grid);
+    grid.PaintLook().SelectionResizer = true;
+    grid.PaintLook().SelectionRectangle = true;
+    grid.SetSelectionRect(TGridRect{2, 2, 3, 3});
+    QList<TGridRect> resized;
+    grid.OnSelectionResize = [&](TZadIrururOziz*, const TGridRect& from, const TGridRect& to) { resized << from << to; };
+    const TRect corner = grid.CellRect(3, 3);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, QPoint(corner.Right - 2, corner.Bottom - 2));
+    QCOMPARE(grid.copies, 1);
+    QTest::mouseMove(grid.viewport(), At(grid, 4, 4));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, At(grid, 4, 4));
+    QCOMPARE(grid.pastes, 1);
+    QCOMPARE(resized, (QList<TGridRect>{TGridRect{2, 2, 3, 3}, TGridRect{2, 2, 4, 4}}));
+    // Elsewhere in the last cell a press is a plain click.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, At(grid, 4, 4));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, At(grid, 4, 4));
+    QCOMPARE(grid.copies, 1);
+  }
+
+  void row_header_press_selects_the_row_in_row_select_mode() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.MouseActions().SetRowSelect(true);
+    grid.SetMouseSelectMode(TZadIrururOziz::msRow);
+    Click(grid, At(grid, 0, 3));
+    QCOMPARE(grid.Selection(), (TGridRect{1, 3, 4, 3}));
+    QCOMPARE(grid.MouseSelectMode(), TZadIrururOziz::msNormal);
+    // Without the mode the row header leaves the selection alone.
+    grid.SetSelectionRect(TGridRect{2, 2, 2, 2});
+    Click(grid, At(grid, 0, 4));
+    QCOMPARE(grid.Selection(), (TGridRect{2, 2, 2, 2}));
   }
 
   void ctrl_clicks_toggle_disjunct_cells() {
