@@ -107,31 +107,33 @@ void TZadIrururOziz::AutoAppendRow() {
 
 void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
   if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return;
+  // Cell objects live with the real column; events name the display one.
   const int c = Col(), r = Row();
-  if (c < 0 || r < 0 || !HasCellControl(c, r)) return;
+  const int rc = RealColIndex(c);
+  if (c < 0 || r < 0 || !HasCellControl(rc, r)) return;
   bool active = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
   CheckCellEditable(c, r, active);
-  const TCellGraphic* graphic = GetCellGraphic(c, r);
+  const TCellGraphic* graphic = GetCellGraphic(rc, r);
   if (!graphic) return;
   const TCellType kind = graphic->CellType;
   const bool space = key == Qt::Key_Space;
   if (space && (active || FControlLook.CheckAlwaysActive) &&
       (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
        kind == ctTriStateCheckBox)) {
-    if (FlipCheckBox(c, r, false)) {
+    if (FlipCheckBox(rc, r, false)) {
       if (FShowModifiedEnabled) {
         SetRowModified(r, true);
         RepaintRect(TGridRect{0, r, 0, r});
       }
-      if (OnCheckBoxClick) OnCheckBoxClick(this, c, r, IsChecked(c, r));
+      if (OnCheckBoxClick) OnCheckBoxClick(this, c, r, IsChecked(rc, r));
     }
   } else if (space && kind == ctRadio && (active || FControlLook.RadioAlwaysActive)) {
-    SelectNextRadioItem(c, r, false);
+    SelectNextRadioItem(rc, r, false);
     int index = -1;
-    GetRadioIdx(c, r, index);
+    GetRadioIdx(rc, r, index);
     if (OnRadioClick) OnRadioClick(this, c, r, index);
   } else if (space && kind == ctRadioButton && (active || FControlLook.RadioAlwaysActive)) {
-    SetRadioButtonColumnIndex(c, r);
+    SetRadioButtonColumnIndex(rc, r);
     if (OnRadioButtonClick) OnRadioButtonClick(this, c, r);
   } else if (kind == ctButton && active) {
     if (OnButtonClick) OnButtonClick(this, c, r);

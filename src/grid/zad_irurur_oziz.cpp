@@ -199,7 +199,7 @@ void TZadIrururOziz::keyPressEvent(QKeyEvent* event) {
   // the in-place editor.
   const bool control_key = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                            event->key() == Qt::Key_Enter;
-  if (clipboard_char || (control_key && HasCellControl(Col(), Row()))) {
+  if (clipboard_char || (control_key && HasCellControl(RealCol(), Row()))) {
     HandleKeyDown(event->key(), event->modifiers());
     return;
   }

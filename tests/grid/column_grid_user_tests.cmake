@@ -1,0 +1,1 @@
+kelvra_qtest(column_grid_user_tests SOURCES column_grid_user_test.cpp LIBS column_grid)
