@@ -36,7 +36,8 @@ struct Table_Fixture {
     }
     grid.HideColumn(2);
     grid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
   }
 
   QPoint Center(int display_col, int row) const {
