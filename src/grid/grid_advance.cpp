@@ -430,6 +430,8 @@ bool TZadIrururOziz::Enter_F2_Key_Down(QKeyEvent* event) {
 }
 
 bool TZadIrururOziz::Advance_Keys(QKeyEvent* event) {
+  // A key ends panning and then does what it does.
+  EndPanning();
   if (Tab_Key(event)) return true;
   const bool enter = Is_Enter(event->key());
   if (Enter_F2_Key_Down(event)) {

@@ -6,7 +6,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
 #include <algorithm>
@@ -141,7 +145,25 @@ void TZadIrururOziz::Watch_Editor(QWidget* editor) {
 }
 
 bool TZadIrururOziz::Message_Filter(QObject* watched, QEvent* event) {
-  if (watched == viewport()) return event->type() == QEvent::Paint && FUpdateCount > 0;
+  if (watched == viewport()) {
+    if (event->type() == QEvent::Paint) return FUpdateCount > 0;
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    auto* press = static_cast<QMouseEvent*>(event);
+    if (FWheelPan) {
+      // Any press ends panning and does nothing else.
+      EndPanning();
+      return true;
+    }
+    if (press->button() == Qt::MiddleButton && FIntelliPan != ipNone && RowCount() > FixedRows()) {
+      StartPanning(press->position().toPoint());
+      return true;
+    }
+    return false;
+  }
+  if (watched == FOwnerForm && event->type() == QEvent::Resize) {
+    Owner_Resized(*static_cast<QResizeEvent*>(event));
+    return false;
+  }
   QWidget* editor = InplaceEditor();
   if (!editor || watched != editor) return false;
   if (event->type() == QEvent::Show) {
@@ -160,7 +182,7 @@ bool TZadIrururOziz::Message_Filter(QObject* watched, QEvent* event) {
 void TZadIrururOziz::wheelEvent(QWheelEvent* event) {
   event->accept();
   const int delta = event->angleDelta().y();
-  if (delta == 0 || !FEnableWheel || (FFixedRowAlways && RowCount() == 1)) return;
+  if (FWheelPan || delta == 0 || !FEnableWheel || (FFixedRowAlways && RowCount() == 1)) return;
   const bool towards_user = delta < 0;
   const int step = FMouseActions->WheelIncrement() >= 1 ? FMouseActions->WheelIncrement()
                                                         : std::max(1, QApplication::wheelScrollLines());
@@ -198,4 +220,103 @@ void TZadIrururOziz::wheelEvent(QWheelEvent* event) {
   }
   const TGridRect after = Selection();
   if (!(after == before)) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// ---- panning with the middle button
+
+void TZadIrururOziz::StartPanning(const QPoint& Anchor) {
+  if (FWheelPan) return;
+  FWheelPan = true;
+  FWheelPanPos = Anchor;
+  FPanCursor = 8000;
+  viewport()->setCursor(Qt::SizeAllCursor);
+  if (viewport()->isVisible()) viewport()->grabMouse();
+  connect(&FPanTimer, &QTimer::timeout, this, &TZadIrururOziz::Pan_Timeout, Qt::UniqueConnection);
+  FPanTimer.start(10);
+  if (!FPanIndicator) {
+    // A small marker of the press point with the directions panning takes.
+    QPixmap mark(26, 26);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(1, 1, 24, 24);
+    painter.setBrush(Qt::black);
+    const bool vertical = FIntelliPan != ipHorizontal, horizontal = FIntelliPan != ipVertical;
+    if (vertical) {
+      painter.drawPolygon(QPolygon({QPoint(13, 4), QPoint(9, 9), QPoint(17, 9)}));
+      painter.drawPolygon(QPolygon({QPoint(13, 22), QPoint(9, 17), QPoint(17, 17)}));
+    }
+    if (horizontal) {
+      painter.drawPolygon(QPolygon({QPoint(4, 13), QPoint(9, 9), QPoint(9, 17)}));
+      painter.drawPolygon(QPolygon({QPoint(22, 13), QPoint(17, 9), QPoint(17, 17)}));
+    }
+    painter.end();
+    auto* label = new QLabel(viewport());
+    label->setPixmap(mark);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->resize(26, 26);
+    FPanIndicator = label;
+  }
+  FPanIndicator->move(Anchor);
+  FPanIndicator->show();
+}
+
+void TZadIrururOziz::EndPanning() {
+  if (!FWheelPan) return;
+  FWheelPan = false;
+  if (QWidget::mouseGrabber() == viewport()) viewport()->releaseMouse();
+  FPanTimer.stop();
+  viewport()->unsetCursor();
+  if (FPanIndicator) FPanIndicator->hide();
+  viewport()->update(QRect(FWheelPanPos, QSize(32, 32)));
+}
+
+void TZadIrururOziz::Pan_Timeout() { PanTick(viewport()->mapFromGlobal(QCursor::pos())); }
+
+void TZadIrururOziz::PanTick(const QPoint& Pos) {
+  if (!FWheelPan) return;
+  auto direction = [](int at, int anchor) { return at < anchor - 5 ? -1 : at > anchor + 5 ? 1 : 0; };
+  const int v = FIntelliPan == ipHorizontal ? 0 : direction(Pos.y(), FWheelPanPos.y());
+  const int h = FIntelliPan == ipVertical ? 0 : direction(Pos.x(), FWheelPanPos.x());
+  const int last_row = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
+  const int last_col = std::max(FixedCols(), ColCount() - FFixedRightCols - 1);
+  const TGridRect before = Selection();
+  const int r = std::clamp(Row(), FixedRows(), last_row), c = std::clamp(Col(), FixedCols(), last_col);
+  if (r != Row() || c != Col()) FocusCell(c, r);
+  if (FMouseActions->WheelAction() == waScroll) {
+    if (h != 0) SetLeftCol(LeftCol() + h);
+    if (v != 0) SetTopRow(TopRow() + v);
+  } else {
+    if (h != 0) FocusCell(std::clamp(Col() + h, FixedCols(), ColCount() - 1), Row());
+    if (v != 0) FocusCell(Col(), std::clamp(Row() + v, FixedRows(), last_row));
+  }
+  static constexpr int cursors[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
+  FPanCursor = cursors[v + 1][h + 1];
+  const Qt::CursorShape shape = v == 0 && h == 0 ? Qt::SizeAllCursor
+                                : h == 0         ? Qt::SizeVerCursor
+                                : v == 0         ? Qt::SizeHorCursor
+                                : v == h         ? Qt::SizeFDiagCursor
+                                                 : Qt::SizeBDiagCursor;
+  viewport()->setCursor(shape);
+  if (FPanIndicator) FPanIndicator->raise();
+  const TGridRect after = Selection();
+  if (!(after == before)) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// ---- following the owner window
+
+void TZadIrururOziz::Owner_Resized(const QResizeEvent& event) {
+  if (Destroying()) return;
+  if (FPrevSize.width() < 0) FPrevSize = event.oldSize().isValid() ? event.oldSize() : event.size();
+  if (!FSizeWithForm) {
+    FPrevSize = event.size();
+    return;
+  }
+  const int w = width() + event.size().width() - FPrevSize.width();
+  const int h = height() + event.size().height() - FPrevSize.height();
+  if (w <= 0 || h <= 0) return;
+  resize(w, h);
+  FPrevSize = event.size();
 }

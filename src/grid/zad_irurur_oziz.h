@@ -1106,6 +1106,20 @@ class TZadIrururOziz : public TBaseGrid {
       std::function<void(TZadIrururOziz* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled)>;
   TMouseWheelUpDownEvent OnMouseWheelDown;
   TMouseWheelUpDownEvent OnMouseWheelUp;
+  // Panning with the middle button: a press starts it, the view (or the
+  // current cell) then follows the mouse's side of the press point until
+  // the next press or key.
+  enum TIntelliPan { ipNone, ipVertical, ipHorizontal, ipBoth };
+  TIntelliPan IntelliPan() const { return FIntelliPan; }
+  void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+  bool Panning() const { return FWheelPan; }
+  void StartPanning(const QPoint& Anchor);
+  void EndPanning();
+  // One step of the pan timer for the mouse at Pos (viewport coordinates).
+  void PanTick(const QPoint& Pos);
+  // The grid follows the owner window's size changes.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
 
   // An editor posts this when editing ends; the grid handles it after the
   // current event (OnEditCellDone, and the editor closes again under
@@ -1197,6 +1211,23 @@ class TZadIrururOziz : public TBaseGrid {
   bool FGridBlink = false;
   bool FEditWithTags = false;
   bool FEnableWheel = true;
+  TIntelliPan FIntelliPan = ipNone;
+  bool FWheelPan = false;
+  QPoint FWheelPanPos;
+  QTimer FPanTimer;
+  QWidget* FPanIndicator = nullptr;
+  bool FSizeWithForm = false;
+  QSize FPrevSize{-1, -1};
+  void Owner_Resized(const QResizeEvent& event);
+  void Pan_Timeout();
+  int FPanCursor = 8000;
+
+ public:
+  // The pan cursor in use: 8000 neutral, 8001 down, 8004 up, 8002 left,
+  // 8003 right, 8005..8008 the diagonals (up-right, up-left... as numbered).
+  int PanCursor() const { return FPanCursor; }
+
+ private:
   int FLastTabCol = -1, FLastTabRow = -1;
   // (end of messages and advance)
 

@@ -192,6 +192,80 @@ class GridMessagesTest : public QObject {
     QCOMPARE(grid.Row(), row);
   }
 
+  void middle_button_pans_until_the_next_press_or_key() {
+    TZadIrururOziz grid;
+    grid.SetRowCount(100);
+    grid.SetColCount(30);
+    grid.resize(400, 11 * 22 + 2);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.FocusCell(2, 5);
+    QTest::mouseClick(grid.viewport(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    QVERIFY(!grid.Panning());  // off by default
+    grid.SetIntelliPan(TZadIrururOziz::ipBoth);
+    QTest::mousePress(grid.viewport(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    QVERIFY(grid.Panning());
+    grid.PanTick(QPoint(100, 106));  // 6 pixels below the press point
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 6));
+    QCOMPARE(grid.PanCursor(), 8001);
+    grid.PanTick(QPoint(103, 97));  // within 5 pixels: neutral
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 6));
+    QCOMPARE(grid.PanCursor(), 8000);
+    grid.PanTick(QPoint(90, 90));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(1, 5));
+    QCOMPARE(grid.PanCursor(), 8006);
+    // A left press ends panning and selects nothing.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 150));
+    QVERIFY(!grid.Panning());
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(1, 5));
+
+    // Scrolling panning, vertical only; a key ends it.
+    grid.MouseActions().SetWheelAction(waScroll);
+    grid.SetIntelliPan(TZadIrururOziz::ipVertical);
+    QTest::mousePress(grid.viewport(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    const int top = grid.TopRow();
+    grid.PanTick(QPoint(160, 140));
+    QCOMPARE(grid.TopRow(), top + 1);
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(1, 5));
+    QCOMPARE(grid.PanCursor(), 8001);
+    QTest::keyClick(&grid, Qt::Key_Shift);
+    QVERIFY(!grid.Panning());
+  }
+
+  void the_grid_follows_its_window() {
+    QWidget form;
+    auto* grid = new TZadIrururOziz(&form);
+    form.resize(400, 300);
+    grid->setGeometry(10, 10, 200, 100);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.resize(420, 310);  // not yet following
+    QTRY_COMPARE(form.size(), QSize(420, 310));
+    QCOMPARE(grid->size(), QSize(200, 100));
+    grid->SetSizeWithForm(true);
+    form.resize(470, 340);
+    QTRY_COMPARE(grid->size(), QSize(250, 130));
+    form.resize(200, 200);  // the grid would vanish: it stays
+    QTRY_COMPARE(form.size(), QSize(200, 200));
+    QCOMPARE(grid->size(), QSize(250, 130));
+  }
+
+  void hovering_makes_the_cell_under_the_mouse_current() {
+    TZadIrururOziz grid;
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.SetHovering(true);
+    const TRect data = grid.CellRect(2, 3);
+    QCursor::setPos(grid.viewport()->mapToGlobal(QPoint(data.Left + 5, data.Top + 5)));
+    if (QApplication::widgetAt(QCursor::pos()) != grid.viewport()) QSKIP("no pointer position on this platform");
+    grid.GridTimerTick();
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 3));
+    const TRect fixed = grid.CellRect(0, 4);
+    QCursor::setPos(grid.viewport()->mapToGlobal(QPoint(fixed.Left + 5, fixed.Top + 5)));
+    grid.GridTimerTick();
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 3));
+  }
+
   void typed_text_is_in_the_cell_and_escape_takes_it_back() {
     TZadIrururOziz grid;
     grid.SetOptions(grid.Options() | goEditing);
