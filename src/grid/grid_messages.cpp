@@ -168,11 +168,12 @@ bool TZadIrururOziz::Message_Filter(QObject* watched, QEvent* event) {
   if (!editor || watched != editor) return false;
   if (event->type() == QEvent::Show) {
     Watch_Editor(editor);
-    FEditStartText = GetEditText(Col(), Row());
+    // The stored text, tags and all, is what Escape brings back.
+    FEditStartText = GetCellEx(RealColIndex(Col()), Row());
   } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
              (Options() & goEditing) && EditorMode()) {
     // The typed text already went into the cell; Escape takes it back.
-    SetEditText(Col(), Row(), FEditStartText);
+    SetCellEx(RealColIndex(Col()), Row(), FEditStartText);
   }
   return false;
 }

@@ -16,6 +16,12 @@ void Small_Grid(TZadIrururOziz& grid, int cols = 4, int rows = 4) {
 QPoint Current(const TZadIrururOziz& grid) { return QPoint(grid.Col(), grid.Row()); }
 
 void Make_Read_Only(TZadIrururOziz& grid, int c, int r) { grid.GetCellProperties(c, r)->SetReadOnly(true); }
+
+// Column 0 holds the node glyphs of a grid with nodes.
+class Node_Grid : public TZadIrururOziz {
+ public:
+  bool HasNodes() override { return true; }
+};
 }  // namespace
 
 class GridAdvanceTest : public QObject {
@@ -64,6 +70,17 @@ class GridAdvanceTest : public QObject {
     grid.FocusCell(from.x(), from.y());
     grid.AdvanceToNextCell(from.x(), from.y(), false, false, forward, false, false);
     QCOMPARE(Current(grid), to);
+  }
+
+  void enter_and_tab_start_after_the_node_column() {
+    Node_Grid grid;
+    Small_Grid(grid);
+    grid.SetFixedCols(0);
+    grid.SetOptions(grid.Options() | goTabs);
+    QCOMPARE(grid.FirstTabCol(), 1);
+    grid.FocusCell(3, 1);
+    grid.AdvanceToNextCell(3, 1, false, false, true, false, false);
+    QCOMPARE(Current(grid), QPoint(1, 2));
   }
 
   void enter_needs_advance_on_enter_unless_forced() {

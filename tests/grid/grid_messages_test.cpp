@@ -283,6 +283,14 @@ class GridMessagesTest : public QObject {
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(!grid.EditorMode());
     QCOMPARE(grid.GetCellEx(1, 1), QString("old"));
+
+    // A mini-HTML cell gets its tags back too.
+    grid.SetCellEx(1, 1, "<b>old</b>");
+    grid.ShowEditor();
+    QCOMPARE(editor->text(), QString("old"));
+    QTest::keyClicks(editor, "x");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(grid.GetCellEx(1, 1), QString("<b>old</b>"));
   }
 };
 
