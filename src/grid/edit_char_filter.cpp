@@ -127,9 +127,10 @@ Edit_State Type_Char(QChar ch, const Edit_State& s, const Filter_Settings& f, Ch
   if (result) *result = r;
   Edit_State out = s;
   if (r.Action == Char_Action::Insert || r.Action == Char_Action::New_Line) {
-    const QChar typed = r.Action == Char_Action::New_Line ? QLatin1Char('\n') : r.Char;
+    // Cell texts break their lines with CR LF.
+    const QString typed = r.Action == Char_Action::New_Line ? QStringLiteral("\r\n") : QString(r.Char);
     out.Text = s.Text.left(s.Sel_Start) + typed + s.Text.mid(s.Sel_Start + s.Sel_Length);
-    out.Sel_Start = s.Sel_Start + 1;
+    out.Sel_Start = s.Sel_Start + int(typed.size());
     out.Sel_Length = 0;
     if (r.Recase) out.Text = grid_text::MixedCaseText(out.Text);
   } else if (r.Action == Char_Action::Pass && ch == Backspace) {

@@ -38,7 +38,7 @@ struct Filter_Settings {
 enum class Char_Action {
   Insert,    // Char replaces the selection (Recase: then the whole text is re-cased)
   Pass,      // a control character the edit control handles itself
-  New_Line,  // a line break is typed
+  New_Line,  // a line break (CR LF) is typed
   Drop,      // refused silently
   Beep       // refused with a beep
 };

@@ -33,7 +33,8 @@ class Password_Style : public QProxyStyle {
 
 }  // namespace
 
-TZadInplaceEdit::TZadInplaceEdit(TZadIrururOziz* AOwner) : QLineEdit(AOwner->viewport()), FGrid(AOwner) {
+TZadInplaceEdit::TZadInplaceEdit(TZadIrururOziz* AOwner)
+    : QLineEdit(AOwner->viewport()), FGrid(AOwner), FGridAlive(AOwner->FEditorGuard) {
   setFrame(false);
   // Dropped text would pass by the filters.
   setAcceptDrops(false);
@@ -164,7 +165,7 @@ void TZadInplaceEdit::TypeChar(QChar Ch, bool CtrlDown) {
       if (r.Recase) {
         SetState(after);
       } else {
-        insert(QString(after.Text.at(before.Sel_Start)));
+        insert(after.Text.mid(before.Sel_Start, after.Sel_Start - before.Sel_Start));
       }
       Q_EMIT textEdited(text());
       break;
@@ -184,6 +185,7 @@ void TZadInplaceEdit::Auto_Advance_Check() {
 }
 
 bool TZadInplaceEdit::event(QEvent* e) {
+  if (FGridAlive.expired()) return QLineEdit::event(e);
   // Tab and Backtab would move the focus before the key handler sees them.
   if (e->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(e);
@@ -438,6 +440,7 @@ void TZadInplaceEdit::mouseDoubleClickEvent(QMouseEvent* e) {
 // ---- change and focus
 
 void TZadInplaceEdit::Text_Changed(const QString& Text) {
+  if (FGridAlive.expired()) return;
   if (FGrid->FNoEditChange || !FGrid->OnEditChange) return;
   FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text);
 }
@@ -450,6 +453,7 @@ void TZadInplaceEdit::focusInEvent(QFocusEvent* e) {
 
 void TZadInplaceEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
+  if (FGridAlive.expired()) return;
   TZadIrururOziz* g = FGrid;
   // A menu of the editor's own or the window losing activation do not end
   // the edit.

@@ -10,6 +10,7 @@
 // The character, paste and look-up rules themselves are edit_filter's.
 #include <QLineEdit>
 #include <QPointer>
+#include <memory>
 
 #include "grid/edit_char_filter.h"
 
@@ -80,6 +81,7 @@ class TZadInplaceEdit : public QLineEdit {
   void Text_Changed(const QString& Text);
 
   TZadIrururOziz* FGrid;
+  std::weak_ptr<bool> FGridAlive;
   QProxyStyle* FStyle = nullptr;
   int FSelKeyDown = 0;
   int FOldSelStart = 0;

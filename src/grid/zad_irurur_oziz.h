@@ -1065,6 +1065,9 @@ class TZadIrururOziz : public TBaseGrid {
   bool FShowNullDates = true;
   bool FAlwaysValidate = false;
   std::shared_ptr<class TFloatingFooter> FFloatingFooter;
+  // Gone as soon as the grid's own members are, so that the text editor
+  // leaves a grid alone that is being destroyed around it.
+  std::shared_ptr<bool> FEditorGuard = std::make_shared<bool>(true);
   // (end of in-place editing)
 
   // ---- window messages, timers, update counting, Enter advance,

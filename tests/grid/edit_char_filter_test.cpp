@@ -37,6 +37,7 @@ TEST_P(Char_Filter, TypedCharacter) {
   f.Decimal_Separator = seps.Decimal_Separator;
   f.Thousand_Separator = seps.Thousand_Separator;
   f.Valid_Chars = QStringLiteral("AB01");
+  f.Line_Feed_On_Enter = true;
   Char_Result r;
   const Edit_State out = Type_Char(c.ch, c.before, f, &r);
   EXPECT_EQ(r.Action, c.action);
@@ -80,6 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
         Char_Case{"limit_replaces_selection", edNormal, Edit_State{"12345", 0, 5}, QLatin1Char('9'),
                   Char_Action::Insert, "9", 5},
         Char_Case{"other_type_never_types", edSpinEdit, Caret("1", 1), QLatin1Char('2'), Char_Action::Drop, "1"},
+        Char_Case{"line_feed_on_enter_breaks_the_line", edNormal, Caret("ab", 1), QChar(13), Char_Action::New_Line,
+                  "a\r\nb"},
+        Char_Case{"enter_ends_numeric_editing", edNumeric, Caret("1", 1), QChar(13), Char_Action::Pass, "1"},
         Char_Case{"ctrl_a_swallowed", edNormal, Caret("ab", 1), QChar(1), Char_Action::Drop, "ab", 0, true}),
     [](const ::testing::TestParamInfo<Char_Case>& info) { return std::string(info.param.name); });
 

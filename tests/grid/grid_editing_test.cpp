@@ -404,6 +404,19 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("free"));
   }
 
+  void grid_destroyed_while_editing() {
+    auto* grid = new TZadIrururOziz;
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->show();
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    grid->FocusCell(1, 1);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(grid->EditorMode());
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    delete grid;
+  }
+
   // Clicking into a cell, typing and Enter, as a spreadsheet user would;
   // with EDITING_SHOT set the grid is saved there as a picture.
   void click_type_enter() {
