@@ -404,6 +404,31 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("free"));
   }
 
+  void focus_to_another_control_ends_the_edit() {
+    QWidget window;
+    auto* grid = new TZadIrururOziz(&window);
+    auto* other = new QLineEdit(&window);
+    grid->setGeometry(0, 0, 400, 200);
+    other->setGeometry(0, 210, 100, 20);
+    grid->SetOptions(grid->Options() | goEditing);
+    int done = 0;
+    grid->OnEditingDone = [&](TZadIrururOziz*) { ++done; };
+    grid->OnCellValidate = [](TZadIrururOziz*, int, int, QString& Value, bool&) { Value = Value.toUpper(); };
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    grid->setFocus();
+    grid->FocusCell(1, 1);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(grid->EditorMode());
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    other->setFocus();
+    QVERIFY(!grid->EditorMode());
+    QVERIFY(!grid->EditMode());
+    QCOMPARE(grid->Store().Text(1, 1), QStringLiteral("ABC"));
+    QCOMPARE(done, 1);
+  }
+
   void grid_destroyed_while_editing() {
     auto* grid = new TZadIrururOziz;
     grid->SetOptions(grid->Options() | goEditing);
