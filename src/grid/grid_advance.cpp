@@ -54,8 +54,8 @@ void TZadIrururOziz::AdvanceToNextCell(bool Forward) {
   AdvanceToNextCell(Col(), Row(), true, false, Forward, true, false);
 }
 
-void TZadIrururOziz::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward,
-                                       bool AutoEdit, bool Force) {
+void TZadIrururOziz::AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward, bool AutoEdit,
+                                       bool Force) {
   if (!FNavigation->AdvanceOnEnter() && !Force) return;
   if (FMouseActions->RangeSelectAndEdit() && !(Options() & goEditing)) SetOptions(Options() | goEditing);
   if (!Repeating) {
@@ -292,7 +292,8 @@ bool TZadIrururOziz::Tab_Step(bool Backward) {
   // Past the end the focus may go on to the next control of the window.
   auto end_of_grid = [this] {
     if (!parentWidget() || !FNavigation->TabToNextAtEnd()) return true;
-    QMetaObject::invokeMethod(this, [this] { focusNextChild(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { focusNextChild(); }, Qt::QueuedConnection);
     return false;
   };
   if (Backward) {

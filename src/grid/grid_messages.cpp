@@ -1,8 +1,9 @@
 // The message side of TZadIrururOziz in Qt terms: update counting (redraw
 // off and on, paint events waiting while the count is above 0), the grid
 // timer's tick (type-ahead ageing, hovering, blinking), the editing-done
-// notification an editor posts, and the edit text the in-place editor reads
-// and writes as the user types.
+// notification an editor posts, the edit text the in-place editor reads and
+// writes as the user types, the mouse wheel, panning with the middle button
+// and following the owner window's size.
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -10,8 +11,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QResizeEvent>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -97,7 +98,8 @@ void TZadIrururOziz::Repaint_Blinking_Cells() {
 void TZadIrururOziz::PostEditDone(int ACol, int ARow) {
   // Handled after the editor's own event has run to its end, as a posted
   // window message would be; dropped with the grid.
-  QMetaObject::invokeMethod(this, [this, ACol, ARow] { Handle_Edit_Done(ACol, ARow); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, ACol, ARow] { Handle_Edit_Done(ACol, ARow); }, Qt::QueuedConnection);
 }
 
 void TZadIrururOziz::Handle_Edit_Done(int ACol, int ARow) {

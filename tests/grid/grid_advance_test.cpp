@@ -37,24 +37,20 @@ class GridAdvanceTest : public QObject {
     QTest::newRow("right inside the row") << int(adLeftRight) << true << true << QPoint(1, 1) << QPoint(2, 1);
     QTest::newRow("last column to the next row") << int(adLeftRight) << true << true << QPoint(3, 1) << QPoint(1, 2);
     QTest::newRow("last cell loops to the first") << int(adLeftRight) << true << true << QPoint(3, 3) << QPoint(1, 1);
-    QTest::newRow("last cell without loop stays") << int(adLeftRight) << true << false << QPoint(3, 3)
-                                                  << QPoint(3, 3);
+    QTest::newRow("last cell without loop stays") << int(adLeftRight) << true << false << QPoint(3, 3) << QPoint(3, 3);
     QTest::newRow("in row loops back") << int(adLeftRightInRow) << true << true << QPoint(3, 2) << QPoint(1, 2);
-    QTest::newRow("in row without loop stays") << int(adLeftRightInRow) << true << false << QPoint(3, 2)
-                                               << QPoint(3, 2);
+    QTest::newRow("in row without loop stays")
+        << int(adLeftRightInRow) << true << false << QPoint(3, 2) << QPoint(3, 2);
     QTest::newRow("down the column") << int(adTopBottom) << true << true << QPoint(1, 1) << QPoint(1, 2);
     QTest::newRow("bottom to the next column") << int(adTopBottom) << true << true << QPoint(1, 3) << QPoint(2, 1);
     QTest::newRow("last cell down to the first") << int(adTopBottom) << true << true << QPoint(3, 3) << QPoint(1, 1);
-    QTest::newRow("in column back to the top") << int(adTopBottomInCol) << true << true << QPoint(2, 3)
-                                               << QPoint(2, 1);
+    QTest::newRow("in column back to the top") << int(adTopBottomInCol) << true << true << QPoint(2, 3) << QPoint(2, 1);
     QTest::newRow("backward left") << int(adLeftRight) << false << true << QPoint(2, 2) << QPoint(1, 2);
-    QTest::newRow("backward to the previous row") << int(adLeftRight) << false << true << QPoint(1, 2)
-                                                  << QPoint(3, 1);
-    QTest::newRow("backward from the first cell") << int(adLeftRight) << false << true << QPoint(1, 1)
-                                                  << QPoint(3, 3);
+    QTest::newRow("backward to the previous row") << int(adLeftRight) << false << true << QPoint(1, 2) << QPoint(3, 1);
+    QTest::newRow("backward from the first cell") << int(adLeftRight) << false << true << QPoint(1, 1) << QPoint(3, 3);
     QTest::newRow("backward up") << int(adTopBottom) << false << true << QPoint(2, 2) << QPoint(2, 1);
-    QTest::newRow("backward in row does not move") << int(adLeftRightInRow) << false << true << QPoint(2, 2)
-                                                   << QPoint(2, 2);
+    QTest::newRow("backward in row does not move")
+        << int(adLeftRightInRow) << false << true << QPoint(2, 2) << QPoint(2, 2);
   }
 
   void enter_moves() {
@@ -346,8 +342,7 @@ class GridAdvanceTest : public QObject {
     QTest::newRow("down") << int(adTopBottom) << false << QPoint(2, 1) << QPoint(2, 2);
     QTest::newRow("bottom to the next column") << int(adTopBottom) << false << QPoint(2, 3) << QPoint(3, 1);
     QTest::newRow("backward up") << int(adTopBottom) << true << QPoint(2, 2) << QPoint(2, 1);
-    QTest::newRow("backward top to the column before") << int(adTopBottom) << true << QPoint(2, 1)
-                                                       << QPoint(1, 3);
+    QTest::newRow("backward top to the column before") << int(adTopBottom) << true << QPoint(2, 1) << QPoint(1, 3);
   }
 
   void tab_moves() {
