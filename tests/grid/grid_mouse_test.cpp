@@ -393,6 +393,70 @@ class GridMouseTest : public QObject {
     QVERIFY(grid.RowSelect(3));
   }
 
+  void expand_toggle_grows_and_shrinks_its_row() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    TCellGraphic* expand = grid.CreateCellGraphic(2, 2);
+    expand->CellType = ctExpand;
+    expand->CellIndex = grid.RowHeights(2);
+    expand->CellAngle = 60;
+    QList<bool> states;
+    grid.OnExpandClick = [&](TZadIrururOziz*, int, int, bool expanded) { states << expanded; };
+    const TRect toggle = grid.GetExpandButtonRect(2, 2);
+    QVERIFY(!toggle.Is_Empty());
+    const QPoint on(toggle.Left + 3, toggle.Top + 3);
+    Click(grid, on);
+    QCOMPARE(grid.RowHeights(2), 60);
+    Click(grid, on);
+    QCOMPARE(grid.RowHeights(2), expand->CellIndex);
+    QCOMPARE(states, (QList<bool>{true, false}));
+  }
+
+  void header_check_box_checks_the_whole_column() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.MouseActions().SetCheckAllCheck(true);
+    grid.AddCheckBoxColumn(2, false, false);
+    QVERIFY(grid.HasCheckBox(2, 0));
+    Click(grid, At(grid, 2, 0));
+    for (int r = 0; r < grid.RowCount(); ++r) QVERIFY2(grid.IsChecked(2, r), qPrintable(QString::number(r)));
+    Click(grid, At(grid, 2, 0));
+    for (int r = 0; r < grid.RowCount(); ++r) QVERIFY(!grid.IsChecked(2, r));
+  }
+
+  void a_clicked_grid_can_be_looked_at() {
+    TZadIrururOziz grid;
+    grid.SetColCount(5);
+    grid.SetRowCount(6);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetColWidths(1, 110);
+    grid.SetColWidths(2, 110);
+    grid.SetColWidths(3, 150);
+    TCellGraphic* rating = grid.CreateCellGraphic(1, 1);
+    rating->CellType = ctRating;
+    rating->CellAngle = 5;
+    rating->CellIndex = int(clRed);
+    grid.AddCheckBox(2, 1, false, true);
+    grid.AddButton(2, 2, 60, 18, "Press", haLeft, vaTop);
+    QStringList* items = grid.CreateRadio(3, 1, 1, -1);
+    *items << "Off" << "On" << "Auto";
+    Show(grid);
+    Click(grid, At(grid, 1, 1, 45, 5));
+    Click(grid, At(grid, 2, 1));
+    const QFontMetrics metrics(grid.GridFont());
+    Click(grid, At(grid, 3, 1, metrics.horizontalAdvance("Off") + 20, 5));
+    const TRect button = grid.GetButtonRect(2, 2);
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, QPoint(button.Left + 4, button.Top + 4));
+    const QString shot = qEnvironmentVariable("KELVRA_GRID_MOUSE_SHOT");
+    if (!shot.isEmpty()) QVERIFY(grid.grab().save(shot));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, QPoint(button.Left + 4, button.Top + 4));
+    QCOMPARE(grid.GetCellEx(1, 1), QString("2.50"));
+    QCOMPARE(grid.GetCellEx(2, 1), grid.CheckTrue());
+    int index = -1;
+    QVERIFY(grid.GetRadioIdx(3, 1, index));
+    QCOMPARE(index, 1);
+  }
+
   void selection_resizer_copies_and_pastes_into_the_new_block() {
     Clipboard_Grid grid;
     Setup(grid);
