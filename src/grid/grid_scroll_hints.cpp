@@ -28,4 +28,9 @@ void TZadIrururOziz::Connect_Scroll_Hints() {
   connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this](int) {
     if (FixedCols() == 0 && horizontalScrollBar()->sliderPosition() >= Col()) HideInplaceEdit();
   });
+  // A check box is worked in its cell: the text editor never stays over one.
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+    connect(bar, &QScrollBar::actionTriggered, this, [this](int) {
+      if (HasCheckBox(RealCol(), Row())) HideEditor();
+    });
 }
