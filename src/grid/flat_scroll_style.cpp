@@ -16,8 +16,8 @@ void Flat_Scroll_Style::Draw_Part(QPainter* painter, const QRect& rect, const QP
   if (rect.isEmpty()) return;
   if (look_ == Flat_Look::Flat) {
     // Flat bars mark the part under the mouse by colour only.
-    painter->fillRect(rect, hot || pressed ? palette.color(QPalette::Highlight).lighter(160)
-                                           : palette.color(QPalette::Button));
+    painter->fillRect(
+        rect, hot || pressed ? palette.color(QPalette::Highlight).lighter(160) : palette.color(QPalette::Button));
     painter->setPen(palette.color(QPalette::Mid));
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
     return;
@@ -38,8 +38,8 @@ void Flat_Scroll_Style::Draw_Part(QPainter* painter, const QRect& rect, const QP
   painter->drawLine(rect.topRight(), rect.bottomRight());
 }
 
-void Flat_Scroll_Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                           QPainter* painter, const QWidget* widget) const {
+void Flat_Scroll_Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                           const QWidget* widget) const {
   const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
   if (control != CC_ScrollBar || look_ == Flat_Look::Regular || !bar) {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
@@ -50,8 +50,12 @@ void Flat_Scroll_Style::drawComplexControl(ComplexControl control, const QStyleO
   painter->save();
   painter->fillRect(bar->rect, background_.isValid() ? background_ : palette.color(QPalette::Midlight));
   auto part = [&](SubControl sub) { return subControlRect(CC_ScrollBar, bar, sub, widget); };
-  auto hot = [&](SubControl sub) { return enabled && (bar->activeSubControls & sub) && (bar->state & State_MouseOver); };
-  auto pressed = [&](SubControl sub) { return enabled && (bar->activeSubControls & sub) && (bar->state & State_Sunken); };
+  auto hot = [&](SubControl sub) {
+    return enabled && (bar->activeSubControls & sub) && (bar->state & State_MouseOver);
+  };
+  auto pressed = [&](SubControl sub) {
+    return enabled && (bar->activeSubControls & sub) && (bar->state & State_Sunken);
+  };
   const bool vertical = bar->orientation == Qt::Vertical;
   const QColor arrow = enabled ? palette.color(QPalette::ButtonText) : palette.color(QPalette::Mid);
   for (SubControl sub : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {

@@ -178,9 +178,9 @@ void TZadIrururOziz::Apply_Flat_Look() {
     verticalScrollBar()->setStyle(FFlatStyle);
     horizontalScrollBar()->setStyle(FFlatStyle);
   }
-  FFlatStyle->Set_Look(FScrollType == ssFlat ? Flat_Look::Flat
+  FFlatStyle->Set_Look(FScrollType == ssFlat      ? Flat_Look::Flat
                        : FScrollType == ssEncarta ? Flat_Look::Encarta
-                                                   : Flat_Look::Regular);
+                                                  : Flat_Look::Regular);
   FFlatStyle->Set_Background(FScrollColor == clNone ? QColor() : To_QColor(FScrollColor, palette()));
   FFlatStyle->Set_Extent(ScrollWidth());
   for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {

@@ -1,7 +1,6 @@
-#include <QtTest>
-
 #include <QScrollBar>
 #include <QToolTip>
+#include <QtTest>
 
 #include "grid/flat_scroll_style.h"
 #include "grid/zad_irurur_oziz.h"
@@ -53,7 +52,7 @@ class GridScrollBarsTest : public QObject {
     TScrollControl* vertical = grid.VertScrollIndicator();
     int position = 0, size = 0;
     QVERIFY(vertical->Thumb(position, size));
-    QCOMPARE(size, 20);  // 10 of 1000 rows: the shortest thumb
+    QCOMPARE(size, 20);      // 10 of 1000 rows: the shortest thumb
     QCOMPARE(position, 22);  // below the fixed row
     QCOMPARE(grid.VisibleRowCount(), 10);
     // A press below the thumb pages down, never past the last page.
@@ -61,9 +60,8 @@ class GridScrollBarsTest : public QObject {
     QCOMPARE(grid.TopRow(), 11);
     grid.SetTopRow(985);
     QVERIFY(vertical->Thumb(position, size));
-    QTest::mouseClick(vertical, Qt::LeftButton, {}, QPoint(2, position + size + 1 < vertical->height()
-                                                                   ? position + size + 1
-                                                                   : position - 1));
+    QTest::mouseClick(vertical, Qt::LeftButton, {},
+                      QPoint(2, position + size + 1 < vertical->height() ? position + size + 1 : position - 1));
     QVERIFY(grid.TopRow() <= 990);
     // Dragging the thumb down scrolls by the share of the strip it travels.
     grid.SetTopRow(1);
@@ -408,7 +406,7 @@ class GridScrollBarsTest : public QObject {
     grid.Navigation().SetHomeEndKey(heFirstLastRow);
     grid.FocusCell(2, 5);
     QTest::keyClick(&grid, Qt::Key_End);
-    QCOMPARE(grid.Row(), 28);  // the last data row
+    QCOMPARE(grid.Row(), 28);                              // the last data row
     QCOMPARE(grid.TopRow(), 30 - grid.VisibleRowCount());  // with the footer in view
     // Ctrl+Home lands on the first cell the Tab key could reach.
     grid.Navigation().SetHomeEndKey(heFirstLastColumn);
