@@ -29,8 +29,8 @@ void TZadIrururOziz::Framework_Press(QMouseEvent* event, QPoint at) {
     TBaseGrid::mousePressEvent(event);
     return;
   }
-  QMouseEvent moved(event->type(), QPointF(at), viewport()->mapToGlobal(QPointF(at)), event->button(),
-                    event->buttons(), event->modifiers());
+  QMouseEvent moved(event->type(), QPointF(at), viewport()->mapToGlobal(QPointF(at)), event->button(), event->buttons(),
+                    event->modifiers());
   TBaseGrid::mousePressEvent(&moved);
 }
 
@@ -69,10 +69,8 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   const TGridRect remembered = Selection();
   FPressSelection = remembered;
   FPressCell = QPoint(ACol, ARow);
-  FPressState = GridState();
 
-  if (FPaintLook.SelectionResizer && FPaintLook.SelectionRectangle && Press_Selection_Resizer(pos, false, true))
-    return;
+  if (FPaintLook.SelectionResizer && FPaintLook.SelectionRectangle && Press_Selection_Resizer(pos, false, true)) return;
   if (Mouse_Editing_Option() && FMouseActions->RangeSelectAndEdit() && ACol >= 0 && ARow >= 0 &&
       !Rect_Has_Cell(remembered, ACol, ARow))
     SetOptions(Options() & ~goEditing);
@@ -191,9 +189,8 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
     HideInplaceEdit();
     setFocus(Qt::MouseFocusReason);
   }
-  const bool single_selected =
-      remembered.Left == remembered.Right && remembered.Top == remembered.Bottom && remembered.Left == ACol &&
-      remembered.Top == ARow;
+  const bool single_selected = remembered.Left == remembered.Right && remembered.Top == remembered.Bottom &&
+                               remembered.Left == ACol && remembered.Top == ARow;
   bool select_after = false;
   if (!single_selected && FMouseActions->RangeSelectAndEdit() && !fixed_cell && !IsFixed(ACol, ARow) &&
       !IsEditable(ACol, ARow)) {
@@ -226,8 +223,8 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
         if (GridState() == gsSelecting) SetGridState(gsNormal);
       }
     }
-    const bool near_border = ARow < FixedRows() && (Options() & goColSizing) &&
-                             (pos.x() - cell.Left < 4 || cell.Right - pos.x() < 4);
+    const bool near_border =
+        ARow < FixedRows() && (Options() & goColSizing) && (pos.x() - cell.Left < 4 || cell.Right - pos.x() < 4);
     if (!near_border && OnClickCell) OnClickCell(this, ARow, ACol);
   }
   if (select_after) SetGridState(gsSelecting);
@@ -367,11 +364,9 @@ void TZadIrururOziz::HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifie
                                     : Button == Qt::RightButton ? fceRightClick
                                                                 : fceNone;
   if (wanted == fceNone) return;
-  if (ARow < FixedRows() && FMouseActions->FixedRowsEdit() == wanted &&
-      (!(Options() & goColSizing) || inner)) {
+  if (ARow < FixedRows() && FMouseActions->FixedRowsEdit() == wanted && (!(Options() & goColSizing) || inner)) {
     EditFixedCell(ACol, ARow);
-  } else if (ACol < FixedCols() && FMouseActions->FixedColsEdit() == wanted &&
-             (!(Options() & goRowSizing) || inner)) {
+  } else if (ACol < FixedCols() && FMouseActions->FixedColsEdit() == wanted && (!(Options() & goRowSizing) || inner)) {
     EditFixedCell(ACol, ARow);
   }
 }

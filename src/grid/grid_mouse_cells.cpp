@@ -86,7 +86,7 @@ void TZadIrururOziz::ClickRadioGroup(int ACol, int ARow, int X, int Y) {
   int start = 0, chosen = -1;
   for (int i = 0; i < items.size(); ++i) {
     const int length = horizontal ? metrics.horizontalAdvance(items[i]) + glyph
-                                   : std::max(glyph, metrics.boundingRect(QStringLiteral("gh")).height());
+                                  : std::max(glyph, metrics.boundingRect(QStringLiteral("gh")).height());
     // A press exactly on the line between two items chooses neither.
     if (start < offset && offset < start + length) {
       chosen = i;

@@ -137,7 +137,8 @@ void TZadIrururOziz::HandleRightButtonDown(QMouseEvent* event) {
     }
     if (FMouseActions->DisjunctRowSelect()) {
       const bool ctrl = event->modifiers() & Qt::ControlModifier;
-      const bool has_menu = contextMenuPolicy() == Qt::CustomContextMenu || contextMenuPolicy() == Qt::ActionsContextMenu;
+      const bool has_menu =
+          contextMenuPolicy() == Qt::CustomContextMenu || contextMenuPolicy() == Qt::ActionsContextMenu;
       if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
         SetRowSelect(ARow, !RowSelect(ARow));
       } else if (RowSelectCount() > 1 && has_menu) {

@@ -82,8 +82,7 @@ void TZadIrururOziz::HandleLeftButtonUp(QMouseEvent* event) {
     if (OnSelectionResized) OnSelectionResized(this, FDropSelection, now);
   }
 
-  if (!col_moved && !col_sized && ACol >= 0 && ARow >= 0 &&
-      (ACol >= FixedCols() || FSortSettings.FixedCols)) {
+  if (!col_moved && !col_sized && ACol >= 0 && ARow >= 0 && (ACol >= FixedCols() || FSortSettings.FixedCols)) {
     Release_Cell_Objects(ACol, ARow);
     Header_Sort_Decision(ACol, ARow, pos);
   }

@@ -935,7 +935,6 @@ class TZadIrururOziz : public TBaseGrid {
   TGridRect FPressSelection;
   QPoint FPressCell{-1, -1};
   int FPressWidth = -1;
-  TGridState FPressState = gsNormal;
   // (end of mouse clicks)
 
   // ---- in-place editing: editor types, the editing decision, the default
