@@ -168,6 +168,8 @@ void TZadIrururOziz::HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers
   if ((Button == Qt::LeftButton || (Button == Qt::RightButton && FMouseActions->SelectOnRightClick())) &&
       !(Selection() == FPressSelection)) {
     reported = Selection();
+    // Reported once: a simulated left click inside a right click ends here too.
+    FPressSelection = reported;
     DoSelectionChanged(reported.Left, reported.Top, reported.Right, reported.Bottom);
   }
   if (Button == Qt::RightButton && GridState() == gsColMoving) return;

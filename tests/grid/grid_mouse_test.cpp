@@ -385,6 +385,35 @@ class GridMouseTest : public QObject {
     QCOMPARE(right.size(), 2);
   }
 
+  void range_select_and_edit_switches_editing_by_click() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetOptions(grid.Options() & ~goEditing);
+    grid.MouseActions().SetRangeSelectAndEdit(true);
+    Click(grid, At(grid, 2, 2));
+    QVERIFY(!(grid.Options() & goEditing));
+    QVERIFY(!grid.EditorMode());
+    // A second click on the current cell starts editing it.
+    Click(grid, At(grid, 2, 2));
+    QVERIFY(grid.Options() & goEditing);
+    QVERIFY(grid.EditorMode());
+    // Shift+click elsewhere selects a range instead.
+    Click(grid, At(grid, 3, 4), Qt::ShiftModifier);
+    QVERIFY(!(grid.Options() & goEditing));
+    QVERIFY(!grid.EditorMode());
+    QCOMPARE(grid.Selection(), (TGridRect{2, 2, 3, 4}));
+  }
+
+  void right_click_with_selection_reports_the_change_once() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.MouseActions().SetSelectOnRightClick(true);
+    int reports = 0;
+    grid.OnSelectionChanged = [&](TZadIrururOziz*, int, int, int, int) { ++reports; };
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, At(grid, 3, 3));
+    QCOMPARE(reports, 1);
+  }
+
   void ctrl_clicks_build_a_disjunct_row_selection() {
     TZadIrururOziz grid;
     Setup(grid);
