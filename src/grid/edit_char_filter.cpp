@@ -1,5 +1,6 @@
 #include "grid/edit_char_filter.h"
 
+#include "grid/edit_line_breaks.h"
 #include "grid/text_helpers.h"
 
 namespace edit_filter {
@@ -28,6 +29,14 @@ Char_Result Insert(QChar ch, bool recase = false) { return {Char_Action::Insert,
 Char_Result Pass(QChar ch) { return {Char_Action::Pass, ch, false}; }
 Char_Result Drop() { return {Char_Action::Drop, QChar(), false}; }
 Char_Result Beep() { return {Char_Action::Beep, QChar(), false}; }
+
+// A line break is two characters of cell text (CR LF) and counts so
+// against the length limit.
+Char_Result Line_Break(QChar ch, const Edit_State& s, const Filter_Settings& f) {
+  if (f.Single_Line) return Drop();
+  if (f.Length_Limit > 0 && s.Text.size() - s.Sel_Length + 2 > f.Length_Limit) return Drop();
+  return {Char_Action::New_Line, ch, false};
+}
 
 Char_Result Float_Char(QChar ch, const Edit_State& s, const Filter_Settings& f, bool allow_minus) {
   if (Is_Control_Key(ch)) return Pass(ch);
@@ -73,7 +82,25 @@ bool Is_Text_Editor(TEditorType editor) {
 
 Char_Result Filter_Char(QChar ch, const Edit_State& s, const Filter_Settings& f) {
   if (ch == Ctrl_A && f.Ctrl_Down) return Drop();
-  if (ch == Line_Feed) return f.Ctrl_Enter_Allowed ? Char_Result{Char_Action::New_Line, ch, false} : Drop();
+  if (ch == Line_Feed) {
+    if (!f.Ctrl_Enter_Allowed) return Drop();
+    // Ctrl+Enter breaks the line only where any character may be typed.
+    switch (f.Editor) {
+      case edNormal:
+      case edPassword:
+      case edCapital:
+      case edMixedCase:
+      case edLowerCase:
+      case edUpperCase:
+        return Line_Break(ch, s, f);
+      case edNumeric:
+      case edPositiveNumeric:
+      case edValidChars:
+        return Beep();
+      default:
+        return Drop();
+    }
+  }
   if (f.Length_Limit > 0 && s.Text.size() >= f.Length_Limit && s.Sel_Length == 0 && ch != Backspace && ch != Escape &&
       ch != Enter)
     return Drop();
@@ -84,7 +111,7 @@ Char_Result Filter_Char(QChar ch, const Edit_State& s, const Filter_Settings& f)
     case edLowerCase:
     case edUpperCase:
     case edValidChars:
-      if (ch == Enter && f.Line_Feed_On_Enter) return {Char_Action::New_Line, ch, false};
+      if (ch == Enter && f.Line_Feed_On_Enter) return Line_Break(ch, s, f);
       break;
     default:
       break;
@@ -153,6 +180,7 @@ Paste_Result Filter_Paste(const QString& clip, const Edit_State& s, const Filter
   // of the value; a text with earlier line ends keeps them all.
   const int first_break = text.indexOf(QLatin1String("\r\n"));
   if (first_break >= 0 && first_break == text.size() - 2) text.chop(2);
+  if (f.Single_Line) text = First_Line(text);
   QString merged = s.Text.left(s.Sel_Start) + text + s.Text.mid(s.Sel_Start + s.Sel_Length);
   if (f.Length_Limit > 0 && merged.size() > f.Length_Limit) return result;
   switch (f.Editor) {

@@ -31,6 +31,9 @@ struct Filter_Settings {
   // Ctrl+Enter may type a line break (AllowCtrlEnter on a word-wrapping or
   // multi-line grid).
   bool Ctrl_Enter_Allowed = false;
+  // The editor keeps one line (password and masked cells): no line break is
+  // typed, and a pasted text is cut before its first one.
+  bool Single_Line = false;
   QChar Decimal_Separator = QLatin1Char('.');
   QChar Thousand_Separator = QLatin1Char(',');
 };
@@ -62,7 +65,8 @@ struct Paste_Result {
   Edit_State State;    // the editor after the paste (as before when not taken)
 };
 // Pasting clip: it must fit the length limit, a single trailing CR LF is
-// dropped, and the resulting text must suit the editor type.
+// dropped (a single-line editor takes the first line only), and the
+// resulting text must suit the editor type.
 Paste_Result Filter_Paste(const QString& clip, const Edit_State& s, const Filter_Settings& f);
 
 // Completes the text typed before the caret from the first item it starts;

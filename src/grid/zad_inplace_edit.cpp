@@ -1,5 +1,6 @@
 #include "grid/zad_inplace_edit.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,11 +8,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "controls/format_settings.h"
 #include "controls/tcolor.h"
+#include "grid/edit_line_breaks.h"
 #include "grid/edit_mask.h"
 #include "grid/zad_irurur_oziz.h"
 
@@ -33,6 +38,60 @@ class Password_Style : public QProxyStyle {
 
 }  // namespace
 
+// The multi-line text control of wrapping and multi-line cells. Keys go to
+// the editor first (so the grid's watch on the editor and its rules see
+// them); what the editor leaves to the platform comes back to Default_Key.
+class TInplaceLines : public QPlainTextEdit {
+ public:
+  explicit TInplaceLines(TZadInplaceEdit* AOwner) : QPlainTextEdit(AOwner), FOwner(AOwner) {
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Dropped text would pass by the filters; Tab is the grid's.
+    setAcceptDrops(false);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(2);
+  }
+  void Default_Key(QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    QCoreApplication::sendEvent(FOwner, e);
+    e->accept();
+  }
+  void keyReleaseEvent(QKeyEvent* e) override {
+    QCoreApplication::sendEvent(FOwner, e);
+    e->accept();
+  }
+  void focusInEvent(QFocusEvent* e) override {
+    QPlainTextEdit::focusInEvent(e);
+    FOwner->Focus_Gained();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QPlainTextEdit::focusOutEvent(e);
+    FOwner->Focus_Lost(e->reason());
+  }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    FOwner->Double_Clicked();
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    // The selection paste of the middle button would pass by the filters.
+    if (e->button() == Qt::MiddleButton) return;
+    QPlainTextEdit::mouseReleaseEvent(e);
+  }
+  void contextMenuEvent(QContextMenuEvent* e) override {
+    FOwner->Show_Menu(createStandardContextMenu(), e->globalPos());
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    // Any other way in goes through the paste filter as well.
+    if (source && source->hasText()) FOwner->PasteText(source->text());
+  }
+
+ private:
+  TZadInplaceEdit* FOwner;
+};
+
 TZadInplaceEdit::TZadInplaceEdit(TZadIrururOziz* AOwner)
     : QLineEdit(AOwner->viewport()), FGrid(AOwner), FGridAlive(AOwner->FEditorGuard) {
   setFrame(false);
@@ -42,7 +101,15 @@ TZadInplaceEdit::TZadInplaceEdit(TZadIrururOziz* AOwner)
   style->setParent(this);
   FStyle = style;
   setStyle(FStyle);
-  connect(this, &QLineEdit::textChanged, this, &TZadInplaceEdit::Text_Changed);
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& Text) {
+    // A text set from outside reaches the multi-line control.
+    if (FMultiLine && !FSyncing && edit_filter::To_Cell_Lines(FLines->toPlainText()) != Text) {
+      FSyncing = true;
+      FLines->setPlainText(edit_filter::To_Control_Lines(Text));
+      FSyncing = false;
+    }
+    Text_Changed(Text);
+  });
 }
 
 TZadInplaceEdit::~TZadInplaceEdit() = default;
@@ -52,10 +119,17 @@ void TZadInplaceEdit::SetVAlign(bool Value) {
   setAlignment((Value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
+QPlainTextEdit* TZadInplaceEdit::LinesControl() const { return FLines; }
+
 Edit_State TZadInplaceEdit::State() const {
   Edit_State s;
   s.Text = text();
-  if (hasSelectedText()) {
+  if (FMultiLine) {
+    const QString plain = FLines->toPlainText();
+    const QTextCursor c = FLines->textCursor();
+    s.Sel_Start = edit_filter::Cell_Position(plain, c.selectionStart());
+    s.Sel_Length = edit_filter::Cell_Position(plain, c.selectionEnd()) - s.Sel_Start;
+  } else if (hasSelectedText()) {
     s.Sel_Start = selectionStart();
     s.Sel_Length = int(selectedText().size());
   } else {
@@ -65,6 +139,8 @@ Edit_State TZadInplaceEdit::State() const {
 }
 
 void TZadInplaceEdit::SetState(const Edit_State& Value) {
+  // A line break typed or pasted into a one-line cell makes it multi-line.
+  if (!FMultiLine && Multi_Line_Possible() && edit_filter::Has_Line_Break(Value.Text)) Set_Multi_Line(true);
   if (Value.Text != text()) setText(Value.Text);
   if (Value.Sel_Length > 0)
     setSelection(Value.Sel_Start, Value.Sel_Length);
@@ -80,7 +156,9 @@ edit_filter::Filter_Settings TZadInplaceEdit::Settings(bool CtrlDown) const {
   f.Valid_Char_Set = FGrid->ValidCharSet();
   f.Ctrl_Down = CtrlDown;
   f.Line_Feed_On_Enter = FGrid->Navigation().LineFeedOnEnter();
-  f.Ctrl_Enter_Allowed = FGrid->Navigation().AllowCtrlEnter() && FGrid->GridWordWrap();
+  f.Ctrl_Enter_Allowed =
+      FGrid->Navigation().AllowCtrlEnter() && (FGrid->GridWordWrap() || FWordWrap || FGrid->PaintLook().Multilinecells);
+  f.Single_Line = !Multi_Line_Possible();
   const Format_Settings& seps = Process_Format_Settings();
   f.Decimal_Separator = seps.Decimal_Separator;
   f.Thousand_Separator = seps.Thousand_Separator;
@@ -96,7 +174,12 @@ void TZadInplaceEdit::UpdateContents() {
   const Format_Settings& seps = Process_Format_Settings();
   const QString mask = g->QueryEditMask(FColE, FRowE);
   setInputMask(edit_mask::Input_Mask(mask, seps.Time_Separator, seps.Date_Separator));
-  setText(g->GetEditText(FColE, FRowE));
+  bool password = g->CurrentEditor() == edPassword;
+  g->DoIsPasswordCell(g->RealColIndex(FColE), FRowE, password);
+  FPasswordCell = password;
+  const QString cell_text = g->GetEditText(FColE, FRowE);
+  if (!Multi_Line_Possible()) Set_Multi_Line(false);
+  setText(cell_text);
 
   // The editor looks like the cell it covers.
   TGridDrawState state = 0;
@@ -118,9 +201,10 @@ void TZadInplaceEdit::UpdateContents() {
   if (ha == taRightJustify || FValign) align = Qt::AlignRight;
   if (ha == taCenter) align = Qt::AlignHCenter;
   setAlignment(align | Qt::AlignVCenter);
+  FWordWrap = ww;
+  Set_Multi_Line(Multi_Line_Possible() && (ww || edit_filter::Has_Line_Break(cell_text)));
+  Apply_Look_To_Lines();
 
-  bool password = g->CurrentEditor() == edPassword;
-  g->DoIsPasswordCell(g->RealColIndex(FColE), FRowE, password);
   static_cast<Password_Style*>(FStyle)->Char = g->PasswordChar();
   setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
 
@@ -141,7 +225,12 @@ void TZadInplaceEdit::UpdateContents() {
     const QPoint at = mapFromGlobal(QCursor::pos());
     if (rect().contains(at)) {
       deselect();
-      setCursorPosition(cursorPositionAt(at));
+      if (FMultiLine) {
+        const QTextCursor c = FLines->cursorForPosition(FLines->viewport()->mapFrom(this, at));
+        setCursorPosition(edit_filter::Cell_Position(FLines->toPlainText(), c.position()));
+      } else {
+        setCursorPosition(cursorPositionAt(at));
+      }
     }
     g->LButFlg = false;
   }
@@ -162,10 +251,10 @@ void TZadInplaceEdit::TypeChar(QChar Ch, bool CtrlDown) {
       return;
     case Char_Action::Insert:
     case Char_Action::New_Line:
-      if (r.Recase) {
+      if (r.Recase || (!FMultiLine && r.Action == Char_Action::New_Line)) {
         SetState(after);
       } else {
-        insert(after.Text.mid(before.Sel_Start, after.Sel_Start - before.Sel_Start));
+        Insert_Text(after.Text.mid(before.Sel_Start, after.Sel_Start - before.Sel_Start));
       }
       Q_EMIT textEdited(text());
       break;
@@ -177,7 +266,7 @@ void TZadInplaceEdit::Auto_Advance_Check() {
   // A field typed full moves on by itself.
   const TNavigation& nav = FGrid->Navigation();
   const int limit = FGrid->MaxEditLength();
-  const bool at_end = !hasSelectedText() && cursorPosition() == displayText().size();
+  const bool at_end = !hasSelectedText() && cursorPosition() == (FMultiLine ? text() : displayText()).size();
   if (nav.AdvanceAuto() && nav.AdvanceOnEnter() && limit > 0 && text().size() == limit && at_end)
     Enter_Key(Qt::NoModifier);
   else if (nav.AdvanceAuto() && !inputMask().isEmpty() && hasAcceptableInput() && at_end)
@@ -222,7 +311,7 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
   if (hook_key == 0) return;
   const bool line_feed = g->Navigation().LineFeedOnEnter();
   if (enter && ctrl) {
-    if (line_feed || (g->Navigation().AllowCtrlEnter() && g->GridWordWrap())) TypeChar(QChar(10), true);
+    if (line_feed || Settings(true).Ctrl_Enter_Allowed) TypeChar(QChar(10), true);
     return;
   }
   if (enter && !line_feed) return Enter_Key(mods);
@@ -241,10 +330,16 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
   if ((key == Qt::Key_Left || key == Qt::Key_Right) && !shift && !ctrl && g->Navigation().CursorWalkEditor() &&
       !hasSelectedText()) {
     const bool left = key == Qt::Key_Left;
-    if (cursorPosition() == (left ? 0 : displayText().size())) {
+    if (cursorPosition() == (left ? 0 : (FMultiLine ? text() : displayText()).size())) {
       Walk(left);
       return;
     }
+  }
+  // Up and Down move between the lines of a multi-line text and leave the
+  // cell only from its first or last line.
+  if (FMultiLine && (key == Qt::Key_Up || key == Qt::Key_Down) && !ctrl && !On_Edge_Line(key == Qt::Key_Up)) {
+    FLines->Default_Key(e);
+    return;
   }
   if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
     Leave_Vertically(key, mods);
@@ -264,7 +359,10 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
     TypeChar(QChar(13), ctrl);
     return;
   }
-  QLineEdit::keyPressEvent(e);
+  if (FMultiLine)
+    FLines->Default_Key(e);
+  else
+    QLineEdit::keyPressEvent(e);
 }
 
 void TZadInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
@@ -272,7 +370,8 @@ void TZadInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
   if (!FGrid->EditorMode()) return;
   if (Workmode && !hasSelectedText()) CompleteFromLookup();
   const int caret = cursorPosition();
-  if (caret > 0) FGrid->EditorTextChanged(text(), QPoint(cursorRect().left(), cursorRect().top()), caret);
+  const QRect at = FMultiLine ? FLines->cursorRect().translated(FLines->viewport()->pos()) : cursorRect();
+  if (caret > 0) FGrid->EditorTextChanged(text(), at.topLeft(), caret);
   FGrid->FormulaEditing(text().startsWith(QLatin1Char('=')));
 }
 
@@ -375,13 +474,21 @@ bool TZadInplaceEdit::Leave_Vertically(int Key, Qt::KeyboardModifiers Shift) {
 void TZadInplaceEdit::CopyToClipboard() {
   bool allow = true;
   if (FGrid->OnClipboardCopy) FGrid->OnClipboardCopy(FGrid, allow);
-  if (allow) copy();
+  if (!allow) return;
+  if (FMultiLine)
+    FLines->copy();
+  else
+    copy();
 }
 
 void TZadInplaceEdit::CutToClipboard() {
   bool allow = true;
   if (FGrid->OnClipboardCut) FGrid->OnClipboardCut(FGrid, allow);
-  if (allow) cut();
+  if (!allow) return;
+  if (FMultiLine)
+    FLines->cut();
+  else
+    cut();
 }
 
 void TZadInplaceEdit::PasteFromClipboard() {
@@ -408,10 +515,11 @@ void TZadInplaceEdit::PasteText(const QString& Text, bool HasText) {
   if (g->OnClipboardAfterPasteCell) g->OnClipboardAfterPasteCell(g, g->Col(), g->Row(), text());
 }
 
-void TZadInplaceEdit::contextMenuEvent(QContextMenuEvent* e) {
+void TZadInplaceEdit::contextMenuEvent(QContextMenuEvent* e) { Show_Menu(createStandardContextMenu(), e->globalPos()); }
+
+void TZadInplaceEdit::Show_Menu(QMenu* menu, const QPoint& At) {
   // The standard menu, its clipboard entries going through the grid's
   // events and the paste filter.
-  QMenu* menu = createStandardContextMenu();
   for (QAction* action : menu->actions()) {
     const QString name = action->objectName();
     void (TZadInplaceEdit::*handler)() = nullptr;
@@ -423,7 +531,7 @@ void TZadInplaceEdit::contextMenuEvent(QContextMenuEvent* e) {
     connect(action, &QAction::triggered, this, handler);
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(e->globalPos());
+  menu->popup(At);
 }
 
 void TZadInplaceEdit::mouseReleaseEvent(QMouseEvent* e) {
@@ -434,6 +542,10 @@ void TZadInplaceEdit::mouseReleaseEvent(QMouseEvent* e) {
 
 void TZadInplaceEdit::mouseDoubleClickEvent(QMouseEvent* e) {
   QLineEdit::mouseDoubleClickEvent(e);
+  Double_Clicked();
+}
+
+void TZadInplaceEdit::Double_Clicked() {
   if (FGrid->OnDblClickCell) FGrid->OnDblClickCell(FGrid, FGrid->Row(), FGrid->Col());
 }
 
@@ -447,23 +559,31 @@ void TZadInplaceEdit::Text_Changed(const QString& Text) {
 
 void TZadInplaceEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
+  Focus_Gained();
+}
+
+void TZadInplaceEdit::Focus_Gained() {
   FGotFocus = true;
   FGrid->FNoEditChange = false;
 }
 
 void TZadInplaceEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
-  if (FGridAlive.expired()) return;
+  Focus_Lost(e->reason());
+}
+
+void TZadInplaceEdit::Focus_Lost(Qt::FocusReason Reason) {
+  if (FGridAlive.expired() || FSwitching) return;
   TZadIrururOziz* g = FGrid;
   // A menu of the editor's own or the window losing activation do not end
   // the edit.
-  if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) return;
+  if (Reason == Qt::PopupFocusReason || Reason == Qt::ActiveWindowFocusReason) return;
   g->SetStartEditChar(QChar());
   if (g->LookupHistory() && !text().isEmpty() && !g->LookupItems().contains(text())) g->LookupItems().append(text());
   g->FormulaEditing(false);
   if (FAltBack || g->FBlockKill) return;
   QWidget* to = QApplication::focusWidget();
-  if (isVisible() && to != g && to != this) {
+  if (isVisible() && to != g && to != this && (!FLines || to != FLines)) {
     // Leaving for another control: the value is validated and the editor
     // closes whatever the outcome.
     g->ValidateCell(text());
@@ -478,4 +598,125 @@ void TZadInplaceEdit::focusOutEvent(QFocusEvent* e) {
     FGotFocus = false;
     g->NotifyEditingDone(g->RealColIndex(FColE), FRowE);
   }
+}
+
+// ---- multi-line text
+
+bool TZadInplaceEdit::Multi_Line_Possible() const { return !FPasswordCell && inputMask().isEmpty(); }
+
+void TZadInplaceEdit::Set_Multi_Line(bool On) {
+  if (On == FMultiLine) return;
+  if (On && !FLines) {
+    FLines = new TInplaceLines(this);
+    connect(FLines, &QPlainTextEdit::textChanged, this, &TZadInplaceEdit::Lines_Changed);
+  }
+  const bool had_focus = hasFocus();
+  FMultiLine = On;
+  if (!FLines) return;
+  FSwitching = true;
+  if (On) {
+    FSyncing = true;
+    FLines->setPlainText(edit_filter::To_Control_Lines(text()));
+    FSyncing = false;
+    FLines->setGeometry(rect());
+    Apply_Look_To_Lines();
+    setFocusProxy(FLines);
+    FLines->show();
+    if (had_focus) FLines->setFocus();
+  } else {
+    setFocusProxy(nullptr);
+    FLines->hide();
+    if (had_focus) setFocus();
+  }
+  FSwitching = false;
+}
+
+void TZadInplaceEdit::Apply_Look_To_Lines() {
+  if (!FLines) return;
+  FLines->setPalette(palette());
+  FLines->setFont(font());
+  QTextOption option = FLines->document()->defaultTextOption();
+  option.setAlignment(alignment() & Qt::AlignHorizontal_Mask);
+  FLines->document()->setDefaultTextOption(option);
+  // Without word wrap the lines are kept as they are and scroll sideways.
+  FLines->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TZadInplaceEdit::Lines_Changed() {
+  if (FSyncing) return;
+  FSyncing = true;
+  setText(edit_filter::To_Cell_Lines(FLines->toPlainText()));
+  FSyncing = false;
+}
+
+void TZadInplaceEdit::Insert_Text(const QString& Text) {
+  if (FMultiLine)
+    FLines->insertPlainText(edit_filter::To_Control_Lines(Text));
+  else
+    insert(Text);
+}
+
+bool TZadInplaceEdit::On_Edge_Line(bool First) const {
+  const QTextCursor c = FLines->textCursor();
+  const QTextBlock block = c.block();
+  int line = 0, lines = 1;
+  FLines->document()->documentLayout()->blockBoundingRect(block);
+  // A block that could not be laid out counts as one line.
+  if (const QTextLayout* layout = block.layout(); layout && layout->lineCount() > 0) {
+    lines = layout->lineCount();
+    const QTextLine at = layout->lineForTextPosition(c.positionInBlock());
+    line = at.isValid() ? at.lineNumber() : 0;
+  }
+  if (First) return block == FLines->document()->firstBlock() && line == 0;
+  return block == FLines->document()->lastBlock() && line == lines - 1;
+}
+
+void TZadInplaceEdit::resizeEvent(QResizeEvent* e) {
+  QLineEdit::resizeEvent(e);
+  if (FLines) FLines->setGeometry(rect());
+}
+
+int TZadInplaceEdit::cursorPosition() const {
+  if (!FMultiLine) return QLineEdit::cursorPosition();
+  return edit_filter::Cell_Position(FLines->toPlainText(), FLines->textCursor().position());
+}
+
+void TZadInplaceEdit::setCursorPosition(int Pos) {
+  if (!FMultiLine) return QLineEdit::setCursorPosition(Pos);
+  QTextCursor c = FLines->textCursor();
+  c.setPosition(edit_filter::Control_Position(text(), Pos));
+  FLines->setTextCursor(c);
+}
+
+void TZadInplaceEdit::setSelection(int Start, int Length) {
+  if (!FMultiLine) return QLineEdit::setSelection(Start, Length);
+  QTextCursor c = FLines->textCursor();
+  c.setPosition(edit_filter::Control_Position(text(), Start));
+  c.setPosition(edit_filter::Control_Position(text(), Start + Length), QTextCursor::KeepAnchor);
+  FLines->setTextCursor(c);
+}
+
+bool TZadInplaceEdit::hasSelectedText() const {
+  return FMultiLine ? FLines->textCursor().hasSelection() : QLineEdit::hasSelectedText();
+}
+
+QString TZadInplaceEdit::selectedText() const {
+  if (!FMultiLine) return QLineEdit::selectedText();
+  QString selected = FLines->textCursor().selectedText();
+  selected.replace(QChar::ParagraphSeparator, QChar(10));
+  return edit_filter::To_Cell_Lines(selected);
+}
+
+void TZadInplaceEdit::selectAll() {
+  if (FMultiLine)
+    FLines->selectAll();
+  else
+    QLineEdit::selectAll();
+}
+
+void TZadInplaceEdit::deselect() {
+  if (!FMultiLine) return QLineEdit::deselect();
+  QTextCursor c = FLines->textCursor();
+  c.clearSelection();
+  FLines->setTextCursor(c);
 }

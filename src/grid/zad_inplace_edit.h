@@ -7,6 +7,11 @@
 // filters pasted text, completes typed text from the grid's look-up list and
 // tells the grid when editing ends because the focus went elsewhere.
 //
+// A cell that word-wraps or whose text holds line breaks is edited in a
+// multi-line text control laid over the line edit (the same rules apply;
+// the line edit keeps the text with CR LF breaks so the grid reads it as
+// always). Password and masked cells stay single-line.
+//
 // The character, paste and look-up rules themselves are edit_filter's.
 #include <QLineEdit>
 #include <QPointer>
@@ -14,7 +19,10 @@
 
 #include "grid/edit_char_filter.h"
 
+class QMenu;
+class QPlainTextEdit;
 class QProxyStyle;
+class TInplaceLines;
 class TZadIrururOziz;
 
 class TZadInplaceEdit : public QLineEdit {
@@ -53,6 +61,23 @@ class TZadInplaceEdit : public QLineEdit {
   edit_filter::Edit_State State() const;
   void SetState(const edit_filter::Edit_State& Value);
 
+  // The cell word-wraps (taken each time the editor is filled).
+  bool WordWrap() const { return FWordWrap; }
+  // The multi-line control is in use (nullptr before the first such cell).
+  bool MultiLine() const { return FMultiLine; }
+  QPlainTextEdit* LinesControl() const;
+
+  // The line edit's caret and selection members, answering for the
+  // multi-line control while it is in use; positions count in cell text
+  // (a line break is two characters).
+  int cursorPosition() const;
+  void setCursorPosition(int Pos);
+  void setSelection(int Start, int Length);
+  bool hasSelectedText() const;
+  QString selectedText() const;
+  void selectAll();
+  void deselect();
+
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -62,8 +87,10 @@ class TZadInplaceEdit : public QLineEdit {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  friend class TInplaceLines;
   edit_filter::Filter_Settings Settings(bool CtrlDown) const;
   // Validates the text for leaving the cell; a refused value stays in the
   // editor (selected or with the caret at its end).
@@ -80,6 +107,21 @@ class TZadInplaceEdit : public QLineEdit {
   void Auto_Advance_Check();
   void Text_Changed(const QString& Text);
 
+  // Password and masked cells keep one line.
+  bool Multi_Line_Possible() const;
+  void Set_Multi_Line(bool On);
+  void Apply_Look_To_Lines();
+  void Lines_Changed();
+  // Replaces the selection with Text (cell text).
+  void Insert_Text(const QString& Text);
+  // The caret is on the first (or last) line of the text, wrapped lines
+  // counted.
+  bool On_Edge_Line(bool First) const;
+  void Focus_Gained();
+  void Focus_Lost(Qt::FocusReason Reason);
+  void Show_Menu(QMenu* Menu, const QPoint& At);
+  void Double_Clicked();
+
   TZadIrururOziz* FGrid;
   std::weak_ptr<bool> FGridAlive;
   QProxyStyle* FStyle = nullptr;
@@ -92,4 +134,12 @@ class TZadInplaceEdit : public QLineEdit {
   bool Workmode = true;
   int FColE = -1, FRowE = -1;
   bool FAltBack = false;
+  bool FWordWrap = false;
+  bool FPasswordCell = false;
+  bool FMultiLine = false;
+  // Text copied between the line edit and the multi-line control.
+  bool FSyncing = false;
+  // The focus moves into the multi-line control mid-edit.
+  bool FSwitching = false;
+  TInplaceLines* FLines = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/format_settings.h"
+#include "grid/edit_line_breaks.h"
 
 using namespace edit_filter;
 
@@ -21,6 +22,8 @@ struct Char_Case {
   QString after;  // the text once the character is through
   int limit = 0;
   bool ctrl = false;
+  bool single_line = false;  // a password or masked cell
+  bool ctrl_enter = false;   // AllowCtrlEnter on a wrapping or multi-line grid
 };
 
 class Char_Filter : public ::testing::TestWithParam<Char_Case> {};
@@ -38,6 +41,8 @@ TEST_P(Char_Filter, TypedCharacter) {
   f.Thousand_Separator = seps.Thousand_Separator;
   f.Valid_Chars = QStringLiteral("AB01");
   f.Line_Feed_On_Enter = true;
+  f.Single_Line = c.single_line;
+  f.Ctrl_Enter_Allowed = c.ctrl_enter;
   Char_Result r;
   const Edit_State out = Type_Char(c.ch, c.before, f, &r);
   EXPECT_EQ(r.Action, c.action);
@@ -84,7 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
         Char_Case{"line_feed_on_enter_breaks_the_line", edNormal, Caret("ab", 1), QChar(13), Char_Action::New_Line,
                   "a\r\nb"},
         Char_Case{"enter_ends_numeric_editing", edNumeric, Caret("1", 1), QChar(13), Char_Action::Pass, "1"},
-        Char_Case{"ctrl_a_swallowed", edNormal, Caret("ab", 1), QChar(1), Char_Action::Drop, "ab", 0, true}),
+        Char_Case{"ctrl_a_swallowed", edNormal, Caret("ab", 1), QChar(1), Char_Action::Drop, "ab", 0, true},
+        // Line breaks: two characters of cell text against the limit, never
+        // in a single-line cell, Ctrl+Enter only where allowed and typing
+        // is free.
+        Char_Case{"line_break_over_limit_dropped", edNormal, Caret("abcd", 4), QChar(13), Char_Action::Drop, "abcd", 5},
+        Char_Case{"line_break_within_limit", edNormal, Caret("abc", 3), QChar(13), Char_Action::New_Line, "abc\r\n", 5},
+        Char_Case{"line_break_over_selection_within_limit", edNormal, Edit_State{"abcde", 1, 2}, QChar(13),
+                  Char_Action::New_Line, "a\r\nde", 5},
+        Char_Case{"single_line_drops_enter_break", edNormal, Caret("ab", 2), QChar(13), Char_Action::Drop, "ab", 0,
+                  false, true},
+        Char_Case{"ctrl_enter_not_allowed", edNormal, Caret("ab", 2), QChar(10), Char_Action::Drop, "ab", 0, true},
+        Char_Case{"ctrl_enter_breaks", edUpperCase, Caret("ab", 1), QChar(10), Char_Action::New_Line, "a\r\nb", 0, true,
+                  false, true},
+        Char_Case{"ctrl_enter_password_single_line", edPassword, Caret("ab", 2), QChar(10), Char_Action::Drop, "ab", 0,
+                  true, true, true},
+        Char_Case{"ctrl_enter_numeric_beeps", edNumeric, Caret("12", 2), QChar(10), Char_Action::Beep, "12", 0, true,
+                  false, true}),
     [](const ::testing::TestParamInfo<Char_Case>& info) { return std::string(info.param.name); });
 
 struct Paste_Case {
@@ -95,6 +116,7 @@ struct Paste_Case {
   bool taken;
   Edit_State after;
   int limit = 0;
+  bool single_line = false;
 };
 
 class Paste_Filter : public ::testing::TestWithParam<Paste_Case> {};
@@ -109,6 +131,7 @@ TEST_P(Paste_Filter, PastedText) {
   f.Editor = c.editor;
   f.Length_Limit = c.limit;
   f.Valid_Chars = QStringLiteral("AB");
+  f.Single_Line = c.single_line;
   const Paste_Result r = Filter_Paste(c.clip, c.before, f);
   EXPECT_EQ(r.Taken, c.taken);
   EXPECT_EQ(r.State.Text, c.after.Text);
@@ -131,7 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         Paste_Case{"result_over_limit_refused", edNormal, Caret("1234", 4), "56", false, Caret("1234", 4), 5},
         Paste_Case{"clip_over_limit_refused", edNormal, Caret("", 0), "123456", false, Caret("", 0), 5},
         Paste_Case{"upper_cased", edUpperCase, Caret("", 0), "abc", true, Caret("ABC", 3)},
-        Paste_Case{"valid_chars_refused", edValidChars, Caret("", 0), "ABC", false, Caret("", 0)}),
+        Paste_Case{"valid_chars_refused", edValidChars, Caret("", 0), "ABC", false, Caret("", 0)},
+        Paste_Case{"multi_line_keeps_breaks_at_caret", edNormal, Caret("xy", 1), "1\r\n2", true, Caret("x1\r\n2y", 5)},
+        Paste_Case{"breaks_count_against_limit", edNormal, Caret("", 0), "ab\r\ncd", false, Caret("", 0), 5},
+        Paste_Case{"single_line_takes_first_line", edNormal, Caret("", 0), "a\r\nb\r\n", true, Caret("a", 1), 0, true},
+        Paste_Case{"single_line_trailing_break", edPassword, Caret("", 0), "pw\r\n", true, Caret("pw", 2), 0, true}),
     [](const ::testing::TestParamInfo<Paste_Case>& info) { return std::string(info.param.name); });
 
 TEST(LookupComplete, CompletesFromFirstMatchingItemAndSelectsTheTail) {
@@ -195,3 +222,46 @@ INSTANTIATE_TEST_SUITE_P(Masks, Mask_Translation,
                          [](const ::testing::TestParamInfo<Mask_Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+struct Break_Case {
+  const char* name;
+  QString cell;     // as stored
+  QString control;  // as the multi-line control holds it
+  QString back;     // the control's text stored again
+};
+
+class Line_Breaks : public ::testing::TestWithParam<Break_Case> {};
+
+TEST_P(Line_Breaks, CellAndControlTexts) {
+  const Break_Case& c = GetParam();
+  EXPECT_EQ(To_Control_Lines(c.cell), c.control);
+  EXPECT_EQ(To_Cell_Lines(c.control), c.back);
+  EXPECT_EQ(Has_Line_Break(c.cell), std::string(c.name) != "none");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Line_Breaks,
+                         ::testing::Values(Break_Case{"none", "abc", "abc", "abc"},
+                                           Break_Case{"cr_lf", "a\r\nb", "a\nb", "a\r\nb"},
+                                           Break_Case{"lone_lf", "a\nb", "a\nb", "a\r\nb"},
+                                           Break_Case{"lone_cr", "a\rb", "a\nb", "a\r\nb"},
+                                           Break_Case{"blank_lines", "\r\n\r\nx\r\n", "\n\nx\n", "\r\n\r\nx\r\n"}),
+                         [](const ::testing::TestParamInfo<Break_Case>& info) { return std::string(info.param.name); });
+
+TEST(LineBreaks, PositionsMapBothWays) {
+  const QString cell = QStringLiteral("ab\r\ncd\r\n");
+  const QString control = To_Control_Lines(cell);
+  // control "ab\ncd\n": each position there and its place in the cell text
+  const int expected[] = {0, 1, 2, 4, 5, 6, 8};
+  for (int pos = 0; pos <= control.size(); ++pos) {
+    EXPECT_EQ(Cell_Position(control, pos), expected[pos]) << pos;
+    EXPECT_EQ(Control_Position(cell, expected[pos]), pos) << pos;
+  }
+  // Between CR and LF counts as the start of the break; out of range is
+  // clamped.
+  EXPECT_EQ(Control_Position(cell, 3), 2);
+  EXPECT_EQ(Control_Position(cell, 99), 6);
+  EXPECT_EQ(Cell_Position(control, -1), 0);
+  EXPECT_EQ(First_Line(QStringLiteral("one\ntwo")), QStringLiteral("one"));
+  EXPECT_EQ(First_Line(QStringLiteral("one\r\ntwo")), QStringLiteral("one"));
+  EXPECT_EQ(First_Line(QStringLiteral("one")), QStringLiteral("one"));
+}

@@ -4,10 +4,14 @@
 // paste and look-up as a user meets them.
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "controls/format_settings.h"
+#include "grid/edit_line_breaks.h"
 #include "grid/floating_footer.h"
 #include "grid/grid_column_collection.h"
 #include "grid/grid_column_item.h"
@@ -442,6 +446,174 @@ class GridEditingTest : public QObject {
     delete grid;
   }
 
+  // Multi-line editing in column 2, row 2 (AllowCtrlEnter is on). Keys:
+  // plain text is typed; <ce> Ctrl+Enter, <enter>, <up>, <down>, <home>,
+  // <esc>, and <paste>X pastes X through Ctrl+V. "result" is the editor's
+  // text while it stays open, else the cell's.
+  void multi_line_editing_data() {
+    QTest::addColumn<int>("editor");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("line_feed");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("multi");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("result");
+    const int normal = int(edNormal);
+    using L = QStringList;
+    QTest::newRow("wrap on: multi-line") << normal << true << false << 0 << "" << L{"abc"} << true << true << 2
+                                         << "abc";
+    QTest::newRow("wrap off, one line: line edit")
+        << normal << false << false << 0 << "abc" << L{"d"} << false << true << 2 << "abcd";
+    QTest::newRow("wrap off, text with breaks: multi-line")
+        << normal << false << false << 0 << "a\r\nb" << L{"c"} << true << true << 2 << "a\r\nbc";
+    QTest::newRow("ctrl+enter breaks the line")
+        << normal << true << false << 0 << "" << L{"ab", "<ce>", "cd"} << true << true << 2 << "ab\r\ncd";
+    QTest::newRow("ctrl+enter kept through enter")
+        << normal << true << false << 0 << "" << L{"ab", "<ce>", "cd", "<enter>"} << true << false << 2 << "ab\r\ncd";
+    QTest::newRow("ctrl+enter swallowed without wrap")
+        << normal << false << false << 0 << "" << L{"ab", "<ce>", "cd"} << false << true << 2 << "abcd";
+    QTest::newRow("line feed on enter turns a one-line cell multi-line")
+        << normal << false << true << 0 << "" << L{"ab", "<enter>", "cd"} << true << true << 2 << "ab\r\ncd";
+    QTest::newRow("password stays single-line") << int(edPassword) << true << true << 0 << ""
+                                                << L{"ab", "<enter>", "<ce>", "cd"} << false << true << 2 << "abcd";
+    QTest::newRow("numeric refuses ctrl+enter")
+        << int(edNumeric) << true << false << 0 << "" << L{"12", "<ce>", "3"} << true << true << 2 << "123";
+    QTest::newRow("lower case over lines")
+        << int(edLowerCase) << true << false << 0 << "" << L{"AB", "<ce>", "C"} << true << true << 2 << "ab\r\nc";
+    QTest::newRow("limit counts a break as two")
+        << normal << true << false << 5 << "" << L{"ab", "<ce>", "cd"} << true << true << 2 << "ab\r\nc";
+    QTest::newRow("limit refuses a break that does not fit")
+        << normal << true << false << 5 << "" << L{"abcd", "<ce>", "e"} << true << true << 2 << "abcde";
+    QTest::newRow("paste keeps breaks") << normal << true << false << 0 << "x" << L{"<paste>1\r\n2"} << true << true
+                                        << 2 << "x1\r\n2";
+    QTest::newRow("paste with breaks turns a one-line cell multi-line")
+        << normal << false << false << 0 << "" << L{"<paste>1\r\n2"} << true << true << 2 << "1\r\n2";
+    QTest::newRow("paste trailing break dropped")
+        << int(edNumeric) << true << false << 0 << "" << L{"<paste>42\r\n"} << true << true << 2 << "42";
+    QTest::newRow("paste into password takes the first line")
+        << int(edPassword) << true << false << 0 << "" << L{"<paste>pw\r\nx"} << false << true << 2 << "pw";
+    QTest::newRow("paste over limit refused")
+        << normal << true << false << 5 << "" << L{"<paste>ab\r\ncd"} << true << true << 2 << "";
+    QTest::newRow("up moves inside the text")
+        << normal << true << false << 0 << "a\r\nb" << L{"<up>", "x"} << true << true << 2 << "ax\r\nb";
+    QTest::newRow("up on the first line leaves")
+        << normal << true << false << 0 << "a\r\nb" << L{"<up>", "<up>"} << true << false << 1 << "a\r\nb";
+    QTest::newRow("down moves inside the text")
+        << normal << true << false << 0 << "a\r\nb" << L{"<home>", "<down>", "x"} << true << true << 2 << "a\r\nxb";
+    QTest::newRow("down on the last line leaves")
+        << normal << true << false << 0 << "a\r\nb" << L{"x", "<down>"} << true << false << 3 << "a\r\nbx";
+    QTest::newRow("enter leaves a multi-line cell")
+        << normal << true << false << 0 << "a\r\nb" << L{"c", "<enter>"} << true << false << 2 << "a\r\nbc";
+    QTest::newRow("escape restores a multi-line cell")
+        << normal << true << false << 0 << "a\r\nb" << L{"<ce>", "c", "<esc>"} << true << false << 2 << "a\r\nb";
+  }
+
+  void multi_line_editing() {
+    QFETCH(int, editor);
+    QFETCH(bool, wrap);
+    QFETCH(bool, line_feed);
+    QFETCH(int, limit);
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(bool, multi);
+    QFETCH(bool, open);
+    QFETCH(int, row);
+    QFETCH(QString, result);
+    Edit_Grid g{TEditorType(editor)};
+    g.grid.SetGridWordWrap(wrap);
+    g.grid.Navigation().SetLineFeedOnEnter(line_feed);
+    // The caret starts at the end of the text.
+    g.grid.Navigation().SetEditSelectAll(false);
+    g.grid.SetMaxEditLength(limit);
+    g.grid.Store().Set_Text(2, 2, start);
+    TZadInplaceEdit* edit = g.Open(2, 2);
+    QVERIFY(edit);
+    for (const QString& key : keys) {
+      // Keys reach the control the user types into.
+      QWidget* to = edit->MultiLine() ? static_cast<QWidget*>(edit->LinesControl()) : edit;
+      if (key == QLatin1String("<ce>")) {
+        QTest::keyClick(to, Qt::Key_Return, Qt::ControlModifier);
+      } else if (key.startsWith(QLatin1String("<paste>"))) {
+        QApplication::clipboard()->setText(key.mid(7));
+        QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+      } else if (key.startsWith(QLatin1Char('<'))) {
+        const QHash<QString, Qt::Key> named{{"<enter>", Qt::Key_Return},
+                                            {"<up>", Qt::Key_Up},
+                                            {"<down>", Qt::Key_Down},
+                                            {"<home>", Qt::Key_Home},
+                                            {"<esc>", Qt::Key_Escape}};
+        QTest::keyClick(to, named.value(key));
+      } else {
+        QTest::keyClicks(to, key);
+      }
+    }
+    QCOMPARE(edit->MultiLine(), multi);
+    QCOMPARE(g.grid.EditorMode(), open);
+    QCOMPARE(g.grid.Row(), row);
+    QCOMPARE(open ? edit->text() : g.grid.Store().Text(2, 2), result);
+    if (multi) {
+      // The control shows the same text and wraps only a wrapping cell.
+      QCOMPARE(edit->LinesControl()->toPlainText(), edit_filter::To_Control_Lines(edit->text()));
+      QCOMPARE(edit->LinesControl()->lineWrapMode(), wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    }
+  }
+
+  void multi_line_selection_counts_breaks_as_two() {
+    Edit_Grid g;
+    g.grid.Store().Set_Text(1, 1, QStringLiteral("ab\r\ncd"));
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit && edit->MultiLine());
+    QCOMPARE(edit->cursorPosition(), 6);
+    edit->setSelection(1, 4);
+    QCOMPARE(edit->selectedText(), QStringLiteral("b\r\nc"));
+    QCOMPARE(edit->State(), (edit_filter::Edit_State{QStringLiteral("ab\r\ncd"), 1, 4}));
+    edit->SetState({QStringLiteral("ab\r\ncd"), 4, 0});
+    QCOMPARE(edit->LinesControl()->textCursor().position(), 3);
+    // A text set from outside (as the grid does) reaches the control.
+    edit->setText(QStringLiteral("x\r\ny\r\nz"));
+    QCOMPARE(edit->LinesControl()->toPlainText(), QStringLiteral("x\ny\nz"));
+    // A password cell afterwards is a line edit again.
+    g.grid.OnGetEditorType = [](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
+      if (ACol == 3) AEditor = edPassword;
+    };
+    QVERIFY(g.Open(3, 1));
+    QVERIFY(!edit->MultiLine());
+    QVERIFY(edit->LinesControl()->isHidden());
+    QCOMPARE(edit->echoMode(), QLineEdit::Password);
+  }
+
+  // A long text in a tall word-wrapping cell is edited over several lines
+  // inside the cell; with EDITING_SHOT set the grid is saved as a picture.
+  void wrapped_cell_is_edited_inside_the_cell() {
+    Edit_Grid g;
+    g.grid.SetColWidths(1, 150);
+    g.grid.SetRowHeights(1, 80);
+    g.grid.Store().Set_Text(1, 1, QStringLiteral("The gateway reads every meter once in fifteen minutes"));
+    g.grid.Store().Set_Text(2, 1, QStringLiteral("next"));
+    g.grid.Navigation().SetEditSelectAll(false);
+    g.grid.show();
+    g.grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.grid));
+    TZadInplaceEdit* edit = g.Open(1, 1);
+    QVERIFY(edit && edit->MultiLine());
+    QVERIFY(edit->LinesControl()->isVisible());
+    QVERIFY(edit->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "ok");
+    QCOMPARE(edit->text(), QStringLiteral("The gateway reads every meter once in fifteen minutes\r\nok"));
+    // The first paragraph wraps over several lines within the cell's width.
+    const QTextBlock first = edit->LinesControl()->document()->firstBlock();
+    QVERIFY(first.layout()->lineCount() > 1);
+    QVERIFY(edit->geometry().width() <= g.grid.PlatformCellRect(1, 1).To_QRect().width());
+    if (qEnvironmentVariableIsSet("EDITING_SHOT"))
+      g.grid.grab().save(qEnvironmentVariable("EDITING_SHOT") + QStringLiteral("_wrapped.png"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("The gateway reads every meter once in fifteen minutes\r\nok"));
+  }
+
   // Clicking into a cell, typing and Enter, as a spreadsheet user would;
   // with EDITING_SHOT set the grid is saved there as a picture.
   void click_type_enter() {
@@ -456,7 +628,9 @@ class GridEditingTest : public QObject {
     // Keys go wherever the focus is, as the user's would.
     for (const char* key : {"4", "2", "5"}) QTest::keyClicks(QApplication::focusWidget(), key);
     QVERIFY(g.grid.EditorMode());
-    QCOMPARE(QApplication::focusWidget(), g.grid.NormalEdit());
+    // The editor holds the focus (through its multi-line text control in a
+    // word-wrapping cell).
+    QVERIFY(g.grid.NormalEdit()->hasFocus());
     if (qEnvironmentVariableIsSet("EDITING_SHOT"))
       g.grid.grab().save(qEnvironmentVariable("EDITING_SHOT") + QStringLiteral("_typing.png"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
