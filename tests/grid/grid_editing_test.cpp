@@ -614,6 +614,40 @@ class GridEditingTest : public QObject {
     QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("The gateway reads every meter once in fifteen minutes\r\nok"));
   }
 
+  // A line break typed into a one-line cell moves the typing into the
+  // multi-line control without ending the edit.
+  void line_break_keeps_the_edit_going() {
+    Edit_Grid g;
+    g.grid.SetGridWordWrap(false);
+    g.grid.Navigation().SetLineFeedOnEnter(true);
+    int done = 0;
+    g.grid.OnEditingDone = [&](TZadIrururOziz*) { ++done; };
+    g.grid.show();
+    g.grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.grid));
+    g.grid.FocusCell(1, 2);
+    for (const char* key : {"a", "b"}) QTest::keyClicks(QApplication::focusWidget(), key);
+    TZadInplaceEdit* edit = g.grid.NormalEdit();
+    QVERIFY(edit && g.grid.EditorMode() && !edit->MultiLine());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(edit->MultiLine());
+    QCOMPARE(QApplication::focusWidget(), edit->LinesControl());
+    QVERIFY(g.grid.EditorMode());
+    QCOMPARE(done, 0);
+    QTest::keyClicks(QApplication::focusWidget(), "ab");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    QCOMPARE(edit->text(), QStringLiteral("abx\r\nab"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(g.grid.Row(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(g.grid.Row(), 3);
+    QVERIFY(!g.grid.EditorMode());
+    QCOMPARE(g.grid.Store().Text(1, 2), QStringLiteral("abx\r\nab"));
+    QCOMPARE(done, 1);
+    QCOMPARE(QApplication::focusWidget(), &g.grid);
+  }
+
   // Clicking into a cell, typing and Enter, as a spreadsheet user would;
   // with EDITING_SHOT set the grid is saved there as a picture.
   void click_type_enter() {
