@@ -41,6 +41,23 @@ struct Edit_Grid {
   }
 };
 
+// The editor's rules hold alike in the line edit (no word wrap) and in the
+// multi-line control (word wrap, the grid's default).
+void Both_Modes() {
+  QTest::addColumn<bool>("wrap");
+  QTest::newRow("line edit") << false;
+  QTest::newRow("multi-line") << true;
+}
+
+// Sets the mode of the data row and opens the editor on (c, r).
+TZadInplaceEdit* Open_In_Mode(Edit_Grid& g, int c, int r) {
+  QFETCH(bool, wrap);
+  g.grid.SetGridWordWrap(wrap);
+  TZadInplaceEdit* edit = g.Open(c, r);
+  if (edit && edit->MultiLine() != wrap) return nullptr;
+  return edit;
+}
+
 class Tree_Grid : public TZadIrururOziz {
  public:
   bool HasNodes() override { return true; }
@@ -203,26 +220,36 @@ class GridEditingTest : public QObject {
   }
 
   void typed_characters_by_editor_type_data() {
+    QTest::addColumn<bool>("wrap");
     QTest::addColumn<int>("editor");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("numeric minus only first") << int(edNumeric) << 0 << "-12-3"
-                                              << "-123";
-    QTest::newRow("numeric minus at 2") << int(edNumeric) << 0 << "12-"
-                                        << "12";
-    QTest::newRow("float comma decimal") << int(edFloat) << 0 << "3.1,4,1"
-                                         << "31,41";
-    QTest::newRow("positive float no minus") << int(edPositiveFloat) << 0 << "-2,5"
-                                             << "2,5";
-    QTest::newRow("limit 5") << int(edNormal) << 5 << "123456"
-                             << "12345";
-    QTest::newRow("capital") << int(edCapital) << 0 << "abc"
-                             << "ABC";
-    QTest::newRow("lower") << int(edLowerCase) << 0 << "AbC"
-                           << "abc";
-    QTest::newRow("mixed case") << int(edMixedCase) << 0 << "big meter"
-                                << "Big Meter";
+    for (const bool wrap : {false, true}) {
+      const char* mode = wrap ? " (multi-line)" : " (line edit)";
+      QTest::newRow(qPrintable(QStringLiteral("numeric minus only first") + QLatin1String(mode)))
+          << wrap << int(edNumeric) << 0 << "-12-3"
+          << "-123";
+      QTest::newRow(qPrintable(QStringLiteral("numeric minus at 2") + QLatin1String(mode)))
+          << wrap << int(edNumeric) << 0 << "12-"
+          << "12";
+      QTest::newRow(qPrintable(QStringLiteral("float comma decimal") + QLatin1String(mode)))
+          << wrap << int(edFloat) << 0 << "3.1,4,1"
+          << "31,41";
+      QTest::newRow(qPrintable(QStringLiteral("positive float no minus") + QLatin1String(mode)))
+          << wrap << int(edPositiveFloat) << 0 << "-2,5"
+          << "2,5";
+      QTest::newRow(qPrintable(QStringLiteral("limit 5") + QLatin1String(mode)))
+          << wrap << int(edNormal) << 5 << "123456"
+          << "12345";
+      QTest::newRow(qPrintable(QStringLiteral("capital") + QLatin1String(mode))) << wrap << int(edCapital) << 0 << "abc"
+                                                                                 << "ABC";
+      QTest::newRow(qPrintable(QStringLiteral("lower") + QLatin1String(mode))) << wrap << int(edLowerCase) << 0 << "AbC"
+                                                                               << "abc";
+      QTest::newRow(qPrintable(QStringLiteral("mixed case") + QLatin1String(mode)))
+          << wrap << int(edMixedCase) << 0 << "big meter"
+          << "Big Meter";
+    }
   }
 
   void typed_characters_by_editor_type() {
@@ -236,9 +263,9 @@ class GridEditingTest : public QObject {
     Format_Settings_Scope scope(seps);
     Edit_Grid g{TEditorType(editor)};
     g.grid.SetMaxEditLength(limit);
-    TZadInplaceEdit* edit = g.Open(2, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 2, 1);
     QVERIFY(edit);
-    QTest::keyClicks(edit, typed);
+    QTest::keyClicks(edit->MultiLine() ? static_cast<QWidget*>(edit->LinesControl()) : edit, typed);
     QCOMPARE(edit->text(), shown);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(g.grid.Store().Text(2, 1), shown);
@@ -255,12 +282,14 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->echoMode(), QLineEdit::Normal);
   }
 
+  void paste_is_filtered_data() { Both_Modes(); }
+
   void paste_is_filtered() {
     Edit_Grid g(edNumeric);
     int after = 0, changes = 0;
     g.grid.OnClipboardAfterPasteCell = [&](TZadIrururOziz*, int, int, const QString&) { ++after; };
     g.grid.Store().Set_Text(2, 1, QStringLiteral("7"));
-    TZadInplaceEdit* edit = g.Open(2, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 2, 1);
     QVERIFY(edit);
     g.grid.OnEditChange = [&](TZadIrururOziz*, int, int, const QString&) { ++changes; };
     QApplication::clipboard()->setText(QStringLiteral("123\r\n"));
@@ -286,11 +315,13 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->text(), QString());
   }
 
+  void lookup_completes_typed_text_data() { Both_Modes(); }
+
   void lookup_completes_typed_text() {
     Edit_Grid g;
     g.grid.SetLookup(true);
     g.grid.LookupItems() << QStringLiteral("apple") << QStringLiteral("apricot");
-    TZadInplaceEdit* edit = g.Open(1, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 1, 1);
     QVERIFY(edit);
     QTest::keyClicks(edit, "ap");
     QCOMPARE(edit->text(), QStringLiteral("apple"));
@@ -301,16 +332,20 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->text(), QStringLiteral("apr"));
   }
 
+  void escape_restores_the_text_data() { Both_Modes(); }
+
   void escape_restores_the_text() {
     Edit_Grid g;
     g.grid.Store().Set_Text(1, 1, QStringLiteral("old"));
-    TZadInplaceEdit* edit = g.Open(1, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 1, 1);
     QVERIFY(edit);
     QTest::keyClicks(edit, "new");
     QTest::keyClick(edit, Qt::Key_Escape);
     QVERIFY(!g.grid.EditorMode());
     QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("old"));
   }
+
+  void validation_refuses_and_keeps_the_editor_data() { Both_Modes(); }
 
   void validation_refuses_and_keeps_the_editor() {
     Edit_Grid g;
@@ -319,7 +354,7 @@ class GridEditingTest : public QObject {
       if (Value == QStringLiteral("bad")) Valid = false;
       Value = Value.trimmed();
     };
-    TZadInplaceEdit* edit = g.Open(1, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 1, 1);
     QVERIFY(edit);
     edit->selectAll();
     QTest::keyClicks(edit, "bad");
@@ -337,10 +372,12 @@ class GridEditingTest : public QObject {
     QCOMPARE(g.grid.Store().Text(1, 1), QStringLiteral("good"));
   }
 
+  void cursor_walk_leaves_at_the_text_edges_data() { Both_Modes(); }
+
   void cursor_walk_leaves_at_the_text_edges() {
     Edit_Grid g;
     g.grid.Navigation().SetCursorWalkEditor(true);
-    TZadInplaceEdit* edit = g.Open(2, 1);
+    TZadInplaceEdit* edit = Open_In_Mode(g, 2, 1);
     QVERIFY(edit);
     QTest::keyClicks(edit, "ab");
     QTest::keyClick(edit, Qt::Key_Left);
