@@ -47,9 +47,10 @@ class TInplaceLines : public QPlainTextEdit {
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Dropped text would pass by the filters; Tab is the grid's.
+    // Dropped text would pass by the filters.
     setAcceptDrops(false);
-    setTabChangesFocus(true);
+    // Tab reaches the key handler (and so the editor), as in the line edit.
+    setTabChangesFocus(false);
     document()->setDocumentMargin(2);
   }
   void Default_Key(QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); }
@@ -117,6 +118,7 @@ TZadInplaceEdit::~TZadInplaceEdit() = default;
 void TZadInplaceEdit::SetVAlign(bool Value) {
   FValign = Value;
   setAlignment((Value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  Apply_Look_To_Lines();
 }
 
 QPlainTextEdit* TZadInplaceEdit::LinesControl() const { return FLines; }
@@ -359,10 +361,10 @@ void TZadInplaceEdit::keyPressEvent(QKeyEvent* e) {
     TypeChar(QChar(13), ctrl);
     return;
   }
-  if (FMultiLine)
-    FLines->Default_Key(e);
-  else
-    QLineEdit::keyPressEvent(e);
+  if (!FMultiLine) return QLineEdit::keyPressEvent(e);
+  // A Tab the grid does not want is not text either.
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return e->ignore();
+  FLines->Default_Key(e);
 }
 
 void TZadInplaceEdit::keyReleaseEvent(QKeyEvent* e) {

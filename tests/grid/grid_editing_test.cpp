@@ -485,8 +485,9 @@ class GridEditingTest : public QObject {
 
   // Multi-line editing in column 2, row 2 (AllowCtrlEnter is on). Keys:
   // plain text is typed; <ce> Ctrl+Enter, <enter>, <up>, <down>, <home>,
-  // <esc>, and <paste>X pastes X through Ctrl+V. "result" is the editor's
-  // text while it stays open, else the cell's.
+  // <esc>, <tab>, and <paste>X pastes X through Ctrl+V. "result" is the
+  // editor's text while it stays open on the cell, else the cell's (Tab
+  // opens the editor again on the next cell).
   void multi_line_editing_data() {
     QTest::addColumn<int>("editor");
     QTest::addColumn<bool>("wrap");
@@ -544,6 +545,10 @@ class GridEditingTest : public QObject {
         << normal << true << false << 0 << "a\r\nb" << L{"x", "<down>"} << true << false << 3 << "a\r\nbx";
     QTest::newRow("enter leaves a multi-line cell")
         << normal << true << false << 0 << "a\r\nb" << L{"c", "<enter>"} << true << false << 2 << "a\r\nbc";
+    QTest::newRow("tab leaves a one-line cell")
+        << normal << false << false << 0 << "a" << L{"b", "<tab>"} << false << true << 2 << "ab";
+    QTest::newRow("tab leaves a multi-line cell")
+        << normal << true << false << 0 << "a\r\nb" << L{"c", "<tab>"} << true << true << 2 << "a\r\nbc";
     QTest::newRow("escape restores a multi-line cell")
         << normal << true << false << 0 << "a\r\nb" << L{"<ce>", "c", "<esc>"} << true << false << 2 << "a\r\nb";
   }
@@ -577,11 +582,9 @@ class GridEditingTest : public QObject {
         QApplication::clipboard()->setText(key.mid(7));
         QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
       } else if (key.startsWith(QLatin1Char('<'))) {
-        const QHash<QString, Qt::Key> named{{"<enter>", Qt::Key_Return},
-                                            {"<up>", Qt::Key_Up},
-                                            {"<down>", Qt::Key_Down},
-                                            {"<home>", Qt::Key_Home},
-                                            {"<esc>", Qt::Key_Escape}};
+        const QHash<QString, Qt::Key> named{{"<enter>", Qt::Key_Return}, {"<up>", Qt::Key_Up},
+                                            {"<down>", Qt::Key_Down},    {"<home>", Qt::Key_Home},
+                                            {"<esc>", Qt::Key_Escape},   {"<tab>", Qt::Key_Tab}};
         QTest::keyClick(to, named.value(key));
       } else {
         QTest::keyClicks(to, key);
@@ -590,7 +593,7 @@ class GridEditingTest : public QObject {
     QCOMPARE(edit->MultiLine(), multi);
     QCOMPARE(g.grid.EditorMode(), open);
     QCOMPARE(g.grid.Row(), row);
-    QCOMPARE(open ? edit->text() : g.grid.Store().Text(2, 2), result);
+    QCOMPARE(open && g.grid.Col() == 2 ? edit->text() : g.grid.Store().Text(2, 2), result);
     if (multi) {
       // The control shows the same text and wraps only a wrapping cell.
       QCOMPARE(edit->LinesControl()->toPlainText(), edit_filter::To_Control_Lines(edit->text()));
