@@ -6,6 +6,8 @@
 // as a picture (run under xvfb-run to look at it on a real X server).
 #include <QtTest>
 
+#include <QLineEdit>
+
 #include "grid/zad_column_grid.h"
 
 namespace {
@@ -89,6 +91,32 @@ class ColumnGridUserTest : public QObject {
     t.Press(Qt::Key_Return);
     QCOMPARE(t.grid.GetCellEx(Real_Value, 3), QString("42"));
     QCOMPARE(t.grid.GetCellEx(2, 3), QString("key3"));  // the hidden key column is untouched
+  }
+
+  // The items of columns after the hidden one answer for their own cells:
+  // editor type, limit, read-only and password follow the column shown.
+  void columns_after_the_hidden_one_edit_by_their_own_items() {
+    Table_Fixture t;
+    TGridColumnItem& value = *t.grid.Columns()[Real_Value];
+    value.SetEditor(edNumeric);
+    value.SetEditLength(4);
+    // The hidden key column is read-only and a password column; "Sub",
+    // shown at its display index, is neither.
+    t.grid.Columns()[2]->SetReadOnly(true);
+    t.grid.Columns()[2]->SetPassword(true);
+    t.Click(Display_Value, 5);
+    t.Type("12a345");
+    t.Press(Qt::Key_Return);
+    QCOMPARE(t.grid.GetCellEx(Real_Value, 5), QString("1234"));
+
+    t.Click(Display_Sub, 6);
+    t.Type("ab");
+    QVERIFY(t.grid.EditorMode());
+    auto* editor = qobject_cast<QLineEdit*>(t.grid.InplaceEditor());
+    QVERIFY(editor);
+    QCOMPARE(editor->echoMode(), QLineEdit::Normal);
+    t.Press(Qt::Key_Return);
+    QCOMPARE(t.grid.GetCellEx(3, 6), QString("ab"));
   }
 
   void tab_moves_right_and_escape_drops_the_typed_text() {
