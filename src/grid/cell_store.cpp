@@ -167,8 +167,14 @@ std::vector<Cell_Store::Cell_Copy> Cell_Store::Take_Row(int r) {
   Row cells;
   if (r < 0) return cells;
   if (size_t(r) < rows_.size()) {
-    if (rows_[size_t(r)]) cells = std::move(*rows_[size_t(r)]);
-    rows_[size_t(r)].reset();
+    if (auto& slot = rows_[size_t(r)]) {
+      cells = std::move(*slot);
+      slot->clear();
+      if (spare_rows_.size() < rows_.size())
+        spare_rows_.push_back(std::move(slot));
+      else
+        slot.reset();
+    }
   } else if (auto it = far_rows_.find(r); it != far_rows_.end()) {
     cells = std::move(it->second);
     far_rows_.erase(it);
@@ -184,7 +190,15 @@ void Cell_Store::Put_Row(int r, std::vector<Cell_Copy> cells) {
   for (const Entry& cell : cells)
     if (cell.props) FHasCellProps = true;
   if (size_t(r) < rows_.size()) {
-    rows_[size_t(r)] = cells.empty() ? nullptr : std::make_unique<Row>(std::move(cells));
+    if (cells.empty()) {
+      rows_[size_t(r)].reset();
+    } else if (!spare_rows_.empty()) {
+      *spare_rows_.back() = std::move(cells);
+      rows_[size_t(r)] = std::move(spare_rows_.back());
+      spare_rows_.pop_back();
+    } else {
+      rows_[size_t(r)] = std::make_unique<Row>(std::move(cells));
+    }
   } else if (cells.empty()) {
     far_rows_.erase(r);
   } else {

@@ -127,6 +127,9 @@ class Cell_Store {
   Cell_Store_Owner* owner_;
   std::vector<std::unique_ptr<Row>> rows_;
   std::map<int, Row> far_rows_;
+  // Row holders emptied by Take_Row, reused by Put_Row: hiding and showing
+  // many rows then costs no heap block per row for the holder.
+  std::vector<std::unique_ptr<Row>> spare_rows_;
   std::unique_ptr<TCellProperties> scratch_;
   bool FHasCellProps = false;
   int FMergeCount = 0;
