@@ -37,8 +37,9 @@ bool TZadIrururOziz::CanEditBaseCell(int ACol, int ARow) {
   const QPoint base = BaseCell(RealColIndex(ACol), ARow);
   bool editable = true;
   CheckCellEditable(base.x(), base.y(), editable);
+  // The fixed-cell question names the column as it shows.
   bool fixed = false;
-  DoIsFixedCell(base.x(), base.y(), fixed);
+  DoIsFixedCell(DisplColIndex(base.x()), base.y(), fixed);
   return editable && !fixed;
 }
 

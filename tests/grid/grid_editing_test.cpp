@@ -120,6 +120,16 @@ class GridEditingTest : public QObject {
     QVERIFY(g.Open(3, 1));
   }
 
+  // Columns after a hidden one are asked whether they are fixed by the
+  // index they show at.
+  void fixed_cell_question_after_a_hidden_column() {
+    Edit_Grid g;
+    g.grid.OnIsFixedCell = [](TZadIrururOziz*, int, int ACol, bool& IsFixed) { IsFixed = ACol == 3; };
+    g.grid.HideColumn(1);
+    QVERIFY(g.grid.IsEditable(2, 1));
+    QVERIFY(!g.grid.IsEditable(3, 1));
+  }
+
   void range_over_a_read_only_cell_keeps_its_anchor() {
     Edit_Grid g;
     g.grid.OnCanEditCell = [](TZadIrururOziz*, int, int ACol, bool& CanEdit) { CanEdit = ACol != 3; };
