@@ -120,7 +120,7 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
 
   const int real = RealColIndex(ACol);
   const TRect cell = CellRect(ACol, ARow);
-  if (FControlLook.SpinButtonsAlwaysVisible && DoHasSpinEdit(ACol, ARow) && pos.x() > cell.Right - 18) {
+  if (FControlLook.SpinButtonsAlwaysVisible && DoHasSpinEdit(real, ARow) && pos.x() > cell.Right - 18) {
     if (pos.y() > cell.Top + cell.Height() / 2)
       FSpinDnClick = true;
     else
@@ -182,7 +182,7 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   if (Press_Check_Box(ACol, ARow, pos, editable, event)) return;
 
   const bool data_cell = !fixed_cell;
-  const bool combo = FControlLook.DropDownAlwaysVisible && data_cell && DoHasComboBox(ACol, ARow);
+  const bool combo = FControlLook.DropDownAlwaysVisible && data_cell && DoHasComboBox(real, ARow);
   const bool edit_ok = editable || (FMouseActions->EditOnDblClickOnly() && combo);
   const bool direct = FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && combo);
   if (data_cell && edit_ok && direct) {

@@ -262,6 +262,20 @@ class GridMouseTest : public QObject {
     QVERIFY(!grid.EditorMode());
   }
 
+  // The drop-down question is asked by the real column, as the painter asks
+  // it: a press on an always-shown drop-down after a hidden column opens
+  // the editor at once.
+  void drop_down_cell_after_a_hidden_column_edits_on_the_first_press() {
+    TZadIrururOziz grid;
+    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.OnHasComboBox = [](TZadIrururOziz*, int ACol, int, bool& has) { has = ACol == 3; };
+    Setup(grid);
+    grid.HideColumn(1);
+    Click(grid, At(grid, 2, 2, 20, 5));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(2, 2));
+    QVERIFY(grid.EditorMode());
+  }
+
   void double_click_opens_the_editor_and_fires_in_order() {
     TZadIrururOziz grid;
     Setup(grid);
