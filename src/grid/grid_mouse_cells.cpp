@@ -44,7 +44,7 @@ TRect TZadIrururOziz::GetExpandButtonRect(int ACol, int ARow) {
 }
 
 bool TZadIrururOziz::ToggleExpand(int ACol, int ARow) {
-  const QPoint base = BaseCell(ACol, ARow);
+  const QPoint base = BaseCell(RealColIndex(ACol), ARow);
   TCellGraphic* graphic = GetCellGraphic(base.x(), base.y());
   if (!graphic) return false;
   const bool expanded = !graphic->CellVar.toBool();
@@ -54,7 +54,7 @@ bool TZadIrururOziz::ToggleExpand(int ACol, int ARow) {
 
 void TZadIrururOziz::DoExpandClick(int ACol, int ARow, bool Expanded) {
   if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
-  const QPoint base = BaseCell(ACol, ARow);
+  const QPoint base = BaseCell(RealColIndex(ACol), ARow);
   if (const TCellGraphic* graphic = GetCellGraphic(base.x(), base.y()); graphic && graphic->CellType == ctExpand)
     SetRowHeights(ARow, Expanded ? graphic->CellAngle : graphic->CellIndex);
 }
@@ -179,8 +179,7 @@ void TZadIrururOziz::Release_Cell_Button(const QPoint& pos) {
   }
   if (!inside) return;
   if (FPushedIsExpand) {
-    const int real = RealColIndex(held.x());
-    DoExpandClick(held.x(), held.y(), ToggleExpand(real, held.y()));
+    DoExpandClick(held.x(), held.y(), ToggleExpand(held.x(), held.y()));
   } else if (OnButtonClick) {
     OnButtonClick(this, held.x(), held.y());
   }

@@ -853,6 +853,7 @@ class TZadIrururOziz : public TBaseGrid {
   TRect GetButtonRect(int ACol, int ARow);
   // The 11 x 11 toggle of an expand cell; empty without one.
   TRect GetExpandButtonRect(int ACol, int ARow);
+  // Flips the expand cell (display column); whether it is expanded now.
   bool ToggleExpand(int ACol, int ARow);
   // A press at (X, Y) inside the base cell of a radio-group cell (display
   // column) chooses the item under it.

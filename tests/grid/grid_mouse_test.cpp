@@ -465,6 +465,25 @@ class GridMouseTest : public QObject {
     QCOMPARE(states, (QList<bool>{true, false}));
   }
 
+  // Cell objects live with the real column; the click and its event name
+  // the column as it shows.
+  void expand_toggle_after_a_hidden_column_sizes_its_row() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.HideColumn(1);
+    TCellGraphic* expand = grid.CreateCellGraphic(3, 2);
+    expand->CellType = ctExpand;
+    expand->CellIndex = grid.RowHeights(2);
+    expand->CellAngle = 60;
+    QList<int> columns;
+    grid.OnExpandClick = [&](TZadIrururOziz*, int ACol, int, bool) { columns << ACol; };
+    const TRect toggle = grid.GetExpandButtonRect(2, 2);
+    QVERIFY(!toggle.Is_Empty());
+    Click(grid, QPoint(toggle.Left + 3, toggle.Top + 3));
+    QCOMPARE(grid.RowHeights(2), 60);
+    QCOMPARE(columns, QList<int>{2});
+  }
+
   void header_check_box_checks_the_whole_column() {
     TZadIrururOziz grid;
     Setup(grid);
