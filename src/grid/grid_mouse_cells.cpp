@@ -125,7 +125,7 @@ bool TZadIrururOziz::Press_Cell_Object(int ACol, int ARow, const QPoint& pos) {
       // outside the scale.
       value = std::clamp(value, 0.0, double(std::max(0, graphic->CellAngle)));
       bool allow = true;
-      DoRatingChange(real, ARow, value, allow);
+      DoRatingChange(ACol, ARow, value, allow);
       if (allow) {
         QString format;
         GetCellFloatFormat(real, ARow, format);

@@ -105,6 +105,20 @@ class GridMouseTest : public QObject {
     QCOMPARE(grid.GetCellEx(2, 2), QString("1.00"));
   }
 
+  void rating_after_a_hidden_column_is_reported_at_its_display_column() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.HideColumn(1);
+    TCellGraphic* rating = grid.CreateCellGraphic(3, 2);
+    rating->CellType = ctRating;
+    rating->CellAngle = 5;
+    QList<int> columns;
+    grid.OnRatingChange = [&](TZadIrururOziz*, int ACol, int, double&, bool&) { columns << ACol; };
+    Click(grid, At(grid, 2, 2, 45, 5));
+    QCOMPARE(columns, QList<int>{2});
+    QCOMPARE(grid.GetCellEx(3, 2), QString("2.50"));
+  }
+
   void cell_button_clicks_only_when_released_inside() {
     TZadIrururOziz grid;
     grid.SetColCount(5);
