@@ -112,7 +112,7 @@ void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
   const int rc = RealColIndex(c);
   if (c < 0 || r < 0 || !HasCellControl(rc, r)) return;
   bool active = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
-  CheckCellEditable(c, r, active);
+  CheckCellEditable(rc, r, active);
   const TCellGraphic* graphic = GetCellGraphic(rc, r);
   if (!graphic) return;
   const TCellType kind = graphic->CellType;

@@ -152,6 +152,24 @@ class GridInputTest : public QObject {
     QVERIFY(grid.IsChecked(1, 2));
   }
 
+  // After a hidden column a check box is active or not by its own cell.
+  void space_after_a_hidden_column_asks_the_check_box_cell() {
+    TZadIrururOziz grid;
+    grid.SetRowCount(4);
+    grid.SetColCount(5);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.AddCheckBox(3, 2, false, false);
+    grid.AddCheckBox(4, 2, false, false);
+    grid.OnCanEditCell = [](TZadIrururOziz*, int, int ACol, bool& CanEdit) { CanEdit = ACol != 4; };
+    grid.HideColumn(1);
+    grid.FocusCell(2, 2);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    QVERIFY(grid.IsChecked(3, 2));
+    grid.FocusCell(3, 2);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    QVERIFY(!grid.IsChecked(4, 2));
+  }
+
   void space_cycles_a_radio_group() {
     TZadIrururOziz grid;
     grid.SetRowCount(4);
