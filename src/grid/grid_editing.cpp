@@ -10,11 +10,6 @@
 #include "grid/zad_inplace_edit.h"
 #include "grid/zad_irurur_oziz.h"
 
-namespace {
-// Height of the search panel while the search footer shows.
-constexpr int Search_Panel_Height = 32;
-}  // namespace
-
 // ---- the current cell's text
 
 QString TZadIrururOziz::Raw_Current_Text() {
@@ -174,7 +169,8 @@ void TZadIrururOziz::ShowCellEdit() {
 // ---- the cell-selection check
 
 bool TZadIrururOziz::Footer_Refuses(int ACol, int ARow) {
-  const int search = FSearchFooter->Visible() ? Search_Panel_Height + 2 : 0;
+  const int panel = SearchPanelHeight();
+  const int search = panel > 0 ? panel + 2 : 0;
   if (FFloatingFooter && FFloatingFooter->Visible()) {
     const int limit = ClientHeight() - FFloatingFooter->Height() - search + 2;
     if (FFloatingFooter->FooterStyle() == fsFixedLastRow) {
@@ -187,15 +183,7 @@ bool TZadIrururOziz::Footer_Refuses(int ACol, int ARow) {
       if (UnclippedCellRect(ACol, ARow).Bottom > limit && ARow < RowCount()) SetTopRow(TopRow() + 1);
     }
   }
-  if (FSearchFooter->Visible()) {
-    // Bounded: SetTopRow stops at the last top row it allows.
-    while (UnclippedCellRect(ACol, ARow).Bottom > ClientHeight() - Search_Panel_Height + 2 && ARow <= RowCount() - 1 &&
-           TopRow() < RowCount() - 1) {
-      const int before = TopRow();
-      SetTopRow(before + 1);
-      if (TopRow() == before) break;
-    }
-  }
+  if (panel > 0 && ARow < RowCount()) Scroll_Above(ACol, ARow, ClientHeight() - panel + 2);
   return false;
 }
 

@@ -22,13 +22,7 @@ void TZadIrururOziz::ScrollInView(int ColIndex, int RowIndex) {
   SetTopRow(top);
   // The search panel covers the bottom rows: scroll on until the row clears
   // it, or the grid scrolls no further.
-  if (const int panel = SearchPanelHeight(); panel > 0) {
-    while (UnclippedCellRect(0, RowIndex).Bottom > ClientHeight() - panel) {
-      const int before = TopRow();
-      SetTopRow(before + 1);
-      if (TopRow() == before) break;
-    }
-  }
+  if (const int panel = SearchPanelHeight(); panel > 0) Scroll_Above(0, RowIndex, ClientHeight() - panel);
 }
 
 bool TZadIrururOziz::HandleKeyDown(int key, Qt::KeyboardModifiers shift) {

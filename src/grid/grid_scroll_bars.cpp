@@ -248,11 +248,14 @@ bool TZadIrururOziz::LastRowClearOfSearchFooter() const {
 void TZadIrururOziz::ScrollLastRowAboveSearchFooter() {
   const int panel = SearchPanelHeight();
   if (panel == 0 || DefaultRowHeight() + panel >= ClientHeight()) return;
-  const int limit = ClientHeight() - panel + 2;
-  while (UnclippedCellRect(0, RowCount() - 1).Bottom > limit && Row() <= RowCount() - 1 && TopRow() < RowCount()) {
+  Scroll_Above(0, RowCount() - 1, ClientHeight() - panel + 2);
+}
+
+void TZadIrururOziz::Scroll_Above(int ACol, int ARow, int Limit) {
+  while (UnclippedCellRect(ACol, ARow).Bottom > Limit) {
     const int before = TopRow();
     SetTopRow(before + 1);
-    if (TopRow() == before) break;  // the grid scrolls no further
+    if (TopRow() <= before) break;  // the grid scrolls no further
   }
 }
 
@@ -324,12 +327,7 @@ void TZadIrururOziz::Search_Footer_Key_After(int key) {
   if (key != Qt::Key_PageDown && key != Qt::Key_End && key != Qt::Key_Left && key != Qt::Key_Right &&
       key != Qt::Key_Down)
     return;
-  const int limit = ClientHeight() - panel + 2;
-  while (UnclippedCellRect(Col(), Row()).Bottom > limit) {
-    const int before = TopRow();
-    SetTopRow(before + 1);
-    if (TopRow() == before) break;
-  }
+  Scroll_Above(Col(), Row(), ClientHeight() - panel + 2);
 }
 
 // ---- cells made current

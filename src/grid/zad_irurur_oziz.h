@@ -1306,6 +1306,9 @@ class TZadIrururOziz : public TBaseGrid {
 
  private:
   void Apply_Scroll_Bar_Policies();
+  // Scrolls down a row at a time until the cell's bottom is at or above
+  // Limit (viewport pixels), or the grid scrolls no further.
+  void Scroll_Above(int ACol, int ARow, int Limit);
   void Apply_Flat_Look();
   void Place_Scroll_Indicators();
   TScrollType FScrollType = ssNormal;
