@@ -411,12 +411,7 @@ bool TZadIrururOziz::Enter_F2_Key_Down(QKeyEvent* event) {
     return true;
   };
   if (FMouseActions->EditOnDblClickOnly() && !(Options() & goEditing)) {
-    // Asked as a range-select-and-edit grid would be: may this cell edit?
-    const bool range_edit = FMouseActions->RangeSelectAndEdit();
-    FMouseActions->SetRangeSelectAndEdit(true);
-    const bool editable = IsEditable(Col(), Row());
-    FMouseActions->SetRangeSelectAndEdit(range_edit);
-    if (editable) SetOptions(Options() | goEditing);
+    if (Editable_As_Range_Edit(Col(), Row())) SetOptions(Options() | goEditing);
   }
   if (FMouseActions->RangeSelectAndEdit() && !(Options() & goEditing)) {
     if (!IsEditable(Col(), Row())) return own_key_down();

@@ -27,6 +27,16 @@ bool TZadIrururOziz::IsEditable(int ACol, int ARow) {
   return CanEditBaseCell(ACol, ARow);
 }
 
+bool TZadIrururOziz::Editable_As_Range_Edit(int ACol, int ARow) {
+  // Asked as a range-select-and-edit grid would be, whose editing is on
+  // wherever a cell allows it.
+  const bool range_edit = FMouseActions->RangeSelectAndEdit();
+  FMouseActions->SetRangeSelectAndEdit(true);
+  const bool editable = IsEditable(ACol, ARow);
+  FMouseActions->SetRangeSelectAndEdit(range_edit);
+  return editable;
+}
+
 bool TZadIrururOziz::CanEditBaseCell(int ACol, int ARow) {
   if (ACol < 0 || ARow < 0) return false;
   const QPoint base = BaseCell(RealColIndex(ACol), ARow);

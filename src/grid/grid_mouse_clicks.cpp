@@ -82,11 +82,7 @@ void TZadIrururOziz::HandleDoubleClick(QMouseEvent* event) {
   const QPoint base = BaseCell(real, ARow);
   const int bc = DisplColIndex(base.x()), br = base.y();
   if (FMouseActions->EditOnDblClickOnly()) {
-    const bool rsae = FMouseActions->RangeSelectAndEdit();
-    FMouseActions->SetRangeSelectAndEdit(true);
-    const bool editable = IsEditable(bc, br);
-    FMouseActions->SetRangeSelectAndEdit(rsae);
-    if (editable) {
+    if (Editable_As_Range_Edit(bc, br)) {
       SetOptions(Options() | goEditing);
       ShowInplaceEdit();
     }

@@ -1037,6 +1037,9 @@ class TZadIrururOziz : public TBaseGrid {
   void Store_Current_Text(const QString& Text);
   void Floating_Footer_Changed();
   bool Footer_Refuses(int ACol, int ARow);
+  // Whether the cell would edit if the grid were a range-select-and-edit
+  // one (the double-click-only editing asks this).
+  bool Editable_As_Range_Edit(int ACol, int ARow);
   void Switch_Editing_For(int ACol, int ARow, QString& Text);
   TEditorType EditControl = edNormal;
   bool FEditMode = false;
