@@ -26,6 +26,22 @@ class GridCellsSizingTest : public QObject {
     QCOMPARE(grid.ColWidths(2), 176);
   }
 
+  // The room for an always-shown drop-down button is asked by the real
+  // column, as the painter asks it, also after a hidden column.
+  void auto_size_leaves_room_for_the_drop_down_after_a_hidden_column() {
+    TZadIrururOziz grid;
+    grid.SetColCount(5);
+    grid.SetRowCount(3);
+    grid.SetCellEx(3, 1, "some text");
+    grid.OnHasComboBox = [](TZadIrururOziz*, int ACol, int, bool& has) { has = ACol == 3; };
+    grid.HideColumn(1);
+    grid.AutoSizeCol(2, 0);
+    const int plain = grid.ColWidths(2);
+    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.AutoSizeCol(2, 0);
+    QCOMPARE(grid.ColWidths(2), plain + 16);
+  }
+
   void auto_size_col_fits_the_widest_text_within_limits() {
     TZadColumnGrid grid;
     grid.SetColCount(3);
