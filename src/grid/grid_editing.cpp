@@ -118,7 +118,6 @@ void TZadIrururOziz::ShowInplaceEdit() {
   if (HasCellControl(RealColIndex(Col()), Row())) return;
   if (Row() < TopRow()) SetTopRow(Row());
   if (Col() < LeftCol()) SetLeftCol(Col());
-  FEditText = Raw_Current_Text();
   ShowEditor();
 }
 
@@ -255,10 +254,6 @@ void TZadIrururOziz::Switch_Editing_For(int ACol, int ARow, QString& Text) {
 bool TZadIrururOziz::CanSelectCell(int ACol, int ARow) {
   if (FForceSel) return true;
   if (Destroying()) return true;
-  if (ACol >= 0 && ARow >= 0) {
-    const QPoint base = BaseCell(RealColIndex(ACol), ARow);
-    FEditText = GetGridCell(base.x(), base.y());
-  }
   if (Footer_Refuses(ACol, ARow)) return false;
   if (ACol < 0 || ARow < 0) return false;
   const int rc = RealColIndex(ACol);

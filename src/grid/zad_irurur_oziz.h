@@ -1046,7 +1046,6 @@ class TZadIrururOziz : public TBaseGrid {
   bool FEditActive = false;
   bool FSpecialEditor = false;
   QString FCellCache;
-  QString FEditText;
   bool FEditChange = false;
   bool FLastValidation = true;
   bool FValidating = false;
