@@ -12,11 +12,12 @@
 
 // ---- the current cell's text
 
-QString TZadIrururOziz::Raw_Current_Text() {
-  const int rc = RealColIndex(Col());
-  const QPoint base = HasCellProperties(rc, Row()) ? BaseCell(rc, Row()) : QPoint(rc, Row());
+QString TZadIrururOziz::Base_Cell_Text(int ACol, int ARow) {
+  const QPoint base = BaseCell(RealColIndex(ACol), ARow);
   return GetGridCell(base.x(), base.y());
 }
+
+QString TZadIrururOziz::Raw_Current_Text() { return Base_Cell_Text(Col(), Row()); }
 
 void TZadIrururOziz::Store_Current_Text(const QString& Text) { SetCellEx(RealColIndex(Col()), Row(), Text); }
 
@@ -198,10 +199,7 @@ bool TZadIrururOziz::Footer_Refuses(int ACol, int ARow) {
 
 void TZadIrururOziz::Switch_Editing_For(int ACol, int ARow, QString& Text) {
   const int rc = RealColIndex(ACol);
-  auto reread = [&] {
-    const QPoint base = BaseCell(rc, ARow);
-    Text = GetGridCell(base.x(), base.y());
-  };
+  auto reread = [&] { Text = Base_Cell_Text(ACol, ARow); };
   const bool option_on = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
   if (HasCellControl(rc, ARow)) {
     bool editable = true;
@@ -281,8 +279,7 @@ bool TZadIrururOziz::CanSelectCell(int ACol, int ARow) {
     }
     edit->setText(FNewCellText);
   }
-  const QPoint target = BaseCell(rc, ARow);
-  QString text = GetGridCell(target.x(), target.y());
+  QString text = Base_Cell_Text(ACol, ARow);
   const bool editor_focused = NormalEdit() && NormalEdit()->hasFocus();
   Switch_Editing_For(ACol, ARow, text);
 
@@ -327,9 +324,7 @@ void TZadIrururOziz::RememberOldCell(int ACol, int ARow) {
   FOldCol = ACol;
   FOldRow = ARow;
   if (ACol < 0 || ARow < 0 || ARow >= RowCount()) return;
-  const int rc = RealColIndex(ACol);
-  const QPoint base = HasCellProperties(rc, ARow) ? BaseCell(rc, ARow) : QPoint(rc, ARow);
-  FOldCellText = GetGridCell(base.x(), base.y());
+  FOldCellText = Base_Cell_Text(ACol, ARow);
 }
 
 bool TZadIrururOziz::ValidateCell(const QString& NewValue) {

@@ -113,9 +113,7 @@ void TZadIrururOziz::Handle_Edit_Done(int ACol, int ARow) {
 // ---- edit text
 
 QString TZadIrururOziz::GetEditText(int ACol, int ARow) {
-  const int rc = RealColIndex(ACol);
-  const QPoint base = HasCellProperties(rc, ARow) ? BaseCell(rc, ARow) : QPoint(rc, ARow);
-  const QString text = GetGridCell(base.x(), base.y());
+  const QString text = Base_Cell_Text(ACol, ARow);
   if (FEditWithTags || !EnableHTML() || !text.contains(QLatin1Char('<'))) return text;
   return Html_Plain_Text(text);
 }

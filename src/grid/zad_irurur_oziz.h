@@ -1031,8 +1031,10 @@ class TZadIrururOziz : public TBaseGrid {
 
  private:
   friend class TZadInplaceEdit;
-  // The raw text of the current cell (its block's base cell, real column)
-  // and storing into it.
+  // The raw text of a cell (display column): its block's base cell, read
+  // at the real column.
+  QString Base_Cell_Text(int ACol, int ARow);
+  // The raw text of the current cell and storing into it.
   QString Raw_Current_Text();
   void Store_Current_Text(const QString& Text);
   void Floating_Footer_Changed();
