@@ -184,8 +184,8 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   const bool data_cell = !fixed_cell;
   const bool combo = FControlLook.DropDownAlwaysVisible && data_cell && DoHasComboBox(real, ARow);
   const bool edit_ok = editable || (FMouseActions->EditOnDblClickOnly() && combo);
-  const bool direct = FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && combo);
-  if (data_cell && edit_ok && direct) {
+  const bool direct = edit_ok && (FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && combo));
+  if (data_cell && direct) {
     HideInplaceEdit();
     setFocus(Qt::MouseFocusReason);
   }
@@ -232,7 +232,7 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   if (IsMergedCell(real, ARow) && !fixed_cell && !IsFixed(ACol, ARow) && editable &&
       (single_selected || FMouseActions->DirectEdit()))
     ShowInplaceEdit();
-  Press_Direct_Edit(ACol, ARow, pos, editable, combo);
+  if (direct) Press_Direct_Edit(ACol, ARow, pos, combo);
 }
 
 void TZadIrururOziz::Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifiers shift) {
@@ -311,11 +311,8 @@ bool TZadIrururOziz::Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool
   return true;
 }
 
-void TZadIrururOziz::Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool editable, bool combo) {
+void TZadIrururOziz::Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool combo) {
   if (ACol < FixedCols() || ARow < FixedRows() || HasCellControl(RealColIndex(ACol), ARow)) return;
-  const bool edit_ok = editable || (FMouseActions->EditOnDblClickOnly() && combo);
-  const bool direct = FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && combo);
-  if (!edit_ok || !direct) return;
   const TRect cell = CellRect(ACol, ARow);
   if (pos.x() - cell.Left <= 3 || cell.Right - pos.x() <= 3) return;
   if (FMouseActions->EditOnDblClickOnly() && combo) {

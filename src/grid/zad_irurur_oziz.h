@@ -910,7 +910,8 @@ class TZadIrururOziz : public TBaseGrid {
   bool Press_Cell_Object(int ACol, int ARow, const QPoint& pos);
   bool Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool editable, QMouseEvent* event);
   void Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifiers shift);
-  void Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool editable, bool combo);
+  // A press on a data cell that edits directly (decided by the press).
+  void Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool combo);
   void Release_Cell_Button(const QPoint& pos);
   void Release_Cell_Objects(int ACol, int ARow);
   void Header_Sort_Decision(int ACol, int ARow, const QPoint& pos);
