@@ -243,6 +243,36 @@ class GridMouseTest : public QObject {
     QVERIFY(!log.join(',').contains("SelectionChanged"));
   }
 
+  // A direct-edit click asks the changing events once, and a refusal keeps
+  // the cell and opens no editor.
+  void direct_edit_click_asks_the_changing_events_once() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.MouseActions().SetDirectEdit(true);
+    int rows = 0, cols = 0, cells = 0;
+    bool allow = true;
+    grid.OnRowChanging = [&](TZadIrururOziz*, int, int, bool&) { ++rows; };
+    grid.OnColChanging = [&](TZadIrururOziz*, int, int, bool&) { ++cols; };
+    grid.OnCellChanging = [&](TZadIrururOziz*, int, int, int, int, bool& a) {
+      ++cells;
+      a = allow;
+    };
+    Click(grid, At(grid, 3, 3, 20, 5));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 3));
+    QVERIFY(grid.EditorMode());
+    QCOMPARE(rows, 1);
+    QCOMPARE(cols, 1);
+    QCOMPARE(cells, 1);
+
+    grid.HideInplaceEdit();
+    allow = false;
+    cells = 0;
+    Click(grid, At(grid, 2, 4, 20, 5));
+    QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 3));
+    QVERIFY(!grid.EditorMode());
+    QVERIFY(cells >= 1);
+  }
+
   void refused_click_neither_moves_nor_fires() {
     TZadIrururOziz grid;
     Setup(grid);
