@@ -6,11 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cstdio>
-#include <map>
 #include <memory>
 
 #include "grid/zad_irurur_oziz.h"
+#include "support/ratio_check.h"
 
 namespace {
 
@@ -63,35 +62,10 @@ BENCHMARK(BM_InsertRemoveMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
-// Keeps the fastest time per iteration by benchmark and argument.
-class Ratio_Reporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        auto& best = times[run.run_name.function_name][run.run_name.args];
-        if (best == 0 || run.GetAdjustedRealTime() < best) best = run.GetAdjustedRealTime();
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, std::map<std::string, double>> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  Ratio_Reporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  bool ok = true;
-  for (auto& [name, by_arg] : reporter.times) {
-    if (!by_arg.count("100000") || !by_arg.count("1000000")) continue;
-    const double ratio = by_arg["1000000"] / by_arg["100000"];
-    std::printf("%s: 1M rows / 100k rows = %.2f (at most 12)\n", name.c_str(), ratio);
-    if (ratio > 12.0) ok = false;
-  }
-  return ok ? 0 : 1;
+  return bench_support::Run_Ratio_Check(&argc, argv, "100000", "1000000", "1M rows / 100k rows", 12);
 }

@@ -9,11 +9,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdio>
-#include <map>
 #include <memory>
 
 #include "grid/zad_irurur_oziz.h"
+#include "support/ratio_check.h"
 
 namespace {
 
@@ -82,32 +81,10 @@ void BM_PageDown(benchmark::State& state) {
 BENCHMARK(BM_PaintViewport)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageDown)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-class Ratio_Reporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-        times[run.run_name.function_name][run.run_name.args] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, std::map<std::string, double>> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  Ratio_Reporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  bool ok = true;
-  for (auto& [name, by_arg] : reporter.times) {
-    if (!by_arg.count("1000") || !by_arg.count("1000000")) continue;
-    const double ratio = by_arg["1000000"] / by_arg["1000"];
-    std::printf("%s: 1,000,000 rows / 1,000 rows = %.2f (at most 1.20)\n", name.c_str(), ratio);
-    if (ratio > 1.2) ok = false;
-  }
-  return ok ? 0 : 1;
+  return bench_support::Run_Ratio_Check(&argc, argv, "1000", "1000000", "1,000,000 rows / 1,000 rows", 1.2);
 }
