@@ -23,70 +23,41 @@ bool TZadIrururOziz::Skip_Fixed_Cells(int key) {
     else if (key == Qt::Key_Right)
       key = Qt::Key_Left;
   }
-  const int c = Col(), r = Row();
-  const bool row_select = Options() & goRowSelect;
-  int target = -1;
+  int dc = 0, dr = 0;
   switch (key) {
     case Qt::Key_Left:
-      if (c > FixedCols() && IsFixed(c - 1, r)) {
-        for (int x = c - 1; x >= FixedCols(); --x)
-          if (!IsFixed(x, r)) {
-            target = x;
-            break;
-          }
-        if (target >= 0) FocusCell(target, r);
-        return true;
-      }
+      dc = -1;
       break;
-    case Qt::Key_Right: {
-      const int end = ColCount() - FFixedRightCols;
-      if (c < end - 1 && IsFixed(c + 1, r)) {
-        for (int x = c + 1; x < end; ++x)
-          if (!IsFixed(x, r)) {
-            target = x;
-            break;
-          }
-        if (target >= 0) FocusCell(target, r);
-        return true;
-      }
+    case Qt::Key_Right:
+      dc = 1;
       break;
-    }
     case Qt::Key_Up:
-      if (r > FixedRows() && IsFixed(c, r - 1)) {
-        if (row_select) {
-          FocusCell(c, r - 1);
-          return true;
-        }
-        for (int y = r - 1; y >= FixedRows(); --y)
-          if (!IsFixed(c, y)) {
-            target = y;
-            break;
-          }
-        if (target >= 0) FocusCell(c, target);
-        return true;
-      }
+      dr = -1;
       break;
-    case Qt::Key_Down: {
-      const int end = RowCount() - FFixedFooters;
-      if (r < end - 1 && IsFixed(c, r + 1)) {
-        if (row_select) {
-          FocusCell(c, r + 1);
-          return true;
-        }
-        for (int y = r + 1; y < end; ++y)
-          if (!IsFixed(c, y)) {
-            target = y;
-            break;
-          }
-        if (target >= 0) FocusCell(c, target);
-        return true;
-      }
+    case Qt::Key_Down:
+      dr = 1;
+      break;
+    default:
+      return false;
+  }
+  // The data area along the arrow: right fixed columns and footers stay out.
+  const auto inside = [&](int x, int y) {
+    return dc != 0 ? x >= FixedCols() && x < ColCount() - FFixedRightCols
+                   : y >= FixedRows() && y < RowCount() - FFixedFooters;
+  };
+  const int nc = Col() + dc, nr = Row() + dr;
+  if (!inside(nc, nr) || !IsFixed(nc, nr)) return false;
+  // With row selection Up and Down move one row, fixed cells or not.
+  if (dr != 0 && (Options() & goRowSelect)) {
+    FocusCell(nc, nr);
+    return true;
+  }
+  for (int x = nc, y = nr; inside(x, y); x += dc, y += dr)
+    if (!IsFixed(x, y)) {
+      FocusCell(x, y);
       break;
     }
-    default:
-      break;
-  }
-  return false;
+  return true;
 }
 
 void TZadIrururOziz::AutoAppendRow() {
