@@ -4,30 +4,20 @@
 
 namespace {
 
-bool In_Range(const QString& text, int64_t low, int64_t high) {
-  int64_t value = 0;
-  return Try_Read_Number64(text, value) && value >= low && value <= high;
-}
-
-bool In_Range32(const QString& text, int32_t low, int32_t high) {
-  int32_t value = 0;
-  return Try_Read_Number(text, value) && value >= low && value <= high;
-}
-
 bool Is_Number32(const QString& text) {
   int32_t value = 0;
   return Try_Read_Number(text, value);
 }
 
 std::optional<int> Wireless_Error(const Node_Entry& e) {
-  if (!In_Range32(e.manufacturer_id, 0, 0xFFFF)) return 589;
+  if (!Number_In_Range(e.manufacturer_id, 0, 0xFFFF)) return 589;
   // Addresses are 32 bits wide; the text once said 24.
-  if (!In_Range(e.address, 0, 0xFFFFFFFFLL)) return 590;
-  if (!In_Range32(e.version, 0, 255)) return 591;
-  if (!In_Range32(e.device_type, 0, 255)) return 592;
+  if (!Number64_In_Range(e.address, 0, 0xFFFFFFFFLL)) return 590;
+  if (!Number_In_Range(e.version, 0, 255)) return 591;
+  if (!Number_In_Range(e.device_type, 0, 255)) return 592;
   if (e.key_enable)
     for (int i = 0; i < 16; ++i)
-      if (!In_Range32(e.key[i], 0, 255)) return i < 7 ? 593 + i : 1200 + (i - 7);
+      if (!Number_In_Range(e.key[i], 0, 255)) return i < 7 ? 593 + i : 1200 + (i - 7);
   return std::nullopt;
 }
 
@@ -43,9 +33,9 @@ std::optional<int> Node_Entry_Error(const Node_Entry& entry, int device_type) {
   if (Is_Wireless_Entry(entry, device_type)) {
     if (const std::optional<int> failed = Wireless_Error(entry)) return failed;
   } else if (!entry.secondary_selected) {
-    if (!In_Range32(entry.primary_id, 0, 255)) return 546;
+    if (!Number_In_Range(entry.primary_id, 0, 255)) return 546;
   } else {
-    if (!In_Range32(entry.secondary_id, 0, 99999999)) return 547;
+    if (!Number_In_Range(entry.secondary_id, 0, 99999999)) return 547;
   }
   // Both fields become the node's IDs: a field that holds no number must not
   // reach the model half converted.

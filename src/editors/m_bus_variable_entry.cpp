@@ -2,25 +2,11 @@
 
 #include "shell/number_entry.h"
 
-namespace {
-
-bool In_Range(const QString& text, int64_t low, int64_t high) {
-  int64_t value = 0;
-  return Try_Read_Number64(text, value) && value >= low && value <= high;
-}
-
-bool In_Range32(const QString& text, int32_t low, int32_t high) {
-  int32_t value = 0;
-  return Try_Read_Number(text, value) && value >= low && value <= high;
-}
-
-}  // namespace
-
 std::optional<int> Variable_Entry_Error(const Variable_Entry& e) {
-  if (!In_Range(e.storage_number, 0, 0xFFFFFFFFLL)) return 542;
-  if (!In_Range(e.tariff, 0, 0xFFFFF)) return 543;
-  if (e.dimension == kVariable_Length && !In_Range32(e.length, 0, 191)) return 544;
-  if (!In_Range32(e.position, 1, 100)) return 545;
+  if (!Number64_In_Range(e.storage_number, 0, 0xFFFFFFFFLL)) return 542;
+  if (!Number64_In_Range(e.tariff, 0, 0xFFFFF)) return 543;
+  if (e.dimension == kVariable_Length && !Number_In_Range(e.length, 0, 191)) return 544;
+  if (!Number_In_Range(e.position, 1, 100)) return 545;
   return std::nullopt;
 }
 

@@ -76,3 +76,13 @@ int64_t Read_Number64(const QString& text) {
   int64_t value = -1;
   return Try_Read_Number64(text, value) ? value : -1;
 }
+
+bool Number_In_Range(const QString& text, int32_t low, int32_t high) {
+  int32_t value = 0;
+  return Try_Read_Number(text, value) && value >= low && value <= high;
+}
+
+bool Number64_In_Range(const QString& text, int64_t low, int64_t high) {
+  int64_t value = 0;
+  return Try_Read_Number64(text, value) && value >= low && value <= high;
+}

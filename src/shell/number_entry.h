@@ -12,3 +12,7 @@ int64_t Read_Number64(const QString& text);
 // Same rules, telling "-1" apart from "not a number".
 bool Try_Read_Number(const QString& text, int32_t& value);
 bool Try_Read_Number64(const QString& text, int64_t& value);
+
+// Whether the text reads as a number within low..high (both included).
+bool Number_In_Range(const QString& text, int32_t low, int32_t high);
+bool Number64_In_Range(const QString& text, int64_t low, int64_t high);
