@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -26,9 +25,7 @@ class MeterBusStepTest : public QObject {
     dialogs::Scripted_Scope script;
     auto program = std::make_unique<Program>();
     TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(QDir().mkpath(scope.Temp().File("PROJECTS/Plant/bin")));
-    Active_Conf_Name = "Plant";
-    Active_Conf_Dir = Dir_Projects + "/Plant";
+    QVERIFY(scope.Activate_Configuration("Plant"));
     main_window.Set_Files();
 
     TFMeter_Bus* shown = nullptr;

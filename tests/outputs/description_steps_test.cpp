@@ -24,9 +24,7 @@ class DescriptionStepsTest : public QObject {
   std::unique_ptr<Program> Start(Shell_Globals_Scope& scope, int device_type) {
     Override_Device_Type(device_type);
     auto program = std::make_unique<Program>();
-    [&] { QVERIFY(QDir().mkpath(scope.Temp().File("PROJECTS/Plant/bin"))); }();
-    Active_Conf_Name = "Plant";
-    Active_Conf_Dir = Dir_Projects + "/Plant";
+    [&] { QVERIFY(scope.Activate_Configuration("Plant")); }();
     program->Main_Window().Set_Files();
     return program;
   }

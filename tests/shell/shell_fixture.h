@@ -1,4 +1,6 @@
 #pragma once
+#include <QDir>
+
 #include "platform/program_folder.h"
 #include "shell/device_profile.h"
 #include "shell/globals.h"
@@ -22,6 +24,14 @@ class Shell_Globals_Scope {
     Reset();
   }
   const Temp_Dir& Temp() const { return temp_; }
+
+  // Makes PROJECTS/<name>/bin and <name> the active configuration; false
+  // when the folder cannot be made.
+  static bool Activate_Configuration(const QString& name) {
+    Active_Conf_Name = name;
+    Active_Conf_Dir = Dir_Projects + "/" + name;
+    return QDir().mkpath(Active_Conf_Dir + "/bin");
+  }
 
   static void Reset() {
     Active_Conf_Name.clear();
