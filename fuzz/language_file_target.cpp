@@ -1,8 +1,8 @@
 #include <QByteArray>
 
 #include "platform/text_file.h"
-#include "shell/globals.h"
-#include "shell/lang_table.h"
+#include "shell/core/globals.h"
+#include "shell/core/lang_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (Lang_Table.isEmpty()) Load_Default_Texts();

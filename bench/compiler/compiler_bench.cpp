@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <map>
 
-#include "outputs/image_compiler.h"
+#include "outputs/compiler/image_compiler.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "grid/zad_irurur_oziz.h"
+#include "grid/core/zad_irurur_oziz.h"
 #include "support/ratio_check.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "grid/zad_irurur_oziz.h"
+#include "grid/core/zad_irurur_oziz.h"
 #include "support/ratio_check.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "grid/base_grid.h"
+#include "grid/core/base_grid.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QFile>
 #include <vector>
 
-#include "scan/long_frame.h"
-#include "scan/telegram_decoder.h"
-#include "scan/telegram_report.h"
+#include "scan/decode/long_frame.h"
+#include "scan/decode/telegram_decoder.h"
+#include "scan/decode/telegram_report.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <chrono>
 #include <thread>
 
-#include "scan/mbus_scan_decode.h"
+#include "scan/engine/mbus_scan_decode.h"
 
 namespace {
 

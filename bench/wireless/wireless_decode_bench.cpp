@@ -10,7 +10,7 @@
 #include <chrono>
 #include <mutex>
 
-#include "scan/wireless_frame_decoder.h"
+#include "scan/wireless/wireless_frame_decoder.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "outputs/description_file_error.h"
-#include "outputs/eds_writer.h"
-#include "outputs/gsd_writer.h"
-#include "outputs/gsdml_writer.h"
+#include "outputs/descriptions/description_file_error.h"
+#include "outputs/descriptions/eds_writer.h"
+#include "outputs/descriptions/gsd_writer.h"
+#include "outputs/descriptions/gsdml_writer.h"
 #include "platform/xml_document.h"
 
 namespace {
@@ -55,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check_Eds({}, Read_EDS_SDO(Put("SDO_Server_CANopen.xml", bytes)));
         break;
       case 2: {
-        const QString par_gen = Put("ParGen.xml", "<Par_Gen><PROFI_GSD>1</PROFI_GSD><Working_mode>1</Working_mode>"
-                                                  "<PROFI_NB_OUT>300</PROFI_NB_OUT></Par_Gen>");
+        const QString par_gen = Put("ParGen.xml",
+                                    "<Par_Gen><PROFI_GSD>1</PROFI_GSD><Working_mode>1</Working_mode>"
+                                    "<PROFI_NB_OUT>300</PROFI_NB_OUT></Par_Gen>");
         Put("M_Bus.xml", bytes);
         const std::optional<GSD_Modules> m = Read_GSD_Modules(par_gen, Folder().path());
         if (!m || m->Input_Modules != static_cast<int32_t>(m->Input_Sizes.size())) std::abort();

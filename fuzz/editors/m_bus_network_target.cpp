@@ -3,7 +3,7 @@
 // must survive a write and a read unchanged.
 #include <cstdlib>
 
-#include "editors/m_bus_network_file.h"
+#include "editors/files/m_bus_network_file.h"
 #include "platform/xml_document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

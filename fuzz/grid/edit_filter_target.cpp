@@ -6,9 +6,9 @@
 // the multi-line control.
 #include <cstdlib>
 
-#include "grid/edit_char_filter.h"
-#include "grid/edit_line_breaks.h"
-#include "grid/edit_mask.h"
+#include "grid/edit/edit_char_filter.h"
+#include "grid/edit/edit_line_breaks.h"
+#include "grid/edit/edit_mask.h"
 
 namespace {
 

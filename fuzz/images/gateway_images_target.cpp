@@ -4,8 +4,8 @@
 // with a Compile_Error; an image that is built must hold its own offsets.
 #include <cstdlib>
 
-#include "outputs/compile_error.h"
-#include "outputs/gateway_compiler.h"
+#include "outputs/compiler/compile_error.h"
+#include "outputs/compiler/gateway_compiler.h"
 #include "platform/xml_document.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <memory>
 
-#include "scan/long_frame.h"
-#include "scan/slave_lists.h"
-#include "scan/telegram_decoder.h"
-#include "scan/telegram_report.h"
+#include "scan/decode/long_frame.h"
+#include "scan/decode/slave_lists.h"
+#include "scan/decode/telegram_decoder.h"
+#include "scan/decode/telegram_report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;

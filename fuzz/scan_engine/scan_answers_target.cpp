@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "scan/mbus_scan_decode.h"
+#include "scan/engine/mbus_scan_decode.h"
 
 namespace {
 

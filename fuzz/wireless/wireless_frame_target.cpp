@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-#include "scan/wireless_frame_decoder.h"
+#include "scan/wireless/wireless_frame_decoder.h"
 
 namespace {
 

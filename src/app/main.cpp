@@ -1,7 +1,7 @@
 #include "app/program.h"
-#include "grid/qstyle_theme_backend.h"
+#include "grid/theme/qstyle_theme_backend.h"
 #include "platform/guarded_application.h"
-#include "shell/main_window.h"
+#include "shell/ui/main_window.h"
 
 int main(int argc, char** argv) {
   Guarded_Application app(argc, argv);

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "controls/tcolor.h"
-#include "grid/style_if.h"
+#include "grid/theme/style_if.h"
 
 // The look of the header and footer of a drop-down's popup.
 class TDropDownAppearance {

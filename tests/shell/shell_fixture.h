@@ -2,8 +2,8 @@
 #include <QDir>
 
 #include "platform/program_folder.h"
-#include "shell/device_profile.h"
-#include "shell/globals.h"
+#include "shell/core/device_profile.h"
+#include "shell/core/globals.h"
 #include "support/temp_dir.h"
 
 // The shell's globals as at a fresh start, with the program folder pointed at

@@ -31,8 +31,8 @@
 #include "mbus_line.h"
 #include "meter_script.h"
 #include "radio_module_sim.h"
-#include "scan/gateway_commands.h"
-#include "scan/radio_module_commands.h"
+#include "scan/engine/gateway_commands.h"
+#include "scan/wireless/radio_module_commands.h"
 
 namespace {
 

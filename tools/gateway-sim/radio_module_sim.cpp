@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "scan/radio_module_commands.h"
+#include "scan/wireless/radio_module_commands.h"
 
 namespace gateway_sim {
 

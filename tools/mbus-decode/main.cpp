@@ -12,7 +12,7 @@
 #include <string>
 
 #include "controls/format_settings.h"
-#include "scan/telegram_report.h"
+#include "scan/decode/telegram_report.h"
 
 namespace {
 

@@ -1,0 +1,121 @@
+#pragma once
+// The settings the string grid's cell painting reads besides the cell store:
+// sort glyphs, the look of controls drawn in cells, node glyphs, the grid
+// background and the grid-wide text and selection looks. Plain records: the
+// grid repaints after a caller changes them (RepaintAll).
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "controls/tcolor.h"
+#include "grid/draw/progress_paint.h"
+#include "grid/theme/style_if.h"
+
+enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
+enum TSortDirection { sdAscending, sdDescending };
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
+enum TCellNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+// The sort glyph of header cells. The multi-column sort list is the grid's
+// SortIndexes (a negative entry sorts descending).
+struct TSortSettings {
+  bool Show = false;
+  int Row = 0;
+  int Column = -1;
+  TSortDirection Direction = sdAscending;
+  bool FixedCols = false;
+  bool IndexShow = false;
+  TColor IndexColor = clYellow;
+  TColor HeaderColor = clNone;
+  TColor HeaderColorTo = clNone;
+  TColor HeaderMirrorColor = clNone;
+  TColor HeaderMirrorColorTo = clNone;
+  QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
+};
+
+// The look of the controls drawn inside cells.
+struct TControlLook {
+  int CheckSize = 15;
+  int RadioSize = 10;
+  TControlStyle ControlStyle = csTheme;
+  TColor Color = clBlack;
+  QImage CheckedGlyph, UnCheckedGlyph, RadioOnGlyph, RadioOffGlyph;
+  bool FlatButton = false;
+  int ProgressMarginX = 2;
+  int ProgressMarginY = 2;
+  bool ProgressXP = false;
+  bool DropDownAlwaysVisible = false;
+  bool SpinButtonsAlwaysVisible = false;
+  bool NoDisabledCheckRadioLook = false;
+  bool NoDisabledButtonLook = false;
+  bool CheckAlwaysActive = false;
+  bool RadioAlwaysActive = false;
+  bool FixedDropDownButton = false;
+  TColor CommentColor = clRed;
+  TColor ProgressBorderColor = clGray;
+};
+
+// Node glyphs and tree lines of collapsible row groups.
+struct TCellNode {
+  TCellNodeType NodeType = cnFlat;
+  TColor Color = clSilver;
+  TColor NodeColor = clBlack;
+  int NodeIndent = 12;
+  bool ShowTree = true;
+  bool ShowTreeFull = false;
+  TColor TreeColor = clSilver;
+  QImage ExpandGlyph, ContractGlyph;
+};
+
+// A picture or a gradient behind the cells and around them.
+struct TBackGround {
+  QImage Bitmap;
+  TBackgroundDisplay Display = bdTile;
+  TBackgroundCells Cells = bcNormal;
+  TColor Color = clWhite;
+  TColor ColorTo = clNone;
+  int Left = 0;
+  int Top = 0;
+};
+
+// Grid-wide text, selection and fixed-cell looks.
+struct TGridPaintLook {
+  bool URLShow = false;
+  bool URLFull = false;
+  bool AutoNumAlign = false;
+  bool Multilinecells = false;
+  bool EnhTextSize = false;
+  bool XYOffsetTopLeftOnly = false;
+  int ZoomFactor = 0;
+  bool HideFocusRect = false;
+  bool NoDefaultDraw = false;
+  bool NoImageAndText = false;
+  bool UseDisabledFont = true;
+  TColor ShowModifiedColor = clRed;
+  TColor SelectionColorTo = clNone;
+  TColor SelectionMirrorColor = clNone;
+  TColor SelectionMirrorColorTo = clNone;
+  bool SelectionColorMixer = false;
+  int SelectionColorMixerFactor = 50;
+  bool SelectionRectangle = false;
+  TColor SelectionRectangleColor = clBlack;
+  bool SelectionResizer = false;
+  THoverFixedCells HoverFixedCells = hfNone;
+  // Fixed-cell fills of the looks above classic: plain, hovered, pressed
+  // (the values of the default XP look).
+  TColor DUDGradFrom = clWhite, DUDGradTo = clBtnFace, DUDGradMirrorFrom = clNone, DUDGradMirrorTo = clNone;
+  TColor DUDGradHoverFrom = 0xCFD0D1, DUDGradHoverTo = 0xBEC6C8, DUDGradHoverMirrorFrom = 0xBEC6C8,
+         DUDGradHoverMirrorTo = 0xABBCBF, DUDGradHoverBorder = clSilver;
+  TColor DUDGradDownFrom = 0x868788, DUDGradDownTo = 0x737C7E, DUDGradDownMirrorFrom = 0x737C7E,
+         DUDGradDownMirrorTo = 0x627376, DUDGradDownBorder = clGray;
+  QImage RowIndicator;
+  // The header row whose cells show a filter button, and its glyphs.
+  int FilterDropDownRow = 0;
+  QImage FilterGlyph, FilterGlyphActive;
+  // The images of image-list, data-image and images cells.
+  std::vector<QImage> CellImageList;
+  TProgressLook ProgressAppearance;
+};

@@ -1,0 +1,1332 @@
+#pragma once
+// TZadIrururOziz: the string grid of every table in the program. On top of
+// the cell store grid it keeps hidden rows (moved out into records) and
+// hidden columns (kept in storage, left out of the display), the grid-wide
+// settings and option groups, row and column operations that keep their side
+// lists in step, cell objects and the per-cell question dispatchers.
+//
+// Index spaces: RowCount/ColCount, Row/Col and every row argument are display
+// indexes. Cell storage is by real column; RealColIndex/DisplColIndex and
+// RealRowIndex/DisplRowIndex translate.
+//
+// The member functions are spread over files by concern:
+//   zad_irurur_oziz.cpp   creation, defaults, Loaded, Assign, destruction
+//   grid_dimensions.cpp   counts, fixed rows/columns, current cell
+//   grid_hidden.cpp       hidden rows and columns
+//   grid_row_ops.cpp      insert, remove, move, clear, trim, merge by content
+//   grid_cell_objects.cpp cell objects and the per-cell dispatchers
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "grid/core/base_grid.h"
+#include "grid/core/cell_graphic.h"
+#include "grid/core/grid_paint_look.h"
+#include "grid/input/scroll_control.h"
+#include "grid/store/control_list.h"
+#include "grid/store/grid_options.h"
+#include "grid/store/int_list.h"
+
+// The grid's own error: bad row or column indexes given to its selection
+// and row-state properties.
+class VAzaZeriVader : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The record of one hidden row: its cells (properties included) and height.
+struct TGridItem {
+  int Idx = 0;
+  int Height = 0;
+  std::vector<Cell_Store::Cell_Copy> Items;
+  int Level = 0;
+};
+
+enum TGridLook { glStandard, glSoft, glClassic, glXP, glVista, glWin7, glOffice2007, glDUD, glCustom };
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
+using TCellBorders = uint8_t;
+
+class TZadIrururOziz;
+using TRowUpdateEvent = std::function<void(TZadIrururOziz* Sender, int OldRow, int NewRow)>;
+using TGridHintEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)>;
+using TClickCellEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
+using TKeyPressEvent = std::function<void(TZadIrururOziz* Sender, QChar& Key)>;
+using TCellsChangedEvent = std::function<void(TZadIrururOziz* Sender, const TGridRect& R)>;
+using TGridColorEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TGridDrawState AState,
+                                           TCanvas::Brush_State& ABrush, QFont& AFont, TColor& AFontColor)>;
+using TGridAlignEvent =
+    std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridBorderEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TColor& PenColor, int& PenWidth,
+                                            TCellBorders& Borders)>;
+using TGetEditorTypeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TCellBoolEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& Value)>;
+using TColRowBoolEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& Value)>;
+using TGetCheckEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value)>;
+using TGetColumnFilterEvent = std::function<void(TZadIrururOziz* Sender, int Column, QStringList& Filter)>;
+using TCanInsertRowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanInsert)>;
+using TCanAddRowEvent = std::function<void(TZadIrururOziz* Sender, bool& CanAdd)>;
+
+class TZadIrururOziz : public TBaseGrid {
+  Q_OBJECT
+
+ public:
+  explicit TZadIrururOziz(QWidget* AOwner = nullptr);
+  ~TZadIrururOziz() override;
+
+  // ---- life cycle
+  // Completes a grid set up in code, as after reading a form.
+  virtual void Loaded();
+  bool IsLoaded() const { return FLoaded; }
+  // Copies settings, sizes and cells of another string grid.
+  void Assign(const TZadIrururOziz& Source);
+  void AssignCells(const TZadIrururOziz& Source);
+  // Always false: there is no designer.
+  bool IsDesigning() const { return false; }
+  virtual void RepaintAll() { InvalidateGrid(); }
+  virtual void DisableEditing() { SetOptions(Options() & ~goEditing); }
+
+  // ---- option groups and lists
+  TSearchFooter& SearchFooter() { return *FSearchFooter; }
+  TNavigation& Navigation() { return *FNavigation; }
+  TMouseActions& MouseActions() { return *FMouseActions; }
+  TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  void SetSyncGrid(const TSyncGrid& Value) { FSyncGrid->Assign(Value); }
+  TBands& Bands() { return *FBands; }
+  TFocusHelper& FocusHelper() { return *FFocusHelper; }
+  TSortIndexList& SortIndexes() { return FSortIndexes; }
+  TControlList& ControlList() { return FControlList; }
+  TIntList& IgnoreColumns() { return FIgnoreColumns; }
+  // The header filter values: the text shown for each and, separately, the
+  // filter condition it stands for (a value with blanks is quoted).
+  QStringList& FilterList() { return FFilterList; }
+  QStringList& FilterConditions() { return FFilterConditions; }
+
+  // ---- headers
+  const QStringList& ColumnHeaders() const { return FColumnHeaders; }
+  void SetColumnHeaders(const QStringList& Value);
+  const QStringList& RowHeaders() const { return FRowHeaders; }
+  void SetRowHeaders(const QStringList& Value);
+  virtual void ColumnHeadersChanging() {}
+
+  // ---- dimensions and current cell (display counts)
+  void SetRowCount(int Value) override;
+  void SetColCount(int Value) override;
+  void SetRow(int Value) override;
+  void SetCol(int Value) override;
+  void SetTopRow(int Value) override;
+  int GetFixedRows() const;
+  void SetFixedRows(int Value) override;
+  int GetFixedCols() const;
+  void SetFixedCols(int Value) override;
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  void SetGridDefaultRowHeight(int Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  unsigned VAlignFlag() const { return FVAlign; }
+  bool GridWordWrap() const { return FWordWrapEx; }
+  void SetGridWordWrap(bool Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  int MaxRowCount() const { return FMaxRowCount; }
+  int MaxColCount() const { return FMaxColCount; }
+  int FixedRowsMin() const { return FFixedRowsMin; }
+  int FixedColsMin() const { return FFixedColsMin; }
+  int MinColWidth() const { return FMinColWidth; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  int MinRowHeight() const { return FMinRowHeight; }
+  void HiddenRowChanged() override { TBaseGrid::HiddenRowChanged(); }
+
+  // ---- hidden rows and columns
+  bool IsHiddenRow(int Rowindex) const;
+  int NumHiddenRows() const { return int(FGridItems.size()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  int RealRowIndex(int ARow) const;
+  int DisplRowIndex(int ARow) const;
+  int RealRow() const { return RealRowIndex(Row()); }
+  bool IsHiddenColumn(int Colindex) const;
+  int NumHiddenColumns() const { return FNumHidden; }
+  int TotalColCount() const override { return ColCount() + FNumHidden; }
+  int RealColIndex(int ACol) const;
+  int DisplColIndex(int ACol) override;
+  int RealCol() const { return RealColIndex(Col()); }
+  void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+  void HideRows(int FromRow, int ToRow);
+  void HideRowsEx(int FromRow, int ToRow);
+  void HideRowList(const TIntList& RowList);
+  void UnHideRow(int Rowindex);
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  void UnHideRowList();
+  void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = Value; }
+  const std::vector<std::unique_ptr<TGridItem>>& GridItems() const { return FGridItems; }
+
+  // ---- row and column operations
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+  void AddRow();
+  virtual void GrowRowCount() { SetRowCount(RowCount() + 1); }
+  virtual void RemoveRows(int RowIndex, int RCount);
+  virtual void RemoveRowsEx(int RowIndex, int RCount);
+  virtual void ClearAndRemoveRows(int RowIndex, int Count);
+  void RemoveRowRange(int RowIndex, int Count, bool DropControls);
+  void RemoveDuplicates(int ACol, bool DoCase);
+  virtual void InsertCols(int ColIndex, int CCount);
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  virtual void RemoveCols(int ColIndex, int CCount);
+  // MoveRow and MoveColumn (of the platform grid) carry cell controls along.
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void Clear();
+  void ClearAll();
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+  bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+  bool IsWideCell(int ACol, int ARow);
+  bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns.HasValue(ACol); }
+  virtual TGridRect UsedCells();
+  virtual void DoCellsChanged(const TGridRect& R);
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  bool RowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
+  void SetShowModifiedEnabled(bool Value) { FShowModifiedEnabled = Value; }
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  bool ClearTextOnly() const { return FClearTextOnly; }
+  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+
+  // ---- selection (grid_selection.cpp)
+  // Writing the selection makes its top-left the anchor and its bottom-right
+  // the current cell.
+  void SetSelectionRect(const TGridRect& Value);
+  void GotoCell(int ACol, int ARow);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void HideSelection();
+  void UnHideSelection();
+  bool SelHidden() const { return FSelHidden; }
+  bool RowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool All);
+  void SelectionToColSelect(bool All);
+  int RowSelectCount();
+  int ColSelectCount();
+  int SelectedRowCount();
+  int SelectedColCount();
+  int SelectedRow(int i);
+  int SelectedCellsCount();
+  TGridCoord SelectedCell(int i) const;
+  bool SelectedCells(int i, int j) const;
+  void SetSelectedCells(int i, int j, bool Value);
+  void ClearSelectedCells();
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  void RepaintRect(const TGridRect& r);
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool AState, bool& Allow)> OnRowDisjunctSelect;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnRowDisjunctSelected;
+
+  // ---- scrolling and keys (grid_keyboard.cpp)
+  // Brings a cell out of view into the middle of the visible area and makes
+  // it current; a cell in view leaves the scrolling alone.
+  void ScrollInView(int ColIndex, int RowIndex);
+  // Clipboard services the keys call (built with the grid's services).
+  virtual void CopySelectionToClipboard() {}
+  virtual void CutSelectionToClipboard() {}
+  virtual void PasteSelectionFromClipboard() {}
+  // One row inserted or deleted from the keyboard.
+  virtual void InsertOneRow(int ARow) { InsertRows(ARow, 1, true); }
+  virtual void DoAutoDeleteRow(int ARow);
+  // Select all: the data area, with disjunct rows every data row.
+  void SelectAll();
+  // Before the base moves (grid_input_keys.cpp): arrows over fixed cells
+  // inside the data area, whether it moved; Space/Enter on cell controls.
+  bool Skip_Fixed_Cells(int key);
+  void Handle_Cell_Control_Key(int key);
+  // After the base moves: arrows and Space on disjunct row/column selection.
+  void Handle_Disjunct_Keys(int key, Qt::KeyboardModifiers shift);
+  // Appends an empty data row (Down on the last data row).
+  void AutoAppendRow();
+  bool IsLastDataRow() const { return Row() == RowCount() - FFixedFooters - 1; }
+  // The keypad's "." types the locale decimal separator.
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  QString Typed_Text(const QKeyEvent& event) const;
+  // The hint shown while a scroll thumb is dragged (grid_scroll_hints.cpp):
+  // "Row : n" / "Col : n" for the row or column the thumb stands at.
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  QString ScrollHintText(Qt::Orientation Bar, int Index);
+  void Connect_Scroll_Hints();
+  std::function<void(TZadIrururOziz* Sender, int ARow, QString& hintstr)> OnScrollHint;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoAddRow;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnRadioButtonClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnButtonClick;
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCopy;
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardCut;
+  std::function<void(TZadIrururOziz* Sender, bool& Allow)> OnClipboardPaste;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoInsertRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanDelete)> OnCanDeleteRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoDeleteRow;
+
+  // ---- cell objects
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+  bool HasCellType(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+  bool HasCellControl(int ACol, int ARow);
+  bool IsDataCellObject(int ACol, int ARow);
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+  void SetAngle(int ACol, int ARow, int AAngle);
+  virtual QPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+  virtual QPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
+  QPoint XYOffset() const { return FXYOffset; }
+  int CheckBoxSize() const { return FCheckBoxSize; }
+
+  // ---- per-cell questions
+  void DoGetDisplText(int ACol, int ARow, QString& Value) override;
+  void GetInitialCellProps(int ACol, int ARow, QFont& AFont, TColor& AFontColor, TColor& ABrushColor, TColor& AColorTo,
+                           TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TCanvas::Brush_State& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           QFont& AFont, TColor& AFontColor, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  bool IsFixed(int ACol, int ARow) override;
+  bool HasNodes() override { return false; }
+  virtual void GetCellFloatFormat(int ACol, int ARow, QString& Format);
+  virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoGridHint(int ACol, int ARow, QString& HintStr);
+  virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TCanvas::Brush_State& ABrush, QFont& AFont,
+                              TColor& AFontColor);
+  virtual void DoGetCellBorder(int ACol, int ARow, TCellBorders& Borders, TColor& PenColor, int& PenWidth);
+  virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGetEditorTypeRaw(int ACol, int ARow, TEditorType& AEditor);
+  virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool IsEditorNone(int ACol, int ARow);
+  virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixedCell);
+  virtual void CheckCellEditable(int ACol, int ARow, bool& CanEdit);
+  virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void DoGetWordWrap(int ACol, int ARow, bool& WordWrapValue);
+  virtual bool DoHasComboBox(int ACol, int ARow);
+  virtual bool DoHasSpinEdit(int ACol, int ARow);
+  virtual void DoGetCheckTrue(int ACol, int ARow, QString& Value);
+  virtual void DoGetCheckFalse(int ACol, int ARow, QString& Value);
+  virtual bool DoGetColumnFilter(int Column);
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+  void RepaintActiveCellHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+
+  // ---- settings
+  QString FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const QString& Value) { FFloatFormat = Value; }
+  QString CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const QString& Value) { FCheckTrue = Value; }
+  QString CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const QString& Value) { FCheckFalse = Value; }
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  TColor FixedColor() const { return FFixedColor; }
+  void SetFixedColor(TColor Value);
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value) { FActiveCellColor = Value; }
+  const QFont& ActiveCellFont() const { return FActiveCellFont; }
+  const QFont& FixedFont() const { return FFixedFont; }
+  void SetFixedFont(const QFont& Value);
+  TGridLook Look() const { return FLook; }
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  bool EnableHTML() const { return FEnableHTML; }
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
+  TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+  void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
+  QString FilterDropDownClear() const { return FFilterDropDownClear; }
+  void SetFilterDropDownClear(const QString& Value) { FFilterDropDownClear = Value; }
+  bool FilterIncremental() const { return FFilterIncremental; }
+  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  bool EditDisable() const { return FEditDisable; }
+  void SetEditDisable(bool Value) { FEditDisable = Value; }
+  QTimer& GridTimer() { return FGridTimer; }
+
+  // ---- events
+  TRowUpdateEvent OnRowUpdate;
+  TGridHintEvent OnGridHint;
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnDblClickCell;
+  TKeyPressEvent OnKeyPress;
+  TCellsChangedEvent OnCellsChanged;
+  TGridColorEvent OnGetCellColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGetEditorTypeEvent OnGetEditorType;
+  TCellBoolEvent OnIsFixedCell;
+  TCellBoolEvent OnCanEditCell;
+  TCellBoolEvent OnIsPasswordCell;
+  TColRowBoolEvent OnGetWordWrap;
+  TColRowBoolEvent OnHasComboBox;
+  TColRowBoolEvent OnHasSpinEdit;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TCanAddRowEvent OnCanAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  std::function<void(TZadIrururOziz* Sender)> OnResize;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int c, int r) override;
+  // The grid's own key handling after the base moves: row moving with
+  // Ctrl+Up/Down, wrapping and snake moves, skipping disabled rows, a
+  // synchronised grid following.
+  bool HandleKeyDown(int key, Qt::KeyboardModifiers shift) override;
+  // Clipboard, insert, delete and select-all keys; whether one was handled.
+  bool Handle_Service_Keys(int key, Qt::KeyboardModifiers shift);
+  // Home and End by Navigation.HomeEndKey; whether the key was handled.
+  bool Handle_Home_End(int key, Qt::KeyboardModifiers shift);
+  void RowMoved(int from, int to) override;
+  void ColumnMoved(int from, int to) override;
+  // The owner window was resized.
+  virtual void FormResize() {}
+  virtual void NavigationChanged() {}
+  virtual void MouseActionsChanged() {}
+
+ private:
+  friend class Grid_Row_Ops;
+  // Hidden-row lookups, kept sorted for the translations.
+  const std::vector<int>& Hidden_Sorted() const;
+  const std::vector<int>& Hidden_Unique() const;
+  void Hidden_Changed() {
+    hidden_dirty_ = true;
+    real_row_cache_.valid = false;
+  }
+  void Row_Count_Written(int Value);
+  int Real_Col_Of(int display_col) const { return RealColIndex(display_col); }
+  void Shift_Side_Lists_Insert(int RowIndex, int RCount);
+  void Shift_Side_Lists_Remove(int RowIndex, int RCount);
+  void Free_Hidden_Records();
+  void Reset_Storage_Row(int r);
+  void Free_Cell_Props(int c, int r);
+
+  // option groups and lists
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  QStringList FColumnHeaders;
+  QStringList FRowHeaders;
+  TIntList FOrigColSizes{-1, -1};
+  TSortIndexList FSortIndexes;
+  TIntList FSortRowXRef{0, 0}, FUnSortRowXRef{0, 0}, FMergedColumns{0, 0}, FSelectedCells{0, 0}, FSelectedRows{0, 0},
+      FModifiedRows{0, 0}, FEnabledRows{0, 0};
+  TIntList FColumnOrder{0, 0};
+  TIntList FIgnoreColumns{-1, -1};
+  TControlList FControlList;
+  TCellGraphic FCellGraphic;  // shared row check box, never freed by cell operations
+  QStringList FFilterList;
+  QStringList FFilterConditions;
+  std::vector<std::unique_ptr<TGridItem>> FGridItems;
+  QTimer FGridTimer;
+
+  // hidden columns
+  static constexpr int Column_Flags = 513;
+  std::vector<bool> FVisibleCol = std::vector<bool>(Column_Flags, true);
+  std::vector<int16_t> FAllColWidths = std::vector<int16_t>(Column_Flags, 0);
+  int FNumHidden = 0;
+  int FFilterLevel = 0;
+  mutable bool hidden_dirty_ = true;
+  mutable std::vector<int> hidden_sorted_;
+  mutable std::vector<int> hidden_unique_;
+  struct Real_Row_Cache {
+    bool valid = false;
+    int row = 0;
+    int hidden_below = 0;
+  };
+  mutable Real_Row_Cache real_row_cache_;
+
+  // dimensions
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  int FFixedRowsMin = 0;
+  int FFixedColsMin = 0;
+  int FMaxRowCount = 0;
+  int FMaxColCount = 0;
+  int FOldRowSel = -1;
+  int FFixedRowHeight = 22;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TVAlignment FVAlignment = vtaTop;
+  unsigned FVAlign = 0;
+  bool FWordWrapEx = true;
+  bool FShowSelection = true;
+  bool FFlat = false;
+  int FMaxEditLength = 0;
+  bool FSpreadSheet = false;
+  int FMinRowHeight = 0, FMaxRowHeight = 0, FMinColWidth = 0, FMaxColWidth = 0;
+  bool FLoaded = false;
+  int FUpdateCount = 0;
+
+  // row state
+  bool FShowModifiedEnabled = false;
+  bool FUseEnabledRows = false;
+  bool FSaveHiddenCells = false;
+  bool FClearTextOnly = false;
+  bool FNilObjects = false;
+  bool FBlockCellChange = false;
+
+  // look and texts
+  TGridLook FLook = glXP;
+  TColor FFixedColor = clBtnFace;
+  TColor FSelectionColor = 0xEACAB6;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionTextColor = 0;
+  TColor FActiveCellColor = 0x808080;
+  TColor FActiveCellColorTo = clNone;
+  bool FActiveCellShow = false;
+  QFont FFixedFont;
+  QFont FActiveCellFont;
+  TColor FBorderColor = 0xB99D7F;
+  TColor FHintColor = clInfoBk;
+  TColor FDisabledFontColor = 0xC0C0C0;
+  TColor FURLColor = 0xFF0000;
+  bool FEnableHTML = true;
+  QString FFloatFormat = QStringLiteral("%.2f");
+  QString FCheckTrue = QStringLiteral("Y");
+  QString FCheckFalse = QStringLiteral("N");
+  QChar FPasswordChar = QLatin1Char('*');
+  TEditorType FDefaultEditor = edNormal;
+  QPoint FXYOffset{2, 2};
+  int FCheckBoxSize = 15;
+  QString FXMLEncoding = QStringLiteral("ISO-8859-1");
+  QString FFilterDropDownClear = QStringLiteral("(All)");
+  TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+  bool FFilterIncremental = false;
+  bool FFilterDropDownAuto = false;
+  bool FEditDisable = false;
+  bool FExcelStyleDecimalSeparator = false;
+  TScrollHintType FScrollHints = shNone;
+  QPointer<QWidget> FOwnerForm;
+
+  TGridCoord FLastKeyCell;
+
+  // selection
+  std::vector<bool> FRowSelect;
+  std::vector<bool> FColSelect;
+  TGridRect FOldSelection;
+  bool FSelHidden = false;
+  bool FSelChange = false;
+
+  // ---- painting: zad_grid_paint.cpp (pipeline and colours), cell_text_drawing.cpp,
+  // cell_object_drawing.cpp, cell_alignment.cpp (alignment, shown text, measuring)
+ public:
+  struct Cell_Object_Layout {
+    TCellGraphic* Graphic = nullptr;
+    int W = 0, H = 0;
+    TCellHAlign HAlign = haLeft;
+    TCellVAlign VAlign = vaTop;
+    bool TextShares = true;
+  };
+  using TGridGradientEvent =
+      std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                         TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+  using TCustomCellDrawEvent = std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow,
+                                                  TGridDrawState AState, const TRect& ARect, bool Printing)>;
+  using TDrawCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+  using TGridBorderPropEvent =
+      std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TCanvas::Pen_State& LeftPen,
+                         TCanvas::Pen_State& TopPen, TCanvas::Pen_State& RightPen, TCanvas::Pen_State& BottomPen)>;
+  using TFloatFormatEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
+
+  TGridPaintLook& PaintLook() { return FPaintLook; }
+  TSortSettings& SortSettings() { return FSortSettings; }
+  TControlLook& ControlLook() { return FControlLook; }
+  TCellNode& CellNode() { return FCellNode; }
+  TBackGround& BackGround() { return FBackGround; }
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  QChar PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(QChar Value);
+  TColor DisabledFontColor() const { return FDisabledFontColor; }
+  void SetDisabledFontColor(TColor Value);
+  // Set by the mouse code while the left button is down over the cells.
+  bool MouseDown() const { return FMouseDown; }
+  void SetMouseDown(bool Value) { FMouseDown = Value; }
+
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, QFont& AFont, TColor& AFontColor,
+                         TCanvas::Brush_State& ABrush, bool Remap);
+  void DrawColumnSizingLine(TCanvas& ACanvas, int X);
+  void DrawRowSizingLine(TCanvas& ACanvas, int Y);
+  void PaintOuterBackground(TCanvas& ACanvas);
+  bool ShowsSortGlyph(int ACol, int ARow);
+  void DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X);
+  Cell_Object_Layout GetCellGraphicLayout(int ACol, int ARow);
+  void DrawCheckBoxGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState TriState, bool UseTriState,
+                         TControlStyle Style, bool Grayed, bool Enabled);
+  void DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style, int ACol,
+                      int ARow, bool Selected, const QStringList& Items, bool Disabled, bool SideBySide, int Index,
+                      int Count);
+  static double ClampPercent(double X);
+  void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+  void SetRotated(int ACol, int ARow, int AAngle);
+  void RemoveRotated(int ACol, int ARow);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  QPoint PlaceRotatedText(TRect Rect, int Angle, TVAlignment VAlign, TAlignment HAlign, const QString& Text);
+  void CellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  virtual QString GetFormattedCell(int ACol, int ARow);
+  QSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  QSize MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB);
+
+  TGridGradientEvent OnGetCellGradient;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TDrawCellEvent OnDrawCell;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TFloatFormatEvent OnGetFloatFormat;
+  std::function<void(TZadIrururOziz* Sender)> OnPainted;
+
+ protected:
+  void PaintGrid(QPainter& painter) override;
+
+ private:
+  struct Cell_Paint;
+  void DrawCellText(TCanvas& ACanvas, Cell_Paint& P);
+  void DrawCellObject(TCanvas& ACanvas, Cell_Paint& P);
+  void Paint_Cell_Borders(TCanvas& ACanvas, int RCol, int ARow, const TRect& R);
+  void Paint_Fixed_Edges(TCanvas& ACanvas, int RCol, TRect R);
+  void Paint_Fixed_Look(TCanvas& ACanvas, Cell_Paint& P);
+  void Paint_Node_Lines(TCanvas& ACanvas, int ARow, const TRect& R);
+  void Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected);
+  void Draw_Background_In_Cell(TCanvas& ACanvas, const Cell_Paint& P);
+  bool Paint_Is_Selected(int ACol, int ARow);
+  bool Paint_Row_Selected(int ARow) const;
+  bool Paint_Col_Selected(int ACol) const;
+  double Paint_Float(int RCol, int ARow);
+  int Paint_Int(int RCol, int ARow);
+  int Sort_Index_Of(int RCol) const;
+
+  TGridPaintLook FPaintLook;
+  TSortSettings FSortSettings;
+  TControlLook FControlLook;
+  TCellNode FCellNode;
+  TBackGround FBackGround;
+  bool FMouseDown = false;
+  // Fixed cell under the mouse and pressed state, kept by the mouse code.
+  int FHoverFixedX = -1, FHoverFixedY = -1;
+  bool FMouseDownMove = false;
+  bool FDropDownDown = false;
+  bool FEditing = false;
+  bool FInitialLook = false;  // a cell's properties are being made from the grid's look
+
+  // ---- column sizes, measuring, cell controls, image cells and hints
+  // (grid_auto_size.cpp, cell_measure.cpp, check_box_cells.cpp,
+  // image_cells.cpp, cell_hints.cpp)
+ public:
+  enum TAutoSizeRows { arAll, arNormal, arFixed };
+  enum THintShowLargeTextPos { hpCell, hpCursor };
+  using TUpdateColumnSizeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int& AWidth)>;
+  using TCheckBoxChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)>;
+
+  // Width of real column i; the remembered width while it is hidden.
+  int GetAllColWidths(int i) const;
+  void SetAllColWidths(int i, int Value);
+  // A width the user sized a column to / auto-sizing chose, before it is set.
+  virtual void DoUpdateColumnSize(int ACol, int& AWidth);
+  virtual void DoUpdateColumnSizeAuto(int ACol, int& AWidth);
+  // The in-place editor's text limit and edit mask for the current cell.
+  virtual int QueryEditLimit() { return FMaxEditLength; }
+  virtual QString QueryEditMask(int ACol, int ARow) { return (void)ACol, (void)ARow, QString(); }
+
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  bool SizeGrowOnly() const { return FSizeGrowOnly; }
+  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+  TAutoSizeRows ColumnSizeRows() const { return FColumnSizeRows; }
+  void SetColumnSizeRows(TAutoSizeRows Value) { FColumnSizeRows = Value; }
+  void AutoSizeCol(int ACol, int Padding);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  void AutoSizeRow(int ARow, int Padding);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void SetRowHeightForLines(int ARow, int Lines, int Base);
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void FitColumnWidth(int ACol, bool GrowOnly);
+  void FitRowHeight(int ARow, bool GrowOnly, int Extra);
+  virtual QPoint GetCellGraphicRowExtent(int ACol, int ARow, int Extra);
+
+  int VertCellMargin() const;
+  int HorzCellMargin() const;
+  int MaxCharsInCol(int ACol);
+  int MaxLinesInRow(int ARow);
+  int MapFontHeight(int pointsize) const;
+  static int MapFontSize(int Height);
+  double Fontscalefactor() const { return FFontscalefactor; }
+  void SetFontscalefactor(double Value) { FFontscalefactor = Value; }
+  void InvalidateGridRect(const TGridRect& R);
+
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+  void RemoveCheckBox(int ACol, int ARow);
+  void RemoveCheckBoxColumn(int ACol);
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool IsChecked(int ACol, int ARow);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  bool ChangeCheckBoxState(int ACol, int ARow, bool State);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  bool ToggleCheckBox(int ACol, int ARow) { return FlipCheckBox(ACol, ARow, false); }
+  // The toggle a click (ByClick) or the space key gives a check-box cell.
+  virtual bool FlipCheckBox(int ACol, int ARow, bool ByClick);
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+  void AddRadioButton(int ACol, int ARow, bool State);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
+  void RemoveRadioButtonColumn(int ACol);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  int GetRadioButtonColumnIndex(int ACol);
+  virtual bool SelectRadioButton(int ACol, int ARow, bool ByClick);
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, QStringList* sl);
+  QStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  QStringList* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  void RemoveRadio(int ACol, int ARow);
+  // The step the space key takes on a radio-group cell.
+  void SelectNextRadioItem(int ACol, int ARow, bool ByClick);
+  void SetButtonText(int ACol, int ARow, const QString& Caption);
+  QString GetButtonText(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool push);
+  void RemoveButton(int ACol, int ARow);
+  bool HasButton(int ACol, int ARow);
+
+  // The image list of image-index, data-image and multi-image cells (not owned).
+  QList<QImage>* GridImages() const { return FGridImages; }
+  void SetGridImages(QList<QImage>* Value);
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(int ACol, int ARow, int& idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  void RemoveImageIdx(int ACol, int ARow);
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(int ACol, int ARow);
+  void RemoveDataImage(int ACol, int ARow);
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  bool HintShowLargeText() const { return FHintShowLargeText; }
+  void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+  THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+  void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+  bool HTMLHint() const { return FHTMLHint; }
+  void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+  // The hint of the cell under a viewport point and where it shows (viewport
+  // coordinates); false outside the cells.
+  bool CellHint(const QPoint& CursorPos, QString& HintStr, QPoint& HintPos);
+  TGridCoord LastHintPos() const { return FLastHintPos; }
+
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TCheckBoxChangeEvent OnCheckBoxChange;
+
+ protected:
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void Sync_Grid_Images();
+  bool FSizeGrowOnly = false;
+  TAutoSizeRows FColumnSizeRows = arAll;
+  double FFontscalefactor = 1.0;
+  QList<QImage>* FGridImages = nullptr;
+  bool FHintShowCells = false;
+  bool FHintShowLargeText = false;
+  THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+  bool FHTMLHint = false;
+  TGridCoord FLastHintPos{-1, -1};
+
+  // ---- mouse clicks (grid_mouse.cpp press, grid_mouse_release.cpp release,
+  // grid_mouse_clicks.cpp double and right clicks, grid_mouse_cells.cpp
+  // cell-control hits)
+ public:
+  enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+  using TMouseEvent =
+      std::function<void(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
+  using TNotifyGridEvent = std::function<void(TZadIrururOziz* Sender)>;
+  using TCellAllowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& Allow)>;
+  using TColAllowEvent = std::function<void(TZadIrururOziz* Sender, int ACol, bool& Allow)>;
+  using TColIndexEvent = std::function<void(TZadIrururOziz* Sender, int Index)>;
+  using TSelectionResizeEvent =
+      std::function<void(TZadIrururOziz* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+  using TSelectionChangedEvent =
+      std::function<void(TZadIrururOziz* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+  using TRatingChangeEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, double& Value, bool& Allow)>;
+
+  // The cell under a viewport point; -1, -1 outside the cells.
+  void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+  // Where the button of the cell (display column) was last drawn; an empty
+  // rectangle without a button or before it was drawn.
+  TRect GetButtonRect(int ACol, int ARow);
+  // The 11 x 11 toggle of an expand cell; empty without one.
+  TRect GetExpandButtonRect(int ACol, int ARow);
+  // Flips the expand cell (display column); whether it is expanded now.
+  bool ToggleExpand(int ACol, int ARow);
+  // A press at (X, Y) inside the base cell of a radio-group cell (display
+  // column) chooses the item under it.
+  void ClickRadioGroup(int ACol, int ARow, int X, int Y);
+  // The fixed-cell editor a press or double click on a header opens; the
+  // header editors come with the grid services, until then nothing opens.
+  virtual void EditFixedCell(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  // A click on the sort row that passed the sort decision (real column); the
+  // sorting itself comes with the grid services.
+  virtual void DoHeaderSort(int ACol) { (void)ACol; }
+  virtual void DoRatingChange(int ACol, int ARow, double& Value, bool& Allow);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // Set by the hover code: what a press on a fixed cell selects.
+  void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+  bool DblClk() const { return FDblClk; }
+  QPoint PushedCellButton() const { return FPushedCellButton; }
+
+  TCellAllowEvent OnCanClickCell;
+  TClickCellEvent OnRightClickCell;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TNotifyGridEvent OnClick;
+  TNotifyGridEvent OnDblClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool Expanded)> OnExpandClick;
+  TColAllowEvent OnColumnSize;
+  TColIndexEvent OnEndColumnSize;
+  TColIndexEvent OnEndRowSize;
+  TColAllowEvent OnCanSort;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TSelectionChangedEvent OnSelectionChanged;
+  TRatingChangeEvent OnRatingChange;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void UserColumnSize(int c, int& width) override;
+  void HandleLeftButtonDown(QMouseEvent* event);
+  void HandleLeftButtonUp(QMouseEvent* event);
+  void HandleDoubleClick(QMouseEvent* event);
+  void HandleRightButtonDown(QMouseEvent* event);
+  void HandleRightButtonUp(QMouseEvent* event);
+
+ private:
+  // The platform's press run for a point (the grid's own handling of it).
+  void Framework_Press(QMouseEvent* event, QPoint at);
+  void Framework_Release(QMouseEvent* event);
+  bool Press_Selection_Resizer(const QPoint& pos, bool fixed_editing_only, bool set_state);
+  bool Press_Cell_Object(int ACol, int ARow, const QPoint& pos);
+  bool Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool editable, QMouseEvent* event);
+  void Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifiers shift);
+  // A press on a data cell that edits directly (decided by the press).
+  void Press_Direct_Edit(int ACol, int ARow, const QPoint& pos, bool combo);
+  void Release_Cell_Button(const QPoint& pos);
+  void Release_Cell_Objects(int ACol, int ARow);
+  void Header_Sort_Decision(int ACol, int ARow, const QPoint& pos);
+  bool Mouse_Editing_Option() const;
+  void Fire_Mouse_Down(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& pos);
+  bool FDoOnClick = false;
+  bool FMouseKeepDown = false;
+  bool FDeselectState = false;
+  bool FSelectionClick = false;
+  QPoint FPushedCellButton{-1, -1};
+  bool FPushedIsExpand = false;
+  bool FSpinUpClick = false, FSpinDnClick = false;
+  int Colclicked = -1, Rowclicked = -1, Colclickedsize = 0, Rowclickedsize = 0;
+  int Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
+  int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  int FMouseSelectStart = -1;
+  bool FMouseResize = false;
+  TGridRect FDropSelection;
+  bool FDblClk = false;
+  bool LButFlg = false;
+  int FOldTopRow = 0, FOldKeepLeftCol = 0;
+  TGridRect FPressSelection;
+  QPoint FPressCell{-1, -1};
+  int FPressWidth = -1;
+  // (end of mouse clicks)
+
+  // ---- in-place editing: editor types, the editing decision, the default
+  // text editor (grid_editing.cpp)
+ public:
+  using TCellValidateEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
+  using TEditChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& Value)>;
+  using TClipboardBeforePasteCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+  using TClipboardAfterPasteCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& Value)>;
+
+  // Whether the cell may be edited: some editing option is on and the base
+  // cell is editable and not fixed.
+  bool IsEditable(int ACol, int ARow);
+  bool CanEditBaseCell(int ACol, int ARow);
+  // Opens the editor on the current cell (scrolled into view).
+  void ShowInplaceEdit();
+  // Closes the open editor, its value written back.
+  void HideInplaceEdit();
+  // Ends editing from inside an editor with the key that ended it.
+  void DoneInplaceEdit(int Key, Qt::KeyboardModifiers Shift);
+  // F2 to the grid, as the user would press it.
+  void ShowCellEdit();
+  void HideCellEdit() { StoreCellEditorValue(Col(), Row()); }
+  TEditorType CurrentEditor() const { return EditControl; }
+  bool EditActive() const { return FEditActive; }
+  bool EditMode() const { return FEditMode; }
+  bool Editing() const { return FEditing; }
+  bool EditChangedOption() const { return FEditChange; }
+  // OnEditingDone, then the edit-done message to the grid itself.
+  void NotifyEditingDone(int ACol, int ARow);
+  bool WantsTabKey() const;
+  // The check before the current cell moves to (ACol, ARow): switches
+  // editing on or off for the target and validates a running edit.
+  virtual bool CanSelectCell(int ACol, int ARow);
+  virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+  // A cancelled edit: the text from before editing goes back.
+  virtual void RestoreEditedCell();
+  virtual void RememberOldCell(int ACol, int ARow);
+  // OnCellValidate over an edited value; a refused value leaves the cell as
+  // it was before editing (or as the handler set it).
+  virtual bool ValidateCell(const QString& NewValue);
+  QString NewCellText() const { return FNewCellText; }
+  QString OldCellText() const { return FOldCellText; }
+  bool LastValidation() const { return FLastValidation; }
+  // The editors other than the text editor open and write back through
+  // these; the string grid has none of them, so nothing opens here.
+  virtual void PrepareCellEditor(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  virtual void StoreCellEditorValue(int ACol, int ARow);
+  // Hooks the text editor calls.
+  virtual void EditorKeyDown(int& Key, Qt::KeyboardModifiers Shift) { (void)Key, (void)Shift; }
+  virtual void EditorTextChanged(const QString& Text, QPoint Pos, int Caret) { (void)Text, (void)Pos, (void)Caret; }
+  virtual void FormulaEditing(bool Active) { (void)Active; }
+  // The text editor (made on first editing).
+  class TZadInplaceEdit* NormalEdit() const;
+
+  QString EditMask() const { return FEditMask; }
+  void SetEditMask(const QString& Value) { FEditMask = Value; }
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  QString ValidChars() const { return FValidChars; }
+  void SetValidChars(const QString& Value) { FValidChars = Value; }
+  // Characters (codes 0..255) edValidChars accepts when ValidChars is empty.
+  std::vector<bool>& ValidCharSet() { return FValidCharSet; }
+  bool Lookup() const { return FLookup; }
+  void SetLookup(bool Value) { FLookup = Value; }
+  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+  bool LookupHistory() const { return FLookupHistory; }
+  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+  QStringList& LookupItems() { return FLookupItems; }
+  bool ShowNullDates() const { return FShowNullDates; }
+  void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+  bool AlwaysValidate() const { return FAlwaysValidate; }
+  void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+  bool GridModified() const { return FGridModified; }
+  class TFloatingFooter& FloatingFooter();
+
+  TCellValidateEvent OnCellValidate;
+  TEditChangeEvent OnEditChange;
+  TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+  std::function<void(TZadIrururOziz* Sender)> OnEditingDone;
+
+ protected:
+  bool CanShowEditor() override;
+  QWidget* CreateEditor() override;
+  void Fill_Editor(QWidget* editor) override;
+  void Start_Editor_With(const QString& text) override;
+  bool Editor_Owns_Keys() const override { return true; }
+
+ private:
+  friend class TZadInplaceEdit;
+  // The raw text of a cell (display column): its block's base cell, read
+  // at the real column.
+  QString Base_Cell_Text(int ACol, int ARow);
+  // The raw text of the current cell and storing into it.
+  QString Raw_Current_Text();
+  void Store_Current_Text(const QString& Text);
+  void Floating_Footer_Changed();
+  bool Footer_Refuses(int ACol, int ARow);
+  // Whether the cell would edit if the grid were a range-select-and-edit
+  // one (the double-click-only editing asks this).
+  bool Editable_As_Range_Edit(int ACol, int ARow);
+  void Switch_Editing_For(int ACol, int ARow, QString& Text);
+  TEditorType EditControl = edNormal;
+  bool FEditMode = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  QString FCellCache;
+  bool FEditChange = false;
+  bool FLastValidation = true;
+  bool FValidating = false;
+  bool FNoEditChange = false;
+  bool FBlockKill = false, FBlockFocus = false;
+  bool FEntered = false;
+  bool FShowEditProcess = false;
+  QString FOldCellText, FNewCellText;
+  int FOldCol = -1, FOldRow = -1;
+  bool FNoAutoAdvance = false;
+  bool FGridModified = false;
+  int FLastRowUpdate = -1;
+  QString FEditMask;
+  int FMaxComboLength = 0;
+  QString FValidChars;
+  std::vector<bool> FValidCharSet;
+  bool FLookup = false, FLookupCaseSensitive = false, FLookupHistory = false;
+  QStringList FLookupItems;
+  bool FShowNullDates = true;
+  bool FAlwaysValidate = false;
+  std::shared_ptr<class TFloatingFooter> FFloatingFooter;
+  // Gone as soon as the grid's own members are, so that the text editor
+  // leaves a grid alone that is being destroyed around it.
+  std::shared_ptr<bool> FEditorGuard = std::make_shared<bool>(true);
+  // (end of in-place editing)
+
+  // ---- window messages, timers, update counting, Enter advance,
+  // type-ahead and Tab traversal (grid_messages.cpp, grid_advance.cpp)
+ public:
+  using TAutoAdvanceEvent =
+      std::function<void(TZadIrururOziz* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+  using TCellChangingEvent =
+      std::function<void(TZadIrururOziz* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+  using TChangingEvent = std::function<void(TZadIrururOziz* Sender, int OldIndex, int NewIndex, bool& Allow)>;
+  using TSelectCellEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& CanSelect)>;
+
+  // Update counting. BeginUpdate switches redraw off and EndUpdate back on
+  // when the count returns to 0; StartUpdate only counts (painting waits but
+  // nothing is switched), ResetUpdate forces the count to 0.
+  void BeginUpdate();
+  void EndUpdate();
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+  bool LockUpdate() const { return FUpdateCount > 0; }
+  void SetLockUpdate(bool Value);
+
+  // The grid timer's tick, every 500 ms while the grid is shown; tests call
+  // it directly instead of waiting.
+  virtual void GridTimerTick();
+  int TimerTicks() const { return FTimerTicks; }
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value) { FHovering = Value; }
+  bool EnableBlink() const { return FEnableBlink; }
+  void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+  // The current blink phase the painting reads.
+  bool GridBlink() const { return FGridBlink; }
+  bool EnableWheel() const { return FEnableWheel; }
+  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+  // Wheel towards the user (Down) or away from the user (Up), with the
+  // keyboard state, the position and whether the handler dealt with it.
+  using TMouseWheelUpDownEvent =
+      std::function<void(TZadIrururOziz* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled)>;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
+  // Panning with the middle button: a press starts it, the view (or the
+  // current cell) then follows the mouse's side of the press point until
+  // the next press or key.
+  enum TIntelliPan { ipNone, ipVertical, ipHorizontal, ipBoth };
+  TIntelliPan IntelliPan() const { return FIntelliPan; }
+  void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+  bool Panning() const { return FWheelPan; }
+  void StartPanning(const QPoint& Anchor);
+  void EndPanning();
+  // One step of the pan timer for the mouse at Pos (viewport coordinates).
+  void PanTick(const QPoint& Pos);
+  // The grid follows the owner window's size changes.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+
+  // An editor posts this when editing ends; the grid handles it after the
+  // current event (OnEditCellDone, and the editor closes again under
+  // MouseActions.EditOnDblClickOnly).
+  void PostEditDone(int ACol, int ARow);
+  // The edited text written into the cell as the user types.
+  void EditTextChanged(const QString& Text);
+  // The edit text is read from and written to a merged block's base cell,
+  // at the real column (display column given).
+  QString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const QString& Value) override;
+
+  // Enter advance: moves on from the cell (ACol, ARow) by the Navigation
+  // settings; ShowEditor opens the editor on the new cell where asked.
+  void AdvanceToNextCell(int ACol, int ARow, bool ShowEditor, bool Repeating, bool Forward, bool AutoEdit, bool Force);
+  // Enter confirmed inside an in-place editor: the advance from the current
+  // cell, the editor following to the new cell with AdvanceAutoEdit.
+  void AdvanceToNextCell(bool Forward = true);
+  // One Tab step; false when the focus went on to the next control.
+  bool TabAdvance(bool Backward);
+  virtual void GotoFirstRow();
+  int FirstTabCol();
+  int VisibleRightFixedCols() const;
+  bool CanTabTo(int ACol, int ARow);
+  int FirstTabColInRow(int ARow);
+  int LastTabColInRow(int ARow);
+
+  // Type-ahead: the text typed so far and its age in timer ticks.
+  QString IncrSearchText() const { return SearchInc; }
+  void SetIncrSearchText(const QString& Value) { SearchInc = Value; }
+  int SearchTics() const { return FSearchTics; }
+  // The first data row whose text in the sort column starts with s
+  // (compared upper-cased, without HTML tags); -1 when none.
+  virtual int Search(const QString& s);
+  // Without it the editor shows a mini-HTML cell's text without its tags.
+  bool EditWithTags() const { return FEditWithTags; }
+  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+  QChar StartEditChar() const { return FStartEditChar; }
+  void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+  virtual void KeyF2Hook() {}
+
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCellChangingEvent OnCellChanging;
+  TChangingEvent OnRowChanging;
+  TChangingEvent OnColChanging;
+  TSelectCellEvent OnSelectCell;
+  std::function<void(TZadIrururOziz* Sender, int ACol)> OnAutoInsertCol;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnEditCellDone;
+  // The grid's own key-down event where it handles a key itself.
+  std::function<void(TZadIrururOziz* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyDown;
+
+ protected:
+  // The key-press stage: Enter advance, Escape and type-ahead; whether the
+  // key was used up.
+  bool Advance_Key_Press(QKeyEvent* event);
+  // Tab with goTabs; whether the key was used up.
+  bool Tab_Key(QKeyEvent* event);
+  // Enter and F2 before the standard key handling: editing switched on
+  // where EditOnDblClickOnly or RangeSelectAndEdit allow it, the key
+  // swallowed on a cell that cannot be edited. Whether it was used up.
+  bool Enter_F2_Key_Down(QKeyEvent* event);
+  // The grid's own Tab, Enter and type-ahead handling in key order; whether
+  // the key was used up.
+  bool Advance_Keys(QKeyEvent* event);
+  bool event(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  // Set while the grid moves the current cell itself.
+  bool FForceSel = false;
+  bool FDisableChange = false;
+
+ private:
+  void Handle_Edit_Done(int ACol, int ARow);
+  // Paint events wait while updating; the in-place editor's typing and
+  // Escape are followed (the filter of the grid's viewport and editor).
+  bool Message_Filter(QObject* watched, QEvent* event);
+  void Watch_Editor(QWidget* editor);
+  QPointer<QWidget> FWatchedEditor;
+  QString FEditStartText;
+  bool Tab_Step(bool Backward);
+  void Repaint_Blinking_Cells();
+  int FAECol = -1, FAERow = -1;
+  QChar FStartEditChar;
+  QString SearchInc;
+  int FSearchTics = 0;
+  int FTimerTicks = 0;
+  bool FHovering = false;
+  bool FEnableBlink = false;
+  bool FGridBlink = false;
+  bool FEditWithTags = false;
+  bool FEnableWheel = true;
+  TIntelliPan FIntelliPan = ipNone;
+  bool FWheelPan = false;
+  QPoint FWheelPanPos;
+  QTimer FPanTimer;
+  QWidget* FPanIndicator = nullptr;
+  bool FSizeWithForm = false;
+  QSize FPrevSize{-1, -1};
+  void Owner_Resized(const QResizeEvent& event);
+  void Pan_Timeout();
+  int FPanCursor = 8000;
+
+ public:
+  // The pan cursor in use: 8000 neutral, 8001 down, 8004 up, 8002 left,
+  // 8003 right, 8005..8008 the diagonals (up-right, up-left... as numbered).
+  int PanCursor() const { return FPanCursor; }
+
+ private:
+  int FLastTabCol = -1, FLastTabRow = -1;
+  // (end of messages and advance)
+
+  // ---- scroll bars and scrolling (grid_scroll_bars.cpp)
+ public:
+  // ssFlat and ssEncarta paint the bars flat in ScrollColor, ScrollWidth
+  // thick; ssMetro replaces them with two thin indicators.
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  int ScrollWidth() const;
+  void SetScrollWidth(int Value);
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  // A bar named here stays shown, disabled while everything fits.
+  void ApplyScrollBarAlways(bool Force);
+  // The thumb's length follows the visible share of the rows' (columns')
+  // pixels rather than of their count.
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value);
+  void UpdateProportionalScrollV();
+  void UpdateProportionalScrollH();
+  // The grid follows a dragged thumb at once.
+  bool ScrollSynch() const { return FScrollSynch; }
+  void SetScrollSynch(bool Value);
+  // Suspends the proportional page updates (bulk loading).
+  bool ScrollLock() const { return FScrollLock; }
+  void SetScrollLock(bool Value) { FScrollLock = Value; }
+  bool IsFlat() const { return FIsFlat; }
+  void RefreshFlatScrollBars();
+  TScrollControl* VertScrollIndicator() const { return vscrlctrl; }
+  TScrollControl* HorzScrollIndicator() const { return hscrlctrl; }
+  // The cell under a point in screen coordinates; -1, -1 outside the cells.
+  void ScreenToCell(const QPoint& pt, int& ACol, int& ARow) const;
+  // Whether a viewport point lies on a border the user may drag to size a
+  // column (in the fixed rows) or a row (in the fixed columns).
+  bool SizingBorderAt(int X, int Y) const;
+  // The search panel covers the bottom of the grid while it is shown.
+  int SearchPanelHeight() const;
+  bool LastRowClearOfSearchFooter() const;
+  void ScrollLastRowAboveSearchFooter();
+  // The focus, the cell made current and its editor opened.
+  void EditCell(int ACol, int ARow);
+  // The current cell moved, the anchor with it, scrolled into view.
+  void MoveToCell(int ACol, int ARow) { FocusCell(ACol, ARow); }
+  // The cell-selection check run again for the current cell.
+  void UpdateEditMode() { CanSelectCell(Col(), Row()); }
+
+ protected:
+  void Scroll_Bars_Updated() override;
+  int Bottom_Reserve() const override { return SearchPanelHeight(); }
+  bool Scroll_While_Dragging() const override;
+  // Navigation.MoveScrollOnly: the navigation keys only scroll; whether the
+  // key was taken.
+  bool Move_Scroll_Only(int key);
+  // Left and Right under goRowSelect scroll the columns; whether the key was
+  // taken in place of the plain move.
+  bool Row_Select_Scroll_Key(int key, Qt::KeyboardModifiers shift);
+  // The search panel and the last row: before the plain move (whether the
+  // key was taken) and after it.
+  bool Search_Footer_Key_Before(int key);
+  void Search_Footer_Key_After(int key);
+  // Navigation.KeepHorizScroll: vertical keys under goRowSelect leave the
+  // left column where it was.
+  void Keep_Horiz_Scroll(int key, int old_left);
+  // The rectangle Ctrl+A is about to select; descendants may change it.
+  virtual void AdjustKeySelection(TGridRect& Selection) { (void)Selection; }
+  // The key moves of HandleKeyDown, which reports the selection they changed.
+  bool Key_Down_Moves(int key, Qt::KeyboardModifiers shift);
+
+ private:
+  void Apply_Scroll_Bar_Policies();
+  // Scrolls down a row at a time until the cell's bottom is at or above
+  // Limit (viewport pixels), or the grid scrolls no further.
+  void Scroll_Above(int ACol, int ARow, int Limit);
+  void Apply_Flat_Look();
+  void Place_Scroll_Indicators();
+  TScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  int FScrollWidth = 0;  // 0: the style's scroll bar extent
+  bool FScrollProportional = false;
+  TScrollStyle FScrollBars = ssBoth;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  bool FScrollSynch = false;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
+  QPointer<TScrollControl> vscrlctrl;
+  QPointer<TScrollControl> hscrlctrl;
+  QPointer<Flat_Scroll_Style> FFlatStyle;
+  // (end of scroll bars)
+};

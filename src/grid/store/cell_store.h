@@ -1,0 +1,136 @@
+#pragma once
+// The cell store beneath the grid: per cell a text and an optional
+// TCellProperties, plus the merge model built on those properties.
+//
+// Storage is sparse. Rows up to the largest row count the grid has had are
+// reached through a vector of row pointers (null for an empty row); rows
+// written further out live in an ordered map until the grid grows over them.
+// Inside a row only filled cells are kept, ordered by column. Memory so grows
+// with the filled cells and the grid's row count, never with rows x columns.
+//
+// The store owns every TCellProperties in its slots and the cell objects that
+// say the grid owns them. Cells written beyond the grid's counts are kept
+// (not shown); merge queries treat cells outside the counts as unmerged cells
+// without properties.
+#include <QPoint>
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "grid/store/cell_properties.h"
+#include "grid/store/grid_types.h"
+
+class Cell_Store {
+ public:
+  // One stored cell, also the unit in which rows move between the store and
+  // hidden-row records: the properties pointer travels with it (ownership
+  // included).
+  struct Cell_Copy {
+    int col;
+    QString text;
+    TCellProperties* props = nullptr;
+  };
+
+  explicit Cell_Store(Cell_Store_Owner* owner);
+  ~Cell_Store();
+  Cell_Store(const Cell_Store&) = delete;
+  Cell_Store& operator=(const Cell_Store&) = delete;
+
+  // Raw slots: no base-cell redirection, no hooks, no repaint. Negative
+  // coordinates read empty and are not written.
+  QString Text(int c, int r) const;
+  void Set_Text(int c, int r, const QString& text);
+  TCellProperties* Object(int c, int r) const;
+  // Stores the pointer without freeing what was there (rows and columns that
+  // move carry their properties with them).
+  void Set_Object(int c, int r, TCellProperties* props);
+
+  // Rows below `rows` become reachable through the row vector (called when the
+  // grid's row count grows); rows written further out join them.
+  void Reserve_Rows(int rows);
+  // The row (column) at `from` goes to `to`, those between shift by one.
+  void Move_Row(int from, int to);
+  void Move_Column(int from, int to);
+  // Inserts `count` empty rows at `at`; the rows from `at` on move down.
+  void Insert_Rows(int at, int count);
+  // Removes `count` rows at `at`, freeing what they still hold; the rows
+  // below move up.
+  void Delete_Rows(int at, int count);
+
+  // Takes the row's cells out of the store (the row is left empty).
+  std::vector<Cell_Copy> Take_Row(int r);
+  // The row's cells, without taking them (properties stay in the store).
+  std::vector<Cell_Copy> Row_Cells(int r) const;
+  // Replaces the row's cells; the store owns the given properties. Whatever
+  // the row held is dropped without freeing (callers took or moved it).
+  void Put_Row(int r, std::vector<Cell_Copy> cells);
+  // Inserts `count` empty columns at storage column `at` in every row.
+  void Insert_Columns(int at, int count);
+  // Removes `count` storage columns at `at` in every row, freeing them.
+  void Delete_Columns(int at, int count);
+
+  // Frees every text and property object.
+  void Clear();
+  size_t Filled_Cells() const;
+
+  // ---- properties
+  bool HasCellProperties(int c, int r) const;
+  // Created on first demand with the owner's initial look. A cell outside the
+  // grid gets a detached scratch object: writes to it change no cell.
+  TCellProperties* GetCellProperties(int c, int r);
+  // Frees the current properties (and a cell object the grid owns) and stores
+  // `value`, which the store then owns.
+  void SetCellProperties(int c, int r, TCellProperties* value);
+  void FreeCellProperties(int c, int r);
+  void FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool HasCellProps() const { return FHasCellProps; }
+  void Set_HasCellProps(bool value) { FHasCellProps = value; }
+
+  // ---- merge model
+  bool IsBaseCell(int c, int r) const;
+  bool IsMergedCell(int c, int r) const;
+  bool IsMergedNonBaseCell(int c, int r) const;
+  bool IsXMergedCell(int c, int r) const;
+  bool IsYMergedCell(int c, int r) const;
+  QPoint BaseCell(int c, int r) const;
+  QPoint CellSpan(int c, int r) const;
+  QPoint CellExt(int c, int r) const;
+  TGridRect FullCell(int c, int r) const;
+  bool FindBaseCell(int c, int r, int& BaseCol, int& BaseRow) const;
+  int MinRowSpan(int ARow) const;
+  int MaxRowSpan(int ARow) const;
+  bool RowSpanIdentical(int ARow1, int ARow2) const;
+  bool ColSpanIdentical(int ACol1, int ACol2) const;
+  // The block is clipped to the grid; a base outside the grid is refused.
+  // Blocks it overlaps are split first. Every call counts, as every
+  // SplitCells call counts down.
+  void MergeCells(int c, int r, int spanx, int spany);
+  void SplitCells(int c, int r);
+  int MergeCount() const { return FMergeCount; }
+
+ private:
+  using Entry = Cell_Copy;
+  using Row = std::vector<Entry>;
+
+  const Row* Find_Row(int r) const;
+  Row& Row_For_Write(int r);
+  const Entry* Find_Entry(int c, int r) const;
+  Entry* Entry_For_Write(int c, int r);
+  void Drop_If_Empty(int c, int r);
+  void Free_Props(TCellProperties* props);
+  bool Inside(int c, int r) const;
+  void Split_Block(int c, int r, bool repaint);
+  template <typename F>
+  void For_Each_Row(F f);
+
+  Cell_Store_Owner* owner_;
+  std::vector<std::unique_ptr<Row>> rows_;
+  std::map<int, Row> far_rows_;
+  // Row holders emptied by Take_Row, reused by Put_Row: hiding and showing
+  // many rows then costs no heap block per row for the holder.
+  std::vector<std::unique_ptr<Row>> spare_rows_;
+  std::unique_ptr<TCellProperties> scratch_;
+  bool FHasCellProps = false;
+  int FMergeCount = 0;
+};

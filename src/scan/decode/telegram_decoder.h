@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+
+#include "scan/decode/mbus_type.h"
+#include "scan/decode/slave_mbus.h"
+#include "scan/decode/variable_mbus.h"
+
+// Turns the application layer of an M-Bus telegram into meter objects. One
+// decoder belongs to one scan engine: its scratch buffers hold the record being
+// decoded, so only one walk may run on a decoder at a time.
+//
+// A data record:
+//   DIF      bits 0..3 data-field code, 4..5 function, 6 storage bit, 7 extension
+//   DIFE*    (at most 10) bits 0..3 storage, 4..5 tariff, 6 subunit, 7 extension
+//   VIF      bit 7 extension; VIF 7C/FC: length byte + unit text stored reversed,
+//            read directly after the VIF, before the VIFE chain
+//   VIFE*    (at most 10) bit 7 extension
+//   data     length by the data-field code; code 13 has a leading LVAR byte
+// DIF 0F/1F end the records (1F: more telegrams follow), 2F is an idle filler.
+class Telegram_Decoder {
+ public:
+  static constexpr int Max_Extensions = 10;
+  static constexpr int Max_Unit_Text = 192;
+  static constexpr int Max_Data_Bytes = 255;
+
+  TMBusType MBusType = mtWired;
+  uint8_t App_Data_Val[256] = {};
+  uint8_t App_Vife_Val[12] = {};
+
+  // Reads the fixed header of a wired long frame (Ans_Len bytes, checked with
+  // long_frame::Is_Valid by the caller) and walks its records. Index -1 appends a
+  // new meter to List; a valid position appends the records to that meter.
+  // Returns the meter's position; Last gets 1, or 0 when the telegram announced
+  // further telegrams. A frame too short to hold the header changes nothing.
+  int Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Len, int Index, TList_Slave_MBus& List, uint8_t& Last);
+
+  // Walks Data[0..LastIndex] and appends one record per kept data record.
+  // Returns 1, or 0 when a DIF 1F was met. Stops before any record that would
+  // run past LastIndex or past a record's limits, keeping the records before it.
+  uint8_t Decode_Data_Records(TList_Var& List, int LastIndex, const uint8_t* Data);
+
+  // Gives a record its quantity text, unit and VIFE codes and value text from the
+  // VIF, its first VIFE and the bytes in App_Data_Val / App_Vife_Val.
+  void Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint8_t LVAR, int NByte, TVariable_MBus& Item);
+
+  // BCD value of the first n bytes of App_Data_Val.
+  int64_t BCD_To_Int(int n) const;
+};

@@ -1,1 +1,0 @@
-kelvra_gtest(editors_address_map_tests SOURCES address_map_test.cpp LIBS editors_address_map)

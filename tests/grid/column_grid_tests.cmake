@@ -1,2 +1,0 @@
-kelvra_qtest(column_grid_tests SOURCES column_grid_test.cpp LIBS column_grid)
-kelvra_qtest(grid_cells_sizing_tests SOURCES grid_cells_sizing_test.cpp LIBS column_grid)

@@ -1,1 +1,0 @@
-kelvra_qtest(column_grid_user_tests SOURCES column_grid_user_test.cpp LIBS column_grid)

@@ -1,2 +1,0 @@
-kelvra_qtest(grid_advance_tests SOURCES grid_advance_test.cpp LIBS grid_widget)
-kelvra_qtest(grid_messages_tests SOURCES grid_messages_test.cpp LIBS grid_widget)

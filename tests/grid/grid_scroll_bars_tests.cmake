@@ -1,1 +1,0 @@
-kelvra_qtest(grid_scroll_bars_tests SOURCES grid_scroll_bars_test.cpp LIBS grid_widget)

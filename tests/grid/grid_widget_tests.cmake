@@ -1,4 +1,0 @@
-kelvra_qtest(base_grid_tests SOURCES base_grid_test.cpp LIBS grid_widget)
-kelvra_qtest(zad_irurur_oziz_tests SOURCES zad_irurur_oziz_test.cpp LIBS grid_widget)
-kelvra_qtest(grid_selection_tests SOURCES grid_selection_test.cpp LIBS grid_widget)
-kelvra_qtest(grid_keyboard_tests SOURCES grid_keyboard_test.cpp LIBS grid_widget)

@@ -1,1 +1,0 @@
-kelvra_gtest(outputs_update_tests SOURCES update_parameters_test.cpp LIBS outputs_update)

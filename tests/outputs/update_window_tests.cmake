@@ -1,2 +1,0 @@
-kelvra_gtest(update_run_tests SOURCES update_run_test.cpp LIBS outputs_update_run)
-kelvra_qtest(update_window_test SOURCES update_window_test.cpp LIBS outputs_ui test_support)

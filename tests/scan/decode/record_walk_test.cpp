@@ -1,0 +1,169 @@
+// The walk over a telegram's data records: which records it keeps, what it
+// fills in them, where it stops, and that it never reads past the telegram.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scan/decode/decoder_test_support.h"
+
+namespace {
+
+// The walk's own fields of a record, in one line, so a table row can say what it expects.
+std::string Summary(const TVariable_MBus& r) {
+  return QStringLiteral("%1|%2|%3|%4|%5|n=%6|s=%7 t=%8 u=%9")
+             .arg(r.DIF, r.DIFE.trimmed(), r.VIFE.trimmed(), r.VIF_ASCII, r.totdati)
+             .arg(r.nbyte)
+             .arg(r.storage_number)
+             .arg(r.tarif)
+             .arg(r.device)
+             .toStdString() +
+         "|" + r.DataFieldStr.toStdString() + (r.Is_BCD ? "|bcd" : "") + (r.Real_Wireless_Var ? "" : "|filler");
+}
+
+struct Walk_Case {
+  const char* name;
+  std::vector<uint8_t> bytes;
+  TMBusType link;
+  uint8_t result;
+  std::vector<std::string> records;
+};
+
+class Record_Walk : public ::testing::TestWithParam<Walk_Case> {};
+
+TEST_P(Record_Walk, KeepsAndFillsTheRecords) {
+  const Walk_Case& c = GetParam();
+  const Walk_Result walk = Walk(c.bytes, c.link);
+  EXPECT_EQ(walk.result, c.result);
+  std::vector<std::string> got;
+  for (const auto& record : walk.records) got.push_back(Summary(*record));
+  EXPECT_EQ(got, c.records);
+}
+
+std::vector<uint8_t> Repeat(uint8_t b, int n) { return std::vector<uint8_t>(n, b); }
+
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
+  std::vector<uint8_t> all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+// The record 01 13 05 that most rows start with.
+const std::string kFirst = "$01||||05|n=1|s=0 t=0 u=0|8 Bit Integer";
+
+INSTANTIATE_TEST_SUITE_P(
+    Telegrams, Record_Walk,
+    ::testing::Values(
+        Walk_Case{"Int32",
+                  {0x04, 0x13, 0x78, 0x56, 0x34, 0x12},
+                  mtWired,
+                  1,
+                  {"$04||||78563412|n=4|s=0 t=0 u=0|32 Bit Integer"}},
+        Walk_Case{"Tariff",
+                  {0x8C, 0x10, 0x13, 0, 0, 0, 0},
+                  mtWired,
+                  1,
+                  {"$8C|$10|||00000000|n=4|s=0 t=1 u=0|8 Digit BCD|bcd"}},
+        Walk_Case{"StorageFromBitAndDife",
+                  {0xC4, 0x01, 0x13, 0, 0, 0, 0},
+                  mtWired,
+                  1,
+                  {"$C4|$01|||00000000|n=4|s=3 t=0 u=0|32 Bit Integer"}},
+        Walk_Case{"Subunit",
+                  {0x84, 0x40, 0x13, 0, 0, 0, 0},
+                  mtWired,
+                  1,
+                  {"$84|$40|||00000000|n=4|s=0 t=0 u=1|32 Bit Integer"}},
+        Walk_Case{"SecondDifeShifts",
+                  {0x81, 0x80, 0x51, 0x13, 7},
+                  mtWired,
+                  1,
+                  {"$81|$80 $51|||07|n=1|s=32 t=4 u=2|8 Bit Integer"}},
+        Walk_Case{"LvarAscii",
+                  {0x0D, 0x13, 0x03, 0x43, 0x42, 0x41},
+                  mtWired,
+                  1,
+                  {"$0D||||434241|n=3|s=0 t=0 u=0|Variable Length - ASCII String with 3characters"}},
+        Walk_Case{"LvarReservedHasNoDataAndTheWalkGoesOn",
+                  {0x0D, 0x13, 0xFD, 0x01, 0x13, 0x05},
+                  mtWired,
+                  1,
+                  {"$0D|||||n=0|s=0 t=0 u=0|Variable Length - Reserved", "$01||||05|n=1|s=0 t=0 u=0|8 Bit Integer"}},
+        Walk_Case{"LvarBcdAndBinary",
+                  {0x0D, 0x13, 0xC2, 0x34, 0x12, 0x0D, 0x13, 0xE1, 0x09},
+                  mtWired,
+                  1,
+                  {"$0D||||3412|n=2|s=0 t=0 u=0|Variable Length - Positive BCD Number with 4 digits",
+                   "$0D||||09|n=1|s=0 t=0 u=0|Variable Length - Binary Number with 1 Bytes"}},
+        Walk_Case{"ManufacturerDataEnds", {0x01, 0x13, 0x05, 0x0F, 0x01, 0x13, 0x05}, mtWired, 1, {kFirst}},
+        Walk_Case{"MoreTelegramsFollow", {0x01, 0x13, 0x05, 0x1F, 0x01}, mtWired, 0, {kFirst}},
+        Walk_Case{"FillerWired",
+                  {0x01, 0x13, 0x05, 0x2F, 0x01, 0x13, 0x06},
+                  mtWired,
+                  1,
+                  {kFirst, "$01||||06|n=1|s=0 t=0 u=0|8 Bit Integer"}},
+        Walk_Case{
+            "FillerWireless",
+            {0x01, 0x13, 0x05, 0x2F, 0x01, 0x13, 0x06},
+            mtWireless,
+            1,
+            {kFirst, "$2F|||||n=0|s=0 t=0 u=0|Special Function|filler", "$01||||06|n=1|s=0 t=0 u=0|8 Bit Integer"}},
+        Walk_Case{"SpecialDifWithExtensionIsSkipped", {0x8F, 0x00, 0x93, 0x01, 0x01, 0x13, 0x05}, mtWired, 1, {kFirst}},
+        Walk_Case{"GlobalReadoutEnds", {0x01, 0x13, 0x05, 0x7F, 0x01, 0x13, 0x05}, mtWired, 1, {kFirst}},
+        Walk_Case{"SelectionForReadoutEnds", {0x08, 0x13, 0x01, 0x13, 0x05}, mtWired, 1, {}},
+        Walk_Case{"ManufacturerVifEnds", {0x01, 0x13, 0x05, 0x01, 0x7E, 0x05, 0x01, 0x13, 0x05}, mtWired, 1, {kFirst}},
+        Walk_Case{"PlainTextUnitBeforeVifes",
+                  {0x02, 0xFC, 0x03, 0x48, 0x52, 0x25, 0x74, 0xD4, 0x11},
+                  mtWired,
+                  1,
+                  {"$02||$74|%RH|D411|n=2|s=0 t=0 u=0|16 Bit Integer"}},
+        // Faults: the walk stops at the record that cannot be read and keeps the ones before it.
+        Walk_Case{"DataPastTheEnd", {0x01, 0x13, 0x05, 0x04, 0x13, 0x01, 0x02}, mtWired, 1, {kFirst}},
+        Walk_Case{"DifeChainPastTheEnd", {0x01, 0x13, 0x05, 0x84, 0x80}, mtWired, 1, {kFirst}},
+        Walk_Case{"VifMissing", {0x01, 0x13, 0x05, 0x04}, mtWired, 1, {kFirst}},
+        Walk_Case{"ElevenDifes",
+                  Join({{0x01, 0x13, 0x05, 0x84}, Repeat(0x8B, 10), {0x0B, 0x13, 0, 0, 0, 0}}),
+                  mtWired,
+                  1,
+                  {kFirst}},
+        Walk_Case{"TenDifesAreRead",
+                  Join({{0x84}, Repeat(0x80, 9), {0x00, 0x13, 0, 0, 0, 0}}),
+                  mtWired,
+                  1,
+                  {"$84|$80 $80 $80 $80 $80 $80 $80 $80 $80 $00|||00000000|n=4|s=0 t=0 u=0|32 Bit Integer"}},
+        Walk_Case{"ElevenVifes",
+                  Join({{0x01, 0x13, 0x05, 0x01, 0x93}, Repeat(0x84, 10), {0x04, 0x05}}),
+                  mtWired,
+                  1,
+                  {kFirst}},
+        Walk_Case{"UnitTextPastTheEnd", {0x01, 0x13, 0x05, 0x01, 0xFC, 0x05, 0x41, 0x42}, mtWired, 1, {kFirst}},
+        Walk_Case{"LvarPastTheEnd", {0x01, 0x13, 0x05, 0x0D, 0x13, 0x05, 0x41}, mtWired, 1, {kFirst}},
+        Walk_Case{"Empty", {}, mtWired, 1, {}}),
+    [](const ::testing::TestParamInfo<Walk_Case>& info) { return std::string(info.param.name); });
+
+TEST(Record_Walk_Limits, AUnitTextLongerThanTheRecordAllowsEndsTheWalk) {
+  for (const int length : {192, 193}) {
+    std::vector<uint8_t> bytes = {0x01, 0x7C, static_cast<uint8_t>(length)};
+    bytes.insert(bytes.end(), length, 'x');
+    bytes.push_back(0x07);
+    const Walk_Result walk = Walk(bytes);
+    ASSERT_EQ(walk.records.size(), length == 192 ? 1u : 0u) << length;
+    if (length == 192) {
+      EXPECT_EQ(walk.records[0]->VIF_ASCII.size(), 192);
+    }
+  }
+}
+
+TEST(Record_Walk_Limits, NeverReadsPastTheLastIndex) {
+  // Every prefix of a telegram, walked from an exactly sized heap copy: the
+  // sanitizer build turns any read past it into a failure.
+  const std::vector<uint8_t> telegram = {0x04, 0x13, 0x78, 0x56, 0x34, 0x12, 0xC4, 0x01, 0xFD, 0x97, 0x3B, 0x10,
+                                         0x0D, 0xFC, 0x02, 0x41, 0x42, 0x03, 0x43, 0x42, 0x41, 0x2F, 0x1F};
+  for (size_t n = 0; n <= telegram.size(); ++n) {
+    std::vector<uint8_t> prefix(telegram.begin(), telegram.begin() + n);
+    const Walk_Result walk = Walk(prefix, mtWireless);
+    EXPECT_LE(walk.records.size(), 4u) << n;
+  }
+}
+
+}  // namespace
