@@ -1,0 +1,30 @@
+#pragma once
+// Where a control's caption label goes: one of thirteen places around the
+// control, `margin` pixels away. The combo box and the labelled date-time
+// picker place their labels by this one rule.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// lpRighBottom is spelled as stored form files spell it.
+enum TLabelPosition {
+  lpLeftTop,
+  lpLeftCenter,
+  lpLeftBottom,
+  lpTopLeft,
+  lpBottomLeft,
+  lpLeftTopLeft,
+  lpLeftCenterLeft,
+  lpLeftBottomLeft,
+  lpTopCenter,
+  lpBottomCenter,
+  lpRightTop,
+  lpRightCenter,
+  lpRighBottom
+};
+
+// The label's top-left corner. `control` is the control's bounds in its
+// parent, `label` the label's size, `text_width` the caption's measured
+// width (the three left-of-control places keep that much room; the
+// "...Left" places put the label's left edge `margin` left of the control).
+QPoint Label_Origin(TLabelPosition position, const QRect& control, const QSize& label, int text_width, int margin);

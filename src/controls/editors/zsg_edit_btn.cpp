@@ -1,0 +1,138 @@
+#include "controls/editors/zsg_edit_btn.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "controls/canvas.h"
+#include "controls/editor_logic/classic_paint.h"
+#include "controls/editors/editor_input.h"
+
+TZsgEditBtn::TZsgEditBtn(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  setAutoFillBackground(true);
+  FButton = new TZsgEditButton(this);
+  FButton->resize(18, 18);
+  FButton->SetFocusControl(this);
+  FButton->OnClick = [this](QObject* Sender) { ClickButton(Sender); };
+  FButton->show();
+  setText(QStringLiteral("0"));
+  resize(121, 21);
+  UpdateEditRect();
+}
+
+TZsgEditBtn::~TZsgEditBtn() { FButton->OnClick = nullptr; }
+
+void TZsgEditBtn::ClickButton(QObject* Sender) {
+  if (OnClickBtn) OnClickBtn(Sender);
+}
+
+void TZsgEditBtn::SetRightAlign(bool Value) {
+  if (Value == FRightAlign) return;
+  FRightAlign = Value;
+  setAlignment((Value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+void TZsgEditBtn::SetButtonWidth(int Value) {
+  FButtonWidth = Value;
+  FButton->resize(Value, FButton->height());
+  UpdateEditRect();
+}
+
+void TZsgEditBtn::SetIsWinXP(bool Value) {
+  FIsWinXP = Value;
+  FButton->Button()->SetIsWinXP(Value);
+}
+
+void TZsgEditBtn::SetBorderStyle(TBorderStyle Value) {
+  FBorderStyle = Value;
+  UpdateEditRect();
+  update();
+}
+
+void TZsgEditBtn::keyPressEvent(QKeyEvent* event) {
+  int key = event->key();
+  const Qt::KeyboardModifiers shift = event->modifiers();
+  if (OnKeyDown) OnKeyDown(key, shift);
+  // Either Alt key arrives as the Alt modifier.
+  if (key == Qt::Key_F4 && !(shift & (Qt::ControlModifier | Qt::AltModifier))) {
+    ClickButton(this);
+    return;
+  }
+  QChar ch = Typed_Char(event);
+  if (!ch.isNull()) {
+    // Characters reach the edit only while typing is allowed.
+    if (!FEditorEnabled) return;
+    if (OnKeyPress) OnKeyPress(ch);
+    if (ch.isNull()) return;
+    if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+    if (ch.unicode() < 32 || ch == Typed_Char(event))
+      QLineEdit::keyPressEvent(event);
+    else
+      insert(QString(ch));
+    return;
+  }
+  if (key != event->key()) return;
+  if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+  QLineEdit::keyPressEvent(event);
+}
+
+void TZsgEditBtn::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && !Paste_Allowed()) return;
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TZsgEditBtn::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  if (!Paste_Allowed()) {
+    for (QAction* action : menu->actions()) {
+      const QString name = action->objectName();
+      if (name == QLatin1String("edit-paste") || name == QLatin1String("edit-cut")) action->setEnabled(false);
+    }
+  }
+  menu->exec(event->globalPos());
+  delete menu;
+}
+
+void TZsgEditBtn::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (FAutoSelect) {
+    if (!(QApplication::mouseButtons() & Qt::LeftButton)) selectAll();
+  } else if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+    deselect();
+  }
+}
+
+int TZsgEditBtn::MinHeight() const {
+  return Edit_Btn_Min_Height(fontMetrics().height(), QFontMetrics(QApplication::font()).height());
+}
+
+QSize TZsgEditBtn::sizeHint() const { return QSize(121, std::max(21, MinHeight())); }
+
+QSize TZsgEditBtn::minimumSizeHint() const { return QSize(FButton->width() + 8, MinHeight()); }
+
+void TZsgEditBtn::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  if (height() < MinHeight()) {
+    resize(width(), MinHeight());
+    return;
+  }
+  UpdateEditRect();
+}
+
+void TZsgEditBtn::UpdateEditRect() {
+  FButton->setGeometry(Embedded_Part_Rect(size(), FButton->width(), FBorderStyle));
+  setTextMargins(Edit_Btn_Text_Margins(size(), FButton->width(), FUnitSize, FBorderStyle));
+}
+
+void TZsgEditBtn::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (FBorderStyle != bsSingle) return;
+  QPainter painter(this);
+  TCanvas canvas(painter);
+  TRect r{0, 0, width(), height()};
+  Draw_Edge(canvas, r, EDGE_SUNKEN, BF_RECT);
+}
