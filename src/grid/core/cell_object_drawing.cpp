@@ -16,6 +16,7 @@
 #include "grid/draw/cell_shape.h"
 #include "grid/draw/classic_frames.h"
 #include "grid/draw/glyph_paint.h"
+#include "grid/draw/node_glyphs.h"
 #include "grid/draw/progress_paint.h"
 #include "grid/store/int_list.h"
 #include "grid/store/text_helpers.h"
@@ -502,23 +503,32 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
 }
 
 void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected) {
-  const int indent = FCellNode.NodeIndent;
+  const int indent = FCellNode.NodeIndent();
   R.Left = std::max(R.Left, R.Left + RowNodeIndent(ARow) - indent / 2 - 4);
   TColor background = ACanvas.Brush.Color;
   if (background == clNone) background = FixedCols() > 0 ? FFixedColor : Color();
   if (selected) background = FSelectionColor;
   const bool collapsed = G.CellBoolean;
+  const TNodeType type = FCellNode.NodeType();
+  if (type == cnXP) {
+    ACanvas.Painter().drawImage(QPoint(R.Left + 4, R.Top + (R.Height() - 10) / 2), Xp_Node_Glyph(collapsed));
+    return;
+  }
+  if (type == cnLeaf) {
+    ACanvas.Painter().drawImage(QPoint(R.Left, R.Top + (R.Height() - 12) / 2), Leaf_Node_Glyph(collapsed));
+    return;
+  }
   const int top = R.Top + (R.Height() - 8) / 2;
   const TRect box{R.Left + 4, top, R.Left + 12, top + 8};
-  if (FCellNode.NodeType == cnGlyph && !FCellNode.ExpandGlyph.isNull() && !FCellNode.ContractGlyph.isNull()) {
-    const QImage& glyph = collapsed ? FCellNode.ContractGlyph : FCellNode.ExpandGlyph;
+  if (type == cnGlyph && !FCellNode.ExpandGlyph().isNull() && !FCellNode.ContractGlyph().isNull()) {
+    const QImage& glyph = collapsed ? FCellNode.ContractGlyph() : FCellNode.ExpandGlyph();
     ACanvas.Painter().drawImage(QPoint(R.Left, R.Top + (R.Height() - glyph.height()) / 2), glyph);
     return;
   }
   ACanvas.Brush.Style = TBrushStyle::bsSolid;
-  if (FCellNode.NodeType == cn3D) {
+  if (type == cn3D) {
     // A raised face behind the glyph.
-    ACanvas.Brush.Color = FCellNode.Color;
+    ACanvas.Brush.Color = FCellNode.Color();
     ACanvas.Fill_Rect(R);
     ACanvas.Pen.Color = clWhite;
     Line(ACanvas, R.Left, R.Bottom - 1, R.Left, R.Top);
@@ -527,10 +537,10 @@ void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, in
     Line(ACanvas, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
     Line(ACanvas, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1);
   }
-  ACanvas.Brush.Color = FCellNode.Color;
+  ACanvas.Brush.Color = FCellNode.Color();
   ACanvas.Fill_Rect(box);
-  if (FCellNode.NodeType == cnFlat || FCellNode.NodeType == cnLeaf || FCellNode.NodeType == cnXP) {
-    ACanvas.Brush.Color = FCellNode.NodeColor;
+  if (type == cnFlat) {
+    ACanvas.Brush.Color = FCellNode.NodeColor();
     ACanvas.Frame_Rect(box);
   } else {
     // Raised when collapsed, sunken when expanded.
@@ -541,7 +551,7 @@ void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, in
     Line(ACanvas, box.Right - 1, box.Top, box.Right - 1, box.Bottom);
     Line(ACanvas, box.Left, box.Bottom - 1, box.Right, box.Bottom - 1);
   }
-  ACanvas.Pen.Color = FCellNode.NodeColor;
+  ACanvas.Pen.Color = FCellNode.NodeColor();
   Line(ACanvas, box.Left + 2, box.Top + 4, box.Right - 2, box.Top + 4);
   if (collapsed) Line(ACanvas, box.Left + 4, box.Top + 2, box.Left + 4, box.Bottom - 2);
   ACanvas.Brush.Color = background;

@@ -1,8 +1,8 @@
 #pragma once
 // The settings the string grid's cell painting reads besides the cell store:
-// sort glyphs, the look of controls drawn in cells, node glyphs, the grid
-// background and the grid-wide text and selection looks. Plain records: the
-// grid repaints after a caller changes them (RepaintAll).
+// sort glyphs, the look of controls drawn in cells, the grid background and
+// the grid-wide text and selection looks (the node look is TCellNode). Plain
+// records: the grid repaints after a caller changes them (RepaintAll).
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -17,7 +17,6 @@ enum TSortDirection { sdAscending, sdDescending };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackgroundCells { bcNormal, bcFixed, bcAll };
-enum TCellNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
 // The sort glyph of header cells. The multi-column sort list is the grid's
 // SortIndexes (a negative entry sorts descending).
@@ -58,18 +57,6 @@ struct TControlLook {
   TColor ProgressBorderColor = clGray;
 };
 
-// Node glyphs and tree lines of collapsible row groups.
-struct TCellNode {
-  TCellNodeType NodeType = cnFlat;
-  TColor Color = clSilver;
-  TColor NodeColor = clBlack;
-  int NodeIndent = 12;
-  bool ShowTree = true;
-  bool ShowTreeFull = false;
-  TColor TreeColor = clSilver;
-  QImage ExpandGlyph, ContractGlyph;
-};
-
 // A picture or a gradient behind the cells and around them.
 struct TBackGround {
   QImage Bitmap;
@@ -85,6 +72,8 @@ struct TBackGround {
 struct TGridPaintLook {
   bool URLShow = false;
   bool URLFull = false;
+  // Only the anchor under the mouse of an HTML cell is underlined.
+  bool URLUnderlineOnHover = false;
   bool AutoNumAlign = false;
   bool Multilinecells = false;
   bool EnhTextSize = false;

@@ -398,7 +398,7 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
       Line(ACanvas, r.Right + 1, r.Top - 1, r.Right + 1, r.Bottom + 2);
     }
   }
-  if (P.RCol == 0 && HasNodes() && FCellNode.ShowTree && !P.FixedLike) Paint_Node_Lines(ACanvas, ARow, P.Cell);
+  if (P.RCol == 0 && HasNodes() && FCellNode.ShowTree() && !P.FixedLike) Paint_Node_Lines(ACanvas, ARow, P.Cell);
 
   if (P.Obj.Graphic) {
     if (P.FixedLike) P.Rect.Top += 1;
@@ -548,15 +548,21 @@ void TZadIrururOziz::Paint_Fixed_Edges(TCanvas& ACanvas, int RCol, TRect R) {
 void TZadIrururOziz::Paint_Node_Lines(TCanvas& ACanvas, int ARow, const TRect& R) {
   const int level = HasCellProperties(0, ARow) ? Store().Object(0, ARow)->NodeLevel() : 0;
   if (level <= 0) return;
-  ACanvas.Pen.Color = FCellNode.TreeColor;
+  ACanvas.Pen.Color = FCellNode.TreeColor();
   ACanvas.Pen.Width = 1;
-  const int indent = FCellNode.NodeIndent;
+  const int indent = FCellNode.NodeIndent();
   const int x = R.Left + (level - 1) * indent + indent / 2 + 2;
   const int mid = (R.Top + R.Bottom) / 2;
-  Line(ACanvas, x, mid, FCellNode.ShowTreeFull ? R.Right : x + indent / 2 + 4, mid);
   const int next_level =
       ARow + 1 < RowCount() && HasCellProperties(0, ARow + 1) ? Store().Object(0, ARow + 1)->NodeLevel() : 0;
-  Line(ACanvas, x, R.Top, x, next_level >= level ? R.Bottom : mid);
+  if (const TCellGraphic* node = Node_At(ARow)) {
+    // The glyph stands at the branch: a line leaves it downwards while its
+    // open group goes on below.
+    if (!node->CellBoolean && next_level >= level) Line(ACanvas, x, mid + 5, x, R.Bottom);
+  } else {
+    Line(ACanvas, x, mid, FCellNode.ShowTreeFull() ? R.Right : x + indent / 2 + 4, mid);
+    Line(ACanvas, x, R.Top, x, next_level >= level ? R.Bottom : mid);
+  }
   for (int l = level - 1; l > 0; --l) {
     const int ax = x - (level - l) * indent;
     Line(ACanvas, ax, R.Top, ax, R.Bottom);

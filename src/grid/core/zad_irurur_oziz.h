@@ -26,6 +26,7 @@
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_paint_look.h"
 #include "grid/input/scroll_control.h"
+#include "grid/nodes/cell_node.h"
 #include "grid/store/control_list.h"
 #include "grid/store/grid_options.h"
 #include "grid/store/int_list.h"
@@ -351,7 +352,6 @@ class TZadIrururOziz : public TBaseGrid {
                            QFont& AFont, TColor& AFontColor, TAlignment& HA, TVAlignment& VA, bool& WW,
                            TCellGradientDirection& GD) override;
   bool IsFixed(int ACol, int ARow) override;
-  bool HasNodes() override { return false; }
   virtual void GetCellFloatFormat(int ACol, int ARow, QString& Format);
   virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void DoGridHint(int ACol, int ARow, QString& HintStr);
@@ -680,7 +680,7 @@ class TZadIrururOziz : public TBaseGrid {
   TGridPaintLook FPaintLook;
   TSortSettings FSortSettings;
   TControlLook FControlLook;
-  TCellNode FCellNode;
+  TCellNode FCellNode{this};
   TBackGround FBackGround;
   bool FMouseDown = false;
   // Fixed cell under the mouse and pressed state, kept by the mouse code.
@@ -1329,4 +1329,85 @@ class TZadIrururOziz : public TBaseGrid {
   QPointer<TScrollControl> hscrlctrl;
   QPointer<Flat_Scroll_Style> FFlatStyle;
   // (end of scroll bars)
+
+  // ---- row nodes: collapsible row groups (grid/nodes/: grid_nodes.cpp the
+  // model and row operations, grid_node_expand.cpp expanding and
+  // contracting, grid_node_input.cpp keys and glyph presses)
+ public:
+  using TNodeAllowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ARowReal, bool& Allow)>;
+  using TNodeEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ARowReal)>;
+
+  // A node row carries a ctNode object in column 0 spanning its group (the
+  // node row included; span 0 reaches up to the next node row); every row
+  // keeps in its column-0 properties how many groups enclose it.
+  bool HasNodes() override { return FNumNodes > 0; }
+  int RowNodeIndent(int ARow) override;
+  int NumNodes() const { return FNumNodes; }
+  // Arguments named ARow are display rows unless marked real.
+  void AddNode(int ARowReal, int Span);
+  void MarkSummaryRow(int ARowReal);
+  void RemoveNode(int ARowReal);
+  void RemoveAllNodes();
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  // True for a contracted node.
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARowReal);
+  void ContractNode(int ARowReal);
+  void ExpandAll();
+  void ContractAll();
+  // The node row of the group enclosing the row; a top-level node row
+  // answers itself; -1 outside every group.
+  int GetParentRow(int ARow);
+  void InsertNormalRow(int ARowReal);
+  void RemoveNormalRow(int ARow);
+  // A row inserted into the group of the row (InsertAt rows below it; a node
+  // row with 0 takes it as its first child row).
+  void InsertChildRow(int ARowReal, int InsertAt);
+  void RemoveChildRow(int ARowReal);
+  // Tree-line shape: 0 node row, 2 when the next row is as deep or deeper,
+  // else 1.
+  int GetNodeSpanType(int ARow);
+  // 1 on the last row of an expanded group, 2 inside one, NoGroup without
+  // a node row above.
+  int IsLastGroupRow(int ARow, int NoGroup = 0);
+  // Whether X (viewport pixels) lies on the node glyph of the row.
+  bool IsInNodeGlyph(int ARow, int X);
+  // Footer recalculation after the rows changed; footers come with the grid
+  // services.
+  virtual void CalcFooter(int ACol) { (void)ACol; }
+
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeEvent OnExpandNode;
+  TNodeEvent OnContractNode;
+
+ private:
+  TCellGraphic* Node_At(int ARow);
+  // The display row after a node's group: the next row, or for span 0 the
+  // next node row.
+  int Group_End(int ARow, const TCellGraphic& Node);
+  // The real index of the last hidden row a contracted node's group holds.
+  int Hidden_Group_End(int ARow, const TCellGraphic& Node);
+  // Adds Delta to the node level of real rows First .. First + Count - 1,
+  // hidden ones included, never below 0.
+  void Add_Node_Level(int First, int Count, int Delta);
+  // Expanding without the ExpandOne step; whether the row was a contracted node.
+  bool Expand_Node(int ARowReal);
+  void Contract_Others(int ARowReal);
+  // Brings back in one pass the hidden rows whose real index lies in one of
+  // the ranges (first, last).
+  void Unhide_Records(std::vector<std::pair<int, int>> Ranges);
+  void Shift_Hidden_Records(int FromReal, int Delta);
+  bool Press_Node_Glyph(int ACol, int ARow, const QPoint& pos, Qt::KeyboardModifiers shift);
+  bool Press_Node_Column(int ACol, int ARow, const QPoint& pos, Qt::KeyboardModifiers shift);
+  void Node_Arrow_Key(int key);
+  int FNumNodes = 0;
 };

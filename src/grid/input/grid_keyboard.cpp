@@ -58,6 +58,7 @@ bool TZadIrururOziz::Key_Down_Moves(int key, Qt::KeyboardModifiers shift) {
     return true;
   }
   if ((key == Qt::Key_Home || key == Qt::Key_End) && Handle_Home_End(key, shift)) return true;
+  Node_Arrow_Key(key);
   Handle_Cell_Control_Key(key);
   if (Skip_Fixed_Cells(key)) return true;
   if (key == Qt::Key_Down && FNavigation->AppendOnArrowDown() && IsLastDataRow()) AutoAppendRow();

@@ -126,12 +126,14 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
     else
       FSpinUpClick = true;
   }
+  if (Press_Node_Glyph(ACol, ARow, pos, shift)) return;
   if (GetCellType(real, ARow) == ctRadio && (IsEditable(ACol, ARow) || FControlLook.RadioAlwaysActive)) {
     HideInplaceEdit();
     ClickRadioGroup(ACol, ARow, pos.x() - cell.Left, pos.y() - cell.Top);
     setFocus(Qt::MouseFocusReason);
     return;
   }
+  if (Press_Node_Column(ACol, ARow, pos, shift)) return;
   if (Press_Cell_Object(ACol, ARow, pos)) return;
   QPoint press_at = pos;
   if (IsMergedCell(real, ARow) && !fixed_cell && !OnMouseDown) {
