@@ -1,25 +1,11 @@
 // The tooltip of TZadIrururOziz: per cell, the cell's own text when it is
 // asked for or does not fit, and the application's hint through OnGridHint.
 #include <QHelpEvent>
-#include <QRegularExpression>
 #include <QToolTip>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/html/html_plain_text.h"
 #include "grid/store/text_helpers.h"
-
-namespace {
-
-QString Without_Tags(const QString& text) {
-  static const QRegularExpression line_break(QStringLiteral("<(br|hr)[^>]*>"),
-                                             QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-  QString plain = text;
-  plain.replace(line_break, QStringLiteral("\r\n"));
-  plain.remove(tag);
-  return plain;
-}
-
-}  // namespace
 
 bool TZadIrururOziz::CellHint(const QPoint& CursorPos, QString& HintStr, QPoint& HintPos) {
   HintStr.clear();
@@ -48,14 +34,14 @@ bool TZadIrururOziz::CellHint(const QPoint& CursorPos, QString& HintStr, QPoint&
   if (FHintShowCells && data_cell && !password) {
     HintPos.setY(rect.Top);
     const int kind = grid_text::CellTextKind(raw, FEnableHTML);
-    HintStr = kind == 5 ? grid_text::DecodeWideCellText(raw) : FHTMLHint ? raw : Without_Tags(raw);
+    HintStr = kind == 5 ? grid_text::DecodeWideCellText(raw) : FHTMLHint ? raw : HtmlToPlainText(raw);
   }
   if (FHintShowLargeText && !password) {
     const QSize size = GetCellTextSize(base.x(), row, false, false);
     if (size.width() > rect.Width() || size.height() > rect.Height()) {
       if (FHintShowLargeTextPos == hpCell) HintPos = QPoint(rect.Left, rect.Top);
       const int kind = grid_text::CellTextKind(raw, FEnableHTML);
-      HintStr = kind == 0 || kind == 5 || FHTMLHint ? raw : Without_Tags(raw);
+      HintStr = kind == 0 || kind == 5 || FHTMLHint ? raw : HtmlToPlainText(raw);
       if (kind == 5) HintStr = grid_text::DecodeWideCellText(raw);
     }
   }

@@ -1,13 +1,15 @@
 // How a cell's text is aligned, which text it shows and how much room that
-// text needs. HTML and rich-text cells are measured as their plain text
-// until their renderers exist.
+// text needs. HTML cells are measured by the mini-HTML renderer, rich-text
+// cells as their plain text until their renderer exists.
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
 
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/draw/progress_paint.h"
-#include "grid/html/html_plain_text.h"
+#include "grid/html/draw_html_text.h"
 #include "grid/store/text_helpers.h"
 
 using namespace grid_text;
@@ -61,7 +63,7 @@ QSize TZadIrururOziz::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
 QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, bool SB) {
   QString text = GetFormattedCell(ACol, ARow);
   if (CellTextKind(text, FEnableHTML) == 5) text = DecodeWideCellText(text);
-  if (CellTextKind(text, FEnableHTML) == 1) text = Html_Plain_Text(text);
+  const bool html = CellTextKind(text, FEnableHTML) == 1;
   TGridDrawState state = 0;
   QFont font;
   TColor font_colour = clNone;
@@ -80,6 +82,30 @@ QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
     r.Bottom -= XYOffset().y();
   }
   if (VS) r.Right -= 17;
+
+  if (html) {
+    if (!SB) r.Right = 65535;
+    r.Bottom = 65535;
+    // The renderer measures on a canvas of the screen's resolution.
+    QImage device(1, 1, QImage::Format_RGB32);
+    QPainter painter(&device);
+    TCanvas canvas(painter);
+    canvas.Font = font;
+    canvas.Font_Color = font_colour;
+    THtmlDrawParams params;
+    params.Images = &FPaintLook.CellImageList;
+    params.MeasureOnly = true;
+    params.Selected = true;
+    params.BlinkVisible = true;
+    params.HoverLink = 0;
+    params.WordWrap = !FPaintLook.EnhTextSize;
+    params.URLColor = FURLColor;
+    params.WindowHandle = this;
+    params.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
+    THtmlDrawResult measured;
+    DrawHtmlText(canvas, text, r, params, measured);
+    return QSize(measured.Width + 2, measured.Height + 2);
+  }
 
   int angle = 0;
   const bool rotated = IsRotated(ACol, ARow, angle);

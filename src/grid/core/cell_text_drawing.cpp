@@ -1,9 +1,8 @@
 // The text layer of a cell: selection colours, the shown text and its kind,
 // room for the filter button, sort glyph and cell object, the grid background
-// under the cell, the selection outline and the text itself.
-//
-// HTML cells show their text without markup and rich-text cells their stored
-// text: their renderers come with the mini-HTML and rich-text work.
+// under the cell, the selection outline and the text itself: plain, or
+// mini-HTML through DrawHtmlText. Rich-text cells show their stored text
+// until the rich-text renderer comes.
 #include <QPainter>
 #include <algorithm>
 
@@ -12,7 +11,7 @@
 #include "grid/draw/bitmap_paint.h"
 #include "grid/draw/canvas_shapes.h"
 #include "grid/draw/color_math.h"
-#include "grid/html/html_plain_text.h"
+#include "grid/html/draw_html_text.h"
 #include "grid/store/text_helpers.h"
 
 using namespace grid_text;
@@ -46,9 +45,6 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     text = DecodeWideCellText(text);
     kind = CellTextKind(text, FEnableHTML);
   }
-  // Until the mini-HTML renderer draws them, HTML cells show their text
-  // without the markup.
-  if (kind == 1) text = Html_Plain_Text(text);
   bool password = false;
   DoIsPasswordCell(RCol, ARow, password);
   if (password) FillTextWithChar(text, FPasswordChar);
@@ -142,7 +138,35 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   };
   const bool glyph_hidden = Sort_Index_Of(RCol) > 0 && !FSortSettings.IndexShow;
 
-  // Plain text (HTML and rich text included, see above).
+  if (kind == 1) {
+    if (P.FilterButton) r.Right -= 18;
+    r.Left -= 1;
+    if (sort_header) r.Right -= 10;
+    THtmlDrawParams html;
+    html.Images = &FPaintLook.CellImageList;
+    html.XPos = r.Left;
+    html.YPos = r.Top;
+    // No anchor of a cell is hovered or pressed until cells take mouse
+    // input on their anchors.
+    html.HoverLink = -1;
+    html.BlinkVisible = FGridBlink;
+    html.HoverUnderlineOnly = FPaintLook.URLUnderlineOnHover;
+    html.WordWrap = !FPaintLook.EnhTextSize;
+    html.MouseDown = false;
+    html.ResFactor = 0;
+    html.URLColor = url_colour;
+    html.ShadowColor = clGray;
+    html.WindowHandle = this;
+    html.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
+    THtmlDrawResult drawn;
+    DrawHtmlText(ACanvas, text, r, html, drawn);
+    P.TextWidth = drawn.Width + 2;
+    P.TextHeight = ACanvas.Text_Height(QStringLiteral("hg"));
+    if (sort_header && !glyph_hidden) DrawSortGlyph(ACanvas, RCol, glyph_y(), r.Right + 2);
+    return;
+  }
+
+  // Plain text (rich text included, see above).
   if (P.HA == taCenter && RCol == FSortSettings.Column && ARow == FSortSettings.Row && FSortSettings.Show) r.Left += 10;
   const bool url = FPaintLook.URLShow && IsUrlText(text);
   if (url) {

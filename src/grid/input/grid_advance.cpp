@@ -190,7 +190,7 @@ int TZadIrururOziz::Search(const QString& s) {
   }
   if (column < 0) return -1;
   for (int r = FixedRows(); r < RowCount(); ++r) {
-    const QString text = Html_Plain_Text(GetCellEx(column, r));
+    const QString text = HtmlToPlainText(GetCellEx(column, r));
     if (text.left(s.size()).toUpper() == s) return r;
   }
   return -1;

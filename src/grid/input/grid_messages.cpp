@@ -115,7 +115,7 @@ void TZadIrururOziz::Handle_Edit_Done(int ACol, int ARow) {
 QString TZadIrururOziz::GetEditText(int ACol, int ARow) {
   const QString text = Base_Cell_Text(ACol, ARow);
   if (FEditWithTags || !EnableHTML() || !text.contains(QLatin1Char('<'))) return text;
-  return Html_Plain_Text(text);
+  return HtmlToPlainText(text);
 }
 
 void TZadIrururOziz::SetEditText(int ACol, int ARow, const QString& Value) {

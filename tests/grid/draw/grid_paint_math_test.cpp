@@ -6,7 +6,6 @@
 #include "controls/canvas.h"
 #include "dropdowns/draw_gradient_steps.h"
 #include "grid/draw/blend_color.h"
-#include "grid/html/html_plain_text.h"
 
 namespace {
 
@@ -64,19 +63,6 @@ TEST(Draw_Gradient_Steps, OddInputsStillFill) {
   EXPECT_EQ(Gradient(true, 0).pixelColor(63, 63), QColor(0, 0, 0));
   EXPECT_EQ(Gradient(true, 8, clNone, 0x00FF00).pixelColor(0, 0), QColor(0, 255, 0));
   EXPECT_EQ(Gradient(true, 8, clNone, clNone).pixelColor(0, 0), QColor(255, 0, 0));
-}
-
-TEST(Html_Plain_Text, DropsMarkup) {
-  const std::pair<QString, QString> cases[] = {
-      {"<b>bold</b> text", "bold text"},
-      {"one<br>two", "one\r\ntwo"},
-      {"<p>para</p>", "para"},
-      {"a &amp; b &lt;c&gt; &nbsp;&quot;", "a & b <c>  \""},
-      {"&unknown; stays", "&unknown; stays"},
-      {"open <tag without end", "open <tag without end"},
-      {"<font color=\"red\">x</font>", "x"},
-  };
-  for (const auto& [html, plain] : cases) EXPECT_EQ(Html_Plain_Text(html), plain) << html.toStdString();
 }
 
 }  // namespace
