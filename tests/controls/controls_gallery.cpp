@@ -1,5 +1,8 @@
 // A window showing the controls in their looks, for checking them by eye:
 // `controls_gallery` opens it, `controls_gallery out.png` saves a picture.
+// `controls_gallery --editors [--exercise] [out.png]` shows the editor
+// controls instead (typed into, stepped and dropped down by themselves with
+// --exercise; a picture of the screen shows the open list and calendar).
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -126,8 +129,28 @@ TZadPageControl* Pages(QWidget* parent, TTabPosition position, TTabStyle style, 
 
 }  // namespace
 
+QWidget* Editors_Gallery(QWidget* parent, bool exercise);
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QStringList args = app.arguments().mid(1);
+  const bool editors = args.removeAll(QStringLiteral("--editors")) > 0;
+  const bool exercise = args.removeAll(QStringLiteral("--exercise")) > 0;
+  if (editors) {
+    QWidget window;
+    auto* layout = new QGridLayout(&window);
+    layout->addWidget(Editors_Gallery(&window, exercise), 0, 0);
+    window.setWindowTitle(QStringLiteral("Editor controls"));
+    window.show();
+    if (!args.isEmpty()) {
+      const QString out = args.first();
+      QTimer::singleShot(1200, [&window, &app, out] {
+        if (!window.grab().save(out)) qWarning("could not save %s", qPrintable(out));
+        app.quit();
+      });
+    }
+    return app.exec();
+  }
   QWidget window;
   auto* layout = new QGridLayout(&window);
   layout->addWidget(Button_Rows(&window), 0, 0, 1, 4);

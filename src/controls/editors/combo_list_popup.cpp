@@ -97,8 +97,10 @@ bool TComboListPopup::eventFilter(QObject* watched, QEvent* event) {
         return true;
       default:
         if (!key->text().isEmpty() && key->text()[0].isPrint()) {
-          // Type-ahead: letters typed in a row narrow the match; a new start
+          // Type-ahead: letters typed in a row (within a second) narrow the match; a new start
           // steps through the rows beginning with that letter.
+          if (!FTypedClock.isValid() || FTypedClock.elapsed() > 1000) FTyped.clear();
+          FTypedClock.start();
           const QString typed = FTyped + key->text();
           if (!FTyped.isEmpty() && FList->currentItem() &&
               FList->currentItem()->text().startsWith(typed, Qt::CaseInsensitive)) {

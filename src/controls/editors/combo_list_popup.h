@@ -2,6 +2,7 @@
 // The drop-down list of the flat combo box: a popup window holding a list
 // box. It reports the chosen row and, once, that it closed (however it
 // closed: a choice, Escape, F4, or a click elsewhere).
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QStringList>
 #include <functional>
@@ -36,5 +37,6 @@ class TComboListPopup : public QFrame {
   static constexpr int kNone = -2;
   QListWidget* FList;
   QString FTyped;
+  QElapsedTimer FTypedClock;
   int FChosen = kNone;
 };

@@ -280,7 +280,7 @@ void TZsgCustomCombo::Complete_Edit_Text() {
     const QString item = FItems.Strings(i);
     if (item.startsWith(typed, Qt::CaseInsensitive)) {
       FSettingText = true;
-      FEdit->setText(typed + item.mid(typed.size()));
+      FEdit->setText(item);
       FEdit->setSelection(int(typed.size()), int(item.size() - typed.size()));
       FSettingText = false;
       FItemIndex = i;
@@ -292,8 +292,10 @@ void TZsgCustomCombo::Complete_Edit_Text() {
 
 void TZsgCustomCombo::Type_Ahead(QChar Ch) {
   if (!FAutoComplete || FItems.Count() == 0) return;
-  // Letters typed in a row narrow the match; a new start steps through the
-  // items beginning with that letter.
+  // Letters typed in a row (within a second) narrow the match; a new start
+  // steps through the items beginning with that letter.
+  if (!FTypedClock.isValid() || FTypedClock.elapsed() > 1000) FTyped.clear();
+  FTypedClock.start();
   const QString typed = FTyped + Ch;
   if (!FTyped.isEmpty() && FItems.Strings(FItemIndex).startsWith(typed, Qt::CaseInsensitive)) {
     FTyped = typed;

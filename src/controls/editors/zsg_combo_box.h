@@ -5,6 +5,7 @@
 // it. The text part is an edit (csDropDown, csSimple) or painted
 // (csDropDownList); the list is its own popup (TComboListPopup), or, for
 // csSimple, a list box under the edit.
+#include <QElapsedTimer>
 #include <QFont>
 #include <QLabel>
 #include <QPointer>
@@ -215,6 +216,7 @@ class TZsgCustomCombo : public QWidget {
   bool FMouseDown = false;
   bool FSettingText = false;
   QString FTyped;
+  QElapsedTimer FTypedClock;
 
   TColor FColor = clWindow;
   bool FParentColor = false;

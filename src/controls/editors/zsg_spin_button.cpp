@@ -1,6 +1,7 @@
 #include "controls/editors/zsg_spin_button.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 
 TZsgSpinButton::TZsgSpinButton(QWidget* parent) : QWidget(parent) {
@@ -107,6 +108,12 @@ void TZsgSpinButton::resizeEvent(QResizeEvent* event) {
   int w = width(), h = height();
   ArrangeButtons(w, h);
   if (w != width() || h != height()) resize(w, h);
+}
+
+void TZsgSpinButton::paintEvent(QPaintEvent*) {
+  // Only the pixel between the buttons of a horizontal pair shows.
+  QPainter painter(this);
+  painter.fillRect(rect(), To_QColor(clBtnFace, palette()));
 }
 
 void TZsgSpinButton::MoveFocusTo(TZadTimerSpeedButton* Button) {

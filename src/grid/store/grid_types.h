@@ -5,6 +5,8 @@
 #include <QRect>
 #include <cstdint>
 
+#include "controls/alignment.h"
+
 // A block of cells, both corners included (cell coordinates, not pixels).
 struct TGridRect {
   int Left = 0;
@@ -20,7 +22,6 @@ struct TGridCoord {
   friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
 };
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
 enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 

@@ -1,0 +1,170 @@
+#include "controls/datetime/zsg_date_time_picker.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "controls/canvas.h"
+#include "controls/editor_logic/classic_paint.h"
+#include "controls/editor_logic/editor_theme.h"
+
+TZsgDateTimePicker::TZsgDateTimePicker(QWidget* parent) : TDateTimePicker(parent), FButtonWidth(17 + 2) {
+  setMouseTracking(true);
+  SetCtl3D(true);
+  TDateTimePicker::SetBorderStyle(bsNone);
+}
+
+void TZsgDateTimePicker::SetBorderStyle(TBorderStyle Value) { TDateTimePicker::SetBorderStyle(Value); }
+
+void TZsgDateTimePicker::SetBorderColor(TColor Value) {
+  if (Value == FBorderColor) return;
+  FBorderColor = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetFocusBorderColor(TColor Value) {
+  FFocusBorderColor = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetDisabledBorder(bool Value) {
+  FDisabledBorder = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetFocusBorder(bool Value) {
+  FFocusBorder = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetMetroStyle(bool Value) {
+  if (Value == FMetroStyle) return;
+  FMetroStyle = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetButtonColor(TColor Value) {
+  FButtonColor = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetButtonTextColor(TColor Value) {
+  FButtonTextColor = Value;
+  update();
+}
+
+void TZsgDateTimePicker::SetButtonBorderColor(TColor Value) {
+  FButtonBorderColor = Value;
+  update();
+}
+
+TColor TZsgDateTimePicker::Parent_Color() const {
+  const QWidget* parent = parentWidget();
+  if (!parent) return clBtnFace;
+  return From_QColor(parent->palette().color(parent->backgroundRole()));
+}
+
+void TZsgDateTimePicker::enterEvent(QEnterEvent* event) {
+  TDateTimePicker::enterEvent(event);
+  if (isEnabled()) FMouseInControl = true;
+  update();
+}
+
+void TZsgDateTimePicker::leaveEvent(QEvent* event) {
+  TDateTimePicker::leaveEvent(event);
+  if (isEnabled()) FMouseInControl = false;
+  FButtonHover = false;
+  update();
+}
+
+void TZsgDateTimePicker::mouseMoveEvent(QMouseEvent* event) {
+  TDateTimePicker::mouseMoveEvent(event);
+  const int x = event->position().toPoint().x();
+  const bool hover = x > width() - FButtonWidth;
+  if (hover != FButtonHover) {
+    FButtonHover = hover;
+    update();
+  }
+}
+
+void TZsgDateTimePicker::focusInEvent(QFocusEvent* event) {
+  TDateTimePicker::focusInEvent(event);
+  FHasFocus = true;
+}
+
+void TZsgDateTimePicker::focusOutEvent(QFocusEvent* event) {
+  TDateTimePicker::focusOutEvent(event);
+  FHasFocus = false;
+}
+
+TRect TZsgDateTimePicker::Metro_Button_Rect() const {
+  const int client_width = width() - 2 * Border_Width();
+  return TRect{client_width - FButtonWidth + 3, 1, width() - 1, height() - 1};
+}
+
+void TZsgDateTimePicker::Flat_Border(TCanvas& Canvas) {
+  if (!Metro_Active()) return;
+  if (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return;
+  Flat_Border_Look look;
+  look.Enabled = isEnabled();
+  look.Themed = Editor_Theme_Active();
+  look.DisabledBorder = FDisabledBorder;
+  look.Focused = FHasFocus;
+  look.ShowsFocusBorder = Hot() && FFocusBorder;
+  look.BorderColor = FBorderColor;
+  look.FocusBorderColor = FFocusBorderColor;
+  look.ParentColor = Parent_Color();
+  look.ControlColor = Color();
+  look.ButtonWidth = FButtonWidth;
+  Draw_Flat_Borders(Canvas, width(), height(), look);
+  if (!Editor_Theme_Active()) {
+    // The button's frame: raised (sunken while dropped down) when hot, else a plain face.
+    TRect r{width() - FButtonWidth - 2, 0, width(), height()};
+    r = r.Inflate(-2, -2);
+    if (Hot())
+      Draw_Edge(Canvas, r, DroppedDown() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    else
+      Draw_Flat_Button_Face(Canvas, width(), height(), FButtonWidth, false);
+  }
+}
+
+void TZsgDateTimePicker::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  Paint_Base(painter);
+  TCanvas canvas(painter);
+  const bool themes = Editor_Theme_Active();
+  if (!Ctl3D() && FBorderColor != clNone) {
+    const TColor pen = BorderStyle() == bsNone ? Parent_Color() : themes ? RGB(127, 157, 185) : FBorderColor;
+    canvas.Brush.Color = pen;
+    canvas.Frame_Rect(TRect{0, 0, width(), height()});
+  }
+  if (!(!Ctl3D() || Metro_Active())) return;
+  if (Metro_Active() && Kind() != dtkTime) {
+    const int b = Border_Width();
+    const int right = width() - b;
+    const QRect strip = themes ? QRect(QPoint(right - FButtonWidth - 15, b + 1), QPoint(right - 1, height() - b - 1))
+                               : QRect(QPoint(right - FButtonWidth - 2, b + 4), QPoint(right - 3, height() - b - 5));
+    painter.fillRect(strip, To_QColor(Color(), palette()));
+    const TRect B = Metro_Button_Rect();
+    const bool down = Button_Pressed() && FButtonHover;
+    if (FButtonColor != clNone) {
+      Drop_Button_Colors colors;
+      colors.Color = FButtonColor;
+      colors.ColorHot = FButtonColorHot;
+      colors.ColorDown = FButtonColorDown;
+      colors.TextColor = FButtonTextColor;
+      colors.TextColorDown = FButtonTextColorDown;
+      colors.BorderColor = FButtonBorderColor;
+      Draw_Custom_Drop_Button(canvas, B, B.Left + 2, B.Left + 5, colors, FButtonHover, down);
+    } else {
+      const int state = !isEnabled()                                ? 4
+                        : down && DroppedDown()                     ? 3
+                        : (FButtonHover && !down && !DroppedDown()) ? 2
+                                                                    : 1;
+      if (!(themes && Draw_Editor_Theme_Part(painter, this, kEditorThemeComboBox, 1, state, B.To_QRect()))) {
+        TRect r = B;
+        Draw_Frame_Control(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (isEnabled() ? DFCS_FLAT : DFCS_INACTIVE));
+      }
+    }
+  }
+  Flat_Border(canvas);
+}
