@@ -11,6 +11,7 @@ class TFParGen;
 class TFMeter_Bus;
 class TFNewIDNode;
 class TFProfinetFileName;
+class TFSet_PDO_Access;
 
 // Every window of the program, created once at start and kept until the end;
 // they are shown modally on demand. The main window comes first: its
@@ -35,4 +36,5 @@ class Program {
   std::unique_ptr<TFNewIDNode> FNewIDNode;
   std::unique_ptr<TFBoot> FBoot;
   std::unique_ptr<TFProfinetFileName> FProfinetFileName;
+  std::unique_ptr<TFSet_PDO_Access> FSet_PDO_Access;
 };

@@ -60,16 +60,34 @@ const CANopen_File_Layout kPdo{
        QStringList{"COB-ID", "Dimension"} + Addresses(8) + QStringList{"Send_Time", "On_Change", "Mnemonic"}}}},
     30};
 
-void Read_List(const Xml_Node& list, const CANopen_List_Layout& layout, int max_rows, std::vector<CANopen_Row>& rows) {
-  for (pugi::xml_node raw = list.Raw().first_child(); raw && static_cast<int>(rows.size()) < max_rows;
-       raw = raw.next_sibling()) {
+// Notes in `shortfall` the first row without one of its attributes and rows
+// beyond max_rows, which the next save would not keep as they are.
+void Read_List(const Xml_Node& list, const CANopen_List_Layout& layout, int max_rows, std::vector<CANopen_Row>& rows,
+               QStringList& shortfall) {
+  bool lacking_noted = false;
+  for (pugi::xml_node raw = list.Raw().first_child(); raw; raw = raw.next_sibling()) {
     // Only elements are rows: a comment or stray text would otherwise become an
     // empty first cell and cut the table short at the next save.
     if (raw.type() != pugi::node_element) continue;
+    if (static_cast<int>(rows.size()) == max_rows) {
+      shortfall << QStringLiteral("\"%1\" holds more than %2 rows; the rows after row %2 are left out.")
+                       .arg(layout.name)
+                       .arg(max_rows);
+      break;
+    }
     const Xml_Node row(raw);
     CANopen_Row cells;
     cells.reserve(layout.columns.size());
-    for (const QString& column : layout.columns) cells << row.Find_Attribute(column).value_or(QString());
+    for (const QString& column : layout.columns) {
+      const std::optional<QString> value = row.Find_Attribute(column);
+      if (!value && !lacking_noted) {
+        shortfall << QStringLiteral("Row %1 of \"%2\" has no \"%3\"; it is read as empty.")
+                         .arg(rows.size() + 1)
+                         .arg(layout.name, column);
+        lacking_noted = true;
+      }
+      cells << value.value_or(QString());
+    }
     rows.push_back(cells);
   }
 }
@@ -116,14 +134,15 @@ CANopen_Tables_Load Read_CANopen_Tables(const QString& path, CANopen_Table_Kind 
   }
   const CANopen_File_Layout& layout = CANopen_Layout(kind);
   const Xml_Node root = doc.Root();
-  QStringList missing;
+  QStringList missing, shortfall;
   for (int i = 0; i < 2; ++i) {
     const Xml_Node list = root.Is_Element() ? root.Child(layout.lists[i].name) : Xml_Node();
     if (list.Is_Null())
       missing << layout.lists[i].name;
     else
-      Read_List(list, layout.lists[i], layout.max_rows, load.tables.lists[i]);
+      Read_List(list, layout.lists[i], layout.max_rows, load.tables.lists[i], shortfall);
   }
+  if (!shortfall.isEmpty()) load.shortfall = path + QStringLiteral(": ") + shortfall.join(QLatin1Char(' '));
   if (!missing.isEmpty())
     load.error = (missing.size() == 1 ? QStringLiteral("%1: the list \"%2\" is missing")
                                       : QStringLiteral("%1: the lists \"%2\" are missing"))

@@ -35,15 +35,19 @@ struct CANopen_Tables {
 struct CANopen_Tables_Load {
   CANopen_Tables tables;  // what could be read
   QString error;          // empty when the whole file was read
+  // What a readable file held that the tables do not: the first row that
+  // lacks an attribute, rows beyond max_rows. Empty when nothing was.
+  QString shortfall;
 
   bool Complete() const { return error.isEmpty(); }
 };
 
 // Reads both lists into rows of the layout's width, in file order, at most
-// max_rows each; a cell whose attribute is missing is empty. A missing file
-// gives empty tables without error; a file that cannot be parsed gives empty
-// tables and the parser's error; a missing list is reported and the other list
-// is still read.
+// max_rows each; a cell whose attribute is missing is empty, and the first
+// such row and any rows left out are told in shortfall. A missing file gives
+// empty tables without error; a file that cannot be parsed gives empty tables
+// and the parser's error; a missing list is reported and the other list is
+// still read.
 CANopen_Tables_Load Read_CANopen_Tables(const QString& path, CANopen_Table_Kind kind);
 
 // Each list holds the rows up to, not including, the first whose column-1 cell

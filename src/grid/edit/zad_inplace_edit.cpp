@@ -422,6 +422,13 @@ void TZadInplaceEdit::Enter_Key(Qt::KeyboardModifiers Shift) {
   // The Enter advance moves on from here (and may open the editor again on
   // the next cell).
   g->AdvanceToNextCell(!(Shift & Qt::ShiftModifier));
+  // The grid's key-press event hears this Enter as it hears one typed on the
+  // grid, with the text already in the cell: a form's own Enter step works
+  // the same with and without an open editor.
+  if (g->OnKeyPress) {
+    QChar key(QChar::CarriageReturn);
+    g->OnKeyPress(g, key);
+  }
 }
 
 void TZadInplaceEdit::Tab_Key(Qt::KeyboardModifiers Shift) {

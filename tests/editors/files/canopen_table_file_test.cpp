@@ -138,7 +138,9 @@ TEST(CANopenTableFile, DamagedFilesAreReported) {
        "\"Transmit_PDO\" is missing", 1},
       {"<DeviceNet_Master_to_SDO_CANopen><SDO_Read/><SDO_Write/></DeviceNet_Master_to_SDO_CANopen>",
        "\"Receive_PDO\", \"Transmit_PDO\" are missing", 0},
-      {"<!--c--><DeviceNet_Master_to_PDO><Receive_PDO/><Transmit_PDO/></DeviceNet_Master_to_PDO>", "missing", 0},
+      // A comment before the root does not hide the lists.
+      {"<!--c--><DeviceNet_Master_to_PDO><Receive_PDO><row COB-ID=\"1\"/></Receive_PDO></DeviceNet_Master_to_PDO>",
+       "\"Transmit_PDO\" is missing", 1},
   };
   for (const Case& c : cases) {
     const CANopen_Tables_Load load = Read_Text(c.text, CANopen_Table_Kind::PDO);
@@ -149,6 +151,39 @@ TEST(CANopenTableFile, DamagedFilesAreReported) {
   const CANopen_Tables_Load none = Read_CANopen_Tables(dir.File("PDO_CANopen.xml"), CANopen_Table_Kind::PDO);
   EXPECT_TRUE(none.Complete());
   EXPECT_EQ(none.tables, CANopen_Tables{});
+}
+
+// A readable file whose rows the tables cannot hold as they are: the rows are
+// still read, and the shortfall says what the next save would change.
+TEST(CANopenTableFile, RowsTheTablesCannotHoldAreToldApart) {
+  const CANopen_File_Layout& pdo = CANopen_Layout(CANopen_Table_Kind::PDO);
+  QByteArray many;
+  for (int r = 0; r < pdo.max_rows + 1; ++r) many += "<row COB-ID=\"1\"/>";
+  struct Case {
+    QByteArray text;
+    QStringList told;  // parts of the shortfall, empty when there is none
+    size_t second_list_rows;
+  };
+  const QByteArray full_row =
+      "<row COB-ID=\"1\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
+      "Address_B5=\"\" Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" Send_Time=\"0\" On_Change=\"\" "
+      "Mnemonic=\"\"/>";
+  const Case cases[] = {
+      {"<R><Receive_PDO/><Transmit_PDO>" + full_row + full_row + "</Transmit_PDO></R>", {}, 2},
+      {"<R><Receive_PDO/><Transmit_PDO>" + full_row + "<row COB-ID=\"2\"/></Transmit_PDO></R>",
+       {"Row 2 of \"Transmit_PDO\" has no \"Dimension\""},
+       2},
+      {"<R><Receive_PDO/><Transmit_PDO>" + many + "</Transmit_PDO></R>",
+       {"Row 1 of \"Transmit_PDO\"", "\"Transmit_PDO\" holds more than 30 rows"},
+       30},
+  };
+  for (const Case& c : cases) {
+    const CANopen_Tables_Load load = Read_Text(c.text, CANopen_Table_Kind::PDO);
+    EXPECT_TRUE(load.Complete()) << load.error.toStdString();
+    EXPECT_EQ(load.tables.lists[1].size(), c.second_list_rows);
+    EXPECT_EQ(load.shortfall.isEmpty(), c.told.isEmpty()) << load.shortfall.toStdString();
+    for (const QString& part : c.told) EXPECT_TRUE(load.shortfall.contains(part)) << load.shortfall.toStdString();
+  }
 }
 
 }  // namespace

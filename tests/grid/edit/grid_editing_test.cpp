@@ -724,6 +724,55 @@ class GridEditingTest : public QObject {
     if (qEnvironmentVariableIsSet("EDITING_SHOT"))
       g.grid.grab().save(qEnvironmentVariable("EDITING_SHOT") + QStringLiteral("_after.png"));
   }
+
+  // Enter typed in the open editor reaches the grid's key-press event once,
+  // after the text is in the cell, in both editor modes and with the advance
+  // off or on; a handler that moves the current cell is obeyed.
+  void enter_in_the_editor_reaches_the_key_press_event_data() {
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("advance");
+    QTest::addColumn<QPoint>("after");
+    QTest::newRow("line edit") << false << false << QPoint(4, 3);
+    QTest::newRow("multi-line") << true << false << QPoint(4, 3);
+    QTest::newRow("line edit, advance on") << false << true << QPoint(4, 3);
+  }
+  void enter_in_the_editor_reaches_the_key_press_event() {
+    QFETCH(bool, wrap);
+    QFETCH(bool, advance);
+    QFETCH(QPoint, after);
+    Edit_Grid g;
+    g.grid.SetGridWordWrap(wrap);
+    g.grid.Navigation().SetAdvanceOnEnter(advance);
+    g.grid.Navigation().SetAdvanceAutoEdit(false);
+    g.grid.show();
+    g.grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.grid));
+    QStringList heard;
+    g.grid.OnKeyPress = [&heard](TZadIrururOziz* Sender, QChar& Key) {
+      if (Key != QChar::CarriageReturn) return;
+      heard << Sender->GetCellEx(2, 2);
+      Sender->FocusCell(4, 3);
+      Key = QChar();
+    };
+    g.grid.FocusCell(2, 2);
+    // The first key opens the editor, which takes the next.
+    for (const char* key : {"1", "7"}) QTest::keyClicks(QApplication::focusWidget(), key);
+    QVERIFY(g.grid.EditorMode());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(heard, QStringList{"17"});
+    QVERIFY(!g.grid.EditorMode());
+    QCOMPARE(g.grid.Store().Text(2, 2), QStringLiteral("17"));
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), after);
+    // Without a handler the Enter stays the grid's own: the text is stored
+    // and the editor closes where it was.
+    g.grid.OnKeyPress = nullptr;
+    g.grid.Navigation().SetAdvanceOnEnter(false);
+    g.grid.FocusCell(3, 3);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(g.grid.Store().Text(3, 3), QStringLiteral("5"));
+    QCOMPARE(QPoint(g.grid.Col(), g.grid.Row()), QPoint(3, 3));
+  }
 };
 
 QTEST_MAIN(GridEditingTest)
