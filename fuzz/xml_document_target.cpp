@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const Xml_Node root = doc.Root();
-  for (int i = 0; i < root.Child_Count(); ++i) {
-    const Xml_Node child = root.Child_At(i);
+  for (Xml_Node child = root.First_Child(); !child.Is_Null(); child = child.Next_Sibling()) {
     (void)child.Single_Text();
     (void)child.Find_Attribute("ID");
   }

@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
-# Installs the npm package "canopen" into a cache folder (once) and runs
-# eds_canopen_check.js over the EDS fixtures. Exit 77 (skipped) when Node.js
-# or npm is not installed.
-# Usage: eds_canopen_check.sh <cache folder> <fixtures folder>
+# The EDS files read by the independent EDS reader (npm package "canopen",
+# installed by scripts/install-deps.sh): every fixture's expected.eds and the
+# EDS the writer writes now from the fixture's tables, each compared with the
+# tables as the writer read them.
+# Usage: eds_canopen_check.sh <reader folder> <fixtures folder> <eds_model program>
 set -euo pipefail
-cache=$1
+reader=$1
 fixtures=$2
+eds_model=$3
 here=$(cd "$(dirname "$0")" && pwd)
-if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
-  echo "node or npm missing: skipped"
-  exit 77
+if ! command -v node >/dev/null || [ ! -f "$reader/node_modules/canopen/package.json" ]; then
+  echo "The EDS reader is not installed in $reader: run scripts/install-deps.sh" >&2
+  exit 1
 fi
-if [ ! -d "$cache/node_modules/canopen" ]; then
-  mkdir -p "$cache"
-  # Only the EDS reader is used, which needs no native build.
-  npm install --prefix "$cache" --no-audit --no-fund --ignore-scripts --silent canopen@6 >/dev/null
-fi
-NODE_PATH="$cache/node_modules" node "$here/eds_canopen_check.js" "$fixtures"
+models=$(mktemp -d)
+trap 'rm -rf "$models"' EXIT
+"$eds_model" "$models" "$fixtures"/eds_*
+NODE_PATH="$reader/node_modules" node "$here/eds_canopen_check.js" "$models" "$fixtures"
