@@ -1,8 +1,10 @@
 // Row operations of the string grid on 100,000 and 1,000,000 rows: hiding
 // and unhiding a tenth of the rows, inserting and removing 1,000 rows in the
 // middle, moving a range of rows, translating every displayed row to its real
-// index. Each must grow linearly with the rows: the 1,000,000-row figure may
-// be at most 12 times the 100,000-row figure, else the program exits with 1.
+// index, closing and opening every row group (groups of 10 rows), closing and
+// opening one 1,000-row group at the end. Each must grow linearly with the
+// rows: the 1,000,000-row figure may be at most 12 times the 100,000-row
+// figure, else the program exits with 1.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -55,12 +57,64 @@ void BM_RealRowIndexAll(benchmark::State& state) {
   }
 }
 
+// A node every 10 rows, each spanning its 10 rows.
+std::unique_ptr<TZadIrururOziz> Make_Groups(int rows) {
+  auto grid = Make_Grid(rows);
+  for (int r = 1; r + 10 <= rows; r += 10) grid->AddNode(r, 10);
+  return grid;
+}
+
+void BM_ContractAllExpandAll(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Groups(rows);
+  for (auto _ : state) {
+    grid->ContractAll();
+    grid->ExpandAll();
+  }
+}
+
+void BM_ContractOnly(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Groups(rows);
+  for (auto _ : state) {
+    grid->ContractAll();
+    state.PauseTiming();
+    grid->ExpandAll();
+    state.ResumeTiming();
+  }
+}
+void BM_ExpandOnly(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Groups(rows);
+  for (auto _ : state) {
+    state.PauseTiming();
+    grid->ContractAll();
+    state.ResumeTiming();
+    grid->ExpandAll();
+  }
+}
+BENCHMARK(BM_ContractOnly)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_ExpandOnly)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_ContractExpandLastGroup(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Groups(rows - 1000);
+  grid->SetRowCount(rows);
+  grid->AddNode(rows - 1000, 1000);
+  for (auto _ : state) {
+    grid->ContractNode(rows - 1000);
+    grid->ExpandNode(rows - 1000);
+  }
+}
+
 // Three repetitions each; the fastest counts, so that a busy machine does not
 // decide the ratio.
 BENCHMARK(BM_HideUnhide)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_InsertRemoveMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_ContractAllExpandAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_ContractExpandLastGroup)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 }  // namespace
 

@@ -19,6 +19,38 @@ unsigned Align_Flag(TAlignment a) {
   return DT_CENTER;
 }
 
+int Single_Line_Width(TCanvas& c, const QString& text) {
+  TRect probe{0, 0, 100000, 0};
+  c.Draw_Text(text, probe, DT_CALCRECT | DT_SINGLELINE);
+  return probe.Width();
+}
+
+// The longest start of the caption that fits `width` on one line. A start's
+// width grows with its length, so doubling probes and then a binary search
+// find it measuring only starts up to twice the shown part: a caption of any
+// length (a broken language file) costs about what the visible part costs.
+QString Fitting_Start(TCanvas& c, const QString& caption, int width) {
+  auto fits = [&](qsizetype length) { return Single_Line_Width(c, caption.left(length)) <= width; };
+  qsizetype good = 0;  // the empty start always fits
+  qsizetype bad = -1;  // shortest start known not to fit, -1 while none is
+  for (qsizetype probe = 1; bad < 0; probe *= 2) {
+    const qsizetype length = std::min(probe, caption.size());
+    if (fits(length))
+      good = length;
+    else
+      bad = length;
+    if (length == caption.size()) break;
+  }
+  if (bad < 0) return caption;
+  while (bad - good > 1) {
+    const qsizetype middle = good + (bad - good) / 2;
+    (fits(middle) ? good : bad) = middle;
+  }
+  // Never half a surrogate pair.
+  if (good > 0 && caption.at(good - 1).isHighSurrogate()) --good;
+  return caption.left(good);
+}
+
 void Edge_Lines(TCanvas& c, int W, int H, TColor top_left, TColor bottom_right) {
   c.Pen.Color = top_left;
   c.Polyline({{0, H - 1}, {0, 0}, {W - 1, 0}});
@@ -169,15 +201,7 @@ void DrawZbButtonFace(TCanvas& c, int W, int H, const Zb_Face& f) {
     v = std::max(has_glyph ? W - gw - 12 : W - 8, 0);
   }
   const unsigned format = DT_WORDBREAK | Align_Flag(f.Alignment);
-  QString caption = f.Caption;
-  if (!f.WordWrap) {
-    while (!caption.isEmpty()) {
-      TRect probe{0, 0, 100000, 0};
-      c.Draw_Text(caption, probe, DT_CALCRECT | DT_SINGLELINE);
-      if (probe.Width() <= v) break;
-      caption.chop(1);
-    }
-  }
+  const QString caption = f.WordWrap ? f.Caption : Fitting_Start(c, f.Caption, v);
   TRect measure{0, 0, v, 0};
   const int th = caption.isEmpty() ? 0 : c.Draw_Text(caption, measure, DT_CALCRECT | format);
   const int tw = caption.isEmpty() ? 0 : measure.Width();

@@ -15,9 +15,32 @@ class File_Write_Error : public std::runtime_error {
 
 namespace atomic_file {
 
-// Writes `bytes` to a temporary file beside `path` and renames it over `path`,
-// so a crash or a full disk never leaves a half-written file behind.
-// Throws File_Write_Error on failure; the old file then stays as it was.
+// Writes `bytes` to a temporary file beside the real target of `path` (see
+// Real_Target) and renames it over the target, so a crash or a full disk
+// never leaves a half-written file behind. Throws File_Write_Error naming
+// `path` with the system's reason; the old file then stays as it was. The
+// temporary file has a fixed name, so one left by a killed save goes at the
+// next save of the same file.
 void Write(const QString& path, const QByteArray& bytes);
+
+// Writes meant for this folder (the configurations' PROJECTS folder) must
+// land inside its real path: a symbolic link of a configuration folder, of a
+// sub-folder or of the file itself (dangling or not) that leads elsewhere
+// makes the write fail. An empty text guards no folder.
+void Guard_Folder(const QString& folder);
+
+// The file that a write to `path` replaces: the file's own symbolic links
+// followed to their end (a dangling one to the file it would create) in a
+// folder given by its real path. Throws File_Write_Error when the links do
+// not end, when the folder does not exist, or when `path` names a file in the
+// guarded folder and the target lies outside its real path.
+QString Real_Target(const QString& path);
+
+// The steps of Write, for files replaced together (platform/file_set.h).
+// `target` is a Real_Target; errors name `path`.
+QString Temporary_Path(const QString& target);
+void Write_Temporary(const QString& path, const QString& target, const QByteArray& bytes);
+void Rename_Temporary(const QString& path, const QString& target);
+void Remove_Temporary(const QString& target);
 
 }  // namespace atomic_file

@@ -1,15 +1,25 @@
 #include "platform/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace dialogs {
 namespace {
 
+bool On_Screen(const QWidget* widget) {
+  const QWidget* window = widget->window();
+  return window->isVisible() && window->windowHandle() != nullptr && window->windowHandle()->isExposed();
+}
+
 class Qt_Provider : public Provider {
  public:
   int Message(QWidget* parent, Kind kind, const QString& text, int buttons) override {
-    QMessageBox box(parent);
+    QMessageBox box(Box_Parent(parent));
+    // Names, paths and file errors come from the user and from files: "a<b>c"
+    // is shown as typed, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setWindowTitle(Title(kind));
     box.setIcon(Icon(kind));
@@ -27,11 +37,11 @@ class Qt_Provider : public Provider {
   }
 
   QString Open_File(QWidget* parent, const File_Request& r) override {
-    return QFileDialog::getOpenFileName(parent, r.title, Start(r), r.filter);
+    return QFileDialog::getOpenFileName(Box_Parent(parent), r.title, Start(r), r.filter);
   }
 
   QString Save_File(QWidget* parent, const File_Request& r) override {
-    return QFileDialog::getSaveFileName(parent, r.title, Start(r), r.filter);
+    return QFileDialog::getSaveFileName(Box_Parent(parent), r.title, Start(r), r.filter);
   }
 
  private:
@@ -41,19 +51,27 @@ class Qt_Provider : public Provider {
   }
   static QString Title(Kind kind) {
     switch (kind) {
-      case Kind::Error: return QStringLiteral("Error");
-      case Kind::Warning: return QStringLiteral("Warning");
-      case Kind::Confirmation: return QStringLiteral("Confirm");
-      case Kind::Information: return QStringLiteral("Information");
+      case Kind::Error:
+        return QStringLiteral("Error");
+      case Kind::Warning:
+        return QStringLiteral("Warning");
+      case Kind::Confirmation:
+        return QStringLiteral("Confirm");
+      case Kind::Information:
+        return QStringLiteral("Information");
     }
     return {};
   }
   static QMessageBox::Icon Icon(Kind kind) {
     switch (kind) {
-      case Kind::Error: return QMessageBox::Critical;
-      case Kind::Warning: return QMessageBox::Warning;
-      case Kind::Confirmation: return QMessageBox::Question;
-      case Kind::Information: return QMessageBox::Information;
+      case Kind::Error:
+        return QMessageBox::Critical;
+      case Kind::Warning:
+        return QMessageBox::Warning;
+      case Kind::Confirmation:
+        return QMessageBox::Question;
+      case Kind::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
   }
@@ -65,6 +83,15 @@ std::unique_ptr<Provider>& Slot() {
 }
 
 }  // namespace
+
+QWidget* Box_Parent(QWidget* wanted) {
+  for (QWidget* widget = wanted; widget != nullptr; widget = widget->window()->parentWidget())
+    if (On_Screen(widget)) return widget;
+  if (QWidget* active = QApplication::activeWindow(); active != nullptr && On_Screen(active)) return active;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (On_Screen(top) && qobject_cast<QMessageBox*>(top) == nullptr) return top;
+  return wanted;
+}
 
 Provider& Current() { return *Slot(); }
 void Install(std::unique_ptr<Provider> provider) { Slot() = std::move(provider); }

@@ -32,6 +32,12 @@ class Provider {
   virtual QString Save_File(QWidget* parent, const File_Request& request) = 0;
 };
 
+// The widget a box asked for by `wanted` is placed on: `wanted` when its window
+// is on the screen; a window still opening (an error raised while it loads)
+// is not, so then the nearest shown window above it, else the active window,
+// else any shown window.
+QWidget* Box_Parent(QWidget* wanted);
+
 // The active provider: the Qt dialogs unless a test installed its own.
 Provider& Current();
 void Install(std::unique_ptr<Provider> provider);

@@ -1,8 +1,13 @@
 #include "platform/program_folder.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace program_folder {
 namespace {
@@ -21,5 +26,12 @@ QString Path() {
 }
 
 void Override(const QString& folder) { OverrideSlot() = folder; }
+
+QString Make_Folder(const QString& path) {
+  if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return {};
+  const int error = errno;
+  if (error == EEXIST && QFileInfo(path).isDir()) return {};
+  return QString::fromLocal8Bit(std::strerror(error));
+}
 
 }  // namespace program_folder

@@ -8,4 +8,8 @@ namespace program_folder {
 QString Path();
 void Override(const QString& folder);
 
+// Creates one folder (its parent must exist). Empty when it was made or is
+// already a folder; otherwise the system's reason ("Permission denied").
+QString Make_Folder(const QString& path);
+
 }  // namespace program_folder

@@ -101,8 +101,7 @@ void Xml_Document::Load_Text(const QByteArray& text) {
   Clear();
   const pugi::xml_parse_result result = doc_->load_buffer(text.constData(), text.size(), kParseOptions);
   if (!result) {
-    const std::string message =
-        std::string(result.description()) + " at offset " + std::to_string(result.offset);
+    const std::string message = std::string(result.description()) + " at offset " + std::to_string(result.offset);
     Clear();
     throw Xml_Error(message);
   }
@@ -111,8 +110,10 @@ void Xml_Document::Load_Text(const QByteArray& text) {
 void Xml_Document::Clear() { doc_->reset(); }
 
 Xml_Node Xml_Document::Root() const {
+  // A comment or processing instruction before the root (an editor's note, a
+  // stylesheet line) must not hide the values: the root is the first element.
   for (pugi::xml_node node : doc_->children())
-    if (node.type() != pugi::node_declaration && node.type() != pugi::node_doctype) return Xml_Node(node);
+    if (node.type() == pugi::node_element) return Xml_Node(node);
   return {};
 }
 

@@ -25,7 +25,11 @@ class Xml_Node {
   // First child element with exactly this name (names are case-sensitive).
   Xml_Node Child(const QString& name) const;
   int Child_Count() const;
+  // Child_At walks from the first child on every call: for a single look-up only.
+  // Loops walk with First_Child / Next_Sibling, one pass whatever the file's size.
   Xml_Node Child_At(int index) const;
+  Xml_Node First_Child() const { return Xml_Node(node_.first_child()); }
+  Xml_Node Next_Sibling() const { return Xml_Node(node_.next_sibling()); }
 
   // Reading an attribute the element lacks fails: Attribute() throws Xml_Error,
   // Find_Attribute() gives nullopt for callers that have a fallback.
@@ -60,8 +64,8 @@ class Xml_Document {
   void Load_Text(const QByteArray& text);
   void Clear();
 
-  // The first top-level node (a leading XML declaration is skipped);
-  // null when the document is empty.
+  // The first top-level element, whatever declaration, comments or processing
+  // instructions precede it; null when the document holds no element.
   Xml_Node Root() const;
   Xml_Node Add_Root(const QString& name);
   void Add_Comment(const QString& text);

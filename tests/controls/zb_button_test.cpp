@@ -41,6 +41,33 @@ struct Key_Dialog {
 QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 QRgb Rgb_Of(TColor c) { return qRgb(Get_R(c), Get_G(c), Get_B(c)) & 0xFFFFFF; }
 
+QImage Face_Image(const QString& caption, int width) {
+  QImage image(width, 23, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  TCanvas canvas(painter);
+  Zb_Face face;
+  face.Caption = caption;
+  DrawZbButtonFace(canvas, width, 23, face);
+  return image;
+}
+
+// The start that dropping one character at a time from the end would leave.
+QString Start_Dropping_One_By_One(const QString& caption, int room) {
+  QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  TCanvas canvas(painter);
+  QString start = caption;
+  while (!start.isEmpty()) {
+    TRect probe{0, 0, 100000, 0};
+    canvas.Draw_Text(start, probe, DT_CALCRECT | DT_SINGLELINE);
+    if (probe.Width() <= room) break;
+    start.chop(1);
+  }
+  if (!start.isEmpty() && start.back().isHighSurrogate()) start.chop(1);  // never half a character
+  return start;
+}
+
 }  // namespace
 
 class ZbButtonTest : public QObject {
@@ -61,6 +88,8 @@ class ZbButtonTest : public QObject {
   void glyphFrameFollowsTheState();
   void hotColourFadesOnlyWithSlowDecease();
   void blendAndGradient();
+  void captionIsCutToItsLongestFittingStart_data();
+  void captionIsCutToItsLongestFittingStart();
 };
 
 void ZbButtonTest::enterClicksTheDefaultButtonOnlyFromNonButtons() {
@@ -375,6 +404,30 @@ void ZbButtonTest::blendAndGradient() {
   QCOMPARE(Pixel(image, 5, 20), Rgb_Of(RGB(10, 20, 30)));
   QCOMPARE(Pixel(image, 5, 61), Rgb_Of(RGB(30, 60, 90)));
   QCOMPARE(Pixel(image, 5, 60), Rgb_Of(RGB(30, 60, 90)));
+}
+
+void ZbButtonTest::captionIsCutToItsLongestFittingStart_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("width");
+  QTest::newRow("fits") << "OK" << 75;
+  QTest::newRow("one too many") << "Caption x" << 60;
+  QTest::newRow("too long") << "A caption far too long for it" << 75;
+  QTest::newRow("accelerator") << "&Save the configuration now" << 75;
+  QTest::newRow("very long") << QString("Import Network ").repeated(4000) << 100;
+  QTest::newRow("surrogate pairs") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(50) << 60;
+  QTest::newRow("no room") << "Caption" << 6;
+  QTest::newRow("empty") << "" << 75;
+}
+
+// The caption shown is the longest start of it that fits the button, as
+// dropping the last character until it fits would give, however long it is.
+void ZbButtonTest::captionIsCutToItsLongestFittingStart() {
+  QFETCH(QString, caption);
+  QFETCH(int, width);
+  const int room = width - 8;
+  const QString expected = Start_Dropping_One_By_One(caption.left(400), room);
+  QVERIFY(expected.size() < 400);
+  QVERIFY(Face_Image(caption, width) == Face_Image(expected, width));
 }
 
 QTEST_MAIN(ZbButtonTest)

@@ -79,9 +79,10 @@ TEST(ConfigDocument, ElementValuesEachTakeTheirOwnFallback) {
   EXPECT_FALSE(config_document::Element_Flag(root, "Missing"));
 }
 
-TEST(ConfigDocument, LeadingDeclarationIsSkippedButALeadingCommentHidesEveryValue) {
+TEST(ConfigDocument, WhateverPrecedesTheRootElementIsSkipped) {
   EXPECT_EQ(config_document::Element_Text(Parse("<?xml version=\"1.0\"?><R><A>1</A></R>")->Root(), "A"), QString("1"));
-  EXPECT_EQ(config_document::Element_Text(Parse("<!--c--><R><A>1</A></R>")->Root(), "A"), std::nullopt);
+  EXPECT_EQ(config_document::Element_Text(Parse("<!--c--><R><A>1</A></R>")->Root(), "A"), QString("1"));
+  EXPECT_EQ(config_document::Element_Text(Parse("<?pi x?><!--c--><R><A>1</A></R>")->Root(), "A"), QString("1"));
 }
 
 TEST(ConfigDocument, RequiredValuesNameWhatIsWrong) {

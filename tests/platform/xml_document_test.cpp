@@ -7,16 +7,24 @@
 
 namespace {
 
-TEST(XmlDocument, RootSkipsTheDeclarationOnly) {
-  Xml_Document doc;
-  doc.Load_Text("<?xml version=\"1.0\"?><Par_Gen><A>1</A></Par_Gen>");
-  EXPECT_EQ(doc.Root().Name(), "Par_Gen");
-  EXPECT_EQ(doc.Root().Child("A").Single_Text(), QString("1"));
+TEST(XmlDocument, RootIsTheFirstTopLevelElement) {
+  const char* const texts[] = {
+      "<Par_Gen><A>1</A></Par_Gen><!--SW_VERSION = 2.003-->",
+      "<?xml version=\"1.0\"?><Par_Gen><A>1</A></Par_Gen>",
+      "<!--x--><Par_Gen><A>1</A></Par_Gen>",
+      "<?xml version=\"1.0\"?>\n<!-- note -->\n<?style x?>\n<!DOCTYPE Par_Gen>\n<Par_Gen><A>1</A></Par_Gen>",
+  };
+  for (const char* text : texts) {
+    Xml_Document doc;
+    doc.Load_Text(text);
+    EXPECT_TRUE(doc.Root().Is_Element()) << text;
+    EXPECT_EQ(doc.Root().Name(), "Par_Gen") << text;
+    EXPECT_EQ(doc.Root().Child("A").Single_Text(), QString("1")) << text;
+  }
 
-  // A comment before the root is the first top-level node: values read as missing.
-  doc.Load_Text("<!--x--><Par_Gen><A>1</A></Par_Gen>");
-  EXPECT_FALSE(doc.Root().Is_Element());
-  EXPECT_TRUE(doc.Root().Child("A").Is_Null());
+  Xml_Document only_comment;
+  EXPECT_THROW(only_comment.Load_Text("<!--x-->"), Xml_Error) << "a document needs an element";
+  EXPECT_TRUE(only_comment.Root().Is_Null());
 }
 
 TEST(XmlDocument, SingleTextRules) {
@@ -51,7 +59,8 @@ TEST(XmlDocument, SavesWithoutDeclarationOrIndentation) {
   doc.Add_Comment("SW_VERSION = 2.003");
   EXPECT_EQ(doc.Save_Text().toStdString(),
             QByteArray("<M-Bus_Network><Nodo ID=\"1\" Descrizione=\"caf\xC3\xA9 &amp; &lt;co>\"/></M-Bus_Network>"
-                       "<!--SW_VERSION = 2.003-->").toStdString());
+                       "<!--SW_VERSION = 2.003-->")
+                .toStdString());
 
   Temp_Dir dir;
   doc.Save(dir.File("M_Bus.xml"));

@@ -1,5 +1,6 @@
 #include "scan/simulator_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-Simulator_Process::Simulator_Process(const QString& program, const QStringList& args) {
+Simulator_Process::Simulator_Process(const QString& program, const QStringList& args, const QString& log_file) {
   std::vector<std::string> argv_text{program.toStdString(), "--port", "0"};
   for (const QString& a : args) argv_text.push_back(a.toStdString());
   std::vector<char*> argv;
@@ -18,10 +19,15 @@ Simulator_Process::Simulator_Process(const QString& program, const QStringList& 
 
   int out[2];
   if (pipe(out) != 0) throw std::runtime_error("pipe failed");
+  const std::string log = log_file.toStdString();
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     dup2(out[1], STDOUT_FILENO);
+    if (!log.empty()) {
+      const int err = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+      if (err >= 0) dup2(err, STDERR_FILENO);
+    }
     close(out[0]);
     close(out[1]);
     execv(argv[0], argv.data());

@@ -11,7 +11,8 @@
 class Simulator_Process {
  public:
   // Starts `program --port 0 <args>` and reads the "port <n>" line; throws when it fails.
-  Simulator_Process(const QString& program, const QStringList& args);
+  // With a log file, the simulator's standard error goes there (its --verbose log).
+  Simulator_Process(const QString& program, const QStringList& args, const QString& log_file = QString());
   ~Simulator_Process();
   Simulator_Process(const Simulator_Process&) = delete;
   Simulator_Process& operator=(const Simulator_Process&) = delete;

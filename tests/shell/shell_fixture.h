@@ -1,6 +1,7 @@
 #pragma once
 #include <QDir>
 
+#include "platform/atomic_file.h"
 #include "platform/program_folder.h"
 #include "shell/core/device_profile.h"
 #include "shell/core/globals.h"
@@ -20,6 +21,7 @@ class Shell_Globals_Scope {
   }
   ~Shell_Globals_Scope() {
     program_folder::Override(QString());
+    atomic_file::Guard_Folder(QString());  // Set_Program_Folders guarded this test's PROJECTS
     Override_Device_Type(0);
     Reset();
   }

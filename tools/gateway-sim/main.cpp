@@ -49,11 +49,13 @@ struct Options {
   int frame_interval_ms = 200;
 };
 
+constexpr const char* kUsage =
+    "usage: gateway-sim --port <n> [--meters <file>] [--bind <address>] [--delay <ms>]\n"
+    "                   [--analyzer-answer <text>] [--radio telit|radiocrafts] [--verbose]\n"
+    "                   [--wmbus-frames <file>] [--frame-interval <ms>]\n";
+
 int Usage(const char* why) {
-  std::cerr << "gateway-sim: " << why << "\n"
-            << "usage: gateway-sim --port <n> [--meters <file>] [--bind <address>] [--delay <ms>]\n"
-               "                   [--analyzer-answer <text>] [--radio telit|radiocrafts] [--verbose]\n"
-               "                   [--wmbus-frames <file>] [--frame-interval <ms>]\n";
+  std::cerr << "gateway-sim: " << why << "\n" << kUsage;
   return 2;
 }
 
@@ -124,6 +126,11 @@ int main(int argc, char** argv) {
       options.verbose = true;
       continue;
     }
+    // Asked for, the usage is an answer, not an error.
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
     if ((v = value()) == nullptr) return Usage(("missing value for " + arg).c_str());
     try {
       if (arg == "--port") {
@@ -177,6 +184,7 @@ int main(int argc, char** argv) {
     radio_frames = std::move(*parsed);
   }
   if (options.frame_interval_ms < 1) return Usage("--frame-interval must be at least 1");
+  if (options.delay_ms < 0) return Usage("--delay must not be negative");
   gateway_sim::Radio_Module_Sim radio(options.radiocrafts, std::move(radio_frames));
 
   const int sock = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
@@ -213,11 +221,16 @@ int main(int argc, char** argv) {
     }
     sockaddr_in peer{};
     socklen_t peer_length = sizeof peer;
-    const ssize_t n = recvfrom(sock, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &peer_length);
+    // MSG_TRUNC gives the datagram's real length: a longer one is cut, and said so.
+    ssize_t n = recvfrom(sock, buffer, sizeof buffer, MSG_TRUNC, reinterpret_cast<sockaddr*>(&peer), &peer_length);
     if (n < 0) {
       if (errno == EINTR) continue;
       std::cerr << "gateway-sim: receive failed: " << std::strerror(errno) << "\n";
       return 1;
+    }
+    if (static_cast<size_t>(n) > sizeof buffer) {
+      std::cerr << "gateway-sim: a datagram of " << n << " bytes was cut to its first " << sizeof buffer << " bytes\n";
+      n = static_cast<ssize_t>(sizeof buffer);
     }
     last_peer = peer;
     last_peer_length = peer_length;

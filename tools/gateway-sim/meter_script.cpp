@@ -79,6 +79,7 @@ std::optional<std::vector<Scripted_Meter>> Parse_Meters(const std::string& text,
         } catch (...) {
           return fail("bad delay");
         }
+        if (meter.delay_ms < 0) return fail("delay must not be negative");
         continue;
       }
       if (token == "|") {

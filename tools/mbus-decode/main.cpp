@@ -3,11 +3,13 @@
 // one per line on standard input when there are no arguments) and prints per
 // telegram its header line and one line per record, or "error <reason>". The
 // exit status is 1 when any telegram was not read. Values use "." as the
-// decimal point whatever the locale.
+// decimal point whatever the locale. A line longer than the longest telegram
+// can be is refused as soon as it is seen, without being kept.
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -16,30 +18,74 @@
 
 namespace {
 
+// The longest telegram: 255 bytes of L field and 6 of frame, each as two
+// hexadecimal digits and a blank.
+constexpr size_t kMax_Telegram_Text = (255 + 6) * 3;
+// Kept of a line: room for blanks and a CR after the longest telegram.
+constexpr size_t kKept = kMax_Telegram_Text + 256;
+
+const std::string kToo_Long = "error longer than the longest telegram (" + std::to_string(kMax_Telegram_Text) +
+                              " characters: 261 bytes as hexadecimal with blanks)";
+
 bool Print_Telegram(const QString& hex) {
+  if (static_cast<size_t>(hex.trimmed().size()) > kMax_Telegram_Text) {
+    std::cout << kToo_Long << '\n';
+    return false;
+  }
   const telegram_report::Decoded_Telegram telegram = telegram_report::Decode(hex);
   for (const QString& line : telegram_report::Lines(telegram)) std::cout << line.toStdString() << '\n';
   return telegram.error.isEmpty();
 }
 
-// Every non-empty line of a file is one telegram.
-bool Print_File(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    std::cout << "error cannot read " << path.toStdString() << ": " << file.errorString().toStdString() << '\n';
-    return false;
+// One line of at most kKept characters; the rest of a longer one is skipped
+// and marks it too long. False at the end of the input.
+bool Read_Line(std::streambuf& in, std::string& line, bool& too_long) {
+  line.clear();
+  too_long = false;
+  int c = in.sbumpc();
+  if (c == std::char_traits<char>::eof()) return false;
+  for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
+    if (line.size() < kKept)
+      line.push_back(static_cast<char>(c));
+    else
+      too_long = true;
   }
+  return true;
+}
+
+// Every non-empty line is one telegram.
+bool Print_Lines(std::streambuf& in) {
   bool all_read = true;
-  for (const QByteArray& line : file.readAll().split('\n')) {
-    if (line.trimmed().isEmpty()) continue;
-    all_read = Print_Telegram(QString::fromLatin1(line)) && all_read;
+  std::string line;
+  bool too_long = false;
+  while (Read_Line(in, line, too_long)) {
+    if (too_long) {
+      std::cout << kToo_Long << '\n';
+      all_read = false;
+      continue;
+    }
+    const QString text = QString::fromLatin1(line);
+    if (text.trimmed().isEmpty()) continue;
+    all_read = Print_Telegram(text) && all_read;
   }
   return all_read;
+}
+
+bool Print_File(const QString& path) {
+  std::ifstream file(QFile::encodeName(path).toStdString(), std::ios::binary);
+  if (!file) {
+    QFile probe(path);
+    probe.open(QIODevice::ReadOnly);
+    std::cout << "error cannot read " << path.toStdString() << ": " << probe.errorString().toStdString() << '\n';
+    return false;
+  }
+  return Print_Lines(*file.rdbuf());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
   Format_Settings settings = Process_Format_Settings();
   settings.Decimal_Separator = QLatin1Char('.');
   Set_Process_Format_Settings(settings);
@@ -52,11 +98,7 @@ int main(int argc, char** argv) {
       all_read = read && all_read;
     }
   } else {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-      if (QString::fromStdString(line).trimmed().isEmpty()) continue;
-      all_read = Print_Telegram(QString::fromStdString(line)) && all_read;
-    }
+    all_read = Print_Lines(*std::cin.rdbuf());
   }
   std::cout.flush();
   return all_read ? 0 : 1;

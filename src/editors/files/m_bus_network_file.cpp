@@ -175,12 +175,6 @@ M_Bus_Network_Load Read_M_Bus_Network(const Xml_Document& doc, int type) {
   M_Bus_Network_Load load;
   const Xml_Node root = doc.Root();
   if (root.Is_Null()) return load;
-  // A root that is no element (a leading comment, say) would read as an empty
-  // network that the next save writes over the real one: refuse it instead.
-  if (!root.Is_Element()) {
-    load.error = QStringLiteral("The first node of the file is not the network's root element");
-    return load;
-  }
   try {
     for (pugi::xml_node raw_node = root.Raw().first_child(); raw_node; raw_node = raw_node.next_sibling()) {
       const Xml_Node node_element(raw_node);

@@ -37,6 +37,7 @@ T* Named(T* widget, const char* name, int x, int width, int height = 21) {
 
 QLabel* New_Label(QWidget* parent, const char* name, int x = kLabel_X, int width = kField_X - kLabel_X - 6) {
   QLabel* label = Named(new QLabel(parent), name, x, width);
+  label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
 }

@@ -52,6 +52,7 @@ TFMeter_Bus::TFMeter_Bus(QWidget* parent)
   Title = new Title_Panel(this);
   Title->setGeometry(0, 0, 780, 62);
   L_MBus_NumByte = new QLabel(Title);
+  L_MBus_NumByte->setTextFormat(Qt::PlainText);
   L_MBus_NumByte->setObjectName(QStringLiteral("L_MBus_NumByte"));
   L_MBus_NumByte->setFont(shell_look::Bold_Font());
   L_MBus_NumByte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -537,7 +538,11 @@ void TFMeter_Bus::Btn_ImportNetClick() {
       dialogs::Current().Open_File(this, {QString(), Active_Conf_Dir, QStringLiteral("XML File (*.xml)"), QString()});
   if (chosen.isEmpty()) return;
   if (Network_Import_Asks(Path_M_Bus_XML) && !dialogs::Ask_Yes_No(this, Lang(558))) return;
-  const Network_Import_Result result = Import_M_Bus_Network(chosen, Path_M_Bus_XML);
-  if (!result.Ok()) dialogs::Error(this, result.error);
+  const Network_Import_Result result = Import_M_Bus_Network(chosen, Path_M_Bus_XML, Device_Type());
+  // A refused file changed nothing: the editor keeps its network and its unsaved edits.
+  if (!result.Ok()) {
+    dialogs::Error(this, result.error);
+    return;
+  }
   FormShow();
 }

@@ -3,14 +3,37 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "editors/files/m_bus_network_file.h"
 #include "platform/atomic_file.h"
 #include "platform/file_resolver.h"
+#include "platform/xml_document.h"
+
+namespace {
+
+QString Cannot_Import(const QString& source, const QString& reason) {
+  return QStringLiteral("Cannot import \"%1\": %2").arg(source, reason);
+}
+
+// Why the bytes are not a network the editor can open; empty when they are.
+QString Network_Error(const QByteArray& bytes, int device_type) {
+  Xml_Document doc;
+  try {
+    doc.Load_Text(bytes);
+  } catch (const Xml_Error& e) {
+    return QStringLiteral("it is not an XML file (%1)").arg(QString::fromStdString(e.what()));
+  }
+  const M_Bus_Network_Load load = Read_M_Bus_Network(doc, device_type);
+  if (!load.Complete()) return QStringLiteral("it is not an M-Bus network (%1)").arg(load.error);
+  return {};
+}
+
+}  // namespace
 
 bool Network_Import_Asks(const QString& m_bus_path) {
   return QFileInfo(file_resolver::Resolve_Path(m_bus_path)).isFile();
 }
 
-Network_Import_Result Import_M_Bus_Network(const QString& source, const QString& m_bus_path) {
+Network_Import_Result Import_M_Bus_Network(const QString& source, const QString& m_bus_path, int device_type) {
   Network_Import_Result result;
   const QString target = file_resolver::Resolve_Path(m_bus_path);
   const QFileInfo source_info(source);
@@ -22,13 +45,16 @@ Network_Import_Result Import_M_Bus_Network(const QString& source, const QString&
 
   QFile file(source);
   if (!source_info.isFile() || !file.open(QIODevice::ReadOnly)) {
-    result.error = QStringLiteral("Cannot read \"%1\": %2")
-                       .arg(source, source_info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
+    result.error = Cannot_Import(source, source_info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
     return result;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    result.error = QStringLiteral("Cannot read \"%1\": %2").arg(source, file.errorString());
+    result.error = Cannot_Import(source, file.errorString());
+    return result;
+  }
+  if (const QString why = Network_Error(bytes, device_type); !why.isEmpty()) {
+    result.error = Cannot_Import(source, why);
     return result;
   }
   try {

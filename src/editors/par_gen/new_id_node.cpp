@@ -33,6 +33,7 @@ TFNewIDNode::TFNewIDNode(QWidget* parent)
   Title = new Title_Panel(this);
   Title->setGeometry(0, 0, 265, 58);
   L_Prompt = new QLabel(this);
+  L_Prompt->setTextFormat(Qt::PlainText);
   L_Prompt->setObjectName(QStringLiteral("L_Prompt"));
   L_Prompt->setGeometry(16, 66, 240, 16);
 
@@ -48,6 +49,7 @@ TFNewIDNode::TFNewIDNode(QWidget* parent)
 
   // Shown in place of the radio buttons for a wireless node.
   L_wMBus_Add = new QLabel(this);
+  L_wMBus_Add->setTextFormat(Qt::PlainText);
   L_wMBus_Add->setObjectName(QStringLiteral("L_wMBus_Add"));
   L_wMBus_Add->setGeometry(16, 118, 132, 16);
   E_wMBus_Add = New_Field(this, "E_wMBus_Add", QRect(152, 115, 97, 21));

@@ -40,6 +40,7 @@ QGroupBox* New_Group(QWidget* parent, const char* name) {
 
 QLabel* New_Label(QGroupBox* group, const char* name, int row, int width = kField_X - kLabel_X - 4) {
   auto* label = new QLabel(group);
+  label->setTextFormat(Qt::PlainText);
   label->setObjectName(QLatin1String(name));
   label->setGeometry(kLabel_X, Row(row) + 3, width, 16);
   return label;

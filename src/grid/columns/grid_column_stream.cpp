@@ -44,7 +44,11 @@ TCanvas::Pen_State Pen_Of(const QString& text) {
   TCanvas::Pen_State pen;
   pen.Color = TColor(parts[0].toUInt());
   pen.Width = parts[1].toInt();
-  pen.Style = TPenStyle(parts[2].toInt());
+  bool ok = false;
+  const int style = parts[2].toInt(&ok);
+  if (!ok || style < 0 || style > int(TPenStyle::psClear))
+    throw std::runtime_error("Bad pen in column stream: " + text.toStdString());
+  pen.Style = TPenStyle(style);
   return pen;
 }
 
@@ -81,6 +85,19 @@ Property Num(const char* name, std::function<int(const Item&)> get, std::functio
       [set](Item& i, const QString& t) { set(i, Number_Of(t)); });
 }
 
+// An enumeration: a number outside 0..last is refused like any bad number,
+// since the painter and the editors take every value as one of the list.
+Property Choice(const char* name, int last, std::function<int(const Item&)> get, std::function<void(Item&, int)> set) {
+  return Text(
+      name, [get](const Item& i) { return QString::number(get(i)); },
+      [name, last, set](Item& i, const QString& t) {
+        const int value = Number_Of(t);
+        if (value < 0 || value > last)
+          throw std::runtime_error(std::string("Bad ") + name + " in column stream: " + t.toStdString());
+        set(i, value);
+      });
+}
+
 Property Lines(const char* name, std::function<QStringList(const Item&)> get,
                std::function<void(Item&, const QStringList&)> set) {
   Property p;
@@ -95,8 +112,8 @@ const std::vector<Property>& Properties() {
   static const std::vector<Property> table{
       Num("AutoMinSize", &Item::AutoMinSize, &Item::SetAutoMinSize),
       Num("AutoMaxSize", &Item::AutoMaxSize, &Item::SetAutoMaxSize),
-      Num(
-          "Alignment", [](const Item& i) { return int(i.Alignment()); },
+      Choice(
+          "Alignment", taCenter, [](const Item& i) { return int(i.Alignment()); },
           [](Item& i, int v) { i.SetAlignment(TAlignment(v)); }),
       Num(
           "Borders", [](const Item& i) { return int(i.Borders()); },
@@ -108,15 +125,16 @@ const std::vector<Property>& Properties() {
       Text("CheckTrue", &Item::CheckTrue, &Item::SetCheckTrue),
       Num(
           "Color", [](const Item& i) { return int(i.Color()); }, [](Item& i, int v) { i.SetColor(TColor(v)); }),
-      Num(
-          "ColumnPopupType", [](const Item& i) { return int(i.ColumnPopupType()); },
+      Choice(
+          "ColumnPopupType", cpAllCellsLClick, [](const Item& i) { return int(i.ColumnPopupType()); },
           [](Item& i, int v) { i.SetColumnPopupType(TColumnPopupType(v)); }),
       Lines("ComboItems", &Item::ComboItems, &Item::SetComboItems),
       Num("DropDownCount", &Item::DropDownCount, &Item::SetDropDownCount),
       Num("EditLength", &Item::EditLength, &Item::SetEditLength),
       Text("EditMask", &Item::EditMask, &Item::SetEditMask),
-      Num(
-          "Editor", [](const Item& i) { return int(i.Editor()); }, [](Item& i, int v) { i.SetEditor(TEditorType(v)); }),
+      Choice(
+          "Editor", edMaskEditBtn, [](const Item& i) { return int(i.Editor()); },
+          [](Item& i, int v) { i.SetEditor(TEditorType(v)); }),
       Lines("Filter", &Item::Filter, &Item::SetFilter),
       Num("FilterCaseSensitive", &Item::FilterCaseSensitive, &Item::SetFilterCaseSensitive),
       Num("Fixed", &Item::Fixed, &Item::SetFixed),
@@ -125,8 +143,8 @@ const std::vector<Property>& Properties() {
           "Font", [](const Item& i) { return Font_Text(i.Font()); },
           [](Item& i, const QString& t) { i.SetFont(Font_Of(t)); }),
       Text("Header", &Item::Header, &Item::SetHeader),
-      Num(
-          "HeaderAlignment", [](const Item& i) { return int(i.HeaderAlignment()); },
+      Choice(
+          "HeaderAlignment", taCenter, [](const Item& i) { return int(i.HeaderAlignment()); },
           [](Item& i, int v) { i.SetHeaderAlignment(TAlignment(v)); }),
       Text(
           "HeaderFont", [](const Item& i) { return Font_Text(i.HeaderFont()); },
@@ -151,8 +169,8 @@ const std::vector<Property>& Properties() {
           [](Item& i, const QString& t) { i.SetPrintFont(Font_Of(t)); }),
       Num("ReadOnly", &Item::ReadOnly, &Item::SetReadOnly),
       Num("ShowBands", &Item::ShowBands, &Item::SetShowBands),
-      Num(
-          "SortStyle", [](const Item& i) { return int(i.SortStyle()); },
+      Choice(
+          "SortStyle", ssAlphaNumericNoCase, [](const Item& i) { return int(i.SortStyle()); },
           [](Item& i, int v) { i.SetSortStyle(TSortStyle(v)); }),
       Text("SortPrefix", &Item::SortPrefix, &Item::SetSortPrefix),
       Text("SortSuffix", &Item::SortSuffix, &Item::SetSortSuffix),

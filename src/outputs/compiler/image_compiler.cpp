@@ -1,13 +1,12 @@
 #include "outputs/compiler/image_compiler.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <optional>
 
 #include "outputs/compiler/canopen_compiler.h"
 #include "outputs/compiler/gateway_compiler.h"
 #include "platform/atomic_file.h"
 #include "platform/file_resolver.h"
+#include "platform/file_set.h"
 
 Bank_Buffers Compile_Bank_Files(int device_type, const QString& conf_dir) {
   Bank_Buffers buffers;
@@ -52,45 +51,25 @@ std::vector<Bank_File> Bank_Files(int device_type) {
   }
 }
 
-namespace {
-
-struct Previous_File {
-  QString path;
-  std::optional<QByteArray> bytes;  // nullopt: the file did not exist
-};
-
-// Best effort: the write that failed is reported, not a failure to undo.
-void Restore(const std::vector<Previous_File>& written) {
-  for (const Previous_File& file : written) {
-    try {
-      if (file.bytes)
-        atomic_file::Write(file.path, *file.bytes);
-      else
-        QFile::remove(file.path);
-    } catch (const File_Write_Error&) {
-    }
+void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffers& buffers,
+                     const std::function<void()>& between_renames) {
+  const std::vector<Bank_File> files = Bank_Files(device_type);
+  if (files.empty()) return;
+  const QString bin_dir = file_resolver::Resolve(conf_dir, QStringLiteral("bin"));
+  if (!QFileInfo(bin_dir).isDir())
+    throw File_Write_Error(file_resolver::Resolve(bin_dir, files.front().name),
+                           QStringLiteral("the folder does not exist"));
+  std::vector<file_set::Member> members;
+  for (const Bank_File& file : files) {
+    // An existing file keeps its name whatever its case.
+    const QString path = file_resolver::Resolve(bin_dir, file.name);
+    members.push_back({path.mid(bin_dir.size() + 1), (buffers.*file.buffer).Bytes()});
   }
+  file_set::Write(bin_dir, kBank_Stamp_File, members, between_renames);
 }
 
-}  // namespace
-
-void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffers& buffers) {
-  const QString bin_dir = file_resolver::Resolve(conf_dir, QStringLiteral("bin"));
-  std::vector<Previous_File> written;
-  for (const Bank_File& file : Bank_Files(device_type)) {
-    const QString path = file_resolver::Resolve(bin_dir, file.name);
-    Previous_File previous{path, std::nullopt};
-    QFile old(path);
-    if (QFileInfo(path).isFile() && old.open(QIODevice::ReadOnly)) previous.bytes = old.readAll();
-    try {
-      if (!QFileInfo(bin_dir).isDir()) throw File_Write_Error(path, QStringLiteral("the folder does not exist"));
-      atomic_file::Write(path, (buffers.*file.buffer).Bytes());
-    } catch (const File_Write_Error&) {
-      Restore(written);
-      throw;
-    }
-    written.push_back(std::move(previous));
-  }
+QString Bank_Files_Mismatch(const QString& conf_dir) {
+  return file_set::Mismatch(file_resolver::Resolve(conf_dir, QStringLiteral("bin")), kBank_Stamp_File);
 }
 
 void Compile_And_Save_Bank_Files(int device_type, const QString& conf_dir) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "outputs/compiler/bank_buffer.h"
@@ -27,10 +28,22 @@ struct Bank_File {
 };
 std::vector<Bank_File> Bank_Files(int device_type);
 
-// Writes the device type's files into conf_dir/bin, each through a temporary
-// file. When one cannot be written (File_Write_Error, naming it), the files
-// written before it are put back as they were, so the set stays consistent.
-void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffers& buffers);
+// Writes the device type's files into conf_dir/bin as one set (see
+// platform/file_set.h): all of them to temporary files first, then the stamp
+// file kBank_Stamp_File and the files renamed over the old ones. A kill
+// between two renames leaves a set that Bank_Files_Mismatch recognises; a
+// failure before the renames leaves the old files as they were. Throws
+// File_Write_Error naming the file. `between_renames` is for tests.
+void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffers& buffers,
+                     const std::function<void()>& between_renames = {});
+
+// Beside the images: the size and SHA-256 of each file of the last save. The
+// device never reads it.
+inline const QString kBank_Stamp_File = QStringLiteral("banks.stamp");
+
+// Empty when the images in conf_dir/bin are those of one save (or come from a
+// version that wrote no stamp); else why they cannot be sent to the device.
+QString Bank_Files_Mismatch(const QString& conf_dir);
 
 // The "Update Device" step: compile, and save only when the compile succeeded.
 void Compile_And_Save_Bank_Files(int device_type, const QString& conf_dir);

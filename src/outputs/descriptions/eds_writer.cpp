@@ -48,12 +48,20 @@ constexpr std::array<const char*, EDS_Max_PDOs> TPDO_Entry_Names = {
 
 QString Hex(uint32_t value, int digits) { return QString::number(value, 16).toUpper().rightJustified(digits, '0'); }
 
-// Element children only: a comment in a hand-edited list is not a row.
-std::vector<Xml_Node> Rows(const Xml_Node& list) {
-  std::vector<Xml_Node> rows;
-  for (int i = 0; i < list.Child_Count(); ++i)
-    if (const Xml_Node row = list.Child_At(i); row.Is_Element()) rows.push_back(row);
-  return rows;
+// Calls `read(row, place)` for each element child of the list, in one pass (a
+// comment in a hand-edited list is not a row). A list with more than
+// `max_rows` rows is refused at the first row too many, without reading on.
+template <class Read>
+void For_Each_Row(const Xml_Node& list, const QString& file, const QString& name, int max_rows,
+                  const QString& limit_text, Read read) {
+  int number = 0;
+  for (Xml_Node row = list.First_Child(); !row.Is_Null(); row = row.Next_Sibling()) {
+    if (!row.Is_Element()) continue;
+    ++number;
+    const QString place = QStringLiteral("%1, %2 row %3").arg(file, name).arg(number);
+    if (number > max_rows) throw Description_File_Error(place + QStringLiteral(": ") + limit_text);
+    read(row, place);
+  }
 }
 
 Xml_Node List_Element(const Xml_Node& root, const QString& file, const QString& name) {
@@ -62,32 +70,26 @@ Xml_Node List_Element(const Xml_Node& root, const QString& file, const QString& 
   return list;
 }
 
-QString Row_Place(const QString& file, const QString& list, int row) {
-  return QStringLiteral("%1, %2 row %3").arg(file, list).arg(row);
-}
-
 void Read_PDO_List(const Xml_Node& root, const QString& name, std::vector<EDS_PDO>& out) {
-  const std::vector<Xml_Node> rows = Rows(List_Element(root, kPDO_File, name));
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const QString place = Row_Place(kPDO_File, name, static_cast<int>(i) + 1);
-    if (i >= EDS_Max_PDOs)
-      throw Description_File_Error(place +
-                                   QStringLiteral(": an EDS describes at most %1 PDOs of a kind.").arg(EDS_Max_PDOs));
-    const std::optional<QString> cob_id = rows[i].Find_Attribute(QStringLiteral("COB-ID"));
-    const std::optional<QString> dimension = rows[i].Find_Attribute(QStringLiteral("Dimension"));
-    if (!cob_id) throw Description_File_Error(place + QStringLiteral(": the COB-ID is missing."));
-    if (!dimension) throw Description_File_Error(place + QStringLiteral(": the Dimension is missing."));
-    // A value that is present but not a number is described as COB-ID 0 or 8 bytes.
-    int32_t cob = 0;
-    int32_t dim = 8;
-    if (!Try_Read_Number(*cob_id, cob)) cob = 0;
-    if (!Try_Read_Number(*dimension, dim)) dim = 8;
-    // A mapping holds at most 64 bits: more than 8 bytes would describe a PDO
-    // that no CANopen master accepts.
-    if (dim < 0 || dim > 8)
-      throw Description_File_Error(place + QStringLiteral(": the Dimension %1 is outside 0..8.").arg(*dimension));
-    out.push_back({static_cast<uint32_t>(cob), static_cast<uint32_t>(dim)});
-  }
+  const QString limit = QStringLiteral("an EDS describes at most %1 PDOs of a kind.").arg(EDS_Max_PDOs);
+  For_Each_Row(
+      List_Element(root, kPDO_File, name), kPDO_File, name, EDS_Max_PDOs, limit,
+      [&out](const Xml_Node& row, const QString& place) {
+        const std::optional<QString> cob_id = row.Find_Attribute(QStringLiteral("COB-ID"));
+        const std::optional<QString> dimension = row.Find_Attribute(QStringLiteral("Dimension"));
+        if (!cob_id) throw Description_File_Error(place + QStringLiteral(": the COB-ID is missing."));
+        if (!dimension) throw Description_File_Error(place + QStringLiteral(": the Dimension is missing."));
+        // A value that is present but not a number is described as COB-ID 0 or 8 bytes.
+        int32_t cob = 0;
+        int32_t dim = 8;
+        if (!Try_Read_Number(*cob_id, cob)) cob = 0;
+        if (!Try_Read_Number(*dimension, dim)) dim = 8;
+        // A mapping holds at most 64 bits: more than 8 bytes would describe a PDO
+        // that no CANopen master accepts.
+        if (dim < 0 || dim > 8)
+          throw Description_File_Error(place + QStringLiteral(": the Dimension %1 is outside 0..8.").arg(*dimension));
+        out.push_back({static_cast<uint32_t>(cob), static_cast<uint32_t>(dim)});
+      });
 }
 
 int32_t SDO_Number(const Xml_Node& row, const QString& name, const QString& place) {
@@ -100,22 +102,22 @@ int32_t SDO_Number(const Xml_Node& row, const QString& name, const QString& plac
 }
 
 void Read_SDO_List(const Xml_Node& root, const QString& name, bool read_only, std::vector<SDO_Index>& list) {
-  const std::vector<Xml_Node> rows = Rows(List_Element(root, kSDO_File, name));
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const QString place = Row_Place(kSDO_File, name, static_cast<int>(i) + 1);
-    const auto index = static_cast<uint16_t>(SDO_Number(rows[i], QStringLiteral("Index"), place));
-    const auto sub = static_cast<uint8_t>(SDO_Number(rows[i], QStringLiteral("SubIndex"), place));
-    const auto size = static_cast<uint8_t>(SDO_Number(rows[i], QStringLiteral("NByte"), place));
-    const int p = Find_SDO_Index(list, index);
-    SDO_Index* entry = nullptr;
-    if (p < 0) {
-      list.push_back({index, {}, place});
-      entry = &list.back();
-    } else {
-      entry = &list[static_cast<size_t>(p)];
-    }
-    entry->Sub_Indexs.push_back({sub, size, read_only, QString()});
-  }
+  const QString limit = QStringLiteral("an SDO server list holds at most %1 rows.").arg(EDS_Max_SDO_Rows);
+  For_Each_Row(List_Element(root, kSDO_File, name), kSDO_File, name, EDS_Max_SDO_Rows, limit,
+               [&list, read_only](const Xml_Node& row, const QString& place) {
+                 const auto index = static_cast<uint16_t>(SDO_Number(row, QStringLiteral("Index"), place));
+                 const auto sub = static_cast<uint8_t>(SDO_Number(row, QStringLiteral("SubIndex"), place));
+                 const auto size = static_cast<uint8_t>(SDO_Number(row, QStringLiteral("NByte"), place));
+                 const int p = Find_SDO_Index(list, index);
+                 SDO_Index* entry = nullptr;
+                 if (p < 0) {
+                   list.push_back({index, {}, place});
+                   entry = &list.back();
+                 } else {
+                   entry = &list[static_cast<size_t>(p)];
+                 }
+                 entry->Sub_Indexs.push_back({sub, size, read_only, QString()});
+               });
 }
 
 // --- the text ---
@@ -356,9 +358,17 @@ void Sort_SDO_Sub_Indexs(std::vector<SDO_Index>& list) {
     std::vector<SDO_Sub_Type>& subs = entry.Sub_Indexs;
     std::stable_sort(subs.begin(), subs.end(),
                      [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub < b.Sub; });
-    subs.erase(std::unique(subs.begin(), subs.end(),
-                           [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub == b.Sub; }),
-               subs.end());
+    std::vector<SDO_Sub_Type> merged;
+    for (const SDO_Sub_Type& sub : subs) {
+      if (merged.empty() || merged.back().Sub != sub.Sub) {
+        merged.push_back(sub);
+        continue;
+      }
+      // In the read list and in the write list: the master may do both, so
+      // the one section must not say read-only.
+      merged.back().Readonly = merged.back().Readonly && sub.Readonly;
+    }
+    subs = std::move(merged);
   }
 }
 

@@ -34,18 +34,21 @@ struct EDS_PDO_Table {
 };
 
 constexpr int EDS_Max_PDOs = 30;
+// Rows of each list of the SDO server file, as its window holds.
+constexpr int EDS_Max_SDO_Rows = 500;
 
 // Both readers throw Description_File_Error naming the file and row for a
 // row they cannot describe, and Xml_Error for a file that is not well-formed.
-// A missing file reads as empty.
+// A missing file reads as empty. A list with more rows than the limit above
+// is refused at its first row too many; the rows after it are not read.
 EDS_PDO_Table Read_EDS_PDO(const QString& pdo_path);
 std::vector<SDO_Index> Read_EDS_SDO(const QString& sdo_server_path);
 
 // Position of the first entry with that index, -1 when none.
 int Find_SDO_Index(const std::vector<SDO_Index>& list, uint16_t index);
-// Orders every entry's sub-indexes; of two rows with the same sub-index the
-// first one read (the read list comes before the write list) is kept, so each
-// sub-index has one section.
+// Orders every entry's sub-indexes; rows with the same sub-index become one,
+// so each sub-index has one section: the size of the first one read (the read
+// list comes before the write list), read-only only when every row is.
 void Sort_SDO_Sub_Indexs(std::vector<SDO_Index>& list);
 
 // "03-05-2024" and "01:05PM" (a 12-hour clock; seconds are not written).

@@ -84,13 +84,6 @@ int32_t Variable_Size(const Xml_Node& v, const QString& where) {
   return size;
 }
 
-std::vector<Xml_Node> Elements(const Xml_Node& parent) {
-  std::vector<Xml_Node> out;
-  for (int i = 0; i < parent.Child_Count(); ++i)
-    if (const Xml_Node child = parent.Child_At(i); child.Is_Element()) out.push_back(child);
-  return out;
-}
-
 void Add_Network_Modules(const QString& m_bus_path, GSD_Modules& m) {
   Xml_Document doc;
   if (!config_document::Load(doc, m_bus_path)) return;
@@ -101,16 +94,20 @@ void Add_Network_Modules(const QString& m_bus_path, GSD_Modules& m) {
     m.Input_Sizes.push_back(size);
     m.Input_Length += size;
   };
-  const std::vector<Xml_Node> nodes = Elements(root);
-  for (size_t n = 0; n < nodes.size(); ++n) {
-    const Xml_Node& nodo = nodes[n];
+  // Element children only, each list walked once: a comment is no node or variable.
+  int n = 0;
+  for (Xml_Node nodo = root.First_Child(); !nodo.Is_Null(); nodo = nodo.Next_Sibling()) {
+    if (!nodo.Is_Element()) continue;
+    ++n;
     if (!Node_Counts(nodo)) continue;
     if (Attribute_Number_Or(nodo, QStringLiteral("Node_State"), 0) > 0) add(1);
     if (Attribute_Number_Or(nodo, QStringLiteral("Ident_Num"), 0) > 0) add(4);
-    const std::vector<Xml_Node> variables = Elements(nodo);
-    for (size_t v = 0; v < variables.size(); ++v) {
-      if (!Variable_Counts(variables[v])) continue;
-      add(Variable_Size(variables[v], QStringLiteral("M_Bus.xml, node %1, variable %2").arg(n + 1).arg(v + 1)));
+    int v = 0;
+    for (Xml_Node variable = nodo.First_Child(); !variable.Is_Null(); variable = variable.Next_Sibling()) {
+      if (!variable.Is_Element()) continue;
+      ++v;
+      if (!Variable_Counts(variable)) continue;
+      add(Variable_Size(variable, QStringLiteral("M_Bus.xml, node %1, variable %2").arg(n).arg(v)));
     }
   }
 }

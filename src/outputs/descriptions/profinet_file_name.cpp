@@ -18,7 +18,9 @@
 namespace {
 
 QLabel* Make_Label(QWidget* parent, const char* name, const QString& text = QString()) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   label->setObjectName(QLatin1String(name));
   return label;
 }

@@ -196,7 +196,9 @@ void TFBoot::FormShow() {
     update_ComPort();
     CB_COM_Port->setFocus();
   } else {
-    E_IP1->setFocus();
+    // Selected, so a new address is typed over the remembered one.
+    E_IP1->setFocus(Qt::TabFocusReason);
+    E_IP1->selectAll();
   }
 }
 
@@ -295,7 +297,11 @@ bool TFBoot::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* const edits[] = {E_IP1, E_IP2, E_IP3, E_IP4};
     for (int n = 0; n < 4; ++n) {
       if (watched != edits[n]) continue;
-      if (n < 3) edits[n + 1]->setFocus();
+      // As Tab does: the next part's text is selected, so typing replaces it.
+      if (n < 3) {
+        edits[n + 1]->setFocus(Qt::TabFocusReason);
+        edits[n + 1]->selectAll();
+      }
       return true;  // swallowed in all four
     }
   }

@@ -1,5 +1,6 @@
 #include "outputs/update/update_run.h"
 
+#include "outputs/compiler/image_compiler.h"
 #include "outputs/update/update_parameters.h"
 #include "outputs/update/updater_start.h"
 #include "platform/file_resolver.h"
@@ -30,6 +31,14 @@ void Start(Update_Run_Outcome& outcome) {
   outcome.result = Update_Run_Result::Done;
 }
 
+// Images of two different saves must never reach the device together.
+bool Images_Belong_Together(Update_Run_Outcome& outcome) {
+  outcome.error = Bank_Files_Mismatch(Active_Conf_Dir);
+  if (outcome.error.isEmpty()) return true;
+  outcome.result = Update_Run_Result::Start_Failed;
+  return false;
+}
+
 // "COM3" -> the device behind COM 3; empty when the text names no port.
 QString Port_Device_Path(const QString& port_name) {
   if (!port_name.startsWith(QLatin1String("COM"))) return {};
@@ -43,6 +52,7 @@ QString Port_Device_Path(const QString& port_name) {
 Update_Run_Outcome Run_Ethernet_Update(Echo_Client& echo, const Ping_Clock& clock, const QString& ip_address,
                                        int option, bool read_back) {
   Update_Run_Outcome outcome;
+  if (!Images_Belong_Together(outcome)) return outcome;
   const Ping_Outcome ping = Send_Ping(echo, ip_address, clock);
   outcome.ping_res = ping.ping_res;
   if (!ping.success) {
@@ -60,6 +70,7 @@ Update_Run_Outcome Run_Ethernet_Update(Echo_Client& echo, const Ping_Clock& cloc
 
 Update_Run_Outcome Run_Serial_Update(const QString& port_name, int option, bool read_back) {
   Update_Run_Outcome outcome;
+  if (!Images_Belong_Together(outcome)) return outcome;
   Update_Option_Index = option;
   Update_Read_Back = read_back;
   const int hardware_type = Device_Type() == 3 ? Select_Hard_Type_232(file_resolver::Resolve_Path(Path_ParGen_XML)) : 0;

@@ -9,7 +9,8 @@ enum class Update_Run_Result {
   Ping_No_Answer,    // the device did not answer with data: warning, text 636
   Ping_Error,        // the ping itself failed (an address that is none): error, text 637
   Nothing_To_Start,  // a device type without a serial updater
-  Start_Failed,      // the updater could not be started: `error` says why
+  Start_Failed,      // the updater could not be started (also: the images in bin/ are not
+                     // of one save): `error` says why
   Done               // the updater ran and ended, or was left running at the limit
 };
 
@@ -21,6 +22,9 @@ struct Update_Run_Outcome {
   QString error;
 };
 
+// Both runs first check that the images in the active configuration's bin/
+// belong together (Bank_Files_Mismatch); when not, nothing is sent or started.
+//
 // Over Ethernet: pings `ip_address`; only when that succeeds stores the
 // address, option and read-back state in the globals, writes
 // Ethernet_Update.xml beside the program (throws File_Write_Error when it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "scan/decode/long_frame.h"
 #include "scan/engine/scan_report.h"
 #include "scan/engine/serial_link.h"
 #include "scan/engine/udp_server.h"
@@ -82,6 +83,11 @@ bool TMBusScanDecode::Start_Scan(TScanType ScanT, TSelectHard SelHard, const QSt
     std::lock_guard text(text_lock_);
     error_text_.clear();
   }
+  {
+    std::lock_guard answer(answer_lock_);
+    polled_.reset();
+  }
+  noise_count_.store(0);
   Link().Activate(SelHard == shSerial ? ComPort : IP_Address, Port_Wireless);
   Step_Scan_ = 0;
   FStopScan.store(false);
@@ -106,7 +112,6 @@ bool TMBusScanDecode::Start_Scan_Wireless(TSelectHard SelHard, const QString& IP
     IP_Address = IP_COM;
     ComPort.clear();
   }
-  Port_Wireless = Port;
   Add_TimeOut = RemoteTimeout ? 10000 : 0;
   Enable_Send_In_Last_Step = false;
   Wireless_Receive_Message.store(false);
@@ -114,9 +119,16 @@ bool TMBusScanDecode::Start_Scan_Wireless(TSelectHard SelHard, const QString& IP
     std::lock_guard text(text_lock_);
     error_text_.clear();
   }
+  {
+    std::lock_guard answer(answer_lock_);
+    polled_.reset();
+  }
+  noise_count_.store(0);
   wireless_decoder_.Set_Callback(std::move(Proc_Wireless), FromDLL);
-  // The wireless port is both the gateway's and the local one.
-  Link().Activate(SelHard == shSerial ? ComPort : IP_Address, Port_Wireless);
+  // The wireless port is both the gateway's and the local one. A port that cannot be
+  // bound leaves the binding of the next wired scan as it was.
+  Link().Activate(SelHard == shSerial ? ComPort : IP_Address, Port);
+  Port_Wireless = Port;
   wireless_machine_.Start(wMBus_Mode, wMBus_Radio_Channel, Add_TimeOut);
   Step_Scan_ = 0;
   FStopScan.store(false);
@@ -146,13 +158,23 @@ void TMBusScanDecode::Run_Step() {
   }
 }
 
+void TMBusScanDecode::Set_Error_Text(const QString& text) {
+  std::lock_guard lock(text_lock_);
+  error_text_ = text;
+}
+
+// The wireless machine says only that it failed: a command of the gateway or of its
+// radio module was refused or not answered.
+void TMBusScanDecode::Set_Result(int32_t result) {
+  FResult.store(result);
+  if (result == 2 && Error_Text().isEmpty())
+    Set_Error_Text(QStringLiteral("The gateway or its radio module refused a command or did not answer in time."));
+}
+
 // A link that fails mid-scan ends the scan as a failure; the thread stays usable.
 void TMBusScanDecode::Fail_Scan(const QString& reason) {
   FResult.store(2);
-  {
-    std::lock_guard lock(text_lock_);
-    error_text_ = reason;
-  }
+  Set_Error_Text(reason.isEmpty() ? QStringLiteral("The scan failed on its link to the gateway.") : reason);
   Enable_Send_In_Last_Step = false;
   Step_Scan_ = 203;
   try {
@@ -194,6 +216,20 @@ void TMBusScanDecode::Notify(int32_t event, int32_t value, int32_t found, int32_
   }
 }
 
+bool TMBusScanDecode::Is_Answer_Of(const Polled_Meter& meter, const uint8_t* data, size_t length) {
+  // Anything but a meter's telegram (E5, a collision, NO_SLAVE) is for the step to judge.
+  if (!long_frame::Is_Valid(data, static_cast<int>(length))) return true;
+  if (meter.primary >= 0) return data[5] == meter.primary;
+  // The identification number, LSB first in bytes 7..10: byte 10 holds digits 1 and 2.
+  for (int digit = 0; digit < 8; ++digit) {
+    if (meter.digits[size_t(digit)] < 0) continue;
+    const uint8_t byte = data[10 - digit / 2];
+    const int nibble = digit % 2 == 0 ? byte >> 4 : byte & 0x0F;
+    if (nibble != meter.digits[size_t(digit)]) return false;
+  }
+  return true;
+}
+
 void TMBusScanDecode::UDP_Read(const uint8_t* data, size_t length) {
   if (length > kAns_Array_Size) return;  // no gateway answer is this long
   if (MBusType.load() == mtWireless && Wireless_Receive_Message.load() &&
@@ -206,6 +242,11 @@ void TMBusScanDecode::UDP_Read(const uint8_t* data, size_t length) {
   }
   {
     std::lock_guard lock(answer_lock_);
+    // A telegram of a meter that was not polled must not take the place of the real answer.
+    if (polled_ && !Is_Answer_Of(*polled_, data, length)) {
+      noise_count_.fetch_add(1);
+      return;
+    }
     if (length > 0) std::memcpy(Ans_Array.data(), data, length);
     Ans_Len = static_cast<int32_t>(length);
   }
@@ -219,8 +260,12 @@ bool TMBusScanDecode::Take_Answer(QByteArray& answer) {
   return true;
 }
 
-void TMBusScanDecode::Send_Command(const QByteArray& bytes, uint16_t port) {
-  Answer_Arrived.store(false, std::memory_order_release);
+void TMBusScanDecode::Send_Command(const QByteArray& bytes, uint16_t port, std::optional<Polled_Meter> polled) {
+  {
+    std::lock_guard lock(answer_lock_);
+    polled_ = polled;
+    Answer_Arrived.store(false, std::memory_order_release);
+  }
   Link().Send(bytes, port);
   Start_Send = clock_->Ticks();
 }
@@ -229,10 +274,10 @@ void TMBusScanDecode::Send_Command(std::string_view text, uint16_t port) {
   Send_Command(QByteArray(text.data(), static_cast<qsizetype>(text.size())), port);
 }
 
-void TMBusScanDecode::Pause_Then_Send(int pause_ms, const QByteArray& bytes) {
+void TMBusScanDecode::Pause_Then_Send(int pause_ms, const QByteArray& bytes, std::optional<Polled_Meter> polled) {
   sleeper_->Sleep(pause_ms);
   if (FExit.load()) return;
-  Send_Command(bytes, Gateway_Command_Port);
+  Send_Command(bytes, Gateway_Command_Port, polled);
 }
 
 bool TMBusScanDecode::TimeOut_Expired() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "scan/decode/mbus_type.h"
@@ -89,8 +90,12 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   bool AbortScan() const { return FAbortScan.load(); }
   void Set_AbortScan(bool value) { FAbortScan.store(value); }
   bool Exit() const { return FExit.load(); }
-  // The reason a scan failed on its link (socket or serial error), empty otherwise.
+  // Why the last scan failed (Result 2): the link's error, or the gateway's answer that
+  // was not the one expected, or its silence. Never empty after a failed scan.
   QString Error_Text() const;
+  // Meter answers dropped as noise since the scan began: valid telegrams of a meter that
+  // was not the one polled (stray or forged datagrams, or answers that came too late).
+  int32_t Noise_Count() const { return noise_count_.load(); }
 
   // Set while the scan window is shown; reset freezes the loop.
   Run_Event& Event_Run() { return event_run_; }
@@ -116,7 +121,7 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   }
   bool Answer(QByteArray& answer) override { return Take_Answer(answer); }
   void Set_TimeOut(int32_t ms) override { TimeOut_Calc = ms; }
-  void Set_Result(int32_t result) override { FResult.store(result); }
+  void Set_Result(int32_t result) override;
   bool Stop_Requested() override { return FStopScan.load() || FAbortScan.load(); }
   void Clear_Stop_Requests() override {
     FStopScan.store(false);
@@ -126,9 +131,19 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   bool Serial() override { return Select_Hardware == shSerial; }
   void Finish_Scan() override { End_Scan(); }
 
-  void Send_Command(const QByteArray& bytes, uint16_t port);
+  // The meter a REQ_UD2 asks for: its primary address, or (address 253, the selected
+  // meter) the search pattern of the select, -1 a wildcard digit.
+  struct Polled_Meter {
+    int32_t primary = -1;
+    std::array<int32_t, 8> digits{-1, -1, -1, -1, -1, -1, -1, -1};
+  };
+  static bool Is_Answer_Of(const Polled_Meter& meter, const uint8_t* data, size_t length);
+
+  void Send_Command(const QByteArray& bytes, uint16_t port, std::optional<Polled_Meter> polled = std::nullopt);
   void Send_Command(std::string_view text, uint16_t port);
-  void Pause_Then_Send(int pause_ms, const QByteArray& bytes);
+  void Pause_Then_Send(int pause_ms, const QByteArray& bytes, std::optional<Polled_Meter> polled = std::nullopt);
+  void Set_Error_Text(const QString& text);
+  void Gateway_Failed(const QString& command, const QByteArray& answer, bool answered);
   bool Take_Answer(QByteArray& answer);
   void Notify(int32_t event, int32_t value, int32_t found, int32_t kind);
   void Fail_Scan(const QString& reason);
@@ -167,6 +182,8 @@ class TMBusScanDecode : private Wireless_Scan_Host {
   std::mutex answer_lock_;
   std::array<uint8_t, kAns_Array_Size> Ans_Array{};
   int32_t Ans_Len = 0;
+  std::optional<Polled_Meter> polled_;  // under answer_lock_; set by the send of a REQ_UD2
+  std::atomic<int32_t> noise_count_{0};
 
   int32_t TimeOut_Calc = 0;
   uint32_t Start_Send = 0;

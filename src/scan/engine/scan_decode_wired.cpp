@@ -44,6 +44,25 @@ bool TMBusScanDecode::Read_Telegram(const QByteArray& answer) {
   return last == 1 || Num_Frame_Read >= Cut_After;
 }
 
+// Ends the gateway set-up as a failure, saying which command the gateway did not confirm.
+void TMBusScanDecode::Gateway_Failed(const QString& command, const QByteArray& answer, bool answered) {
+  FResult.store(2);
+  Step_Scan_ = 200;
+  if (!answered) {
+    Set_Error_Text(
+        QStringLiteral("The gateway did not answer the %1 command within %2 ms.").arg(command).arg(TimeOut_Calc));
+    return;
+  }
+  QString shown;
+  for (qsizetype i = 0; i < answer.size() && i < 64; ++i) {
+    const auto c = static_cast<uint8_t>(answer[i]);
+    shown += c >= 0x20 && c < 0x7F ? QString(QChar(c)) : QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+  }
+  if (answer.size() > 64) shown += QStringLiteral("...");
+  Set_Error_Text(
+      QStringLiteral("The gateway answered \"%1\" to the %2 command instead of confirming it.").arg(shown, command));
+}
+
 // The identification number of the meter read last, its BCD digits taken as hexadecimal.
 int32_t TMBusScanDecode::Last_Secondary_Value() {
   std::lock_guard lock(list_lock_);
@@ -77,12 +96,10 @@ void TMBusScanDecode::Scan_Decode() {
           ID_Dev_Primary = -1;
           Step_Scan_ = 300;
         } else {
-          FResult.store(2);
-          Step_Scan_ = 200;
+          Gateway_Failed(QStringLiteral("analyzer mode"), answer, true);
         }
       } else if (TimeOut_Expired()) {
-        FResult.store(2);
-        Step_Scan_ = 200;
+        Gateway_Failed(QStringLiteral("analyzer mode"), answer, false);
       }
       break;
     case 300:
@@ -100,12 +117,10 @@ void TMBusScanDecode::Scan_Decode() {
         if (answer.toStdString() == gateway::kDone) {
           Step_Scan_ = secondary ? 100 : 2;
         } else {
-          FResult.store(2);
-          Step_Scan_ = 200;
+          Gateway_Failed(QStringLiteral("M-Bus line"), answer, true);
         }
       } else if (TimeOut_Expired()) {
-        FResult.store(2);
-        Step_Scan_ = 200;
+        Gateway_Failed(QStringLiteral("M-Bus line"), answer, false);
       }
       break;
 
@@ -151,7 +166,8 @@ void TMBusScanDecode::Scan_Decode() {
     case 9:
       TimeOut_Calc = Frame_TimeOut(mbus_frame::kREQ_UD2_Bits);
       Step_Scan_ = 10;
-      Pause_Then_Send(kPrimary_Pause, mbus_frame::REQ_UD2(REQ_UD2_C_Field(), uint8_t(ID_Dev_Primary)));
+      Pause_Then_Send(kPrimary_Pause, mbus_frame::REQ_UD2(REQ_UD2_C_Field(), uint8_t(ID_Dev_Primary)),
+                      Polled_Meter{ID_Dev_Primary, {-1, -1, -1, -1, -1, -1, -1, -1}});
       break;
     case 10:
       ID_Dev_Found = false;
@@ -265,7 +281,7 @@ void TMBusScanDecode::Scan_Decode() {
     case 124:
       TimeOut_Calc = Frame_TimeOut(mbus_frame::kREQ_UD2_Bits);
       Step_Scan_ = 125;
-      Pause_Then_Send(kSecondary_Pause, mbus_frame::REQ_UD2(REQ_UD2_C_Field(), 253));
+      Pause_Then_Send(kSecondary_Pause, mbus_frame::REQ_UD2(REQ_UD2_C_Field(), 253), Polled_Meter{-1, Index});
       break;
     case 125:
       ID_Dev_Found = false;

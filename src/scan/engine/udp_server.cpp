@@ -47,6 +47,7 @@ void Udp_Server::Activate(const QString& peer, uint16_t local_port) {
   socket_ = sock;
   wake_ = wake;
   peer_ = peer_address;
+  answer_port_.store(0);
   thread_ = std::thread([this] { Receive_Loop(); });
 }
 
@@ -72,6 +73,7 @@ void Udp_Server::Send(const QByteArray& bytes, uint16_t remote_port) {
   if (!Active()) throw Gateway_Link_Error("The UDP link to the gateway is not open");
   sockaddr_in to = peer_;
   to.sin_port = htons(remote_port);
+  answer_port_.store(to.sin_port);
   for (;;) {
     const ssize_t sent = sendto(socket_, bytes.constData(), static_cast<size_t>(bytes.size()), 0,
                                 reinterpret_cast<sockaddr*>(&to), sizeof to);
@@ -97,7 +99,9 @@ void Udp_Server::Receive_Loop() {
     const ssize_t n = recvfrom(socket_, buffer.data(), buffer.size(), MSG_TRUNC | MSG_DONTWAIT,
                                reinterpret_cast<sockaddr*>(&from), &from_length);
     if (n < 0 || static_cast<size_t>(n) > buffer.size()) continue;
-    if (from.sin_family != AF_INET || from.sin_addr.s_addr != peer_.sin_addr.s_addr) continue;
+    if (from.sin_family != AF_INET || from.sin_addr.s_addr != peer_.sin_addr.s_addr || from.sin_port == 0 ||
+        from.sin_port != answer_port_.load())
+      continue;
     if (receiver_) receiver_(buffer.data(), static_cast<size_t>(n));
   }
 }

@@ -1,15 +1,17 @@
 #pragma once
 #include <netinet/in.h>
 
+#include <atomic>
 #include <mutex>
 #include <thread>
 
 #include "scan/engine/gateway_link.h"
 
 // The scan's UDP socket: bound on every local address, sending to the gateway and
-// handing each datagram that comes from the gateway's address to the receiver on its
-// own thread. Datagrams from any other address, and datagrams longer than the receive
-// buffer, are dropped.
+// handing each datagram that comes from the gateway's address and from the port last
+// sent to (the gateway answers from the port it was asked on) to the receiver on its
+// own thread. Datagrams from any other address or port, datagrams before the first
+// send, and datagrams longer than the receive buffer are dropped.
 class Udp_Server : public Gateway_Link {
  public:
   static constexpr size_t kReceive_Buffer = 8192;
@@ -32,6 +34,7 @@ class Udp_Server : public Gateway_Link {
   int socket_ = -1;
   int wake_ = -1;  // eventfd that ends the receive thread
   sockaddr_in peer_{};
+  std::atomic<uint16_t> answer_port_{0};  // network order; 0 until the first send
   Receiver receiver_;
   std::thread thread_;
 };

@@ -336,6 +336,8 @@ constexpr Default_Text_Row Default_Texts[] = {
     {724, "New Scan"},
     {725, "Save Conf."},
     {726, "Another Scan Operation in Progress. Try again when finish"},
+    {727, "Secondary scan started"},
+    {728, "Secondary scan ended"},
     {729, "Error! Device Analyzer not found"},
     {730,
      "Configuration saved! To do a new Scan press \"New Scan\" button otherwise press top-right \"X\" to close the "
@@ -347,7 +349,7 @@ constexpr Default_Text_Row Default_Texts[] = {
     {735, "Radio Channel"},
     {736, "Port"},
     {737, "File XML already exists. Do you want to add to this file?"},
-    {738, "Port must be between 0 and 65535"},
+    {738, "Port must be between 1 and 65535"},
     {739, "Save Node Add. Conf."},
     {740, "Use Fix C Field"},
     {741, "Check BCD to int if Variable is BCD"},

@@ -54,6 +54,10 @@ void Apply_Language_Line(const QString& raw_line) {
     const qsizetype closing = value.indexOf(kPilcrow);
     if (closing >= 0) value = value.left(closing);
   }
+  if (value.size() > Lang_Text_Max_Length) {
+    value.truncate(Lang_Text_Max_Length);
+    if (value.back().isHighSurrogate()) value.chop(1);  // never half a character
+  }
   Lang_Table[number] = value;
 }
 

@@ -6,6 +6,10 @@
 // The character just before "=" is not read as part of the number: the file
 // form has a blank there and existing files rely on it. "/#/" starts a comment;
 // a text that begins with a pilcrow keeps its blanks up to the next pilcrow.
+// A text is cut to Lang_Text_Max_Length characters: no window shows that much
+// of one, and a broken file's endless line would only slow every caption.
+
+constexpr int Lang_Text_Max_Length = 1024;
 
 // Empties Lang_Table and fills it with the 1900 English texts.
 void Load_Default_Texts();

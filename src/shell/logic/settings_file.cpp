@@ -52,6 +52,9 @@ void Read(Xml_Document& document) {
   Active_Conf_Name = text("lastproj", "projectname", QString());
   Last_IP_Address = text("lastipadd", "ipaddress", kDefault_IP_Address);
   Cur_Language = text("lastlang", "language", kDefault_Language);
+  // The name becomes a file name in LANGUAGE: one holding a path is none.
+  if (Cur_Language.contains(QLatin1Char('/')) || Cur_Language.contains(QLatin1Char('\\')))
+    Cur_Language = kDefault_Language;
   const Xml_Node options = root.Child(QStringLiteral("lastinternet"));
   Enable_Internet = Element_Flag(options, QStringLiteral("enable_internet"));
   Enable_Update = Element_Flag(options, QStringLiteral("enable_update"));

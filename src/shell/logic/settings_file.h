@@ -14,7 +14,8 @@ class Xml_Document;
 //   </Conf_Settings>
 // written on one line, without declaration or comment. Flags are "1" or "0";
 // on reading only "1" is on. Each value falls back to its default alone when
-// it is missing; a missing or unparsable file gives every default.
+// it is missing; a missing or unparsable file gives every default. A language
+// name holding a path separator reads as the default ("English").
 namespace settings_file {
 
 QString Path();  // Dir_Program + "/Orvanto.xml"

@@ -4,40 +4,26 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QUrl>
 
 #include "controls/zb_button.h"
 #include "shell/core/device_profile.h"
 #include "shell/core/modal_result.h"
+#include "shell/ui/shell_glyphs.h"
 #include "shell/ui/shell_look.h"
 #include "shell/version/version_check.h"
 
 namespace {
 
 QLabel* Make_Label(QWidget* parent, const char* name, int left, int top, const QString& text = QString()) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   label->setObjectName(QLatin1String(name));
   label->move(left, top);
   label->adjustSize();
   return label;
-}
-
-// The maker's logo: a blue tile with a white K.
-QPixmap Logo() {
-  QPixmap logo(81, 81);
-  logo.fill(Qt::transparent);
-  QPainter painter(&logo);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(20, 80, 160));
-  painter.drawRoundedRect(QRectF(2, 2, 77, 77), 12, 12);
-  painter.setBrush(Qt::white);
-  painter.drawRect(QRectF(22, 18, 10, 45));
-  painter.drawPolygon(QPolygonF({QPointF(32, 42), QPointF(52, 18), QPointF(64, 18), QPointF(38, 46)}));
-  painter.drawPolygon(QPolygonF({QPointF(36, 38), QPointF(64, 63), QPointF(52, 63), QPointF(32, 46)}));
-  return logo;
 }
 
 bool Known_Type(int type) { return type >= 1 && type <= 6; }
@@ -56,7 +42,7 @@ TFAbout::TFAbout(QWidget* parent)
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(32, 24, 81, 81);
   Image2->setScaledContents(true);
-  Image2->setPixmap(Logo());
+  Image2->setPixmap(shell_glyphs::Logo(81));
   Image2->setCursor(Qt::PointingHandCursor);
   Image2->installEventFilter(this);
 

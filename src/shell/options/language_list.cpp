@@ -25,6 +25,17 @@ QStringList Language_Files(const QString& folder) {
   return names;
 }
 
+QStringList Offered_Languages(const QString& folder) {
+  QStringList names = Language_Files(folder);
+  const QString english = QStringLiteral("English.lng");
+  if (names.contains(english, Qt::CaseInsensitive)) return names;
+  const auto place = std::lower_bound(names.begin(), names.end(), english, [](const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  names.insert(place, english);
+  return names;
+}
+
 QString Language_Name(const QString& file_name) { return file_name.left(file_name.size() - 4); }
 
 Page Language_Page(int entries, int page) {
@@ -32,8 +43,8 @@ Page Language_Page(int entries, int page) {
   result.pages = (entries + kSlots - 1) / kSlots;
   result.first = kSlots * (page - 1);
   result.shown = std::clamp(entries - result.first, 0, kSlots);
-  result.show_prev = page != 1;
-  result.show_next = page != result.pages;
+  result.show_prev = page > 1;
+  result.show_next = page < result.pages;
   return result;
 }
 

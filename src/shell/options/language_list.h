@@ -11,6 +11,11 @@ namespace language_list {
 // left out; a missing folder gives an empty list.
 QStringList Language_Files(const QString& folder);
 
+// What the Options window lists: the language files and, when none of them is
+// English.lng, "English.lng" for the built-in texts, so that a user who picked
+// another language can always come back; sorted as Language_Files sorts.
+QStringList Offered_Languages(const QString& folder);
+
 // The language a file name stands for: the name without its ".lng".
 QString Language_Name(const QString& file_name);
 
@@ -19,6 +24,7 @@ constexpr int kSlots = 6;
 // Page `page` (from 1) of a list of `entries` languages.
 struct Page {
   int pages = 0;  // (entries + 5) / 6; 0 for an empty list
+  // Next only before the last page, Prev only after the first.
   int first = 0;  // list index of the page's first slot
   int shown = 0;  // slots in use on the page, 0..6
   bool show_prev = false;

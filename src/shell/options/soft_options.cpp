@@ -81,6 +81,9 @@ void TFSoftOptions::Create_Controls() {
     }
   }
   L_Page_Lang = Make<QLabel>(TS_Language, QStringLiteral("L_Page_Lang"), QRect(24, 200, 200, 16));
+  // Language names are file names: shown as they are, never as markup.
+  for (QLabel* label : {L_Sel_Lang, L_Page_Lang, L_L[0], L_L[1], L_L[2], L_L[3], L_L[4], L_L[5]})
+    label->setTextFormat(Qt::PlainText);
   Btn_Prev = Make_Button(TS_Language, "Btn_Prev", QRect(288, 196, 81, 23));
   Btn_Next = Make_Button(TS_Language, "Btn_Next", QRect(377, 196, 81, 23));
   connect(Btn_Prev, &TZbButton::clicked, this, [this] { Btn_NextClick(Btn_Prev); });
@@ -89,7 +92,10 @@ void TFSoftOptions::Create_Controls() {
   CB_En_Con = Make<QCheckBox>(TS_Con_Options, QStringLiteral("CB_En_Con"), QRect(16, 16, 440, 20));
   CB_Update = Make<QCheckBox>(TS_Con_Options, QStringLiteral("CB_Update"), QRect(40, 42, 416, 20));
   Btn_Check_Update = Make_Button(TS_Con_Options, "Btn_Check_Update", QRect(16, 82, 200, 25));
-  LL_Check_Update = Make<QLabel>(TS_Con_Options, QStringLiteral("LL_Check_Update"), QRect(16, 120, 440, 16));
+  // Room for a connection error of two or three lines below the button.
+  LL_Check_Update = Make<QLabel>(TS_Con_Options, QStringLiteral("LL_Check_Update"), QRect(16, 120, 440, 48));
+  LL_Check_Update->setWordWrap(true);
+  LL_Check_Update->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   connect(Btn_Check_Update, &TZbButton::clicked, this, &TFSoftOptions::Btn_Check_UpdateClick);
   connect(LL_Check_Update, &QLabel::linkActivated, this, &TFSoftOptions::LL_Check_UpdateLinkClick);
 
@@ -114,7 +120,8 @@ void TFSoftOptions::Set_Lang() {
   TS_Con_Options->Set_Caption(Lang(303));
   TS_Soft_Settings->Set_Caption(Lang(319));
   L_Sel_Lang->setText(Lang(304));
-  L_Page_Lang->setText(Lang(305) + QStringLiteral("1") + Lang(306) + QStringLiteral("1"));
+  // The page shown and the pages of the list, also after a language change.
+  Show_Page_Line(Show_Page);
   Btn_Prev->Set_Caption(Lang(307));
   Btn_Next->Set_Caption(Lang(308));
   CB_En_Con->setText(Lang(309));
@@ -144,7 +151,7 @@ void TFSoftOptions::FormShow() {
 }
 
 void TFSoftOptions::Create_Lang_List() {
-  SL_Languages = language_list::Language_Files(Dir_Language);
+  SL_Languages = language_list::Offered_Languages(Dir_Language);
   Show_Page = 1;
   Update_Lang_Page(1);
 }
@@ -152,7 +159,7 @@ void TFSoftOptions::Create_Lang_List() {
 void TFSoftOptions::Update_Lang_Page(int Num_Page) {
   const language_list::Page page = language_list::Language_Page(static_cast<int>(SL_Languages.size()), Num_Page);
   L_Sel_Lang->setText(Lang(304) + Language_In_Use);
-  L_Page_Lang->setText(Lang(305) + QString::number(Num_Page) + Lang(306) + QString::number(page.pages));
+  Show_Page_Line(Num_Page);
   Btn_Prev->setVisible(page.show_prev);
   Btn_Next->setVisible(page.show_next);
   for (int k = 0; k < language_list::kSlots; ++k) {
@@ -167,6 +174,11 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
     I_L[k]->setPixmap(picture);
     I_L[k]->setVisible(!flag.isEmpty() && !picture.isNull());
   }
+}
+
+void TFSoftOptions::Show_Page_Line(int Num_Page) {
+  const language_list::Page page = language_list::Language_Page(static_cast<int>(SL_Languages.size()), Num_Page);
+  L_Page_Lang->setText(Lang(305) + QString::number(Num_Page) + Lang(306) + QString::number(page.pages));
 }
 
 void TFSoftOptions::Btn_NextClick(QObject* sender) {
@@ -205,12 +217,17 @@ void TFSoftOptions::Btn_OKClick() {
 }
 
 void TFSoftOptions::Btn_Check_UpdateClick() {
-  if (Check_Version()) {
+  const Version_Check check = Check_Version_Answer();
+  if (check.outcome == Version_Check::Outcome::Newer) {
     LL_Check_Update->setTextFormat(Qt::RichText);
     LL_Check_Update->setText(Link_Label_Text(Download_Page_Url(Device_Type()), Lang(314).toHtmlEscaped()));
   } else {
     LL_Check_Update->setTextFormat(Qt::PlainText);
-    LL_Check_Update->setText(Lang(315));
+    // A check that could not reach the server says so: "No Update Available"
+    // would tell a user without a network that the program is up to date.
+    LL_Check_Update->setText(check.outcome == Version_Check::Outcome::Failed
+                                 ? QStringLiteral("The check for updates failed: %1").arg(check.error)
+                                 : Lang(315));
   }
   LL_Check_Update->show();
 }

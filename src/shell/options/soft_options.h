@@ -28,6 +28,7 @@ class TFSoftOptions : public QDialog {
   void FormShow();
   void Create_Lang_List();
   void Update_Lang_Page(int Num_Page);
+  void Show_Page_Line(int Num_Page);
   void Btn_NextClick(QObject* sender);
   // Slot k, 1..6.
   void LangClick(int k);

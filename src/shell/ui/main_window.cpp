@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
@@ -34,8 +35,11 @@ constexpr int kFirst_Check_Ms = 60000;
 constexpr int kLater_Checks_Ms = 7200000;
 constexpr int kStep_Left = 80;
 
+// Plain text: names and texts come from the user and from language files,
+// and "a<b>c" must not lose its "<b>".
 QLabel* Make_Label(QWidget* parent, const char* name, int left, int top, const QFont& font) {
   auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
   label->setObjectName(QLatin1String(name));
   label->setFont(font);
   label->move(left, top);
@@ -47,11 +51,12 @@ QLabel* Make_Label(QWidget* parent, const char* name, int left, int top, const Q
 TFOrvantoreFirmWare::TFOrvantoreFirmWare(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FOrvantoreFirmWare"));
+  setWindowIcon(shell_glyphs::Program_Icon());
   Lang_Table.clear();
   Create_Controls();
   Apply_Device_Layout();
 
-  config_folders::Set_Program_Folders();
+  const QString folder_problem = config_folders::Set_Program_Folders();
   settings_file::Read(xml1_);
   Set_Update_Timer();
 
@@ -76,6 +81,10 @@ TFOrvantoreFirmWare::TFOrvantoreFirmWare(QWidget* parent)
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  // Said now: otherwise the first New Configuration would be refused with a
+  // text about the name.
+  if (!folder_problem.isEmpty())
+    dialogs::Error(this, folder_problem + QStringLiteral("\nConfigurations cannot be created or saved there."));
 }
 
 TFOrvantoreFirmWare::~TFOrvantoreFirmWare() = default;
@@ -287,15 +296,20 @@ void TFOrvantoreFirmWare::Set_Lang() {
 }
 
 void TFOrvantoreFirmWare::Show_Configuration_Labels() {
-  if (Active_Conf_Dir.isEmpty()) {
-    L_Name_Conf->setText(Lang(9));
-    L_Name_Conf_L2->setText(Lang(10));
-  } else {
-    L_Name_Conf->setText(Lang(11));
-    L_Name_Conf_L2->setText(Active_Conf_Name);
-  }
-  L_Name_Conf->adjustSize();
-  L_Name_Conf_L2->adjustSize();
+  const bool none = Active_Conf_Dir.isEmpty();
+  Show_In_Name_Box(L_Name_Conf, Lang(none ? 9 : 11));
+  Show_In_Name_Box(L_Name_Conf_L2, none ? Lang(10) : Active_Conf_Name);
+}
+
+// A long name is cut to the box with "..." and shown whole in the tool tip,
+// instead of running across the window.
+void TFOrvantoreFirmWare::Show_In_Name_Box(QLabel* label, const QString& text) {
+  const int margin = label->x() - Shape2->x();
+  const int room = Shape2->x() + Shape2->width() - margin - label->x();
+  const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, room);
+  label->setText(shown);
+  label->setToolTip(shown == text ? QString() : Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap));
+  label->adjustSize();
 }
 
 void TFOrvantoreFirmWare::Change_Language() {

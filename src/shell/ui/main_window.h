@@ -89,6 +89,7 @@ class TFOrvantoreFirmWare : public QWidget {
   void Create_Controls();
   void Apply_Device_Layout();
   void Show_Configuration_Labels();
+  void Show_In_Name_Box(QLabel* label, const QString& text);
   // Runs a step of another subsystem, or says it is not available yet.
   void Run_Step(const std::function<void()>& step);
   void Show_Scan_Decode();

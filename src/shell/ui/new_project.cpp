@@ -19,6 +19,7 @@ TFNew_Project::TFNew_Project(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt:
   shell_look::Set_Background(this, shell_look::kBackground);
   Title = new Title_Panel(this);
   Label1 = new QLabel(this);
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setObjectName(QStringLiteral("Label1"));
   E_New_Proj = new QLineEdit(this);
   E_New_Proj->setObjectName(QStringLiteral("E_New_Proj"));
@@ -73,10 +74,11 @@ void TFNew_Project::showEvent(QShowEvent* event) {
 
 void TFNew_Project::Btn_OKClick() {
   using config_folders::Create_Result;
-  const Create_Result result = config_folders::Create_Configuration(E_New_Proj->text());
+  QString reason;
+  const Create_Result result = config_folders::Create_Configuration(E_New_Proj->text(), &reason);
   if (result == Create_Result::Created) {
     accept();
     return;
   }
-  dialogs::Error(this, Lang(static_cast<int>(result)));
+  dialogs::Error(this, result == Create_Result::Cannot_Create ? reason : Lang(static_cast<int>(result)));
 }

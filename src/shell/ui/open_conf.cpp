@@ -18,6 +18,7 @@ TFOpenConf::TFOpenConf(QWidget* parent) : QDialog(parent) {
   shell_look::Set_Background(this, shell_look::kBackground);
   Title = new Title_Panel(this);
   Label1 = new QLabel(this);
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setObjectName(QStringLiteral("Label1"));
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));

@@ -68,4 +68,26 @@ QImage Close() {
   return image;
 }
 
+QPixmap Logo(int size) {
+  QPixmap logo(size, size);
+  logo.fill(Qt::transparent);
+  QPainter painter(&logo);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / 81.0, size / 81.0);  // drawn on an 81-pixel grid
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(20, 80, 160));
+  painter.drawRoundedRect(QRectF(2, 2, 77, 77), 12, 12);
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(22, 18, 10, 45));
+  painter.drawPolygon(QPolygonF({QPointF(32, 42), QPointF(52, 18), QPointF(64, 18), QPointF(38, 46)}));
+  painter.drawPolygon(QPolygonF({QPointF(36, 38), QPointF(64, 63), QPointF(52, 63), QPointF(32, 46)}));
+  return logo;
+}
+
+QIcon Program_Icon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(Logo(size));
+  return icon;
+}
+
 }  // namespace shell_glyphs

@@ -81,11 +81,12 @@ bool Is_Newer_Version(const QString& answer, const QString& running_version) {
   return local != -1 && remote != -1 && remote > local;
 }
 
-QString Http_Get_Text(const QString& url) {
+Http_Answer Http_Get(const QString& url) {
   Init_Curl_Once();
   CURL* curl = curl_easy_init();
-  if (!curl) return {};
+  if (!curl) return {{}, QStringLiteral("The connection library cannot be started")};
   std::string answer;
+  char detail[CURL_ERROR_SIZE] = {};
   const std::string address = url.toStdString();
   curl_slist* headers =
       curl_slist_append(nullptr, "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8");
@@ -100,14 +101,21 @@ QString Http_Get_Text(const QString& url) {
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer);
+  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
   const CURLcode result = curl_easy_perform(curl);
   curl_slist_free_all(headers);
   curl_easy_cleanup(curl);
-  if (result != CURLE_OK) return {};
-  return QString::fromLatin1(answer.data(), static_cast<qsizetype>(answer.size()));
+  if (result == CURLE_WRITE_ERROR)
+    return {{}, QStringLiteral("The answer is longer than %1 bytes").arg(kMaxAnswerBytes)};
+  if (result != CURLE_OK) return {{}, QString::fromLocal8Bit(detail[0] != '\0' ? detail : curl_easy_strerror(result))};
+  return {QString::fromLatin1(answer.data(), static_cast<qsizetype>(answer.size())), {}};
 }
 
-bool Check_Version() {
-  const QString answer = Http_Get_Text(Version_Query_Url(Device_Type()));
-  return Is_Newer_Version(answer, QString::fromLatin1(Current_Device_Model().version));
+Version_Check Check_Version_Answer() {
+  const Http_Answer answer = Http_Get(Version_Query_Url(Device_Type()));
+  if (!answer.Ok()) return {Version_Check::Outcome::Failed, answer.error};
+  const bool newer = Is_Newer_Version(answer.text, QString::fromLatin1(Current_Device_Model().version));
+  return {newer ? Version_Check::Outcome::Newer : Version_Check::Outcome::Not_Newer, {}};
 }
+
+bool Check_Version() { return Check_Version_Answer().outcome == Version_Check::Outcome::Newer; }

@@ -18,9 +18,27 @@ int Conv_Version(const QString& Ver_str);
 // True when `answer` names a newer version than `running_version`.
 bool Is_Newer_Version(const QString& answer, const QString& running_version);
 
-// HTTP/1.0 GET of a short text answer; empty on any failure (no connection,
-// HTTP error status, time-out of about 10 s, more than a few kilobytes).
-QString Http_Get_Text(const QString& url);
+// What an HTTP GET gave: the answer's text, or why there is none.
+struct Http_Answer {
+  QString text;
+  QString error;  // no connection, HTTP error status, time-out, answer too long; empty on success
 
-// Asks the server whether a newer version exists for the current device type.
+  bool Ok() const { return error.isEmpty(); }
+};
+
+// HTTP/1.0 GET of a short text answer (time-out of about 10 s, at most a few
+// kilobytes).
+Http_Answer Http_Get(const QString& url);
+
+// The server's word on a newer version, or why it could not be asked: a
+// check that failed is not "no newer version".
+struct Version_Check {
+  enum class Outcome { Newer, Not_Newer, Failed };
+  Outcome outcome = Outcome::Failed;
+  QString error;  // Failed: the connection's error text
+};
+Version_Check Check_Version_Answer();
+
+// Asks the server whether a newer version exists for the current device type;
+// false when it does not or cannot be asked.
 bool Check_Version();

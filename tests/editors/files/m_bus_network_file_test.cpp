@@ -229,15 +229,23 @@ TEST(MBusNetworkFile, RequiredValuesStopTheReadThere) {
 
 TEST(MBusNetworkFile, UnreadableFilesGiveAnErrorAndNoNodes) {
   const char* texts[] = {
-      "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>",           // not well-formed
-      "",                                                                  // empty
-      "<!--c--><M-Bus_Network><Nodo Descrizione=\"a\"/></M-Bus_Network>",  // root is no element
+      "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>",  // not well-formed
+      "",                                                         // empty
+      "<!--c-->",                                                 // no root element
   };
   for (const char* text : texts) {
     const M_Bus_Network_Load load = Read_Text(text, 6);
     EXPECT_FALSE(load.Complete()) << text;
     EXPECT_TRUE(load.nodes.empty()) << text;
   }
+}
+
+TEST(MBusNetworkFile, CommentsAndInstructionsBeforeTheRootAreSkipped) {
+  const M_Bus_Network_Load load =
+      Read_Text("<?xml version=\"1.0\"?><!--c--><?pi x?><M-Bus_Network><Nodo Descrizione=\"a\"/></M-Bus_Network>", 6);
+  EXPECT_TRUE(load.Complete()) << load.error.toStdString();
+  ASSERT_EQ(load.nodes.size(), 1u);
+  EXPECT_EQ(load.nodes[0].Description, "a");
 }
 
 TEST(MBusNetworkFile, NoFileOrAnEmptyRootIsAnEmptyNetwork) {
@@ -280,7 +288,10 @@ TEST(MBusNetworkFile, NodeEnabledRuleForEveryReader) {
   doc.Load_Text(
       R"(<R><N/><N Enable_Node="0"/><N Node_Enable="0"/><N Node_Enable="1"/><N Enable_Node="x" Node_Enable="0"/></R>)");
   const bool expected[] = {true, false, false, true, true};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(Is_Node_Enabled(doc.Root().Child_At(i)), expected[i]) << i;
+  int i = 0;
+  for (Xml_Node node = doc.Root().First_Child(); !node.Is_Null(); node = node.Next_Sibling(), ++i)
+    EXPECT_EQ(Is_Node_Enabled(node), expected[i]) << i;
+  EXPECT_EQ(i, 5);
 }
 
 }  // namespace

@@ -162,8 +162,11 @@ TEST(ParGenSettings, EachValueTakesItsOwnFallback) {
   }
 }
 
-TEST(ParGenSettings, AFileWhoseFirstNodeIsACommentReadsAsDefaults) {
-  EXPECT_EQ(Read_Text("<!--x--><Par_Gen><CAN_ID_DEV>5</CAN_ID_DEV></Par_Gen>", 6), Par_Gen_Settings{});
+TEST(ParGenSettings, WhatPrecedesTheRootElementDoesNotHideItsValues) {
+  EXPECT_EQ(Read_Text("<!--x--><Par_Gen><CAN_ID_DEV>5</CAN_ID_DEV></Par_Gen>", 6).CAN_ID_DEV, "5");
+  EXPECT_EQ(Read_Text("<?xml version=\"1.0\"?>\n<!--x-->\n<?pi?>\n<Par_Gen><CAN_ID_DEV>5</CAN_ID_DEV></Par_Gen>", 6)
+                .CAN_ID_DEV,
+            "5");
   EXPECT_EQ(Read_Text("<?xml version=\"1.0\"?><Par_Gen><CAN_ID_DEV>5</CAN_ID_DEV></Par_Gen>", 6).CAN_ID_DEV, "5");
   EXPECT_EQ(Read_Text("\xEF\xBB\xBF<Par_Gen><CAN_ID_DEV>5</CAN_ID_DEV></Par_Gen>", 6).CAN_ID_DEV, "5");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -122,13 +123,16 @@ TEST(AddressMap, ExportReportsTheFileOrWhyItFailed) {
   EXPECT_FALSE(QFileInfo::exists(dir.File("gone/map.csv")));
 }
 
+constexpr char kNetwork[] = "<M-Bus_Network><Nodo Descrizione=\"a\"/></M-Bus_Network>";
+constexpr char kOtherNetwork[] = "<M-Bus_Network><Nodo Descrizione=\"b\"/></M-Bus_Network><!--SW_VERSION = 2.003-->";
+
 TEST(NetworkImport, CopiesTheChosenFileOverTheNetwork) {
   Temp_Dir conf;
   Temp_Dir elsewhere;
   const QString m_bus = conf.File("M_Bus.xml");
   EXPECT_FALSE(Network_Import_Asks(m_bus));
-  const QString source = elsewhere.Write("net.xml", "<M-Bus_Network><Nodo Descrizione=\"a\"/></M-Bus_Network>");
-  EXPECT_TRUE(Import_M_Bus_Network(source, m_bus).Ok());
+  const QString source = elsewhere.Write("net.xml", kNetwork);
+  EXPECT_TRUE(Import_M_Bus_Network(source, m_bus, 6).Ok());
   EXPECT_EQ(conf.Read("M_Bus.xml"), elsewhere.Read("net.xml"));
   EXPECT_TRUE(Network_Import_Asks(m_bus));
   EXPECT_TRUE(QFileInfo::exists(source)) << "the source stays";
@@ -139,8 +143,8 @@ TEST(NetworkImport, ReplacesTheFileWhateverItsCase) {
   conf.Write("m_bus.XML", "old");
   EXPECT_TRUE(Network_Import_Asks(conf.File("M_Bus.xml")));
   Temp_Dir elsewhere;
-  EXPECT_TRUE(Import_M_Bus_Network(elsewhere.Write("n.xml", "new"), conf.File("M_Bus.xml")).Ok());
-  EXPECT_EQ(conf.Read("m_bus.XML"), "new");
+  EXPECT_TRUE(Import_M_Bus_Network(elsewhere.Write("n.xml", kOtherNetwork), conf.File("M_Bus.xml"), 6).Ok());
+  EXPECT_EQ(conf.Read("m_bus.XML"), kOtherNetwork);
   EXPECT_FALSE(QFileInfo::exists(conf.File("M_Bus.xml")));
 }
 
@@ -153,17 +157,54 @@ TEST(NetworkImport, UnreadableSourceKeepsTheOldNetwork) {
   const QString sources[] = {elsewhere.File("missing.xml"), elsewhere.Path(), locked};
   for (const QString& source : sources) {
     if (source == locked && QFile(locked).open(QIODevice::ReadOnly)) continue;  // root reads it anyway
-    const Network_Import_Result result = Import_M_Bus_Network(source, conf.File("M_Bus.xml"));
+    const Network_Import_Result result = Import_M_Bus_Network(source, conf.File("M_Bus.xml"), 6);
     EXPECT_FALSE(result.Ok()) << source.toStdString();
     EXPECT_TRUE(result.error.contains(source)) << result.error.toStdString();
     EXPECT_EQ(conf.Read("M_Bus.xml"), "old network");
   }
 }
 
+// Only a file that reads as a network replaces M_Bus.xml; anything else is
+// refused with the file's name and the old network stays byte for byte.
+TEST(NetworkImport, AFileThatIsNoNetworkKeepsTheOldOne) {
+  QByteArray random_bytes;
+  uint32_t state = 12345;
+  for (int i = 0; i < 4096; ++i) {
+    state = state * 1103515245u + 12345u;
+    random_bytes += static_cast<char>(state >> 24);
+  }
+  struct Case {
+    const char* name;
+    QByteArray text;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"random bytes", random_bytes, "not an XML file"},
+      {"empty file", "", "not an XML file"},
+      {"not well-formed", "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>", "not an XML file"},
+      {"communication settings", "<Par_Gen><Eth_IP1>192</Eth_IP1></Par_Gen>", "not an M-Bus network"},
+      {"CANopen table", "<DeviceNet_Master_to_PDO><Receive_PDO/></DeviceNet_Master_to_PDO>", "not an M-Bus network"},
+      {"variable without type", "<M-Bus_Network><Nodo Descrizione=\"a\"><Variabile Desc=\"v\"/></Nodo></M-Bus_Network>",
+       "not an M-Bus network"},
+  };
+  for (const Case& c : cases) {
+    Temp_Dir conf;
+    conf.Write("M_Bus.xml", kNetwork);
+    Temp_Dir elsewhere;
+    const QString source = elsewhere.Write("other.xml", c.text);
+    const Network_Import_Result result = Import_M_Bus_Network(source, conf.File("M_Bus.xml"), 6);
+    EXPECT_FALSE(result.Ok()) << c.name;
+    EXPECT_TRUE(result.error.contains(source)) << c.name << ": " << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(c.reason)) << c.name << ": " << result.error.toStdString();
+    EXPECT_EQ(conf.Read("M_Bus.xml"), kNetwork) << c.name;
+    EXPECT_EQ(QDir(conf.Path()).entryList(QDir::Files), QStringList{"M_Bus.xml"}) << c.name << ": no leftovers";
+  }
+}
+
 TEST(NetworkImport, FailedWriteKeepsTheOldNetwork) {
   Temp_Dir elsewhere;
   const Network_Import_Result result =
-      Import_M_Bus_Network(elsewhere.Write("n.xml", "new"), elsewhere.File("gone/M_Bus.xml"));
+      Import_M_Bus_Network(elsewhere.Write("n.xml", kNetwork), elsewhere.File("gone/M_Bus.xml"), 6);
   EXPECT_FALSE(result.Ok());
   EXPECT_TRUE(result.error.contains("M_Bus.xml")) << result.error.toStdString();
 }
@@ -171,8 +212,8 @@ TEST(NetworkImport, FailedWriteKeepsTheOldNetwork) {
 TEST(NetworkImport, ImportingTheNetworkOntoItselfKeepsIt) {
   Temp_Dir conf;
   conf.Write("M_Bus.xml", "the network");
-  EXPECT_TRUE(Import_M_Bus_Network(conf.File("M_Bus.xml"), conf.File("M_Bus.xml")).Ok());
-  EXPECT_TRUE(Import_M_Bus_Network(conf.File("./M_Bus.xml"), conf.File("m_bus.xml")).Ok());
+  EXPECT_TRUE(Import_M_Bus_Network(conf.File("M_Bus.xml"), conf.File("M_Bus.xml"), 6).Ok());
+  EXPECT_TRUE(Import_M_Bus_Network(conf.File("./M_Bus.xml"), conf.File("m_bus.xml"), 6).Ok());
   EXPECT_EQ(conf.Read("M_Bus.xml"), "the network");
 }
 

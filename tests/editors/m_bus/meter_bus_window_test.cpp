@@ -543,6 +543,33 @@ class MeterBusWindowTest : public QObject {
     QCOMPARE(dir->Read("M_Bus.xml"), dir->Read("other.xml"));
   }
 
+  // A file that is no network is refused after Yes: the error names it, the
+  // saved network stays byte for byte and the editor keeps its unsaved edits.
+  void Import_Of_A_File_That_Is_No_Network_Keeps_Everything() {
+    dialogs::Scripted_Scope script;
+    const std::vector<TNodo> nodes = {Node(1, 1)};
+    Open(6, &nodes);
+    const QByteArray saved = dir->Read("M_Bus.xml");
+    window->E_ID_Primary->setText("2");
+    window->btn_Add_Node->Click();
+    const QStringList tree = Tree();
+
+    QByteArray noise(3000, '\0');
+    for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const QString sources[] = {dir->Write("noise.xml", noise),
+                               dir->Write("settings.xml", "<Par_Gen><Eth_IP1>10</Eth_IP1></Par_Gen>")};
+    for (const QString& source : sources) {
+      script->file_answers = {source};
+      script->message_answers = {dialogs::Yes};
+      window->Btn_ImportNet->Click();
+      QCOMPARE(script->messages.back().kind, dialogs::Kind::Error);
+      QVERIFY2(script->messages.back().text.contains(source), qPrintable(script->messages.back().text));
+      QCOMPARE(dir->Read("M_Bus.xml"), saved);
+      QCOMPARE(Tree(), tree);
+      QVERIFY(window->Editor.Is_Change);
+    }
+  }
+
   // Not a check: with KELVRA_SHOT_DIR set, pictures of the window to look at.
   void Pictures() {
     const QString folder = qEnvironmentVariable("KELVRA_SHOT_DIR");

@@ -439,9 +439,19 @@ class ColumnGridTest : public QObject {
     QCOMPARE(other.ColWidths(2), 91);
     QCOMPARE(other.GetCellEx(2, 0), QString("Flag"));
 
-    // A stream that does not read leaves the columns as they were.
-    const QList<QByteArray> bad{"", "<Other/>", "<Columns><Item><Width>wide</Width></Item></Columns>",
-                                "<Columns><Item><Font>x</Font></Item></Columns>", "<Columns><Item>"};
+    // A stream that does not read leaves the columns as they were; so does one
+    // naming a choice outside its list (alignment, editor, sort style, pen style).
+    const QList<QByteArray> bad{"",
+                                "<Other/>",
+                                "<Columns><Item><Width>wide</Width></Item></Columns>",
+                                "<Columns><Item><Font>x</Font></Item></Columns>",
+                                "<Columns><Item>",
+                                "<Columns><Item><Alignment>4</Alignment></Item></Columns>",
+                                "<Columns><Item><HeaderAlignment>-1</HeaderAlignment></Item></Columns>",
+                                "<Columns><Item><Editor>999</Editor></Item></Columns>",
+                                "<Columns><Item><SortStyle>20</SortStyle></Item></Columns>",
+                                "<Columns><Item><ColumnPopupType>6</ColumnPopupType></Item></Columns>",
+                                "<Columns><Item><BorderPen>0,1,6</BorderPen></Item></Columns>"};
     for (const QByteArray& bytes : bad) {
       QByteArray copy = bytes;
       QBuffer b(&copy);

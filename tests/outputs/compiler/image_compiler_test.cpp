@@ -166,6 +166,18 @@ TEST(Image_Compiler, FailedCompileNamesTheCauseAndKeepsTheSavedImages) {
   }
 }
 
+// A hand-edited ParGen.xml with a declaration, a comment and an instruction
+// before the root compiles as the same file without them.
+TEST(Image_Compiler, CommentBeforeTheParGenRootReadsTheValues) {
+  Config_Folder folder(QStringLiteral("pargen_can"));
+  Compile_And_Save_Bank_Files(6, folder.Path());
+  const QByteArray bank1 = folder.Bank1();
+  folder.Write(QStringLiteral("ParGen.xml"), "<?xml version=\"1.0\"?>\n<!-- edited by hand -->\n<?note x?>\n" +
+                                                 folder.Read(QStringLiteral("ParGen.xml")));
+  Compile_And_Save_Bank_Files(6, folder.Path());
+  EXPECT_TRUE(folder.Bank1() == bank1);
+}
+
 TEST(Image_Compiler, UnreadableVariableOfAScanUncheckedNodeDoesNotStopTheCompile) {
   Config_Folder folder;
   folder.Write(QStringLiteral("M_Bus.xml"),

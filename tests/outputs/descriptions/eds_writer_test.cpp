@@ -148,7 +148,7 @@ TEST(EdsWriter, ServerRowsWithoutSubIndexZeroGetALargestSubIndexSection) {
   EXPECT_EQ(Eds_Structure_Faults(eds).join('\n').toStdString(), "");
 }
 
-TEST(EdsWriter, SameSubIndexInBothListsKeepsTheReadOnlyRow) {
+TEST(EdsWriter, SameSubIndexInBothListsIsOneReadWriteSection) {
   Temp_Dir dir;
   dir.Write("sdo.xml",
             Sdo_File(Sdo_Row("0x2000", "1", "1"), Sdo_Row("0x2000", "1", "4") + Sdo_Row("0x2000", "2", "2")));
@@ -156,10 +156,12 @@ TEST(EdsWriter, SameSubIndexInBothListsKeepsTheReadOnlyRow) {
   Sort_SDO_Sub_Indexs(list);
   ASSERT_EQ(list.size(), 1u);
   ASSERT_EQ(list[0].Sub_Indexs.size(), 2u);
-  EXPECT_TRUE(list[0].Sub_Indexs[0].Readonly);
-  EXPECT_EQ(list[0].Sub_Indexs[0].Quantity, 1);
+  EXPECT_FALSE(list[0].Sub_Indexs[0].Readonly);
+  EXPECT_EQ(list[0].Sub_Indexs[0].Quantity, 1) << "the size of the read row";
   const QByteArray eds = EDS_Text({}, list, kNow);
   EXPECT_EQ(QString::fromLatin1(eds).count("[2000sub1]"), 1);
+  EXPECT_TRUE(Section(eds, "2000sub1").contains("AccessType=rw"));
+  EXPECT_FALSE(Section(eds, "2000sub1").contains("AccessType=ro"));
   EXPECT_TRUE(Section(eds, "2000").contains("SubNumber=3"));
   EXPECT_EQ(Eds_Structure_Faults(eds).join('\n').toStdString(), "");
 }
@@ -175,6 +177,14 @@ TEST(EdsWriter, SortKeepsFileOrderOfEqualSubIndexesAndFindsIndexes) {
   EXPECT_EQ(list[0].Sub_Indexs[1].Sub, 2);
   EXPECT_EQ(list[0].Sub_Indexs[2].Sub, 5);
   EXPECT_EQ(list[0].Sub_Indexs[2].Quantity, 1) << "the first row of sub-index 5 is kept";
+  EXPECT_FALSE(list[0].Sub_Indexs[2].Readonly) << "one of its rows is writable";
+  EXPECT_TRUE(list[0].Sub_Indexs[1].Readonly);
+
+  // Two rows of one list keep that list's access.
+  std::vector<SDO_Index> read_twice = {{0x2000, {{1, 1, true, {}}, {1, 2, true, {}}}, {}}};
+  Sort_SDO_Sub_Indexs(read_twice);
+  ASSERT_EQ(read_twice[0].Sub_Indexs.size(), 1u);
+  EXPECT_TRUE(read_twice[0].Sub_Indexs[0].Readonly);
 }
 
 TEST(EdsWriter, DateAndTwelveHourTime) {

@@ -79,10 +79,11 @@ TEST(EthernetUpdate, OperationsPerTypeAndOption) {
     Build_Ethernet_Update(doc, Request(row.type, row.option, false));
     const Xml_Node ops = doc.Root().Child("Operations");
     ASSERT_EQ(ops.Child_Count(), static_cast<int>(row.files.size())) << row.type << "/" << row.option;
-    for (int i = 0; i < ops.Child_Count(); ++i) {
-      EXPECT_TRUE(Text(ops.Child_At(i), "Ope_FileName").endsWith(row.files[i])) << row.type << " op " << i;
-      EXPECT_EQ(Text(ops.Child_At(i), "Ope_GoToApp_After"), row.go_to_app[i]) << row.type << " op " << i;
-      EXPECT_EQ(Text(ops.Child_At(i), "Ope_Read_Back"), "0");
+    size_t i = 0;
+    for (Xml_Node op = ops.First_Child(); !op.Is_Null() && i < row.files.size(); op = op.Next_Sibling(), ++i) {
+      EXPECT_TRUE(Text(op, "Ope_FileName").endsWith(row.files[i])) << row.type << " op " << i;
+      EXPECT_EQ(Text(op, "Ope_GoToApp_After"), row.go_to_app[i]) << row.type << " op " << i;
+      EXPECT_EQ(Text(op, "Ope_Read_Back"), "0");
     }
   }
 }

@@ -169,6 +169,30 @@ class UpdateWindowTest : public QObject {
     QCOMPARE(boot.E_IP4->text(), QStringLiteral("40x"));
   }
 
+  // Each part is selected when "." reaches it, so a new address typed over a
+  // remembered one replaces it part by part.
+  void addressTypedOverTheRememberedOneReplacesIt_data() {
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("shorter parts") << "127.0.0.1"
+                                   << "10.0.0.2";
+    QTest::newRow("longer parts") << "1.2.3.4"
+                                  << "192.168.100.254";
+  }
+  void addressTypedOverTheRememberedOneReplacesIt() {
+    QFETCH(QString, remembered);
+    QFETCH(QString, typed);
+    Update_Scope scope(6);
+    Last_IP_Address = remembered;
+    TFBoot boot;
+    boot.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&boot));
+    QCOMPARE(boot.focusWidget(), static_cast<QWidget*>(boot.E_IP1));
+    Type_Into_Focus(boot, typed);
+    QCOMPARE(boot.E_IP1->text() + "." + boot.E_IP2->text() + "." + boot.E_IP3->text() + "." + boot.E_IP4->text(),
+             typed);
+  }
+
   void realPingRunsTheUpdaterAndWaitsForIt() {
     Update_Scope scope(6);
     scope.Stand_In("Ethernet_Update.exe", 2);

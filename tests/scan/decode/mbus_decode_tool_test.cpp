@@ -71,4 +71,29 @@ TEST(Mbus_Decode_Tool, NamesTheBrokenFrameRule) {
   EXPECT_EQ(run.lines, QStringList{QStringLiteral("error checksum does not match")});
 }
 
+// A line longer than the longest telegram (261 bytes as hexadecimal with
+// blanks) is refused as such without being kept; the next line is read.
+TEST(Mbus_Decode_Tool, RefusesLinesLongerThanTheLongestTelegram) {
+  const QByteArray longest = QByteArray(kTelegram) + QByteArray(" AA").repeated(261 - 27);
+  ASSERT_EQ(longest.size(), 261 * 3 - 1);
+  const QByteArray megabyte = QByteArray("AA ").repeated(350000);
+  const Tool_Run run = Decode({}, megabyte + "\n" + longest + " \r\n" + kTelegram + "\n");
+  EXPECT_EQ(run.exit_code, 1);
+  ASSERT_EQ(run.lines.size(), 4);
+  EXPECT_TRUE(run.lines[0].startsWith(QLatin1String("error longer than the longest telegram (783 characters")))
+      << run.lines[0].toStdString();
+  EXPECT_TRUE(run.lines[1].startsWith(QLatin1String("error ")) && !run.lines[1].contains("longer"))
+      << run.lines[1].toStdString();
+  EXPECT_TRUE(run.lines[2].startsWith(QLatin1String("header ")));
+
+  Temp_Dir dir;
+  // An argument cannot be a megabyte long; 90 kB will do.
+  const QString long_argument = QString::fromLatin1(QByteArray("AA ").repeated(30000));
+  const Tool_Run file = Decode({dir.Write(QStringLiteral("long.hex"), megabyte), long_argument});
+  EXPECT_EQ(file.exit_code, 1);
+  ASSERT_EQ(file.lines.size(), 2);
+  for (const QString& line : file.lines)
+    EXPECT_TRUE(line.startsWith(QLatin1String("error longer than the longest telegram"))) << line.toStdString();
+}
+
 }  // namespace

@@ -5,7 +5,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <random>
 
 #include "mbus_line.h"
@@ -119,7 +121,9 @@ TEST(Scan_Engine, Reset_And_SND_NKE_Before_Each_Meter) {
   EXPECT_EQ(frames[4], Hex("68 03 03 68 53 01 50 A4 16"));
 }
 
-TEST(Scan_Engine, Late_Answer_Counts_For_The_Next_Send) {
+// A telegram is taken only from the meter polled: meter 0's answer that comes
+// after the REQ_UD2 to address 1 is noise, not meter 1.
+TEST(Scan_Engine, Late_Answer_Of_Another_Meter_Is_Noise) {
   Engine_Rig rig;
   rig.link->respond = Gateway_Answers(nullptr);
   ASSERT_TRUE(rig.Start(saPrimaryAddress, 1));
@@ -130,10 +134,105 @@ TEST(Scan_Engine, Late_Answer_Counts_For_The_Next_Send) {
   // Meter 0's answer arrives only now.
   const QByteArray late = Long_Frame(0, "00000042", kVolume_Record);
   rig.engine->UDP_Read(reinterpret_cast<const uint8_t*>(late.constData()), late.size());
-  rig.engine->Run_Step();
-  EXPECT_EQ(rig.reports.back(), (Report{2, 1, 1, 1}));
+  rig.Run();
+  EXPECT_EQ(rig.engine->Noise_Count(), 1);
+  EXPECT_TRUE(rig.wired.empty());
+  EXPECT_EQ(rig.reports[2], (Report{2, 1, 0, 1}));
+}
+
+// Forged telegrams of meters that were not polled, arriving before or after the
+// real answer, leave the result exactly as a quiet line gives it.
+TEST(Scan_Engine, Forged_Answers_For_Unpolled_Addresses_Change_Nothing) {
+  const QByteArray meter_7 = Long_Frame(7, "12345678", kVolume_Record);
+  const auto real_line = [&](const QByteArray& frame) -> std::optional<QByteArray> {
+    if (frame.size() == 5 && uint8_t(frame[2]) == 7 && (uint8_t(frame[1]) & 0xDF) == 0x5B) return meter_7;
+    return std::nullopt;
+  };
+  Engine_Rig quiet;
+  quiet.link->respond = Gateway_Answers(real_line);
+  ASSERT_TRUE(quiet.Start(saPrimaryAddress, 3));
+  quiet.Run();
+
+  for (bool forged_first : {true, false}) {
+    SCOPED_TRACE(forged_first ? "forged before the real answer" : "forged after the real answer");
+    Engine_Rig rig;
+    TMBusScanDecode* engine = rig.engine.get();
+    const auto deliver = [engine](const QByteArray& bytes) {
+      engine->UDP_Read(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+    };
+    rig.link->respond = Gateway_Answers([&](const QByteArray& frame) -> std::optional<QByteArray> {
+      if (frame.size() != 5 || (uint8_t(frame[1]) & 0xDF) != 0x5B) return std::nullopt;
+      const uint8_t polled = uint8_t(frame[2]);
+      // Three meters that do not exist, one of them claiming meter 7's identity.
+      const QByteArray forged[] = {Long_Frame(uint8_t(polled + 1), "99999999", kVolume_Record),
+                                   Long_Frame(uint8_t(polled ^ 0x40), "12345678", kVolume_Record),
+                                   Long_Frame(0xFD, "00000001", kVolume_Record)};
+      const std::optional<QByteArray> real = real_line(frame);
+      if (!forged_first && real) deliver(*real);
+      for (const QByteArray& f : forged) deliver(f);
+      return forged_first ? real : std::nullopt;
+    });
+    ASSERT_TRUE(rig.Start(saPrimaryAddress, 3));
+    rig.Run();
+    EXPECT_EQ(rig.engine->Result(), 1);
+    EXPECT_EQ(rig.reports, quiet.reports);
+    ASSERT_EQ(rig.wired.size(), 1u);
+    EXPECT_EQ(rig.wired[0]->Primary_Addresss, 7);
+    EXPECT_EQ(rig.wired[0]->Secondary_Addresss, "12345678");
+    EXPECT_EQ(rig.wired[0]->List_Var.size(), quiet.wired[0]->List_Var.size());
+    EXPECT_EQ(rig.engine->Noise_Count(), 251 * 3);
+  }
+}
+
+// The meter selected by its secondary address answers with an identification that
+// matches the pattern; a telegram with any other is noise.
+TEST(Scan_Engine, Selected_Meter_Answer_Must_Match_The_Pattern) {
+  const QByteArray meter = Long_Frame(0, "12345678", kVolume_Record);
+  const QByteArray stranger = Long_Frame(0, "87654321", kVolume_Record);
+  Engine_Rig rig;
+  TMBusScanDecode* engine = rig.engine.get();
+  gateway_sim::MBus_Line line({gateway_sim::Scripted_Meter{0, "12345678", 0, {{meter.begin(), meter.end()}}}});
+  rig.link->respond = Gateway_Answers([&](const QByteArray& frame) -> std::optional<QByteArray> {
+    const auto answer = line.Handle_Frame(frame.toStdString());
+    if (frame.size() == 5 && uint8_t(frame[2]) == 253 && (uint8_t(frame[1]) & 0xDF) == 0x5B)
+      engine->UDP_Read(reinterpret_cast<const uint8_t*>(stranger.constData()), size_t(stranger.size()));
+    if (answer.bytes.empty()) return std::nullopt;
+    return QByteArray(answer.bytes.data(), qsizetype(answer.bytes.size()));
+  });
+  ASSERT_TRUE(rig.Start(saSecondaryAddress, 3));
+  rig.Run();
   ASSERT_EQ(rig.wired.size(), 1u);
-  EXPECT_EQ(rig.wired[0]->Primary_Addresss, 0);  // the telegram's own address
+  EXPECT_EQ(rig.wired[0]->Secondary_Addresss, "12345678");
+  EXPECT_GE(rig.engine->Noise_Count(), 1);
+  EXPECT_NE(std::find(rig.reports.begin(), rig.reports.end(), Report{2, 0x12345678, 1, 2}), rig.reports.end());
+}
+
+// A scan that fails at the gateway's set-up always says why.
+TEST(Scan_Engine, Failed_Set_Up_Says_Why) {
+  const struct {
+    const char* name;
+    std::function<std::optional<QByteArray>(const QByteArray&)> gateway;
+    const char* text;
+  } rows[] = {
+      {"silent", nullptr, "did not answer the analyzer mode command within 1000 ms"},
+      {"refused", [](const QByteArray&) { return std::optional<QByteArray>("\n\rBusy\x01"); },
+       "answered \"\\x0a\\x0dBusy\\x01\" to the analyzer mode command"},
+      {"line refused",
+       [](const QByteArray& in) -> std::optional<QByteArray> {
+         if (in.startsWith("Kelvra_Enable")) return Bytes(gateway::kAnalyzer_Mode_Enabled);
+         return QByteArray("no");
+       },
+       "answered \"no\" to the M-Bus line command"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Engine_Rig rig;
+    rig.link->respond = row.gateway;
+    ASSERT_TRUE(rig.Start(saPrimaryAddress));
+    rig.Run();
+    EXPECT_EQ(rig.engine->Result(), 2);
+    EXPECT_TRUE(rig.engine->Error_Text().contains(QLatin1String(row.text))) << rig.engine->Error_Text().toStdString();
+  }
 }
 
 TEST(Scan_Engine, Time_Out_Rule) {

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -175,7 +176,35 @@ TEST(Scan_Simulator, Program_Exit_During_A_Scan_Is_Prompt) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
 }
 
-// Datagrams that are not the gateway's answers never reach the scan.
+// Asked for, the usage goes to the standard output with success; a wrong
+// option still fails with the usage on the error output.
+TEST(Scan_Simulator, Help_Prints_The_Usage_Without_An_Error) {
+  const struct {
+    QStringList args;
+    int exit_code;
+    bool usage_on_stdout;
+  } rows[] = {
+      {{"--help"}, 0, true},
+      {{"-h"}, 0, true},
+      {{"--port", "0", "--help"}, 0, true},
+      {{"--no-such-option", "1"}, 2, false},
+      {{}, 2, false},
+  };
+  for (const auto& row : rows) {
+    QProcess sim;
+    sim.start(QStringLiteral(GATEWAY_SIM), row.args);
+    ASSERT_TRUE(sim.waitForFinished(5000)) << row.args.join(' ').toStdString();
+    const QByteArray out = sim.readAllStandardOutput();
+    const QByteArray err = sim.readAllStandardError();
+    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.exitCode(), row.exit_code) << row.args.join(' ').toStdString();
+    EXPECT_EQ(out.startsWith("usage: gateway-sim --port"), row.usage_on_stdout) << out.toStdString();
+    EXPECT_EQ(err.isEmpty(), row.usage_on_stdout) << err.toStdString();
+  }
+}
+
+// Datagrams that are not the gateway's answers never reach the scan: only the
+// gateway's address and the port last sent to count, and only after a send.
 TEST(Scan_Udp_Server, Drops_Foreign_And_Oversized_Datagrams) {
   Udp_Server server;
   std::mutex lock;
@@ -189,32 +218,45 @@ TEST(Scan_Udp_Server, Drops_Foreign_And_Oversized_Datagrams) {
   const uint16_t port = server.Local_Port();
   ASSERT_NE(port, 0);
 
-  const auto send_from = [&](const char* source, const QByteArray& bytes) {
-    const int sock = socket(AF_INET, SOCK_DGRAM, 0);
+  // A socket on `source`; its port, 0 when it cannot be bound.
+  const auto open_socket = [](const char* source, int& sock) -> uint16_t {
+    sock = socket(AF_INET, SOCK_DGRAM, 0);
     sockaddr_in from{};
     from.sin_family = AF_INET;
     inet_pton(AF_INET, source, &from.sin_addr);
-    if (bind(sock, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0) {
-      close(sock);
-      return false;
-    }
+    socklen_t length = sizeof from;
+    if (bind(sock, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0 ||
+        getsockname(sock, reinterpret_cast<sockaddr*>(&from), &length) != 0)
+      return 0;
+    return ntohs(from.sin_port);
+  };
+  const auto send_from = [&](int sock, const QByteArray& bytes) {
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
     inet_pton(AF_INET, "127.0.0.1", &to.sin_addr);
     sendto(sock, bytes.constData(), size_t(bytes.size()), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
-    close(sock);
-    return true;
   };
-  const bool other_source = send_from("127.0.0.2", "from elsewhere");
-  send_from("127.0.0.1", QByteArray(9000, 'x'));
-  send_from("127.0.0.1", "answer");
+  int gateway = -1, other_port = -1, other_host = -1;
+  const uint16_t gateway_port = open_socket("127.0.0.1", gateway);
+  ASSERT_NE(open_socket("127.0.0.1", other_port), 0);
+  const bool other_source = open_socket("127.0.0.2", other_host) != 0;
+  ASSERT_NE(gateway_port, 0);
+
+  send_from(gateway, "before any send");
+  std::this_thread::sleep_for(100ms);  // handled (and dropped) before the send
+  server.Send("command", gateway_port);
+  send_from(other_host, "from elsewhere");
+  send_from(other_port, "another port of the gateway's host");
+  send_from(gateway, QByteArray(9000, 'x'));
+  send_from(gateway, "answer");
   std::this_thread::sleep_for(200ms);
   {
     std::lock_guard guard(lock);
     ASSERT_EQ(received.size(), 1u) << "other source tried: " << other_source;
     EXPECT_EQ(received[0], "answer");
   }
+  for (int sock : {gateway, other_port, other_host}) close(sock);
   server.Deactivate();
   EXPECT_FALSE(server.Active());
   EXPECT_THROW(server.Send("x", 1), Gateway_Link_Error);

@@ -52,10 +52,9 @@ std::vector<int> ModRegs(const QString& path) {
   doc.Load_File(path);
   std::vector<int> out;
   const Xml_Node root = doc.Root();
-  for (int n = 0; n < root.Child_Count(); ++n) {
-    const Xml_Node nodo = root.Child_At(n);
-    for (int v = 0; v < nodo.Child_Count(); ++v) out.push_back(nodo.Child_At(v).Attribute("ModReg").toInt());
-  }
+  for (Xml_Node nodo = root.First_Child(); !nodo.Is_Null(); nodo = nodo.Next_Sibling())
+    for (Xml_Node v = nodo.First_Child(); !v.Is_Null(); v = v.Next_Sibling())
+      out.push_back(v.Attribute("ModReg").toInt());
   return out;
 }
 

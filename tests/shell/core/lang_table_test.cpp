@@ -76,6 +76,29 @@ TEST_F(LangTable, LineGrammar) {
   }
 }
 
+// A text longer than any window shows is cut, so a broken file cannot make
+// every caption measure a line of hundreds of thousands of characters.
+TEST_F(LangTable, LongTextsAreCut) {
+  const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+  const struct {
+    const char* name;
+    QString text;
+    QString expected;
+  } cases[] = {
+      {"at the limit", QString(1024, 'a'), QString(1024, 'a')},
+      {"one over", QString(1025, 'b'), QString(1024, 'b')},
+      {"from a file's endless line", QString(200000, 'c'), QString(1024, 'c')},
+      {"kept blanks", QChar(0x00B6) + QString(3000, ' ') + "x", QString(1024, ' ')},
+      {"pair across the limit", QString(1023, 'd') + smile, QString(1023, 'd')},
+  };
+  for (const auto& c : cases) {
+    Load_Default_Texts();
+    ASSERT_TRUE(Load_Language_File(dir_.Write("long.lng", ("STR12 = " + c.text + "\nSTR13 = next\n").toUtf8())));
+    EXPECT_EQ(Lang_Table[12], c.expected) << c.name;
+    EXPECT_EQ(Lang_Table[13], "next") << c.name;
+  }
+}
+
 TEST_F(LangTable, CharacterBeforeEqualsIsNotPartOfTheNumber) {
   Apply_Language_Line("STR12=Hello");
   EXPECT_EQ(Lang_Table[1], "Hello");

@@ -33,8 +33,31 @@ TEST_F(ConfigFolders, ProgramFoldersAreCreatedBesideTheProgram) {
   for (const QString& folder : {Dir_Projects, Dir_Master, Dir_Language}) EXPECT_TRUE(QFileInfo(folder).isDir());
   // Existing folders are left as they are.
   scope.Temp().Write("PROJECTS/Keep/x.xml", "<x/>");
-  config_folders::Set_Program_Folders();
+  EXPECT_EQ(config_folders::Set_Program_Folders(), "");
   EXPECT_TRUE(QFileInfo::exists(Dir_Projects + "/Keep/x.xml"));
+}
+
+// A program folder that cannot be written is said at start, with the folder
+// and the system's reason; New then names the real cause, not the name.
+TEST_F(ConfigFolders, UnwritableProgramFolderIsReportedWithTheReason) {
+  for (const QString& folder : {Dir_Projects, Dir_Master, Dir_Language}) ASSERT_TRUE(QDir(folder).removeRecursively());
+  const QString base = scope.Temp().Path();
+  ASSERT_TRUE(QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  if (QDir(base).mkdir("probe")) {
+    QDir(base).rmdir("probe");
+    QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    GTEST_SKIP() << "running with the privilege to write anywhere";
+  }
+  const QString problem = config_folders::Set_Program_Folders();
+  EXPECT_TRUE(problem.contains(base + "/PROJECTS")) << problem.toStdString();
+  EXPECT_TRUE(problem.contains(base + "/MASTER")) << problem.toStdString();
+  EXPECT_TRUE(problem.contains("Permission denied")) << problem.toStdString();
+
+  QString reason;
+  EXPECT_EQ(config_folders::Create_Configuration("Demo", &reason), Create_Result::Cannot_Create);
+  EXPECT_TRUE(reason.contains(base + "/PROJECTS/Demo")) << reason.toStdString();
+  EXPECT_TRUE(reason.contains("No such file or directory")) << reason.toStdString();
+  QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(ConfigFolders, NoActiveConfigurationGivesBareFileNames) {
@@ -54,9 +77,9 @@ TEST_F(ConfigFolders, NewConfigurationBecomesActiveWithItsBinFolder) {
   EXPECT_TRUE(Path_PDO_XML.endsWith("/PROJECTS/Demo/PDO_CANopen.xml"));
   EXPECT_EQ(Path_ParGen_XML, Dir_Projects + "/Demo/ParGen.xml");
   EXPECT_EQ(config_folders::Active_Name_From_Dir(), "Demo");
-  // The name is taken as typed, blanks included.
-  EXPECT_EQ(config_folders::Create_Configuration(" Plant 2 "), Create_Result::Created);
-  EXPECT_TRUE(QFileInfo(Dir_Projects + "/ Plant 2 /bin").isDir());
+  // The name is taken as typed, blanks inside included.
+  EXPECT_EQ(config_folders::Create_Configuration("Plant  2"), Create_Result::Created);
+  EXPECT_TRUE(QFileInfo(Dir_Projects + "/Plant  2/bin").isDir());
 }
 
 TEST_F(ConfigFolders, RefusedNamesCreateNothingAndKeepTheActiveOne) {
@@ -71,6 +94,9 @@ TEST_F(ConfigFolders, RefusedNamesCreateNothingAndKeepTheActiveOne) {
       {"a/b", Create_Result::Not_Valid},       {"a\\b", Create_Result::Not_Valid},
       {".", Create_Result::Not_Valid},         {"..", Create_Result::Not_Valid},
       {"tab\tname", Create_Result::Not_Valid}, {QString("line\nbreak"), Create_Result::Not_Valid},
+      {"   ", Create_Result::Not_Valid},       {" x", Create_Result::Not_Valid},
+      {"x ", Create_Result::Not_Valid},        {" Demo", Create_Result::Not_Valid},
+      {"\tx", Create_Result::Not_Valid},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(config_folders::Create_Configuration(row.name), row.result) << row.name.toStdString();
@@ -83,7 +109,9 @@ TEST_F(ConfigFolders, RefusedNamesCreateNothingAndKeepTheActiveOne) {
 
 TEST_F(ConfigFolders, CreationFailsWhenProjectsFolderIsGone) {
   ASSERT_TRUE(QDir(Dir_Projects).removeRecursively());
-  EXPECT_EQ(config_folders::Create_Configuration("Demo"), Create_Result::Not_Valid);
+  QString reason;
+  EXPECT_EQ(config_folders::Create_Configuration("Demo", &reason), Create_Result::Cannot_Create);
+  EXPECT_EQ(reason, "Cannot create the folder \"" + Dir_Projects + "/Demo\": No such file or directory");
   EXPECT_TRUE(Active_Conf_Name.isEmpty());
 }
 

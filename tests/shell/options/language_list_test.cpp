@@ -31,15 +31,35 @@ TEST(LanguageFiles, UnreadableFileIsLeftOut) {
   EXPECT_EQ(language_list::Language_Files(dir.Path()), QStringList({"English.lng"}));
 }
 
+// English (the built-in texts) is always offered, in its sorted place.
+TEST(LanguageFiles, EnglishIsAlwaysOffered) {
+  const struct {
+    QStringList files;
+    QStringList offered;
+  } rows[] = {
+      {{}, {"English.lng"}},
+      {{"Deutsch.lng", "Polski.lng"}, {"Deutsch.lng", "English.lng", "Polski.lng"}},
+      {{"english.LNG", "Deutsch.lng"}, {"Deutsch.lng", "english.LNG"}},
+      {{"Aa.lng", "Zz.lng"}, {"Aa.lng", "English.lng", "Zz.lng"}},
+      {{"ENGLISH2.lng"}, {"English.lng", "ENGLISH2.lng"}},
+  };
+  for (const auto& row : rows) {
+    Temp_Dir dir;
+    for (const QString& name : row.files) dir.Write(name, "STR0 = x\n");
+    EXPECT_EQ(language_list::Offered_Languages(dir.Path()), row.offered) << row.files.join(',').toStdString();
+  }
+  EXPECT_EQ(language_list::Offered_Languages("/nonexistent/folder"), QStringList{"English.lng"});
+}
+
 TEST(LanguagePage, SixSlotsAPage) {
   const struct {
     int entries, page;
     int pages, first, shown;
     bool prev, next;
   } rows[] = {
-      {7, 1, 2, 0, 6, false, true}, {7, 2, 2, 6, 1, true, false},   {6, 1, 1, 0, 6, false, false},
-      {0, 1, 0, 0, 0, false, true},  // an empty list: "Page 1 / 0", Next shown as the page is not the last
-      {13, 2, 3, 6, 6, true, true}, {13, 3, 3, 12, 1, true, false},
+      {7, 1, 2, 0, 6, false, true},  {7, 2, 2, 6, 1, true, false}, {6, 1, 1, 0, 6, false, false},
+      {0, 1, 0, 0, 0, false, false},  // an empty list: no page to go to
+      {1, 1, 1, 0, 1, false, false}, {13, 2, 3, 6, 6, true, true}, {13, 3, 3, 12, 1, true, false},
   };
   for (const auto& row : rows) {
     const language_list::Page page = language_list::Language_Page(row.entries, row.page);

@@ -162,25 +162,69 @@ class OptionsAboutTest : public QObject {
     QVERIFY(w.I_L[4]->isVisibleTo(&w));
   }
 
+  // English is offered beside the files, so the pages count it too; Next only
+  // where there is a next page.
   void fewLanguagesOnePage_data() {
-    QTest::addColumn<int>("files");
+    QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("page_line");
     QTest::addColumn<bool>("next_shown");
-    QTest::newRow("six") << 6 << "Page 1 / 1" << false;
-    QTest::newRow("none") << 0 << "Page 1 / 0" << true;
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("six with English") << QStringList{"A.lng", "B.lng", "C.lng", "English.lng", "F.lng", "G.lng"}
+                                      << "Page 1 / 1" << false << QStringList{"A", "B", "C", "English", "F", "G"};
+    QTest::newRow("six without English") << QStringList{"A.lng", "B.lng", "C.lng", "D.lng", "F.lng", "G.lng"}
+                                         << "Page 1 / 2" << true << QStringList{"A", "B", "C", "D", "English", "F"};
+    QTest::newRow("none") << QStringList{} << "Page 1 / 1" << false << QStringList{"English"};
   }
   void fewLanguagesOnePage() {
-    QFETCH(int, files);
+    QFETCH(QStringList, files);
     QFETCH(QString, page_line);
     QFETCH(bool, next_shown);
-    for (int n = 0; n < files; ++n) Write_Languages({QStringLiteral("Lang%1.lng").arg(n)});
+    QFETCH(QStringList, listed);
+    Write_Languages(files);
     Start(6);
     TFSoftOptions& w = Options();
     w.show();
     QCOMPARE(w.L_Page_Lang->text(), page_line);
     QVERIFY(!w.Btn_Prev->isVisibleTo(&w));
     QCOMPARE(w.Btn_Next->isVisibleTo(&w), next_shown);
-    for (int k = 0; k < 6; ++k) QCOMPARE(w.L_L[k]->isVisibleTo(&w), k < files);
+    QStringList names;
+    for (int k = 0; k < 6; ++k)
+      if (w.L_L[k]->isVisibleTo(&w)) names << w.L_L[k]->text();
+    QCOMPARE(names, listed);
+  }
+
+  // After a language change the page line still counts the list, and English
+  // is there to come back to.
+  void languageChangeKeepsThePagesAndTheWayBackToEnglish() {
+    Write_Languages(
+        {"Dansk.lng", "Deutsch.lng", "Español.lng", "Français.lng", "Italiano.lng", "Polski.lng", "Suomi.lng"});
+    scope->Temp().Write("LANGUAGE/Deutsch.lng", "STR305 = \xC2\xB6Seite \xC2\xB6\nSTR17 = Aktualisieren\n");
+    Start(6);
+    dialogs::Scripted_Scope script;
+    TFSoftOptions& w = Options();
+    w.show();
+    QCOMPARE(w.L_Page_Lang->text(), QStringLiteral("Page 1 / 2"));
+    QCOMPARE(w.L_L[1]->text(), QStringLiteral("Deutsch"));
+    QCOMPARE(w.L_L[2]->text(), QStringLiteral("English"));
+
+    script->message_answers = {dialogs::Yes};
+    QTest::mouseClick(w.L_L[1], Qt::LeftButton);
+    QCOMPARE(w.Language_In_Use, QStringLiteral("Deutsch"));
+    QCOMPARE(Main().Btn_CreateBin->Caption(), QStringLiteral("Aktualisieren"));
+    QCOMPARE(w.L_Page_Lang->text(), QStringLiteral("Seite 1 / 2"));
+    QVERIFY(w.Btn_Next->isVisibleTo(&w));
+
+    w.Btn_Next->Click();
+    QCOMPARE(w.L_Page_Lang->text(), QStringLiteral("Seite 2 / 2"));
+    w.Btn_Prev->Click();
+    script->message_answers = {dialogs::Yes};
+    QTest::mouseClick(w.L_L[2], Qt::LeftButton);
+    QCOMPARE(script->messages.back().text,
+             QStringLiteral("Do you want to change the Language from Deutsch to English?"));
+    QCOMPARE(w.Language_In_Use, QStringLiteral("English"));
+    QCOMPARE(Main().Btn_CreateBin->Caption(), QStringLiteral("Update Device"));
+    w.Btn_OK->Click();
+    QCOMPARE(Cur_Language, QStringLiteral("English"));
   }
 
   void languageChangeReachesEveryWindow() {
@@ -282,16 +326,19 @@ class OptionsAboutTest : public QObject {
   void manualCheckAgainstALocalServer_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("newer");
-    QTest::newRow("newer") << "VER. 2.004" << true;
-    QTest::newRow("same") << "VER. 2.003" << false;
-    QTest::newRow("unknown model") << "ver. 0.000" << false;
-    QTest::newRow("two digits") << "12.000" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("refused") << "-" << false;
+    QTest::addColumn<QString>("shown");  // the start of the line shown when not newer
+    QTest::newRow("newer") << "VER. 2.004" << true << "";
+    QTest::newRow("same") << "VER. 2.003" << false << "No Update Available";
+    QTest::newRow("unknown model") << "ver. 0.000" << false << "No Update Available";
+    QTest::newRow("two digits") << "12.000" << false << "No Update Available";
+    QTest::newRow("empty") << "" << false << "No Update Available";
+    // No connection: the check says it failed and why, not that there is nothing new.
+    QTest::newRow("refused") << "-" << false << "The check for updates failed: ";
   }
   void manualCheckAgainstALocalServer() {
     QFETCH(QString, answer);
     QFETCH(bool, newer);
+    QFETCH(QString, shown);
     Http_Test_Server server;
     server.Set_Answer(200, answer.toStdString());
     Override_Web_Server_Base(QString::fromStdString(server.Base_Url()));
@@ -327,9 +374,13 @@ class OptionsAboutTest : public QObject {
       QVERIFY(download.endsWith("/Home/download/download.asp#HD58221"));
       Q_EMIT w.LL_Check_Update->linkActivated(download);
       QCOMPARE(browser.opened, QList<QUrl>({QUrl(download)}));
+    } else if (answer == "-") {
+      QCOMPARE(w.LL_Check_Update->textFormat(), Qt::PlainText);
+      QVERIFY2(w.LL_Check_Update->text().startsWith(shown), qPrintable(w.LL_Check_Update->text()));
+      QVERIFY2(w.LL_Check_Update->text().size() > shown.size(), "the connection's error text follows");
     } else {
       QCOMPARE(w.LL_Check_Update->textFormat(), Qt::PlainText);
-      QCOMPARE(w.LL_Check_Update->text(), QStringLiteral("No Update Available"));
+      QCOMPARE(w.LL_Check_Update->text(), shown);
     }
     // Each show hides the result again.
     w.hide();

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -254,6 +256,76 @@ class MainWindowTest : public QObject {
     QCOMPARE(Main().L_Name_Conf_L2->text(), QStringLiteral("Plant"));
     QCOMPARE(Active_Conf_Dir, scope->Temp().File("PROJECTS/Plant"));
     QCOMPARE(Path_ParGen_XML, scope->Temp().File("PROJECTS/Plant/ParGen.xml"));
+  }
+
+  // A name is shown as typed, never as markup, and cut to its box with the
+  // whole name in the tool tip when it is too long for it.
+  void configurationNameIsShownAsTypedInItsBox_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("markup") << "a<b>c" << false;
+    QTest::newRow("entity") << "x &amp; <i>y" << false;
+    QTest::newRow("250 characters") << QString("Long configuration name ").repeated(11).left(250) << true;
+  }
+  void configurationNameIsShownAsTypedInItsBox() {
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+    Make_Project(name);
+    scope->Temp().Write("Orvanto.xml", "<Conf_Settings><lastproj><projectname>" + name.toHtmlEscaped().toUtf8() +
+                                           "</projectname></lastproj></Conf_Settings>");
+    Start(6);
+    TFOrvantoreFirmWare& w = Main();
+    QCOMPARE(Active_Conf_Name, name);
+    QCOMPARE(w.L_Name_Conf_L2->textFormat(), Qt::PlainText);
+    QVERIFY(w.L_Name_Conf_L2->geometry().right() < w.Shape2->geometry().right());
+    if (!cut) {
+      QCOMPARE(w.L_Name_Conf_L2->text(), name);
+      QVERIFY(w.L_Name_Conf_L2->toolTip().isEmpty());
+      return;
+    }
+    const QString shown = w.L_Name_Conf_L2->text();
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(name.startsWith(shown.chopped(1)));
+    QTextDocument tip;
+    tip.setHtml(w.L_Name_Conf_L2->toolTip());
+    QCOMPARE(tip.toPlainText(), name);
+  }
+
+  void mainWindowHasTheProgramIcon() {
+    Start(6);
+    const QIcon icon = Main().windowIcon();
+    QVERIFY(!icon.isNull());
+    const QImage small = icon.pixmap(16, 16).toImage();
+    QCOMPARE(small.size(), QSize(16, 16));
+    QCOMPARE(small.pixelColor(8, 3).alpha(), 255);  // the tile, not a blank picture
+  }
+
+  // A program folder that cannot be written is said at start, and New names
+  // the folder and the system's reason instead of blaming the name.
+  void unwritableProgramFolderIsSaidAtStart() {
+    const QString base = scope->Temp().Path();
+    QVERIFY(QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto restore = qScopeGuard(
+        [&] { QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+    if (QDir(base).mkdir("probe")) QSKIP("running with the privilege to write anywhere");
+    dialogs::Scripted_Scope script;
+    Start(6);
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(script->messages[0].kind, dialogs::Kind::Error);
+    QVERIFY2(script->messages[0].text.contains(base + "/PROJECTS"), qPrintable(script->messages[0].text));
+    QVERIFY2(script->messages[0].text.contains("Permission denied"), qPrintable(script->messages[0].text));
+
+    script->messages.clear();
+    On_Next_Modal([](QWidget* modal) {
+      auto* dialog = qobject_cast<TFNew_Project*>(modal);
+      dialog->E_New_Proj->setText("Demo");
+      dialog->Btn_OK->Click();
+      dialog->Btn_Cancel->Click();
+    });
+    Main().Btn_Click(Main().Btn_New);
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(script->messages[0].text,
+             "Cannot create the folder \"" + base + "/PROJECTS/Demo\": No such file or directory");
   }
 
   void openPreselectsTheActiveConfiguration() {

@@ -70,14 +70,36 @@ TEST_F(CheckVersionAgainstServer, AnswersThatAreNotNewer) {
   for (const char* body : {"VER. 2.003", "ver. 0.000", "12.000", ""}) {
     server_.Set_Answer(200, body);
     EXPECT_FALSE(Check_Version()) << body;
+    const Version_Check check = Check_Version_Answer();
+    EXPECT_EQ(check.outcome, Version_Check::Outcome::Not_Newer) << body;
+    EXPECT_TRUE(check.error.isEmpty()) << body;
   }
-  server_.Set_Answer(404, "VER. 9.999");
-  EXPECT_FALSE(Check_Version()) << "an HTTP error status is no answer";
-  server_.Set_Answer(200, std::string(100000, '9'));
-  EXPECT_FALSE(Check_Version()) << "an endless answer is cut off";
+  server_.Set_Answer(200, "VER. 2.004");
+  EXPECT_EQ(Check_Version_Answer().outcome, Version_Check::Outcome::Newer);
 }
 
-TEST(CheckVersion, RefusedConnectionIsNoNewerVersion) {
+// A check that gets no answer is a failed check with the reason, never "no
+// newer version".
+TEST_F(CheckVersionAgainstServer, AnswersThatAreNoAnswerFailTheCheck) {
+  const struct {
+    int status;
+    std::string body;
+    const char* reason;
+  } rows[] = {
+      {404, "VER. 9.999", "404"},
+      {500, "", "500"},
+      {200, std::string(100000, '9'), "longer than 4096 bytes"},
+  };
+  for (const auto& row : rows) {
+    server_.Set_Answer(row.status, row.body);
+    EXPECT_FALSE(Check_Version()) << row.status;
+    const Version_Check check = Check_Version_Answer();
+    EXPECT_EQ(check.outcome, Version_Check::Outcome::Failed) << row.status;
+    EXPECT_TRUE(check.error.contains(row.reason)) << check.error.toStdString();
+  }
+}
+
+TEST(CheckVersion, RefusedConnectionFailsTheCheck) {
   int closed_port = 0;
   {
     Http_Test_Server probe;
@@ -85,6 +107,9 @@ TEST(CheckVersion, RefusedConnectionIsNoNewerVersion) {
   }
   Override_Web_Server_Base(QStringLiteral("http://127.0.0.1:%1").arg(closed_port));
   EXPECT_FALSE(Check_Version());
+  const Version_Check check = Check_Version_Answer();
+  EXPECT_EQ(check.outcome, Version_Check::Outcome::Failed);
+  EXPECT_TRUE(check.error.contains(QString::number(closed_port))) << check.error.toStdString();
   Override_Web_Server_Base({});
 }
 
