@@ -24,7 +24,9 @@ if(KELVRA_SANITIZE AND (KELVRA_FUZZ OR KELVRA_TSAN))
 endif()
 
 # Every test that starts threads is built and run by the ThreadSanitizer build
-# (scripts/test.sh --tsan): `ctest -L threads` after building `thread_tests`.
+# (scripts/test.sh --tsan): `ctest -L threads` after building `thread_tests`. A test
+# marks itself with THREADS; a test named *_tsan, a ThreadSanitizer variant, is marked
+# by its name.
 add_custom_target(thread_tests)
 
 # Registers a GoogleTest executable; each test case becomes one ctest entry.
@@ -33,6 +35,9 @@ function(kelvra_gtest name)
   cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} test_support GTest::gtest GTest::gtest_main)
+  if(name MATCHES "_tsan$")
+    set(ARG_THREADS ON)
+  endif()
   # One environment variable only: a list here would be cut at its first ";". Test
   # data are found through KELVRA_TESTDATA_DIR, compiled into test_support.
   set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
@@ -44,12 +49,17 @@ function(kelvra_gtest name)
 endfunction()
 
 # Registers a QtTest executable (windows and controls, run offscreen).
+# THREADS as for kelvra_gtest.
 function(kelvra_qtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KELVRA_TESTDATA=${PROJECT_SOURCE_DIR}/tests/data;KELVRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(ARG_THREADS OR name MATCHES "_tsan$")
+    add_dependencies(thread_tests ${name})
+    set_tests_properties(${name} PROPERTIES LABELS threads)
+  endif()
 endfunction()
 include(GoogleTest)
