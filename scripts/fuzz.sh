@@ -3,7 +3,8 @@
 # (default 20) on a copy of its seeds, tests/data/fuzz/<name>, with its
 # dictionary when it has one. Any crash, sanitizer report, leak or time-out
 # fails the run: the input is saved under build-fuzz/runs/<name>/, minimised,
-# and its bytes are printed in hex.
+# and its bytes are printed in hex. Copied into the seed folder, it becomes the
+# regular test fuzz_seeds_<name> of every other build.
 # Usage: scripts/fuzz.sh [--keep] [target names...]   (default: every target)
 #   --keep  merges what a run found into the seed folder: only the inputs that
 #           reach code the seeds do not are added.
@@ -78,6 +79,7 @@ for target in "${targets[@]}"; do
       print_input "$input.min"
     fi
     echo " reproduce with: $target $input"
+    echo " keep it as a test (fuzz_seeds_$name) before fixing: cp $input $seeds/"
   done
 done
 exit $failed
