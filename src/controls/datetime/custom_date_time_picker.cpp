@@ -192,7 +192,10 @@ void TCustomDateTimePicker::paintEvent(QPaintEvent*) {
       colors.TextColor = FButtonTextColor;
       colors.TextColorDown = FButtonTextColorDown;
       colors.BorderColor = FButtonBorderColor;
-      Draw_Custom_Drop_Button(canvas, B, B.Left + 2, B.Left + 5, colors, FButtonHover, down);
+      // The fill stays inside the 3D edge, one pixel in from the button's
+      // top, right and bottom, as the combo's does.
+      const TRect fill{B.Left, B.Top + 1, B.Right - 1, B.Bottom - 1};
+      Draw_Custom_Drop_Button(canvas, fill, B.Left + 2, B.Left + 5, B.Top, colors, FButtonHover, down);
     } else {
       const int state = !isEnabled() ? 4 : down && DroppedDown() ? 3 : (down || !FButtonHover || DroppedDown()) ? 1 : 2;
       if (!(themes && Draw_Editor_Theme_Part(painter, this, kEditorThemeComboBox, 1, state, B.To_QRect()))) {

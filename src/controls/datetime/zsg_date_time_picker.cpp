@@ -154,7 +154,7 @@ void TZsgDateTimePicker::paintEvent(QPaintEvent*) {
       colors.TextColor = FButtonTextColor;
       colors.TextColorDown = FButtonTextColorDown;
       colors.BorderColor = FButtonBorderColor;
-      Draw_Custom_Drop_Button(canvas, B, B.Left + 2, B.Left + 5, colors, FButtonHover, down);
+      Draw_Custom_Drop_Button(canvas, B, B.Left + 2, B.Left + 5, B.Top, colors, FButtonHover, down);
     } else {
       const int state = !isEnabled()                                ? 4
                         : down && DroppedDown()                     ? 3

@@ -67,7 +67,7 @@ void Draw_Flat_Button_Face(TCanvas& canvas, int width, int height, int button_wi
   p.restore();
 }
 
-void Draw_Custom_Drop_Button(TCanvas& canvas, const TRect& b, int fill_left, int tip_left,
+void Draw_Custom_Drop_Button(TCanvas& canvas, const TRect& b, int fill_left, int tip_left, int tip_top,
                              const Drop_Button_Colors& colors, bool hot, bool down) {
   QPainter& p = canvas.Painter();
   TColor fill = colors.Color;
@@ -77,6 +77,6 @@ void Draw_Custom_Drop_Button(TCanvas& canvas, const TRect& b, int fill_left, int
   if (colors.BorderColor != clNone) p.fillRect(QRect(b.Left, b.Top, 1, b.Height()), To_QColor(colors.BorderColor));
   TColor arrow = colors.TextColor != clNone ? colors.TextColor : clBlack;
   if (down && colors.TextColorDown != clNone) arrow = colors.TextColorDown;
-  Fill_Triangle(canvas, QPoint(tip_left, b.Top + 7), QPoint(tip_left + 6, b.Top + 7), QPoint(tip_left + 3, b.Top + 10),
-                arrow);
+  Fill_Triangle(canvas, QPoint(tip_left, tip_top + 7), QPoint(tip_left + 6, tip_top + 7),
+                QPoint(tip_left + 3, tip_top + 10), arrow);
 }

@@ -45,6 +45,6 @@ struct Drop_Button_Colors {
 // A drop-down button in custom colours over `b`: the fill from `fill_left`
 // on (hot and down colours falling back to the plain one when unset), a line
 // in the border colour at b.Left, and a down triangle with its corners at
-// `tip_left` + (0,7), (6,7), (3,10) relative to b's top.
-void Draw_Custom_Drop_Button(TCanvas& canvas, const TRect& b, int fill_left, int tip_left,
+// (`tip_left`, `tip_top`) + (0,7), (6,7), (3,10).
+void Draw_Custom_Drop_Button(TCanvas& canvas, const TRect& b, int fill_left, int tip_left, int tip_top,
                              const Drop_Button_Colors& colors, bool hot, bool down);

@@ -74,7 +74,7 @@ class Combo_Painter {
       // The fill and border line start one pixel left of the button, the
       // fill stops one pixel short of its right and bottom.
       const TRect fill{b.Left - 1, b.Top + 1, b.Right - 1, b.Bottom - 1};
-      Draw_Custom_Drop_Button(canvas, fill, fill.Left, fill.Left + 4, Button_Colors(), c.FButtonHover,
+      Draw_Custom_Drop_Button(canvas, fill, fill.Left, fill.Left + 4, fill.Top, Button_Colors(), c.FButtonHover,
                               Pressed_Over_Button());
     }
   }
