@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "editors/canopen/pdo_access_window.h"
+#include "editors/canopen/sdo_client_access_window.h"
+#include "editors/canopen/sdo_server_access_window.h"
 #include "editors/m_bus/meter_bus_window.h"
 #include "editors/par_gen/new_id_node.h"
 #include "editors/par_gen/par_gen_window.h"
@@ -30,10 +32,11 @@ Program::Program() {
   FBoot = std::make_unique<TFBoot>();
   FProfinetFileName = std::make_unique<TFProfinetFileName>();
   FSet_PDO_Access = std::make_unique<TFSet_PDO_Access>();
+  FSet_SDO_Client_Access = std::make_unique<TFSet_SDO_Client_Access>();
+  FSet_SDO_Server_Access = std::make_unique<TFSet_SDO_Server_Access>();
   // Still to come, in this order: TFInsertKeyWireless,
   // TFModbusStartAdd_SD, TFScanDecode (starts the scan thread),
-  // TFScanModbusStart (before TFProfinetFileName), TFSet_SDO_Client_Access,
-  // TFSet_SDO_Server_Access (after TFSet_PDO_Access). Each one fills its
+  // TFScanModbusStart (before TFProfinetFileName). Each one fills its
   // entries of Main_Window().Windows().
 
   TFOrvantoreFirmWare& main_window = *FOrvantoreFirmWare;
@@ -55,6 +58,8 @@ Program::Program() {
     FBoot->exec();
   };
   windows.show_pdo = [this] { FSet_PDO_Access->exec(); };
+  windows.show_sdo_client = [this] { FSet_SDO_Client_Access->exec(); };
+  windows.show_sdo_server = [this] { FSet_SDO_Server_Access->exec(); };
   windows.write_eds_file = [](const QString& file_name) { Write_EDS_File(file_name); };
   windows.create_gsd_file = [&main_window] { Create_GSD_File(&main_window); };
   windows.profinet_xml = [this, &main_window] {
@@ -76,10 +81,14 @@ Program::Program() {
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
   set_lang.push_back([this] { FProfinetFileName->Set_Lang(); });
   set_lang.push_back([this] { FSet_PDO_Access->Set_Lang(); });
+  set_lang.push_back([this] { FSet_SDO_Client_Access->Set_Lang(); });
+  set_lang.push_back([this] { FSet_SDO_Server_Access->Set_Lang(); });
 }
 
 // Windows go in the reverse order of their creation, the main window last.
 Program::~Program() {
+  FSet_SDO_Server_Access.reset();
+  FSet_SDO_Client_Access.reset();
   FSet_PDO_Access.reset();
   FProfinetFileName.reset();
   FBoot.reset();

@@ -12,6 +12,8 @@ class TFMeter_Bus;
 class TFNewIDNode;
 class TFProfinetFileName;
 class TFSet_PDO_Access;
+class TFSet_SDO_Client_Access;
+class TFSet_SDO_Server_Access;
 
 // Every window of the program, created once at start and kept until the end;
 // they are shown modally on demand. The main window comes first: its
@@ -37,4 +39,6 @@ class Program {
   std::unique_ptr<TFBoot> FBoot;
   std::unique_ptr<TFProfinetFileName> FProfinetFileName;
   std::unique_ptr<TFSet_PDO_Access> FSet_PDO_Access;
+  std::unique_ptr<TFSet_SDO_Client_Access> FSet_SDO_Client_Access;
+  std::unique_ptr<TFSet_SDO_Server_Access> FSet_SDO_Server_Access;
 };
