@@ -216,26 +216,108 @@ void TZadPageControl::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   const int index = IndexOfTabAt(p.x(), p.y());
   TZadTabSheet* page = Tab_Sheet(index);
-  if (page == nullptr || index == tab_index_ || !page->tab_enable_) return;
-  if (!CanChange(page->PageIndex())) return;
-  tab_index_ = index;
-  Change();
+  if (page != nullptr && index != tab_index_ && page->tab_enable_ && CanChange(page->PageIndex())) {
+    tab_index_ = index;
+    Change();
+  }
+  // The active tab's close box, the one just chosen included, shows pressed.
+  if (In_Active_Close_Box(p)) {
+    close_pressed_ = true;
+    update();
+  }
 }
 
 void TZadPageControl::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
-  if (tab_hover_color_ == clNone || !tab_background_.isNull()) return;
+  // Hover colours, the hover outline and the hot close box all need a hover colour.
+  if (tab_hover_color_ == clNone) return;
   const QPoint p = event->position().toPoint();
-  const int page = Page_At(p.x(), p.y());
-  if (page == hover_tab_) return;
-  hover_tab_ = page;
+  if (tab_background_.isNull()) {
+    const int page = Page_At(p.x(), p.y());
+    if (page != hover_tab_) {
+      hover_tab_ = page;
+      update();
+    }
+  }
+  const bool in_box = In_Active_Close_Box(p);
+  if (in_box != hover_close_) {
+    hover_close_ = in_box;
+    update();
+  }
+}
+
+void TZadPageControl::mouseReleaseEvent(QMouseEvent* event) {
+  QWidget::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const bool pressed = close_pressed_;
+  close_pressed_ = false;
+  // Only a press that began on the box closes: a drag onto it does not.
+  if (pressed && In_Active_Close_Box(event->position().toPoint())) {
+    hover_close_ = false;
+    Close_Page(active_page_);
+  }
   update();
 }
 
 void TZadPageControl::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
-  if (hover_tab_ >= 0) update();
-  hover_tab_ = -1;
+  if (tab_background_.isNull()) {
+    if (hover_tab_ >= 0) update();
+    hover_tab_ = -1;
+  }
+  // A box left hot would stay hot until the mouse came back.
+  if (hover_close_) update();
+  hover_close_ = false;
+}
+
+TRect TZadPageControl::Close_Hit_Box(int tab_index) const {
+  TRect r = TabRect(tab_index);
+  const int ml = tab_margin_.LeftMargin(), mt = tab_margin_.TopMargin();
+  if (tab_position_ != tpLeft) return {r.Left + ml + 2, r.Top + mt + 2, r.Left + ml + 14, r.Top + mt + 13};
+  if (!tab_background_active_.isNull()) {
+    r.Left += 2;
+    r.Bottom += tab_overlap_;
+  }
+  return {r.Left + ml + 2, r.Bottom - mt - 13, r.Left + ml + 14, r.Bottom - mt - 2};
+}
+
+bool TZadPageControl::In_Active_Close_Box(QPoint p) const {
+  if (active_page_ == nullptr || !active_page_->show_close_ || !active_page_->tab_showing_) return false;
+  return Close_Hit_Box(active_page_->TabIndex()).Contains(p.x(), p.y());
+}
+
+void TZadPageControl::Close_Page(TZadTabSheet* page) {
+  if (page == nullptr) return;
+  TZadTabSheet* next = FindNextPage(page, true, true);
+  bool can_close = true;
+  if (page->OnCanClose) page->OnCanClose(page, can_close);
+  if (!can_close) return;
+  if (page->OnClose) page->OnClose();
+  // Chosen in code: no change events.
+  if (next != nullptr && next != page) Set_ActivePage(next);
+  if (free_on_close_) {
+    page->Set_ZadPageControl(nullptr);
+    page->deleteLater();
+  } else {
+    closed_tabs_.emplace_back(page->objectName(), page);
+    page->Set_ZadPageControl(nullptr);
+  }
+  update();
+}
+
+bool TZadPageControl::OpenClosedTab(const QString& tab_name) {
+  for (const auto& [name, page] : closed_tabs_) {
+    if (name.compare(tab_name, Qt::CaseInsensitive) != 0) continue;
+    if (page.isNull()) continue;
+    page->Set_ZadPageControl(this);
+    return true;
+  }
+  return false;
+}
+
+void TZadPageControl::OpenAllClosedTabs() {
+  for (const auto& [name, page] : closed_tabs_)
+    if (!page.isNull() && page->ZadPageControl() == nullptr) page->Set_ZadPageControl(this);
 }
 
 void TZadPageControl::keyPressEvent(QKeyEvent* event) {

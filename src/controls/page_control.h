@@ -2,10 +2,12 @@
 #include <QFont>
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "controls/tab_margin.h"
@@ -130,6 +132,29 @@ class TZadPageControl : public QWidget {
   QList<QImage> Images() const { return images_; }
   void Set_Images(const QList<QImage>& images);
 
+  // Close boxes. Pages closed by their box are destroyed with FreeOnClose,
+  // else they leave the control and are listed by name (objectName) until
+  // reopened; the list keeps its entries and skips pages destroyed since.
+  bool FreeOnClose() const { return free_on_close_; }
+  void Set_FreeOnClose(bool value) { free_on_close_ = value; }
+  // Drawn instead of the box (bottom-left pixel's colour see-through, at
+  // most 12 x 11).
+  QImage CloseGlyph() const { return close_glyph_; }
+  void Set_CloseGlyph(const QImage& bitmap) { Store(close_glyph_, bitmap); }
+  // The first listed page of that name (any letter case) joins the control
+  // again; false when none is listed or it no longer exists.
+  bool OpenClosedTab(const QString& tab_name);
+  // Every listed page that is not attached joins the control, in list order.
+  void OpenAllClosedTabs();
+  int Closed_Tab_Count() const { return static_cast<int>(closed_tabs_.size()); }
+  QString Closed_Tab_Name(int index) const { return closed_tabs_.at(static_cast<size_t>(index)).first; }
+  // Where a press or release counts as on the close box of a tab.
+  TRect Close_Hit_Box(int tab_index) const;
+  // The page index of the tab under the mouse (hover colours), -1 for none.
+  int HoverTab() const { return hover_tab_; }
+  bool Close_Box_Hot() const { return hover_close_; }
+  bool Close_Box_Pressed() const { return close_pressed_; }
+
   QString Version() const { return QStringLiteral("1.4.0.0"); }
   int VersionNr() const { return (1 << 24) | (4 << 16); }
 
@@ -140,6 +165,7 @@ class TZadPageControl : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -173,6 +199,9 @@ class TZadPageControl : public QWidget {
   void Paint_Tab(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end, bool deferred_pass);
   void Paint_Tab_Look(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end);
   void Paint_Close_Box(TCanvas& canvas, const TRect& r, bool active);
+  void Paint_Close_Glyph(TCanvas& canvas, int x, int y);
+  bool In_Active_Close_Box(QPoint p) const;
+  void Close_Page(TZadTabSheet* page);
 
   QList<TZadTabSheet*> pages_;
   QList<TZadTabSheet*> tabs_;
@@ -211,4 +240,9 @@ class TZadPageControl : public QWidget {
   QList<QImage> images_;
   QImage tab_background_;
   QImage tab_background_active_;
+  bool free_on_close_ = false;
+  QImage close_glyph_;
+  std::vector<std::pair<QString, QPointer<TZadTabSheet>>> closed_tabs_;
+  bool hover_close_ = false;
+  bool close_pressed_ = false;
 };

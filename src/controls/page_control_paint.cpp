@@ -537,12 +537,32 @@ void TZadPageControl::Paint_Tab_Look(TCanvas& c, int page_index, const TRect& r,
 void TZadPageControl::Paint_Close_Box(TCanvas& c, const TRect& r, bool active) {
   const int ml = tab_margin_.LeftMargin(), mt = tab_margin_.TopMargin();
   const int la = active ? lower_active_ : 0;
+  // Only the active tab's box turns pressed or hot.
+  const bool pressed = active && close_pressed_;
+  const bool hot = active && !pressed && hover_close_;
+  const int e = r.Bottom - mt + (!tab_background_active_.isNull() ? tab_overlap_ : 0);
+  if (!close_glyph_.isNull()) {
+    switch (tab_position_) {
+      case tpTop:
+      case tpBottom:
+        Paint_Close_Glyph(c, r.Left + ml + 2, r.Top + mt + la + 2);
+        break;
+      case tpRight:
+        Paint_Close_Glyph(c, hot ? r.Left + ml + 2 : r.Left + ml - la + 4, r.Top + mt + 2);
+        break;
+      case tpLeft:
+        Paint_Close_Glyph(c, r.Left + ml + la + 2, e - 13);
+        break;
+    }
+    return;
+  }
   c.Pen.Style = TPenStyle::psSolid;
-  c.Pen.Color = clGray;
+  c.Pen.Color = hot || pressed ? clBlack : clGray;
   c.Brush.Style = TBrushStyle::bsSolid;
-  c.Brush.Color = clWhite;
-  auto cross = [&c](int x0, int y_a, int y_b, int y_c, int y_d) {
-    c.Pen.Color = clBlack;
+  c.Brush.Color = pressed ? clSilver : clWhite;
+  const TColor cross_color = hot ? clGray : clBlack;
+  auto cross = [&c, cross_color](int x0, int y_a, int y_b, int y_c, int y_d) {
+    c.Pen.Color = cross_color;
     c.Polyline({{x0 + 5, y_a}, {x0 + 11, y_b}});
     c.Polyline({{x0 + 6, y_a}, {x0 + 10, y_b}});
     c.Polyline({{x0 + 5, y_c}, {x0 + 11, y_d}});
@@ -550,14 +570,29 @@ void TZadPageControl::Paint_Close_Box(TCanvas& c, const TRect& r, bool active) {
   };
   if (tab_position_ == tpLeft) {
     const int x0 = r.Left + ml + la;
-    const int e = r.Bottom - mt;
     c.Rectangle(x0 + 2, e - 13, x0 + 14, e - 2);
     cross(x0, e - 10, e - 5, e - 6, e - 11);
   } else {
-    const int x0 = tab_position_ == tpRight ? r.Left + ml - la + 2 : r.Left + ml;
-    const int y0 = tab_position_ == tpRight ? r.Top + mt : r.Top + mt + la;
+    int x0 = r.Left + ml, y0 = r.Top + mt + la;
+    if (tab_position_ == tpRight) {
+      // The hot box on a right tab keeps to the margins.
+      x0 = hot ? r.Left + ml : r.Left + ml - la + 2;
+      y0 = r.Top + mt;
+    }
     c.Rectangle(x0 + 2, y0 + 2, x0 + 14, y0 + 13);
     cross(x0, y0 + 9, y0 + 4, y0 + 5, y0 + 10);
   }
   c.Brush.Style = TBrushStyle::bsClear;
+}
+
+void TZadPageControl::Paint_Close_Glyph(TCanvas& c, int x, int y) {
+  QImage glyph = close_glyph_.copy(0, 0, std::min(12, close_glyph_.width()), std::min(11, close_glyph_.height()))
+                     .convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = close_glyph_.pixel(0, close_glyph_.height() - 1);
+  for (int row = 0; row < glyph.height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(glyph.scanLine(row));
+    for (int col = 0; col < glyph.width(); ++col)
+      if ((line[col] | 0xFF000000u) == (key | 0xFF000000u)) line[col] = 0;
+  }
+  c.Painter().drawImage(x, y, glyph);
 }

@@ -23,6 +23,10 @@ class TZadTabSheet : public QWidget {
 
   std::function<void()> OnShow;
   std::function<void()> OnHide;
+  // Asked before the close box closes the page; CanClose starts true.
+  std::function<void(TZadTabSheet* sheet, bool& CanClose)> OnCanClose;
+  // The close box closes the page.
+  std::function<void()> OnClose;
 
   QString Caption() const { return caption_; }
   void Set_Caption(const QString& caption);

@@ -57,6 +57,14 @@ class PageControlTest : public QObject {
   void hoverColoursNeedATabHoverColor();
   void pictureWidensItsTabAndPrecedesTheCaption();
   void bitmapFacesStretchAndLeaveTheirKeyColourOut();
+  void closeBoxListsThePageAndReopensIt();
+  void closingTheOnlyPageLeavesNoneActive();
+  void canCloseRefusalKeepsThePage();
+  void onlyAPressOnTheBoxCloses();
+  void freeOnCloseDestroysThePage();
+  void destroyedListedPagesAreSkipped();
+  void closeBoxLooks();
+  void closeGlyphIsClippedAndSeeThrough();
 };
 
 void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
@@ -414,6 +422,184 @@ void PageControlTest::bitmapFacesStretchAndLeaveTheirKeyColourOut() {
   QCOMPARE(image.pixelColor(inactive.Left + inactive.Width() / 2, inactive.Top + 16), QColor(0, 0, 255));
   QCOMPARE(image.pixelColor(active.Left + active.Width() / 2, active.Top + 16), QColor(255, 0, 0));
   QVERIFY(image.pixelColor(inactive.Left, inactive.Top) != QColor(255, 0, 255));
+}
+
+namespace {
+
+// Shows the fixture with close boxes on every page, named "Page1", ...
+void Show_With_Close_Boxes(Fixture& f) {
+  for (size_t i = 0; i < f.sheets.size(); ++i) {
+    f.sheets[i]->setObjectName(QStringLiteral("Page%1").arg(i + 1));
+    f.sheets[i]->Set_ShowClose(true);
+  }
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+}
+
+QPoint Close_Centre(const TZadPageControl& control, int tab_index) {
+  const TRect box = control.Close_Hit_Box(tab_index);
+  return QPoint((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+}
+
+}  // namespace
+
+void PageControlTest::closeBoxListsThePageAndReopensIt() {
+  Fixture f(3);
+  Show_With_Close_Boxes(f);
+  int closes = 0;
+  f.sheets[0]->OnClose = [&closes] { ++closes; };
+  // A box on a tab that is not active does nothing while hovered.
+  f.control->Set_TabHoverColor(clYellow);
+  QTest::mouseMove(f.control, Close_Centre(*f.control, 1));
+  QVERIFY(!f.control->Close_Box_Hot());
+  QTest::mouseMove(f.control, Close_Centre(*f.control, 0));
+  QVERIFY(f.control->Close_Box_Hot());
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(closes, 1);
+  QCOMPARE(f.control->PageCount(), 2);
+  QCOMPARE(f.control->ActivePage(), f.sheets[1]);
+  QCOMPARE(f.changes, 0);
+  QCOMPARE(f.control->Closed_Tab_Count(), 1);
+  QCOMPARE(f.control->Closed_Tab_Name(0), QStringLiteral("Page1"));
+  QVERIFY(f.sheets[0]->ZadPageControl() == nullptr);
+
+  QVERIFY(f.control->OpenClosedTab(QStringLiteral("PAGE1")));
+  QCOMPARE(f.control->PageCount(), 3);
+  QCOMPARE(f.control->Pages(2), f.sheets[0]);  // at the end of the page order
+  QCOMPARE(f.control->Closed_Tab_Count(), 1);  // the entry stays
+  QVERIFY(!f.control->OpenClosedTab(QStringLiteral("Page9")));
+
+  // Closed again: a second entry, and it can still be reopened.
+  f.control->Set_ActivePage(f.sheets[0]);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, f.sheets[0]->TabIndex()));
+  QCOMPARE(f.control->Closed_Tab_Count(), 2);
+  QVERIFY(f.control->OpenClosedTab(QStringLiteral("page1")));
+  QCOMPARE(f.sheets[0]->ZadPageControl(), f.control);
+
+  // Every detached listed page comes back; attached ones stay as they are.
+  f.control->Set_ActivePage(f.sheets[1]);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, f.sheets[1]->TabIndex()));
+  QCOMPARE(f.control->PageCount(), 2);
+  f.control->OpenAllClosedTabs();
+  QCOMPARE(f.control->PageCount(), 3);
+}
+
+void PageControlTest::closingTheOnlyPageLeavesNoneActive() {
+  Fixture f(1);
+  Show_With_Close_Boxes(f);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(f.control->PageCount(), 0);
+  QVERIFY(f.control->ActivePage() == nullptr);
+  QVERIFY(f.control->OpenClosedTab(QStringLiteral("page1")));
+  QCOMPARE(f.control->PageCount(), 1);
+}
+
+void PageControlTest::canCloseRefusalKeepsThePage() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  int closes = 0;
+  TZadTabSheet* asked = nullptr;
+  f.sheets[0]->OnCanClose = [&asked](TZadTabSheet* sheet, bool& can_close) {
+    asked = sheet;
+    can_close = false;
+  };
+  f.sheets[0]->OnClose = [&closes] { ++closes; };
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(asked, f.sheets[0]);
+  QCOMPARE(closes, 0);
+  QCOMPARE(f.control->PageCount(), 2);
+  QCOMPARE(f.control->ActivePage(), f.sheets[0]);
+  QCOMPARE(f.control->Closed_Tab_Count(), 0);
+}
+
+void PageControlTest::onlyAPressOnTheBoxCloses() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  const QPoint box = Close_Centre(*f.control, 0);
+  QTest::mousePress(f.control, Qt::LeftButton, {}, f.Tab_Centre(0) + QPoint(20, 0));
+  QTest::mouseRelease(f.control, Qt::LeftButton, {}, box);
+  QCOMPARE(f.control->PageCount(), 2);
+  // Pressed on the box and released off it: the box lets go without closing.
+  QTest::mousePress(f.control, Qt::LeftButton, {}, box);
+  QVERIFY(f.control->Close_Box_Pressed());
+  QTest::mouseRelease(f.control, Qt::LeftButton, {}, f.Tab_Centre(1));
+  QVERIFY(!f.control->Close_Box_Pressed());
+  QCOMPARE(f.control->PageCount(), 2);
+}
+
+void PageControlTest::freeOnCloseDestroysThePage() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  f.control->Set_FreeOnClose(true);
+  QPointer<TZadTabSheet> page = f.sheets[0];
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(f.control->PageCount(), 1);
+  QCOMPARE(f.control->Closed_Tab_Count(), 0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(page.isNull());
+}
+
+void PageControlTest::destroyedListedPagesAreSkipped() {
+  Fixture f(3);
+  Show_With_Close_Boxes(f);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(f.control->Closed_Tab_Count(), 1);
+  delete f.sheets[0];
+  QVERIFY(!f.control->OpenClosedTab(QStringLiteral("Page1")));
+  f.control->OpenAllClosedTabs();
+  QCOMPARE(f.control->PageCount(), 2);
+}
+
+void PageControlTest::closeBoxLooks() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  f.control->Set_LowerActive(2);
+  const TRect hit = f.control->Close_Hit_Box(0);
+  const QColor gray(128, 128, 128);
+  QImage image = f.control->grab().toImage();
+  // Drawn 2 pixels below the hit box: its top line, white inside.
+  QCOMPARE(image.pixelColor(hit.Left + 1, hit.Top + 2), gray);
+  QVERIFY(image.pixelColor(hit.Left + 1, hit.Top) != gray);
+  QCOMPARE(image.pixelColor(hit.Left + 2, hit.Top + 4), QColor(255, 255, 255));
+  // Hovering without a hover colour: no hot look, no hover tab.
+  f.control->Set_TabHoverBorder(clRed);
+  QTest::mouseMove(f.control, Close_Centre(*f.control, 0));
+  QVERIFY(!f.control->Close_Box_Hot());
+  QCOMPARE(f.control->HoverTab(), -1);
+  f.control->Set_TabHoverColor(clYellow);
+  QTest::mouseMove(f.control, Close_Centre(*f.control, 0) + QPoint(1, 0));
+  QVERIFY(f.control->Close_Box_Hot());
+  QCOMPARE(f.control->HoverTab(), 0);
+  image = f.control->grab().toImage();
+  QCOMPARE(image.pixelColor(hit.Left + 1, hit.Top + 2), QColor(0, 0, 0));
+  // Pressed: silver inside.
+  QTest::mousePress(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  image = f.control->grab().toImage();
+  QCOMPARE(image.pixelColor(hit.Left + 2, hit.Top + 4), QColor(192, 192, 192));
+  QTest::mouseRelease(f.control, Qt::LeftButton, {}, f.Tab_Centre(1));
+  QTest::mouseMove(f.control, QPoint(200, 200));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(f.control, &leave);
+  QCOMPARE(f.control->HoverTab(), -1);
+  QVERIFY(!f.control->Close_Box_Hot());
+}
+
+void PageControlTest::closeGlyphIsClippedAndSeeThrough() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  f.control->Set_LowerActive(0);
+  QImage glyph(20, 20, QImage::Format_RGB32);
+  glyph.fill(QColor(255, 0, 0));
+  glyph.setPixel(0, 19, qRgb(0, 255, 0));  // the see-through colour
+  glyph.setPixel(1, 1, qRgb(0, 255, 0));
+  f.control->Set_CloseGlyph(glyph);
+  const TRect hit = f.control->Close_Hit_Box(0);
+  const QImage image = f.control->grab().toImage();
+  QCOMPARE(image.pixelColor(hit.Left, hit.Top), QColor(255, 0, 0));
+  QCOMPARE(image.pixelColor(hit.Left + 11, hit.Top + 10), QColor(255, 0, 0));
+  QVERIFY(image.pixelColor(hit.Left + 12, hit.Top + 5) != QColor(255, 0, 0));
+  QVERIFY(image.pixelColor(hit.Left + 5, hit.Top + 11) != QColor(255, 0, 0));
+  QVERIFY(image.pixelColor(hit.Left + 1, hit.Top + 1) != QColor(0, 255, 0));
 }
 
 QTEST_MAIN(PageControlTest)

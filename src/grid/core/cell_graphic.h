@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <functional>
 
+#include "grid/controls/check_box_state.h"
 #include "grid/store/cell_properties.h"
 
 class QImage;
@@ -53,7 +54,6 @@ enum TCellType : uint8_t {
 
 enum TCellHAlign : uint8_t { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
 enum TCellVAlign : uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 
 // A picture a cell shows: its size is all the cell layout needs here.
