@@ -179,7 +179,7 @@ bool TZadIrururOziz::FlipCheckBox(int ACol, int ARow, bool ByClick) {
   if (kind != ctCheckBox && kind != ctDataCheckBox && kind != ctVirtCheckBox && kind != ctRowCheckBox &&
       kind != ctTriStateCheckBox)
     return false;
-  if (ByClick && !FControlLook.CheckAlwaysActive) {
+  if (ByClick && !FControlLook.CheckAlwaysActive()) {
     bool can_edit = true;
     CheckCellEditable(ACol, ARow, can_edit);
     if (!can_edit) return false;
@@ -230,7 +230,7 @@ bool TZadIrururOziz::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
       return false;
   }
   if (!FMouseActions->PreciseCheckBoxCheck()) return true;
-  const int size = FControlLook.CheckSize;
+  const int size = FControlLook.CheckSize();
   const TRect r = CellRect(DisplColIndex(ACol), ARow);
   int top = r.Top + 2;
   if (graphic->CellVAlign == vaBottom) top = r.Bottom - size - 2;
@@ -299,7 +299,7 @@ int TZadIrururOziz::GetRadioButtonColumnIndex(int ACol) {
 
 bool TZadIrururOziz::SelectRadioButton(int ACol, int ARow, bool ByClick) {
   if (GetCellType(ACol, ARow) != ctRadioButton) return false;
-  if (ByClick && !FControlLook.CheckAlwaysActive) {
+  if (ByClick && !FControlLook.CheckAlwaysActive()) {
     bool can_edit = true;
     CheckCellEditable(ACol, ARow, can_edit);
     if (!can_edit) return false;
@@ -369,7 +369,7 @@ void TZadIrururOziz::RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(A
 void TZadIrururOziz::SelectNextRadioItem(int ACol, int ARow, bool ByClick) {
   TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
   if (!graphic || graphic->CellType != ctRadio) return;
-  if (ByClick && !FControlLook.RadioAlwaysActive) {
+  if (ByClick && !FControlLook.RadioAlwaysActive()) {
     bool can_edit = true;
     CheckCellEditable(ACol, ARow, can_edit);
     if (!can_edit) return;

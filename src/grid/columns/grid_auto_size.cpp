@@ -55,7 +55,7 @@ void TZadIrururOziz::FitColumnWidth(int ACol, bool GrowOnly) {
   for (int r = first; r <= last; ++r) {
     if (IsXMergedCell(real, r)) continue;
     int need = GetCellGraphicSize(real, r).x() + GetCellTextSize(real, r, false, false).width();
-    if (FControlLook.DropDownAlwaysVisible && DoHasComboBox(real, r)) need += 16;
+    if (FControlLook.DropDownAlwaysVisible() && DoHasComboBox(real, r)) need += 16;
     if (ShowsSortGlyph(ACol, r) && ACol == FSortSettings.Column) need += 10;
     if (const TCellGraphic* graphic = GetCellGraphic(real, r); graphic && graphic->CellHAlign == haFull)
       need = GetCellGraphicSize(real, r).x() - (lines + FXYOffset.x());

@@ -255,7 +255,7 @@ TCellGraphic* TZadColumnGrid::GetCellGraphic(int ACol, int ARow) {
   TGridColumnItem* item = Item_Of(ACol);
   if (!item || item->Editor() != edDataCheckBox) return nullptr;
   FCellGraphic.CellType = ctVirtCheckBox;
-  FCellGraphic.CellTransparent = ControlLook().ControlStyle == csFlat;
+  FCellGraphic.CellTransparent = ControlLook().ControlStyle() == csFlat;
   // Placed as the grid places the check boxes it adds.
   FCellGraphic.CellHAlign = haBeforeText;
   FCellGraphic.CellVAlign = VAlignment() == vtaCenter ? vaCenter : VAlignment() == vtaBottom ? vaBottom : vaTop;

@@ -143,7 +143,7 @@ TZadIrururOziz::Cell_Object_Layout TZadIrururOziz::GetCellGraphicLayout(int ACol
   L.HAlign = g->CellHAlign;
   L.VAlign = g->CellVAlign;
   const QSize image = FPaintLook.CellImageList.empty() ? QSize(16, 16) : FPaintLook.CellImageList.front().size();
-  const int check = FControlLook.CheckSize;
+  const int check = FControlLook.CheckSize();
   switch (g->CellType) {
     case ctBitmap:
     case ctIcon:
@@ -194,7 +194,7 @@ TZadIrururOziz::Cell_Object_Layout TZadIrururOziz::GetCellGraphicLayout(int ACol
       L.W = L.H = 20;
       break;
     case ctRadioButton:
-      L.W = L.H = FControlLook.RadioSize + 4;
+      L.W = L.H = FControlLook.RadioSize() + 4;
       break;
     case ctShape:
       L.W = L.H = std::max(0, RowHeights(ARow) - 2 * XYOffset().y());
@@ -293,7 +293,7 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
     switch (kind) {
       case ctCheckBox:
       case ctRowCheckBox:
-        DrawCheckBoxGlyph(ACanvas, obj, g.CellBoolean, cbUnchecked, false, FControlLook.ControlStyle, g.CellAngle > 0,
+        DrawCheckBoxGlyph(ACanvas, obj, g.CellBoolean, cbUnchecked, false, FControlLook.ControlStyle(), g.CellAngle > 0,
                           editable);
         break;
       case ctDataCheckBox:
@@ -301,16 +301,16 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
         QString check_true;
         DoGetCheckTrue(P.RCol, P.ARow, check_true);
         DrawCheckBoxGlyph(ACanvas, obj, GetCellEx(P.RCol, P.ARow) == check_true, cbUnchecked, false,
-                          FControlLook.ControlStyle, false, editable);
+                          FControlLook.ControlStyle(), false, editable);
         break;
       }
       case ctTriStateCheckBox:
-        DrawCheckBoxGlyph(ACanvas, obj, false, g.CellCheckBoxState, true, FControlLook.ControlStyle, false, editable);
+        DrawCheckBoxGlyph(ACanvas, obj, false, g.CellCheckBoxState, true, FControlLook.ControlStyle(), false, editable);
         break;
       default: {  // radio button
-        const TRect radio{r.Left + XYOffset().x(), obj.Top, r.Left + XYOffset().x() + FControlLook.RadioSize,
-                          obj.Top + FControlLook.RadioSize};
-        DrawRadioGroup(ACanvas, radio, false, 1.0, FControlLook.ControlStyle, P.RCol, P.ARow, false, {}, !editable,
+        const TRect radio{r.Left + XYOffset().x(), obj.Top, r.Left + XYOffset().x() + FControlLook.RadioSize(),
+                          obj.Top + FControlLook.RadioSize()};
+        DrawRadioGroup(ACanvas, radio, false, 1.0, FControlLook.ControlStyle(), P.RCol, P.ARow, false, {}, !editable,
                        false, g.CellBoolean ? 0 : -2, 1);
         break;
       }
@@ -381,7 +381,7 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       const auto* items = static_cast<const QStringList*>(g.CellBitmap);
       const QStringList list = items ? *items : QStringList();
       const int count = g.CellAngle > 0 ? g.CellAngle : int(list.size());
-      DrawRadioGroup(ACanvas, P.Cell, false, 1.0, FControlLook.ControlStyle, P.RCol, P.ARow,
+      DrawRadioGroup(ACanvas, P.Cell, false, 1.0, FControlLook.ControlStyle(), P.RCol, P.ARow,
                      (P.State & gdSelected) != 0, list, !editable, g.CellBoolean, g.CellIndex, count);
       break;
     }
@@ -393,15 +393,15 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       if (g.CellText.isEmpty() && g.CellErrLen == g.CellErrFrom) value = 0;
       const TColor back_text = g.CellBoolean ? TColor(g.CellAngle) : (Color_To_RGB(back) ^ 0xFFFFFF);
       const TColor bar_text = g.CellBoolean ? TColor(g.CellIndex) : (Color_To_RGB(bar) ^ 0xFFFFFF);
-      DrawProgressBar(ACanvas, r.Inflate(-2, -2), bar, false, FControlLook.ProgressBorderColor, g.CellText,
-                      g.CellErrLen, g.CellErrFrom, FControlLook.ProgressMarginY, FControlLook.ProgressMarginX, value,
+      DrawProgressBar(ACanvas, r.Inflate(-2, -2), bar, false, FControlLook.ProgressBorderColor(), g.CellText,
+                      g.CellErrLen, g.CellErrFrom, FControlLook.ProgressMarginY(), FControlLook.ProgressMarginX(), value,
                       back_text, back, bar_text);
       break;
     }
     case ctComment:
-      if (FControlLook.CommentColor != clNone) {
+      if (FControlLook.CommentColor() != clNone) {
         const TColor colour =
-            TColor(g.CellAngle) != clNone && g.CellAngle != 0 ? TColor(g.CellIndex) : FControlLook.CommentColor;
+            TColor(g.CellAngle) != clNone && g.CellAngle != 0 ? TColor(g.CellIndex) : FControlLook.CommentColor();
         ACanvas.Brush.Color = colour;
         ACanvas.Pen.Color = colour;
         const TRect& c = P.Cell;
@@ -417,8 +417,8 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       g.CellValue = double(((obj.Top - P.Cell.Top) << 16) | (obj.Left - P.Cell.Left));
       bool editable = true;
       CheckCellEditable(P.RCol, P.ARow, editable);
-      if (FControlLook.NoDisabledButtonLook) editable = true;
-      const int look = FControlLook.FlatButton ? kLookFlat : kLookClassic;
+      if (FControlLook.NoDisabledButtonLook()) editable = true;
+      const int look = FControlLook.FlatButton() ? kLookFlat : kLookClassic;
       int state = g.CellBoolean ? kStateDown : kStateNormal;
       if (!editable && kind != ctExpand) state = kStateDisabled;
       ACanvas.Brush.Color = clBtnFace;
@@ -460,13 +460,13 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
                       g.CellAngle);
       break;
     case ctRangeIndicator: {
-      const TRect bar = r.Inflate(-FControlLook.ProgressMarginX, -FControlLook.ProgressMarginY);
+      const TRect bar = r.Inflate(-FControlLook.ProgressMarginX(), -FControlLook.ProgressMarginY());
       DrawCenteredBar(ACanvas, bar, Paint_Int(P.RCol, P.ARow), Slot_Color(g.CellIcon), Slot_Color(g.CellBitmap),
                       g.CellBoolean, g.CellIndex);
       break;
     }
     case ctXPProgress: {
-      TRect bar = r.Inflate(-FControlLook.ProgressMarginX, -FControlLook.ProgressMarginY);
+      TRect bar = r.Inflate(-FControlLook.ProgressMarginX(), -FControlLook.ProgressMarginY());
       bar.Right -= 1;
       bar.Bottom -= 1;
       const double range = double(g.CellErrLen) - g.CellErrFrom;
@@ -559,17 +559,17 @@ void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, in
 
 void TZadIrururOziz::DrawCheckBoxGlyph(TCanvas& ACanvas, const TRect& R, bool Checked, TCheckBoxState TriState,
                                        bool UseTriState, TControlStyle Style, bool Grayed, bool Enabled) {
-  if (FControlLook.NoDisabledCheckRadioLook || FControlLook.CheckAlwaysActive) Enabled = true;
+  if (FControlLook.NoDisabledCheckRadioLook() || FControlLook.CheckAlwaysActive()) Enabled = true;
   // No desktop theme draws check boxes here: the themed style is the classic one.
   if (Style == csTheme) Style = csClassic;
   if (UseTriState) {
     Checked = TriState == cbChecked || TriState == cbGrayed;
     Grayed = TriState == cbGrayed;
   }
-  const int size = FControlLook.CheckSize;
+  const int size = FControlLook.CheckSize();
   switch (Style) {
     case csGlyph: {
-      const QImage& glyph = Checked ? FControlLook.CheckedGlyph : FControlLook.UnCheckedGlyph;
+      const QImage& glyph = Checked ? FControlLook.CheckedGlyph() : FControlLook.UnCheckedGlyph();
       if (!glyph.isNull()) ACanvas.Painter().drawImage(QPoint(R.Left, R.Top), glyph);
       break;
     }
@@ -586,7 +586,7 @@ void TZadIrururOziz::DrawCheckBoxGlyph(TCanvas& ACanvas, const TRect& R, bool Ch
       Line(ACanvas, box.Right - 1, box.Top, box.Right - 1, box.Bottom);
       Line(ACanvas, box.Left, box.Bottom - 1, box.Right, box.Bottom - 1);
       if (Checked) {
-        ACanvas.Pen.Color = Enabled ? FControlLook.Color : clGray;
+        ACanvas.Pen.Color = Enabled ? FControlLook.Color() : clGray;
         for (int d = 0; d < 2; ++d) {
           Line(ACanvas, box.Left + 2, box.Top + size / 2 + d, box.Left + size / 2 - 1, box.Bottom - 3 + d);
           Line(ACanvas, box.Left + size / 2 - 1, box.Bottom - 3 + d, box.Right - 2, box.Top + 3 + d);
@@ -616,12 +616,12 @@ void TZadIrururOziz::DrawCheckBoxGlyph(TCanvas& ACanvas, const TRect& R, bool Ch
 void TZadIrururOziz::DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style,
                                     int ACol, int ARow, bool Selected, const QStringList& Items, bool Disabled,
                                     bool SideBySide, int Index, int Count) {
-  if (FControlLook.NoDisabledCheckRadioLook || FControlLook.RadioAlwaysActive) Disabled = false;
+  if (FControlLook.NoDisabledCheckRadioLook() || FControlLook.RadioAlwaysActive()) Disabled = false;
   if (Count <= 0) return;
   if (Style == csTheme) Style = csClassic;
   const QString cell = GetCellEx(ACol, ARow);
   const bool glyph_style = Style != csClassic && Style != csFlat;
-  const int size = glyph_style ? 16 : int(FControlLook.RadioSize * Scale) + (Style == csFlat ? 2 : 0);
+  const int size = glyph_style ? 16 : int(FControlLook.RadioSize() * Scale) + (Style == csFlat ? 2 : 0);
   const int line = std::max(ACanvas.Text_Height(QStringLiteral("gh")), glyph_style ? 16 : 0);
   const TColor text_colour =
       Selected && FShowSelection && FSelectionTextColor != clNone ? FSelectionTextColor : ACanvas.Font_Color;
@@ -644,7 +644,7 @@ void TZadIrururOziz::DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upwar
     ACanvas.Pen.Width = 1;
     Canvas_Ellipse(ACanvas, gx, gy, gx + size, gy + size);
     if (checked) {
-      const TColor dot = Disabled ? clGray : Style == csBorland ? FControlLook.Color : clBlack;
+      const TColor dot = Disabled ? clGray : Style == csBorland ? FControlLook.Color() : clBlack;
       ACanvas.Brush.Color = dot;
       ACanvas.Pen.Color = dot;
       const int inset = std::max(2, size / 3);

@@ -1,18 +1,18 @@
 #pragma once
 // The settings the string grid's cell painting reads besides the cell store:
-// sort glyphs, the look of controls drawn in cells, the grid background and
-// the grid-wide text and selection looks (the node look is TCellNode). Plain
-// records: the grid repaints after a caller changes them (RepaintAll).
+// sort glyphs, the grid background and the grid-wide text and selection
+// looks (the node look is TCellNode, the look of controls in cells
+// TControlLook). Plain records: the grid repaints after a caller changes them (RepaintAll).
 #include <QFont>
 #include <QImage>
 #include <QString>
 #include <vector>
 
 #include "controls/tcolor.h"
+#include "grid/core/control_look.h"
 #include "grid/draw/progress_paint.h"
 #include "grid/theme/style_if.h"
 
-enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csDUD, csGlyph, csTheme };
 enum TSortDirection { sdAscending, sdDescending };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
@@ -33,28 +33,6 @@ struct TSortSettings {
   TColor HeaderMirrorColor = clNone;
   TColor HeaderMirrorColorTo = clNone;
   QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
-};
-
-// The look of the controls drawn inside cells.
-struct TControlLook {
-  int CheckSize = 15;
-  int RadioSize = 10;
-  TControlStyle ControlStyle = csTheme;
-  TColor Color = clBlack;
-  QImage CheckedGlyph, UnCheckedGlyph, RadioOnGlyph, RadioOffGlyph;
-  bool FlatButton = false;
-  int ProgressMarginX = 2;
-  int ProgressMarginY = 2;
-  bool ProgressXP = false;
-  bool DropDownAlwaysVisible = false;
-  bool SpinButtonsAlwaysVisible = false;
-  bool NoDisabledCheckRadioLook = false;
-  bool NoDisabledButtonLook = false;
-  bool CheckAlwaysActive = false;
-  bool RadioAlwaysActive = false;
-  bool FixedDropDownButton = false;
-  TColor CommentColor = clRed;
-  TColor ProgressBorderColor = clGray;
 };
 
 // A picture or a gradient behind the cells and around them.

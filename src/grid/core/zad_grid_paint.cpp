@@ -359,17 +359,17 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.Rect, false);
 
   // Editor buttons shown without editing.
-  if (!IsFixed(ACol, ARow) && (FControlLook.DropDownAlwaysVisible || FControlLook.SpinButtonsAlwaysVisible)) {
-    const int look = FControlLook.FlatButton ? kLookFlat : kLookClassic;
+  if (!IsFixed(ACol, ARow) && (FControlLook.DropDownAlwaysVisible() || FControlLook.SpinButtonsAlwaysVisible())) {
+    const int look = FControlLook.FlatButton() ? kLookFlat : kLookClassic;
     bool editable = true;
     CheckCellEditable(P.RCol, ARow, editable);
     const int state = editable ? kStateNormal : kStateDisabled;
     const TColorTones tones;
-    if (FControlLook.DropDownAlwaysVisible && DoHasComboBox(P.RCol, ARow)) {
+    if (FControlLook.DropDownAlwaysVisible() && DoHasComboBox(P.RCol, ARow)) {
       DrawComboButton(ACanvas, this, TRect{P.Rect.Left - 2, P.Rect.Top - 1, P.Rect.Right + 1, P.Rect.Bottom}, tones,
                       state, look);
       P.Rect.Right -= 16;
-    } else if (FControlLook.SpinButtonsAlwaysVisible && DoHasSpinEdit(P.RCol, ARow)) {
+    } else if (FControlLook.SpinButtonsAlwaysVisible() && DoHasSpinEdit(P.RCol, ARow)) {
       DrawSpinButtons(ACanvas, this, P.Rect, tones, state, look);
       P.Rect.Right -= 16;
     }
@@ -439,7 +439,7 @@ void TZadIrururOziz::Paint_Fixed_Look(TCanvas& ACanvas, Cell_Paint& P) {
       DrawMirrorGradient(ACanvas, g, l.DUDGradDownFrom, l.DUDGradDownTo, l.DUDGradDownMirrorFrom, l.DUDGradDownMirrorTo,
                          true, true, l.DUDGradDownBorder, false);
     }
-    if (FControlLook.FixedDropDownButton) {
+    if (FControlLook.FixedDropDownButton()) {
       ACanvas.Pen.Color = FMouseDownMove ? l.DUDGradDownBorder : l.DUDGradHoverBorder;
       Line(ACanvas, r.Right - 16, r.Top, r.Right - 16, r.Bottom);
       DrawSmallDownArrow(ACanvas, r.Right - 8, r.Top + 8, clBlack);

@@ -679,7 +679,7 @@ class TZadIrururOziz : public TBaseGrid {
 
   TGridPaintLook FPaintLook;
   TSortSettings FSortSettings;
-  TControlLook FControlLook;
+  TControlLook FControlLook{this};
   TCellNode FCellNode{this};
   TBackGround FBackGround;
   bool FMouseDown = false;

@@ -260,7 +260,7 @@ bool TZadIrururOziz::CanSelectCell(int ACol, int ARow) {
     const int base_col = DisplColIndex(base.x());
     FocusCell(base_col, base.y());
     RepaintCell(base_col, base.y());
-    if (FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && DoHasComboBox(rc, ARow))) ShowEditor();
+    if (FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible() && DoHasComboBox(rc, ARow))) ShowEditor();
     return false;
   }
   if (HasNodes() && ACol == 0 && !(Options() & goRowSelect)) return false;

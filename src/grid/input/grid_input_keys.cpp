@@ -88,7 +88,7 @@ void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
   if (!graphic) return;
   const TCellType kind = graphic->CellType;
   const bool space = key == Qt::Key_Space;
-  if (space && (active || FControlLook.CheckAlwaysActive) &&
+  if (space && (active || FControlLook.CheckAlwaysActive()) &&
       (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
        kind == ctTriStateCheckBox)) {
     if (FlipCheckBox(rc, r, false)) {
@@ -98,12 +98,12 @@ void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
       }
       if (OnCheckBoxClick) OnCheckBoxClick(this, c, r, IsChecked(rc, r));
     }
-  } else if (space && kind == ctRadio && (active || FControlLook.RadioAlwaysActive)) {
+  } else if (space && kind == ctRadio && (active || FControlLook.RadioAlwaysActive())) {
     SelectNextRadioItem(rc, r, false);
     int index = -1;
     GetRadioIdx(rc, r, index);
     if (OnRadioClick) OnRadioClick(this, c, r, index);
-  } else if (space && kind == ctRadioButton && (active || FControlLook.RadioAlwaysActive)) {
+  } else if (space && kind == ctRadioButton && (active || FControlLook.RadioAlwaysActive())) {
     SetRadioButtonColumnIndex(rc, r);
     if (OnRadioButtonClick) OnRadioButtonClick(this, c, r);
   } else if (kind == ctButton && active) {

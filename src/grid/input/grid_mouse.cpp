@@ -120,14 +120,14 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
 
   const int real = RealColIndex(ACol);
   const TRect cell = CellRect(ACol, ARow);
-  if (FControlLook.SpinButtonsAlwaysVisible && DoHasSpinEdit(real, ARow) && pos.x() > cell.Right - 18) {
+  if (FControlLook.SpinButtonsAlwaysVisible() && DoHasSpinEdit(real, ARow) && pos.x() > cell.Right - 18) {
     if (pos.y() > cell.Top + cell.Height() / 2)
       FSpinDnClick = true;
     else
       FSpinUpClick = true;
   }
   if (Press_Node_Glyph(ACol, ARow, pos, shift)) return;
-  if (GetCellType(real, ARow) == ctRadio && (IsEditable(ACol, ARow) || FControlLook.RadioAlwaysActive)) {
+  if (GetCellType(real, ARow) == ctRadio && (IsEditable(ACol, ARow) || FControlLook.RadioAlwaysActive())) {
     HideInplaceEdit();
     ClickRadioGroup(ACol, ARow, pos.x() - cell.Left, pos.y() - cell.Top);
     setFocus(Qt::MouseFocusReason);
@@ -184,9 +184,9 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   if (Press_Check_Box(ACol, ARow, pos, editable, event)) return;
 
   const bool data_cell = !fixed_cell;
-  const bool combo = FControlLook.DropDownAlwaysVisible && data_cell && DoHasComboBox(real, ARow);
+  const bool combo = FControlLook.DropDownAlwaysVisible() && data_cell && DoHasComboBox(real, ARow);
   const bool edit_ok = editable || (FMouseActions->EditOnDblClickOnly() && combo);
-  const bool direct = edit_ok && (FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible && combo));
+  const bool direct = edit_ok && (FMouseActions->DirectEdit() || (FControlLook.DropDownAlwaysVisible() && combo));
   if (data_cell && direct) {
     HideInplaceEdit();
     setFocus(Qt::MouseFocusReason);
@@ -274,7 +274,7 @@ void TZadIrururOziz::Press_Fixed_Select(int ACol, int ARow, Qt::KeyboardModifier
 bool TZadIrururOziz::Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool editable, QMouseEvent* event) {
   const int real = RealColIndex(ACol);
   const bool hotmail = ACol == 0 && FMouseActions->HotmailRowSelect();
-  if (!(editable || FControlLook.CheckAlwaysActive || hotmail)) return false;
+  if (!(editable || FControlLook.CheckAlwaysActive() || hotmail)) return false;
   const bool radio = HasRadioButton(real, ARow);
   if (!radio && !HasCheckBox(real, ARow)) return false;
   if (!IsInCheckBox(real, ARow, pos.x(), pos.y())) return false;

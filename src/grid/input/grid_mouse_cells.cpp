@@ -80,7 +80,7 @@ void TZadIrururOziz::ClickRadioGroup(int ACol, int ARow, int X, int Y) {
   TColor font_color = FontColor();
   DoGetCellColor(base.x(), base.y(), 0, brush, font, font_color);
   const QFontMetrics metrics(font);
-  const int glyph = FControlLook.ControlStyle >= csWinXP ? 16 : FControlLook.RadioSize;
+  const int glyph = FControlLook.ControlStyle() >= csWinXP ? 16 : FControlLook.RadioSize();
   const bool horizontal = graphic->CellBoolean;
   const int offset = horizontal ? X : Y;
   int start = 0, chosen = -1;
@@ -164,7 +164,7 @@ void TZadIrururOziz::Release_Cell_Button(const QPoint& pos) {
     enabled = Mouse_Editing_Option();
   else
     enabled = IsEditable(c, r) && !(c < FixedCols() || r < FixedRows());
-  enabled = enabled || FControlLook.NoDisabledButtonLook || held_fixed;
+  enabled = enabled || FControlLook.NoDisabledButtonLook() || held_fixed;
   if (!enabled) {
     PushButton(held.x(), held.y(), false);
     return;

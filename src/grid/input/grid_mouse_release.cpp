@@ -107,7 +107,7 @@ void TZadIrururOziz::Header_Sort_Decision(int ACol, int ARow, const QPoint& pos)
   const TRect cell = CellRect(ACol, ARow);
   if (ARow == 0 && (Options() & goColSizing) && (pos.x() - cell.Left < 4 || cell.Right - pos.x() < 4)) return;
   const int real = RealColIndex(ACol);
-  if (pos.x() > cell.Right - 16 && (FControlLook.FixedDropDownButton || DoGetColumnFilter(real))) return;
+  if (pos.x() > cell.Right - 16 && (FControlLook.FixedDropDownButton() || DoGetColumnFilter(real))) return;
   const int sort_row = FSortSettings.Row;
   if (ARow != sort_row || FPressCell.y() != sort_row || FixedRows() <= 0) return;
   if (HasCheckBox(real, ARow) && IsInCheckBox(real, ARow, pos.x(), pos.y())) return;

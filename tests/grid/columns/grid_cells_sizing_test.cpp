@@ -37,7 +37,7 @@ class GridCellsSizingTest : public QObject {
     grid.HideColumn(1);
     grid.AutoSizeCol(2, 0);
     const int plain = grid.ColWidths(2);
-    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.ControlLook().SetDropDownAlwaysVisible(true);
     grid.AutoSizeCol(2, 0);
     QCOMPARE(grid.ColWidths(2), plain + 16);
   }

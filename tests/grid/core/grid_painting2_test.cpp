@@ -272,7 +272,7 @@ class GridPainting2Test : public QObject {
   void layers_and_events() {
     TZadIrururOziz grid;
     grid.PaintLook().RowIndicator = Solid(8, 8, Qt::red);
-    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.ControlLook().SetDropDownAlwaysVisible(true);
     grid.OnHasComboBox = [](TZadIrururOziz*, int ACol, int ARow, bool& has) { has = ACol == 3 && ARow == 2; };
     std::vector<std::pair<int, int>> drawn, custom;
     grid.OnDrawCell = [&](TZadIrururOziz*, int ACol, int ARow, const TRect&, TGridDrawState) {
@@ -634,7 +634,7 @@ class GridPainting2Test : public QObject {
     rating->CellType = ctRating;
     rating->CellAngle = 4;
     auto layout = grid.GetCellGraphicLayout(2, 2);
-    QCOMPARE(layout.W, grid.ControlLook().CheckSize);
+    QCOMPARE(layout.W, grid.ControlLook().CheckSize());
     QVERIFY(layout.TextShares);
     QVERIFY(!grid.GetCellGraphicLayout(2, 3).TextShares);
     layout = grid.GetCellGraphicLayout(2, 4);
@@ -671,7 +671,7 @@ class GridPainting2Test : public QObject {
       for (int i = 0; i < 3; ++i) {
         const int top = cell.Top + 1 + line * i + 2;
         // The dot inside the ring (grey: a grid that cannot edit draws it disabled).
-        const int size = grid.ControlLook().RadioSize;
+        const int size = grid.ControlLook().RadioSize();
         const QImage dot =
             image.copy(cell.Left + 3 + size / 3, top + size / 3, size - 2 * (size / 3), size - 2 * (size / 3));
         marks += Count(dot, Q(clGray)) > 0 ? 'x' : '-';
@@ -684,10 +684,10 @@ class GridPainting2Test : public QObject {
                  grayed = Crop(image, grid.CellRect(3, 5));
     QVERIFY(off != on && on != grayed && off != grayed);
     // Without desktop themes the themed style is the classic one.
-    grid.ControlLook().ControlStyle = csClassic;
+    grid.ControlLook().SetControlStyle(csClassic);
     grid.RepaintAll();
     QCOMPARE(Crop(Shot(grid), grid.CellRect(3, 4)), on);
-    grid.ControlLook().ControlStyle = csBorland;
+    grid.ControlLook().SetControlStyle(csBorland);
     grid.RepaintAll();
     QVERIFY(Crop(Shot(grid), grid.CellRect(3, 4)) != on);
   }
@@ -887,7 +887,7 @@ class GridPainting2Test : public QObject {
     static QImage glyph = Solid(12, 12, Qt::white);
     for (int y = 2; y < 10; ++y)
       for (int x = 2; x < 10; ++x) glyph.setPixelColor(x, y, QColor(40, 120, 220));
-    grid.ControlLook().NoDisabledButtonLook = true;
+    grid.ControlLook().SetNoDisabledButtonLook(true);
     TCellGraphic* bit = grid.CreateCellGraphic(2, 12);
     bit->SetButton(96, 20, "Read", haCenter, vaCenter);
     bit->CellType = ctBitButton;

@@ -145,7 +145,7 @@ class GridInputTest : public QObject {
     grid.FocusCell(1, 2);
     QTest::keyClick(&grid, Qt::Key_Space);
     QVERIFY(!grid.IsChecked(1, 2));
-    grid.ControlLook().CheckAlwaysActive = true;
+    grid.ControlLook().SetCheckAlwaysActive(true);
     QTest::keyClick(&grid, Qt::Key_Space);
     QVERIFY(grid.IsChecked(1, 2));
   }

@@ -311,7 +311,7 @@ class GridMouseTest : public QObject {
   // the editor at once.
   void drop_down_cell_after_a_hidden_column_edits_on_the_first_press() {
     TZadIrururOziz grid;
-    grid.ControlLook().DropDownAlwaysVisible = true;
+    grid.ControlLook().SetDropDownAlwaysVisible(true);
     grid.OnHasComboBox = [](TZadIrururOziz*, int ACol, int, bool& has) { has = ACol == 3; };
     Setup(grid);
     grid.HideColumn(1);
