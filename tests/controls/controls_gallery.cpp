@@ -2,7 +2,8 @@
 // `controls_gallery` opens it, `controls_gallery out.png` saves a picture.
 // `controls_gallery --editors [--exercise] [out.png]` shows the editor
 // controls instead (typed into, stepped and dropped down by themselves with
-// --exercise; a picture of the screen shows the open list and calendar).
+// --exercise; a picture of the screen shows the open list, after 3 s the
+// open calendar).
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>

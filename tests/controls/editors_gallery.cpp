@@ -240,7 +240,9 @@ QWidget* Editors_Gallery(QWidget* parent, bool exercise) {
       // Dropped down: a list and a calendar.
       combo_button->SetDroppedDown(true);
     });
-    QTimer::singleShot(700, page, [=] {
+    // The list stays open long enough for a picture of it (from 1 s on the
+    // calendar instead).
+    QTimer::singleShot(2500, page, [=] {
       combo_button->SetDroppedDown(false);
       metro->setFocus();
       metro->SetDroppedDown(true);
