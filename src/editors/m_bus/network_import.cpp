@@ -10,6 +10,8 @@
 
 namespace {
 
+const QString kNetwork_Root = QStringLiteral("M-Bus_Network");
+
 QString Cannot_Import(const QString& source, const QString& reason) {
   return QStringLiteral("Cannot import \"%1\": %2").arg(source, reason);
 }
@@ -22,6 +24,11 @@ QString Network_Error(const QByteArray& bytes, int device_type) {
   } catch (const Xml_Error& e) {
     return QStringLiteral("it is not an XML file (%1)").arg(QString::fromStdString(e.what()));
   }
+  // Both the editor and the scan write this root; another file's elements
+  // (or an empty root of another kind) would read as a network of nothing.
+  const Xml_Node root = doc.Root();
+  if (root.Is_Null() || root.Name() != kNetwork_Root)
+    return QStringLiteral("it is not an M-Bus network (its root element is not \"%1\")").arg(kNetwork_Root);
   const M_Bus_Network_Load load = Read_M_Bus_Network(doc, device_type);
   if (!load.Complete()) return QStringLiteral("it is not an M-Bus network (%1)").arg(load.error);
   return {};

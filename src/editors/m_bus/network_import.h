@@ -22,9 +22,9 @@ struct Network_Import_Result {
   bool Ok() const { return error.isEmpty(); }
 };
 
-// The source must read as a whole network (the reader of M_Bus.xml, without
-// an error) before anything is written: a file of another kind would replace
-// the network by nothing. A source that reads cleanly is copied byte for byte
+// The source must read as a whole network (root element `M-Bus_Network`, read
+// by the reader of M_Bus.xml without an error) before anything is written: a
+// file of another kind would replace the network by nothing. A source that reads cleanly is copied byte for byte
 // to a temporary file in the configuration folder and renamed over M_Bus.xml,
 // so a disk that fills leaves the old file as it was. Choosing M_Bus.xml
 // itself copies nothing (the reload is all there is to do).

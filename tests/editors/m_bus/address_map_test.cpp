@@ -138,6 +138,21 @@ TEST(NetworkImport, CopiesTheChosenFileOverTheNetwork) {
   EXPECT_TRUE(QFileInfo::exists(source)) << "the source stays";
 }
 
+// An empty network, or one after a declaration and a comment, is a network.
+TEST(NetworkImport, AnyNetworkTheReaderTakesIsImported) {
+  for (const char* text : {"<M-Bus_Network/>",
+                           "<?xml version=\"1.0\"?><!--x--><M-Bus_Network><Nodo Descrizione=\"a\"/>"
+                           "</M-Bus_Network>"}) {
+    Temp_Dir conf;
+    conf.Write("M_Bus.xml", kNetwork);
+    Temp_Dir elsewhere;
+    const Network_Import_Result result =
+        Import_M_Bus_Network(elsewhere.Write("n.xml", text), conf.File("M_Bus.xml"), 6);
+    EXPECT_TRUE(result.Ok()) << text << ": " << result.error.toStdString();
+    EXPECT_EQ(conf.Read("M_Bus.xml"), text);
+  }
+}
+
 TEST(NetworkImport, ReplacesTheFileWhateverItsCase) {
   Temp_Dir conf;
   conf.Write("m_bus.XML", "old");
@@ -184,6 +199,8 @@ TEST(NetworkImport, AFileThatIsNoNetworkKeepsTheOldOne) {
       {"not well-formed", "<M-Bus_Network><Nodo Descrizione=\"a\"></M-Bus_Network>", "not an XML file"},
       {"communication settings", "<Par_Gen><Eth_IP1>192</Eth_IP1></Par_Gen>", "not an M-Bus network"},
       {"CANopen table", "<DeviceNet_Master_to_PDO><Receive_PDO/></DeviceNet_Master_to_PDO>", "not an M-Bus network"},
+      {"empty root of another kind", "<Par_Gen/>", "not an M-Bus network"},
+      {"comment only in another root", "<?xml version=\"1.0\"?><Other><!--x--></Other>", "not an M-Bus network"},
       {"variable without type", "<M-Bus_Network><Nodo Descrizione=\"a\"><Variabile Desc=\"v\"/></Nodo></M-Bus_Network>",
        "not an M-Bus network"},
   };
