@@ -11,9 +11,12 @@
 #include "app/program.h"
 #include "controls/zb_button.h"
 #include "editors/canopen/pdo_access_window.h"
+#include "editors/canopen/sdo_client_access_window.h"
+#include "editors/canopen/sdo_server_access_window.h"
 #include "grid/columns/zad_column_grid.h"
 #include "platform/dialogs.h"
 #include "shell/core/globals.h"
+#include "shell/core/lang_table.h"
 #include "shell/shell_fixture.h"
 #include "shell/ui/main_window.h"
 
@@ -29,6 +32,20 @@ void On_Next_Modal(const std::function<void(QWidget*)>& act) {
 }
 
 QByteArray Bytes_At(const QByteArray& image, int offset, int count) { return image.mid(offset, count); }
+
+// Fills row 1 of the window's shown grid and presses OK, on the next modal
+// window of type Window.
+template <typename Window>
+void Fill_And_Confirm(bool& shown, const QStringList& row) {
+  On_Next_Modal([&shown, row](QWidget* modal) {
+    auto* window = qobject_cast<Window*>(modal);
+    QVERIFY(window);
+    shown = true;
+    TZadColumnGrid* grid = window->Active_Grid();
+    for (int c = 1; c <= row.size(); ++c) grid->SetCellEx(c, 1, row[c - 1]);
+    window->Btn_OK->Click();
+  });
+}
 
 }  // namespace
 
@@ -71,6 +88,75 @@ class CANopenStepsTest : public QObject {
     QCOMPARE(Bytes_At(image, 0xD800 + 8, 4), QByteArray::fromHex("64000000"));
     QCOMPARE(Bytes_At(image, 0xD800 + 12, 4), QByteArray::fromHex("00000100"));
     QCOMPARE(Bytes_At(image, 0xD800 + 28, 2), QByteArray::fromHex("0203"));
+    program.reset();
+    Override_Device_Type(0);
+  }
+
+  void sdo_steps_then_update_device_and_eds_fill_their_tables() {
+    Shell_Globals_Scope scope;
+    Override_Device_Type(6);
+    dialogs::Scripted_Scope script;
+    auto program = std::make_unique<Program>();
+    TFOrvantoreFirmWare& main_window = program->Main_Window();
+    QVERIFY(scope.Activate_Configuration("Plant"));
+    main_window.Set_Files();
+
+    bool server_shown = false, client_shown = false;
+    Fill_And_Confirm<TFSet_SDO_Server_Access>(server_shown, {"0x2000", "1", "2", "10", "11"});
+    main_window.Btn_Click(main_window.Btn_SDO_Server_CANopen);
+    QVERIFY(server_shown);
+    Fill_And_Confirm<TFSet_SDO_Client_Access>(client_shown, {"5", "0x2001", "0", "1", "0", "Y", "20"});
+    main_window.Btn_Click(main_window.Btn_SDO_Client_CANopen);
+    QVERIFY(client_shown);
+    QCOMPARE(script->messages.size(), size_t(0));
+
+    On_Next_Modal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    main_window.Btn_Click(main_window.Btn_CreateBin);
+    QCOMPARE(script->messages.size(), size_t(0));
+    QFile bank(Active_Conf_Dir + "/bin/bank1.bin");
+    QVERIFY(bank.open(QIODevice::ReadOnly));
+    const QByteArray image = bank.readAll();
+    QCOMPARE(Bytes_At(image, 0x1A4, 4), QByteArray::fromHex("01000000"));
+    QCOMPARE(Bytes_At(image, 0x1B0, 4), QByteArray::fromHex("01000000"));
+    // The server's read object.
+    QCOMPARE(Bytes_At(image, 0x0800 + 4, 3), QByteArray::fromHex("002001"));
+    QCOMPARE(Bytes_At(image, 0x0800 + 20, 4), QByteArray::fromHex("0a000b00"));
+    QCOMPARE(Bytes_At(image, 0x0800 + 28, 1), QByteArray::fromHex("02"));
+    // The client's write request.
+    QCOMPARE(Bytes_At(image, 0xA800 + 4, 2), QByteArray::fromHex("0120"));
+    QCOMPARE(Bytes_At(image, 0xA800 + 7, 1), QByteArray::fromHex("05"));
+    QCOMPARE(Bytes_At(image, 0xA800 + 20, 2), QByteArray::fromHex("1400"));
+    QCOMPARE(Bytes_At(image, 0xA800 + 28, 2), QByteArray::fromHex("0103"));
+
+    const QString eds = Active_Conf_Dir + "/Plant.eds";
+    script->file_answers = {eds};
+    main_window.Btn_Click(main_window.Btn_CANopen_EDS);
+    QFile eds_file(eds);
+    QVERIFY(eds_file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(eds_file.readAll());
+    const qsizetype at = text.indexOf("[2000sub1]");
+    QVERIFY(at >= 0);
+    const QString section = text.mid(at, text.indexOf("\n[", at + 1) - at);
+    QVERIFY2(section.contains("DataType=0x0006"), qPrintable(section));
+    QVERIFY2(section.contains("AccessType=ro"), qPrintable(section));
+    program.reset();
+    Override_Device_Type(0);
+  }
+
+  // A language change re-texts the three table windows, after the others.
+  void a_language_change_reaches_the_table_windows() {
+    Shell_Globals_Scope scope;
+    Override_Device_Type(6);
+    auto program = std::make_unique<Program>();
+    const QStringList saved = Lang_Table;
+    for (int n : {1600, 1700, 1800}) Lang_Table[n] = QString("IT%1").arg(n);
+    QStringList titles;
+    for (const auto& set_lang : program->Main_Window().Windows().set_lang) set_lang();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (qobject_cast<CANopen_Table_Window*>(widget)) titles << widget->windowTitle();
+    titles.sort();
+    QCOMPARE(titles, (QStringList{"IT1600", "IT1700", "IT1800"}));
+    Lang_Table = saved;
     program.reset();
     Override_Device_Type(0);
   }
