@@ -4,7 +4,8 @@
 // telegram its header line and one line per record, or "error <reason>". The
 // exit status is 1 when any telegram was not read. Values use "." as the
 // decimal point whatever the locale. A line longer than the longest telegram
-// can be is refused as soon as it is seen, without being kept.
+// can be is refused as soon as that is seen, without waiting for its end or
+// keeping it.
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -37,20 +38,28 @@ bool Print_Telegram(const QString& hex) {
   return telegram.error.isEmpty();
 }
 
-// One line of at most kKept characters; the rest of a longer one is skipped
-// and marks it too long. False at the end of the input.
+// One line of at most kKept characters. A longer one stops at its first
+// character too many (too_long), so it is refused before the rest arrives.
+// False at the end of the input.
 bool Read_Line(std::streambuf& in, std::string& line, bool& too_long) {
   line.clear();
   too_long = false;
   int c = in.sbumpc();
   if (c == std::char_traits<char>::eof()) return false;
   for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
-    if (line.size() < kKept)
-      line.push_back(static_cast<char>(c));
-    else
+    if (line.size() == kKept) {
       too_long = true;
+      break;
+    }
+    line.push_back(static_cast<char>(c));
   }
   return true;
+}
+
+// The rest of a line that was refused, read and dropped.
+void Skip_Line(std::streambuf& in) {
+  for (int c = in.sbumpc(); c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
+  }
 }
 
 // Every non-empty line is one telegram.
@@ -60,8 +69,9 @@ bool Print_Lines(std::streambuf& in) {
   bool too_long = false;
   while (Read_Line(in, line, too_long)) {
     if (too_long) {
-      std::cout << kToo_Long << '\n';
+      std::cout << kToo_Long << std::endl;
       all_read = false;
+      Skip_Line(in);
       continue;
     }
     const QString text = QString::fromLatin1(line);

@@ -65,6 +65,11 @@ void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffer
     const QString path = file_resolver::Resolve(bin_dir, file.name);
     members.push_back({path.mid(bin_dir.size() + 1), (buffers.*file.buffer).Bytes()});
   }
+  // One file alone is replaced whole by its rename: there is no set to tear.
+  if (members.size() == 1) {
+    atomic_file::Write(bin_dir + QLatin1Char('/') + members.front().name, members.front().bytes);
+    return;
+  }
   file_set::Write(bin_dir, kBank_Stamp_File, members, between_renames);
 }
 

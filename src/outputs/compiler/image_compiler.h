@@ -33,7 +33,8 @@ std::vector<Bank_File> Bank_Files(int device_type);
 // file kBank_Stamp_File and the files renamed over the old ones. A kill
 // between two renames leaves a set that Bank_Files_Mismatch recognises; a
 // failure before the renames leaves the old files as they were. Throws
-// File_Write_Error naming the file. `between_renames` is for tests.
+// File_Write_Error naming the file. A device type with one file (type 1,
+// bank.bin) writes it alone, without a stamp. `between_renames` is for tests.
 void Save_Bank_Files(int device_type, const QString& conf_dir, const Bank_Buffers& buffers,
                      const std::function<void()>& between_renames = {});
 

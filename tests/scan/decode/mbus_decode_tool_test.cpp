@@ -96,4 +96,22 @@ TEST(Mbus_Decode_Tool, RefusesLinesLongerThanTheLongestTelegram) {
     EXPECT_TRUE(line.startsWith(QLatin1String("error longer than the longest telegram"))) << line.toStdString();
 }
 
+// The refusal comes as soon as the line is too long: a megabyte with no end
+// of line yet, the input still open, already has its answer.
+TEST(Mbus_Decode_Tool, RefusesALongLineBeforeItEnds) {
+  QProcess process;
+  process.start(QStringLiteral(MBUS_DECODE_PATH), QStringList{});
+  ASSERT_TRUE(process.waitForStarted(10000));
+  process.write(QByteArray("AA ").repeated(350000));
+  QByteArray out;
+  while (!out.contains('\n') && process.waitForReadyRead(10000)) out += process.readAllStandardOutput();
+  EXPECT_TRUE(out.startsWith("error longer than the longest telegram")) << out.left(200).constData();
+  process.write(QByteArray("\n") + kTelegram + "\n");
+  process.closeWriteChannel();
+  ASSERT_TRUE(process.waitForFinished(10000));
+  out += process.readAllStandardOutput();
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_TRUE(out.contains("\nheader id=12345678 ")) << out.left(400).constData();
+}
+
 }  // namespace
