@@ -41,7 +41,9 @@ class Qt_Provider : public Provider {
   }
 
   QString Save_File(QWidget* parent, const File_Request& r) override {
-    return QFileDialog::getSaveFileName(Box_Parent(parent), r.title, Start(r), r.filter);
+    const QFileDialog::Options options =
+        r.confirm_overwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(Box_Parent(parent), r.title, Start(r), r.filter, nullptr, options);
   }
 
  private:

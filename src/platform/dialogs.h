@@ -20,6 +20,9 @@ struct File_Request {
   QString folder;
   QString filter;
   QString default_name;
+  // A save dialog's own "replace?" question when an existing file is picked.
+  // Off for steps that ask their own question about the name they really write.
+  bool confirm_overwrite = true;
 };
 
 class Provider {

@@ -1,8 +1,12 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -97,6 +101,39 @@ class DialogsTest : public QObject {
     QApplication::setActiveWindow(&main);
     QWidget lone;
     QCOMPARE(dialogs::Box_Parent(&lone), &main);
+  }
+
+  // The save dialog's own "replace?" question follows the request: asked for
+  // an existing file by default, not at all when the caller asks its own.
+  void saveDialogQuestionFollowsTheRequest() {
+    dialogs::Restore_Default();
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("Plant.gsd")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    for (const bool confirm : {true, false}) {
+      int file_dialogs = 0;
+      QStringList questions;
+      QTimer watch;
+      connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+          questions << box->text();
+          box->button(QMessageBox::Yes)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog != nullptr && file_dialogs == 0) {
+          ++file_dialogs;
+          dialog->selectFile(QStringLiteral("Plant.gsd"));
+          QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+      });
+      watch.start(5);
+      const QString chosen = dialogs::Current().Save_File(
+          nullptr, {QStringLiteral("Save"), dir.path(), QStringLiteral("GSD (*.gsd)"), QString(), confirm});
+      QCOMPARE(file_dialogs, 1);
+      QCOMPARE(chosen, dir.filePath(QStringLiteral("Plant.gsd")));
+      QCOMPARE(questions.size(), confirm ? 1 : 0);
+      if (confirm) QVERIFY2(questions[0].contains(QStringLiteral("Plant.gsd")), qPrintable(questions[0]));
+    }
   }
 };
 

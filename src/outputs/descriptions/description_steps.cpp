@@ -27,8 +27,9 @@ void Create_GSD_File(QWidget* parent) {
     dialogs::Error(parent, Lang(1301));
     return;
   }
+  // The dialog asks nothing itself: the question below names the file really written.
   const QString chosen = dialogs::Current().Save_File(
-      parent, {Lang(30), Active_Conf_Dir, QStringLiteral("Generic Station Description (*.gsd)"), QString()});
+      parent, {Lang(30), Active_Conf_Dir, QStringLiteral("Generic Station Description (*.gsd)"), QString(), false});
   if (chosen.isEmpty()) return;
   QString path = GSD_File_Name(chosen);
   if (!Confirm_Replace(parent, path, 1300)) return;
@@ -37,7 +38,7 @@ void Create_GSD_File(QWidget* parent) {
 
 void Save_GSDML_File(QWidget* parent, const QString& name) {
   const QString chosen = dialogs::Current().Save_File(
-      parent, {Lang(32), Active_Conf_Dir, QStringLiteral("PROFINET XML (%1)").arg(name), name});
+      parent, {Lang(32), Active_Conf_Dir, QStringLiteral("PROFINET XML (%1)").arg(name), name, false});
   if (chosen.isEmpty()) return;
   QString path = QFileInfo(chosen).absolutePath() + QLatin1Char('/') + name;
   if (!Confirm_Replace(parent, path, 1511)) return;

@@ -514,6 +514,7 @@ class MeterBusWindowTest : public QObject {
     window->Btn_Export_Map->Click();
     QCOMPARE(script->file_requests.size(), size_t(1));
     QCOMPARE(script->file_requests[0].folder, dir->Path());
+    QVERIFY(script->file_requests[0].confirm_overwrite);  // the dialog's own question stays
     QCOMPARE(dir->Read("map.csv"), QByteArray("ID Node; Node Description; Variable Description; Position; Length;\r\n"
                                               "1; Heat; Node State; 0; 1;\r\n"));
     QVERIFY(window->Editor.Is_Change);
