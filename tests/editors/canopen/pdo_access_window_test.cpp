@@ -395,6 +395,21 @@ class PdoAccessWindowTest : public QObject {
                                      "<!--SW_VERSION = 2.003-->"));
   }
 
+  // A save that fails is told with the file's name; the window stays open
+  // with the user's cells.
+  void failed_save_is_reported_and_the_window_stays() {
+    Path_PDO_XML = dir->File("no such folder/PDO_CANopen.xml");
+    TFSet_PDO_Access& w = Open();
+    w.sgb->SetCellEx(kMnemo, 1, "kept");
+    w.Btn_OK->Click();
+    QCOMPARE(Messages().size(), size_t(1));
+    QCOMPARE(Messages()[0].kind, dialogs::Kind::Error);
+    QVERIFY2(Messages()[0].text.contains("PDO_CANopen.xml"), qPrintable(Messages()[0].text));
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.sgb->GetCellEx(kMnemo, 1), QString("kept"));
+    QVERIFY(!QFile::exists(Path_PDO_XML));
+  }
+
   void cancel_leaves_the_file_and_the_next_opening_reloads() {
     Write_Pdo(Pdo_File("", Transmit_Row("0x181", "2", "kept")));
     TFSet_PDO_Access& w = Open();
