@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <chrono>
+#include <type_traits>
 
 #include "controls/zb_button.h"
 #include "outputs/update/update_run.h"
@@ -48,6 +49,8 @@ T* Make(QWidget* parent, const char* name, const QRect& place) {
   auto* widget = new T(parent);
   widget->setObjectName(QLatin1String(name));
   widget->setGeometry(place);
+  // Texts from language files are shown as written, never read as markup.
+  if constexpr (std::is_same_v<T, QLabel>) widget->setTextFormat(Qt::PlainText);
   return widget;
 }
 

@@ -169,6 +169,15 @@ class UpdateWindowTest : public QObject {
     QCOMPARE(boot.E_IP4->text(), QStringLiteral("40x"));
   }
 
+  // A language file's text is shown as written, whatever markup it holds.
+  void labelsShowLanguageTextsAsWritten() {
+    Update_Scope scope(6);
+    Lang_Table[606] = QStringLiteral("Address <b>of</b> the device");
+    TFBoot boot;
+    for (QLabel* label : boot.findChildren<QLabel*>()) QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(boot.L_IP_Address->text(), Lang_Table[606]);
+  }
+
   // Each part is selected when "." reaches it, so a new address typed over a
   // remembered one replaces it part by part.
   void addressTypedOverTheRememberedOneReplacesIt_data() {

@@ -60,6 +60,17 @@ TEST_F(ConfigFolders, UnwritableProgramFolderIsReportedWithTheReason) {
   QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// The same for anyone, however privileged: a file where PROJECTS should be.
+TEST_F(ConfigFolders, AFileInTheWayOfTheProjectsFolderIsReported) {
+  ASSERT_TRUE(QDir(Dir_Projects).removeRecursively());
+  scope.Temp().Write("PROJECTS", "not a folder");
+  EXPECT_EQ(config_folders::Set_Program_Folders(), "Cannot create the folder \"" + Dir_Projects + "\": File exists");
+  QString reason;
+  EXPECT_EQ(config_folders::Create_Configuration("Demo", &reason), Create_Result::Cannot_Create);
+  EXPECT_EQ(reason, "Cannot create the folder \"" + Dir_Projects + "/Demo\": Not a directory");
+  EXPECT_TRUE(Active_Conf_Name.isEmpty());
+}
+
 TEST_F(ConfigFolders, NoActiveConfigurationGivesBareFileNames) {
   EXPECT_TRUE(Active_Conf_Dir.isEmpty());
   EXPECT_EQ(Path_ParGen_XML, "/ParGen.xml");

@@ -300,20 +300,38 @@ class MainWindowTest : public QObject {
     QCOMPARE(small.pixelColor(8, 3).alpha(), 255);  // the tile, not a blank picture
   }
 
-  // A program folder that cannot be written is said at start, and New names
-  // the folder and the system's reason instead of blaming the name.
+  // A program folder where the configurations' folder cannot be made is said
+  // at start, and New names the folder and the system's reason instead of
+  // blaming the name. A read-only folder stops only an unprivileged user; a
+  // file in the way of PROJECTS stops anyone.
+  void unwritableProgramFolderIsSaidAtStart_data() {
+    QTest::addColumn<bool>("read_only");
+    QTest::addColumn<QString>("start_reason");
+    QTest::addColumn<QString>("new_reason");
+    QTest::newRow("read-only folder") << true << "Permission denied"
+                                      << "No such file or directory";
+    QTest::newRow("a file named PROJECTS") << false << "File exists"
+                                           << "Not a directory";
+  }
   void unwritableProgramFolderIsSaidAtStart() {
+    QFETCH(bool, read_only);
+    QFETCH(QString, start_reason);
+    QFETCH(QString, new_reason);
     const QString base = scope->Temp().Path();
-    QVERIFY(QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const auto restore = qScopeGuard(
         [&] { QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
-    if (QDir(base).mkdir("probe")) QSKIP("running with the privilege to write anywhere");
+    if (read_only) {
+      QVERIFY(QFile::setPermissions(base, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+      if (QDir(base).mkdir("probe")) QSKIP("running with the privilege to write anywhere");
+    } else {
+      scope->Temp().Write("PROJECTS", "not a folder");
+    }
     dialogs::Scripted_Scope script;
     Start(6);
     QCOMPARE(script->messages.size(), size_t(1));
     QCOMPARE(script->messages[0].kind, dialogs::Kind::Error);
-    QVERIFY2(script->messages[0].text.contains(base + "/PROJECTS"), qPrintable(script->messages[0].text));
-    QVERIFY2(script->messages[0].text.contains("Permission denied"), qPrintable(script->messages[0].text));
+    QVERIFY2(script->messages[0].text.contains("\"" + base + "/PROJECTS\": " + start_reason),
+             qPrintable(script->messages[0].text));
 
     script->messages.clear();
     On_Next_Modal([](QWidget* modal) {
@@ -324,8 +342,8 @@ class MainWindowTest : public QObject {
     });
     Main().Btn_Click(Main().Btn_New);
     QCOMPARE(script->messages.size(), size_t(1));
-    QCOMPARE(script->messages[0].text,
-             "Cannot create the folder \"" + base + "/PROJECTS/Demo\": No such file or directory");
+    QCOMPARE(script->messages[0].text, "Cannot create the folder \"" + base + "/PROJECTS/Demo\": " + new_reason);
+    QVERIFY(Active_Conf_Name.isEmpty());
   }
 
   void openPreselectsTheActiveConfiguration() {
