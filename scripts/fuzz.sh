@@ -22,6 +22,7 @@ seconds=${FUZZ_SECONDS:-20}
 # are otherwise fresh pages on every run) and still catch use after free.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:quarantine_size_mb=64:max_malloc_fill_size=256}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan_suppressions.txt}
 
 targets=()
 if [ $# -gt 0 ]; then

@@ -4,9 +4,11 @@
 // the rest (the typed address and the two folders, split at zero bytes, the
 // device type and the options from the first byte) and reads it back as the
 // updater does: the address and every file name come back as they went in
-// (line ends aside, which every XML reader turns into LF).
+// (line ends aside, which every XML reader turns into LF, and a text of
+// nothing but white space, which the XML reader drops).
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 
 #include "outputs/update/update_parameters.h"
@@ -15,7 +17,10 @@
 namespace {
 
 QString Read_As_Xml(QString text) {
-  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+  const bool only_white_space =
+      std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == ' ' || c == '\t' || c == '\n'; });
+  return only_white_space ? QString() : text;
 }
 
 void Check_Read_Back(const Update_Request& request) {
