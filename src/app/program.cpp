@@ -11,6 +11,7 @@
 #include "outputs/descriptions/eds_writer.h"
 #include "outputs/descriptions/profinet_file_name.h"
 #include "outputs/update/boot_window.h"
+#include "scan/window/scan_decode_window.h"
 #include "shell/core/device_profile.h"
 #include "shell/core/globals.h"
 #include "shell/options/about_window.h"
@@ -30,14 +31,13 @@ Program::Program() {
   FMeter_Bus = std::make_unique<TFMeter_Bus>();
   FNewIDNode = std::make_unique<TFNewIDNode>();
   FBoot = std::make_unique<TFBoot>();
+  FScanDecode = std::make_unique<TFScanDecode>();
   FProfinetFileName = std::make_unique<TFProfinetFileName>();
   FSet_PDO_Access = std::make_unique<TFSet_PDO_Access>();
   FSet_SDO_Client_Access = std::make_unique<TFSet_SDO_Client_Access>();
   FSet_SDO_Server_Access = std::make_unique<TFSet_SDO_Server_Access>();
-  // Still to come, in this order: TFInsertKeyWireless,
-  // TFModbusStartAdd_SD, TFScanDecode (starts the scan thread),
-  // TFScanModbusStart (before TFProfinetFileName). Each one fills its
-  // entries of Main_Window().Windows().
+  // Still to come: TFInsertKeyWireless and TFModbusStartAdd_SD before
+  // TFScanDecode, TFScanModbusStart after it.
 
   TFOrvantoreFirmWare& main_window = *FOrvantoreFirmWare;
   main_window.Set_Config_Dialogs(FNew_Project.get(), FOpenConf.get());
@@ -56,6 +56,12 @@ Program::Program() {
   windows.show_boot = [this](int form_type) {
     FBoot->Form_Type = form_type;
     FBoot->exec();
+  };
+  windows.show_scan_decode = [this](int xml_code_dev, const QString& file_name_mbus, int form_type) {
+    FScanDecode->XML_Code_Dev = xml_code_dev;
+    FScanDecode->FileName_MBus = file_name_mbus;
+    FScanDecode->Form_Type = form_type;
+    FScanDecode->exec();
   };
   windows.show_pdo = [this] { FSet_PDO_Access->exec(); };
   windows.show_sdo_client = [this] { FSet_SDO_Client_Access->exec(); };
@@ -79,6 +85,7 @@ Program::Program() {
   set_lang.push_back([this] { FParGen->Set_Lang(); });
   set_lang.push_back([this] { FMeter_Bus->Set_Lang(); });
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
+  set_lang.push_back([this] { FScanDecode->Set_Lang(); });
   set_lang.push_back([this] { FProfinetFileName->Set_Lang(); });
   set_lang.push_back([this] { FSet_PDO_Access->Set_Lang(); });
   set_lang.push_back([this] { FSet_SDO_Client_Access->Set_Lang(); });
@@ -91,6 +98,7 @@ Program::~Program() {
   FSet_SDO_Client_Access.reset();
   FSet_PDO_Access.reset();
   FProfinetFileName.reset();
+  FScanDecode.reset();
   FBoot.reset();
   FNewIDNode.reset();
   FMeter_Bus.reset();

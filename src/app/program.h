@@ -7,6 +7,7 @@ class TFOpenConf;
 class TFAbout;
 class TFSoftOptions;
 class TFBoot;
+class TFScanDecode;
 class TFParGen;
 class TFMeter_Bus;
 class TFNewIDNode;
@@ -37,6 +38,7 @@ class Program {
   std::unique_ptr<TFMeter_Bus> FMeter_Bus;
   std::unique_ptr<TFNewIDNode> FNewIDNode;
   std::unique_ptr<TFBoot> FBoot;
+  std::unique_ptr<TFScanDecode> FScanDecode;
   std::unique_ptr<TFProfinetFileName> FProfinetFileName;
   std::unique_ptr<TFSet_PDO_Access> FSet_PDO_Access;
   std::unique_ptr<TFSet_SDO_Client_Access> FSet_SDO_Client_Access;

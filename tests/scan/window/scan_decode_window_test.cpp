@@ -172,12 +172,13 @@ class ScanDecodeWindowTest : public QObject {
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("hidden");
 
-    const QStringList wired_rows{"L_ScanBy", "CB_ScanBy", "L_MBus_Baud", "CB_Opt_App_Reset", "E_Opt_Cut_After",
-                                 "CB_Opt_Use_Fix_C_Field_Value"};
+    const QStringList wired_rows{"L_ScanBy",         "CB_ScanBy",       "L_MBus_Baud",
+                                 "CB_Opt_App_Reset", "E_Opt_Cut_After", "CB_Opt_Use_Fix_C_Field_Value"};
     const QStringList wireless_rows{"L_Port", "E_Port", "L_wMBus_Mode", "CB_wMBus_Radio_Channel"};
     QTest::newRow("type 6") << 0 << 0
-                            << QByteArray("<Par_Gen><Eth_IP1>10</Eth_IP1><Eth_IP2>1</Eth_IP2><Eth_IP3>2</Eth_IP3>"
-                                          "<Eth_IP4>3</Eth_IP4></Par_Gen>")
+                            << QByteArray(
+                                   "<Par_Gen><Eth_IP1>10</Eth_IP1><Eth_IP2>1</Eth_IP2><Eth_IP3>2</Eth_IP3>"
+                                   "<Eth_IP4>3</Eth_IP4></Par_Gen>")
                             << "10/1/2/3" << 523 << wired_rows << (wireless_rows + QStringList{"L_ScanMethod"});
     QTest::newRow("type 6 no ParGen") << 0 << 0 << QByteArray() << "192/168/2/205" << 523 << wired_rows
                                       << (wireless_rows + QStringList{"CB_ScanMethod", "L_ComPort"});
@@ -217,9 +218,9 @@ class ScanDecodeWindowTest : public QObject {
   void Rows_Stand_In_Their_Places() {
     TFScanDecode& w = Open(0);
     const std::pair<QWidget*, int> rows[] = {
-        {w.CB_ScanBy, 16},       {w.CB_HardwareType, 48},   {w.E_IP[0], 72},
-        {w.L_MBus_ParGen, 106},  {w.CB_MBus_Baud, 128},     {w.CB_MBus_Parity, 152},
-        {w.L_Option_Scan, 186},  {w.CB_Opt_App_Reset, 208}, {w.CB_Opt_SND_NKE, 232},
+        {w.CB_ScanBy, 16},        {w.CB_HardwareType, 48},         {w.E_IP[0], 72},
+        {w.L_MBus_ParGen, 106},   {w.CB_MBus_Baud, 128},           {w.CB_MBus_Parity, 152},
+        {w.L_Option_Scan, 186},   {w.CB_Opt_App_Reset, 208},       {w.CB_Opt_SND_NKE, 232},
         {w.E_Opt_Cut_After, 256}, {w.CB_Opt_Use_Fix_C_Field, 280}, {w.CB_Opt_Enable_Remote_Scan, 328}};
     for (const auto& [control, y] : rows) QCOMPARE(control->y(), y);
     QCOMPARE(w.L_ScanBy->x(), 32);
@@ -385,8 +386,8 @@ class ScanDecodeWindowTest : public QObject {
     TFScanDecode& w = Open(0, sim->Port());
     Run_Wired_Scan(w, 1);
     QCOMPARE(w.State(), 3);
-    QCOMPARE(Lines(w.LB_AvailableDevice), (QStringList{"Secondary scan started", "ID = 12345678",
-                                                       "ID = 12399999", "Secondary scan ended"}));
+    QCOMPARE(Lines(w.LB_AvailableDevice),
+             (QStringList{"Secondary scan started", "ID = 12345678", "ID = 12399999", "Secondary scan ended"}));
     QCOMPARE(w.L_Num_Slave->text(), QStringLiteral("2"));
     QVERIFY(script->messages.empty());
   }
@@ -399,7 +400,11 @@ class ScanDecodeWindowTest : public QObject {
     QCOMPARE(w.State(), 1);
     QCOMPARE(script->messages.size(), size_t(1));
     QCOMPARE(script->messages[0].kind, dialogs::Kind::Error);
-    QCOMPARE(script->messages[0].text, QStringLiteral("Error! Device Analyzer not found"));
+    // Text 729 first, then the engine's reason: what the gateway said instead.
+    const QStringList text = script->messages[0].text.split('\n');
+    QCOMPARE(text.size(), 2);
+    QCOMPARE(text[0], QStringLiteral("Error! Device Analyzer not found"));
+    QVERIFY2(text[1].contains(QStringLiteral("\"x\"")), qPrintable(text[1]));
     QVERIFY(!w.T_InScan->isActive());
   }
 
