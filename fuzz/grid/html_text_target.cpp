@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+#include <vector>
 
 #include "grid/html/draw_html_text.h"
 #include "grid/html/html_auto_link.h"
@@ -49,6 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TRect rect{data[1] % 16 - 4, 0, data[1] % 16 + data[1] / 2, data[2] / 2};
   p.FocusLink = data[3] % 4 - 1;
   p.HoverLink = data[3] / 4 % 4;
+  p.MouseDown = data[3] & 16;
+  p.Print = data[3] & 32;
+  p.ResFactor = data[3] & 64 ? 2.0 : 1.0;
+  p.ControlID = QStringLiteral("c");
+  static const std::vector<QImage> images{QImage(16, 16, QImage::Format_RGB32), QImage(40, 8, QImage::Format_RGB32)};
+  p.Images = &images;
   p.XPos = data[1] / 3;
   p.YPos = data[2] / 8;
 

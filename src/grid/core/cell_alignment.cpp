@@ -86,8 +86,11 @@ QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
   if (html) {
     if (!SB) r.Right = 65535;
     r.Bottom = 65535;
-    // The renderer measures on a canvas of the screen's resolution.
+    // The renderer measures on a canvas of the grid's resolution, so that
+    // point sizes give the pixels they give when painted.
     QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    device.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
     QPainter painter(&device);
     TCanvas canvas(painter);
     canvas.Font = font;

@@ -14,8 +14,8 @@ struct Early_Entity {
   QStringView Text;
 };
 constexpr Early_Entity kEarlyEntities[] = {
-    {u"&AMP;", u"&&"},  {u"&QUOT;", u"\""}, {u"&SECT;", u"§"}, {u"&PERMIL;", u"‰"}, {u"&REG;", u"®"},
-    {u"&COPY;", u"©"}, {u"&PARA;", u"¶"},   {u"&TRADE;", u"™"}, {u"&EURO;", u"€"},
+    {u"&AMP;", u"&&"}, {u"&QUOT;", u"\""}, {u"&SECT;", u"§"},  {u"&PERMIL;", u"‰"}, {u"&REG;", u"®"},
+    {u"&COPY;", u"©"}, {u"&PARA;", u"¶"},  {u"&TRADE;", u"™"}, {u"&EURO;", u"€"},
 };
 
 // The entities replaced until none is left (so "&amp;amp;" ends as "&&&"),
@@ -28,6 +28,15 @@ QString Decode_Early_Entities(const QString& text) {
   out.reserve(in.size());
   qsizetype i = 0;
   while (i < in.size()) {
+    // Tags keep their attribute values as written: a quote decoded there
+    // would end the value early.
+    if (in[i] == u'<') {
+      const qsizetype close = in.indexOf(u'>', i);
+      const qsizetype end = close < 0 ? in.size() : close + 1;
+      out += QStringView(in).mid(i, end - i);
+      i = end;
+      continue;
+    }
     bool replaced = false;
     if (in[i] == u'&') {
       for (const Early_Entity& e : kEarlyEntities) {
@@ -70,7 +79,9 @@ QString Show_Hash_Tags(const QString& text) {
 }
 
 QString Prepare(const QString& text) {
-  QString out = Show_Hash_Tags(Decode_Early_Entities(text));
+  // "<#...>" first, so that the entities of its content, now text, are
+  // decoded with the rest of the text.
+  QString out = Decode_Early_Entities(Show_Hash_Tags(text));
   if (out.contains(u'\r')) out.replace(QLatin1Char('\r'), QLatin1String("<BR>"));
   out.remove(u'\n');
   return out;

@@ -20,7 +20,7 @@
 
 #include "controls/canvas.h"
 
-class QWidget;
+class QObject;
 class THTMLPictureCache;
 class TPictureContainer;
 
@@ -50,7 +50,7 @@ struct THtmlDrawParams {
   QString ControlID;  // with HitTestOnly: the control to locate
   THTMLPictureCache* PictureCache = nullptr;
   TPictureContainer* Pictures = nullptr;
-  QWidget* WindowHandle = nullptr;
+  const QObject* WindowHandle = nullptr;  // whose theme draws the form controls
   TBiDiMode BiDiMode = bdLeftToRight;
 };
 

@@ -4,7 +4,7 @@
 #include <array>
 
 // The URL starts the grid looks for, in the order it tries them.
-inline constexpr std::array<const char*, 7> kAutoLinkPrefixes{"HTTP://", "WWW.",   "MAILTO:", "HTTPS://",
+inline constexpr std::array<const char*, 7> kAutoLinkPrefixes{"HTTP://", "WWW.",    "MAILTO:", "HTTPS://",
                                                               "NNTP://", "FILE://", "FTP://"};
 
 // When `text` holds `prefix` (upper case, found in any letter case): `result`

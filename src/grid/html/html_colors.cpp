@@ -79,3 +79,7 @@ QString ColorToHtmlHex(TColor color) {
       .arg(Get_B(color), 2, 16, QLatin1Char('0'))
       .toUpper();
 }
+
+TColor Html_Attribute_Color(const QString& value) {
+  return value.startsWith(u'#') ? HexToColor(value) : ColorFromHtmlName(value.toLower());
+}

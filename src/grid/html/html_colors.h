@@ -17,3 +17,7 @@ TColor HexToColor(const QString& text);
 // The colour's red, green and blue bytes as six upper-case hex digits RRGGBB,
 // without "#".
 QString ColorToHtmlHex(TColor color);
+
+// A colour attribute of the markup: "#RRGGBB" when it starts with "#", else a
+// colour name in any letter case.
+TColor Html_Attribute_Color(const QString& value);

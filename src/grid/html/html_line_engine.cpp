@@ -63,10 +63,6 @@ QString Plain(const QString& run) {
   return out;
 }
 
-TColor Html_Color(const QString& value) {
-  return value.startsWith(u'#') ? HexToColor(value) : ColorFromHtmlName(value.toLower());
-}
-
 // FONT SIZE: 1 to 5 are the HTML steps, any other number a point size.
 int Font_Points(int size) {
   switch (size) {
@@ -95,8 +91,8 @@ bool Html_Line_Engine::Tag::Is(QStringView upper_text) const {
   return Text.size() == upper_text.size() && Matches_At(Text, 0, upper_text);
 }
 
-Html_Line_Engine::Html_Line_Engine(TCanvas& canvas, QStringView text, const TRect& rect,
-                                   const THtmlDrawParams& params, THtmlDrawResult& result)
+Html_Line_Engine::Html_Line_Engine(TCanvas& canvas, QStringView text, const TRect& rect, const THtmlDrawParams& params,
+                                   THtmlDrawResult& result)
     : canvas_(canvas),
       text_(text),
       rect_(rect),
@@ -147,8 +143,12 @@ int Html_Line_Engine::Screen_X(int x) const { return mirrored_ ? rect_.Left + re
 
 int Html_Line_Engine::Line_Bottom(const Line_State& s) const { return s.Line.Top + s.Metrics->Full_Height(); }
 
-qsizetype Html_Line_Engine::Measure_Line(qsizetype from, Html_Flow& flow, Html_Line_Metrics& metrics,
-                                         bool& text_ends) {
+int Html_Line_Engine::Text_Bottom(const Line_State& s) const {
+  const Html_Line_Metrics& m = *s.Metrics;
+  return s.Line.Top + m.Sup_Raise + m.Height - m.Picture_Lift;
+}
+
+qsizetype Html_Line_Engine::Measure_Line(qsizetype from, Html_Flow& flow, Html_Line_Metrics& metrics, bool& text_ends) {
   Line_State s;
   s.First = true;
   s.Measuring = true;
@@ -290,16 +290,19 @@ qsizetype Html_Line_Engine::Text_Run(qsizetype pos, Line_State& s) {
 void Html_Line_Engine::Draw_Run(const QString& run, int width, Line_State& s) {
   const Html_Flow& f = *s.Flow;
   const Html_Line_Metrics& m = *s.Metrics;
-  // Normal text stands above the room kept for subscripts.
-  int bottom = s.Line.Top + m.Sup_Raise + m.Height;
+  int bottom = Text_Bottom(s);
   if (s.Sup) bottom -= m.Sup_Raise;
   if (s.Sub) bottom += m.Sub_Drop;
-  bottom -= m.Picture_Lift;
   const TRect box{s.X, s.Line.Top, s.Line.Right, bottom};
   auto draw = [&](const TRect& r, TColor colour, const TCanvas::Brush_State& brush) {
     canvas_.Font = f.Font;
     canvas_.Font_Color = colour;
     canvas_.Brush = brush;
+    if (f.Rotation != 0) {
+      // Turned text starts at the line's text bottom and runs off the line.
+      canvas_.Text_Out_Rotated(Screen_X(r.Left), r.Bottom, run, f.Rotation * 10);
+      return;
+    }
     TRect target = Screen(r);
     canvas_.Draw_Text(run, target, flags_);
   };
@@ -460,8 +463,7 @@ void Html_Line_Engine::Anchor_Tag(const Tag& tag, Line_State& s) {
         f.Font_Color = p_.HoverFontColor;
       }
     }
-    if (!p_.Selected && !(p_.HoverUnderlineOnly && hovered && p_.HoverFontColor != clNone))
-      f.Font_Color = p_.URLColor;
+    if (!p_.Selected && !(p_.HoverUnderlineOnly && hovered && p_.HoverFontColor != clNone)) f.Font_Color = p_.URLColor;
     f.Href = html_scan::Attribute(tag.Text, tag.Upper, u"HREF");
     f.Title = html_scan::Attribute(tag.Text, tag.Upper, u"TITLE");
     f.In_Anchor = true;
@@ -516,11 +518,11 @@ void Html_Line_Engine::Font_Tag(const Tag& tag, Line_State& s) {
   const QString face = html_scan::Attribute(tag.Upper, tag.Upper, u"FACE", &found);
   if (found && !face.isEmpty()) f.Font.setFamily(face);
   const QString colour = html_scan::Attribute(tag.Upper, tag.Upper, u"COLOR", &found);
-  if (found && !p_.Selected) f.Font_Color = Html_Color(colour);
+  if (found && !p_.Selected) f.Font_Color = Html_Attribute_Color(colour);
   const QString background = html_scan::Attribute(tag.Upper, tag.Upper, u"BGCOLOR", &found);
   if (found && second && !p_.Selected) {
     if (!f.Font_Saved_Brush) f.Font_Saved_Brush = Brush_Color(f);
-    Set_Brush(f, Html_Color(background));
+    Set_Brush(f, Html_Attribute_Color(background));
   }
   const QString size = html_scan::Attribute(tag.Upper, tag.Upper, u"SIZE", &found);
   if (found) {

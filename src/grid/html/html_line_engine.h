@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "grid/html/draw_html_text.h"
+#include "grid/html/html_controls.h"
 
 // State carried from line to line within one pass of one call.
 struct Html_Flow {
@@ -22,6 +23,8 @@ struct Html_Flow {
   int Par_Align = 0;  // 0 left, 1 right, 2 centre
   int Par_Indent = 0;
   bool Par_Background = false;
+  std::optional<TColor> Par_Saved_Brush;
+  int Rotation = 0;  // degrees, counter-clockwise; 0 upright
   bool Shadow = false, Hidden = false, Error_Underline = false;
   // Colours put back when a tag closes, each with whether it was saved.
   bool Anchor_Hot = false;
@@ -103,6 +106,22 @@ class Html_Line_Engine {
   void Font_Tag(const Tag& tag, Line_State& s);
   // The tags of pictures, form controls, lists and paragraphs.
   void Block_Tag(const Tag& tag, Line_State& s);
+  void Image_Tag(const Tag& tag, Line_State& s);
+  void List_Item_Tag(Line_State& s);
+  void Paragraph_Tag(const Tag& tag, Line_State& s);
+  void Body_Tag(const Tag& tag, Line_State& s);
+  void Indent_Tag(const Tag& tag, Line_State& s);
+  void Rule_Tag(Line_State& s);
+  void Rotate_Tag(const Tag& tag, Line_State& s);
+  void Control_Tag(const Tag& tag, Line_State& s);
+  void Draw_Control(const THtmlControlAttributes& a, int width, int control_height, int box_width, int box_height,
+                    Line_State& s);
+  // Puts an object box of that size at the current x; false (and No_Fit)
+  // when it must wait for the next line.
+  bool Place_Object(int width, int height, Line_State& s);
+  // Where the upright text of the line stands, above the room kept for
+  // subscripts and below lifted pictures.
+  int Text_Bottom(const Line_State& s) const;
   void Draw_Focus(int left, int top, int right, int bottom);
 
   const QFontMetrics& Metrics(const QFont& font);
@@ -122,6 +141,7 @@ class Html_Line_Engine {
   TColor entry_brush_;
   bool mirrored_;
   int hit_x_;
+  int hit_picture_ = -1;  // the picture in an anchor under the point
   unsigned flags_;
   QFont metrics_font_;
   std::optional<QFontMetrics> metrics_;

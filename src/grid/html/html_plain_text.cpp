@@ -82,7 +82,7 @@ int FindVisibleText(const QString& search, const QString& visible, int from, int
     const QString s = locale.toUpper(search), v = locale.toUpper(visible);
     // A letter whose upper case is longer (ß -> SS) would shift positions.
     at = s.size() == search.size() && v.size() == visible.size() ? v.indexOf(s, from)
-                                                                   : visible.indexOf(search, from, Qt::CaseInsensitive);
+                                                                 : visible.indexOf(search, from, Qt::CaseInsensitive);
   }
   pos = at < 0 ? 0 : int(at) + 1;
   return pos;

@@ -1,6 +1,9 @@
 // The mini-HTML renderer drawn into images: line layout and its outputs, word
 // wrap and the ellipsis, hit testing, the text tags and anchors pixel by
-// pixel, and malformed markup.
+// pixel, the block tags (lists, paragraphs, BODY, IND, HR, R, pictures of
+// the image list), and malformed markup.
+#include "grid/html/draw_html_text.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -9,7 +12,6 @@
 #include <QPainter>
 #include <functional>
 
-#include "grid/html/draw_html_text.h"
 #include "grid/html/html_highlight.h"
 
 namespace {
@@ -50,8 +52,8 @@ struct Drawn {
 };
 
 // Draws `text` on white with black as the base colour and a white brush.
-Drawn Draw(const QString& text, const TRect& rect, const THtmlDrawParams& params = {},
-           const QFont& font = Base(), QSize size = QSize(300, 120)) {
+Drawn Draw(const QString& text, const TRect& rect, const THtmlDrawParams& params = {}, const QFont& font = Base(),
+           QSize size = QSize(300, 120)) {
   Ensure_Gui();
   Drawn d;
   d.Image = QImage(size, QImage::Format_RGB32);
@@ -103,6 +105,17 @@ std::pair<int, int> Ink_Columns(const QImage& image) {
 
 const TRect kWide{0, 0, 300, 120};
 
+// The ink columns of rows [top, bottom).
+std::pair<int, int> Ink_Columns(const QImage& image, int top, int bottom) {
+  return Ink_Columns(image.copy(0, top, image.width(), bottom - top));
+}
+
+QImage Solid(QColor colour, int size = 16) {
+  QImage image(size, size, QImage::Format_RGB32);
+  image.fill(colour);
+  return image;
+}
+
 TEST(DrawHtmlText, LayoutOutputs) {
   const struct {
     QString Text;
@@ -118,6 +131,7 @@ TEST(DrawHtmlText, LayoutOutputs) {
       {"a&b", "a&b", {"ab"}, 1},
       {"&sect;&quot;&lt;&gt;&nbsp;z", "§\"<> z", {"§\"<> z"}, 1},
       {"<#b>x", "#bx", {"#bx"}, 1},
+      {"<#a&amp;b>", "#a&b", {"#a&b"}, 1},
       {"a<Z>b</Z>c", "abc", {"a", "c"}, 1},
       {"a<xyz>b</xyz>", "ab", {"a", "b"}, 1},
       {"<b>", "", {}, 1},
@@ -134,6 +148,28 @@ TEST(DrawHtmlText, LayoutOutputs) {
     EXPECT_EQ(d.Result.LinkCount, 0);
     EXPECT_EQ(d.Result.MouseLink, -1);
   }
+}
+
+// The text call's own prefix rule: "&amp;" shows one "&", a bare "&"
+// underlines the next letter.
+TEST(DrawHtmlText, AmpersandsAsTheTextCallShowsThem) {
+  const std::pair<QString, QString> cases[] = {{"x&amp;y", "x&&y"}, {"a&b", "a&b"}, {"a&&b", "a&&b"}};
+  for (const auto& [markup, shown] : cases) {
+    QImage expected(300, 120, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+      QPainter painter(&expected);
+      TCanvas canvas(painter);
+      canvas.Font = Base();
+      canvas.Font_Color = clBlack;
+      canvas.Brush = {clNone, TBrushStyle::bsClear};
+      TRect line{1, 0, 300, Gh()};
+      canvas.Draw_Text(shown, line, DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS);
+    }
+    EXPECT_EQ(Draw(markup, kWide).Image, expected) << markup.toStdString();
+  }
+  // One "&" drawn, not an underlined "y".
+  EXPECT_NE(Draw("x&amp;y", kWide).Image, Draw("x&y", kWide).Image);
 }
 
 TEST(DrawHtmlText, WordWrap) {
@@ -207,8 +243,8 @@ TEST(DrawHtmlText, HitTesting) {
     QString Anchor;
     int MouseLink;
   } cases[] = {
-      {one, true, true, "x1", 1},   {two, true, false, "", -1}, {three, true, true, "x2", 2},
-      {one, false, false, "", -1},  {one, true, true, "x1", 1},
+      {one, true, true, "x1", 1},  {two, true, false, "", -1}, {three, true, true, "x2", 2},
+      {one, false, false, "", -1}, {one, true, true, "x1", 1},
   };
   for (const auto& c : cases) {
     THtmlDrawParams p;
@@ -285,7 +321,13 @@ TEST(DrawHtmlText, StyleTagsDrawTheirFonts) {
   }
   // The closing FONT takes the base font's name and size back.
   EXPECT_EQ(Draw("<FONT SIZE=\"20\" FACE=\"DejaVu Serif\">a</FONT>b", kWide).Result.Width,
-            Width("a", [] { QFont f = Base(20); f.setFamily("DejaVu Serif"); return f; }()) + Width("b"));
+            Width("a",
+                  [] {
+                    QFont f = Base(20);
+                    f.setFamily("DejaVu Serif");
+                    return f;
+                  }()) +
+                Width("b"));
 }
 
 TEST(DrawHtmlText, Colours) {
@@ -301,7 +343,11 @@ TEST(DrawHtmlText, Colours) {
 
   // "</B>" keeps the colour.
   d = Draw("<FONT COLOR=\"#FF0000\"><B>x</B>yy</FONT>", kWide);
-  const int y_start = 1 + Width("x", [] { QFont f = Base(); f.setBold(true); return f; }());
+  const int y_start = 1 + Width("x", [] {
+                        QFont f = Base();
+                        f.setBold(true);
+                        return f;
+                      }());
   EXPECT_GT(Count(d.Image, kRed, y_start, y_start + Width("yy")), 10);
   EXPECT_EQ(Count(d.Image, clBlack), 0);
 
@@ -457,8 +503,8 @@ TEST(DrawHtmlText, CanvasComesBackAsItWas) {
   canvas.Brush = {kYellow, TBrushStyle::bsSolid};
   canvas.Pen = {kRed, 2, TPenStyle::psDot};
   THtmlDrawResult r;
-  DrawHtmlText(canvas, "<B><I><FONT COLOR=\"#FF0000\" SIZE=\"20\"><HI><E><A href=\"x\">open", TRect{0, 0, 100, 40},
-               {}, r);
+  DrawHtmlText(canvas, "<B><I><FONT COLOR=\"#FF0000\" SIZE=\"20\"><HI><E><A href=\"x\">open", TRect{0, 0, 100, 40}, {},
+               r);
   EXPECT_EQ(canvas.Font, Base());
   EXPECT_EQ(canvas.Font_Color, clGreen);
   EXPECT_EQ(canvas.Brush.Color, kYellow);
@@ -466,6 +512,218 @@ TEST(DrawHtmlText, CanvasComesBackAsItWas) {
   EXPECT_EQ(canvas.Pen.Color, kRed);
   EXPECT_EQ(canvas.Pen.Width, 2);
   EXPECT_EQ(canvas.Pen.Style, TPenStyle::psDot);
+}
+
+TEST(DrawHtmlText, Lists) {
+  // The UL line stays empty; each item is a line of its own, its text 12
+  // pixels in per level, a bullet in front.
+  Drawn d = Draw("<UL><LI>a</LI><LI>b</LI></UL>", kWide);
+  EXPECT_EQ(d.Result.PlainText, "ab");
+  EXPECT_EQ(d.Result.Height, 4 * Gh());
+  EXPECT_EQ(d.Result.Width, 12 + Width("b"));
+  EXPECT_EQ(Ink_Columns(d.Image, 0, Gh()).first, -1);
+  for (const int line : {1, 2}) {
+    const auto [first, last] = Ink_Columns(d.Image, line * Gh(), (line + 1) * Gh());
+    EXPECT_GE(first, 1);  // the bullet
+    EXPECT_LT(first, 13);
+    EXPECT_GE(last, 13);
+  }
+  // A second item on the same line goes to the next one.
+  EXPECT_EQ(Draw("<UL><LI>a<LI>b", kWide).Result.Height, 3 * Gh());
+  // Nested: 24 pixels in and the "o" bullet.
+  d = Draw("<UL><UL><LI>c</LI></UL></UL>", kWide);
+  EXPECT_EQ(d.Result.Width, 24 + Width("c"));
+  const QImage item = d.Image.copy(0, 2 * Gh(), 300, Gh());
+  // IND counts from the rectangle's left, the line from one pixel in.
+  const Drawn o = Draw("<IND x=\"13\">o", kWide);
+  EXPECT_EQ(item.copy(0, 0, 24, Gh()), o.Image.copy(0, 0, 24, Gh()));
+  // Closing a list with none open switches underline off.
+  EXPECT_EQ(Draw("<U>a</UL>b", kWide).Image, Draw("<U>a</U>b", kWide).Image);
+}
+
+TEST(DrawHtmlText, Paragraphs) {
+  // ALIGN CENTER centres its own line; a later ALIGN LEFT switches back.
+  Drawn d = Draw("<P ALIGN=\"CENTER\">ab</P><P ALIGN=\"LEFT\">cd</P>", kWide);
+  const int centred = 1 + (300 - 1 - Width("ab")) / 2;
+  EXPECT_NEAR(Ink_Columns(d.Image, 0, Gh()).first, centred, 2);
+  EXPECT_LE(Ink_Columns(d.Image, Gh(), 2 * Gh()).first, 3);
+  d = Draw("<P ALIGN=\"RIGHT\">ab", kWide);
+  EXPECT_NEAR(Ink_Columns(d.Image).second, 300 - 1, 2);
+  // INDENT moves the following lines.
+  d = Draw("<P INDENT=\"40\">a<BR>b", kWide);
+  EXPECT_LE(Ink_Columns(d.Image, 0, Gh()).first, 3);
+  EXPECT_GE(Ink_Columns(d.Image, Gh(), 2 * Gh()).first, 41);
+  // BGCOLOR fills each line's full width until the paragraph closes.
+  d = Draw("<P BGCOLOR=\"#00FF00\">a<BR>b</P>c", kWide);
+  const QRgb green = To_QColor(kGreen).rgb();
+  for (const int y : {0, Gh() + 1}) {
+    EXPECT_EQ(d.Image.pixel(0, y), green) << y;
+    EXPECT_EQ(d.Image.pixel(299, y), green) << y;
+  }
+  EXPECT_EQ(Count(d.Image.copy(0, 2 * Gh(), 300, 120 - 2 * Gh()), kGreen), 0);
+}
+
+TEST(DrawHtmlText, BodyRuleIndentAndRotation) {
+  // BODY BGCOLOR fills the whole rectangle, by name or in hex.
+  for (const QString& colour : {QStringLiteral("clYellow"), QStringLiteral("#FFFF00")}) {
+    const Drawn d = Draw("<BODY BGCOLOR=\"" + colour + "\">x", TRect{10, 10, 110, 60});
+    EXPECT_EQ(Count(d.Image, kYellow),
+              100 * 50 - Count(d.Image, clBlack) - Count(d.Image.copy(10, 10, 100, 50), clWhite))
+        << colour.toStdString();
+    EXPECT_EQ(d.Image.pixel(109, 59), To_QColor(kYellow).rgb());
+    EXPECT_EQ(d.Image.pixel(110, 60), QColor(Qt::white).rgb());
+  }
+  // HR ends its line and rules it one pixel below.
+  Drawn d = Draw("a<HR>b", TRect{0, 0, 200, 120});
+  EXPECT_EQ(d.Result.Height, 2 * Gh());
+  EXPECT_TRUE(Has_Line(d.Image, clBlack, 1, 199));
+  EXPECT_EQ(d.Image.pixel(100, Gh() + 1), QColor(Qt::black).rgb());
+  // IND moves to its x when that is further right.
+  d = Draw("a<IND x=\"50\">b", kWide);
+  EXPECT_EQ(d.Result.Width, 50 + Width("b"));
+  EXPECT_GE(Ink_Columns(d.Image, 0, Gh()).second, 50);
+  EXPECT_EQ(Draw("abc<IND x=\"1\">", kWide).Result.Width, Width("abc"));
+  // R turns the text until its closing tag.
+  d = Draw("<R a=\"90\">abcdef</R>", kWide);
+  const auto [first, last] = Ink_Columns(d.Image);
+  EXPECT_LT(last - first + 1, Gh());
+  const Drawn after = Draw("<R a=\"90\"></R>abcdef", kWide);
+  EXPECT_EQ(after.Image, Draw("abcdef", kWide).Image);
+}
+
+TEST(DrawHtmlText, ImageListPictures) {
+  const std::vector<QImage> images{Solid(Qt::red), Solid(Qt::green), Solid(Qt::blue)};
+  THtmlDrawParams p;
+  p.Images = &images;
+  Drawn d = Draw("<IMG SRC=\"IDX:2\">", kWide, p);
+  EXPECT_EQ(d.Result.Width, 16);
+  EXPECT_EQ(d.Result.Height, std::max(Gh(), 16));
+  EXPECT_EQ(Count(d.Image, kBlue), 16 * 16);
+  EXPECT_EQ(d.Image.pixel(1, 0), QColor(Qt::blue).rgb());
+  // On a 120-dpi canvas the box is 20 x 20.
+  {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(120 / 0.0254));
+    image.setDotsPerMeterY(qRound(120 / 0.0254));
+    QPainter painter(&image);
+    TCanvas canvas(painter);
+    canvas.Font = Base();
+    THtmlDrawResult r;
+    DrawHtmlText(canvas, "<IMG SRC=\"IDX:2\">", TRect{0, 0, 100, 100}, p, r);
+    EXPECT_EQ(r.Width, 20);
+    EXPECT_GE(r.Height, 20);
+  }
+  // Missing pictures take no room.
+  for (const QString& source : {"IDX:3", "IDX:-1", "IDX:x", "logo", "file://x.png"})
+    EXPECT_EQ(Draw("<IMG SRC=\"" + source + "\">a", kWide, p).Result.Width, Width("a")) << source.toStdString();
+  EXPECT_EQ(Draw("<IMG SRC=\"IDX:0\">a", kWide).Result.Width, Width("a"));
+  // Wider than the room left: the next line; wider than the line: stays.
+  const int room = Width("ab") + 8;
+  d = Draw("ab<IMG SRC=\"IDX:0\">", TRect{0, 0, 1 + room, 100}, p);
+  EXPECT_EQ(d.Result.Height, Gh() + std::max(Gh(), 16));
+  EXPECT_EQ(Count(d.Image.copy(0, Gh(), 20, 16), kRed), 16 * 16);
+  d = Draw("<IMG SRC=\"IDX:0\">", TRect{0, 0, 9, 100}, p);
+  EXPECT_EQ(d.Result.Height, std::max(Gh(), 16));
+  // ALIGN TOP lifts the text to the picture's top.
+  QImage tall(10, 3 * Gh(), QImage::Format_RGB32);
+  tall.fill(Qt::red);
+  const std::vector<QImage> tall_list{tall};
+  p.Images = &tall_list;
+  d = Draw("<IMG SRC=\"IDX:0\" ALIGN=\"TOP\">x", kWide, p);
+  EXPECT_EQ(d.Result.Height, 3 * Gh());
+  EXPECT_GE(Count(d.Image.copy(11, 0, 50, Gh()), clBlack), 5);
+  EXPECT_EQ(Count(d.Image.copy(11, Gh(), 50, 2 * Gh()), clBlack), 0);
+  d = Draw("<IMG SRC=\"IDX:0\">x", kWide, p);
+  EXPECT_EQ(Count(d.Image.copy(11, 0, 50, 2 * Gh()), clBlack), 0);
+}
+
+TEST(DrawHtmlText, PicturesInAnchors) {
+  const std::vector<QImage> images{Solid(Qt::red), Solid(Qt::green)};
+  const QString markup = "<A href=\"pic\" title=\"T\"><IMG SRC=\"IDX:0\" ALT=\"IDX:1\"></A>";
+  THtmlDrawParams p;
+  p.Images = &images;
+  p.XPos = 8;
+  p.YPos = 8;
+  // The point on the picture: a hit while drawing too, and the ALT picture.
+  Drawn d = Draw(markup, kWide, p);
+  EXPECT_TRUE(d.Hit);
+  EXPECT_EQ(d.Result.AnchorValue, "pic");
+  EXPECT_EQ(d.Result.AnchorTitle, "T");
+  EXPECT_EQ(Count(d.Image, kGreen), 16 * 16);
+  EXPECT_EQ(Count(d.Image, kRed), 0);
+  p.XPos = 40;
+  d = Draw(markup, kWide, p);
+  EXPECT_FALSE(d.Hit);
+  EXPECT_EQ(d.Result.AnchorValue, "");
+  EXPECT_EQ(Count(d.Image, kRed), 16 * 16);
+  // Outside an anchor a picture is never hit.
+  p.XPos = 8;
+  EXPECT_FALSE(Draw("<IMG SRC=\"IDX:0\" ALT=\"IDX:1\">", kWide, p).Hit);
+}
+
+TEST(DrawHtmlText, FormControls) {
+  auto control = [](const QString& type, const QString& value, const QString& more = {}) {
+    return "<CONTROL TYPE=\"" + type + "\" ID=\"c\" VALUE=\"" + value + "\" WIDTH=\"60\"" + more + ">";
+  };
+  // A checked box differs from an unchecked one only inside its glyph.
+  const Drawn on = Draw("ab" + control("CHECK", "TRUE"), kWide);
+  const Drawn off = Draw("ab" + control("CHECK", "false"), kWide);
+  const int x = 1 + Width("ab");
+  EXPECT_EQ(on.Result.Width, Width("ab") + 16);
+  EXPECT_EQ(on.Result.Height, std::max(Gh(), 16));
+  EXPECT_NE(on.Image, off.Image);
+  EXPECT_EQ(on.Image.copy(0, 0, x, 120), off.Image.copy(0, 0, x, 120));
+  EXPECT_GT(Count(on.Image.copy(x, 0, 16, 16), clBlack), Count(off.Image.copy(x, 0, 16, 16), clBlack) + 5);
+  EXPECT_NE(Draw(control("RADIO", "TRUE"), kWide).Image, Draw(control("RADIO", "FALSE"), kWide).Image);
+
+  // HitTestOnly with the control's ID finds it without a point.
+  THtmlDrawParams p;
+  p.HitTestOnly = true;
+  p.ControlID = "c";
+  Drawn d = Draw("ab" + control("CHECK", "TRUE"), kWide, p);
+  EXPECT_TRUE(d.Hit);
+  EXPECT_TRUE(Blank(d.Image));
+  EXPECT_EQ(d.Result.AnchorValue, "ctrl");
+  EXPECT_EQ(d.Result.ControlRect, (TRect{x, 0, x + 16, 16}));
+  EXPECT_EQ(d.Result.ControlType, "CHECK");
+  EXPECT_EQ(d.Result.ControlValue, "TRUE");
+  EXPECT_EQ(d.Result.ControlID, "c");
+  p.ControlID = "other";
+  d = Draw("ab" + control("CHECK", "TRUE"), kWide, p);
+  EXPECT_FALSE(d.Hit);
+  EXPECT_EQ(d.Result.ControlID, "other");  // kept as given
+  EXPECT_EQ(d.Result.ControlRect, TRect{});
+  // The point on a control hits it in a drawing pass too.
+  THtmlDrawParams point;
+  point.XPos = x + 30;
+  point.YPos = 5;
+  d = Draw("ab" + control("EDIT", "v&amp;w"), kWide, point);
+  EXPECT_TRUE(d.Hit);
+  EXPECT_EQ(d.Result.ControlValue, "v&w");
+  // Entities inside a tag stay for its reader: a decoded quote would end the
+  // value early.
+  d = Draw("ab" + control("EDIT", "say &quot;hi&quot;"), kWide, point);
+  EXPECT_EQ(d.Result.ControlValue, "say \"hi\"");
+  EXPECT_EQ(d.Result.ControlType, "EDIT");
+  EXPECT_EQ(d.Result.ControlRect, (TRect{x, 0, x + 60, Gh() + 10}));
+  EXPECT_EQ(d.Result.Height, std::max(23, Gh() + 10));
+
+  // A password shows one "*" per character; an edit its value.
+  EXPECT_EQ(Draw(control("PASSWORD", "abc"), kWide).Image, Draw(control("EDIT", "***"), kWide).Image);
+  EXPECT_NE(Draw(control("EDIT", "abc"), kWide).Image, Draw(control("EDIT", ""), kWide).Image);
+  // A button drawn pressed while the mouse is down on it.
+  THtmlDrawParams down = point;
+  down.MouseDown = true;
+  const QString button = "ab" + control("BUTTON", "Go");
+  EXPECT_NE(Draw(button, kWide, down).Image, Draw(button, kWide, point).Image);
+  EXPECT_EQ(Draw(button, kWide, down).Result.Height, std::max(Gh(), 25));
+  // Without WIDTH a control is ignored.
+  d = Draw("a<CONTROL TYPE=\"EDIT\" ID=\"c\">b", kWide);
+  EXPECT_EQ(d.Result.Width, Width("ab"));
+  EXPECT_TRUE(Draw("<CONTROL TYPE=\"EDIT\" ID=\"c\">", kWide).Image == Draw("", kWide).Image);
+  // A control wider than the room left goes to the next line.
+  EXPECT_EQ(Draw("abc " + control("EDIT", "x"), TRect{0, 0, 1 + Width("abc ") + 30, 120}).Result.Height,
+            Gh() + std::max(23, Gh() + 10));
 }
 
 TEST(DrawHtmlText, MalformedMarkupEnds) {
@@ -503,6 +761,31 @@ TEST(DrawHtmlText, MalformedMarkupEnds) {
   const Drawn d = Draw(words, TRect{0, 0, 0, 10}, measure);
   EXPECT_EQ(d.Result.Height, Gh());
   EXPECT_EQ(d.Result.PlainText, words);
+}
+
+}  // namespace
+
+namespace {
+
+// Lists, paragraphs, rules, pictures and turned text together: saved where
+// KELVRA_HTML_BLOCKS_SHOT points, to be looked at.
+TEST(DrawHtmlText, BlockShowcase) {
+  const std::vector<QImage> images{Solid(Qt::red), Solid(QColor(0, 160, 0)), Solid(Qt::blue, 24)};
+  THtmlDrawParams p;
+  p.Images = &images;
+  const QString markup =
+      "<P ALIGN=\"CENTER\"><B>Centred title</B></P>"
+      "<UL><LI>first item</LI><LI>second <IMG SRC=\"IDX:0\"> item</LI><UL><LI>nested</LI></UL></UL>"
+      "<HR><P BGCOLOR=\"clYellow\">yellow paragraph</P>"
+      "<IMG SRC=\"IDX:2\" ALIGN=\"MIDDLE\"> middle <IMG SRC=\"IDX:1\" ALIGN=\"TOP\"> top"
+      "<IND x=\"200\">at 200<BR><R a=\"90\">up</R> and back<BR>"
+      "<CONTROL TYPE=\"EDIT\" WIDTH=\"60\" VALUE=\"edit\"> <CONTROL TYPE=\"CHECK\" WIDTH=\"16\" VALUE=\"TRUE\">"
+      " <CONTROL TYPE=\"RADIO\" WIDTH=\"16\" VALUE=\"TRUE\"> <CONTROL TYPE=\"COMBO\" WIDTH=\"70\" VALUE=\"one\">"
+      " <CONTROL TYPE=\"BUTTON\" WIDTH=\"50\" VALUE=\"Go\">";
+  const Drawn d = Draw(markup, TRect{0, 0, 300, 300}, p, Base(), QSize(300, 300));
+  EXPECT_GT(d.Result.Height, 8 * Gh());
+  if (!qEnvironmentVariableIsEmpty("KELVRA_HTML_BLOCKS_SHOT"))
+    d.Image.save(qEnvironmentVariable("KELVRA_HTML_BLOCKS_SHOT"));
 }
 
 }  // namespace

@@ -173,21 +173,43 @@ TEST(HtmlHighlight, Colours) {
 
 TEST(HtmlColors, Names) {
   const std::pair<QString, TColor> cases[] = {
-      {"clred", 0x0000FF},      {"clblack", 0},           {"clblue", 0xFF0000},     {"clgreen", 0x008000},
-      {"claqua", 0xFFFF00},     {"clyellow", 0x00FFFF},   {"clfuchsia", 0xFF00FF},  {"clwhite", 0xFFFFFF},
-      {"cllime", 0x00FF00},     {"clsilver", 0xC0C0C0},   {"clgray", 0x808080},     {"clolive", 0x008080},
-      {"clnavy", 0x800000},     {"clpurple", 0x800080},   {"clteal", 0x808000},     {"clmaroon", 0x000080},
-      {"clbackground", 0xFF000001}, {"clbtnface", 0xFF00000F}, {"clinfobk", 0xFF000018}, {"cl3dlight", 0xFF000016},
-      {"clRed", 0},             {"red", 0},               {"", 0},
+      {"clred", 0x0000FF},
+      {"clblack", 0},
+      {"clblue", 0xFF0000},
+      {"clgreen", 0x008000},
+      {"claqua", 0xFFFF00},
+      {"clyellow", 0x00FFFF},
+      {"clfuchsia", 0xFF00FF},
+      {"clwhite", 0xFFFFFF},
+      {"cllime", 0x00FF00},
+      {"clsilver", 0xC0C0C0},
+      {"clgray", 0x808080},
+      {"clolive", 0x008080},
+      {"clnavy", 0x800000},
+      {"clpurple", 0x800080},
+      {"clteal", 0x808000},
+      {"clmaroon", 0x000080},
+      {"clbackground", 0xFF000001},
+      {"clbtnface", 0xFF00000F},
+      {"clinfobk", 0xFF000018},
+      {"cl3dlight", 0xFF000016},
+      {"clRed", 0},
+      {"red", 0},
+      {"", 0},
   };
   for (const auto& [name, colour] : cases) EXPECT_EQ(ColorFromHtmlName(name), colour) << name.toStdString();
 }
 
 TEST(HtmlColors, Hex) {
   const std::pair<QString, TColor> cases[] = {
-      {"#FF0000", 0x0000FF}, {"#00FF00", 0x00FF00}, {"#0000FF", 0xFF0000}, {"#123456", 0x563412},
+      {"#FF0000", 0x0000FF},
+      {"#00FF00", 0x00FF00},
+      {"#0000FF", 0xFF0000},
+      {"#123456", 0x563412},
       // Lower-case digits and other characters read as 0; a short text too.
-      {"#ff0000", 0}, {"#F", 0xF0}, {"", 0},
+      {"#ff0000", 0},
+      {"#F", 0xF0},
+      {"", 0},
   };
   for (const auto& [text, colour] : cases) EXPECT_EQ(HexToColor(text), colour) << text.toStdString();
   EXPECT_EQ(ColorToHtmlHex(0x0000FF), "FF0000");
@@ -250,8 +272,9 @@ TEST(HtmlControls, SetValueRewritesOneTag) {
 }
 
 TEST(HtmlControls, RadiosAndMasks) {
-  const QString two = "<CONTROL TYPE=\"RADIO\" VALUE=\"TRUE\" WIDTH=\"20\"><CONTROL TYPE=\"RADIO\" ID=\"b\" "
-                      "VALUE=\"TRUE\" WIDTH=\"20\"><CONTROL TYPE=\"EDIT\" VALUE=\"TRUE\" WIDTH=\"20\">";
+  const QString two =
+      "<CONTROL TYPE=\"RADIO\" VALUE=\"TRUE\" WIDTH=\"20\"><CONTROL TYPE=\"RADIO\" ID=\"b\" "
+      "VALUE=\"TRUE\" WIDTH=\"20\"><CONTROL TYPE=\"EDIT\" VALUE=\"TRUE\" WIDTH=\"20\">";
   const QString reset = ResetHtmlRadioControls(two);
   // Each radio is reset, also the one without an ID; the edit keeps its value.
   EXPECT_EQ(reset.count("VALUE=\"FALSE\""), 2);
