@@ -17,6 +17,7 @@
 //   grid_cell_objects.cpp cell objects and the per-cell dispatchers
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -27,9 +28,15 @@
 #include "grid/core/grid_paint_look.h"
 #include "grid/input/scroll_control.h"
 #include "grid/nodes/cell_node.h"
+#include "grid/store/balloon_settings.h"
 #include "grid/store/control_list.h"
+#include "grid/store/drag_drop_settings.h"
 #include "grid/store/grid_options.h"
+#include "grid/store/grouping_settings.h"
+#include "grid/store/html_settings.h"
 #include "grid/store/int_list.h"
+#include "grid/store/print_settings.h"
+#include "grid/store/size_while_typing.h"
 
 // The grid's own error: bad row or column indexes given to its selection
 // and row-state properties.
@@ -340,6 +347,12 @@ class TZadIrururOziz : public TBaseGrid {
   virtual QPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
   virtual QPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
   QPoint XYOffset() const { return FXYOffset; }
+  // The text offset inside a cell; UpdateXYOffset sets it without a repaint.
+  void SetXYOffset(const QPoint& Value) {
+    FXYOffset = Value;
+    RepaintAll();
+  }
+  void UpdateXYOffset(int X, int Y) { FXYOffset = QPoint(X, Y); }
   int CheckBoxSize() const { return FCheckBoxSize; }
 
   // ---- per-cell questions
@@ -614,6 +627,20 @@ class TZadIrururOziz : public TBaseGrid {
   TSortSettings& SortSettings() { return FSortSettings; }
   TControlLook& ControlLook() { return FControlLook; }
   TCellNode& CellNode() { return FCellNode; }
+  // Options of printing and of the HTML export.
+  TPrintSettings& PrintSettings() { return FPrintSettings; }
+  THTMLSettings& HTMLSettings() { return FHTMLSettings; }
+  TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
+  TGrouping& Grouping() { return FGrouping; }
+  TDragDropSettings& DragDropSettings() { return FDragDropSettings; }
+  TBalloonSettings& Balloon() { return FBalloon; }
+  // Kept within 0..100; a change repaints.
+  void SetSelectionColorMixerFactor(int Value) {
+    Value = std::clamp(Value, 0, 100);
+    if (Value == FPaintLook.SelectionColorMixerFactor) return;
+    FPaintLook.SelectionColorMixerFactor = Value;
+    RepaintAll();
+  }
   TBackGround& BackGround() { return FBackGround; }
   TColor URLColor() const { return FURLColor; }
   void SetURLColor(TColor Value);
@@ -681,6 +708,12 @@ class TZadIrururOziz : public TBaseGrid {
   TSortSettings FSortSettings;
   TControlLook FControlLook{this};
   TCellNode FCellNode{this};
+  TPrintSettings FPrintSettings{this};
+  THTMLSettings FHTMLSettings;
+  TSizeWhileTyping FSizeWhileTyping;
+  TGrouping FGrouping;
+  TDragDropSettings FDragDropSettings;
+  TBalloonSettings FBalloon;
   TBackGround FBackGround;
   bool FMouseDown = false;
   // Fixed cell under the mouse and pressed state, kept by the mouse code.
