@@ -145,6 +145,7 @@ void TZadIrururOziz::HideRowsEx(int FromRow, int ToRow) {
 
 void TZadIrururOziz::HideRowList(const TIntList& RowList) {
   std::vector<int> rows;
+  rows.reserve(size_t(RowList.Count()));
   for (int i = 0; i < RowList.Count(); ++i) {
     const int r = RowList.GetInteger(i);
     // Ascending display rows that exist; the grid keeps one row.
@@ -152,6 +153,7 @@ void TZadIrururOziz::HideRowList(const TIntList& RowList) {
     if (int(rows.size()) + 1 >= RowCount()) break;
     rows.push_back(r);
   }
+  FGridItems.reserve(FGridItems.size() + rows.size());
   for (int r : rows) {
     auto item = std::make_unique<TGridItem>();
     item->Idx = r;

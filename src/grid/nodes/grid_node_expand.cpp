@@ -31,6 +31,22 @@ class Update_Scope {
 
 }  // namespace
 
+namespace {
+
+// A node row coming back shows expanded, whatever mark it was hidden with
+// (a contracted node hidden by other means inside a contracted group).
+void Mark_Expanded(TGridItem& item) {
+  for (const auto& cell : item.Items) {
+    if (cell.col != 0) continue;
+    if (cell.props)
+      if (auto* node = dynamic_cast<TCellGraphic*>(cell.props->GraphicObject()); node && node->CellType == ctNode)
+        node->CellBoolean = false;
+    break;
+  }
+}
+
+}  // namespace
+
 int TZadIrururOziz::Hidden_Group_End(int ARow, const TCellGraphic& Node) {
   // The group's hidden rows lie between the node row and the next row shown;
   // rows hidden otherwise (a filter) after the group's last row stay hidden.
@@ -129,6 +145,8 @@ void TZadIrururOziz::Unhide_Records(std::vector<std::pair<int, int>> Ranges) {
   std::vector<int> real_of(static_cast<size_t>(shown));
   for (int d = 0; d < shown; ++d) real_of[size_t(d)] = RealRowIndex(d);
   std::vector<std::unique_ptr<TGridItem>> restore, keep;
+  restore.reserve(FGridItems.size());
+  keep.reserve(FGridItems.size());
   for (auto& item : FGridItems) (in_ranges(item->Idx) ? restore : keep).push_back(std::move(item));
   FGridItems = std::move(keep);
   Hidden_Changed();
@@ -141,6 +159,7 @@ void TZadIrururOziz::Unhide_Records(std::vector<std::pair<int, int>> Ranges) {
   for (int dst = RowCount() - 1; rec >= 0; --dst) {
     if (src < 0 || restore[size_t(rec)]->Idx > real_of[size_t(src)]) {
       TGridItem& item = *restore[size_t(rec)];
+      Mark_Expanded(item);
       Store().Put_Row(dst, std::move(item.Items));
       item.Items.clear();
       SetRowHeights(dst, item.Height);
@@ -161,18 +180,18 @@ void TZadIrururOziz::ExpandAll() {
   {
     Update_Scope update(*this);
     // The groups in view that are contracted; the rows of every other
-    // contracted group lie inside one of them.
+    // contracted group lie inside one of them, and the nodes among those
+    // rows are marked expanded as they come back.
     std::vector<std::pair<int, int>> ranges;
     for (int r = FixedRows(); r < RowCount(); ++r) {
-      const TCellGraphic* node = Node_At(r);
+      TCellGraphic* node = Node_At(r);
       if (!node || !node->CellBoolean) continue;
+      node->CellBoolean = false;
       const int first = RealRowIndex(r) + 1;
       const int last = Hidden_Group_End(r, *node);
       if (last >= first) ranges.emplace_back(first, last);
     }
     Unhide_Records(std::move(ranges));
-    for (int r = FixedRows(); r < RowCount(); ++r)
-      if (TCellGraphic* node = Node_At(r)) node->CellBoolean = false;
     if (Row() != row) FocusCell(Col(), row);
     SetTopRow(top);
   }

@@ -280,6 +280,15 @@ class GridNodesTest : public QObject {
     grid.ExpandAll();
     QCOMPARE(Shown(grid), Names({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     QVERIFY(grid.IsHiddenRow(11));
+
+    // A contracted node hidden inside a contracted group comes back open,
+    // its rows with it.
+    grid.ContractNode(2);
+    grid.HideRow(2);
+    grid.ContractNode(1);
+    grid.ExpandAll();
+    QCOMPARE(Shown(grid), Names({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    QVERIFY(!grid.GetNodeState(2));
   }
 
   void remove_all_nodes_shows_every_row() {
