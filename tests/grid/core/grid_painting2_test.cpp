@@ -729,7 +729,11 @@ class GridPainting2Test : public QObject {
     QImage image = Shot(grid);
     const TRect bold = grid.CellRect(2, 2), link = grid.CellRect(3, 2);
     // The italic "d" comes after the bold text, which matches a bold cell.
-    const int bold_width = QFontMetrics([&] { QFont f = grid.GridFont(); f.setBold(true); return f; }())
+    const int bold_width = QFontMetrics([&] {
+                             QFont f = grid.GridFont();
+                             f.setBold(true);
+                             return f;
+                           }())
                                .horizontalAdvance("abc");
     QCOMPARE(Crop(image, TRect{bold.Left, bold.Top, bold.Left + bold_width, bold.Bottom}),
              Crop(image, TRect{bold.Left, bold.Top + 24, bold.Left + bold_width, bold.Bottom + 24}));
@@ -815,9 +819,11 @@ class GridPainting2Test : public QObject {
     const QStringList style{"<b>bold</b> and plain", "<s>struck</s> out", "x<sup>2</sup> + y<sub>i</sub>",
                             "<u>under</u> <i>italic</i>", "<e>speling</e> error"};
     const QStringList colour{"<font color=\"#FF0000\">red</font> text", "<font bgcolor=\"clYellow\">marked</font>",
-                             "<hi>highlight</hi>", "<shad>shadow</shad>", "<font size=\"4\" face=\"DejaVu Serif\">serif</font>"};
-    const QStringList link{"<a href=\"http://x.org\">x.org</a> site", "see <a href=\"a\">one</a>, <a href=\"b\">two</a>",
-                           "<i>Tom</i> &amp; Jerry", "a &lt;tag&gt; <b>shown</b>", "line one<BR><b>line two</b>"};
+                             "<hi>highlight</hi>", "<shad>shadow</shad>",
+                             "<font size=\"4\" face=\"DejaVu Serif\">serif</font>"};
+    const QStringList link{"<a href=\"http://x.org\">x.org</a> site",
+                           "see <a href=\"a\">one</a>, <a href=\"b\">two</a>", "<i>Tom</i> &amp; Jerry",
+                           "a &lt;tag&gt; <b>shown</b>", "line one<BR><b>line two</b>"};
     for (int r = 1; r < 6; ++r) {
       grid.SetCellEx(0, r, QString::number(r));
       grid.SetCellEx(1, r, style[r - 1]);
@@ -830,6 +836,48 @@ class GridPainting2Test : public QObject {
     const QImage image = grid.grab().toImage();
     QVERIFY(!image.isNull());
     if (!qEnvironmentVariableIsEmpty("KELVRA_HTML_SHOT")) image.save(qEnvironmentVariable("KELVRA_HTML_SHOT"));
+  }
+
+  // HTML cells with lists, paragraphs, pictures and form controls: saved
+  // where KELVRA_HTML_BLOCKS_SHOT points; KELVRA_HTML_SHOW_MS keeps the
+  // window up that long for a screen shot.
+  void html_blocks_showcase() {
+    TZadIrururOziz grid;
+    grid.resize(760, 300);
+    grid.SetColCount(4);
+    grid.SetRowCount(4);
+    grid.SetDefaultColWidth(180);
+    grid.SetColWidths(0, 40);
+    grid.SetGridDefaultRowHeight(90);
+    grid.SetRowHeights(0, 24);
+    grid.PaintLook().CellImageList = {Solid(16, 16, QColor(200, 40, 40)), Solid(16, 16, QColor(40, 150, 40))};
+    grid.SetColumnHeaders({"", "<b>Lists</b>", "<b>Controls</b>", "<b>Pictures</b>"});
+    grid.SetCellEx(1, 1, "<UL><LI>first</LI><LI><b>second</b></LI><UL><LI>nested</LI></UL></UL>");
+    grid.SetCellEx(2, 1,
+                   "<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"70\" VALUE=\"text\"> "
+                   "<CONTROL TYPE=\"CHECK\" ID=\"k\" WIDTH=\"16\" VALUE=\"TRUE\"> on");
+    grid.SetCellEx(3, 1, "<IMG SRC=\"IDX:0\"> red <IMG SRC=\"IDX:1\" ALIGN=\"MIDDLE\"> green");
+    grid.SetCellEx(1, 2, "<P ALIGN=\"CENTER\">centred</P><P BGCOLOR=\"clYellow\">yellow line</P>");
+    grid.SetCellEx(2, 2,
+                   "<CONTROL TYPE=\"COMBO\" ID=\"c\" WIDTH=\"80\" VALUE=\"one\"> "
+                   "<CONTROL TYPE=\"BUTTON\" ID=\"b\" WIDTH=\"50\" VALUE=\"Go\">");
+    grid.SetCellEx(3, 2, "above<HR>below <IND x=\"120\">at 120");
+    grid.SetCellEx(1, 3, "<R a=\"90\">up</R> and <s>struck</s>");
+    grid.SetCellEx(2, 3,
+                   "<CONTROL TYPE=\"RADIO\" ID=\"r1\" WIDTH=\"16\" VALUE=\"TRUE\"> A "
+                   "<CONTROL TYPE=\"RADIO\" ID=\"r2\" WIDTH=\"16\" VALUE=\"FALSE\"> B "
+                   "<CONTROL TYPE=\"PASSWORD\" ID=\"p\" WIDTH=\"60\" VALUE=\"secret\">");
+    grid.SetCellEx(3, 3, "<A href=\"x\"><IMG SRC=\"IDX:0\"> linked</A> <font color=\"clRed\">red</font>");
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const QImage image = grid.grab().toImage();
+    // The pictures of the image list are drawn in their cells.
+    QVERIFY(Count(Crop(image, grid.CellRect(3, 1)), QColor(200, 40, 40)) >= 16 * 16);
+    QVERIFY(Count(Crop(image, grid.CellRect(3, 1)), QColor(40, 150, 40)) >= 16 * 16);
+    if (!qEnvironmentVariableIsEmpty("KELVRA_HTML_BLOCKS_SHOT"))
+      image.save(qEnvironmentVariable("KELVRA_HTML_BLOCKS_SHOT"));
+    if (!qEnvironmentVariableIsEmpty("KELVRA_HTML_SHOW_MS"))
+      QTest::qWait(qEnvironmentVariableIntValue("KELVRA_HTML_SHOW_MS"));
   }
 
   // The grid under a display: saved where KELVRA_GRID_SHOT points.
