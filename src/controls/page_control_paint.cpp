@@ -135,17 +135,18 @@ void TZadPageControl::PaintTabs(TCanvas& c) {
   }
 
   // The end of a single row, where a system strip keeps its scroll arrows.
+  // Its edge line lies on the page edge E, where the page frame covers it: one
+  // row further in, it would show as a stray line inside the page.
   if (!multi_line_ && (tab_position_ == tpTop || tab_position_ == tpBottom)) {
     c.Brush.Color = color_;
     if (tab_position_ == tpTop) {
       c.Fill_Rect({W - 35, 0, W, s.B});
       c.Pen.Color = clWhite;
-      c.Polyline({{std::max(W - 35, s.R), s.B}, {W, s.B}});
     } else {
       c.Fill_Rect({W - 35, s.T, W, H});
       c.Pen.Color = cl3DDkShadow;
-      c.Polyline({{std::max(W - 35, s.R), s.T - 1}, {W, s.T - 1}});
     }
+    c.Polyline({{std::max(W - 35, s.R), s.E}, {W, s.E}});
   }
 
   // Strip background.

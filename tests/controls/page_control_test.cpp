@@ -65,6 +65,8 @@ class PageControlTest : public QObject {
   void destroyedListedPagesAreSkipped();
   void closeBoxLooks();
   void closeGlyphIsClippedAndSeeThrough();
+  void stripEndLeavesNoLineInsideThePage_data();
+  void stripEndLeavesNoLineInsideThePage();
 };
 
 void PageControlTest::hiddenTabsSeparateTabAndPageIndices() {
@@ -604,3 +606,29 @@ void PageControlTest::closeGlyphIsClippedAndSeeThrough() {
 
 QTEST_MAIN(PageControlTest)
 #include "page_control_test.moc"
+
+void PageControlTest::stripEndLeavesNoLineInsideThePage_data() {
+  QTest::addColumn<int>("position");
+  QTest::newRow("top") << int(tpTop);
+  QTest::newRow("bottom") << int(tpBottom);
+}
+
+// Beyond the last tab of a single row the page's first row inside the frame
+// looks the same under the strip's end as it does further left.
+void PageControlTest::stripEndLeavesNoLineInsideThePage() {
+  QFETCH(int, position);
+  Fixture f(3);
+  f.control->Set_TabPosition(TTabPosition(position));
+  f.window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+  int strip_top = INT_MAX, strip_bottom = 0;
+  for (int i = 0; i < 3; ++i) {
+    strip_top = std::min(strip_top, f.control->TabRect(i).Top);
+    strip_bottom = std::max(strip_bottom, f.control->TabRect(i).Bottom);
+  }
+  const int W = f.control->width();
+  const int inside = position == tpTop ? strip_bottom : strip_top - 1;
+  const QImage image = f.control->grab().toImage();
+  QVERIFY(W - 60 > f.control->TabRect(2).Right);
+  QCOMPARE(image.pixelColor(W - 20, inside), image.pixelColor(W - 60, inside));
+}
