@@ -37,6 +37,9 @@ struct TSortSettings {
 
 // A picture or a gradient behind the cells and around them.
 struct TBackGround {
+  // Takes the other's picture, placement and colours.
+  void Assign(const TBackGround& Source) { *this = Source; }
+
   QImage Bitmap;
   TBackgroundDisplay Display = bdTile;
   TBackgroundCells Cells = bcNormal;

@@ -642,6 +642,11 @@ class TZadIrururOziz : public TBaseGrid {
     RepaintAll();
   }
   TBackGround& BackGround() { return FBackGround; }
+  // Takes the other background and repaints.
+  void SetBackGround(const TBackGround& Value) {
+    FBackGround.Assign(Value);
+    RepaintAll();
+  }
   TColor URLColor() const { return FURLColor; }
   void SetURLColor(TColor Value);
   QChar PasswordChar() const { return FPasswordChar; }

@@ -45,6 +45,27 @@ class GridSettingsTest : public QObject {
     QCOMPARE(grid.Repaints, 1);
   }
 
+  void background_written_from_another_takes_its_picture_and_colours() {
+    Counting_Grid grid;
+    TBackGround other;
+    other.Bitmap = QImage(8, 8, QImage::Format_RGB32);
+    other.Bitmap.fill(Qt::green);
+    other.Color = clRed;
+    other.ColorTo = clYellow;
+    other.Display = bdGradientVert;
+    other.Cells = bcAll;
+    other.Left = 3;
+    grid.Repaints = 0;
+    grid.SetBackGround(other);
+    QCOMPARE(grid.BackGround().Bitmap, other.Bitmap);
+    QCOMPARE(grid.BackGround().Color, clRed);
+    QCOMPARE(grid.BackGround().ColorTo, clYellow);
+    QCOMPARE(grid.BackGround().Display, bdGradientVert);
+    QCOMPARE(grid.BackGround().Cells, bcAll);
+    QCOMPARE(grid.BackGround().Left, 3);
+    QCOMPARE(grid.Repaints, 1);
+  }
+
   void the_grid_owns_its_settings_objects() {
     TZadIrururOziz grid;
     QCOMPARE(grid.PrintSettings().Owner(), static_cast<QObject*>(&grid));
