@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (build-fuzz/) and runs each for FUZZ_SECONDS
 # (default 20) on a copy of its seeds, tests/data/fuzz/<name>, with its
-# dictionary when it has one. Any crash, sanitizer report, leak or time-out
-# fails the run: the input is saved under build-fuzz/runs/<name>/, minimised,
-# and its bytes are printed in hex. Copied into the seed folder, it becomes the
+# dictionary when it has one, FUZZ_JOBS (default: the processors) at a time.
+# Any crash, sanitizer report, leak or time-out fails the run: the input is
+# saved under build-fuzz/runs/<name>/, minimised, and its bytes are printed in hex. Copied into the seed folder, it becomes the
 # regular test fuzz_seeds_<name> of every other build.
 # Usage: scripts/fuzz.sh [--keep] [target names...]   (default: every target)
 #   --keep  merges what a run found into the seed folder: only the inputs that
@@ -43,19 +43,34 @@ print_input() {
   [ "$(stat -c %s "$file")" -le 4096 ] || echo "   ... (first 4096 bytes shown)"
 }
 
+# Runs one target in the background; its log and exit code stay in its run folder.
+start_run() {
+  local target=$1 name=${1##*/fuzz_}
+  local seeds=tests/data/fuzz/$name run=build-fuzz/runs/$name
+  rm -rf "$run"
+  mkdir -p "$run/corpus" "$run/crash"
+  [ -d "$seeds" ] && cp -r "$seeds/." "$run/corpus/"
+  local options=(-max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 -print_final_stats=1
+                 -artifact_prefix="$run/crash/")
+  [ -f "$target.dict" ] && options+=(-dict="$target.dict")
+  ( "$target" "${options[@]}" "$run/corpus" >"$run/log" 2>&1; echo $? >"$run/status" ) &
+}
+
+# As many targets at a time as there are processors (FUZZ_JOBS to change).
+jobs=${FUZZ_JOBS:-$(nproc)}
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  start_run "$target"
+done
+wait
+
 failed=0
 for target in "${targets[@]}"; do
   name=${target##*/fuzz_}
   seeds=tests/data/fuzz/$name
   run=build-fuzz/runs/$name
-  rm -rf "$run"
-  mkdir -p "$run/corpus" "$run/crash"
-  [ -d "$seeds" ] && cp -r "$seeds/." "$run/corpus/"
-  options=(-max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 -print_final_stats=1
-           -artifact_prefix="$run/crash/")
-  [ -f "$target.dict" ] && options+=(-dict="$target.dict")
   echo "== $name"
-  if "$target" "${options[@]}" "$run/corpus" >"$run/log" 2>&1; then
+  if [ "$(cat "$run/status")" = 0 ]; then
     # libFuzzer's last status line (executions, coverage, corpus) and its summary.
     grep -E '^#[0-9]+[[:space:]]+DONE' "$run/log" | tail -n 1
     grep -E '^Done [0-9]+ runs' "$run/log" | tail -n 1
