@@ -8,6 +8,7 @@
 // The checksum is the 8-bit sum of the bytes from the C field to the last record byte.
 namespace long_frame {
 
+constexpr int CI_Field = 6;
 constexpr int Records_Start = 19;
 // Bytes that are not records: the fixed header plus checksum and stop byte.
 constexpr int Overhead = 21;
@@ -15,5 +16,9 @@ constexpr int Overhead = 21;
 // Valid for the scan: more than 21 bytes, 68 at 0 and 3, equal length bytes,
 // stop byte 16 and a matching checksum. The L field is not compared with the length.
 bool Is_Valid(const uint8_t* frame, int len);
+
+// CI 73 and 77 announce the fixed data structure (counters in a fixed layout,
+// least or most significant byte first) instead of variable data records.
+constexpr bool Is_Fixed_Data_Structure(uint8_t ci) { return ci == 0x73 || ci == 0x77; }
 
 }  // namespace long_frame

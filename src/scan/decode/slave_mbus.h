@@ -29,6 +29,8 @@ class TSlave_MBus {
   QString descManufacture;
   QString descmedium;
   QString description;
+  // Why the meter's records could not be read ("fixed data structure"); empty when they were.
+  QString Not_Readable;
   TList_Var List_Var;
   void* Node = nullptr;  // the wired tree's entry for this meter; opaque here
 };

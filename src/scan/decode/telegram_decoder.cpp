@@ -63,6 +63,10 @@ void Lvar_Field(uint8_t lvar, int& bytes, QString& text) {
   } else if (lvar <= 0xEF) {
     bytes = lvar - 0xE0;
     text = QStringLiteral("Variable Length - Binary Number with %1 Bytes").arg(bytes);
+  } else if (lvar <= 0xF4) {
+    // Long binary numbers: 16, 20, 24, 28 or 32 bytes.
+    bytes = 4 * (lvar - 0xEC);
+    text = QStringLiteral("Variable Length - Binary Number with %1 Bytes").arg(bytes);
   } else if (lvar <= 0xFA) {
     bytes = lvar - 0xF0;
     text = QStringLiteral("Variable Length - Floating Point Number with %1 Bytes").arg(bytes);
@@ -103,6 +107,9 @@ int Telegram_Decoder::Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Le
                                             uint8_t& Last) {
   Last = 1;
   if (Ans_Array == nullptr || Ans_Len < long_frame::Overhead) return Index;
+  // The fixed data structure shares only the identification number with the
+  // variable one; the bytes after it are counters, not header fields or records.
+  const bool fixed = long_frame::Is_Fixed_Data_Structure(Ans_Array[long_frame::CI_Field]);
   TSlave_MBus* slave = nullptr;
   if (Index >= 0 && Index < static_cast<int>(List.size())) {
     slave = List[Index].get();
@@ -114,12 +121,18 @@ int Telegram_Decoder::Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Le
     const uint32_t id =
         Ans_Array[7] | Ans_Array[8] << 8 | Ans_Array[9] << 16 | static_cast<uint32_t>(Ans_Array[10]) << 24;
     slave->Secondary_Addresss = QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
-    slave->Manufacture = Ans_Array[11] | Ans_Array[12] << 8;
-    slave->Version = Ans_Array[13];
-    slave->Medium = Ans_Array[14];
-    slave->Status = Ans_Array[16];
+    if (!fixed) {
+      slave->Manufacture = Ans_Array[11] | Ans_Array[12] << 8;
+      slave->Version = Ans_Array[13];
+      slave->Medium = Ans_Array[14];
+      slave->Status = Ans_Array[16];
+    }
     slave->descManufacture = Trova_Man(slave->Manufacture);
     slave->descmedium = Desc_Medium(slave->Medium);
+  }
+  if (fixed) {
+    slave->Not_Readable = QStringLiteral("fixed data structure");
+    return Index;
   }
   Last = Decode_Data_Records(slave->List_Var, Ans_Len - 22, Ans_Array + long_frame::Records_Start);
   return Index;

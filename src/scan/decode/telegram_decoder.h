@@ -31,7 +31,9 @@ class Telegram_Decoder {
   // long_frame::Is_Valid by the caller) and walks its records. Index -1 appends a
   // new meter to List; a valid position appends the records to that meter.
   // Returns the meter's position; Last gets 1, or 0 when the telegram announced
-  // further telegrams. A frame too short to hold the header changes nothing.
+  // further telegrams. A frame too short to hold the header changes nothing. A
+  // telegram in the fixed data structure (CI 73, 77) adds no records: the meter
+  // keeps only its addresses and says why in Not_Readable.
   int Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Len, int Index, TList_Slave_MBus& List, uint8_t& Last);
 
   // Walks Data[0..LastIndex] and appends one record per kept data record.

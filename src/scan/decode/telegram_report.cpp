@@ -66,6 +66,10 @@ Decoded_Telegram Decode(const QString& hex_text) {
   Telegram_Decoder decoder;
   decoder.Add_Slave_From_Answer(telegram.bytes.data(), static_cast<int>(telegram.bytes.size()), -1, list,
                                 telegram.last);
+  if (!list.front()->Not_Readable.isEmpty()) {
+    telegram.error = QStringLiteral("not readable (%1)").arg(list.front()->Not_Readable);
+    return telegram;
+  }
   telegram.slave = std::move(list.front());
   return telegram;
 }

@@ -27,7 +27,9 @@ bool Parse_Hex(const QString& text, std::vector<uint8_t>& bytes, QString& error)
 // Why a frame is not a valid long frame for the scan; empty when it is one.
 QString Frame_Error(const std::vector<uint8_t>& frame);
 
-// Parses and decodes one telegram. The value texts follow the process format settings.
+// Parses and decodes one telegram. The value texts follow the process format
+// settings. A telegram whose records cannot be read (fixed data structure) is
+// an error "not readable (<why>)", not a meter without records.
 Decoded_Telegram Decode(const QString& hex_text);
 
 // "header id=.. man=.. version=.. medium=.. access=.. status=.." then one

@@ -4,6 +4,7 @@
 #include "scan/decode/decoder_test_support.h"
 #include "scan/decode/long_frame.h"
 #include "scan/decode/slave_lists.h"
+#include "scan/decode/telegram_report.h"
 
 namespace {
 
@@ -78,6 +79,51 @@ TEST(Meter_Objects, AMeterWithoutRecordsStaysAndClearsLikeAnyOther) {
   EXPECT_TRUE(list[0]->List_Var.empty());
   Clear_Slave_List(list);
   EXPECT_TRUE(list.empty());
+}
+
+// CI 73 and 77 announce the fixed data structure: identification, access number,
+// status, medium and two counters. It holds no variable records, so none may be
+// made up from its counter bytes (they read as "Energy Wh 0" otherwise).
+TEST(Meter_Objects, AFixedDataStructureTelegramIsNotReadable) {
+  // The sen_pollusonic_2 telegram: heat meter 90919293, 6531 kWh and 69 l.
+  const std::vector<uint8_t> pollusonic = {0x68, 0x13, 0x13, 0x68, 0x08, 0x01, 0x73, 0x93, 0x92, 0x91, 0x90, 0x10, 0x00,
+                                           0x05, 0x69, 0x31, 0x65, 0x00, 0x00, 0x69, 0x00, 0x00, 0x00, 0x3F, 0x16};
+  std::vector<uint8_t> msb_first = pollusonic;
+  msb_first[6] = 0x77;
+  msb_first[23] = static_cast<uint8_t>(msb_first[23] + 4);
+  for (const auto& frame : {pollusonic, msb_first}) {
+    SCOPED_TRACE(frame[6]);
+    ASSERT_TRUE(long_frame::Is_Valid(frame.data(), static_cast<int>(frame.size())));
+    TList_Slave_MBus list;
+    Telegram_Decoder decoder;
+    uint8_t last = 0;
+    EXPECT_EQ(decoder.Add_Slave_From_Answer(frame.data(), static_cast<int>(frame.size()), -1, list, last), 0);
+    EXPECT_EQ(last, 1);
+    ASSERT_EQ(list.size(), 1u);
+    const TSlave_MBus& meter = *list[0];
+    EXPECT_EQ(meter.Not_Readable, QStringLiteral("fixed data structure"));
+    EXPECT_TRUE(meter.List_Var.empty());
+    EXPECT_EQ(meter.Secondary_Addresss, QStringLiteral("90919293"));
+    EXPECT_EQ(meter.Primary_Addresss, 1);
+    EXPECT_EQ(meter.Manufacture, 0);  // the bytes there are counters, not a manufacturer
+
+    QString hex;
+    for (uint8_t b : frame) hex += QStringLiteral("%1 ").arg(b, 2, 16, QLatin1Char('0'));
+    const telegram_report::Decoded_Telegram report = telegram_report::Decode(hex);
+    EXPECT_EQ(report.error, QStringLiteral("not readable (fixed data structure)"));
+    EXPECT_EQ(telegram_report::Lines(report), QStringList{QStringLiteral("error not readable (fixed data structure)")});
+  }
+  // The variable data structure with the same bytes is still read as records.
+  std::vector<uint8_t> variable = pollusonic;
+  variable[6] = 0x72;
+  variable[23] = static_cast<uint8_t>(variable[23] - 1);
+  TList_Slave_MBus list;
+  Telegram_Decoder decoder;
+  uint8_t last = 0;
+  decoder.Add_Slave_From_Answer(variable.data(), static_cast<int>(variable.size()), -1, list, last);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_TRUE(list[0]->Not_Readable.isEmpty());
+  EXPECT_FALSE(list[0]->List_Var.empty());
 }
 
 TEST(Meter_Objects, AFrameTooShortForTheHeaderAddsNoMeter) {

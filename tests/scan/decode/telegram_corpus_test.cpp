@@ -135,14 +135,11 @@ const Known_Difference kKnownDifferences[] = {
     // Type F date with the invalid flag (bit 7 of the minute byte) set: the
     // reference gives a null date, this decoder shows the fields as they stand.
     {"REL-Relay-Padpuls2", 1, "date marked invalid"},
-    // LVAR F0: a floating-point field of F0 - F0 = 0 bytes here; the reference
-    // reads 16 binary bytes, so the bytes after it make one more record here.
-    {"example_binary16_lvar", 1, "LVAR F0 read as an empty field"},
-    // CI 73 announces the fixed data structure; every telegram is read here as
-    // variable data records, so its counters come out as other records or none.
-    {"manual_frame2", -1, "fixed data structure"},
-    {"sen_pollusonic_2", -1, "fixed data structure"},
 };
+
+// CI 73 announces the fixed data structure, which this decoder does not read:
+// these telegrams are reported as not readable instead of as variable records.
+const char* const kFixedDataStructure[] = {"manual_frame2", "sen_pollusonic_2"};
 
 QStringList Frames(const QString& folder) {
   QDir dir(Test_Data(QStringLiteral("mbus-frames/") + folder));
@@ -182,6 +179,11 @@ TEST_F(Telegram_Corpus, ValidFramesAgreeWithTheReferenceRecordByRecord) {
     const std::string name = QFileInfo(path).completeBaseName().toStdString();
     SCOPED_TRACE(name);
     const telegram_report::Decoded_Telegram telegram = telegram_report::Decode(Read_Text(path));
+    if (std::find(std::begin(kFixedDataStructure), std::end(kFixedDataStructure), name) !=
+        std::end(kFixedDataStructure)) {
+      EXPECT_EQ(telegram.error.toStdString(), "not readable (fixed data structure)");
+      continue;
+    }
     ASSERT_TRUE(telegram.error.isEmpty()) << telegram.error.toStdString();
     QString reference_path = path;
     reference_path.replace(QLatin1String(".hex"), QLatin1String(".norm.xml"));
