@@ -400,7 +400,7 @@ class PdoAccessWindowTest : public QObject {
   void failed_save_is_reported_and_the_window_stays() {
     Path_PDO_XML = dir->File("no such folder/PDO_CANopen.xml");
     TFSet_PDO_Access& w = Open();
-    w.sgb->SetCellEx(kMnemo, 1, "kept");
+    Set_Row(w.sgb, 1, {"0x181", "2", "0", "1", "", "", "", "", "", "", "100", "Y", "kept"});
     w.Btn_OK->Click();
     QCOMPARE(Messages().size(), size_t(1));
     QCOMPARE(Messages()[0].kind, dialogs::Kind::Error);
