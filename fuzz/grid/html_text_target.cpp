@@ -3,6 +3,7 @@
 // the renderer's settings and rectangle; the rest is the text. Whatever the
 // text, every call ends, the measuring pass sees at least what the drawing
 // pass laid out, and escaping round-trips.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "grid/html/html_controls.h"
 #include "grid/html/html_entities.h"
 #include "grid/html/html_highlight.h"
+#include "grid/html/html_picture.h"
 #include "grid/html/html_plain_text.h"
 
 namespace {
@@ -56,6 +58,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   p.ControlID = QStringLiteral("c");
   static const std::vector<QImage> images{QImage(16, 16, QImage::Format_RGB32), QImage(40, 8, QImage::Format_RGB32)};
   p.Images = &images;
+  // Named pictures only: URLs would read the file system.
+  static TPictureContainer pictures = [] {
+    TPictureContainer c;
+    TPictureItem* item = c.Items.Add();
+    item->Name = QStringLiteral("p");
+    QImage image(12, 9, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    item->Picture.LoadFromStream(&buffer);
+    return c;
+  }();
+  p.Pictures = &pictures;
   p.XPos = data[1] / 3;
   p.YPos = data[2] / 8;
 
@@ -90,5 +109,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   NextHtmlEditControlID(text, first.ID);
   QString linked;
   for (const char* prefix : kAutoLinkPrefixes) InsertAutoLink(text, QLatin1String(prefix), linked);
+
+  // The GIF scanner and frame rebuilding over the raw bytes, also behind a
+  // GIF signature.
+  for (const QByteArray& head : {QByteArray(), QByteArray("GIF89a")}) {
+    QByteArray bytes = head + QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    THTMLPicture picture;
+    picture.LoadFromStream(&buffer);
+    const int frames = picture.FrameCount();
+    if (picture.IsGIF() != (frames >= 0)) std::abort();
+    for (int i = 0; i <= std::min(frames, 4) + 1; ++i) picture.GetFrameTime(i);
+    for (int i = 0; i < 4; ++i) picture.Step();
+    picture.SetFrame(std::max(1, frames));
+    picture.FramePrev();
+  }
   return 0;
 }

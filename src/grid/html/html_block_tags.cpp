@@ -4,13 +4,15 @@
 // Par_Align, Par_Indent and the line background, BODY fills the rectangle,
 // IND moves the x offset, HR rules the line, R turns the text, CONTROL places
 // a form control (html_form_controls.cpp). Pictures come from the image list
-// only ("IDX:n"); other sources take no room yet. The closing LI and P end
-// their line.
+// ("IDX:n"), the picture container (by name) or the picture cache (by URL);
+// system icons (SSYS:, LSYS:) take no room. The closing LI and P end their
+// line.
 #include <QPainter>
 #include <algorithm>
 
 #include "grid/html/html_colors.h"
 #include "grid/html/html_line_engine.h"
+#include "grid/html/html_picture.h"
 #include "grid/html/html_text_scan.h"
 
 namespace {
@@ -92,27 +94,82 @@ bool Html_Line_Engine::Place_Object(int width, int height, Line_State& s) {
   return true;
 }
 
+THTMLPicture* Html_Line_Engine::Picture_Of(const QString& source) {
+  THTMLPicture* picture = nullptr;
+  if (!source.contains(u':')) {
+    if (p_.Pictures) picture = p_.Pictures->FindPicture(source);
+  } else if (source.contains(QLatin1String("://")) && p_.PictureCache) {
+    picture = p_.PictureCache->FindPicture(source);
+    if (!picture) {
+      picture = p_.PictureCache->AddPicture();
+      picture->Asynch = false;
+      picture->LoadFromURL(source);
+    }
+  }
+  return picture && !picture->Empty() && !picture->Image().isNull() ? picture : nullptr;
+}
+
 void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
   Html_Flow& f = *s.Flow;
   const int counter = f.Image_Counter + 1;
   const int dpi_x = canvas_.Painter().device()->logicalDpiX();
   const int dpi_y = canvas_.Painter().device()->logicalDpiY();
-  auto picture_of = [this](const QString& source) -> const QImage* {
-    if (!source.startsWith(QLatin1String("IDX:")) || !p_.Images) return nullptr;
-    bool ok = false;
-    const int index = source.mid(4).toInt(&ok);
-    if (!ok || index < 0 || index >= int(p_.Images->size())) return nullptr;
-    const QImage* image = &(*p_.Images)[size_t(index)];
-    return image->isNull() ? nullptr : image;
+  // A source: a picture of the image list, of the container by name, or of
+  // the cache by URL (FILE:// paths keep their letter case).
+  struct Source {
+    const QImage* Listed = nullptr;
+    THTMLPicture* Picture = nullptr;
+    explicit operator bool() const { return Listed || Picture; }
   };
-  const QImage* picture = picture_of(html_scan::Attribute(tag.Upper, tag.Upper, u"SRC"));
+  auto source_of = [this](const QString& source) -> Source {
+    Source found;
+    if (html_scan::Matches_At(source, 0, u"IDX:")) {
+      bool ok = false;
+      const int index = source.mid(4).toInt(&ok);
+      if (ok && p_.Images && index >= 0 && index < int(p_.Images->size()) && !(*p_.Images)[size_t(index)].isNull())
+        found.Listed = &(*p_.Images)[size_t(index)];
+    } else {
+      found.Picture = Picture_Of(source);
+    }
+    return found;
+  };
+  const Source source = source_of(html_scan::Attribute(tag.Text, tag.Upper, u"SRC"));
   // A picture that cannot be found takes no room.
-  if (!picture) {
+  if (!source) {
     f.Image_Counter = counter;
     return;
   }
-  const int width = Scaled(picture->width(), dpi_x);
-  const int height = Scaled(picture->height(), dpi_y);
+  bool has_width = false, has_height = false;
+  const int asked_width = html_scan::Leading_Number(html_scan::Attribute(tag.Upper, tag.Upper, u"WIDTH", &has_width));
+  const int asked_height =
+      html_scan::Leading_Number(html_scan::Attribute(tag.Upper, tag.Upper, u"HEIGHT", &has_height));
+  int width = 0, height = 0;
+  bool stretched = false;
+  if (source.Listed) {
+    width = Scaled(source.Listed->width(), dpi_x);
+    height = Scaled(source.Listed->height(), dpi_y);
+  } else {
+    const THTMLPicture& picture = *source.Picture;
+    const int pw = picture.Width(), ph = picture.Height();
+    if (has_width && has_height) {
+      width = asked_width, height = asked_height;
+    } else if (has_width) {
+      width = asked_width;
+      height = pw > 0 ? qRound(double(ph) * asked_width / pw) : 0;
+    } else if (has_height) {
+      height = asked_height;
+      width = ph > 0 ? qRound(double(pw) * asked_height / ph) : 0;
+    } else {
+      width = picture.MaxWidth(), height = picture.MaxHeight();
+    }
+    stretched = has_width || has_height;
+    width = Scaled(width, dpi_x);
+    height = Scaled(height, dpi_y);
+  }
+  if (width <= 0 || height <= 0) {
+    f.Image_Counter = counter;
+    return;
+  }
   const int left = s.X;
   const int top = s.Line.Top;
   if (!Place_Object(width, height, s)) return;  // handled again on the next line
@@ -129,14 +186,28 @@ void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
     }
     if (s.Draws) {
       bool has_alt = false;
-      const QString alt = html_scan::Attribute(tag.Upper, tag.Upper, u"ALT", &has_alt);
-      const QImage* shown = picture;
-      if (has_alt && hit_picture_ == counter) shown = picture_of(alt);
-      if (shown) {
-        QSize size = shown->size();
+      const QString alt = html_scan::Attribute(tag.Text, tag.Upper, u"ALT", &has_alt);
+      Source shown = source;
+      if (has_alt && hit_picture_ == counter) shown = source_of(alt);
+      if (shown.Listed) {
+        QSize size = shown.Listed->size();
         if (p_.Print) size = QSize(qRound(size.width() * p_.ResFactor), qRound(size.height() * p_.ResFactor));
         const TRect box = Screen({left, top, left + size.width(), top + size.height()});
-        canvas_.Painter().drawImage(box.To_QRect(), *shown);
+        canvas_.Painter().drawImage(box.To_QRect(), *shown.Listed);
+      } else if (shown.Picture) {
+        THTMLPicture& picture = *shown.Picture;
+        if (stretched) {
+          picture.Stretch = true;
+          picture.Draw(canvas_, Screen({left, top, left + width, top + height}));
+        } else if (picture.FrameCount() > 1) {
+          // A frame of an animation stands on the picture's own background.
+          canvas_.Brush = {entry_brush_, TBrushStyle::bsSolid};
+          canvas_.Fill_Rect(Screen({left, top, left + picture.MaxWidth(), top + picture.MaxHeight()}));
+          const int x = left + picture.FrameXPos(), y = top + picture.FrameYPos();
+          picture.Draw(canvas_, Screen({x, y, x + picture.Width(), y + picture.Height()}));
+        } else {
+          picture.Draw(canvas_, Screen({left, top, left + width, top + height}));
+        }
       }
     }
   }
@@ -206,9 +277,21 @@ void Html_Line_Engine::Paragraph_Tag(const Tag& tag, Line_State& s) {
 
 void Html_Line_Engine::Body_Tag(const Tag& tag, Line_State& s) {
   Html_Flow& f = *s.Flow;
+  if (!s.Draws) return;
   bool found = false;
+  // BACKGROUND tiles the rectangle from its top-left corner, under BGCOLOR.
+  const QString background = html_scan::Attribute(tag.Text, tag.Upper, u"BACKGROUND", &found);
+  if (THTMLPicture* tile = found ? Picture_Of(background) : nullptr) {
+    const QImage& image = tile->Image();
+    QPainter& painter = canvas_.Painter();
+    painter.save();
+    painter.setClipRect(rect_.To_QRect(), Qt::IntersectClip);
+    for (int y = rect_.Top; y < rect_.Bottom; y += image.height())
+      for (int x = rect_.Left; x < rect_.Right; x += image.width()) painter.drawImage(x, y, image);
+    painter.restore();
+  }
   const QString value = html_scan::Attribute(tag.Text, tag.Upper, u"BGCOLOR", &found);
-  if (!found || !s.Draws) return;
+  if (!found) return;
   const QString upper = html_scan::Ascii_Upper(value);
   TColor colour = clNone;
   if (upper.contains(QLatin1String("CL")))

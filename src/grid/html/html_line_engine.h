@@ -9,6 +9,7 @@
 
 #include "grid/html/draw_html_text.h"
 #include "grid/html/html_controls.h"
+#include "grid/html/html_picture.h"
 
 // State carried from line to line within one pass of one call.
 struct Html_Flow {
@@ -107,6 +108,9 @@ class Html_Line_Engine {
   // The tags of pictures, form controls, lists and paragraphs.
   void Block_Tag(const Tag& tag, Line_State& s);
   void Image_Tag(const Tag& tag, Line_State& s);
+  // A non-empty picture of the container (a name) or the cache (a URL,
+  // loaded on first use); null otherwise.
+  THTMLPicture* Picture_Of(const QString& source);
   void List_Item_Tag(Line_State& s);
   void Paragraph_Tag(const Tag& tag, Line_State& s);
   void Body_Tag(const Tag& tag, Line_State& s);
