@@ -15,7 +15,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;
   const int len = static_cast<int>(size);
-  std::unique_ptr<uint8_t[]> copy(new uint8_t[size + 1]);
+  std::unique_ptr<uint8_t[]> copy(new uint8_t[size]);
   if (size > 0) std::memcpy(copy.get(), data, size);
 
   Telegram_Decoder decoder;
