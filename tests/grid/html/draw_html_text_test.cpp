@@ -613,6 +613,13 @@ TEST(DrawHtmlText, ImageListPictures) {
     EXPECT_EQ(r.Width, 20);
     EXPECT_GE(r.Height, 20);
   }
+  // Printing stretches the picture by ResFactor; its box stays.
+  THtmlDrawParams print = p;
+  print.Print = true;
+  print.ResFactor = 2;
+  d = Draw("<IMG SRC=\"IDX:0\">", kWide, print);
+  EXPECT_EQ(d.Result.Width, 16);
+  EXPECT_EQ(Count(d.Image, kRed), 32 * 32);
   // Missing pictures take no room.
   for (const QString& source : {"IDX:3", "IDX:-1", "IDX:x", "logo", "file://x.png"})
     EXPECT_EQ(Draw("<IMG SRC=\"" + source + "\">a", kWide, p).Result.Width, Width("a")) << source.toStdString();

@@ -264,6 +264,12 @@ TEST(HtmlPicture, ImgTags) {
   broken->Name = "broken";
   Load(broken->Picture, "not a picture");
   EXPECT_EQ(draw("<IMG SRC=\"broken\" WIDTH=\"20\">").Width, 0);
+  // BODY BACKGROUND tiles the rectangle, under a BGCOLOR.
+  draw("<BODY BACKGROUND=\"logo\">", &image);
+  for (const QPoint at : {QPoint(0, 0), QPoint(150, 60), QPoint(299, 119)})
+    EXPECT_EQ(image.pixelColor(at), QColor(Qt::blue)) << at.x();
+  draw("<BODY BACKGROUND=\"none\">", &image);
+  EXPECT_EQ(image.pixelColor(150, 60), QColor(Qt::white));
   // An animated GIF shows its current frame.
   TPictureItem* anim = container.Items.Add();
   anim->Name = "anim";
