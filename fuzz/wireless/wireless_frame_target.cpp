@@ -22,7 +22,7 @@ constexpr std::array<uint8_t, 16> kKeys[] = {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 4096) return 0;
-  std::unique_ptr<uint8_t[]> copy(new uint8_t[size + 1]);
+  std::unique_ptr<uint8_t[]> copy(new uint8_t[size]);
   if (size > 0) std::memcpy(copy.get(), data, size);
   const int len = static_cast<int>(size);
 
