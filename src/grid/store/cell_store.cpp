@@ -33,6 +33,15 @@ Cell_Store::Row& Cell_Store::Row_For_Write(int r) {
   return far_rows_[r];
 }
 
+// A row being filled would otherwise grow 1, 2, 4, 8.. entries, a heap block
+// each time: it takes room for every column of the grid at once, and again
+// in one step when columns were added since.
+void Cell_Store::Make_Room(Row& row) {
+  if (row.size() < row.capacity()) return;
+  const size_t cols = size_t(std::max(0, owner_->TotalColCount()));
+  if (cols > row.size()) row.reserve(cols);
+}
+
 const Cell_Store::Entry* Cell_Store::Find_Entry(int c, int r) const {
   const Row* row = Find_Row(r);
   if (!row || c < 0) return nullptr;
@@ -43,7 +52,11 @@ const Cell_Store::Entry* Cell_Store::Find_Entry(int c, int r) const {
 Cell_Store::Entry* Cell_Store::Entry_For_Write(int c, int r) {
   Row& row = Row_For_Write(r);
   auto it = std::lower_bound(row.begin(), row.end(), c, Col_Less);
-  if (it == row.end() || it->col != c) it = row.insert(it, Entry{c, QString(), nullptr});
+  if (it == row.end() || it->col != c) {
+    const auto at = it - row.begin();
+    Make_Room(row);
+    it = row.insert(row.begin() + at, Entry{c, QString(), nullptr});
+  }
   return &*it;
 }
 

@@ -5,8 +5,10 @@
 // Storage is sparse. Rows up to the largest row count the grid has had are
 // reached through a vector of row pointers (null for an empty row); rows
 // written further out live in an ordered map until the grid grows over them.
-// Inside a row only filled cells are kept, ordered by column. Memory so grows
-// with the filled cells and the grid's row count, never with rows x columns.
+// Inside a row only filled cells are kept, ordered by column; a row takes room
+// for the grid's columns when first written, so filling it costs one block.
+// Memory so grows with the written rows and the grid's row count, never with
+// all rows x columns.
 //
 // The store owns every TCellProperties in its slots and the cell objects that
 // say the grid owns them. Cells written beyond the grid's counts are kept
@@ -115,6 +117,7 @@ class Cell_Store {
 
   const Row* Find_Row(int r) const;
   Row& Row_For_Write(int r);
+  void Make_Room(Row& row);
   const Entry* Find_Entry(int c, int r) const;
   Entry* Entry_For_Write(int c, int r);
   void Drop_If_Empty(int c, int r);
