@@ -1,6 +1,8 @@
 // Decodes every telegram of tests/data/mbus-frames/valid again and again, the
 // way the wired scan does (frame check, header, record walk, value texts), and
-// reports the time per telegram and per record.
+// reports the time per telegram and per record. Then counts the heap
+// allocations of one decoding of the corpus (meters, records and their texts)
+// per record: at most 2, else the program exits with 1.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -10,6 +12,8 @@
 #include "scan/decode/long_frame.h"
 #include "scan/decode/telegram_decoder.h"
 #include "scan/decode/telegram_report.h"
+#include "support/counting_allocator.h"
+#include "support/ratio_check.h"
 
 namespace {
 
@@ -54,6 +58,37 @@ void Decode_Corpus(benchmark::State& state) {
 }
 BENCHMARK(Decode_Corpus)->Unit(benchmark::kMillisecond);
 
+// Allocations per record of one decoding of the corpus, the decoder made
+// beforehand as the scan engine does.
+double Allocations_Per_Record() {
+  const std::vector<std::vector<uint8_t>> frames = Load_Corpus();
+  Telegram_Decoder decoder;
+  int64_t allocations = 0;
+  int64_t records = 0;
+  for (const auto& frame : frames) {
+    const int len = static_cast<int>(frame.size());
+    if (!long_frame::Is_Valid(frame.data(), len)) continue;
+    TList_Slave_MBus list;
+    list.reserve(1);
+    uint8_t last = 1;
+    {
+      bench_support::Allocation_Counter counter;
+      decoder.Add_Slave_From_Answer(frame.data(), len, -1, list, last);
+      allocations += counter.Count();
+    }
+    records += static_cast<int64_t>(list.front()->List_Var.size());
+  }
+  std::printf("corpus: %lld records, %lld allocations\n", static_cast<long long>(records),
+              static_cast<long long>(allocations));
+  return records > 0 ? static_cast<double>(allocations) / static_cast<double>(records) : 0;
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  const double per_record = Allocations_Per_Record();
+  return bench_support::Report_Goal("wired decode: heap allocations per record", per_record, 1, 2) ? 0 : 1;
+}

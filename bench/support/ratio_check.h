@@ -6,9 +6,13 @@
 // every ratio holds, else 1.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench_support {
@@ -38,9 +42,42 @@ inline int Run_Ratio_Check(int* argc, char** argv, const std::string& small_arg,
     if (!by_arg.count(small_arg) || !by_arg.count(large_arg)) continue;
     const double ratio = by_arg[large_arg] / by_arg[small_arg];
     std::printf("%s: %s = %.2f (at most %g)\n", name.c_str(), what, ratio, limit);
+    std::printf("goal | %s, %s | %.4g | %.4g | %.2f | %g | %s\n", name.c_str(), what, by_arg[large_arg],
+                by_arg[small_arg], ratio, limit, ratio <= limit ? "pass" : "FAIL");
     if (ratio > limit) ok = false;
   }
   return ok ? 0 : 1;
+}
+
+// Prints one row of the goal table that scripts/bench.sh gathers:
+// "goal | measure | figure | baseline | ratio | goal | pass". The ratio is
+// figure / baseline and must stay at or below the goal. Returns whether it does.
+inline bool Report_Goal(const std::string& measure, double figure, double baseline, double goal) {
+  const double ratio = baseline > 0 ? figure / baseline : std::numeric_limits<double>::infinity();
+  const bool pass = ratio <= goal;
+  std::printf("goal | %s | %.4g | %.4g | %.2f | %g | %s\n", measure.c_str(), figure, baseline, ratio, goal,
+              pass ? "pass" : "FAIL");
+  std::fflush(stdout);
+  return pass;
+}
+
+// Times `a` and `b` in alternating rounds, so that load on the machine hits
+// both alike, and returns the fastest round of each in seconds.
+template <typename A, typename B>
+std::pair<double, double> Fastest_Alternating(A&& a, B&& b, int rounds) {
+  using Clock = std::chrono::steady_clock;
+  double best_a = std::numeric_limits<double>::infinity();
+  double best_b = best_a;
+  for (int i = 0; i < rounds; ++i) {
+    auto t0 = Clock::now();
+    a();
+    auto t1 = Clock::now();
+    b();
+    auto t2 = Clock::now();
+    best_a = std::min(best_a, std::chrono::duration<double>(t1 - t0).count());
+    best_b = std::min(best_b, std::chrono::duration<double>(t2 - t1).count());
+  }
+  return {best_a, best_b};
 }
 
 }  // namespace bench_support
