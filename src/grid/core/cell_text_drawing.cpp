@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "dropdowns/draw_gradient_steps.h"
+#include "dropdowns/base/draw_gradient_steps.h"
 #include "grid/core/cell_paint.h"
 #include "grid/draw/bitmap_paint.h"
 #include "grid/draw/canvas_shapes.h"
@@ -156,6 +156,8 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     html.ResFactor = 0;
     html.URLColor = url_colour;
     html.ShadowColor = clGray;
+    html.PictureCache = &FImageCache;
+    html.Pictures = FPictureContainer;
     html.WindowHandle = this;
     html.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
     THtmlDrawResult drawn;
@@ -318,5 +320,5 @@ void TZadIrururOziz::Draw_Background_In_Cell(TCanvas& ACanvas, const Cell_Paint&
   const int from = horizontal ? r.Left : r.Top, to = horizontal ? r.Right : r.Bottom;
   const TColor c1 = InterpolateColor(bg.Color, bg.ColorTo, 0, std::clamp(from, 0, extent), extent);
   const TColor c2 = InterpolateColor(bg.Color, bg.ColorTo, 0, std::clamp(to, 0, extent), extent);
-  Draw_Gradient_Steps(ACanvas, c1, c2, horizontal, r, 128);
+  Draw_Gradient_Steps(ACanvas, c1, c2, 128, r, horizontal);
 }

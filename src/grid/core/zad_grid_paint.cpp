@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "dropdowns/draw_gradient_steps.h"
+#include "dropdowns/base/draw_gradient_steps.h"
 #include "grid/core/base_cell_painter.h"
 #include "grid/core/cell_paint.h"
 #include "grid/draw/blend_color.h"
@@ -76,8 +76,8 @@ void TZadIrururOziz::PaintOuterBackground(TCanvas& ACanvas) {
   painter.setClipRegion(region, Qt::IntersectClip);
   const TRect client{0, 0, width, height};
   if (FBackGround.Bitmap.isNull()) {
-    Draw_Gradient_Steps(ACanvas, FBackGround.Color, FBackGround.ColorTo, FBackGround.Display == bdGradientHorz, client,
-                        128);
+    Draw_Gradient_Steps(ACanvas, FBackGround.Color, FBackGround.ColorTo, 128, client,
+                        FBackGround.Display == bdGradientHorz);
   } else if (FBackGround.Display == bdFixed) {
     painter.drawImage(QPoint(FBackGround.Left, FBackGround.Top), FBackGround.Bitmap);
   } else if (FBackGround.Display == bdTile && FBackGround.Cells != bcFixed) {

