@@ -1,7 +1,10 @@
 #include "controls/editors/editor_input.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <atomic>
 
 namespace {
@@ -41,4 +44,20 @@ QChar Typed_Char(const QKeyEvent* event) {
   const QString text = event->text();
   if (text.isEmpty() || text[0].unicode() == 127) return QChar();
   return text[0];
+}
+
+bool Is_Paste_Or_Cut(const QKeyEvent* event) {
+  return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut);
+}
+
+void Exec_Edit_Context_Menu(QLineEdit* edit, const QContextMenuEvent* event, bool paste_allowed) {
+  QMenu* menu = edit->createStandardContextMenu();
+  if (!paste_allowed) {
+    for (QAction* action : menu->actions()) {
+      const QString name = action->objectName();
+      if (name == QLatin1String("edit-paste") || name == QLatin1String("edit-cut")) action->setEnabled(false);
+    }
+  }
+  menu->exec(event->globalPos());
+  delete menu;
 }

@@ -2,7 +2,9 @@
 // Key and sound helpers shared by the editor controls.
 #include <QChar>
 
+class QContextMenuEvent;
 class QKeyEvent;
+class QLineEdit;
 
 // The short warning sound of a refused key or step. Counted, so tests can
 // see a beep without hearing it.
@@ -14,3 +16,11 @@ int Editor_Beep_Count();
 // (9); the text otherwise; no character (null) for keys that only move or
 // delete.
 QChar Typed_Char(const QKeyEvent* event);
+
+// True for the key press of a paste or a cut, which the edits refuse while
+// pasting is not allowed.
+bool Is_Paste_Or_Cut(const QKeyEvent* event);
+
+// Shows the edit's standard context menu, with Paste and Cut greyed out
+// while pasting is not allowed.
+void Exec_Edit_Context_Menu(QLineEdit* edit, const QContextMenuEvent* event, bool paste_allowed);

@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
 
 #include "controls/canvas.h"
@@ -68,7 +67,7 @@ void TZsgEditBtn::keyPressEvent(QKeyEvent* event) {
     if (!FEditorEnabled) return;
     if (OnKeyPress) OnKeyPress(ch);
     if (ch.isNull()) return;
-    if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+    if (Is_Paste_Or_Cut(event) && !Paste_Allowed()) return;
     if (ch.unicode() < 32 || ch == Typed_Char(event))
       QLineEdit::keyPressEvent(event);
     else
@@ -76,7 +75,7 @@ void TZsgEditBtn::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (key != event->key()) return;
-  if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+  if (Is_Paste_Or_Cut(event) && !Paste_Allowed()) return;
   QLineEdit::keyPressEvent(event);
 }
 
@@ -85,17 +84,7 @@ void TZsgEditBtn::mouseReleaseEvent(QMouseEvent* event) {
   QLineEdit::mouseReleaseEvent(event);
 }
 
-void TZsgEditBtn::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = createStandardContextMenu();
-  if (!Paste_Allowed()) {
-    for (QAction* action : menu->actions()) {
-      const QString name = action->objectName();
-      if (name == QLatin1String("edit-paste") || name == QLatin1String("edit-cut")) action->setEnabled(false);
-    }
-  }
-  menu->exec(event->globalPos());
-  delete menu;
-}
+void TZsgEditBtn::contextMenuEvent(QContextMenuEvent* event) { Exec_Edit_Context_Menu(this, event, Paste_Allowed()); }
 
 void TZsgEditBtn::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);

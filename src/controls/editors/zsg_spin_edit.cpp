@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
 
 #include "controls/canvas.h"
@@ -190,7 +189,7 @@ void TZsgSpinEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (OnKeyPress) OnKeyPress(ch);
     if (ch.isNull()) return;
-    if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+    if (Is_Paste_Or_Cut(event) && !Paste_Allowed()) return;
     if (ch.unicode() < 32 || ch == Typed_Char(event)) {
       QLineEdit::keyPressEvent(event);
     } else {
@@ -199,7 +198,7 @@ void TZsgSpinEdit::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (key == 0 || key == Qt::Key_Tab) return;
-  if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) && !Paste_Allowed()) return;
+  if (Is_Paste_Or_Cut(event) && !Paste_Allowed()) return;
   if (key != event->key()) return;
   QLineEdit::keyPressEvent(event);
 }
@@ -210,17 +209,7 @@ void TZsgSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
   QLineEdit::mouseReleaseEvent(event);
 }
 
-void TZsgSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = createStandardContextMenu();
-  if (!Paste_Allowed()) {
-    for (QAction* action : menu->actions()) {
-      const QString name = action->objectName();
-      if (name == QLatin1String("edit-paste") || name == QLatin1String("edit-cut")) action->setEnabled(false);
-    }
-  }
-  menu->exec(event->globalPos());
-  delete menu;
-}
+void TZsgSpinEdit::contextMenuEvent(QContextMenuEvent* event) { Exec_Edit_Context_Menu(this, event, Paste_Allowed()); }
 
 // --- focus ----------------------------------------------------------------
 
