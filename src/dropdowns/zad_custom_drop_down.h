@@ -58,6 +58,11 @@ class TZadCustomDropDown : public QWidget, public IDUDStyle, public IDUDTones {
   virtual void SetText(const QString& Value) { FText = Value; }
   // Opens the popup (position, size, show).
   virtual void DoShowDropDown() { FDroppedDown = true; }
+  // Closes the popup, keeping or dropping what was chosen in it.
+  virtual void DoHideDropDown(bool CancelChanges) {
+    (void)CancelChanges;
+    FDroppedDown = false;
+  }
 
  protected:
   TDUDStyle FStyle = tsWindowsXP;
