@@ -61,3 +61,12 @@ void Exec_Edit_Context_Menu(QLineEdit* edit, const QContextMenuEvent* event, boo
   menu->exec(event->globalPos());
   delete menu;
 }
+
+void Focus_After_Button_Press(QWidget* focus_control, QWidget* part) {
+  if (focus_control && focus_control->focusPolicy() != Qt::NoFocus && focus_control->isEnabled() &&
+      focus_control->isVisible() && !focus_control->hasFocus()) {
+    focus_control->setFocus(Qt::MouseFocusReason);
+  } else if (part->focusPolicy() != Qt::NoFocus && !part->hasFocus() && part->isEnabled() && part->isVisible()) {
+    part->setFocus(Qt::MouseFocusReason);
+  }
+}

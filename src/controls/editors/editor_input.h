@@ -5,6 +5,7 @@
 class QContextMenuEvent;
 class QKeyEvent;
 class QLineEdit;
+class QWidget;
 
 // The short warning sound of a refused key or step. Counted, so tests can
 // see a beep without hearing it.
@@ -24,3 +25,8 @@ bool Is_Paste_Or_Cut(const QKeyEvent* event);
 // Shows the edit's standard context menu, with Paste and Cut greyed out
 // while pasting is not allowed.
 void Exec_Edit_Context_Menu(QLineEdit* edit, const QContextMenuEvent* event, bool paste_allowed);
+
+// After a press on a button part: the focus goes to the part's focus control
+// (the edit it serves) when that can take it, else to the part itself when it
+// is a tab stop.
+void Focus_After_Button_Press(QWidget* focus_control, QWidget* part);

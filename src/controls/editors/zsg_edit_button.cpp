@@ -1,5 +1,7 @@
 #include "controls/editors/zsg_edit_button.h"
 
+#include "controls/editors/editor_input.h"
+
 TZsgEditButton::TZsgEditButton(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -37,11 +39,5 @@ void TZsgEditButton::resizeEvent(QResizeEvent* event) {
 void TZsgEditButton::Button_Released(TZadSpeedButton* Sender, bool Inside) {
   // A press that ends off the button is a change of mind, not a click.
   if (Sender == FButton && Inside && OnClick) OnClick(this);
-  QWidget* target = FFocusControl;
-  if (target && target->focusPolicy() != Qt::NoFocus && target->isEnabled() && target->isVisible() &&
-      !target->hasFocus()) {
-    target->setFocus(Qt::MouseFocusReason);
-  } else if (TabStop() && !hasFocus() && isEnabled() && isVisible()) {
-    setFocus(Qt::MouseFocusReason);
-  }
+  Focus_After_Button_Press(FFocusControl, this);
 }

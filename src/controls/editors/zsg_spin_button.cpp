@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "controls/editors/editor_input.h"
+
 TZsgSpinButton::TZsgSpinButton(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -126,13 +128,7 @@ void TZsgSpinButton::MoveFocusTo(TZadTimerSpeedButton* Button) {
 void TZsgSpinButton::ButtonMouseDown(TZadTimerSpeedButton* Sender, Qt::MouseButton Button) {
   if (Button != Qt::LeftButton) return;
   MoveFocusTo(Sender);
-  QWidget* target = FFocusControl;
-  if (target && target->focusPolicy() != Qt::NoFocus && target->isEnabled() && target->isVisible() &&
-      !target->hasFocus()) {
-    target->setFocus(Qt::MouseFocusReason);
-  } else if (TabStop() && !hasFocus() && isEnabled() && isVisible()) {
-    setFocus(Qt::MouseFocusReason);
-  }
+  Focus_After_Button_Press(FFocusControl, this);
 }
 
 void TZsgSpinButton::ButtonClicked(TZadTimerSpeedButton* Sender) {
