@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "controls/canvas.h"
+#include "controls/datetime/metro_drop_button.h"
 #include "controls/editor_logic/classic_paint.h"
 #include "controls/editor_logic/editor_theme.h"
 
@@ -184,25 +185,10 @@ void TCustomDateTimePicker::paintEvent(QPaintEvent*) {
     painter.fillRect(strip, To_QColor(Color(), palette()));
     const TRect B = Metro_Button_Rect();
     const bool down = Button_Pressed() && FButtonHover;
-    if (FButtonColor != clNone) {
-      Drop_Button_Colors colors;
-      colors.Color = FButtonColor;
-      colors.ColorHot = FButtonColorHot;
-      colors.ColorDown = FButtonColorDown;
-      colors.TextColor = FButtonTextColor;
-      colors.TextColorDown = FButtonTextColorDown;
-      colors.BorderColor = FButtonBorderColor;
-      // The fill stays inside the 3D edge, one pixel in from the button's
-      // top, right and bottom, as the combo's does.
-      const TRect fill{B.Left, B.Top + 1, B.Right - 1, B.Bottom - 1};
-      Draw_Custom_Drop_Button(canvas, fill, B.Left + 2, B.Left + 5, B.Top, colors, FButtonHover, down);
-    } else {
-      const int state = !isEnabled() ? 4 : down && DroppedDown() ? 3 : (down || !FButtonHover || DroppedDown()) ? 1 : 2;
-      if (!(themes && Draw_Editor_Theme_Part(painter, this, kEditorThemeComboBox, 1, state, B.To_QRect()))) {
-        TRect r = B;
-        Draw_Frame_Control(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (isEnabled() ? DFCS_FLAT : DFCS_INACTIVE));
-      }
-    }
+    // The fill stays inside the 3D edge, one pixel in from the button's
+    // top, right and bottom, as the combo's does.
+    const TRect fill{B.Left, B.Top + 1, B.Right - 1, B.Bottom - 1};
+    Paint_Metro_Drop_Button(canvas, this, B, fill, Metro_Button_Colors(), FButtonHover, down, DroppedDown());
   }
   if (!Ctl3D()) {
     Draw_Flat_Frame(canvas, false);

@@ -68,6 +68,10 @@ class TCustomDateTimePicker : public TDateTimePicker {
  private:
   void Draw_Flat_Frame(TCanvas& Canvas, bool Inner);
   TColor Parent_Color() const;
+  Drop_Button_Colors Metro_Button_Colors() const {
+    return {FButtonColor,     FButtonColorHot,      FButtonColorDown,
+            FButtonTextColor, FButtonTextColorDown, FButtonBorderColor};
+  }
 
   TColor FBorderColor = clBlack;
   TColor FButtonColorDown = clNone;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "controls/canvas.h"
+#include "controls/datetime/metro_drop_button.h"
 #include "controls/editor_logic/classic_paint.h"
 #include "controls/editor_logic/editor_theme.h"
 
@@ -146,25 +147,7 @@ void TZsgDateTimePicker::paintEvent(QPaintEvent*) {
     painter.fillRect(strip, To_QColor(Color(), palette()));
     const TRect B = Metro_Button_Rect();
     const bool down = Button_Pressed() && FButtonHover;
-    if (FButtonColor != clNone) {
-      Drop_Button_Colors colors;
-      colors.Color = FButtonColor;
-      colors.ColorHot = FButtonColorHot;
-      colors.ColorDown = FButtonColorDown;
-      colors.TextColor = FButtonTextColor;
-      colors.TextColorDown = FButtonTextColorDown;
-      colors.BorderColor = FButtonBorderColor;
-      Draw_Custom_Drop_Button(canvas, B, B.Left + 2, B.Left + 5, B.Top, colors, FButtonHover, down);
-    } else {
-      const int state = !isEnabled()                                ? 4
-                        : down && DroppedDown()                     ? 3
-                        : (FButtonHover && !down && !DroppedDown()) ? 2
-                                                                    : 1;
-      if (!(themes && Draw_Editor_Theme_Part(painter, this, kEditorThemeComboBox, 1, state, B.To_QRect()))) {
-        TRect r = B;
-        Draw_Frame_Control(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (isEnabled() ? DFCS_FLAT : DFCS_INACTIVE));
-      }
-    }
+    Paint_Metro_Drop_Button(canvas, this, B, B, Metro_Button_Colors(), FButtonHover, down, DroppedDown());
   }
   Flat_Border(canvas);
 }

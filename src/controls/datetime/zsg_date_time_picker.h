@@ -57,6 +57,10 @@ class TZsgDateTimePicker : public TDateTimePicker {
   bool Metro_Active() const { return FMetroStyle; }
   bool Hot() const { return FMouseInControl || hasFocus(); }
   TColor Parent_Color() const;
+  Drop_Button_Colors Metro_Button_Colors() const {
+    return {FButtonColor,     FButtonColorHot,      FButtonColorDown,
+            FButtonTextColor, FButtonTextColorDown, FButtonBorderColor};
+  }
   void Flat_Border(TCanvas& Canvas);
 
   TColor FBorderColor = clNone;
