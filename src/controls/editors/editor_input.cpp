@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,5 +69,13 @@ void Focus_After_Button_Press(QWidget* focus_control, QWidget* part) {
     focus_control->setFocus(Qt::MouseFocusReason);
   } else if (part->focusPolicy() != Qt::NoFocus && !part->hasFocus() && part->isEnabled() && part->isVisible()) {
     part->setFocus(Qt::MouseFocusReason);
+  }
+}
+
+void Select_On_Focus_In(QLineEdit* edit, const QFocusEvent* event, bool auto_select, bool select_under_mouse) {
+  if (auto_select) {
+    if (!(QApplication::mouseButtons() & Qt::LeftButton) || select_under_mouse) edit->selectAll();
+  } else if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+    edit->deselect();
   }
 }

@@ -3,6 +3,7 @@
 #include <QChar>
 
 class QContextMenuEvent;
+class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
@@ -30,3 +31,9 @@ void Exec_Edit_Context_Menu(QLineEdit* edit, const QContextMenuEvent* event, boo
 // (the edit it serves) when that can take it, else to the part itself when it
 // is a tab stop.
 void Focus_After_Button_Press(QWidget* focus_control, QWidget* part);
+
+// Selection on entering an edit: with auto-select all of the text, unless
+// the left mouse button is down (a click places the caret) and
+// `select_under_mouse` is false; without it, a Tab or Backtab entry clears
+// the selection.
+void Select_On_Focus_In(QLineEdit* edit, const QFocusEvent* event, bool auto_select, bool select_under_mouse);

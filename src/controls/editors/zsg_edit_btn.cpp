@@ -88,11 +88,7 @@ void TZsgEditBtn::contextMenuEvent(QContextMenuEvent* event) { Exec_Edit_Context
 
 void TZsgEditBtn::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (FAutoSelect) {
-    if (!(QApplication::mouseButtons() & Qt::LeftButton)) selectAll();
-  } else if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-    deselect();
-  }
+  Select_On_Focus_In(this, event, FAutoSelect, false);
 }
 
 int TZsgEditBtn::MinHeight() const {

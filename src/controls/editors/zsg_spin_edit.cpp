@@ -215,11 +215,8 @@ void TZsgSpinEdit::contextMenuEvent(QContextMenuEvent* event) { Exec_Edit_Contex
 
 void TZsgSpinEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (FAutoSelect) {
-    if (!(QApplication::mouseButtons() & Qt::LeftButton) || !FEditorEnabled) selectAll();
-  } else if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-    deselect();
-  }
+  // With typing off, a click selects all as well.
+  Select_On_Focus_In(this, event, FAutoSelect, !FEditorEnabled);
 }
 
 void TZsgSpinEdit::focusOutEvent(QFocusEvent* event) {
