@@ -4,10 +4,8 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPainter>
 
-#include "controls/canvas.h"
-#include "controls/editor_logic/classic_paint.h"
+#include "controls/editors/edit_border.h"
 #include "controls/editors/editor_input.h"
 
 TZsgEditBtn::TZsgEditBtn(QWidget* parent) : QLineEdit(parent) {
@@ -115,9 +113,5 @@ void TZsgEditBtn::UpdateEditRect() {
 
 void TZsgEditBtn::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
-  if (FBorderStyle != bsSingle) return;
-  QPainter painter(this);
-  TCanvas canvas(painter);
-  TRect r{0, 0, width(), height()};
-  Draw_Edge(canvas, r, EDGE_SUNKEN, BF_RECT);
+  Paint_Edit_Border(this, FBorderStyle);
 }

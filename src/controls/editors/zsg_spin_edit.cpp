@@ -4,11 +4,9 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPainter>
 
-#include "controls/canvas.h"
-#include "controls/editor_logic/classic_paint.h"
 #include "controls/editor_logic/spin_char_filter.h"
+#include "controls/editors/edit_border.h"
 #include "controls/editors/editor_input.h"
 #include "controls/format_settings.h"
 
@@ -320,9 +318,5 @@ void TZsgSpinEdit::Update_Layout() {
 
 void TZsgSpinEdit::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
-  if (FBorderStyle != bsSingle) return;
-  QPainter painter(this);
-  TCanvas canvas(painter);
-  TRect r{0, 0, width(), height()};
-  Draw_Edge(canvas, r, EDGE_SUNKEN, BF_RECT);
+  Paint_Edit_Border(this, FBorderStyle);
 }
