@@ -10,47 +10,9 @@
 #include "controls/editor_logic/classic_paint.h"
 #include "controls/editor_logic/editor_theme.h"
 
-namespace {
-
-// The desktop's vertical scroll-bar width plus two, as the Metro button's width.
-constexpr int kMetroButtonWidth = 17 + 2;
-
-}  // namespace
-
-TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent)
-    : TDateTimePicker(parent), FButtonWidth(kMetroButtonWidth) {
-  setMouseTracking(true);
+TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent) : TFlatDateTimePicker(parent, clBlack) {
   SetCtl3D(false);
   TDateTimePicker::SetBorderStyle(bsNone);
-}
-
-void TCustomDateTimePicker::SetBorderStyle(TBorderStyle Value) { TDateTimePicker::SetBorderStyle(Value); }
-
-void TCustomDateTimePicker::SetBorderColor(TColor Value) {
-  if (Value == FBorderColor) return;
-  FBorderColor = Value;
-  update();
-}
-
-void TCustomDateTimePicker::SetMetroStyle(bool Value) {
-  if (Value == FMetroStyle) return;
-  FMetroStyle = Value;
-  update();
-}
-
-void TCustomDateTimePicker::SetButtonColor(TColor Value) {
-  FButtonColor = Value;
-  update();
-}
-
-void TCustomDateTimePicker::SetButtonTextColor(TColor Value) {
-  FButtonTextColor = Value;
-  update();
-}
-
-void TCustomDateTimePicker::SetButtonBorderColor(TColor Value) {
-  FButtonBorderColor = Value;
-  update();
 }
 
 TColor TCustomDateTimePicker::Parent_Color() const {
@@ -87,37 +49,14 @@ void TCustomDateTimePicker::ShiftFocus() {
 
 // --- mouse and focus -------------------------------------------------------------
 
-void TCustomDateTimePicker::enterEvent(QEnterEvent* event) {
-  TDateTimePicker::enterEvent(event);
-  if (isEnabled()) FMouseInControl = true;
-  update();
-}
-
-void TCustomDateTimePicker::leaveEvent(QEvent* event) {
-  TDateTimePicker::leaveEvent(event);
-  if (isEnabled()) FMouseInControl = false;
-  FButtonHover = false;
-  update();
-}
-
 void TCustomDateTimePicker::mouseMoveEvent(QMouseEvent* event) {
-  TDateTimePicker::mouseMoveEvent(event);
+  TFlatDateTimePicker::mouseMoveEvent(event);
   const int x = event->position().toPoint().x();
   const bool hover = width() - FButtonWidth < x && x < width();
   if (hover != FButtonHover) {
     FButtonHover = hover;
     update();
   }
-}
-
-void TCustomDateTimePicker::focusInEvent(QFocusEvent* event) {
-  TDateTimePicker::focusInEvent(event);
-  FHasFocus = true;
-}
-
-void TCustomDateTimePicker::focusOutEvent(QFocusEvent* event) {
-  TDateTimePicker::focusOutEvent(event);
-  FHasFocus = false;
 }
 
 // --- painting ----------------------------------------------------------------------

@@ -8,18 +8,9 @@
 #include "controls/editor_logic/classic_paint.h"
 #include "controls/editor_logic/editor_theme.h"
 
-TZsgDateTimePicker::TZsgDateTimePicker(QWidget* parent) : TDateTimePicker(parent), FButtonWidth(17 + 2) {
-  setMouseTracking(true);
+TZsgDateTimePicker::TZsgDateTimePicker(QWidget* parent) : TFlatDateTimePicker(parent, clNone) {
   SetCtl3D(true);
   TDateTimePicker::SetBorderStyle(bsNone);
-}
-
-void TZsgDateTimePicker::SetBorderStyle(TBorderStyle Value) { TDateTimePicker::SetBorderStyle(Value); }
-
-void TZsgDateTimePicker::SetBorderColor(TColor Value) {
-  if (Value == FBorderColor) return;
-  FBorderColor = Value;
-  update();
 }
 
 void TZsgDateTimePicker::SetFocusBorderColor(TColor Value) {
@@ -37,64 +28,20 @@ void TZsgDateTimePicker::SetFocusBorder(bool Value) {
   update();
 }
 
-void TZsgDateTimePicker::SetMetroStyle(bool Value) {
-  if (Value == FMetroStyle) return;
-  FMetroStyle = Value;
-  update();
-}
-
-void TZsgDateTimePicker::SetButtonColor(TColor Value) {
-  FButtonColor = Value;
-  update();
-}
-
-void TZsgDateTimePicker::SetButtonTextColor(TColor Value) {
-  FButtonTextColor = Value;
-  update();
-}
-
-void TZsgDateTimePicker::SetButtonBorderColor(TColor Value) {
-  FButtonBorderColor = Value;
-  update();
-}
-
 TColor TZsgDateTimePicker::Parent_Color() const {
   const QWidget* parent = parentWidget();
   if (!parent) return clBtnFace;
   return From_QColor(parent->palette().color(parent->backgroundRole()));
 }
 
-void TZsgDateTimePicker::enterEvent(QEnterEvent* event) {
-  TDateTimePicker::enterEvent(event);
-  if (isEnabled()) FMouseInControl = true;
-  update();
-}
-
-void TZsgDateTimePicker::leaveEvent(QEvent* event) {
-  TDateTimePicker::leaveEvent(event);
-  if (isEnabled()) FMouseInControl = false;
-  FButtonHover = false;
-  update();
-}
-
 void TZsgDateTimePicker::mouseMoveEvent(QMouseEvent* event) {
-  TDateTimePicker::mouseMoveEvent(event);
+  TFlatDateTimePicker::mouseMoveEvent(event);
   const int x = event->position().toPoint().x();
   const bool hover = x > width() - FButtonWidth;
   if (hover != FButtonHover) {
     FButtonHover = hover;
     update();
   }
-}
-
-void TZsgDateTimePicker::focusInEvent(QFocusEvent* event) {
-  TDateTimePicker::focusInEvent(event);
-  FHasFocus = true;
-}
-
-void TZsgDateTimePicker::focusOutEvent(QFocusEvent* event) {
-  TDateTimePicker::focusOutEvent(event);
-  FHasFocus = false;
 }
 
 TRect TZsgDateTimePicker::Metro_Button_Rect() const {
