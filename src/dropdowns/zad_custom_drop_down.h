@@ -6,39 +6,8 @@
 #include <QWidget>
 
 #include "controls/tcolor.h"
+#include "dropdowns/base/bar_appearance.h"
 #include "grid/theme/style_if.h"
-
-// The look of the header and footer of a drop-down's popup.
-class TDropDownAppearance {
- public:
-  explicit TDropDownAppearance(QObject* AOwner = nullptr) : FOwner(AOwner) {}
-  virtual ~TDropDownAppearance() = default;
-  void Assign(const TDropDownAppearance& Source) {
-    Visible = Source.Visible;
-    Height = Source.Height;
-    Caption = Source.Caption;
-    Color = Source.Color;
-    ColorTo = Source.ColorTo;
-    BorderColor = Source.BorderColor;
-  }
-  QObject* Owner() const { return FOwner; }
-
-  bool Visible = true;
-  int Height = 20;
-  QString Caption;
-  TColor Color = clWhite;
-  TColor ColorTo = clBtnFace;
-  TColor BorderColor = clGray;
-
- private:
-  QObject* FOwner;
-};
-class THeaderAppearance : public TDropDownAppearance {
-  using TDropDownAppearance::TDropDownAppearance;
-};
-class TFooterAppearance : public TDropDownAppearance {
-  using TDropDownAppearance::TDropDownAppearance;
-};
 
 class TZadCustomDropDown : public QWidget, public IDUDStyle, public IDUDTones {
  public:

@@ -1,9 +1,9 @@
-#include "dropdowns/base/popup_modal_result.h"
 #include "dropdowns/base/zad_button.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "dropdowns/base/popup_modal_result.h"
 #include "dropdowns/base/zad_button_appearance.h"
 #include "dropdowns/zad_custom_drop_down.h"
 
