@@ -27,6 +27,21 @@ void Send_Move(QWidget* target, QPoint at) {
   QApplication::sendEvent(target, &move);
 }
 
+// A shown window with the spin edit and a plain edit after it, for the
+// cases where the focus leaves the spin edit.
+struct Spin_Then_Field {
+  QWidget window;
+  TZsgSpinEdit* spin = new TZsgSpinEdit(&window);
+  QLineEdit* next = new QLineEdit(&window);
+
+  Spin_Then_Field() {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(spin);
+    layout->addWidget(next);
+    window.show();
+  }
+};
+
 }  // namespace
 
 class SpinEditTest : public QObject {
@@ -177,15 +192,11 @@ class SpinEditTest : public QObject {
   }
 
   void return_is_tab_moves_on() {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* spin = new TZsgSpinEdit(&window);
-    auto* next = new QLineEdit(&window);
-    layout->addWidget(spin);
-    layout->addWidget(next);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
+    Spin_Then_Field form;
+    QVERIFY(QTest::qWaitForWindowExposed(&form.window));
+    TZsgSpinEdit* spin = form.spin;
+    QLineEdit* next = form.next;
+    form.window.activateWindow();
     spin->setFocus();
     spin->SetReturnIsTab(true);
     QTest::keyClick(spin, Qt::Key_Return);
@@ -241,14 +252,10 @@ class SpinEditTest : public QObject {
   }
 
   void leaving_the_edit_clamps_the_value() {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* spin = new TZsgSpinEdit(&window);
-    auto* next = new QLineEdit(&window);
-    layout->addWidget(spin);
-    layout->addWidget(next);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Spin_Then_Field form;
+    QVERIFY(QTest::qWaitForWindowExposed(&form.window));
+    TZsgSpinEdit* spin = form.spin;
+    QLineEdit* next = form.next;
     spin->setFocus();
     spin->selectAll();
     QTest::keyClicks(spin, QStringLiteral("500"));
