@@ -225,8 +225,7 @@ void TFScanDecode::Create_Buttons() {
   Btn_NewScan = New_Button(this, "Btn_NewScan");
   Btn_SaveConf = New_Button(this, "Btn_SaveConf");
   Btn_SaveConfManual = New_Button(this, "Btn_SaveConfManual");
-  for (TZbButton* button :
-       {Btn_StartScan, Btn_StopScan, Btn_AbortScan, Btn_NewScan, Btn_SaveConf, Btn_SaveConfManual})
+  for (TZbButton* button : {Btn_StartScan, Btn_StopScan, Btn_AbortScan, Btn_NewScan, Btn_SaveConf, Btn_SaveConfManual})
     button->OnClick = [this, button] { BtnClick(button); };
 }
 

@@ -22,6 +22,7 @@
 #include "scan/window/scan_progress_line.h"
 #include "scan/window/scan_report_queue.h"
 #include "scan/window/scan_settings.h"
+#include "scan/window/scan_tree_model.h"
 #include "scan/window/wireless_row.h"
 #include "shell/core/globals.h"
 #include "shell/logic/com_ports.h"
@@ -58,6 +59,7 @@ TFScanDecode::TFScanDecode(QWidget* parent, Scan_Platform platform)
   reports_ = std::make_unique<Scan_Report_Queue>();
   reports_->Apply = [this](const Scan_Report& report) { Apply_Report(report); };
   engine_ = std::make_unique<TMBusScanDecode>(List_Slave_MBus, List_Slave_wMBus, std::move(platform));
+  Create_Trees();
   Form_Type = 0;
   CB_ScanMethod->setCurrentIndex(0);
   Colomns_Width_Init();
@@ -155,6 +157,8 @@ void TFScanDecode::BtnClick(TZbButton* sender) {
   if (sender == Btn_StopScan) return StopScan();
   if (sender == Btn_AbortScan) return AbortScan();
   if (sender == Btn_NewScan) return NewScan();
+  if (sender == Btn_SaveConf) return Select_SaveXML(0);
+  if (sender == Btn_SaveConfManual) return Select_SaveXML(1);
 }
 
 void TFScanDecode::Select_Scan() {
@@ -251,7 +255,8 @@ void TFScanDecode::Cancel_Device_List() {
     std::lock_guard lock(engine_->List_Lock());
     Clear_Slave_List(List_Slave_MBus);
   }
-  VST->setModel(nullptr);
+  wired_tree_->Clear();
+  L_Num_Slave->clear();
 }
 
 void TFScanDecode::Cancel_Device_List_Wireless() {
@@ -260,7 +265,8 @@ void TFScanDecode::Cancel_Device_List_Wireless() {
     Clear_Slave_List(List_Slave_wMBus);
   }
   Cancel_Grid_Wireless();
-  VST_Wireless->setModel(nullptr);
+  wireless_tree_->Clear();
+  shown_wireless_meter_ = -1;
 }
 
 void TFScanDecode::Cancel_Grid_Wireless() {
@@ -293,7 +299,7 @@ void TFScanDecode::T_InScanTimer() {
     return;
   }
   Form_Style(3);
-  L_Num_Slave->setText(QString::number(List_Slave_MBus.size()));
+  Show_Slave_in_Tree();
 }
 
 // --- reports ---
@@ -326,4 +332,6 @@ void TFScanDecode::Update_Wireless_Grid(int32_t n) {
   for (int c = 0; c < wireless_row::kColumns; ++c) ZSG_Wireless->SetCellEx(c, r, row.cells[size_t(c)]);
   for (int c = 1; c < wireless_row::kColumns; ++c) ZSG_Wireless->GetCellProperties(c, r)->SetBrushColor(row.color);
   ZSG_Wireless->AddImageIdx(wireless_row::kPicture_Column, r, row.picture, haCenter, vaCenter);
+  // The meter shown in the tree was heard again: the tree follows.
+  if (n == shown_wireless_meter_) Show_Slave_in_Tree_Wireless(n);
 }

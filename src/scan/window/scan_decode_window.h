@@ -17,6 +17,10 @@ class QTimer;
 class QTreeView;
 struct Scan_Report;
 class Scan_Report_Queue;
+class Scan_Tree_Model;
+class TFInsertKeyWireless;
+class TFModbusStartAdd_SD;
+class TFScanModbusStart;
 class TZadIrururOziz;
 class TZbButton;
 class Title_Panel;
@@ -62,6 +66,24 @@ class TFScanDecode : public QDialog {
   void Update_List_of_COM_Port();
   void Set_Lang();
   void T_InScanTimer();
+
+  // The dialogs that program start created; a window without them makes its own.
+  void Set_Dialogs(TFInsertKeyWireless* key, TFScanModbusStart* start, TFModbusStartAdd_SD* per_node);
+  TFInsertKeyWireless& Key_Dialog();
+  TFScanModbusStart& Start_Dialog();
+  TFModbusStartAdd_SD& Per_Node_Dialog();
+
+  // Results: the wired tree after a wired scan, one wireless meter's tree, saving.
+  void Show_Slave_in_Tree();
+  void Show_Slave_in_Tree_Wireless(int32_t n);
+  void ZSG_WirelessClickCell(int ARow, int ACol);
+  void ZSG_WirelessDblClickCell(int ARow, int ACol);
+  void Select_SaveXML(int kind);
+  void Carica_Dati_Modbus_Start_Add();
+  Scan_Tree_Model& Wired_Tree() { return *wired_tree_; }
+  Scan_Tree_Model& Wireless_Tree() { return *wireless_tree_; }
+  // The wireless meter whose tree is shown, -1 for none.
+  int Shown_Wireless_Meter() const { return shown_wireless_meter_; }
 
   // The reports, applied on this window's thread.
   void Update_Device_List(int32_t Event, int32_t Value, int32_t Found, int32_t Kind);
@@ -149,10 +171,21 @@ class TFScanDecode : public QDialog {
   // A start the link refused: its reason, and the window stays in settings.
   void Start_Refused(const std::exception& error);
   QString Gateway_Address() const;
+  void Create_Trees();
+  // Writes the network file; false when the writer wrote nothing. Errors reach the caller.
+  bool SaveXML(bool append, int32_t start, int kind);
+  bool SaveXMLWireless(bool append, int32_t start, int kind);
+  void Apply_Wireless_Check(int record, bool checked);
 
   std::unique_ptr<Scan_Report_Queue> reports_;
   std::unique_ptr<TMBusScanDecode> engine_;
   QList<QImage> wireless_pictures_;
   QTimer* closing_watch_ = nullptr;
   int state_ = 1;
+  Scan_Tree_Model* wired_tree_ = nullptr;
+  Scan_Tree_Model* wireless_tree_ = nullptr;
+  int shown_wireless_meter_ = -1;
+  TFInsertKeyWireless* key_dialog_ = nullptr;
+  TFScanModbusStart* start_dialog_ = nullptr;
+  TFModbusStartAdd_SD* per_node_dialog_ = nullptr;
 };

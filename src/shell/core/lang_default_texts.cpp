@@ -356,6 +356,10 @@ constexpr Default_Text_Row Default_Texts[] = {
     {742, "Enable Remote Scan"},
 
     // Start Modbus register dialog
+    {800, "Start Modbus Register"},
+    {801, "Modbus"},
+    {802, "Start Modbus Register"},
+    {803, "Start Modbus Register"},
     {804, "OK"},
     {805, "Cancel"},
     {806, "Error!! The Star Modbus Address must be between 1 and 65535"},
@@ -364,12 +368,15 @@ constexpr Default_Text_Row Default_Texts[] = {
     {859, "Error!! Auto Calculation of Bytes Used is not available in the Single Slave Working Mode"},
 
     // Wireless key entry dialog
+    {900, "Insert Key"},
     {901, "OK"},
     {902, "Cancel"},
     {903, "Error!! Acceptable characters are from 0 to 9 and from A to F"},
     {904, "Error!! The Key must contain 16 bytes (32 characters in HEX)"},
 
     // Per-node Modbus start address dialog
+    {1000, "Modbus Start Address"},
+    {1001, "Modbus Start Address of each Node"},
     {1002, "Enable Node State"},
     {1003, "Enable Identification Number"},
     {1004, "M-Bus ID"},

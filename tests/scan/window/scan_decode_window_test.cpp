@@ -26,6 +26,7 @@
 #include "platform/dialogs.h"
 #include "scan/decode/slave_lists.h"
 #include "scan/simulator_process.h"
+#include "scan/window/scan_tree_model.h"
 #include "scan/window/wireless_row.h"
 #include "shell/core/globals.h"
 #include "shell/core/lang_table.h"
@@ -372,6 +373,72 @@ class ScanDecodeWindowTest : public QObject {
     w.Btn_NewScan->Click();
     QCOMPARE(w.State(), 1);
     QVERIFY(List_Slave_MBus.empty());
+  }
+
+  // The wired tree after a primary scan; unchecked entries are saved disabled,
+  // and the question about an existing file decides append, overwrite or nothing.
+  void Wired_Tree_And_Save() {
+    Start_Simulator({"--meters", Source_File("tools/gateway-sim/sample-meters.txt")});
+    dialogs::Scripted_Scope script;
+    TFScanDecode& w = Open(0, sim->Port());
+    Run_Wired_Scan(w, 0);
+    QCOMPARE(w.State(), 3);
+    QCOMPARE(w.L_Num_Slave->text(), QStringLiteral("3"));
+    Scan_Tree_Model& tree = w.Wired_Tree();
+    QCOMPARE(tree.rowCount(), 3);
+    const QModelIndex first = tree.index(0, 0);
+    QCOMPARE(first.data().toString(), QStringLiteral("Primary Address = 3 - Secondary Address = 12345678 - "
+                                                     "Manufacturer = ACW(1143) - Version = 14 - Type = 22"));
+    QCOMPARE(tree.rowCount(first), int(List_Slave_MBus[0]->List_Var.size()));
+    const QModelIndex record = tree.index(1, 0, first);
+    QCOMPARE(record.data().toString(), QStringLiteral("Value = 54.321 - Type = Volume m3 (U0S0T0)"));
+    QCOMPARE(tree.rowCount(record), 12);
+    QVERIFY(tree.index(8, 0, record).data().toString().startsWith("VIF = $"));
+    QCOMPARE(record.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QCOMPARE(first.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(!tree.index(0, 0, record).data(Qt::CheckStateRole).isValid());
+
+    // Meter 17 unchecked, record 2 of meter 3 unchecked: independent of each other.
+    QModelIndex meter17;
+    for (int m = 0; m < 3; ++m)
+      if (tree.index(m, 0).data().toString().startsWith("Primary Address = 17 ")) meter17 = tree.index(m, 0);
+    QVERIFY(meter17.isValid());
+    QVERIFY(tree.setData(meter17, Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(tree.setData(record, Qt::Unchecked, Qt::CheckStateRole));
+    QCOMPARE(first.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+
+    w.Btn_SaveConf->Click();
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(script->messages[0].text, Lang(730));
+    const QString xml = QString::fromUtf8(dir->Read("M_Bus.xml"));
+    QCOMPARE(xml.count("<Nodo "), 3);
+    QVERIFY(xml.contains(QRegularExpression("<Nodo Node_Enable=\"0\" ID_Primary=\"17\"")));
+    QVERIFY(xml.contains(QRegularExpression("Enable=\"0\" Position=\"2\"")));
+
+    // Cancel: nothing written.
+    const QByteArray before = dir->Read("M_Bus.xml");
+    script->message_answers.push_back(dialogs::Cancel);
+    w.Btn_SaveConf->Click();
+    QCOMPARE(script->messages.size(), size_t(2));
+    QCOMPARE(script->messages[1].text, Lang(737));
+    QCOMPARE(dir->Read("M_Bus.xml"), before);
+    // No: written anew; Yes: appended.
+    script->message_answers.push_back(dialogs::No);
+    w.Btn_SaveConf->Click();
+    QCOMPARE(QString(dir->Read("M_Bus.xml")).count("<Nodo "), 3);
+    script->message_answers.push_back(dialogs::Yes);
+    w.Btn_SaveConf->Click();
+    QCOMPARE(QString(dir->Read("M_Bus.xml")).count("<Nodo "), 6);
+    // Yes on a file that is not XML: its error, the file as it was, no 730.
+    dir->Write("M_Bus.xml", "not xml");
+    const size_t shown = script->messages.size();
+    script->message_answers.push_back(dialogs::Yes);
+    w.Btn_SaveConf->Click();
+    QCOMPARE(script->messages.size(), shown + 2);
+    QCOMPARE(script->messages.back().kind, dialogs::Kind::Error);
+    QVERIFY(script->messages.back().text.contains("M_Bus.xml"));
+    QCOMPARE(dir->Read("M_Bus.xml"), QByteArray("not xml"));
+    QCOMPARE(w.State(), 3);
   }
 
   void Secondary_Scan() {

@@ -70,9 +70,9 @@ TEST(Scan_Settings, Numbers_Modes_And_Ports) {
   for (int i = 0; i < 5; ++i) EXPECT_EQ(scan_settings::Mode_Code(i), codes[i]);
   EXPECT_EQ(scan_settings::Mode_Code(-1), 1);
 
-  const std::pair<const char*, int> ports[] = {{"502", 502},  {"1", 1},     {"65535", 65535}, {"$1F6", 502},
-                                               {"0", -1},     {"70000", -1}, {"65536", -1},    {"abc", -1},
-                                               {"", -1},      {"-1", -1},    {"5 02", -1}};
+  const std::pair<const char*, int> ports[] = {{"502", 502}, {"1", 1},      {"65535", 65535}, {"$1F6", 502},
+                                               {"0", -1},    {"70000", -1}, {"65536", -1},    {"abc", -1},
+                                               {"", -1},     {"-1", -1},    {"5 02", -1}};
   for (const auto& [text, port] : ports) {
     const std::optional<uint16_t> read = scan_settings::Port(QString::fromLatin1(text));
     EXPECT_EQ(read ? int(*read) : -1, port) << text;
@@ -90,7 +90,8 @@ TEST(Scan_Settings, Gateway_Address_From_Par_Gen_By_Device_Code) {
   const Parts eth{"10", "1", "2", "3"};
   for (int code : {10, 16, 19}) EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(path, code), eth) << code;
   EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(path, 17), (Parts{"172", std::nullopt, "9", std::nullopt}));
-  EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(path, 3), (Parts{std::nullopt, "77", std::nullopt, std::nullopt}));
+  EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(path, 3),
+            (Parts{std::nullopt, "77", std::nullopt, std::nullopt}));
   EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(path, 0), Parts{});
   EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(dir.File("missing.xml"), 19), Parts{});
   EXPECT_EQ(scan_settings::Gateway_Address_In_Par_Gen(dir.Write("bad.xml", "<Par_Gen><Eth_IP1>"), 19), Parts{});
@@ -115,8 +116,8 @@ TEST(Wireless_Row, Texts_Colour_And_Picture) {
   meter.DateTime = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7));
   meter.Cripted = true;
   const wireless_row::Row row = wireless_row::Of(meter, 2);
-  const QStringList expected{"3", "", "0x44", "ELS(1593)", "12345678", "51 (33)", "3 (03)", "KAM(2C2D)",
-                             "9ABCDEF0", "255 (FF)", "14 (0E)", "-77", ""};
+  const QStringList expected{"3",         "",         "0x44",     "ELS(1593)", "12345678", "51 (33)", "3 (03)",
+                             "KAM(2C2D)", "9ABCDEF0", "255 (FF)", "14 (0E)",   "-77",      ""};
   for (int c = 0; c < wireless_row::kColumns; ++c) {
     if (c == 1) continue;
     EXPECT_EQ(row.cells[size_t(c)], expected[c]) << c;
@@ -181,3 +182,111 @@ TEST(Scan_Report_Queue, Order_And_Generations) {
 }
 
 }  // namespace
+
+// --- saving and the three dialogs' checks ---
+
+#include "scan/window/scan_save.h"
+
+namespace {
+
+scan_save::Choices Wired_Choices() {
+  scan_save::Choices c;
+  c.append = true;
+  c.xml_code_dev = 19;
+  c.start_register = 100;
+  c.baud_index = 5;
+  c.parity_index = 2;
+  c.scan_by = 1;
+  c.snd_nke = true;
+  c.app_reset = true;
+  c.cut_after = "7";
+  c.kind = 1;
+  c.per_node_starts = {"10", "", "abc", "$20"};
+  c.en_node_state = true;
+  c.file_name = "/x/M_Bus.xml";
+  return c;
+}
+
+}  // namespace
+
+TEST(Scan_Save, Wired_Record_Takes_The_Settings) {
+  const TSaveConfXML d = scan_save::Save_Record(Wired_Choices());
+  EXPECT_EQ(d.Append, 1);
+  EXPECT_EQ(d.XML_Code_Dev, 19);
+  EXPECT_EQ(d.Mod_Start, 100);
+  EXPECT_EQ(d.Index_Baud, 5);
+  EXPECT_EQ(d.Index_Par, 2);
+  EXPECT_EQ(d.Node_ID_Type, 1);
+  EXPECT_EQ(d.SND_NKE, 1);
+  EXPECT_EQ(d.Reset_App, 1);
+  EXPECT_EQ(d.Cut_After, 7);
+  EXPECT_EQ(d.StartModnode, 1);
+  // Empty cells and non-numbers count as 1.
+  EXPECT_EQ(d.SMN_Array, (std::vector<int32_t>{10, 1, 1, 32}));
+  EXPECT_TRUE(d.En_NodeState);
+  EXPECT_FALSE(d.En_IdeNum);
+  EXPECT_EQ(d.File_Name, QStringLiteral("/x/M_Bus.xml"));
+}
+
+TEST(Scan_Save, Cut_After_Not_A_Number_Is_Three) {
+  scan_save::Choices c = Wired_Choices();
+  c.cut_after = "many";
+  EXPECT_EQ(scan_save::Save_Record(c).Cut_After, 3);
+  c.kind = 0;
+  c.append = false;
+  EXPECT_EQ(scan_save::Save_Record(c).StartModnode, 0);
+  EXPECT_EQ(scan_save::Save_Record(c).Append, 0);
+}
+
+TEST(Scan_Save, Wireless_Record_Ignores_The_Wired_Settings) {
+  scan_save::Choices c = Wired_Choices();
+  c.wireless = true;
+  const TSaveConfXML d = scan_save::Save_Record(c);
+  EXPECT_EQ(d.Index_Baud, 0);
+  EXPECT_EQ(d.Index_Par, 0);
+  EXPECT_EQ(d.SND_NKE, 0);
+  EXPECT_EQ(d.Reset_App, 0);
+  EXPECT_EQ(d.Cut_After, 3);
+  EXPECT_EQ(d.Node_ID_Type, 1);
+  EXPECT_EQ(d.Mod_Start, 100);
+}
+
+TEST(Scan_Save, Start_Address_Dialogs_Only_For_Their_Codes) {
+  for (int code : {0, 1, 9, 13, 14}) EXPECT_TRUE(scan_save::Asks_Start_Addresses(code)) << code;
+  for (int code : {3, 10, 16, 17, 19, 2}) EXPECT_FALSE(scan_save::Asks_Start_Addresses(code)) << code;
+}
+
+TEST(Scan_Dialogs, Key_Checks) {
+  Load_Default_Texts();
+  const QString good = "0102030405060708090A0B0C0D0E0F11";
+  EXPECT_EQ(scan_save::Key_Problem(good), 0);
+  EXPECT_EQ(scan_save::Key_Problem(good.left(31)), 904);
+  EXPECT_EQ(scan_save::Key_Problem(good + "A"), 904);
+  EXPECT_EQ(scan_save::Key_Problem(""), 904);
+  EXPECT_EQ(scan_save::Key_Problem(good.left(31) + "G"), 903);
+  EXPECT_EQ(scan_save::Key_Problem(good.left(31) + "a"), 903);  // the edit makes it upper case first
+  const std::array<uint8_t, 16> bytes = scan_save::Key_Bytes(good);
+  EXPECT_EQ(bytes[0], 0x01);
+  EXPECT_EQ(bytes[9], 0x0A);
+  EXPECT_EQ(bytes[15], 0x11);
+}
+
+TEST(Scan_Dialogs, Start_Register_Range) {
+  for (const char* refused : {"0", "65536", "abc", "", "-1"})
+    EXPECT_FALSE(scan_save::Start_Register(refused).has_value()) << refused;
+  EXPECT_EQ(scan_save::Start_Register("1"), 1);
+  EXPECT_EQ(scan_save::Start_Register("65535"), 65535);
+  EXPECT_EQ(scan_save::Start_Register("$10"), 16);
+}
+
+TEST(Scan_Dialogs, Per_Node_Rows) {
+  Load_Default_Texts();
+  EXPECT_FALSE(scan_save::Per_Node_Problem({"1", "59999", "300"}).has_value());
+  EXPECT_EQ(scan_save::Per_Node_Problem({"1", "2", "", "x"}),
+            QStringLiteral("Error row 3!! Modbus Start Address cannot be empty"));
+  EXPECT_EQ(scan_save::Per_Node_Problem({"60000"}),
+            QStringLiteral("Error row 1!! Modbus Start Address must be between 1 and 59999"));
+  EXPECT_EQ(scan_save::Per_Node_Problem({"5", "abc"}),
+            QStringLiteral("Error row 2!! Modbus Start Address must be between 1 and 59999"));
+  EXPECT_FALSE(scan_save::Per_Node_Problem({}).has_value());
+}
