@@ -87,12 +87,12 @@ void BM_ContractExpandLastGroup(benchmark::State& state) {
 
 // Three repetitions each, the two sizes' runs mixed so that both are timed
 // under the same load; the fastest counts.
-BENCHMARK(BM_HideUnhide)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_InsertRemoveMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_ContractAllExpandAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_ContractExpandLastGroup)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_HideUnhide)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_InsertRemoveMiddle)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ContractAllExpandAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ContractExpandLastGroup)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 
