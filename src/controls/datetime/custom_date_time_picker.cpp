@@ -88,19 +88,8 @@ void TCustomDateTimePicker::Draw_Flat_Frame(TCanvas& Canvas, bool Inner) {
 
 void TCustomDateTimePicker::Paint_Border(TCanvas& Canvas) {
   if (!FMetroStyle || SuppressMetroBorder()) return;
-  if (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return;
-  Flat_Border_Look look;
-  look.Enabled = isEnabled();
-  look.Themed = true;
-  look.DisabledBorder = FDisabledBorder;
-  look.Focused = FHasFocus;
-  look.ShowsFocusBorder = false;
-  look.BorderColor = FBorderColor;
-  look.FocusBorderColor = FFocusBorderColor;
-  look.ParentColor = Parent_Color();
-  look.ControlColor = Color();
-  look.ButtonWidth = FButtonWidth;
-  Draw_Flat_Borders(Canvas, width(), height(), look);
+  // FocusBorder stays off here, so no focus border shows.
+  if (!Draw_Metro_Border(Canvas, Parent_Color(), true)) return;
   if (!(FIsWinXP && Editor_Theme_Active()))
     Draw_Flat_Button_Face(Canvas, width(), height(), FButtonWidth, Hot(), true, DroppedDown());
 }

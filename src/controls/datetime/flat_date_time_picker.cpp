@@ -1,5 +1,7 @@
 #include "controls/datetime/flat_date_time_picker.h"
 
+#include "controls/canvas.h"
+
 TFlatDateTimePicker::TFlatDateTimePicker(QWidget* parent, TColor border_color)
     : TDateTimePicker(parent), FBorderColor(border_color) {
   setMouseTracking(true);
@@ -55,4 +57,21 @@ void TFlatDateTimePicker::focusInEvent(QFocusEvent* event) {
 void TFlatDateTimePicker::focusOutEvent(QFocusEvent* event) {
   TDateTimePicker::focusOutEvent(event);
   FHasFocus = false;
+}
+
+bool TFlatDateTimePicker::Draw_Metro_Border(TCanvas& Canvas, TColor parent_color, bool themed) {
+  if (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return false;
+  Flat_Border_Look look;
+  look.Enabled = isEnabled();
+  look.Themed = themed;
+  look.DisabledBorder = FDisabledBorder;
+  look.Focused = FHasFocus;
+  look.ShowsFocusBorder = Hot() && FFocusBorder;
+  look.BorderColor = FBorderColor;
+  look.FocusBorderColor = FFocusBorderColor;
+  look.ParentColor = parent_color;
+  look.ControlColor = Color();
+  look.ButtonWidth = FButtonWidth;
+  Draw_Flat_Borders(Canvas, width(), height(), look);
+  return true;
 }

@@ -41,6 +41,12 @@ class TFlatDateTimePicker : public TDateTimePicker {
             FButtonTextColor, FButtonTextColorDown, FButtonBorderColor};
   }
 
+  // The flat Metro border from the border colours and the focus state, over
+  // the parent's colour `parent_color`; false (nothing drawn) while enabled
+  // with neither a border nor a focus border colour. The focus border shows
+  // while hot with FocusBorder on.
+  bool Draw_Metro_Border(TCanvas& Canvas, TColor parent_color, bool themed);
+
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

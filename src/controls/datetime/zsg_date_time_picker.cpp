@@ -51,19 +51,7 @@ TRect TZsgDateTimePicker::Metro_Button_Rect() const {
 
 void TZsgDateTimePicker::Flat_Border(TCanvas& Canvas) {
   if (!Metro_Active()) return;
-  if (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return;
-  Flat_Border_Look look;
-  look.Enabled = isEnabled();
-  look.Themed = Editor_Theme_Active();
-  look.DisabledBorder = FDisabledBorder;
-  look.Focused = FHasFocus;
-  look.ShowsFocusBorder = Hot() && FFocusBorder;
-  look.BorderColor = FBorderColor;
-  look.FocusBorderColor = FFocusBorderColor;
-  look.ParentColor = Parent_Color();
-  look.ControlColor = Color();
-  look.ButtonWidth = FButtonWidth;
-  Draw_Flat_Borders(Canvas, width(), height(), look);
+  if (!Draw_Metro_Border(Canvas, Parent_Color(), Editor_Theme_Active())) return;
   if (!Editor_Theme_Active()) {
     // The button's frame: raised (sunken while dropped down) when hot, else a plain face.
     TRect r{width() - FButtonWidth - 2, 0, width(), height()};
