@@ -25,6 +25,33 @@ QString Hex_Text(const uint8_t* bytes, int n, char16_t prefix, char16_t suffix) 
   return text;
 }
 
+// The one-byte hexadecimal texts, made once and shared by every record that
+// shows one: "$hh" for a DIF, "$hh " for a lone DIFE or VIFE, "hh" for one data byte.
+struct Byte_Texts {
+  std::array<QString, 256> dollar, dollar_blank, plain;
+  Byte_Texts() {
+    for (int b = 0; b < 256; ++b) {
+      const uint8_t byte = static_cast<uint8_t>(b);
+      dollar[b] = Hex_Text(&byte, 1, u'$', 0);
+      dollar_blank[b] = Hex_Text(&byte, 1, u'$', u' ');
+      plain[b] = Hex_Text(&byte, 1, 0, 0);
+    }
+  }
+};
+
+const Byte_Texts& Shared_Byte_Texts() {
+  static const Byte_Texts texts;
+  return texts;
+}
+
+// Hex_Text through the shared texts where the bytes are one or none.
+QString Hex_Text_Shared(const uint8_t* bytes, int n, char16_t prefix, char16_t suffix) {
+  if (n != 1) return Hex_Text(bytes, n, prefix, suffix);
+  const Byte_Texts& shared = Shared_Byte_Texts();
+  if (!prefix) return suffix ? Hex_Text(bytes, n, prefix, suffix) : shared.plain[bytes[0]];
+  return suffix ? shared.dollar_blank[bytes[0]] : shared.dollar[bytes[0]];
+}
+
 // Data bytes and text of the fixed-length data-field codes; code 13 is sized by its LVAR byte.
 struct Data_Field {
   int bytes;
@@ -143,6 +170,9 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
   if (Data == nullptr) return result;
   uint8_t dife[Max_Extensions];
   uint8_t vife[Max_Extensions];
+  // A record takes at least two bytes: room for all of them at once, not
+  // one list growth after another.
+  if (LastIndex >= 0) List.reserve(List.size() + static_cast<size_t>(LastIndex / 2 + 1));
   for (int p = 0; p <= LastIndex; ++p) {
     const uint8_t dif = Data[p];
     const int code = dif & 0x0F;
@@ -214,16 +244,16 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
       tariff += ((dife[i] >> 4) & 3) << (2 * i);
       subunit += ((dife[i] >> 6) & 1) << i;
     }
-    record.DIFE = Hex_Text(dife, numdife, u'$', u' ');
+    record.DIFE = Hex_Text_Shared(dife, numdife, u'$', u' ');
     record.storage_number = storage;
     record.tarif = static_cast<uint16_t>(tariff);
     record.device = static_cast<uint16_t>(subunit);
-    record.DIF = Hex_Text(&dif, 1, u'$', 0);
+    record.DIF = Hex_Text_Shared(&dif, 1, u'$', 0);
     record.numdife = numdife;
     record.VIF = vif;
-    record.VIFE = Hex_Text(vife, numvife, u'$', u' ');
+    record.VIFE = Hex_Text_Shared(vife, numvife, u'$', u' ');
     record.VIF_ASCII = unit_text;
-    record.totdati = Hex_Text(bytes_at, bytes, 0, 0);
+    record.totdati = Hex_Text_Shared(bytes_at, bytes, 0, 0);
     record.nbyte = bytes;
     record.DataFieldStr = field_text;
     record.Is_BCD = code == 9 || code == 10 || code == 11 || code == 12 || code == 14;
