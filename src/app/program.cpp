@@ -12,6 +12,7 @@
 #include "outputs/descriptions/profinet_file_name.h"
 #include "outputs/update/boot_window.h"
 #include "scan/window/scan_decode_window.h"
+#include "scan/window/scan_dialogs.h"
 #include "shell/core/device_profile.h"
 #include "shell/core/globals.h"
 #include "shell/options/about_window.h"
@@ -31,13 +32,15 @@ Program::Program() {
   FMeter_Bus = std::make_unique<TFMeter_Bus>();
   FNewIDNode = std::make_unique<TFNewIDNode>();
   FBoot = std::make_unique<TFBoot>();
+  FInsertKeyWireless = std::make_unique<TFInsertKeyWireless>();
+  FModbusStartAdd_SD = std::make_unique<TFModbusStartAdd_SD>();
   FScanDecode = std::make_unique<TFScanDecode>();
+  FScanModbusStart = std::make_unique<TFScanModbusStart>();
+  FScanDecode->Set_Dialogs(FInsertKeyWireless.get(), FScanModbusStart.get(), FModbusStartAdd_SD.get());
   FProfinetFileName = std::make_unique<TFProfinetFileName>();
   FSet_PDO_Access = std::make_unique<TFSet_PDO_Access>();
   FSet_SDO_Client_Access = std::make_unique<TFSet_SDO_Client_Access>();
   FSet_SDO_Server_Access = std::make_unique<TFSet_SDO_Server_Access>();
-  // Still to come: TFInsertKeyWireless and TFModbusStartAdd_SD before
-  // TFScanDecode, TFScanModbusStart after it.
 
   TFOrvantoreFirmWare& main_window = *FOrvantoreFirmWare;
   main_window.Set_Config_Dialogs(FNew_Project.get(), FOpenConf.get());
@@ -86,6 +89,9 @@ Program::Program() {
   set_lang.push_back([this] { FMeter_Bus->Set_Lang(); });
   set_lang.push_back([this] { FNewIDNode->Set_Lang(); });
   set_lang.push_back([this] { FScanDecode->Set_Lang(); });
+  set_lang.push_back([this] { FInsertKeyWireless->Set_Lang(); });
+  set_lang.push_back([this] { FModbusStartAdd_SD->Set_Lang(); });
+  set_lang.push_back([this] { FScanModbusStart->Set_Lang(); });
   set_lang.push_back([this] { FProfinetFileName->Set_Lang(); });
   set_lang.push_back([this] { FSet_PDO_Access->Set_Lang(); });
   set_lang.push_back([this] { FSet_SDO_Client_Access->Set_Lang(); });
@@ -98,7 +104,10 @@ Program::~Program() {
   FSet_SDO_Client_Access.reset();
   FSet_PDO_Access.reset();
   FProfinetFileName.reset();
+  FScanModbusStart.reset();
   FScanDecode.reset();
+  FModbusStartAdd_SD.reset();
+  FInsertKeyWireless.reset();
   FBoot.reset();
   FNewIDNode.reset();
   FMeter_Bus.reset();
