@@ -1,6 +1,8 @@
 #include "dropdowns/base/zad_drop_down_bar.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 
 #include "dropdowns/base/draw_gradient_steps.h"
@@ -204,6 +206,39 @@ void TZadHeader::Draw_Border(TCanvas& Canvas, const TRect& R) {
 
 TZadFooter::TZadFooter(QWidget* AOwner) : TZadDropDownBar(AOwner), FAppearance(AOwner) {
   FAppearance.OnChange = [this] { AppearanceChanged(); };
+  setMouseTracking(true);
+  StartPopupResize = [this] {
+    QWindow* handle = window()->windowHandle();
+    return handle && handle->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+  };
+}
+
+bool TZadFooter::In_Grip_Zone(const QPoint& P) const {
+  return HasSizeGrip() && parentWidget() && P.x() > width() - 12 && P.y() > height() - 15;
+}
+
+void TZadFooter::mousePressEvent(QMouseEvent* Event) {
+  TZadDropDownBar::mousePressEvent(Event);
+  if (Event->button() == Qt::LeftButton && In_Grip_Zone(Event->position().toPoint()) && StartPopupResize)
+    StartPopupResize();
+}
+
+void TZadFooter::mouseMoveEvent(QMouseEvent* Event) {
+  TZadDropDownBar::mouseMoveEvent(Event);
+  if (In_Grip_Zone(Event->position().toPoint()))
+    setCursor(Qt::SizeFDiagCursor);
+  else
+    unsetCursor();
+}
+
+void TZadFooter::mouseReleaseEvent(QMouseEvent* Event) {
+  TZadDropDownBar::mouseReleaseEvent(Event);
+  unsetCursor();
+}
+
+void TZadFooter::leaveEvent(QEvent* Event) {
+  TZadDropDownBar::leaveEvent(Event);
+  unsetCursor();
 }
 
 TRect TZadFooter::GetButtonsRect() const {

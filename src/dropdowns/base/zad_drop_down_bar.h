@@ -94,6 +94,9 @@ class TZadFooter : public TZadDropDownBar {
   TRect GetButtonsRect() const override;
   // The appearance asks for a grip and the linked drop-down is sizeable.
   bool HasSizeGrip() const;
+  // Starts resizing the popup window from its bottom-right corner with the
+  // mouse; answers whether the window system took it on.
+  std::function<bool()> StartPopupResize;
 
  protected:
   const TDropDownBarAppearance* Drop_Down_Appearance() const override;
@@ -103,8 +106,13 @@ class TZadFooter : public TZadDropDownBar {
   void Button_Clicked(int Index) override;
   void Draw_Border(TCanvas& Canvas, const TRect& R) override;
   void Draw_Extras(TCanvas& Canvas, const TRect& R) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+  void leaveEvent(QEvent* Event) override;
 
  private:
   void DrawSizeGrip(TCanvas& Canvas, const TRect& G);
+  bool In_Grip_Zone(const QPoint& P) const;
   TFooterAppearance FAppearance;
 };

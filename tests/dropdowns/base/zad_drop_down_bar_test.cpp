@@ -69,6 +69,39 @@ class Zad_Drop_Down_Bar_Test : public QObject {
     QVERIFY(!footer.HasSizeGrip());
   }
 
+  void grip_press_starts_resizing_the_popup() {
+    TZadCustomDropDown drop_down;
+    QWidget popup;
+    popup.resize(200, 100);
+    auto* footer = new TZadFooter(&popup);
+    footer->setGeometry(0, 78, 200, 22);
+    footer->SetZadDropDown(&drop_down);
+    int resizes = 0;
+    footer->StartPopupResize = [&] {
+      ++resizes;
+      return true;
+    };
+    popup.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    // 5 pixels in from the bottom-right corner: in the grip.
+    QTest::mouseMove(footer, QPoint(195, 17));
+    QCOMPARE(footer->cursor().shape(), Qt::SizeFDiagCursor);
+    QTest::mousePress(footer, Qt::LeftButton, {}, QPoint(195, 17));
+    QCOMPARE(resizes, 1);
+    QTest::mouseRelease(footer, Qt::LeftButton, {}, QPoint(195, 17));
+    QCOMPARE(footer->cursor().shape(), Qt::ArrowCursor);
+    // Outside the zone, or with the right button: no resizing.
+    QTest::mouseMove(footer, QPoint(180, 17));
+    QCOMPARE(footer->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(footer, Qt::LeftButton, {}, QPoint(180, 17));
+    QTest::mouseClick(footer, Qt::RightButton, {}, QPoint(195, 17));
+    QCOMPARE(resizes, 1);
+    // Not sizeable: no grip, no resizing.
+    drop_down.DropDownSizeable = false;
+    QTest::mouseClick(footer, Qt::LeftButton, {}, QPoint(195, 17));
+    QCOMPARE(resizes, 1);
+  }
+
   void clicks_reach_the_drop_down() {
     TZadCustomDropDown drop_down;
     Add_Buttons(drop_down);
