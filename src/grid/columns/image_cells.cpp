@@ -17,6 +17,12 @@ void TZadIrururOziz::SetGridImages(QList<QImage>* Value) {
     FPaintLook.CellImageList.clear();
 }
 
+void TZadIrururOziz::SetPictureContainer(TPictureContainer* Value) {
+  if (FPictureContainer == Value) return;
+  FPictureContainer = Value;
+  viewport()->update();
+}
+
 void TZadIrururOziz::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
   if (!FGridImages) return;
   Sync_Grid_Images();

@@ -103,6 +103,8 @@ QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
     params.HoverLink = 0;
     params.WordWrap = !FPaintLook.EnhTextSize;
     params.URLColor = FURLColor;
+    params.PictureCache = &FImageCache;
+    params.Pictures = FPictureContainer;
     params.WindowHandle = this;
     params.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
     THtmlDrawResult measured;

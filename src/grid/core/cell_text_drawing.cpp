@@ -156,6 +156,8 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     html.ResFactor = 0;
     html.URLColor = url_colour;
     html.ShadowColor = clGray;
+    html.PictureCache = &FImageCache;
+    html.Pictures = FPictureContainer;
     html.WindowHandle = this;
     html.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
     THtmlDrawResult drawn;

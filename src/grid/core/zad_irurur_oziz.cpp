@@ -103,6 +103,7 @@ void TZadIrururOziz::Assign(const TZadIrururOziz& Source) {
   FActiveCellShow = Source.FActiveCellShow;
   SetActiveRowShow(Source.ActiveRowShow());
   FFilterDropDownAuto = Source.FFilterDropDownAuto;
+  FAnchorHint = Source.FAnchorHint;
   FMouseActions->Assign(*Source.FMouseActions);
   FNavigation->Assign(*Source.FNavigation);
   FSearchFooter->Assign(*Source.FSearchFooter);

@@ -26,6 +26,7 @@
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_paint_look.h"
+#include "grid/html/html_picture.h"
 #include "grid/input/scroll_control.h"
 #include "grid/nodes/cell_node.h"
 #include "grid/store/balloon_settings.h"
@@ -60,6 +61,7 @@ enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
 
 class TZadIrururOziz;
+class THTMLHintWindow;
 using TRowUpdateEvent = std::function<void(TZadIrururOziz* Sender, int OldRow, int NewRow)>;
 using TGridHintEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)>;
 using TClickCellEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
@@ -836,6 +838,12 @@ class TZadIrururOziz : public TBaseGrid {
   void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
   void RemoveMultiImage(int ACol, int ARow);
 
+  // Named pictures for IMG tags of HTML cells and hints (not owned); the
+  // cache holds the pictures HTML cells name by URL.
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+  THTMLPictureCache& ImageCache() { return FImageCache; }
+
   bool HintShowCells() const { return FHintShowCells; }
   void SetHintShowCells(bool Value) { FHintShowCells = Value; }
   bool HintShowLargeText() const { return FHintShowLargeText; }
@@ -844,10 +852,33 @@ class TZadIrururOziz : public TBaseGrid {
   void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
   bool HTMLHint() const { return FHTMLHint; }
   void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+  bool AnchorHint() const { return FAnchorHint; }
+  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  bool UseInternalHintClass() const { return FUseInternalHintClass; }
+  void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  // Every tool tip of the program shows in the HTML hint window while set.
+  bool UseHTMLHints() const { return FUseHTMLHints; }
+  void SetUseHTMLHints(bool Value);
+  QString LastAnchorHint() const { return FLastAnchorHint; }
   // The hint of the cell under a viewport point and where it shows (viewport
   // coordinates); false outside the cells.
   bool CellHint(const QPoint& CursorPos, QString& HintStr, QPoint& HintPos);
+  // The rest of what the hint asks of the window that shows it.
+  struct TCellHintInfo {
+    QString HintStr;
+    QPoint HintPos;        // viewport coordinates
+    int HintMaxWidth = 0;  // 0: the window's own
+    TColor HintColor = clInfoBk;
+    bool HTMLWindow = false;  // shown by the HTML hint window with this grid's pictures
+  };
+  bool CellHintInfo(const QPoint& CursorPos, TCellHintInfo& Info);
+  // Anchor hints may be replaced by the application (ARow, ACol order).
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& Anchor)> OnAnchorHint;
   TGridCoord LastHintPos() const { return FLastHintPos; }
+  // The window of this grid's HTML hints (created on first use).
+  THTMLHintWindow* HTMLHintWindow();
 
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TCheckBoxChangeEvent OnCheckBoxChange;
@@ -865,7 +896,15 @@ class TZadIrururOziz : public TBaseGrid {
   bool FHintShowLargeText = false;
   THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
   bool FHTMLHint = false;
+  bool FAnchorHint = false;
+  bool FUseInternalHintClass = true;
+  bool FUseHTMLHints = false;
+  QString FLastAnchorHint;
   TGridCoord FLastHintPos{-1, -1};
+  TPictureContainer* FPictureContainer = nullptr;
+  THTMLPictureCache FImageCache;
+  THTMLHintWindow* FHTMLHintWindow = nullptr;  // a child: goes with the grid
+  void Hide_HTML_Hint();
 
   // ---- mouse clicks (grid_mouse.cpp press, grid_mouse_release.cpp release,
   // grid_mouse_clicks.cpp double and right clicks, grid_mouse_cells.cpp

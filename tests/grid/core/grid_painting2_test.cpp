@@ -1,5 +1,6 @@
 // The string grid painted into images: colour precedence, borders, sizing
 // lines, the text layer, cell objects, alignment and measuring.
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
@@ -836,6 +837,45 @@ class GridPainting2Test : public QObject {
     const QImage image = grid.grab().toImage();
     QVERIFY(!image.isNull());
     if (!qEnvironmentVariableIsEmpty("KELVRA_HTML_SHOT")) image.save(qEnvironmentVariable("KELVRA_HTML_SHOT"));
+  }
+
+  // A cell naming a picture of the grid's container draws that picture and
+  // is measured with it; without the container the name draws nothing.
+  void html_cell_container_picture() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetDefaultColWidth(120);
+    grid.SetRowHeights(1, 60);
+    QImage logo(24, 40, QImage::Format_RGB32);
+    logo.fill(QColor(20, 60, 200));
+    QBuffer bytes;
+    bytes.open(QIODevice::ReadWrite);
+    QVERIFY(logo.save(&bytes, "PNG"));
+    bytes.seek(0);
+    TPictureContainer container;
+    TPictureItem* item = container.Items.Add();
+    item->Name = "Logo";
+    QVERIFY(item->Picture.LoadFromStream(&bytes));
+    grid.SetCellEx(1, 1, "<IMG SRC=\"LOGO\"> logo");
+    grid.SetCellEx(2, 1, "<IMG SRC=\"IDX:3\"> none");
+
+    QCOMPARE(Count(Crop(Shot(grid), grid.CellRect(1, 1)), QColor(20, 60, 200)), 0);
+    const QSize plain = grid.GetCellTextSize(1, 1, false, false);
+    grid.SetPictureContainer(&container);
+    QCOMPARE(grid.PictureContainer(), &container);
+    QTRY_COMPARE(Count(Crop(Shot(grid), grid.CellRect(1, 1)), QColor(20, 60, 200)), 24 * 40);
+    QCOMPARE(Count(Crop(Shot(grid), grid.CellRect(2, 1)), QColor(20, 60, 200)), 0);
+    const QSize sized = grid.GetCellTextSize(1, 1, false, false);
+    QVERIFY2(sized.height() >= 40 && sized.height() > plain.height(), qPrintable(QString::number(sized.height())));
+    QVERIFY(sized.width() >= plain.width() + 24);
+
+    // A picture named by URL comes from the grid's cache.
+    THTMLPicture* cached = grid.ImageCache().AddPicture();
+    cached->ID = "http://example.invalid/a.png";
+    bytes.seek(0);
+    QVERIFY(cached->LoadFromStream(&bytes));
+    grid.SetCellEx(3, 1, "<IMG SRC=\"http://example.invalid/a.png\">");
+    QTRY_COMPARE(Count(Crop(Shot(grid), grid.CellRect(3, 1)), QColor(20, 60, 200)), 24 * 40);
   }
 
   // HTML cells with lists, paragraphs, pictures and form controls: saved
