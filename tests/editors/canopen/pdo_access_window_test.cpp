@@ -15,6 +15,7 @@
 #include "controls/page_control.h"
 #include "controls/tab_sheet.h"
 #include "controls/zb_button.h"
+#include "editors/canopen/canopen_window_driver.h"
 #include "grid/columns/grid_column_item.h"
 #include "grid/columns/zad_column_grid.h"
 #include "platform/dialogs.h"
@@ -24,6 +25,8 @@
 #include "shell/core/modal_result.h"
 #include "shell/ui/title_panel.h"
 #include "support/temp_dir.h"
+
+using namespace canopen_driver;
 
 namespace {
 
@@ -56,47 +59,13 @@ class PdoAccessWindowTest : public QObject {
   std::unique_ptr<dialogs::Scripted_Scope> script;
   std::unique_ptr<TFSet_PDO_Access> window;
 
-  TFSet_PDO_Access& Open() {
-    if (!window) window = std::make_unique<TFSet_PDO_Access>();
-    window->hide();
-    window->show();
-    window->activateWindow();
-    // Keys go to the focus widget, which the active window holds.
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
-    return *window;
-  }
+  TFSet_PDO_Access& Open() { return Show_Active(window); }
   QByteArray Pdo_Bytes() const { return dir->Read("PDO_CANopen.xml"); }
   void Write_Pdo(const QByteArray& bytes) { dir->Write("PDO_CANopen.xml", bytes); }
   std::vector<dialogs::Scripted_Provider::Shown>& Messages() { return (*script)->messages; }
 
-  QPoint Center(TZadColumnGrid* grid, int col, int row) {
-    grid->ScrollInView(col, row);
-    const TRect r = grid->CellRect(col, row);
-    return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-  }
-  void Click(TZadColumnGrid* grid, int col, int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, Center(grid, col, row));
-  }
-  static QWidget* Focus() { return QApplication::focusWidget(); }
-  void Type(const QString& text) {
-    for (QChar ch : text) QTest::keyClick(Focus(), ch.toLatin1());
-  }
-  void Press(Qt::Key key) { QTest::keyClick(Focus(), key); }
-  void Type_Cell(TZadColumnGrid* grid, int col, int row, const QString& text) {
-    Click(grid, col, row);
-    Type(text);
-    Press(Qt::Key_Return);
-  }
-  void Set_Row(TZadColumnGrid* grid, int row, const QStringList& cells) {
-    for (int c = 1; c <= cells.size(); ++c) grid->SetCellEx(c, row, cells[c - 1]);
-  }
-
  private Q_SLOTS:
-  void initTestCase() {
-    Load_Default_Texts();
-    SW_Code = "SW58232";
-    Override_Device_Type(6);
-  }
+  void initTestCase() { Start_As_CANopen_Device(); }
   void cleanupTestCase() { Override_Device_Type(0); }
 
   void init() {

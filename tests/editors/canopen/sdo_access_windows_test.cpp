@@ -14,6 +14,7 @@
 #include "controls/page_control.h"
 #include "controls/tab_sheet.h"
 #include "controls/zb_button.h"
+#include "editors/canopen/canopen_window_driver.h"
 #include "editors/canopen/sdo_client_access_window.h"
 #include "editors/canopen/sdo_server_access_window.h"
 #include "grid/columns/grid_column_item.h"
@@ -25,6 +26,8 @@
 #include "shell/core/modal_result.h"
 #include "shell/ui/title_panel.h"
 #include "support/temp_dir.h"
+
+using namespace canopen_driver;
 
 namespace {
 
@@ -64,42 +67,12 @@ class SdoAccessWindowsTest : public QObject {
   std::unique_ptr<TFSet_SDO_Client_Access> client;
   std::unique_ptr<TFSet_SDO_Server_Access> server;
 
-  template <typename Window>
-  Window& Open(std::unique_ptr<Window>& window) {
-    if (!window) window = std::make_unique<Window>();
-    window->hide();
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
-    return *window;
-  }
-  TFSet_SDO_Client_Access& Client() { return Open(client); }
-  TFSet_SDO_Server_Access& Server() { return Open(server); }
+  TFSet_SDO_Client_Access& Client() { return Show_Active(client); }
+  TFSet_SDO_Server_Access& Server() { return Show_Active(server); }
   std::vector<dialogs::Scripted_Provider::Shown>& Messages() { return (*script)->messages; }
 
-  QPoint Center(TZadColumnGrid* grid, int col, int row) {
-    grid->ScrollInView(col, row);
-    const TRect r = grid->CellRect(col, row);
-    return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-  }
-  void Click(TZadColumnGrid* grid, int col, int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, Center(grid, col, row));
-  }
-  void Type_Cell(TZadColumnGrid* grid, int col, int row, const QString& text) {
-    Click(grid, col, row);
-    for (QChar ch : text) QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  }
-  static void Set_Row(TZadColumnGrid* grid, int row, const QStringList& cells) {
-    for (int c = 1; c <= cells.size(); ++c) grid->SetCellEx(c, row, cells[c - 1]);
-  }
-
  private Q_SLOTS:
-  void initTestCase() {
-    Load_Default_Texts();
-    SW_Code = "SW58232";
-    Override_Device_Type(6);
-  }
+  void initTestCase() { Start_As_CANopen_Device(); }
   void cleanupTestCase() { Override_Device_Type(0); }
 
   void init() {
