@@ -3,9 +3,7 @@
 // compiles what they wrote into bank1.bin.
 #include <QApplication>
 #include <QFile>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 #include "app/program.h"
@@ -18,23 +16,15 @@
 #include "shell/core/globals.h"
 #include "shell/core/lang_table.h"
 #include "shell/shell_fixture.h"
+#include "shell/step_session.h"
 #include "shell/ui/main_window.h"
 
 namespace {
 
-// Runs `act` on the next modal window once it is up.
-void On_Next_Modal(const std::function<void(QWidget*)>& act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    QVERIFY(modal);
-    act(modal);
-  });
-}
-
 QByteArray Bytes_At(const QByteArray& image, int offset, int count) { return image.mid(offset, count); }
 
-// Fills row 1 of the window's shown grid and presses OK, on the next modal
-// window of type Window.
+// Fills row 1 of the window's shown grid (the PDO window shows its transmit
+// grid) and presses OK, on the next modal window of type Window.
 template <typename Window>
 void Fill_And_Confirm(bool& shown, const QStringList& row) {
   On_Next_Modal([&shown, row](QWidget* modal) {
@@ -54,31 +44,20 @@ class CANopenStepsTest : public QObject {
 
  private Q_SLOTS:
   void pdo_step_then_update_device_fills_the_transmit_table() {
-    Shell_Globals_Scope scope;
-    Override_Device_Type(6);
-    dialogs::Scripted_Scope script;
-    auto program = std::make_unique<Program>();
-    TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(scope.Activate_Configuration("Plant"));
-    main_window.Set_Files();
+    Step_Session session;
+    QVERIFY(session.Open_Configuration());
+    TFOrvantoreFirmWare& main_window = session.Main_Window();
 
     bool shown = false;
-    On_Next_Modal([&shown](QWidget* modal) {
-      auto* window = qobject_cast<TFSet_PDO_Access*>(modal);
-      QVERIFY(window);
-      shown = true;
-      const QStringList row{"0x181", "2", "0", "1", "", "", "", "", "", "", "100", "Y", "t"};
-      for (int c = 1; c <= row.size(); ++c) window->sgb->SetCellEx(c, 1, row[c - 1]);
-      window->Btn_OK->Click();
-    });
+    Fill_And_Confirm<TFSet_PDO_Access>(shown, {"0x181", "2", "0", "1", "", "", "", "", "", "", "100", "Y", "t"});
     main_window.Btn_Click(main_window.Btn_PDO_CANopen);
     QVERIFY(shown);
-    QCOMPARE(script->messages.size(), size_t(0));
+    QCOMPARE(session.Script().messages.size(), size_t(0));
     QVERIFY(QFile::exists(Active_Conf_Dir + "/PDO_CANopen.xml"));
 
     On_Next_Modal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     main_window.Btn_Click(main_window.Btn_CreateBin);
-    QCOMPARE(script->messages.size(), size_t(0));
+    QCOMPARE(session.Script().messages.size(), size_t(0));
     QFile bank(Active_Conf_Dir + "/bin/bank1.bin");
     QVERIFY(bank.open(QIODevice::ReadOnly));
     const QByteArray image = bank.readAll();
@@ -88,18 +67,12 @@ class CANopenStepsTest : public QObject {
     QCOMPARE(Bytes_At(image, 0xD800 + 8, 4), QByteArray::fromHex("64000000"));
     QCOMPARE(Bytes_At(image, 0xD800 + 12, 4), QByteArray::fromHex("00000100"));
     QCOMPARE(Bytes_At(image, 0xD800 + 28, 2), QByteArray::fromHex("0203"));
-    program.reset();
-    Override_Device_Type(0);
   }
 
   void sdo_steps_then_update_device_and_eds_fill_their_tables() {
-    Shell_Globals_Scope scope;
-    Override_Device_Type(6);
-    dialogs::Scripted_Scope script;
-    auto program = std::make_unique<Program>();
-    TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(scope.Activate_Configuration("Plant"));
-    main_window.Set_Files();
+    Step_Session session;
+    QVERIFY(session.Open_Configuration());
+    TFOrvantoreFirmWare& main_window = session.Main_Window();
 
     bool server_shown = false, client_shown = false;
     Fill_And_Confirm<TFSet_SDO_Server_Access>(server_shown, {"0x2000", "1", "2", "10", "11"});
@@ -108,11 +81,11 @@ class CANopenStepsTest : public QObject {
     Fill_And_Confirm<TFSet_SDO_Client_Access>(client_shown, {"5", "0x2001", "0", "1", "0", "Y", "20"});
     main_window.Btn_Click(main_window.Btn_SDO_Client_CANopen);
     QVERIFY(client_shown);
-    QCOMPARE(script->messages.size(), size_t(0));
+    QCOMPARE(session.Script().messages.size(), size_t(0));
 
     On_Next_Modal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     main_window.Btn_Click(main_window.Btn_CreateBin);
-    QCOMPARE(script->messages.size(), size_t(0));
+    QCOMPARE(session.Script().messages.size(), size_t(0));
     QFile bank(Active_Conf_Dir + "/bin/bank1.bin");
     QVERIFY(bank.open(QIODevice::ReadOnly));
     const QByteArray image = bank.readAll();
@@ -129,7 +102,7 @@ class CANopenStepsTest : public QObject {
     QCOMPARE(Bytes_At(image, 0xA800 + 28, 2), QByteArray::fromHex("0103"));
 
     const QString eds = Active_Conf_Dir + "/Plant.eds";
-    script->file_answers = {eds};
+    session.Script().file_answers = {eds};
     main_window.Btn_Click(main_window.Btn_CANopen_EDS);
     QFile eds_file(eds);
     QVERIFY(eds_file.open(QIODevice::ReadOnly));
@@ -139,8 +112,6 @@ class CANopenStepsTest : public QObject {
     const QString section = text.mid(at, text.indexOf("\n[", at + 1) - at);
     QVERIFY2(section.contains("DataType=0x0006"), qPrintable(section));
     QVERIFY2(section.contains("AccessType=ro"), qPrintable(section));
-    program.reset();
-    Override_Device_Type(0);
   }
 
   // A language change re-texts the three table windows, after the others.

@@ -4,13 +4,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/program.h"
 #include "controls/zb_button.h"
 #include "editors/files/m_bus_network_file.h"
 #include "editors/m_bus/meter_bus_window.h"
 #include "platform/dialogs.h"
 #include "shell/core/globals.h"
-#include "shell/shell_fixture.h"
+#include "shell/step_session.h"
 #include "shell/ui/main_window.h"
 
 // The "M-Bus Access" step of the main window opens the editor that program
@@ -20,13 +19,9 @@ class MeterBusStepTest : public QObject {
 
  private Q_SLOTS:
   void Step_Opens_The_Editor_On_The_Active_Configuration() {
-    Shell_Globals_Scope scope;
-    Override_Device_Type(6);
-    dialogs::Scripted_Scope script;
-    auto program = std::make_unique<Program>();
-    TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(scope.Activate_Configuration("Plant"));
-    main_window.Set_Files();
+    Step_Session session;
+    QVERIFY(session.Open_Configuration());
+    TFOrvantoreFirmWare& main_window = session.Main_Window();
 
     TFMeter_Bus* shown = nullptr;
     QTimer::singleShot(0, [&shown] {
@@ -39,12 +34,10 @@ class MeterBusStepTest : public QObject {
     });
     main_window.Btn_Click(main_window.Btn_MBus);
     QVERIFY(shown);
-    QCOMPARE(script->messages.size(), size_t(0));
+    QCOMPARE(session.Script().messages.size(), size_t(0));
     const M_Bus_Network_Load saved = Read_M_Bus_Network(Active_Conf_Dir + "/M_Bus.xml", 6);
     QCOMPARE(saved.nodes.size(), size_t(1));
     QCOMPARE(saved.nodes[0].Node_ID_Primary, 12);
-    program.reset();
-    Override_Device_Type(0);
   }
 };
 
