@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -15,21 +16,25 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 #include "controls/zb_button.h"
+#include "grid/columns/zad_column_grid.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/store/cell_properties.h"
 #include "platform/dialogs.h"
 #include "scan/decode/slave_lists.h"
 #include "scan/simulator_process.h"
+#include "scan/window/scan_dialogs.h"
 #include "scan/window/scan_tree_model.h"
 #include "scan/window/wireless_row.h"
 #include "shell/core/globals.h"
 #include "shell/core/lang_table.h"
+#include "shell/core/modal_result.h"
 #include "shell/ui/title_panel.h"
 #include "support/temp_dir.h"
 
@@ -439,6 +444,244 @@ class ScanDecodeWindowTest : public QObject {
     QVERIFY(script->messages.back().text.contains("M_Bus.xml"));
     QCOMPARE(dir->Read("M_Bus.xml"), QByteArray("not xml"));
     QCOMPARE(w.State(), 3);
+  }
+
+  // Device code 0 asks the start register before an append and fills the
+  // per-node dialog with one row per meter before a node-address save.
+  void Save_Asks_Start_Addresses_For_Code_0() {
+    Start_Simulator({"--meters", Source_File("tools/gateway-sim/sample-meters.txt")});
+    dialogs::Scripted_Scope script;
+    TFScanDecode& w = Open(0, sim->Port());
+    Run_Wired_Scan(w, 0);
+    QCOMPARE(w.State(), 3);
+    w.XML_Code_Dev = 0;
+    // No file yet: no append, so no start-register question.
+    bool start_asked = false;
+    QTimer::singleShot(0, this, [&] {
+      start_asked = w.Start_Dialog().isVisible();
+      w.Start_Dialog().reject();
+    });
+    w.Btn_SaveConf->Click();
+    QTest::qWait(20);
+    QVERIFY(!start_asked);
+    QCOMPARE(script->messages.back().text, Lang(730));
+
+    // Append: the start register is asked; 0 is refused first.
+    script->message_answers.push_back(dialogs::Yes);
+    QTimer::singleShot(0, this, [&] {
+      TFScanModbusStart& d = w.Start_Dialog();
+      start_asked = d.isVisible();
+      d.E_StartModAdd->setText("0");
+      d.Btn_OK->Click();
+      d.E_StartModAdd->setText("100");
+      d.Btn_OK->Click();
+    });
+    w.Btn_SaveConf->Click();
+    QVERIFY(start_asked);
+    QCOMPARE(script->messages[script->messages.size() - 3].text, Lang(737));
+    QCOMPARE(script->messages[script->messages.size() - 2].text, Lang(806));
+    QCOMPARE(script->messages.back().text, Lang(730));
+    QCOMPARE(w.Start_Dialog().StartModAdd, 100);
+    // The appended nodes are the last three; their first register is the one given.
+    const QString whole = QString::fromUtf8(dir->Read("M_Bus.xml"));
+    int fourth = -1;
+    for (int i = 0; i < 4; ++i) fourth = whole.indexOf("<Nodo ", fourth + 1);
+    QVERIFY(fourth > 0);
+    const QString appended = whole.mid(fourth);
+    const QRegularExpressionMatch mod_reg = QRegularExpression("ModReg=\"(\\d+)\"").match(appended);
+    QVERIFY(mod_reg.hasMatch());
+    QCOMPARE(mod_reg.captured(1), QStringLiteral("100"));
+    QCOMPARE(QString(dir->Read("M_Bus.xml")).count("<Nodo "), 6);
+
+    // Cancel in the start-register dialog writes nothing.
+    const QByteArray before = dir->Read("M_Bus.xml");
+    script->message_answers.push_back(dialogs::Yes);
+    QTimer::singleShot(0, this, [&] { w.Start_Dialog().Btn_Cancel->Click(); });
+    w.Btn_SaveConf->Click();
+    QCOMPARE(dir->Read("M_Bus.xml"), before);
+
+    // Node addresses, overwriting: the per-node grid, one row per meter, all "1".
+    QStringList rows;
+    script->message_answers.push_back(dialogs::No);
+    QTimer::singleShot(0, this, [&] {
+      TFModbusStartAdd_SD& d = w.Per_Node_Dialog();
+      for (int r = 1; r < d.sga->RowCount(); ++r) rows << d.sga->GetCellEx(0, r) + '|' + d.sga->GetCellEx(1, r);
+      d.sga->SetCellEx(1, 2, "");
+      d.Btn_OK->Click();
+      d.sga->SetCellEx(1, 2, "60000");
+      d.Btn_OK->Click();
+      d.sga->SetCellEx(1, 2, "500");
+      d.Btn_OK->Click();
+    });
+    w.Btn_SaveConfManual->Click();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0], QStringLiteral("3 - 12345678|1"));
+    QVERIFY(rows[1].startsWith("17 - ") && rows[1].endsWith("|1"));
+    QVERIFY(rows[2].startsWith("42 - ") && rows[2].endsWith("|1"));
+    QCOMPARE(script->messages[script->messages.size() - 3].text,
+             QStringLiteral("Error row 2!! Modbus Start Address cannot be empty"));
+    QVERIFY(script->messages[script->messages.size() - 2].text.contains(Lang(1010)));
+    QCOMPARE(script->messages.back().text, Lang(730));
+    const QString xml = QString::fromUtf8(dir->Read("M_Bus.xml"));
+    QCOMPARE(xml.count("<Nodo "), 3);
+    QVERIFY(xml.contains("\"500\""));
+  }
+
+  // The key dialog on an encrypted meter's row: the key reaches the radio
+  // module, and the meter heard again is read in clear. A refused key warns.
+  void Wireless_Tree_And_Key() {
+    QFile sample(Source_File("tools/gateway-sim/sample-wmbus-frames.txt"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QList<QByteArray> frames;
+    for (const QByteArray& line : sample.readAll().split('\n'))
+      if (!line.startsWith('#') && !line.trimmed().isEmpty()) frames << line.trimmed();
+    QCOMPARE(frames.size(), 3);
+    // The mode-7 frame gets a meter of its own, which stays encrypted.
+    frames[2].replace("78 56 34 12", "21 43 65 87");
+    Temp_Dir script_dir;
+    const QString frames_file = script_dir.Write("frames.txt", frames.join('\n') + '\n');
+    const QString log = script_dir.File("sim.log");
+    Start_Simulator({"--radio", "telit", "--wmbus-frames", frames_file, "--frame-interval", "30", "--verbose"}, log);
+    dialogs::Scripted_Scope script;
+    TFScanDecode& w = Open(1, 10000, sim->Port());
+    Loopback(w);
+    w.CB_ScanMethod->setCurrentIndex(1);
+    w.E_Port->setText(QString::number(Free_Udp_Port()));
+    w.Btn_StartScan->Click();
+    QCOMPARE(w.State(), 4);
+    TZadIrururOziz& grid = *w.ZSG_Wireless;
+    QVERIFY2(Wait_For([&] { return grid.RowCount() == 4 && !grid.GetCellEx(8, 3).isEmpty(); }, 20000),
+             qPrintable(w.TR_ScanDecode().Error_Text()));
+    QMap<QString, int> row_of;
+    for (int r = 1; r <= 3; ++r) row_of[grid.GetCellEx(8, r)] = r;
+    const int plain = row_of["11223344"], mode5 = row_of["12345678"], mode7 = row_of["87654321"];
+    Scan_Tree_Model& tree = w.Wireless_Tree();
+
+    // A click shows that meter's tree, checked as it is enabled.
+    w.ZSG_WirelessClickCell(plain, 1);
+    QCOMPARE(w.Shown_Wireless_Meter(), plain - 1);
+    QCOMPARE(tree.rowCount(), 1);
+    QVERIFY(!tree.index(0, 0).data().toString().contains("CRIPTED"));
+    QVERIFY(tree.rowCount(tree.index(0, 0)) > 0);
+    QCOMPARE(tree.index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    w.ZSG_WirelessClickCell(mode5, 1);
+    QVERIFY(tree.index(0, 0).data().toString().contains("CRIPTED!!"));
+    // Outside the meter rows: the tree stays.
+    w.ZSG_WirelessClickCell(0, 1);
+    w.ZSG_WirelessClickCell(4, 1);
+    QCOMPARE(w.Shown_Wireless_Meter(), mode5 - 1);
+
+    // A double click on a plain row opens nothing.
+    bool opened = false;
+    QTimer::singleShot(0, this, [&] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        opened = true;
+        modal->close();
+      }
+    });
+    w.ZSG_WirelessDblClickCell(plain, 1);
+    QTest::qWait(20);
+    QVERIFY(!opened);
+
+    // On the mode-5 row: the dialog inside the window, letters typed in upper case.
+    QRect at;
+    QString typed;
+    QTimer::singleShot(0, this, [&] {
+      TFInsertKeyWireless& d = w.Key_Dialog();
+      at = d.frameGeometry();
+      d.E_Key->setFocus();
+      QTest::keyClicks(d.E_Key, "0102030405060708090a0b0c0d0e0f1");
+      d.Btn_OK->Click();  // 31 characters
+      QTest::keyClicks(d.E_Key, "1");
+      typed = d.E_Key->text();
+      d.Btn_OK->Click();
+    });
+    w.ZSG_WirelessDblClickCell(mode5, 1);
+    QCOMPARE(typed, QStringLiteral("0102030405060708090A0B0C0D0E0F11"));
+    QVERIFY(QRect(w.mapToGlobal(QPoint(0, 0)), w.size()).contains(at.topLeft()));
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(script->messages[0].text, Lang(904));
+    // The module learns the key (its last byte in register 485) and the meter is read.
+    const QByteArray last_key_byte = "41 54 53 34 38 35 3D 31 37 0D";  // ATS485=17
+    QVERIFY(Wait_For(
+        [&] {
+          QFile f(log);
+          return f.open(QIODevice::ReadOnly) && f.readAll().contains(last_key_byte);
+        },
+        20000));
+    QVERIFY(
+        Wait_For([&] { return grid.GetCellProperties(3, mode5)->BrushColor() == wireless_row::kClear_Color; }, 20000));
+    // The shown meter heard again: its tree is rebuilt, in clear with its records.
+    QVERIFY(Wait_For([&] { return !tree.index(0, 0).data().toString().contains("CRIPTED"); }, 20000));
+    QVERIFY(tree.rowCount(tree.index(0, 0)) > 0);
+    QCOMPARE(grid.GetCellProperties(3, mode7)->BrushColor(), wireless_row::kEncrypted_Color);
+
+    // Reception stopped: the key is kept in the edit, and the engine refuses it.
+    w.Btn_StopScan->Click();
+    QVERIFY(Wait_For([&] { return w.State() != 4; }, 20000));
+    QString kept;
+    QTimer::singleShot(0, this, [&] {
+      TFInsertKeyWireless& d = w.Key_Dialog();
+      kept = d.E_Key->text();
+      d.Btn_OK->Click();
+    });
+    w.ZSG_WirelessDblClickCell(mode7, 1);
+    QCOMPARE(kept, QStringLiteral("0102030405060708090A0B0C0D0E0F11"));
+    QCOMPARE(script->messages.size(), size_t(2));
+    QCOMPARE(script->messages[1].kind, dialogs::Kind::Warning);
+    // Cancel: no message.
+    QTimer::singleShot(0, this, [&] { w.Key_Dialog().Btn_Cancel->Click(); });
+    w.ZSG_WirelessDblClickCell(mode7, 1);
+    QCOMPARE(script->messages.size(), size_t(2));
+  }
+
+  // The dialogs' own checks on OK: a box with the reason and the dialog stays;
+  // a good entry closes it with OK.
+  void Dialog_Checks() {
+    dialogs::Scripted_Scope script;
+    TFInsertKeyWireless key;
+    key.show();
+    QCOMPARE(key.size(), QSize(481, 47));
+    QTest::keyClicks(key.E_Key, "0102030405060708090a0b0c0d0e0f1g");
+    QCOMPARE(key.E_Key->text(), QStringLiteral("0102030405060708090A0B0C0D0E0F1G"));
+    key.Btn_OK->Click();
+    QCOMPARE(script->messages.back().text, Lang(903));
+    QVERIFY(key.isVisible());
+    key.E_Key->clear();
+    QTest::keyClicks(key.E_Key, "0102030405060708090A0B0C0D0E0F11F");  // the edit keeps 32
+    QCOMPARE(key.E_Key->text().size(), 32);
+    key.Btn_OK->Click();
+    QCOMPARE(script->messages.size(), size_t(1));
+    QCOMPARE(key.result(), int(mrOk));
+
+    TFScanModbusStart start;
+    start.show();
+    QCOMPARE(start.size(), QSize(331, 162));
+    for (const char* refused : {"0", "65536", "abc"}) {
+      start.E_StartModAdd->setText(refused);
+      start.Btn_OK->Click();
+      QCOMPARE(script->messages.back().text, Lang(806));
+      QVERIFY(start.isVisible());
+    }
+    start.E_StartModAdd->setText("65535");
+    start.Btn_OK->Click();
+    QCOMPARE(start.result(), int(mrOk));
+    QCOMPARE(start.StartModAdd, 65535);
+
+    TFModbusStartAdd_SD per_node;
+    per_node.show();
+    QCOMPARE(per_node.size(), QSize(511, 336));
+    QCOMPARE(per_node.sga->RowCount(), 31);
+    per_node.sga->SetRowCount(4);
+    per_node.sga->SetCellEx(1, 1, "1");
+    per_node.sga->SetCellEx(1, 2, "59999");
+    per_node.Btn_OK->Click();
+    QCOMPARE(script->messages.back().text, QStringLiteral("Error row 3!! Modbus Start Address cannot be empty"));
+    QVERIFY(per_node.isVisible());
+    per_node.sga->SetCellEx(1, 3, "2");
+    per_node.Btn_OK->Click();
+    QCOMPARE(per_node.result(), int(mrOk));
+    QCOMPARE(per_node.Starts(), (QStringList{"1", "59999", "2"}));
   }
 
   void Secondary_Scan() {
