@@ -633,6 +633,21 @@ class ScanDecodeWindowTest : public QObject {
     QTimer::singleShot(0, this, [&] { w.Key_Dialog().Btn_Cancel->Click(); });
     w.ZSG_WirelessDblClickCell(mode7, 1);
     QCOMPARE(script->messages.size(), size_t(2));
+
+    // The plain meter unchecked in its tree; the save ignores the wired settings.
+    w.ZSG_WirelessClickCell(plain, 1);
+    QVERIFY(tree.setData(tree.index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+    w.CB_Opt_SND_NKE->setChecked(true);
+    w.CB_Opt_App_Reset->setChecked(true);
+    w.E_Opt_Cut_After->setText("7");
+    w.Btn_SaveConf->Click();
+    QCOMPARE(script->messages.back().text, Lang(730));
+    const QString xml = QString::fromUtf8(dir->Read("M_Bus.xml"));
+    QCOMPARE(xml.count("<Nodo "), 3);
+    QCOMPARE(xml.count("Cut_After=\"3\""), 3);
+    QCOMPARE(xml.count("Send_SND_NKE=\"0\""), 3);
+    QCOMPARE(xml.count("Reset_App=\"0\""), 3);
+    QCOMPARE(xml.count("Node_Enable=\"0\""), 1);
   }
 
   // The dialogs' own checks on OK: a box with the reason and the dialog stays;
