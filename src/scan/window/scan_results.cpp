@@ -99,10 +99,22 @@ void TFScanDecode::Show_Slave_in_Tree_Wireless(int32_t n) {
                                [details](int line) { return details.value(line); }, record->Enable});
     }
   }
+  // The same meter heard again keeps the lines the user opened.
+  const bool same = n == shown_wireless_meter_ && wireless_tree_->rowCount() == 1;
+  const QModelIndex old_meter = wireless_tree_->index(0, 0);
+  const bool meter_open = same && VST_Wireless->isExpanded(old_meter);
+  std::vector<int> open_records;
+  if (same)
+    for (int r = 0; r < wireless_tree_->rowCount(old_meter); ++r)
+      if (VST_Wireless->isExpanded(wireless_tree_->index(r, 0, old_meter))) open_records.push_back(r);
   shown_wireless_meter_ = n;
   std::vector<Scan_Tree_Model::Meter> meters;
   meters.push_back(std::move(entry));
   wireless_tree_->Set_Meters(std::move(meters));
+  const QModelIndex meter = wireless_tree_->index(0, 0);
+  if (meter_open) VST_Wireless->expand(meter);
+  for (int r : open_records)
+    if (r < wireless_tree_->rowCount(meter)) VST_Wireless->expand(wireless_tree_->index(r, 0, meter));
 }
 
 void TFScanDecode::Apply_Wireless_Check(int record, bool checked) {

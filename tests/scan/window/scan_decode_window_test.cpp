@@ -615,6 +615,13 @@ class ScanDecodeWindowTest : public QObject {
     QVERIFY(Wait_For([&] { return !tree.index(0, 0).data().toString().contains("CRIPTED"); }, 20000));
     QVERIFY(tree.rowCount(tree.index(0, 0)) > 0);
     QCOMPARE(grid.GetCellProperties(3, mode7)->BrushColor(), wireless_row::kEncrypted_Color);
+    // Lines opened by the user stay open when the meter is heard again.
+    w.VST_Wireless->expand(tree.index(0, 0));
+    w.VST_Wireless->expand(tree.index(0, 0, tree.index(0, 0)));
+    const void* before_rebuild = tree.Meter_Node(0);
+    QVERIFY(Wait_For([&] { return tree.Meter_Node(0) != before_rebuild; }, 20000));
+    QVERIFY(w.VST_Wireless->isExpanded(tree.index(0, 0)));
+    QVERIFY(w.VST_Wireless->isExpanded(tree.index(0, 0, tree.index(0, 0))));
 
     // Reception stopped: the key is kept in the edit, and the engine refuses it.
     w.Btn_StopScan->Click();
