@@ -153,6 +153,9 @@ TEST(DrawHtmlText, LayoutOutputs) {
 // The text call's own prefix rule: "&amp;" shows one "&", a bare "&"
 // underlines the next letter.
 TEST(DrawHtmlText, AmpersandsAsTheTextCallShowsThem) {
+  // The application first: an image made before it has no screen to take
+  // its resolution from, so its text would be drawn larger than Draw's.
+  Ensure_Gui();
   const std::pair<QString, QString> cases[] = {{"x&amp;y", "x&&y"}, {"a&b", "a&b"}, {"a&&b", "a&&b"}};
   for (const auto& [markup, shown] : cases) {
     QImage expected(300, 120, QImage::Format_RGB32);
