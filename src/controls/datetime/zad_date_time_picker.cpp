@@ -12,7 +12,10 @@ TZadDateTimePicker::TZadDateTimePicker(QWidget* parent) : TCustomDateTimePicker(
   CreateTimePicker();
 }
 
-TZadDateTimePicker::~TZadDateTimePicker() { delete FLabel; }
+TZadDateTimePicker::~TZadDateTimePicker() {
+  if (FLabel) FLabel->removeEventFilter(this);
+  delete FLabel;
+}
 
 // --- kind and values -------------------------------------------------------------
 
@@ -196,6 +199,7 @@ void TZadDateTimePicker::CreateLabel() {
   FLabel->setTextFormat(Qt::PlainText);
   FLabel->setFont(FLabelFont);
   FLabel->installEventFilter(this);
+  FLabelObject = FLabel.data();
 }
 
 void TZadDateTimePicker::SetLabelCaption(const QString& Value) {
@@ -247,7 +251,9 @@ void TZadDateTimePicker::PlaceLabel() {
 }
 
 bool TZadDateTimePicker::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == FLabel) {
+  // Compared as plain objects: a label being destroyed by its parent still
+  // sends events here and is no longer a QLabel by then.
+  if (watched == FLabelObject) {
     if (event->type() == QEvent::MouseButtonRelease && OnLabelClick) OnLabelClick(this);
     if (event->type() == QEvent::MouseButtonDblClick && OnLabelDblClick) OnLabelDblClick(this);
   }

@@ -93,6 +93,7 @@ class TZadDateTimePicker : public TCustomDateTimePicker {
   QString FTimeFormat;
   QDate FTypedDate;
   QPointer<QLabel> FLabel;
+  const QObject* FLabelObject = nullptr;  // the label's identity for the event filter
   QFont FLabelFont;
   TLabelPosition FLabelPosition = lpLeftTop;
   int FLabelMargin = 4;
