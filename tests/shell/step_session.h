@@ -1,6 +1,6 @@
 #pragma once
 // A started program on fresh shell globals, where a main window step is
-// clicked as the user does: device type 6, messages and file choices answered
+// clicked as the user does: device type 6 unless told, messages and file choices answered
 // by a scripted dialog provider, and (once opened) the configuration "Plant"
 // active with its files set. The program goes before the globals and the
 // device type are put back.
@@ -18,8 +18,8 @@
 
 class Step_Session {
  public:
-  Step_Session() {
-    Override_Device_Type(6);
+  explicit Step_Session(int device_type = 6) {
+    Override_Device_Type(device_type);
     program_ = std::make_unique<Program>();
   }
   ~Step_Session() { program_.reset(); }

@@ -16,18 +16,10 @@
 #include "shell/core/globals.h"
 #include "shell/core/lang_table.h"
 #include "shell/shell_fixture.h"
+#include "shell/step_session.h"
 #include "shell/ui/main_window.h"
 
 namespace {
-
-// Runs `act` on the next modal window once it is up.
-void On_Next_Modal(const std::function<void(QWidget*)>& act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    QVERIFY(modal);
-    act(modal);
-  });
-}
 
 struct Seen {
   bool shown = false;
@@ -74,13 +66,9 @@ class ScanDecodeStepTest : public QObject {
     QFETCH(int, device_type);
     QFETCH(int, xml_code_dev);
     QFETCH(int, form_type);
-    Shell_Globals_Scope scope;
-    Override_Device_Type(device_type);
-    dialogs::Scripted_Scope script;
-    auto program = std::make_unique<Program>();
-    TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(scope.Activate_Configuration("Plant"));
-    main_window.Set_Files();
+    Step_Session session(device_type);
+    TFOrvantoreFirmWare& main_window = session.Main_Window();
+    QVERIFY(session.Open_Configuration());
 
     Seen seen;
     Look_And_Close(seen);
@@ -91,33 +79,29 @@ class ScanDecodeStepTest : public QObject {
     QCOMPARE(seen.file_name, Path_M_Bus_XML);
     QCOMPARE(seen.address, QStringLiteral("192.168.2.205"));
     QVERIFY(seen.run_event);
-    QVERIFY(script->messages.empty());
+    QVERIFY(session.Script().messages.empty());
   }
 
   // An existing network file is asked about first; No opens nothing.
   void existing_network_file_no_opens_nothing() {
-    Shell_Globals_Scope scope;
-    Override_Device_Type(6);
-    dialogs::Scripted_Scope script;
-    auto program = std::make_unique<Program>();
-    TFOrvantoreFirmWare& main_window = program->Main_Window();
-    QVERIFY(scope.Activate_Configuration("Plant"));
-    main_window.Set_Files();
+    Step_Session session;
+    TFOrvantoreFirmWare& main_window = session.Main_Window();
+    QVERIFY(session.Open_Configuration());
     QFile file(Path_M_Bus_XML);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("<M-Bus_Network/>");
     file.close();
 
-    script->message_answers.push_back(dialogs::No);
+    session.Script().message_answers.push_back(dialogs::No);
     main_window.Btn_Click(main_window.Btn_ScanDecode);
-    QCOMPARE(script->messages.size(), size_t(1));
-    QCOMPARE(script->messages[0].text, Lang(29));
+    QCOMPARE(session.Script().messages.size(), size_t(1));
+    QCOMPARE(session.Script().messages[0].text, Lang(29));
     for (QWidget* top : QApplication::topLevelWidgets())
       if (auto* window = qobject_cast<TFScanDecode*>(top)) QVERIFY(!window->isVisible());
 
     Seen seen;
     Look_And_Close(seen);
-    script->message_answers.push_back(dialogs::Yes);
+    session.Script().message_answers.push_back(dialogs::Yes);
     main_window.Btn_Click(main_window.Btn_ScanDecode);
     QVERIFY(seen.shown);
   }
