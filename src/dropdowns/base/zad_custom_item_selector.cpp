@@ -6,7 +6,12 @@
 
 TZadCustomItemSelector::TZadCustomItemSelector(QWidget* AOwner)
     : QScrollArea(AOwner), FItems(this), FItemAppearance(this) {
-  FItems.OnChange = [this](TSelectorItems*) { UpdateSelectorPanel(); };
+  FLayoutTimer.setSingleShot(true);
+  FLayoutTimer.setInterval(0);
+  QObject::connect(&FLayoutTimer, &QTimer::timeout, this, [this] { UpdateSelectorPanel(); });
+  FItems.OnChange = [this](TSelectorItems*) {
+    if (!FLayoutTimer.isActive()) FLayoutTimer.start();
+  };
   FItemAppearance.OnChange = [] {};
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(false);
@@ -26,6 +31,7 @@ TZadCustomItemSelector::~TZadCustomItemSelector() {
 }
 
 void TZadCustomItemSelector::UpdateSelectorPanel() {
+  FLayoutTimer.stop();
   if (FItemSelectorPanel) FItemSelectorPanel->ArrangeItems();
 }
 

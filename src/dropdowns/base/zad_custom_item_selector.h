@@ -4,6 +4,7 @@
 // lays out and paints the items. The drop-downs that list items host one in
 // their popup and drive it from their edit's keys.
 #include <QScrollArea>
+#include <QTimer>
 #include <functional>
 
 #include "controls/canvas.h"
@@ -18,7 +19,10 @@ class TZadCustomItemSelector : public QScrollArea {
   explicit TZadCustomItemSelector(QWidget* AOwner = nullptr);
   ~TZadCustomItemSelector() override;
 
-  // Lays the panel out again; call it after changing the list of items.
+  // Lays the panel out again; call it after changing the list of items. A
+  // change of an item's caption, image index or colour lays it out by itself
+  // once control returns to the event loop, so that filling a long list item
+  // by item measures it once.
   void UpdateSelectorPanel();
 
   TSelectorItems& Items() { return FItems; }
@@ -95,4 +99,5 @@ class TZadCustomItemSelector : public QScrollArea {
   TColor FColor = clBtnFace;
   TItemAppearance FItemAppearance;
   TCustomItemSelector* FItemSelectorPanel = nullptr;
+  QTimer FLayoutTimer;
 };

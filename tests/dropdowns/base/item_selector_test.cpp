@@ -63,6 +63,7 @@ class Item_Selector_Test : public QObject {
     selector.SetSelectorType(stColor);
     TSelectorItem* item = selector.Items().Add();
     item->SetCaption(QStringLiteral("<b>Teal</b> green"));
+    selector.UpdateSelectorPanel();
     QImage scratch(1, 1, QImage::Format_ARGB32);
     QPainter painter(&scratch);
     TCanvas canvas(painter);
@@ -82,6 +83,32 @@ class Item_Selector_Test : public QObject {
     QCOMPARE(selector.GetSelectorPanelSize(), QSize(2 * 2 + 8 + 14, 2 * 2 + 2 * (8 + 14)));
     selector.SetSelectorType(stImage);
     QCOMPARE(selector.GetSelectorPanelSize(), QSize(2 * 2 + 8 + 20, 2 * 2 + 2 * (8 + 30)));
+  }
+
+  void item_changes_lay_out_once_back_in_the_event_loop() {
+    TZadCustomItemSelector selector;
+    int layouts = 0;
+    selector.OnItemSize = [&](QWidget*, QSize& ASize) {
+      ++layouts;
+      ASize = {40, 20};
+    };
+    for (int i = 0; i < 50; ++i) selector.Items().Add()->SetCaption(QStringLiteral("x"));
+    QCOMPARE(layouts, 0);
+    QCOMPARE(selector.GetSelectorPanelSize(), QSize(100, 50));
+    QTRY_COMPARE(selector.GetSelectorPanelSize(), QSize(44, 2 * 2 + 50 * 20));
+    QCOMPARE(layouts, 1);
+    // A call in between lays out at once and takes the pending layout's place.
+    selector.Items().GetItem(0)->SetColor(clRed);
+    selector.UpdateSelectorPanel();
+    QCOMPARE(layouts, 2);
+    QTest::qWait(20);
+    QCOMPARE(layouts, 2);
+    // Assigning a list is one change.
+    TSelectorItems other;
+    for (int i = 0; i < 3; ++i) other.Add()->SetCaption(QStringLiteral("y"));
+    selector.SetItems(other);
+    QTRY_COMPARE(selector.GetSelectorPanelSize(), QSize(44, 2 * 2 + 3 * 20));
+    QCOMPARE(layouts, 3);
   }
 
   void keyboard_moves_and_selection() {
