@@ -21,6 +21,14 @@ TColor Pixel(const QImage& Image, int X, int Y) {
   return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
+// The top-left pixel of Colour in Image, (-1, -1) when it is not there.
+QPoint Find(const QImage& Image, TColor Colour) {
+  for (int y = 0; y < Image.height(); ++y)
+    for (int x = 0; x < Image.width(); ++x)
+      if (Pixel(Image, x, y) == Colour) return {x, y};
+  return {-1, -1};
+}
+
 // The first row at or below From that holds a dark pixel between Left and Right.
 int First_Dark_Row(const QImage& Image, int From, int Left, int Right) {
   for (int y = From; y < Image.height(); ++y)
@@ -280,6 +288,54 @@ class Item_Selector_Test : public QObject {
     };
     panel->grab();
     QCOMPARE(drawn, 3);
+  }
+
+  void places_the_picture_by_layout() {
+    // One item with a 16 x 16 picture (or a 10 x 6 colour box) and a caption,
+    // whose extent the test measures as the selector does.
+    const QString caption = QStringLiteral("Wide <b>caption</b>");
+    TItemAppearance appearance;
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    QPainter painter(&scratch);
+    TCanvas canvas(painter);
+    canvas.Font = appearance.Font;
+    const QPoint text = Draw_Html_Caption(canvas, caption, {0, 0, 1000, 500}, nullptr, false, nullptr);
+    const int tw = text.x(), th = text.y();
+    const int side_height = std::max(th, 16);  // cell height less the offsets, side by side
+    const int stacked_width = std::max(tw + 4, 16);
+    struct Row {
+      TItemLayout Layout;
+      TSelectorType Type;
+      QPoint Expected;
+    } rows[] = {
+        // Beside the caption, pictures are centred in the height, colour boxes sit at the top.
+        {ilCaptionRight, stImage, {6, 6 + (side_height - 16) / 2}},
+        {ilCaptionLeft, stImage, {6 + tw + 4, 6 + (side_height - 16) / 2}},
+        {ilCaptionRight, stColor, {6, 6}},
+        {ilCaptionLeft, stColor, {6 + tw + 4, 6}},
+        // Above or below the caption, centred in the width.
+        {ilCaptionTop, stImage, {6 + (stacked_width - 16) / 2, 6 + th + 4}},
+        {ilCaptionBottom, stImage, {6 + (stacked_width - 16) / 2, 6}},
+    };
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(QColor(0, 200, 0));
+    for (const Row& row : rows) {
+      TZadCustomItemSelector selector;
+      selector.SetColor(clWhite);
+      selector.SetItemLayout(row.Layout);
+      selector.SetSelectorType(row.Type);
+      selector.SetColorBoxWidth(10);
+      selector.SetColorBoxHeight(6);
+      TSelectorItem* item = selector.Items().Add();
+      item->SetImage(picture);
+      item->SetColor(clRed);
+      item->SetCaption(caption);
+      selector.UpdateSelectorPanel();
+      const QImage shot = selector.ItemSelectorPanel()->grab().toImage();
+      // The colour box has a black outline around its fill.
+      const QPoint found = row.Type == stColor ? Find(shot, clRed) - QPoint(1, 1) : Find(shot, RGB(0, 200, 0));
+      QCOMPARE(found, row.Expected);
+    }
   }
 
   void caption_below_a_picture_starts_past_it() {
