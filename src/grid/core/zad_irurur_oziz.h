@@ -15,6 +15,8 @@
 //   grid_hidden.cpp       hidden rows and columns
 //   grid_row_ops.cpp      insert, remove, move, clear, trim, merge by content
 //   grid_cell_objects.cpp cell objects and the per-cell dispatchers
+#include <QCursor>
+#include <QDateTime>
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
@@ -62,6 +64,7 @@ using TCellBorders = uint8_t;
 
 class TZadIrururOziz;
 class THTMLHintWindow;
+class QTextDocument;
 using TRowUpdateEvent = std::function<void(TZadIrururOziz* Sender, int OldRow, int NewRow)>;
 using TGridHintEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)>;
 using TClickCellEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
@@ -1487,4 +1490,178 @@ class TZadIrururOziz : public TBaseGrid {
   bool Press_Node_Column(int ACol, int ARow, const QPoint& pos, Qt::KeyboardModifiers shift);
   void Node_Arrow_Key(int key);
   int FNumNodes = 0;
+
+  // ---- typed and extended cell access, header lists, per-cell looks
+  // (grid/cells/: grid_cell_access.cpp texts by real row, sorted and moved
+  // positions and the current cell; grid_cell_looks.cpp per-cell and per-row
+  // looks; grid_cell_controls.cpp controls in cells; grid_typed_cells.cpp
+  // typed views, print metrics and header lists; grid_level_looks.cpp zoom,
+  // cursor, integral height and gradients; grid_rich_cells.cpp rich text)
+ public:
+  // Columns and rows including the hidden ones.
+  int AllColCount() const { return ColCount() + FNumHidden; }
+  int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  // ARow is a real row: a hidden row is read from and written to its record.
+  QString AllCells(int ACol, int ARow);
+  void SetAllCells(int ACol, int ARow, const QString& Value);
+  // The raw text, without merge redirection or the display-text hook.
+  QString AllGridCells(int ACol, int ARow);
+  void SetAllGridCells(int ACol, int ARow, const QString& Value);
+  QString AllWideCells(int ACol, int ARow) { return AllCells(ACol, ARow); }
+  void SetAllWideCells(int ACol, int ARow, const QString& Value) { SetAllCells(ACol, ARow, Value); }
+  quintptr AllObjects(int ACol, int ARow);
+  void SetAllObjects(int ACol, int ARow, quintptr Value);
+  // The cell of the column that stood at ACol before any column move.
+  QString OriginalCells(int ACol, int ARow);
+  void SetOriginalCells(int ACol, int ARow, const QString& Value);
+  // The cell of the row at ARow before sorting.
+  QString UnSortedCells(int ACol, int ARow);
+  void SetUnSortedCells(int ACol, int ARow, const QString& Value);
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+  // The current position of the column that stood at ACol before any move.
+  int ColumnPosition(int ACol) const;
+  // The column order the column moves recorded (empty: none recorded) and the
+  // row each sorted position came from (empty: never sorted).
+  TIntList& ColumnOrder() { return FColumnOrder; }
+  TIntList& SortRowXRef() { return FSortRowXRef; }
+
+  // The current cell through a merged block's base cell: the raw text, and
+  // the display text for editing.
+  virtual QString GetCurrentCell();
+  virtual void SetCurrentCell(const QString& Value);
+  QString CurrentCell() { return GetCurrentCell(); }
+  virtual QString ReadCurrentCell();
+  virtual void WriteCurrentCell(const QString& Value);
+
+  // A control placed over a cell (display row); the grid becomes its parent.
+  QObject* CellControls(int ACol, int ARow);
+  void SetCellControls(int ACol, int ARow, QObject* AControl);
+  int CellControlCount() const { return FCellControlCount; }
+
+  // Per-cell looks (real column, display row). Reading a cell without
+  // properties answers the default and creates none; writing creates them.
+  TColor Colors(int ACol, int ARow);
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor ColorsTo(int ACol, int ARow);
+  void SetColorsTo(int ACol, int ARow, TColor Value);
+  TCellGradientDirection GetGradientDir(int ACol, int ARow);
+  void SetGradientDir(int ACol, int ARow, TCellGradientDirection Value);
+  TColor FontColors(int ACol, int ARow);
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ACol, int ARow);
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  QString FontNames(int ACol, int ARow);
+  void SetFontNames(int ACol, int ARow, const QString& Value);
+  int FontSizes(int ACol, int ARow);
+  void SetFontSizes(int ACol, int ARow, int Value);
+  // One font object kept by the grid, refilled on every call.
+  const QFont& GetCellFont(int ACol, int ARow);
+  void SetCellFont(int ACol, int ARow, const QFont& AFont, TColor AFontColor);
+  TAlignment Alignments(int ACol, int ARow);
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+  bool ReadOnly(int ACol, int ARow);
+  void SetReadOnly(int ACol, int ARow, bool Value);
+  // Reading creates the cell's properties.
+  bool WordWraps(int ACol, int ARow);
+  void SetWordWraps(int ACol, int ARow, bool Value);
+  int LinesInCell(int ACol, int ARow);
+  // Row looks over the normal columns of a display row; clNone clears.
+  void SetRowColor(int ARow, TColor Value);
+  void SetRowColorTo(int ARow, TColor Value);
+  void SetRowFontColor(int ARow, TColor Value);
+
+  // Typed views of the cell text. Ints and Floats read the display text
+  // without HTML; the All... views the text of a real row as stored.
+  int Ints(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  int AllInts(int ACol, int ARow);
+  void SetAllInts(int ACol, int ARow, int Value);
+  double Floats(int ACol, int ARow);
+  void SetFloats(int ACol, int ARow, double Value);
+  double AllFloats(int ACol, int ARow);
+  void SetAllFloats(int ACol, int ARow, double Value);
+  QDateTime Dates(int ACol, int ARow);
+  void SetDates(int ACol, int ARow, const QDateTime& Value);
+  QTime Times(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, const QTime& Value);
+  QString ControlValues(int ACol, int ARow, const QString& ID);
+  void SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value);
+  QString StrippedCells(int ACol, int ARow);
+  // Printed width and left offset of a column (0..511), set by printing.
+  static constexpr int Print_Columns = 512;
+  int PrintColWidth(int ACol) const;
+  int PrintColOffset(int ACol) const;
+  std::vector<int>& MaxWidths() { return FMaxWidths; }
+  std::vector<int>& Indents() { return FIndents; }
+  static uint32_t GetVersionNr() { return 0x02000100; }
+  QString Version() const;
+  void SetVersion(const QString& Value) { (void)Value; }
+  void SetLookupItems(const QStringList* Value) {
+    if (Value) FLookupItems = *Value;
+  }
+  void ShowColumnHeaders();
+  void ClearColumnHeaders();
+  void ShowRowHeaders();
+  void ClearRowHeaders();
+  // Columns whose cells merge vertically; every change re-merges them.
+  TIntList& MergedColumns() { return FMergedColumns; }
+
+  // Rich-text cells: the cell holds an RTF stream, one character per byte.
+  void CellToRich(int ACol, int ARow, QTextDocument& Richeditor);
+  QString RichToString(const QTextDocument& Richeditor);
+  void RichToCell(int ACol, int ARow, const QTextDocument& Richeditor);
+  void DrawRichCell(int ACol, int ARow, const TRect& ARect, TCanvas& ACanvas);
+  // Selected rich-text cells keep their own colours instead of taking
+  // SelectionTextColor.
+  bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+  void SetSelectionRTFKeep(bool Value) {
+    FSelectionRTFKeep = Value;
+    RepaintAll();
+  }
+  std::function<void(TZadIrururOziz* Sender)> OnRichEditSelectionChange;
+  void RichEditSelectionChange() {
+    if (OnRichEditSelectionChange) OnRichEditSelectionChange(this);
+  }
+
+  // Grid-level looks.
+  int ZoomFactor() const { return FPaintLook.ZoomFactor; }
+  // Grows every column and row by x pixels and the fonts by x points, the
+  // total kept within -10..10.
+  void Zoom(int x);
+  QCursor Cursor() const { return cursor(); }
+  void SetCursor(const QCursor& Value);
+  const QCursor& OldCursor() const { return FOldCursor; }
+  bool IntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value);
+  // Places the grid; with IntegralHeight the height is cut to whole rows.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TColor DUDGradientFrom() const { return FPaintLook.DUDGradFrom; }
+  void SetDUDGradientFrom(TColor Value);
+  TColor DUDGradientTo() const { return FPaintLook.DUDGradTo; }
+  void SetDUDGradientTo(TColor Value);
+  TColor DUDGradientMirrorFrom() const { return FPaintLook.DUDGradMirrorFrom; }
+  void SetDUDGradientMirrorFrom(TColor Value);
+  TColor DUDGradientMirrorTo() const { return FPaintLook.DUDGradMirrorTo; }
+  void SetDUDGradientMirrorTo(TColor Value);
+  void SetFocusHelper(const TFocusHelper& Value) { FFocusHelper->Assign(Value); }
+
+ private:
+  // The hidden-row record of a real row; nullptr when the row is shown.
+  TGridItem* FindHiddenRowItems(int ARow);
+  // The record's entry for a column, made when Create is set.
+  Cell_Store::Cell_Copy* Hidden_Entry(TGridItem& Item, int ACol, bool Create);
+  void Repaint_Real_Cell(int ACol, int ARow);
+  TCellProperties* Look_Props(int ACol, int ARow) const;
+  void Set_Row_Look(int ARow, TColor Value, int Field);
+  void Merged_Columns_Changed();
+  void Connect_Cell_Lists();
+  int FCellControlCount = 0;
+  QFont FCellFont;
+  std::vector<int> FMaxWidths = std::vector<int>(Print_Columns, 0);
+  std::vector<int> FIndents = std::vector<int>(Print_Columns, 0);
+  bool FSelectionRTFKeep = false;
+  QCursor FOldCursor;
+  bool FIntegralHeight = false;
+  // (end of typed and extended cell access)
 };
