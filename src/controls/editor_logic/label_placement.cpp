@@ -34,6 +34,10 @@ QPoint Label_Origin(TLabelPosition position, const QRect& control, const QSize& 
       return {left + w + margin, middle_y};
     case lpRighBottom:
       return {left + w + margin, bottom_y};
+    case lpTopRight:
+      return {left + w - label.width(), top - label.height() - margin};
+    case lpBottomRight:
+      return {left + w - label.width(), top + h + margin};
   }
   return {left, top};
 }

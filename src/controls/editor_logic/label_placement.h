@@ -1,7 +1,8 @@
 #pragma once
-// Where a control's caption label goes: one of thirteen places around the
-// control, `margin` pixels away. The combo box and the labelled date-time
-// picker place their labels by this one rule.
+// Where a control's caption label goes: one of fifteen places around the
+// control, `margin` pixels away. The combo box, the labelled date-time
+// picker and the drop-down edit place their labels by this one rule (the
+// last two places only the drop-down edit offers).
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -20,7 +21,9 @@ enum TLabelPosition {
   lpBottomCenter,
   lpRightTop,
   lpRightCenter,
-  lpRighBottom
+  lpRighBottom,
+  lpTopRight,
+  lpBottomRight
 };
 
 // The label's top-left corner. `control` is the control's bounds in its

@@ -11,7 +11,7 @@
 #include "controls/canvas.h"
 #include "dropdowns/base/popup_modal_result.h"
 #include "dropdowns/base/zad_button_appearance.h"
-#include "dropdowns/zad_custom_drop_down.h"
+#include "dropdowns/base/zad_custom_drop_down.h"
 
 TZadButton::TZadButton(QWidget* AOwner) : QWidget(AOwner), CursorPos([] { return QCursor::pos(); }) {
   setGeometry(0, 0, 23, 22);

@@ -8,7 +8,7 @@
 #include "dropdowns/base/draw_gradient_steps.h"
 #include "dropdowns/base/drop_down_colors.h"
 #include "dropdowns/base/zad_button.h"
-#include "dropdowns/zad_custom_drop_down.h"
+#include "dropdowns/base/zad_custom_drop_down.h"
 
 TZadDropDownBar::TZadDropDownBar(QWidget* AOwner) : QWidget(AOwner) {}
 
@@ -109,7 +109,7 @@ void TZadDropDownBar::AppearanceChanged() {
 }
 
 bool TZadDropDownBar::Framed_By_Popup() const {
-  return FZadDropDown && FZadDropDown->DropDownBorderWidth > 0 && FZadDropDown->DropDownBorderColor != clNone;
+  return FZadDropDown && FZadDropDown->DropDownBorderWidth() > 0 && FZadDropDown->DropDownBorderColor() != clNone;
 }
 
 void TZadDropDownBar::resizeEvent(QResizeEvent* Event) {
@@ -247,7 +247,7 @@ TRect TZadFooter::GetButtonsRect() const {
 }
 
 bool TZadFooter::HasSizeGrip() const {
-  return FAppearance.SizeGrip && ZadDropDown() && ZadDropDown()->DropDownSizeable;
+  return FAppearance.SizeGrip && ZadDropDown() && ZadDropDown()->DropDownSizeable();
 }
 
 const TDropDownBarAppearance* TZadFooter::Drop_Down_Appearance() const {

@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "controls/tcolor.h"
-#include "dropdowns/zad_custom_drop_down.h"
+#include "dropdowns/base/bar_appearance.h"
 
 class TZadIrururOziz;
 

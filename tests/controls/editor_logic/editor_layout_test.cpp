@@ -26,7 +26,7 @@ TEST(TextAndUnit, TheLongestListedUnitEndingTheValueWins) {
   EXPECT_FALSE(Split_Text_And_Unit(QStringLiteral("12"), {QString()}));
 }
 
-TEST(LabelPlacement, ThirteenPlacesAroundTheControl) {
+TEST(LabelPlacement, FifteenPlacesAroundTheControl) {
   // The control at (100, 50), 120 x 22; a label 30 x 13 whose text is 28 wide; margin 4.
   const QRect control(100, 50, 120, 22);
   const QSize label(30, 13);
@@ -47,6 +47,8 @@ TEST(LabelPlacement, ThirteenPlacesAroundTheControl) {
       {lpRightTop, {224, 50}},
       {lpRightCenter, {224, 54}},
       {lpRighBottom, {224, 72 - 13}},
+      {lpTopRight, {220 - 30, 33}},
+      {lpBottomRight, {220 - 30, 76}},
   };
   for (const Row& row : rows)
     EXPECT_EQ(Label_Origin(row.position, control, label, 28, 4), row.expected) << int(row.position);

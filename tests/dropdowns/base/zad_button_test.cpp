@@ -5,7 +5,7 @@
 
 #include "dropdowns/base/popup_modal_result.h"
 #include "dropdowns/base/zad_button_appearance.h"
-#include "dropdowns/zad_custom_drop_down.h"
+#include "dropdowns/base/zad_custom_drop_down.h"
 
 namespace {
 
@@ -158,6 +158,7 @@ class Zad_Button_Test : public QObject {
     for (const Case& c : cases) {
       Popup_Form form;
       Recording_Drop_Down drop_down;
+      drop_down.Initialize();
       drop_down.DoShowDropDown();
       auto* button = new TZadButton(&form);
       button->SetModalResult(c.modal_result);

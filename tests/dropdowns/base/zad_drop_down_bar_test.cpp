@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "dropdowns/base/zad_button.h"
-#include "dropdowns/zad_custom_drop_down.h"
+#include "dropdowns/base/zad_custom_drop_down.h"
 
 class Zad_Drop_Down_Bar_Test : public QObject {
   Q_OBJECT
@@ -56,13 +56,13 @@ class Zad_Drop_Down_Bar_Test : public QObject {
 
   void footer_grip_only_on_a_sizeable_drop_down() {
     TZadCustomDropDown drop_down;
-    drop_down.DropDownSizeable = false;
+    drop_down.SetDropDownSizeable(false);
     TZadFooter footer;
     footer.resize(200, 22);
     footer.SetZadDropDown(&drop_down);
     QVERIFY(!footer.HasSizeGrip());
     QCOMPARE(footer.GetButtonsRect(), (TRect{2, 2, 198, 20}));
-    drop_down.DropDownSizeable = true;
+    drop_down.SetDropDownSizeable(true);
     QVERIFY(footer.HasSizeGrip());
     QCOMPARE(footer.GetButtonsRect().Right, 186);
     footer.Appearance().SizeGrip = false;
@@ -97,13 +97,14 @@ class Zad_Drop_Down_Bar_Test : public QObject {
     QTest::mouseClick(footer, Qt::RightButton, {}, QPoint(195, 17));
     QCOMPARE(resizes, 1);
     // Not sizeable: no grip, no resizing.
-    drop_down.DropDownSizeable = false;
+    drop_down.SetDropDownSizeable(false);
     QTest::mouseClick(footer, Qt::LeftButton, {}, QPoint(195, 17));
     QCOMPARE(resizes, 1);
   }
 
   void clicks_reach_the_drop_down() {
     TZadCustomDropDown drop_down;
+    drop_down.Initialize();
     Add_Buttons(drop_down);
     TFooterButton* cancel = drop_down.DropDownFooter().Buttons().Add();
     cancel->ModalResult = 2;
@@ -143,7 +144,7 @@ class Zad_Drop_Down_Bar_Test : public QObject {
 
   void painting() {
     TZadCustomDropDown drop_down;
-    drop_down.DropDownSizeable = true;
+    drop_down.SetDropDownSizeable(true);
     drop_down.DropDownFooter().BorderColor = 0x0000FF;
     QWidget popup;
     popup.resize(100, 60);
