@@ -1,11 +1,13 @@
-// dropdown-edit-gallery [--classic] [--open]
+// dropdown-edit-gallery [--classic] [--open] [--bottom]
 //   --classic  no themed drawing (the classic arrow button)
 //   --open     opens the test drop-down's popup at start
+//   --bottom   puts the window so low that the test popup opens above
 // The window's title names the last drop-down event, so that a script
 // driving the window can read what happened.
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QWidget>
@@ -29,9 +31,14 @@ class List_Drop_Down : public TZadCustomDropDown {
                     QStringLiteral("Delta"), QStringLiteral("Echo")});
     list->setFrameShape(QFrame::NoFrame);
     list->resize(200, 110);
-    QObject::connect(list, &QListWidget::currentTextChanged, list, [this](const QString& t) { setText(t); });
     SetControl(list);
     SetFocusControl(list);
+  }
+  // A kept close takes the list's line.
+  void DoHideDropDown(bool CancelChanges) override {
+    auto* list = static_cast<QListWidget*>(Control());
+    if (DroppedDown() && !CancelChanges && list->currentItem()) SetText(list->currentItem()->text());
+    TZadCustomDropDown::DoHideDropDown(CancelChanges);
   }
   // The list opens on the line the edit shows.
   void DoBeforeDropDown() override {
@@ -136,6 +143,9 @@ int main(int argc, char** argv) {
   no_typing->DropDownHeader().SetVisible(false);
   no_typing->DropDownFooter().SetVisible(false);
 
+  if (args.contains(QStringLiteral("--bottom")) && QGuiApplication::primaryScreen())
+    window.move(QGuiApplication::primaryScreen()->geometry().width() - 1000,
+                QGuiApplication::primaryScreen()->geometry().height() - 80);
   window.show();
   test->setFocus();
   if (args.contains(QStringLiteral("--open"))) test->ShowDropDown();

@@ -5,6 +5,7 @@
 // glyph, or a push-button face; its left-button release is the container's
 // click, so the popup opens on release.
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -114,6 +115,6 @@ class TDropDownEditButton : public QWidget {
 
  private:
   TZadDropDownSpeedButton* FButton;
-  QWidget* FFocusControl = nullptr;
+  QPointer<QWidget> FFocusControl;
   int FBWidth = 16;
 };

@@ -187,6 +187,11 @@ void TDropDownForm::keyReleaseEvent(QKeyEvent* Event) {
   if (OnKeyUp) OnKeyUp(key, Event->modifiers());
 }
 
+bool TDropDownForm::focusNextPrevChild(bool Next) {
+  (void)Next;
+  return false;
+}
+
 void TDropDownForm::wheelEvent(QWheelEvent* Event) {
   const int delta = Event->angleDelta().y();
   if (delta < 0 && OnWheelDown) OnWheelDown();

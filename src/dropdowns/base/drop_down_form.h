@@ -4,6 +4,8 @@
 // bar, the control the drop-down hosts and an optional footer bar. It takes
 // activation while open and closes when activation goes to a window that is
 // not its own. Its bottom-right corner and the footer's grip resize it.
+// Placing it at screen coordinates needs a window system that allows that
+// (X11, or XWayland under Wayland).
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
@@ -79,6 +81,8 @@ class TDropDownForm : public QWidget, public IPopupModalResult {
   void keyPressEvent(QKeyEvent* Event) override;
   void keyReleaseEvent(QKeyEvent* Event) override;
   void wheelEvent(QWheelEvent* Event) override;
+  // Tab and Backtab are keys of the popup, relayed like any other.
+  bool focusNextPrevChild(bool Next) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;

@@ -575,7 +575,12 @@ void TZadCustomDropDown::Close_By_Outside_Press() {
 void TZadCustomDropDown::mousePressEvent(QMouseEvent* Event) {
   if (!FEditorEnabled) {
     QLineEdit::mousePressEvent(Event);
-    if (Event->button() == Qt::LeftButton) Close_By_Outside_Press();
+    if (Event->button() == Qt::LeftButton) {
+      // An open popup loses activation to this press and closes; the guard
+      // then keeps the same press from opening it again.
+      Close_By_Outside_Press();
+      DropDownButtonClick();
+    }
     return;
   }
   if (Event->button() == Qt::LeftButton && hasFocus() && hasSelectedText()) {
@@ -595,13 +600,7 @@ void TZadCustomDropDown::mouseReleaseEvent(QMouseEvent* Event) {
     setCursorPosition(cursorPositionAt(Event->position().toPoint()));
   }
   QLineEdit::mouseReleaseEvent(Event);
-  if (!FEditorEnabled && Event->button() == Qt::LeftButton) {
-    // The press only closed an open popup; the release opens it, guarded.
-    DropDownButtonClick();
-    update();
-  } else if (isReadOnly()) {
-    update();
-  }
+  if (!FEditorEnabled || isReadOnly()) update();
 }
 
 void TZadCustomDropDown::wheelEvent(QWheelEvent* Event) {
@@ -637,6 +636,8 @@ void TZadCustomDropDown::focusInEvent(QFocusEvent* Event) {
 
 void TZadCustomDropDown::focusOutEvent(QFocusEvent* Event) {
   QLineEdit::focusOutEvent(Event);
+  // Focus gone to the open popup is no exit from the edit: in-place editors
+  // stay (they see DroppedDown()).
   update();
 }
 
@@ -673,12 +674,18 @@ void TZadCustomDropDown::changeEvent(QEvent* Event) {
   QLineEdit::changeEvent(Event);
   switch (Event->type()) {
     case QEvent::EnabledChange:
-      if (FButton) FButton->setEnabled(isEnabled());
+      if (FButton) {
+        FButton->setEnabled(isEnabled());
+        FButton->Button()->setEnabled(isEnabled() && !isReadOnly());
+      }
       if (FLabel && !FLabelAlwaysEnabled) FLabel->setEnabled(isEnabled());
       update();
       break;
     case QEvent::ReadOnlyChange:
-      if (FButton) FButton->Button()->update();
+      if (FButton) {
+        FButton->Button()->setEnabled(isEnabled() && !isReadOnly());
+        FButton->Button()->update();
+      }
       break;
     case QEvent::FontChange:
       SetEditRect();
@@ -697,8 +704,6 @@ void TZadCustomDropDown::changeEvent(QEvent* Event) {
       break;
   }
 }
-
-bool TZadCustomDropDown::event(QEvent* Event) { return QLineEdit::event(Event); }
 
 QLabel* TZadCustomDropDown::Ensure_Label() {
   if (!FLabel) {
@@ -748,8 +753,9 @@ void TZadCustomDropDown::UpdateLabel() {
   FLabel->adjustSize();
   const QPoint at = Label_Origin(FLabelPosition, geometry(), FLabel->size(), text_width, FLabelMargin);
   FLabel->move(at);
-  FLabel->setVisible(isVisible() || (parentWidget() && !isHidden() && !parentWidget()->isVisible()));
-  if (isHidden()) FLabel->setVisible(false);
+  // Follows the edit: hidden with an edit hidden on purpose, else shown
+  // whenever the parent is.
+  FLabel->setVisible(!(isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)));
 }
 
 void TZadCustomDropDown::HeaderChanged() {

@@ -263,7 +263,6 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   void SetFocusControl(QWidget* Value) { FFocusControl = Value; }
   void SetFlat(bool Value) { FFlat = Value; }
 
-  bool event(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;

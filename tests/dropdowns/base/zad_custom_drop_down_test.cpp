@@ -29,7 +29,12 @@ class Panel_Drop_Down : public TZadCustomDropDown {
     ++text_writes;
     TZadCustomDropDown::SetText(Value);
   }
+  void DoDropDownFormKeyDown(int& Key, Qt::KeyboardModifiers Shift) override {
+    form_keys.push_back(Key);
+    TZadCustomDropDown::DoDropDownFormKeyDown(Key, Shift);
+  }
   QWidget* Panel() const { return Control(); }
+  std::vector<int> form_keys;
   int form_creations = 0;
   int text_writes = 0;
 };
@@ -202,10 +207,13 @@ class Zad_Custom_Drop_Down_Test : public QObject {
     QVERIFY(!f.drop_down->DroppedDown());
     QTest::keyClick(f.drop_down.get(), Qt::Key_Escape);
     QCOMPARE(drop_ups.size(), size_t(3));
-    // Characters typed in the popup reach the edit.
+    // Characters typed in the popup reach the edit; Tab stays a key of it.
     f.drop_down->ShowDropDown();
     QTest::keyClick(f.Form(), Qt::Key_Y, Qt::NoModifier);
     QCOMPARE(f.drop_down->text(), QStringLiteral("abcxy"));
+    f.drop_down->form_keys.clear();
+    QTest::keyClick(f.Form(), Qt::Key_Tab);
+    QCOMPARE(f.drop_down->form_keys, std::vector<int>{Qt::Key_Tab});
   }
 
   void a_refused_or_impossible_show_opens_nothing() {
@@ -283,6 +291,25 @@ class Zad_Custom_Drop_Down_Test : public QObject {
     const QImage image = Grab(b->Button());
     QCOMPARE(image.pixelColor(2, 2), QColor(0, 255, 0));
     QCOMPARE(image.pixelColor(8, 8), QColor(0, 0, 0));
+    // The hot colour while the mouse is over it.
+    b->ButtonColorHot = 0x0000FF;
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+    QApplication::sendEvent(b->Button(), &enter);
+    QVERIFY(b->Button()->Hot());
+    QCOMPARE(Grab(b->Button()).pixelColor(2, 2), QColor(255, 0, 0));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(b->Button(), &leave);
+    QCOMPARE(Grab(b->Button()).pixelColor(2, 2), QColor(0, 255, 0));
+    // Without a button colour a glyph takes the arrow's place.
+    b->ButtonColor = clNone;
+    QImage glyph(8, 8, QImage::Format_RGB32);
+    glyph.fill(Qt::blue);
+    glyph.setPixelColor(0, 7, Qt::white);  // the see-through colour
+    glyph.setPixelColor(0, 0, Qt::white);
+    d->SetDropDownButtonGlyph(glyph);
+    const QImage with_glyph = Grab(b->Button());
+    QCOMPARE(with_glyph.pixelColor(3, 3), QColor(0, 0, 255));
+    QCOMPARE(with_glyph.pixelColor(0, 16), QColor(0x80, 0x80, 0x80));
     b->SetBounds(0, 0, 40, 17);
     QCOMPARE(b->width(), 17);
     b->resize(40, 17);
