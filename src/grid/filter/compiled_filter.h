@@ -1,0 +1,47 @@
+#pragma once
+// An expression of the filter condition language read once and then asked
+// for many values: the same answers as MatchFilterExpression, without
+// re-reading the expression, its operators and operands for every cell.
+#include <QString>
+#include <vector>
+
+#include "grid/filter/filter_value.h"
+
+namespace grid_filter {
+
+class TCompiledFilter {
+ public:
+  TCompiledFilter() : TCompiledFilter(QString(), true) {}
+  TCompiledFilter(const QString& expression, bool caseSensitive);
+
+  bool Matches(const QString& value) const;
+
+ private:
+  struct Condition {
+    bool has_gt = false, has_lt = false, has_not = false, has_caret = false, has_amp = false;
+    bool gt_inclusive = false, lt_inclusive = false;
+    Filter_Value gt_operand, lt_operand;
+    QString glob;  // without quotes and "!"
+    bool negate = false;
+  };
+  // One operand joined to the result so far: '\0' (it is the result), '&' or
+  // '|'. Operands after "(" that do not count are left out.
+  struct Step {
+    char join = 0;
+    int condition = -1;  // else a group
+    int group = -1;
+  };
+  using Sequence = std::vector<Step>;
+
+  int Compile(const QString& expression, int depth);
+  int Add_Condition(const QString& text);
+  bool Match_Sequence(int index, const QString& value, const Filter_Value*& read, Filter_Value& storage) const;
+  bool Match_Condition(const Condition& c, const QString& value, const Filter_Value*& read,
+                       Filter_Value& storage) const;
+
+  bool case_sensitive_ = true;
+  std::vector<Sequence> sequences_;  // 0 is the whole expression
+  std::vector<Condition> conditions_;
+};
+
+}  // namespace grid_filter
