@@ -14,10 +14,12 @@
 #include <climits>
 
 #include "controls/editor_logic/classic_paint.h"
+#include "controls/format_settings.h"
 #include "dropdowns/base/draw_gradient_steps.h"
 #include "dropdowns/base/drop_down_edit_button.h"
 #include "dropdowns/base/drop_down_form.h"
 #include "dropdowns/base/edit_border_rule.h"
+#include "grid/edit/edit_mask.h"
 
 namespace {
 
@@ -197,6 +199,12 @@ void TZadCustomDropDown::SetDropDownButtonCaption(const QString& Value) {
 void TZadCustomDropDown::SetEditorEnabled(bool Value) {
   FEditorEnabled = Value;
   update();
+}
+
+void TZadCustomDropDown::SetEditMask(const QString& Value) {
+  FEditMask = Value;
+  const Format_Settings& seps = Process_Format_Settings();
+  setInputMask(edit_mask::Input_Mask(Value, seps.Time_Separator, seps.Date_Separator));
 }
 
 void TZadCustomDropDown::SetBorderColor(TColor Value) {

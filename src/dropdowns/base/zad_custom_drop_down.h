@@ -128,6 +128,10 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   void SetForceShadow(bool Value) { FForceShadow = Value; }
   bool Flat() const { return FFlat; }
   bool Etched() const { return FEtched; }
+  // The stored edit mask ("<mask>[;<keep literals>[;<blank>]]"); empty for
+  // none.
+  QString EditMask() const { return FEditMask; }
+  void SetEditMask(const QString& Value);
   bool AutoSelect() const { return FAutoSelect; }
   void SetAutoSelect(bool Value) { FAutoSelect = Value; }
 
@@ -364,6 +368,7 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   TColor FFocusBorderColor = clNone;
   bool FDisabledBorder = true;
   bool FAutoSelect = true;
+  QString FEditMask;
   bool FInitialized = false;
   bool FDestroying = false;
 };

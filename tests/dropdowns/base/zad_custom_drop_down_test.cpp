@@ -33,8 +33,11 @@ class Panel_Drop_Down : public TZadCustomDropDown {
     form_keys.push_back(Key);
     TZadCustomDropDown::DoDropDownFormKeyDown(Key, Shift);
   }
+  void MouseWheelDownAction() override { ++wheel_downs; }
+  void MouseWheelUpAction() override { ++wheel_ups; }
   QWidget* Panel() const { return Control(); }
   std::vector<int> form_keys;
+  int wheel_downs = 0, wheel_ups = 0;
   int form_creations = 0;
   int text_writes = 0;
 };
@@ -419,6 +422,52 @@ class Zad_Custom_Drop_Down_Test : public QObject {
     QCOMPARE(f.drop_down->text(), QStringLiteral("abcx"));
     QCOMPARE(drop_ups, std::vector<bool>{false});
     QCOMPARE(f.Form()->ModalResult(), 1);
+  }
+
+  void wheel_over_the_edit_and_the_popup() {
+    Fixture f;
+    auto wheel = [](QWidget* w, int delta) {
+      QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(w, &e);
+    };
+    wheel(f.drop_down.get(), -120);
+    wheel(f.drop_down.get(), 120);
+    f.drop_down->ShowDropDown();
+    wheel(f.Form(), -120);
+    QCOMPARE(f.drop_down->wheel_downs, 2);
+    QCOMPARE(f.drop_down->wheel_ups, 1);
+  }
+
+  void value_bar_while_typing_is_off() {
+    QWidget window;
+    window.resize(300, 100);
+    std::unique_ptr<TZadCustomDropDown> d(Create_Drop_Down<TZadCustomDropDown>(&window));
+    d->SetText(QStringLiteral("value"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplicationPrivate_Activate(&window);
+    d->setFocus();
+    QVERIFY(d->hasFocus());
+    const QColor highlight = d->palette().color(QPalette::Highlight);
+    QVERIFY(Grab(d.get()).pixelColor(150, 10) != highlight);
+    d->SetEditorEnabled(false);
+    QImage image = Grab(d.get());
+    QCOMPARE(image.pixelColor(150, 10), highlight);
+    QCOMPARE(image.pixelColor(2, 10), QColor(0, 0, 0));  // the bar's outline
+    // Not focused: the plain edit.
+    d->clearFocus();
+    QVERIFY(Grab(d.get()).pixelColor(150, 10) != highlight);
+  }
+
+  void edit_mask() {
+    std::unique_ptr<TZadCustomDropDown> d(Create_Drop_Down<TZadCustomDropDown>());
+    d->SetEditMask(QStringLiteral("000-00;1;_"));
+    d->setCursorPosition(0);
+    QTest::keyClicks(d.get(), QStringLiteral("12a345"));
+    QCOMPARE(d->text(), QStringLiteral("123-45"));
+    d->SetEditMask(QString());
+    QCOMPARE(d->inputMask(), QString());
   }
 
   void assign_copies_settings_not_the_text() {
