@@ -460,6 +460,26 @@ class Zad_Custom_Drop_Down_Test : public QObject {
     QVERIFY(Grab(d.get()).pixelColor(150, 10) != highlight);
   }
 
+  void a_press_inside_the_selection_keeps_it_until_release() {
+    QWidget window;
+    window.resize(300, 100);
+    std::unique_ptr<TZadCustomDropDown> d(Create_Drop_Down<TZadCustomDropDown>(&window));
+    d->SetText(QStringLiteral("abcdefgh"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplicationPrivate_Activate(&window);
+    d->setFocus();
+    d->selectAll();
+    const QPoint inside(4 + QFontMetrics(d->font()).horizontalAdvance(QStringLiteral("abcd")), 10);
+    const int at = d->cursorPositionAt(inside);
+    QVERIFY(at > 0 && at < 8);
+    QTest::mousePress(d.get(), Qt::LeftButton, {}, inside);
+    QCOMPARE(d->selectedText(), QStringLiteral("abcdefgh"));
+    QTest::mouseRelease(d.get(), Qt::LeftButton, {}, inside);
+    QVERIFY(!d->hasSelectedText());
+    QCOMPARE(d->cursorPosition(), at);
+  }
+
   void edit_mask() {
     std::unique_ptr<TZadCustomDropDown> d(Create_Drop_Down<TZadCustomDropDown>());
     d->SetEditMask(QStringLiteral("000-00;1;_"));
