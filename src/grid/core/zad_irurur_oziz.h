@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QStringList>
 #include <QTimer>
+#include <QVariant>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -1113,6 +1114,7 @@ class TZadIrururOziz : public TBaseGrid {
 
  private:
   friend class TZadInplaceEdit;
+  friend struct Grid_Edit_Access;
   // The raw text of a cell (display column): its block's base cell, read
   // at the real column.
   QString Base_Cell_Text(int ACol, int ARow);
@@ -1155,6 +1157,68 @@ class TZadIrururOziz : public TBaseGrid {
   // leaves a grid alone that is being destroyed around it.
   std::shared_ptr<bool> FEditorGuard = std::make_shared<bool>(true);
   // (end of in-place editing)
+
+  // ---- the grid-aware editor controls' events and services (edit/: the
+  // controls themselves, grid_editor_services.cpp these members)
+ public:
+  using TSpinClickEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+  using TFloatSpinClickEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+  using TDateTimeSpinClickEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+  using TComboChangeEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)>;
+  using TComboObjectChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AItemIndex,
+                                                     const QString& ASelection, const QVariant& AObject)>;
+  using TEllipsClickEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& S)>;
+  using TUnitChangedEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& NewUnit)>;
+  using TGetEditorPropEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, class TEditLink* AEditLink)>;
+
+  // The ellipsis button's answer: S, or what OnEllipsClick made of it.
+  virtual void DoEllipsClick(const QString& S, QString& Result);
+  // The application configures the editor of a cell (real column) just
+  // before it opens: OnGetEditorProp, then OnGetEditorPropInt.
+  virtual void DoGetEditorProp(int ACol, int ARow, class TEditLink* AEditLink);
+  // The combo editor (made on first use, hidden and disabled) and its items.
+  class TGridCombo* Combobox();
+  void ClearComboString();
+  void AddComboString(const QString& S);
+  void AddComboStringObject(const QString& S, const QVariant& AObject);
+  bool RemoveComboString(const QString& S);
+  bool SetComboSelectionString(const QString& S);
+  void SetComboSelection(int Idx) { FComboIdx = Idx; }
+  int ComboSelection() const { return FComboIdx; }
+  int GetComboCount();
+  void SetComboIndex(int ACol, int ARow, int Value);
+  int GetComboIndex(int ACol, int ARow);
+  // The value of a date-and-time cell as its editor opened.
+  double OriginalDateTime() const { return FOriginalDateTime; }
+  void SetOriginalDateTime(double Value) { FOriginalDateTime = Value; }
+  // Set while a drop-down editor moves the focus itself: the rich editor
+  // then leaves its focus loss alone.
+  bool InvokedFocusChange() const { return FInvokedFocusChange; }
+  void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
+
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TEllipsClickEvent OnEllipsClick;
+  TUnitChangedEvent OnUnitChanged;
+  TGetEditorPropEvent OnGetEditorProp;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)> OnGetEditorPropInt;
+  // Keys released in an editor that hands them on.
+  std::function<void(TZadIrururOziz* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnKeyUp;
+
+ private:
+  class TGridCombo* FCombobox = nullptr;  // a child: goes with the grid
+  int FComboIdx = -1;
+  double FOriginalDateTime = 0;
+  bool FInvokedFocusChange = false;
+  // (end of editor controls)
 
   // ---- window messages, timers, update counting, Enter advance,
   // type-ahead and Tab traversal (grid_messages.cpp, grid_advance.cpp)
