@@ -46,6 +46,10 @@ void TZadIrururOziz::Reset_Storage_Row(int r) {
 
 void TZadIrururOziz::DoCellsChanged(const TGridRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
+  // A copy: a notifier may unregister itself while it is told.
+  const std::vector<QPointer<TGridChangeNotifier>> notifiers = FNotifiers;
+  for (const QPointer<TGridChangeNotifier>& notifier : notifiers)
+    if (notifier) notifier->CellsChanged(R);
 }
 
 // ---- per-row flags

@@ -17,6 +17,7 @@
 //   grid_cell_objects.cpp cell objects and the per-cell dispatchers
 #include <QCursor>
 #include <QDateTime>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QVariant>
@@ -29,6 +30,8 @@
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_paint_look.h"
+#include "grid/filter/filter_collection.h"
+#include "grid/filter/grid_change_notifier.h"
 #include "grid/html/html_picture.h"
 #include "grid/input/scroll_control.h"
 #include "grid/nodes/cell_node.h"
@@ -119,6 +122,12 @@ class TZadIrururOziz : public TBaseGrid {
   // filter condition it stands for (a value with blanks is quoted).
   QStringList& FilterList() { return FFilterList; }
   QStringList& FilterConditions() { return FFilterConditions; }
+  // The column filter conditions the filter services apply.
+  TFilter& Filter();
+  // Observers told of every structural change right after OnCellsChanged, in
+  // registration order; a notifier is registered once.
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // ---- headers
   const QStringList& ColumnHeaders() const { return FColumnHeaders; }
@@ -514,6 +523,8 @@ class TZadIrururOziz : public TBaseGrid {
   TCellGraphic FCellGraphic;  // shared row check box, never freed by cell operations
   QStringList FFilterList;
   QStringList FFilterConditions;
+  std::unique_ptr<TFilter> FFilter;
+  std::vector<QPointer<TGridChangeNotifier>> FNotifiers;
   std::vector<std::unique_ptr<TGridItem>> FGridItems;
   QTimer FGridTimer;
 
