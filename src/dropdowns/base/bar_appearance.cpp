@@ -12,6 +12,7 @@ void TDropDownBarAppearance::AssignColors(const TDropDownBarAppearance& Source) 
   Color = Source.Color;
   BorderColor = Source.BorderColor;
   Font = Source.Font;
+  FontColor = Source.FontColor;
   GradientHorizontal = Source.GradientHorizontal;
 }
 
@@ -28,6 +29,7 @@ void THeaderAppearance::Assign(const TDropDownBarAppearance& Source) {
   BorderColor = s->BorderColor;
   Caption = s->Caption;
   Font = s->Font;
+  FontColor = s->FontColor;
   ImageIndex = s->ImageIndex;
   BorderWidth = s->BorderWidth;
   GradientHorizontal = s->GradientHorizontal;
@@ -49,6 +51,7 @@ void TFooterAppearance::Assign(const TDropDownBarAppearance& Source) {
   ColorTo = s->ColorTo;
   GradientHorizontal = s->GradientHorizontal;
   Font = s->Font;
+  FontColor = s->FontColor;
   Caption = s->Caption;
   SizeGrip = s->SizeGrip;
   BorderWidth = s->BorderWidth;

@@ -37,6 +37,7 @@ class TDropDownBarAppearance {
   TColor Color = 0xC0C0C0;
   TColor BorderColor = 0x000000;
   QFont Font;
+  TColor FontColor = clWindowText;  // the caption's colour
   bool GradientHorizontal = false;  // false: top to bottom
   TButtonAlignment ButtonAlignment = baRight;
 

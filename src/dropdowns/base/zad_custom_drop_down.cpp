@@ -18,7 +18,9 @@
 #include "dropdowns/base/draw_gradient_steps.h"
 #include "dropdowns/base/drop_down_edit_button.h"
 #include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/base/drop_down_styles.h"
 #include "dropdowns/base/edit_border_rule.h"
+#include "grid/draw/gradient_paint.h"
 #include "grid/edit/edit_mask.h"
 
 namespace {
@@ -75,6 +77,7 @@ TZadCustomDropDown::TZadCustomDropDown(QWidget* AOwner) : QLineEdit(AOwner), Clo
   FDropDownFooter.OnChange = [this] { FooterChanged(); };
   FDropDownFooter.OnButtonsChanged = [this] { FooterChanged(); };
   setMouseTracking(true);
+  connect(this, &QLineEdit::textChanged, this, [this] { Text_Changed(); });
 }
 
 TZadCustomDropDown::~TZadCustomDropDown() {
@@ -462,8 +465,10 @@ void TZadCustomDropDown::ResizeControl() {
 }
 
 void TZadCustomDropDown::SetText(const QString& Value) {
-  setText(Value);
-  FOldText = Value;
+  const QString value = Value_To_Write(Value_Settings(), Value);
+  setText(FPrefix + value + FSuffix);
+  FOldText = value;
+  SetModified(false);
 }
 
 void TZadCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
@@ -484,9 +489,22 @@ void TZadCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
 }
 
 void TZadCustomDropDown::DrawSelectionBackground(TCanvas& Canvas, const TRect& R, TColor CornerColor, int Rounding) {
-  (void)CornerColor;
-  (void)Rounding;
-  DrawGradient(Canvas, FSelectionColor, FSelectionColorTo, 40, R, gdVertical);
+  struct Frame {
+    TColor Corner, Border, LowerInner, UpperInner, LowerFrom, LowerTo;
+  };
+  if (FSelectionColorStyle == scCustom) {
+    Canvas.Brush.Color = FSelectionColor;
+    Canvas.Pen.Color = FSelectionColor;
+    Canvas.Rectangle(R);
+    return;
+  }
+  Frame f{0xC3D9DF, 0x8DD7D3, 0xCAF8FF, 0xF4FEFF, 0x58D4FC, 0xB3F1FC};
+  if (FSelectionColorStyle == scWindowsVista) f = {0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, clNone, clNone};
+  if (FSelectionColorStyle == scWindows7) f = {0xE0C5AE, 0xCEA27D, 0xFDEADB, 0xFDF4EB, clNone, clNone};
+  // Without a second colour the upper part is one solid fill.
+  const TColor to = FSelectionColorTo == clNone ? FSelectionColor : FSelectionColorTo;
+  DrawRoundedGradientFrame(Canvas, R, FSelectionColor, to, f.LowerFrom, f.LowerTo, f.Border, f.UpperInner, f.LowerInner,
+                           f.Corner, CornerColor, Rounding);
 }
 
 void TZadCustomDropDown::DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,
@@ -494,9 +512,34 @@ void TZadCustomDropDown::DrawGradient(TCanvas& Canvas, TColor FromColor, TColor 
   Draw_Gradient_Steps(Canvas, FromColor, ToColor, Steps, R, Direction == gdHorizontal);
 }
 
-void TZadCustomDropDown::SetComponentStyle(TDUDStyle AStyle) { FDUDStyle = AStyle; }
+void TZadCustomDropDown::SetComponentStyle(TDUDStyle AStyle) {
+  FDUDStyle = AStyle;
+  if (AStyle == tsCustom) return;
+  Popup_Colors popup{FDropDownColor, FDropDownColorTo, FDropDownBorderColor};
+  Apply_Drop_Down_Style(AStyle, popup, FDropDownHeader, FDropDownFooter, FButtonAppearance);
+  FDropDownColor = popup.Color;
+  FDropDownColorTo = popup.ColorTo;
+  FDropDownBorderColor = popup.BorderColor;
+  // The bars' caption colour is the one change they are told of.
+  HeaderChanged();
+  FooterChanged();
+  if (FDropDownForm) FDropDownForm->update();
+}
 
-void TZadCustomDropDown::SetColorTones(const TColorTones& ATones) { (void)ATones; }
+void TZadCustomDropDown::SetColorTones(const TColorTones& ATones) {
+  if (FButton) {
+    FButton->ButtonColor = ATones.Background.BrushColor;
+    FButton->ButtonColorHot = ATones.Hover.BrushColor;
+    FButton->ButtonColorDown = ATones.Selected.BrushColor;
+    FButton->ButtonBorderColor = ATones.Background.BorderColor;
+    FButton->Button()->update();
+  }
+  SetBorderColor(ATones.Background.BorderColor);
+}
+
+void TZadCustomDropDown::SetItemAppearanceStyle(TItemAppearance* Appearance, TDUDStyle AStyle) {
+  Apply_Item_Appearance_Style(Appearance, AStyle);
+}
 
 // ---- hosted control and keys ----
 
@@ -533,16 +576,11 @@ bool TZadCustomDropDown::Handle_Popup_Key(int Key, Qt::KeyboardModifiers Shift) 
 }
 
 void TZadCustomDropDown::keyPressEvent(QKeyEvent* Event) {
-  if (Handle_Popup_Key(Event->key(), Event->modifiers())) {
-    Event->accept();
-    return;
-  }
-  // With typing off, keys move nothing and characters change nothing.
-  if (!FEditorEnabled) {
-    Event->ignore();
-    return;
-  }
-  QLineEdit::keyPressEvent(Event);
+  const QString before = text();
+  ++FKeyDepth;
+  Handle_Key(Event);
+  --FKeyDepth;
+  if (text() != before) Fire_Change();
 }
 
 bool TZadCustomDropDown::eventFilter(QObject* Watched, QEvent* Event) {
@@ -608,6 +646,7 @@ void TZadCustomDropDown::mouseReleaseEvent(QMouseEvent* Event) {
     setCursorPosition(cursorPositionAt(Event->position().toPoint()));
   }
   QLineEdit::mouseReleaseEvent(Event);
+  if (Event->button() == Qt::LeftButton) Clamp_Selection();
   if (!FEditorEnabled || isReadOnly()) update();
 }
 
@@ -637,12 +676,26 @@ void TZadCustomDropDown::focusInEvent(QFocusEvent* Event) {
   if (FEditorEnabled) {
     FOldString = text();
     if (FAutoSelect && Event->reason() != Qt::MouseFocusReason && Event->reason() != Qt::ActiveWindowFocusReason)
-      selectAll();
+      SelectAll();
   }
   update();
 }
 
 void TZadCustomDropDown::focusOutEvent(QFocusEvent* Event) {
+  // Focus gone to the open popup leaves the value as it is being edited.
+  if (!FDroppedDown) {
+    const QString value = Text();
+    const bool decimal = FEditType == etFloat || FEditType == etMoney;
+    if (FPrecision > 0 && decimal && (!value.isEmpty() || !FAllowNumericNullValue)) {
+      const bool modified = FIsModified;
+      SetFloatValue(GetFloatValue());
+      SetModified(modified);
+    } else if (FEditType == etNumeric && value.isEmpty() && !FAllowNumericNullValue) {
+      SetText(QStringLiteral("0"));
+    } else if (decimal && value.isEmpty() && !FAllowNumericNullValue) {
+      SetFloatValue(0);
+    }
+  }
   QLineEdit::focusOutEvent(Event);
   // Focus gone to the open popup is no exit from the edit: in-place editors
   // stay (they see DroppedDown()).

@@ -25,29 +25,17 @@
 #include "controls/tcolor.h"
 #include "dropdowns/base/bar_appearance.h"
 #include "dropdowns/base/drop_down_drawing.h"
+#include "dropdowns/base/drop_down_value.h"
 #include "dropdowns/base/popup_placement.h"
 #include "dropdowns/base/zad_button_appearance.h"
 #include "grid/theme/style_if.h"
 
 class TDropDownEditButton;
 class TDropDownForm;
+class TItemAppearance;
+class QMenu;
 
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
-
-enum TDropDownEditType {
-  etString,
-  etNumeric,
-  etFloat,
-  etUppercase,
-  etMixedCase,
-  etLowerCase,
-  etPassword,
-  etMoney,
-  etRange,
-  etHex,
-  etAlphaNumeric,
-  etValidChars
-};
 
 class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones {
  public:
@@ -75,9 +63,28 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   QLabel* Label() const { return FLabel; }
   TDUDStyle GetComponentStyle() const { return FDUDStyle; }
 
-  // Read: the value; write (virtual SetText): the value, remembered as the
-  // text a cancelled popup restores.
-  virtual QString Text() const { return text(); }
+  // Read: the value between prefix and suffix; write (virtual SetText): the
+  // value, normalised for the edit type, shown between prefix and suffix and
+  // remembered as the text a cancelled popup restores.
+  virtual QString Text() const { return Value_Of(Value_Settings(), text()); }
+  // The window text as given: no prefix, suffix or formatting.
+  void SetRawText(const QString& Value) { setText(Value); }
+  // The value as a number for the edit type (0 where it does not read).
+  double GetFloatValue() const;
+  void SetFloatValue(double Value);
+  void SetIntValue(int64_t Value);
+  // Selects exactly the value; the caret right before or after its decimal
+  // separator (the value's start without one).
+  void SelectAll();
+  void SelectBeforeDecimal();
+  void SelectAfterDecimal();
+  // The modified state (kept while the editor is disabled or read-only).
+  void SetModified(bool Flag);
+  bool IsModified() const { return FIsModified; }
+  // Regroups a money value's thousands, keeping the caret among the digits.
+  void ApplyThousandSeparators();
+  // The settings the value model reads.
+  Drop_Down_Value_Settings Value_Settings() const;
 
   // Popup settings.
   TColor DropDownColor() const { return FDropDownColor; }
@@ -162,11 +169,11 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
 
   // Settings the typing and formatting rules read.
   TDropDownEditType EditType() const { return FEditType; }
-  void SetEditType(TDropDownEditType Value) { FEditType = Value; }
+  void SetEditType(TDropDownEditType Value);
   int LengthLimit() const { return FLengthLimit; }
   void SetLengthLimit(int Value) { FLengthLimit = static_cast<int16_t>(Value); }
   int Precision() const { return FPrecision; }
-  void SetPrecision(int Value) { FPrecision = static_cast<int16_t>(Value); }
+  void SetPrecision(int Value);
   QString Prefix() const { return FPrefix; }
   void SetPrefix(const QString& Value) { FPrefix = Value; }
   QString Suffix() const { return FSuffix; }
@@ -212,6 +219,14 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
       OnDropDownFooterButtonClick;
   std::function<void(QWidget*Sender, TCanvas&ACanvas, const TRect&ARect)> OnDrawHeader, OnDrawFooter;
   std::function<void(QWidget*Sender, QString&Text)> OnGetHeaderText, OnGetFooterText;
+  // The value changed (once per keystroke that changed it).
+  std::function<void(TZadCustomDropDown* Sender)> OnChange;
+  // Enter in the edit (before it goes on to the dialog).
+  std::function<void(TZadCustomDropDown* Sender, QChar& Key)> OnKeyPress;
+  // The selected part of the value (copy, cut) or the value a paste would
+  // give; clearing Allow refuses it.
+  std::function<void(TZadCustomDropDown*Sender, const QString&Text, bool&Allow)> OnClipboardCopy, OnClipboardCut,
+      OnClipboardPaste;
 
   // The virtual operations, in the order descendants override them.
   virtual void DoLabelClick();
@@ -249,6 +264,9 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   virtual void DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,
                             TGradientDirection Direction);
   void SetComponentStyle(TDUDStyle AStyle) override;
+  // Gives an item selector's appearance the hot and selected colours of
+  // AStyle; nothing for a null appearance.
+  void SetItemAppearanceStyle(TItemAppearance* Appearance, TDUDStyle AStyle);
   void SetColorTones(const TColorTones& ATones) override;
 
   // The text area inside the edit (client coordinates, right and bottom
@@ -261,13 +279,21 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   TColor Border_Frame_Color() const;
 
  protected:
+  // The cut, copy and paste of the edit, for the shortcuts and the context
+  // menu alike.
+  void HandleCopy();
+  void HandleCut();
+  void HandlePaste();
+
   // Stores the control the popup hosts and puts it into the popup.
   void SetControl(QWidget* Control);
   QWidget* Control() const { return FControl; }
   void SetFocusControl(QWidget* Value) { FFocusControl = Value; }
   void SetFlat(bool Value) { FFlat = Value; }
 
+  bool event(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void contextMenuEvent(QContextMenuEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
   void moveEvent(QMoveEvent* Event) override;
@@ -293,6 +319,22 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   bool FDroppedDown = false;
 
  private:
+  // One key of the edit (the change notice follows once, after it).
+  void Handle_Key(QKeyEvent* Event);
+  // The character filter; Backspace comes as '\b'.
+  void Handle_Char(QChar Ch, QKeyEvent* Event);
+  bool Handle_Caret_Key(QKeyEvent* Event);
+  void Handle_Delete(QKeyEvent* Event);
+  Edit_State Current_State() const;
+  void Apply_State(const Edit_State& State);
+  int Prefix_End() const;
+  void Text_Changed();
+  void Fire_Change();
+  // Keeps the caret and the selection out of prefix and suffix.
+  void Clamp_Selection();
+  void Post_Key(QObject* Target, int Key, Qt::KeyboardModifiers Shift);
+  void Apply_Password_Style();
+
   void UpdateLabel();
   QLabel* Ensure_Label();
   void HeaderChanged();
@@ -371,6 +413,14 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   QString FEditMask;
   bool FInitialized = false;
   bool FDestroying = false;
+  bool FIsModified = false;
+  // Swallows the next change notice (a regrouping of its own).
+  bool FBlockChange = false;
+  // A cut in progress: its copy fires no copy event.
+  bool FBlockCopy = false;
+  // Keys being handled: their change notices wait for the key's end.
+  int FKeyDepth = 0;
+  QStyle* FPasswordStyle = nullptr;
 };
 
 // Makes a drop-down of type T and runs its construction's virtual operations

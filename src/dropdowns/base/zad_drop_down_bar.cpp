@@ -158,6 +158,7 @@ void TZadDropDownBar::paintEvent(QPaintEvent*) {
         t.Right = caption.Right;
     }
     canvas.Font = a.Font;
+    canvas.Font_Color = a.FontColor;
     const QPoint size = Draw_Html_Caption(canvas, text, t, FImages, false, this);
     if (size.y() < t.Height()) t.Top += (t.Height() - size.y()) / 2;
     Draw_Html_Caption(canvas, text, t, FImages, true, this);

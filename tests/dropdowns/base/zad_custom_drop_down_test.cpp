@@ -210,6 +210,10 @@ class Zad_Custom_Drop_Down_Test : public QObject {
     QVERIFY(!f.drop_down->DroppedDown());
     QTest::keyClick(f.drop_down.get(), Qt::Key_Escape);
     QCOMPARE(drop_ups.size(), size_t(3));
+    // Esc in the edit itself selects the value (CanUndo); the caret goes back
+    // to the end for the typing below.
+    QCOMPARE(f.drop_down->selectedText(), QStringLiteral("abcx"));
+    f.drop_down->setCursorPosition(4);
     // Characters typed in the popup reach the edit; Tab stays a key of it.
     f.drop_down->ShowDropDown();
     QTest::keyClick(f.Form(), Qt::Key_Y, Qt::NoModifier);
