@@ -108,12 +108,19 @@ QString NumberTextForConversion(const QString& text) { return grid_text::ToConve
 
 bool ParseDateByFormat(const QString& text, TDateTime& dateTime) {
   const Format_Settings& settings = Process_Format_Settings();
-  const QString format = settings.Short_Date_Format.toUpper();
-  const int d = format.indexOf('D'), m = format.indexOf('M'), y = format.indexOf('Y');
-  if (d < 0 || m < 0 || y < 0) return false;
   const QChar sep = settings.Date_Separator;
   const int first = text.indexOf(sep);
   if (first < 0) return false;
+  // Read per character: this runs for every cell a comparison meets.
+  int d = -1, m = -1, y = -1;
+  const QString& format = settings.Short_Date_Format;
+  for (int i = 0; i < format.size(); ++i) {
+    const QChar ch = format[i].toUpper();
+    if (ch == 'D' && d < 0) d = i;
+    if (ch == 'M' && m < 0) m = i;
+    if (ch == 'Y' && y < 0) y = i;
+  }
+  if (d < 0 || m < 0 || y < 0) return false;
   const int second = text.indexOf(sep, first + 1);
   if (second < 0) return false;
   QStringView third = QStringView(text).mid(second + 1).trimmed();

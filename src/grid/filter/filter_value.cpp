@@ -1,7 +1,8 @@
 #include "grid/filter/filter_value.h"
 
 #include <charconv>
-#include <string>
+#include <cmath>
+#include <string_view>
 
 #include "controls/format_settings.h"
 #include "grid/filter/filter_matcher.h"
@@ -15,20 +16,19 @@ namespace {
 // allowed. "inf", "nan" and hexadecimal forms are not numbers here.
 bool Read_Number(const QString& text, double& number) {
   const Format_Settings& seps = Process_Format_Settings();
-  std::string s;
-  s.reserve(text.size());
+  // Mapped into a buffer on the stack: this runs for every cell a comparison
+  // meets. A longer text is no number a cell would hold.
+  char buffer[128];
+  size_t length = 0;
   for (QChar ch : text) {
-    if (ch == seps.Decimal_Separator)
-      s += '.';
-    else if (ch == seps.Thousand_Separator)
-      continue;
-    else if (ch.unicode() < 128)
-      s += char(ch.unicode());
-    else
-      return false;
+    if (ch == seps.Thousand_Separator && ch != seps.Decimal_Separator) continue;
+    const char c = ch == seps.Decimal_Separator ? '.' : ch.unicode() < 128 ? char(ch.unicode()) : 0;
+    if (c == 0 || length == sizeof buffer) return false;
+    buffer[length++] = c;
   }
+  const std::string_view s(buffer, length);
   size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return false;
+  if (b == std::string_view::npos) return false;
   size_t e = s.find_last_not_of(' ') + 1;
   size_t i = b;
   bool negative = false;
@@ -52,8 +52,11 @@ bool Read_Number(const QString& text, double& number) {
   double value = 0;
   const auto [end, ec] = std::from_chars(s.data() + mantissa, s.data() + e, value);
   if (end != s.data() + e) return false;
-  // A huge exponent overflows to out-of-range; it still orders as a number.
-  if (ec == std::errc::result_out_of_range) value = value == 0 ? 0 : value;
+  // Out of range: a huge number orders above every other, a tiny one as 0.
+  if (ec == std::errc::result_out_of_range) {
+    const size_t exp = s.find_first_of("eE", mantissa);
+    value = exp != std::string_view::npos && exp + 1 < e && s[exp + 1] == '-' ? 0 : HUGE_VAL;
+  }
   number = negative ? -value : value;
   return true;
 }
@@ -62,7 +65,7 @@ bool Read_Number(const QString& text, double& number) {
 
 Filter_Value Read_Filter_Value(const QString& text) {
   Filter_Value v;
-  v.text = text.left(MaxOperandLength);
+  v.text = text.size() > MaxOperandLength ? text.left(MaxOperandLength) : text;
   TDateTime date = 0;
   if (ParseDateByFormat(text, date)) {
     v.kind = Filter_Value::Date;

@@ -60,6 +60,10 @@ TEST(FilterExpression, ComparisonsOperatorsAndGroups) {
       {">9", "10", true},  // numbers, not texts ("10" < "9" by characters)
       {">b", "c", true},   // texts by character code
       {">b", "a", false},
+      {">1e300", "1e999", true},  // out of range still orders as a number
+      {"<1e-300", "1e-999", true},
+      {">1", "inf", true},  // "inf" is a text, above "1"
+      {"<2", "inf", false},
       // No precedence: A | B & C is (A or B) and C.
       {"x | y & z", "x", false},
       {"x | (y & z)", "x", true},
