@@ -131,7 +131,10 @@ void TZadCustomDropDown::Assign(const TZadCustomDropDown& Source) {
   FDropDownWidth = Source.FDropDownWidth;
   FDropDownHeight = Source.FDropDownHeight;
   FDropDownSizeable = Source.FDropDownSizeable;
+  // The type only, not a conversion of this edit's text.
   FEditType = Source.FEditType;
+  setEchoMode(FEditType == etPassword ? QLineEdit::Password : QLineEdit::Normal);
+  if (FEditType == etPassword) Apply_Password_Style();
   FReturnIsTab = Source.FReturnIsTab;
   FLengthLimit = Source.FLengthLimit;
   FPrecision = Source.FPrecision;

@@ -404,15 +404,25 @@ void TZadCustomDropDown::HandlePaste() {
 
 void TZadCustomDropDown::contextMenuEvent(QContextMenuEvent* Event) {
   QMenu* menu = createStandardContextMenu();
-  // The menu's cut, copy and paste run the edit's own handlers.
-  const std::pair<const char*, void (TZadCustomDropDown::*)()> routes[] = {
-      {"edit-cut", &TZadCustomDropDown::HandleCut},
-      {"edit-copy", &TZadCustomDropDown::HandleCopy},
-      {"edit-paste", &TZadCustomDropDown::HandlePaste}};
+  // The menu's cut, copy and paste run the edit's own handlers. The line
+  // edit's actions carry their shortcut after a tab in the text.
+  struct Route {
+    QKeySequence::StandardKey key;
+    const char* name;
+    void (TZadCustomDropDown::*handler)();
+  };
+  const Route routes[] = {{QKeySequence::Cut, "edit-cut", &TZadCustomDropDown::HandleCut},
+                          {QKeySequence::Copy, "edit-copy", &TZadCustomDropDown::HandleCopy},
+                          {QKeySequence::Paste, "edit-paste", &TZadCustomDropDown::HandlePaste}};
   for (QAction* action : menu->actions()) {
-    for (const auto& [name, handler] : routes) {
-      if (action->objectName() != QLatin1String(name)) continue;
+    const QString shortcut = action->text().section(QLatin1Char('\t'), 1);
+    if (shortcut.isEmpty()) continue;
+    for (const Route& r : routes) {
+      const QList<QKeySequence> bindings = QKeySequence::keyBindings(r.key);
+      if (bindings.isEmpty() || bindings.first().toString(QKeySequence::NativeText) != shortcut) continue;
+      action->setObjectName(QLatin1String(r.name));
       action->disconnect();
+      const auto handler = r.handler;
       connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     }
   }

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QtTest>
@@ -172,6 +173,25 @@ class Drop_Down_Typing_Test : public QObject {
     };
     QTest::keyClick(f.edit.get(), Qt::Key_V, Qt::ControlModifier);
     QVERIFY(asked);
+    QCOMPARE(f.edit->text(), QString());
+  }
+
+  void context_menu_paste_runs_the_filtered_paste() {
+    Fixture f;
+    f.edit->SetEditType(etHex);
+    f.edit->SetRawText(QString());
+    int asked = 0;
+    f.edit->OnClipboardPaste = [&](TZadCustomDropDown*, const QString&, bool&) { ++asked; };
+    QGuiApplication::clipboard()->setText(QStringLiteral("ff"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), f.edit->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(f.edit.get(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(asked, 1);
     QCOMPARE(f.edit->text(), QString());
   }
 
