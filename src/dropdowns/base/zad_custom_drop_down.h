@@ -27,6 +27,7 @@
 #include "dropdowns/base/drop_down_drawing.h"
 #include "dropdowns/base/drop_down_value.h"
 #include "dropdowns/base/popup_placement.h"
+#include "dropdowns/base/selection_color_style.h"
 #include "dropdowns/base/zad_button_appearance.h"
 #include "grid/theme/style_if.h"
 
@@ -34,8 +35,6 @@ class TDropDownEditButton;
 class TDropDownForm;
 class TItemAppearance;
 class QMenu;
-
-enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
 class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones {
  public:
