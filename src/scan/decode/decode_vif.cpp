@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controls/format_settings.h"
+#include "scan/decode/record_meaning.h"
 #include "scan/decode/telegram_decoder.h"
 #include "scan/decode/time_point.h"
 #include "scan/decode/value_text.h"
@@ -74,73 +75,102 @@ QString Time_Point_Text(int data_code, const uint8_t* data) {
   }
 }
 
-}  // namespace
-
-void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint8_t LVAR, int NByte,
-                                  TVariable_MBus& Item) {
+// One walk over the tables for both uses: without texts nothing is built but the codes.
+record_meaning::Meaning Decode(const record_meaning::Input& in, bool texts) {
+  const uint8_t VIF = in.vif;
+  const uint8_t VIFE0 = in.vife[0];
+  const int DataCode = in.data_code;
   Value value;
-  value.real = value_text::Raw_Value(DataCode, LVAR, App_Data_Val);
-  if (DataCode != 5 && std::fabs(value.real) < 1e15L) {
-    value.exact = true;
-    value.mantissa = static_cast<int64_t>(value.real);
+  if (texts) {
+    value.real = value_text::Raw_Value(DataCode, in.lvar, in.data);
+    if (DataCode != 5 && std::fabs(value.real) < 1e15L) {
+      value.exact = true;
+      value.mantissa = static_cast<int64_t>(value.real);
+    }
   }
   int vife_code = None;
   QString text;
 
   const Row primary = vif_tables::Primary(VIF & 0x7F);
   const int unit_code = primary.code;
-  QString quantity = primary.text;
-  Scale(value, primary);
-  if (primary.kind == Value_Kind::Time_Point) {
-    quantity = Time_Point_Quantity(DataCode);
-    text = Time_Point_Text(DataCode, App_Data_Val);
-  } else if (primary.kind == Value_Kind::Plain_Text && DataCode == 13 && LVAR <= 0xBF) {
-    // Only a character field is shown as characters: a number whose unit the
-    // telegram spells out (%RH, for instance) is still a number to scale.
-    const int count = NByte < 0 ? 0 : NByte > static_cast<int>(sizeof App_Data_Val) ? sizeof App_Data_Val : NByte;
-    for (int i = 0; i < count; ++i) text += QChar(App_Data_Val[i]);
+  QString quantity;
+  if (texts) {
+    quantity = primary.text;
+    Scale(value, primary);
+    if (primary.kind == Value_Kind::Time_Point) {
+      quantity = Time_Point_Quantity(DataCode);
+      text = Time_Point_Text(DataCode, in.data);
+    } else if (primary.kind == Value_Kind::Plain_Text && DataCode == 13 && in.lvar <= 0xBF) {
+      // Only a character field is shown as characters: a number whose unit the
+      // telegram spells out (%RH, for instance) is still a number to scale.
+      const int count = in.nbyte < 0 ? 0 : in.nbyte;
+      text = QString::fromLatin1(reinterpret_cast<const char*>(in.data), count);
+    }
   }
 
   int q = -1;  // position of the first combinable VIFE, -1 when there is none
   if (VIF == 0xFD || VIF == 0xFB) {
     const Row row = VIF == 0xFD ? vif_tables::Extension_FD(VIFE0 & 0x7F) : vif_tables::Extension_FB(VIFE0 & 0x7F);
-    quantity = row.text;
     vife_code = row.code;
-    Scale(value, row);
+    if (texts) {
+      quantity = row.text;
+      Scale(value, row);
+    }
     if (VIFE0 & 0x80) q = 1;
   } else if ((VIF & 0x80) && VIF != 0xFE && VIF != 0xFF) {
     q = 0;
   }
 
   while (q >= 0) {
-    const uint8_t vife = App_Vife_Val[q];
+    const uint8_t vife = in.vife[q];
     if ((vife & 0x7F) == 0x7C) {
       if (q <= kLastVifePosition - 1) {
         ++q;
-        quantity += vif_tables::Phase(App_Vife_Val[q] & 0x7F);
+        if (texts) quantity += vif_tables::Phase(in.vife[q] & 0x7F);
       }
     } else {
       const Row row = vif_tables::Combinable(vife & 0x7F);
-      quantity += row.text;
       if (vife_code == None) vife_code = row.code;
-      Scale(value, row);
-      if (row.kind == Value_Kind::Date) {
-        text = DataCode == 2   ? time_point::Type_G(App_Data_Val)
-               : DataCode == 4 ? time_point::Type_F(App_Data_Val)
-                               : QString();
+      if (texts) {
+        quantity += row.text;
+        Scale(value, row);
+        if (row.kind == Value_Kind::Date) {
+          text = DataCode == 2 ? time_point::Type_G(in.data) : DataCode == 4 ? time_point::Type_F(in.data) : QString();
+        }
       }
     }
-    if (!(App_Vife_Val[q] & 0x80) || q >= kLastVifePosition) break;
+    if (!(in.vife[q] & 0x80) || q >= kLastVifePosition) break;
     ++q;
   }
 
-  Item.type_data = unit_code == None ? 65535 : static_cast<uint16_t>(unit_code);
-  Item.Type_Data_Vife = vife_code == None ? 0 : vife_code;
-  Item.Desc_Type_Data = quantity;
+  record_meaning::Meaning meaning;
+  meaning.unit_code = unit_code == None ? 65535 : unit_code;
+  meaning.vife_code = vife_code == None ? 0 : vife_code;
+  if (!texts) return meaning;
+  meaning.quantity = quantity;
   if (text.isEmpty()) {
     const QChar separator = Process_Format_Settings().Decimal_Separator;
     text = value.exact ? value_text::Decimal(value.mantissa, value.exponent, separator)
                        : value_text::General(value.real, separator);
   }
-  Item.ValueStr = text;
+  meaning.value = text;
+  return meaning;
+}
+
+}  // namespace
+
+namespace record_meaning {
+
+Meaning Codes(const Input& record) { return Decode(record, false); }
+
+Meaning With_Texts(const Input& record) { return Decode(record, true); }
+
+}  // namespace record_meaning
+
+void Telegram_Decoder::Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint8_t LVAR, int NByte,
+                                  TVariable_MBus& Item) {
+  App_Vife_Val[0] = VIFE0;
+  const record_meaning::Meaning codes = record_meaning::Codes({VIF, App_Vife_Val, DataCode, LVAR, NByte, App_Data_Val});
+  Item.type_data = static_cast<uint16_t>(codes.unit_code);
+  Item.Type_Data_Vife = codes.vife_code;
 }

@@ -8,7 +8,10 @@ QString Man_Letter(int code) {
 }
 
 QString Trova_Man(int num) {
-  return Man_Letter(64 + (num >> 10)) + Man_Letter(64 + ((num >> 5) & 31)) + Man_Letter(64 + (num & 31));
+  // One text for the three letters, not one per letter joined: a scan names a manufacturer per meter.
+  const auto letter = [](int code) { return code >= 65 && code <= 90 ? QChar(code) : QChar(u'?'); };
+  const QChar letters[3] = {letter(64 + (num >> 10)), letter(64 + ((num >> 5) & 31)), letter(64 + (num & 31))};
+  return QString(letters, 3);
 }
 
 QString Desc_Medium(int code) {

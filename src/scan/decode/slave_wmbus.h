@@ -33,7 +33,7 @@ class TSlave_wMBus {
   uint8_t ALA_Version = 0;
   uint8_t ALA_DeviceType = 0;
   int8_t RSSI = 0;
-  QDateTime DateTime;    // local time at which the last decoded frame arrived
+  QDateTime DateTime;    // when the last decoded frame arrived (the decoder keeps it in UTC)
   bool Cripted = false;  // the last frame was not readable
   bool Enable = true;
   bool Enable_Key = false;

@@ -5,116 +5,9 @@
 
 #include "scan/decode/long_frame.h"
 #include "scan/decode/mbus_texts.h"
+#include "scan/decode/record_fields.h"
 
 namespace {
-
-constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
-
-// Hexadecimal text of bytes, each as prefix, two digits, suffix (either may be 0 = none).
-// Sized once: records are decoded by the thousand in a scan.
-QString Hex_Text(const uint8_t* bytes, int n, char16_t prefix, char16_t suffix) {
-  const int per_byte = 2 + (prefix ? 1 : 0) + (suffix ? 1 : 0);
-  QString text(per_byte * n, Qt::Uninitialized);
-  QChar* out = text.data();
-  for (int i = 0; i < n; ++i) {
-    if (prefix) *out++ = QChar(prefix);
-    *out++ = QChar(kHexDigits[bytes[i] >> 4]);
-    *out++ = QChar(kHexDigits[bytes[i] & 0x0F]);
-    if (suffix) *out++ = QChar(suffix);
-  }
-  return text;
-}
-
-// The one-byte hexadecimal texts, made once and shared by every record that
-// shows one: "$hh" for a DIF, "$hh " for a lone DIFE or VIFE, "hh" for one data byte.
-struct Byte_Texts {
-  std::array<QString, 256> dollar, dollar_blank, plain;
-  Byte_Texts() {
-    for (int b = 0; b < 256; ++b) {
-      const uint8_t byte = static_cast<uint8_t>(b);
-      dollar[b] = Hex_Text(&byte, 1, u'$', 0);
-      dollar_blank[b] = Hex_Text(&byte, 1, u'$', u' ');
-      plain[b] = Hex_Text(&byte, 1, 0, 0);
-    }
-  }
-};
-
-const Byte_Texts& Shared_Byte_Texts() {
-  static const Byte_Texts texts;
-  return texts;
-}
-
-// Hex_Text through the shared texts where the bytes are one or none.
-QString Hex_Text_Shared(const uint8_t* bytes, int n, char16_t prefix, char16_t suffix) {
-  if (n != 1) return Hex_Text(bytes, n, prefix, suffix);
-  const Byte_Texts& shared = Shared_Byte_Texts();
-  if (!prefix) return suffix ? Hex_Text(bytes, n, prefix, suffix) : shared.plain[bytes[0]];
-  return suffix ? shared.dollar_blank[bytes[0]] : shared.dollar[bytes[0]];
-}
-
-// Data bytes and text of the fixed-length data-field codes; code 13 is sized by its LVAR byte.
-struct Data_Field {
-  int bytes;
-  const char* text;
-};
-constexpr Data_Field kDataFields[16] = {
-    {0, ""},
-    {1, "8 Bit Integer"},
-    {2, "16 Bit Integer"},
-    {3, "24 Bit Integer"},
-    {4, "32 Bit Integer"},
-    {4, "32 Bit Real"},
-    {6, "48 Bit Integer"},
-    {8, "64 Bit Integer"},
-    {0, ""},
-    {1, "2 Digit BCD"},
-    {2, "4 Digit BCD"},
-    {3, "6 Digit BCD"},
-    {4, "8 Digit BCD"},
-    {0, ""},
-    {6, "12 Digit BCD"},
-    {0, "Special Function"},
-};
-
-// Number of data bytes and the data-field text that an LVAR byte announces.
-void Lvar_Field(uint8_t lvar, int& bytes, QString& text) {
-  if (lvar <= 0xBF) {
-    bytes = lvar;
-    text = QStringLiteral("Variable Length - ASCII String with %1characters").arg(bytes);
-  } else if (lvar <= 0xCF) {
-    bytes = lvar - 0xC0;
-    text = QStringLiteral("Variable Length - Positive BCD Number with %1 digits").arg(2 * bytes);
-  } else if (lvar <= 0xDF) {
-    bytes = lvar - 0xD0;
-    text = QStringLiteral("Variable Length - Negative BCD Number with %1 digits").arg(2 * bytes);
-  } else if (lvar <= 0xEF) {
-    bytes = lvar - 0xE0;
-    text = QStringLiteral("Variable Length - Binary Number with %1 Bytes").arg(bytes);
-  } else if (lvar <= 0xF4) {
-    // Long binary numbers: 16, 20, 24, 28 or 32 bytes.
-    bytes = 4 * (lvar - 0xEC);
-    text = QStringLiteral("Variable Length - Binary Number with %1 Bytes").arg(bytes);
-  } else if (lvar <= 0xFA) {
-    bytes = lvar - 0xF0;
-    text = QStringLiteral("Variable Length - Floating Point Number with %1 Bytes").arg(bytes);
-  } else {
-    bytes = 0;
-    text = QStringLiteral("Variable Length - Reserved");
-  }
-}
-
-QString Function_Text(int function) {
-  switch (function) {
-    case 0:
-      return QStringLiteral("Istantaneous value");  // stored spelling
-    case 1:
-      return QStringLiteral("Maximum value");
-    case 2:
-      return QStringLiteral("Minimum value");
-    default:
-      return QStringLiteral("Value during error state");
-  }
-}
 
 // Reads an extension chain (DIFE or VIFE) after position p: each byte with bit 7
 // set announces one more. False when the chain runs past the last index or
@@ -126,6 +19,17 @@ bool Read_Chain(const uint8_t* data, int last, int& p, uint8_t* chain, int& coun
     chain[count++] = data[++p];
   } while (chain[count - 1] & 0x80);
   return true;
+}
+
+// Upper-case hexadecimal digits of the identification number, at least two, made as one text.
+QString Id_Text(uint32_t id) {
+  QChar digits[8];
+  int n = 0;
+  for (int shift = 28; shift >= 0; shift -= 4) {
+    const int digit = (id >> shift) & 0x0F;
+    if (n > 0 || digit != 0 || shift < 8) digits[n++] = QChar(u"0123456789ABCDEF"[digit]);
+  }
+  return QString(digits, n);
 }
 
 }  // namespace
@@ -147,7 +51,7 @@ int Telegram_Decoder::Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Le
     slave->Primary_Addresss = Ans_Array[5];
     const uint32_t id =
         Ans_Array[7] | Ans_Array[8] << 8 | Ans_Array[9] << 16 | static_cast<uint32_t>(Ans_Array[10]) << 24;
-    slave->Secondary_Addresss = QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
+    slave->Secondary_Addresss = Id_Text(id);
     if (!fixed) {
       slave->Manufacture = Ans_Array[11] | Ans_Array[12] << 8;
       slave->Version = Ans_Array[13];
@@ -183,11 +87,9 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
     }
     if (dif == 0x2F) {
       if (MBusType == mtWireless) {
-        auto filler = std::make_unique<TVariable_MBus>();
-        filler->DIF = QStringLiteral("$2F");
-        filler->DataFieldStr = QStringLiteral("Special Function");
-        filler->Real_Wireless_Var = false;
-        List.push_back(std::move(filler));
+        TVariable_MBus& filler = Add_Record(List);
+        filler.Set_Filler();
+        filler.Real_Wireless_Var = false;
       }
       continue;
     }
@@ -200,13 +102,14 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
     if (p + 1 > LastIndex) break;
     const uint8_t vif = Data[++p];
     if ((vif & 0x7F) == 0x7E) break;
-    QString unit_text;
+    // The telegram stores a plain-text unit last character first.
+    uint8_t unit_text[Max_Unit_Text];
+    int unit_length = 0;
     if ((vif & 0x7F) == 0x7C) {
       if (p + 1 > LastIndex) break;
       const int length = Data[++p];
       if (length > Max_Unit_Text || p + length > LastIndex) break;
-      // The telegram stores the text last character first.
-      for (int i = length; i >= 1; --i) unit_text += QChar(Data[p + i]);
+      for (int i = length; i >= 1; --i) unit_text[unit_length++] = Data[p + i];
       p += length;
     }
     int numvife = 0;
@@ -214,26 +117,18 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
 
     if (code == 0x0F) continue;  // 8F..FF: a special function the records do not carry
 
-    int bytes = kDataFields[code].bytes;
-    // Shared texts: each record then holds a reference, not a copy.
-    static const std::array<QString, 16> kFieldTexts = [] {
-      std::array<QString, 16> texts;
-      for (int i = 0; i < 16; ++i) texts[i] = QString::fromLatin1(kDataFields[i].text);
-      return texts;
-    }();
-    QString field_text = kFieldTexts[code];
+    int bytes = record_fields::Data_Bytes(code);
     uint8_t lvar = 0;
     if (code == 13) {
       if (p + 1 > LastIndex) break;
       lvar = Data[++p];
-      Lvar_Field(lvar, bytes, field_text);
+      bytes = record_fields::Lvar_Bytes(lvar);
     }
     if (bytes > Max_Data_Bytes || p + bytes > LastIndex) break;
     const uint8_t* bytes_at = Data + p + 1;
     p += bytes;
 
-    auto item = std::make_unique<TVariable_MBus>();
-    TVariable_MBus& record = *item;
+    TVariable_MBus& record = Add_Record(List);
     record.dimension = static_cast<uint8_t>(code);
     record.function_fild = (dif >> 4) & 3;
     int64_t storage = (dif >> 6) & 1;
@@ -244,30 +139,52 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
       tariff += ((dife[i] >> 4) & 3) << (2 * i);
       subunit += ((dife[i] >> 6) & 1) << i;
     }
-    record.DIFE = Hex_Text_Shared(dife, numdife, u'$', u' ');
     record.storage_number = storage;
     record.tarif = static_cast<uint16_t>(tariff);
     record.device = static_cast<uint16_t>(subunit);
-    record.DIF = Hex_Text_Shared(&dif, 1, u'$', 0);
-    record.numdife = numdife;
     record.VIF = vif;
-    record.VIFE = Hex_Text_Shared(vife, numvife, u'$', u' ');
-    record.VIF_ASCII = unit_text;
-    record.totdati = Hex_Text_Shared(bytes_at, bytes, 0, 0);
-    record.nbyte = bytes;
-    record.DataFieldStr = field_text;
+    record.Set_Bytes(dif, dife, numdife, vife, numvife, unit_text, unit_length, lvar, bytes_at, bytes);
     record.Is_BCD = code == 9 || code == 10 || code == 11 || code == 12 || code == 14;
     record.Real_Wireless_Var = true;
 
-    std::memset(App_Data_Val, 0, sizeof App_Data_Val);
-    std::memcpy(App_Data_Val, bytes_at, bytes);
-    std::memset(App_Vife_Val, 0, sizeof App_Vife_Val);
-    std::memcpy(App_Vife_Val, vife, numvife);
-    List.push_back(std::move(item));
+    Fill_Scratch(bytes_at, bytes, vife, numvife);
     Decode_VIF(vif, numvife > 0 ? vife[0] : 0, code, lvar, bytes, record);
-    record.FunctionFieldStr = Function_Text(record.function_fild);
   }
   return result;
+}
+
+void Telegram_Decoder::Recycle_Records(TList_Var& list) {
+  if (spare_.empty()) {
+    // The whole list at once; the meter keeps the emptied list of an earlier frame and its room.
+    spare_.swap(list);
+    return;
+  }
+  // Enough for the records of the longest frame; the rest are freed.
+  constexpr size_t kKept = 256;
+  while (!list.empty()) {
+    if (spare_.size() < kKept) spare_.push_back(std::move(list.back()));
+    list.pop_back();
+  }
+}
+
+inline TVariable_MBus& Telegram_Decoder::Add_Record(TList_Var& list) {
+  if (spare_.empty()) {
+    list.push_back(std::make_unique<TVariable_MBus>());
+  } else {
+    list.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+    list.back()->Reset();
+  }
+  return *list.back();
+}
+
+void Telegram_Decoder::Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife) {
+  // Only the bytes the last record left behind are cleared, not all 256 every time.
+  std::memcpy(App_Data_Val, data, static_cast<size_t>(n));
+  if (scratch_used_ > n) std::memset(App_Data_Val + n, 0, static_cast<size_t>(scratch_used_ - n));
+  scratch_used_ = n;
+  std::memset(App_Vife_Val, 0, sizeof App_Vife_Val);
+  std::memcpy(App_Vife_Val, vife, static_cast<size_t>(numvife));
 }
 
 int64_t Telegram_Decoder::BCD_To_Int(int n) const {

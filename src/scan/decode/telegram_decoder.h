@@ -19,9 +19,9 @@
 // DIF 0F/1F end the records (1F: more telegrams follow), 2F is an idle filler.
 class Telegram_Decoder {
  public:
-  static constexpr int Max_Extensions = 10;
-  static constexpr int Max_Unit_Text = 192;
-  static constexpr int Max_Data_Bytes = 255;
+  static constexpr int Max_Extensions = TVariable_MBus::Max_Extensions;
+  static constexpr int Max_Unit_Text = TVariable_MBus::Max_Unit_Text;
+  static constexpr int Max_Data_Bytes = TVariable_MBus::Max_Data_Bytes;
 
   TMBusType MBusType = mtWired;
   uint8_t App_Data_Val[256] = {};
@@ -36,15 +36,30 @@ class Telegram_Decoder {
   // keeps only its addresses and says why in Not_Readable.
   int Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Len, int Index, TList_Slave_MBus& List, uint8_t& Last);
 
+  // Takes a meter's records off it (last first) and keeps their objects for the
+  // next walks of this decoder: a wireless meter's records are replaced with
+  // every frame heard, and the new ones then need no heap blocks of their own.
+  void Recycle_Records(TList_Var& list);
+
   // Walks Data[0..LastIndex] and appends one record per kept data record.
   // Returns 1, or 0 when a DIF 1F was met. Stops before any record that would
   // run past LastIndex or past a record's limits, keeping the records before it.
   uint8_t Decode_Data_Records(TList_Var& List, int LastIndex, const uint8_t* Data);
 
-  // Gives a record its quantity text, unit and VIFE codes and value text from the
-  // VIF, its first VIFE and the bytes in App_Data_Val / App_Vife_Val.
+  // Gives a record its unit and VIFE codes from the VIF, its first VIFE and the
+  // bytes in App_Data_Val / App_Vife_Val. Its quantity and value texts are made
+  // from the record's own bytes when they are first read.
   void Decode_VIF(uint8_t VIF, uint8_t VIFE0, int DataCode, uint8_t LVAR, int NByte, TVariable_MBus& Item);
 
   // BCD value of the first n bytes of App_Data_Val.
   int64_t BCD_To_Int(int n) const;
+
+ private:
+  // Copies a kept record's data bytes (zero-padded to 256) and VIFE bytes into the scratch buffers.
+  void Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife);
+  // Appends a record object in its initial state: a recycled one when there is one, else a new one.
+  TVariable_MBus& Add_Record(TList_Var& list);
+
+  int scratch_used_ = 0;  // bytes of App_Data_Val that may be non-zero
+  TList_Var spare_;       // recycled record objects
 };

@@ -96,7 +96,7 @@ QStringList Lines(const Decoded_Telegram& telegram) {
                  .arg(record->function_fild)
                  .arg(unit)
                  .arg(record->Type_Data_Vife)
-                 .arg(record->ValueStr, record->Desc_Type_Data);
+                 .arg(record->ValueStr(), record->Desc_Type_Data());
   }
   return lines;
 }

@@ -1,5 +1,7 @@
 #include "scan/decode/vif_tables.h"
 
+#include <array>
+
 namespace vif_tables {
 namespace {
 
@@ -7,9 +9,22 @@ Row Text(const QString& text, int code) { return Row{text, code, 0, false, Value
 
 Row Scaled(const QString& text, int code, int exponent) { return Row{text, code, exponent, true, Value_Kind::Number}; }
 
-// The four time units of a two-bit field, appended to a quantity.
-QString By_Unit(const char* quantity, int m, const char* const units[4]) {
-  return QString::fromUtf8(quantity) + QString::fromUtf8(units[m & 3]);
+// The texts of a quantity followed by each of the four time units of a two-bit
+// field, made once per process: records are decoded by the thousand, and a
+// row's text is then shared, not built again for every record.
+using Unit_Texts = std::array<QString, 4>;
+Unit_Texts Units(const char* quantity, const char* const units[4]) {
+  Unit_Texts texts;
+  for (int m = 0; m < 4; ++m) texts[m] = QString::fromUtf8(quantity) + QString::fromUtf8(units[m]);
+  return texts;
+}
+
+// Shared texts of a row family whose text carries a number: made once per process.
+template <size_t N, typename Make>
+std::array<QString, N> Numbered(Make make) {
+  std::array<QString, N> texts;
+  for (size_t i = 0; i < N; ++i) texts[i] = make(static_cast<int>(i));
+  return texts;
 }
 
 constexpr const char* kPlainUnits[4] = {"Seconds", "Minutes", "Hours", "Days"};
@@ -25,8 +40,14 @@ Row Primary(uint8_t vif) {
   if (vif <= 0x0F) return Scaled(QStringLiteral("Energy J"), 1, n);
   if (vif <= 0x17) return Scaled(QStringLiteral("Volume m3"), 2, n - 6);
   if (vif <= 0x1F) return Scaled(QStringLiteral("Mass kg"), 3, n - 3);
-  if (vif <= 0x23) return Text(By_Unit("On Time ", m, kPlainUnits), 4);
-  if (vif <= 0x27) return Text(By_Unit("Operating Time ", m, kPlainUnits), 5);
+  if (vif <= 0x23) {
+    static const Unit_Texts kTexts = Units("On Time ", kPlainUnits);
+    return Text(kTexts[m], 4);
+  }
+  if (vif <= 0x27) {
+    static const Unit_Texts kTexts = Units("Operating Time ", kPlainUnits);
+    return Text(kTexts[m], 5);
+  }
   if (vif <= 0x2F) return Scaled(QStringLiteral("Power W"), 6, n - 3);
   if (vif <= 0x37) return Scaled(QStringLiteral("Power J/h"), 7, n);
   if (vif <= 0x3F) return Scaled(QStringLiteral("Volume Flow m3/h"), 8, n - 6);
@@ -41,8 +62,14 @@ Row Primary(uint8_t vif) {
   if (vif <= 0x6D) return Row{QString(), 20, 0, false, Value_Kind::Time_Point};
   if (vif == 0x6E) return Text(QStringLiteral("Units for H.C.A."), 22);
   if (vif == 0x6F) return Text(QString(), None);
-  if (vif <= 0x73) return Text(By_Unit("Averaging Duration ", m, kPlainUnits), 17);
-  if (vif <= 0x77) return Text(By_Unit("Actuality Duration ", m, kPlainUnits), 18);
+  if (vif <= 0x73) {
+    static const Unit_Texts kTexts = Units("Averaging Duration ", kPlainUnits);
+    return Text(kTexts[m], 17);
+  }
+  if (vif <= 0x77) {
+    static const Unit_Texts kTexts = Units("Actuality Duration ", kPlainUnits);
+    return Text(kTexts[m], 18);
+  }
   switch (vif) {
     case 0x78:
       return Text(QStringLiteral("Fabrication No"), 23);
@@ -66,17 +93,36 @@ Row Extension_FD(uint8_t vife) {
   const int m = vife & 3;
   if (vife <= 0x03) return Scaled(QStringLiteral("Credit of (currency units)"), 1, m - 3);
   if (vife <= 0x07) return Scaled(QStringLiteral("Debit of (currency units)"), 2, m - 3);
-  if (vife >= 0x24 && vife <= 0x27) return Text(By_Unit("Storage Interval ", m, kPluralUnits), 28);
-  if (vife >= 0x2C && vife <= 0x2F) return Text(By_Unit("Duration Since Last Readout ", m, kPluralUnits), 31);
-  if (vife >= 0x31 && vife <= 0x33) return Text(By_Unit("Duration of Tariff ", m, kPluralUnits), 33);
-  if (vife >= 0x34 && vife <= 0x37) return Text(By_Unit("Period of Tariff ", m, kPluralUnits), 34);
+  if (vife >= 0x24 && vife <= 0x27) {
+    static const Unit_Texts kTexts = Units("Storage Interval ", kPluralUnits);
+    return Text(kTexts[m], 28);
+  }
+  if (vife >= 0x2C && vife <= 0x2F) {
+    static const Unit_Texts kTexts = Units("Duration Since Last Readout ", kPluralUnits);
+    return Text(kTexts[m], 31);
+  }
+  if (vife >= 0x31 && vife <= 0x33) {
+    static const Unit_Texts kTexts = Units("Duration of Tariff ", kPluralUnits);
+    return Text(kTexts[m], 33);
+  }
+  if (vife >= 0x34 && vife <= 0x37) {
+    static const Unit_Texts kTexts = Units("Period of Tariff ", kPluralUnits);
+    return Text(kTexts[m], 34);
+  }
   if (vife >= 0x3C && vife <= 0x3F) {
-    return Text(By_Unit("Period of Nominal Data Transmissions ", m, kPluralUnits), 131);
+    static const Unit_Texts kTexts = Units("Period of Nominal Data Transmissions ", kPluralUnits);
+    return Text(kTexts[m], 131);
   }
   if (vife >= 0x40 && vife <= 0x4F) return Scaled(QStringLiteral("Electric Units Volts"), 38, (vife & 0x0F) - 9);
   if (vife >= 0x50 && vife <= 0x5F) return Scaled(QStringLiteral("Electric Units A"), 39, (vife & 0x0F) - 12);
-  if (vife >= 0x68 && vife <= 0x6B) return Text(By_Unit("Duration Since Last Cumulation ", m, kLongUnits), 48);
-  if (vife >= 0x6C && vife <= 0x6F) return Text(By_Unit("Operating Time Battery ", m, kLongUnits), 49);
+  if (vife >= 0x68 && vife <= 0x6B) {
+    static const Unit_Texts kTexts = Units("Duration Since Last Cumulation ", kLongUnits);
+    return Text(kTexts[m], 48);
+  }
+  if (vife >= 0x6C && vife <= 0x6F) {
+    static const Unit_Texts kTexts = Units("Operating Time Battery ", kLongUnits);
+    return Text(kTexts[m], 49);
+  }
   switch (vife) {
     case 0x08:
       return Text(QStringLiteral("Unique message Identification"), 3);
@@ -235,22 +281,28 @@ Row Combinable(uint8_t vife) {
   const int m = vife & 3;
   const int n = vife & 7;
   if (vife >= 0x50 && vife <= 0x5F) {
-    static const char* const kLimits[4] = {"First Lower", "Last Lower", "First Upper", "Last Upper"};
-    return Text(
-        QStringLiteral(" - Duration 0%1 of %2 Limit Exceed").arg(m).arg(QLatin1String(kLimits[(vife >> 2) & 3])), 100);
+    static const auto kTexts = Numbered<16>([](int i) {
+      static const char* const kLimits[4] = {"First Lower", "Last Lower", "First Upper", "Last Upper"};
+      return QStringLiteral(" - Duration 0%1 of %2 Limit Exceed").arg(i & 3).arg(QLatin1String(kLimits[i >> 2]));
+    });
+    return Text(kTexts[vife - 0x50], 100);
   }
   if (vife >= 0x60 && vife <= 0x67) {
-    return Text(QStringLiteral(" - Duration 0%1 of %2").arg(m).arg(vife <= 0x63 ? "First" : "Last"), 101);
+    static const auto kTexts = Numbered<8>(
+        [](int i) { return QStringLiteral(" - Duration 0%1 of %2").arg(i & 3).arg(i < 4 ? "First" : "Last"); });
+    return Text(kTexts[vife - 0x60], 101);
   }
   if (vife >= 0x70 && vife <= 0x77) {
-    return Scaled(QStringLiteral(" - Moltiplicative Correction Factor: 10^(%1)").arg(n - 6), 103, n - 6);
+    static const auto kTexts =
+        Numbered<8>([](int i) { return QStringLiteral(" - Moltiplicative Correction Factor: 10^(%1)").arg(i - 6); });
+    return Scaled(kTexts[n], 103, n - 6);
   }
   if (vife >= 0x78 && vife <= 0x7B) {
-    return Scaled(QStringLiteral(" - Additive Correction Constant: 10^(%1) * Unit of VIF").arg(m - 3), 104, m - 3);
+    static const auto kTexts = Numbered<4>(
+        [](int i) { return QStringLiteral(" - Additive Correction Constant: 10^(%1) * Unit of VIF").arg(i - 3); });
+    return Scaled(kTexts[m], 104, m - 3);
   }
-  const auto date = [](const char* text, int code) {
-    return Row{QString::fromLatin1(text), code, 0, false, Value_Kind::Date};
-  };
+  const auto date = [](const QString& text, int code) { return Row{text, code, 0, false, Value_Kind::Date}; };
   switch (vife) {
     case 0x00:
       return Text(QStringLiteral(" - None"), 108);
@@ -357,41 +409,41 @@ Row Combinable(uint8_t vife) {
     case 0x41:
       return Text(QStringLiteral(" - # of Exceeds of Lower Limit"), 98);
     case 0x42:
-      return date(" - Date(/Time) of Begin of First Lower Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of Begin of First Lower Limit Exceed"), 99);
     case 0x43:
-      return date(" - Date(/Time) of End of First Lower Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of End of First Lower Limit Exceed"), 99);
     case 0x46:
-      return date(" - Date(/Time) of Begin of Last Lower Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of Begin of Last Lower Limit Exceed"), 99);
     case 0x47:
-      return date(" - Date(/Time) of End of Last Lower Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of End of Last Lower Limit Exceed"), 99);
     case 0x48:
       return Text(QStringLiteral(" - Upper Limit Value"), 97);
     case 0x49:
       return Text(QStringLiteral(" - # of Exceeds of Upper Limit"), 98);
     case 0x4A:
-      return date(" - Date(/Time) of Begin of First Upper Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of Begin of First Upper Limit Exceed"), 99);
     case 0x4B:
-      return date(" - Date(/Time) of End of First Upper Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of End of First Upper Limit Exceed"), 99);
     case 0x4E:
-      return date(" - Date(/Time) of Begin of Last Upper Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of Begin of Last Upper Limit Exceed"), 99);
     case 0x4F:
-      return date(" - Date(/Time) of End of Last Upper Limit Exceed", 99);
+      return date(QStringLiteral(" - Date(/Time) of End of Last Upper Limit Exceed"), 99);
     case 0x68:
       return Text(QStringLiteral(" - Value During Lower Limit Exceed"), 149);
     case 0x69:
       return Text(QStringLiteral(" - Leakage Values"), 150);
     case 0x6A:
-      return date(" - Date(/Time) of Begin of First", 102);
+      return date(QStringLiteral(" - Date(/Time) of Begin of First"), 102);
     case 0x6B:
-      return date(" - Date(/Time) of End of First", 102);
+      return date(QStringLiteral(" - Date(/Time) of End of First"), 102);
     case 0x6C:
       return Text(QStringLiteral(" - Value During Upper Limit Exceed"), 149);
     case 0x6D:
       return Text(QStringLiteral(" - Overflow Values"), 151);
     case 0x6E:
-      return date(" - Date(/Time) of Begin of Last", 102);
+      return date(QStringLiteral(" - Date(/Time) of Begin of Last"), 102);
     case 0x6F:
-      return date(" - Date(/Time) of End of Last", 102);
+      return date(QStringLiteral(" - Date(/Time) of End of Last"), 102);
     case 0x7D:
       return Scaled(QStringLiteral(" - Multiplicative Cerrection Factor: 10^(3)"), 105, 3);
     case 0x7E:

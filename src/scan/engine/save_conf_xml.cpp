@@ -56,10 +56,10 @@ void Write_Variable(Xml_Node nodo, const TVariable_MBus& v, int position, bool e
   Xml_Node var = nodo.Add_Child(QStringLiteral("Variabile"));
   var.Set_Attribute("Enable", enabled ? "1" : "0");
   var.Set_Attribute("Position", Num(position));
-  var.Set_Attribute("Desc", Xml_Safe(v.Desc_Type_Data) + " (U" + Num(v.device) + "S" + Num(v.storage_number) + "T" +
+  var.Set_Attribute("Desc", Xml_Safe(v.Desc_Type_Data()) + " (U" + Num(v.device) + "S" + Num(v.storage_number) + "T" +
                                 Num(v.tarif) + ")");
   var.Set_Attribute("Type", Num(v.type_data));
-  var.Set_Attribute("VIF_ASCII", v.type_data == 21 ? Xml_Safe(v.VIF_ASCII) : QString());
+  var.Set_Attribute("VIF_ASCII", v.type_data == 21 ? Xml_Safe(v.VIF_ASCII()) : QString());
   var.Set_Attribute("Fun_Field", Num(v.function_fild == 1 ? 2 : v.function_fild == 2 ? 1 : v.function_fild));
   var.Set_Attribute("Length", Num(v.dimension == 13 ? v.nbyte : 0));
   var.Set_Attribute("ModReg", Num(register_value));

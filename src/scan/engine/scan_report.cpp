@@ -23,21 +23,21 @@ void Write_Records(Xml_Node node, const TList_Var& records) {
   for (const auto& record : records) {
     const TVariable_MBus& v = *record;
     Xml_Node var = node.Add_Child(QStringLiteral("Variable"));
-    var.Set_Attribute("Value", Xml_Safe(v.ValueStr));
-    var.Set_Attribute("Type", Xml_Safe(v.Desc_Type_Data));
+    var.Set_Attribute("Value", Xml_Safe(v.ValueStr()));
+    var.Set_Attribute("Type", Xml_Safe(v.Desc_Type_Data()));
     var.Set_Attribute("UST", "(U" + Num(v.device) + "S" + Num(v.storage_number) + "T" + Num(v.tarif) + ")");
     Text_Child(var, "Storage_Number", Num(v.storage_number));
     Text_Child(var, "Tariff", Num(v.tarif));
     Text_Child(var, "Unit", Num(v.device));
-    Text_Child(var, "Data_Field", v.DataFieldStr);
-    Text_Child(var, "Function_Field", v.FunctionFieldStr);
-    Text_Child(var, "Type", v.Desc_Type_Data);
-    Text_Child(var, "Value", v.ValueStr);
-    Text_Child(var, "DIF", v.DIF);
+    Text_Child(var, "Data_Field", v.DataFieldStr());
+    Text_Child(var, "Function_Field", v.FunctionFieldStr());
+    Text_Child(var, "Type", v.Desc_Type_Data());
+    Text_Child(var, "Value", v.ValueStr());
+    Text_Child(var, "DIF", v.DIF());
     Text_Child(var, "VIF", QStringLiteral("$%1").arg(v.VIF, 2, 16, QLatin1Char('0')).toUpper());
-    Text_Child(var, "DIFE", v.DIFE);
-    Text_Child(var, "VIFE", v.VIFE);
-    Text_Child(var, "DATA", "$" + v.totdati);
+    Text_Child(var, "DIFE", v.DIFE());
+    Text_Child(var, "VIFE", v.VIFE());
+    Text_Child(var, "DATA", "$" + v.totdati());
   }
 }
 

@@ -10,7 +10,9 @@ QString Meter_Text(const TSlave_MBus& meter) {
   return QStringLiteral("Primary Address = ") + QString::number(meter.Primary_Addresss) +
          QStringLiteral(" - Secondary Address = ") + meter.Secondary_Addresss + QStringLiteral(" - Manufacturer = ") +
          meter.descManufacture + '(' + QString::number(meter.Manufacture) + QStringLiteral(") - Version = ") +
-         QString::number(meter.Version) + QStringLiteral(" - Type = ") + QString::number(meter.Medium);
+         QString::number(meter.Version) + QStringLiteral(" - Type = ") + QString::number(meter.Medium) +
+         (meter.Not_Readable.isEmpty() ? QString()
+                                       : QStringLiteral(" - not readable (") + meter.Not_Readable + QLatin1Char(')'));
 }
 
 QString Meter_Text(const TSlave_wMBus& meter) {
@@ -22,7 +24,7 @@ QString Meter_Text(const TSlave_wMBus& meter) {
 }
 
 QString Record_Text(const TVariable_MBus& record) {
-  return QStringLiteral("Value = ") + record.ValueStr + QStringLiteral(" - Type = ") + record.Desc_Type_Data +
+  return QStringLiteral("Value = ") + record.ValueStr() + QStringLiteral(" - Type = ") + record.Desc_Type_Data() +
          QStringLiteral(" (U") + QString::number(record.device) + 'S' + QString::number(record.storage_number) + 'T' +
          QString::number(record.tarif) + ')';
 }
@@ -40,23 +42,23 @@ QString Detail_Text(const TVariable_MBus& record, int line) {
     case 2:
       return QStringLiteral("Unit = ") + QString::number(record.device);
     case 3:
-      return QStringLiteral("Data Field = ") + record.DataFieldStr;
+      return QStringLiteral("Data Field = ") + record.DataFieldStr();
     case 4:
-      return QStringLiteral("Function Field = ") + record.FunctionFieldStr;
+      return QStringLiteral("Function Field = ") + record.FunctionFieldStr();
     case 5:
-      return QStringLiteral("Type = ") + record.Desc_Type_Data;
+      return QStringLiteral("Type = ") + record.Desc_Type_Data();
     case 6:
-      return QStringLiteral("Value = ") + record.ValueStr;
+      return QStringLiteral("Value = ") + record.ValueStr();
     case 7:
-      return QStringLiteral("DIF = ") + record.DIF;
+      return QStringLiteral("DIF = ") + record.DIF();
     case 8:
       return QStringLiteral("VIF = $") + QStringLiteral("%1").arg(record.VIF, 2, 16, QLatin1Char('0')).toUpper();
     case 9:
-      return QStringLiteral("DIFE = ") + record.DIFE;
+      return QStringLiteral("DIFE = ") + record.DIFE();
     case 10:
-      return QStringLiteral("VIFE = ") + record.VIFE;
+      return QStringLiteral("VIFE = ") + record.VIFE();
     case 11:
-      return QStringLiteral("DATA = $") + record.totdati;
+      return QStringLiteral("DATA = $") + record.totdati();
     default:
       return QString();
   }

@@ -12,7 +12,8 @@ namespace scan_tree {
 inline constexpr int kDetail_Lines = 12;
 
 // "Primary Address = 3 - Secondary Address = 12345678 - Manufacturer = ACW(1143) -
-// Version = 14 - Type = 22"
+// Version = 14 - Type = 22", followed by " - not readable (fixed data structure)" for a
+// meter whose records could not be read.
 QString Meter_Text(const TSlave_MBus& meter);
 // "Manufacturer = ELS - Address = 12345678 - Version = 51 - Device Type = 3 - "
 // followed by "CRIPTED!!" for an encrypted meter.

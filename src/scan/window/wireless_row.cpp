@@ -43,9 +43,11 @@ Row Of(const TSlave_wMBus& meter, int n) {
   Row row;
   const QLocale locale = QLocale::system();
   row.cells[0] = QString::number(n + 1);
-  if (meter.DateTime.isValid())
-    row.cells[1] = locale.toString(meter.DateTime.date(), QLocale::ShortFormat) + ' ' +
-                   meter.DateTime.time().toString(QStringLiteral("HH:mm:ss"));
+  if (meter.DateTime.isValid()) {
+    const QDateTime local = meter.DateTime.toLocalTime();
+    row.cells[1] =
+        locale.toString(local.date(), QLocale::ShortFormat) + ' ' + local.time().toString(QStringLiteral("HH:mm:ss"));
+  }
   row.cells[2] = QStringLiteral("0x") + Hex(meter.Message_Type, 2);
   row.cells[3] = Manufacturer(meter.LLA_Manu_str, meter.LLA_Manufacturer);
   row.cells[4] = Hex(uint32_t(meter.LLA_Address), 8);

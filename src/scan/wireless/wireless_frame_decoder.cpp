@@ -1,8 +1,8 @@
 #include "scan/wireless/wireless_frame_decoder.h"
 
-#include <QTimeZone>
 #include <algorithm>
 #include <array>
+#include <ctime>
 #include <new>
 #include <stdexcept>
 
@@ -38,15 +38,22 @@ struct Identity {
 
 }  // namespace
 
-// The local time now in the system's zone. QDateTime::currentDateTime() re-reads the
-// zone file on every call, which costs more than decrypting a frame.
-QDateTime Local_Now() {
-  static const QTimeZone zone = QTimeZone::systemTimeZone();
-  return QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch(), zone);
+namespace {
+
+// The time now, kept in UTC: a local time would look up the zone's offset for
+// every frame, which costs more than decrypting it. The window shows it in local
+// time to the second, so the kernel's coarse clock (a few milliseconds) serves and
+// costs less than the precise one.
+QDateTime Utc_Now() {
+  timespec now{};
+  if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return QDateTime::currentDateTimeUtc();
+  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000, Qt::UTC);
 }
 
+}  // namespace
+
 Wireless_Frame_Decoder::Wireless_Frame_Decoder(TList_Slave_wMBus& list, std::mutex& list_lock)
-    : list_(list), list_lock_(list_lock), now_(Local_Now) {
+    : list_(list), list_lock_(list_lock), now_(Utc_Now) {
   records_.MBusType = mtWireless;
 }
 
@@ -146,7 +153,8 @@ Wireless_Frame_Result Wireless_Frame_Decoder::Decode_Locked(uint8_t* frame, int 
     }
   }
 
-  slave->Cancel_Var();
+  // The records go as the meter's records are cleared; their objects serve the new ones.
+  records_.Recycle_Records(slave->List_Var);
   slave->DateTime = now_();
   slave->RSSI = rssi;
   const int start = wmbus_readability::Records_Start(frame, frame_len);

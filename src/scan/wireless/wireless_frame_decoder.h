@@ -40,7 +40,7 @@ class Wireless_Frame_Decoder {
 
   // Set while no frame is being decoded (before reception starts).
   void Set_Callback(TNotify_Wireless_Slave callback, bool from_dll);
-  // The clock of the frames' arrival time (tests fix it).
+  // The clock of the frames' arrival time, UTC by default (tests fix it).
   void Set_Clock(std::function<QDateTime()> now) { now_ = std::move(now); }
 
   // Adds or refreshes one meter from one datagram and reports it once. A datagram whose

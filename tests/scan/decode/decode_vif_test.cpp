@@ -36,10 +36,10 @@ TEST_P(Decode_Vif, GivesTheRecordItsMeaning) {
   const Walk_Result walk = Walk(c.record);
   ASSERT_EQ(walk.records.size(), 1u);
   const TVariable_MBus& r = *walk.records[0];
-  EXPECT_EQ(r.Desc_Type_Data.toStdString(), c.quantity);
+  EXPECT_EQ(r.Desc_Type_Data().toStdString(), c.quantity);
   EXPECT_EQ(r.type_data, c.unit);
   EXPECT_EQ(r.Type_Data_Vife, c.vife_code);
-  EXPECT_EQ(r.ValueStr.toStdString(), c.value);
+  EXPECT_EQ(r.ValueStr().toStdString(), c.value);
 }
 
 constexpr int kNone = 65535;
@@ -135,7 +135,7 @@ TEST(Decode_Vif_Locale, ValueTextUsesTheProcessDecimalSeparator) {
   Format_Settings_Scope comma(settings);
   const Walk_Result walk = Walk({0x04, 0x13, 0x39, 0x30, 0, 0});
   ASSERT_EQ(walk.records.size(), 1u);
-  EXPECT_EQ(walk.records[0]->ValueStr, QStringLiteral("12,345"));
+  EXPECT_EQ(walk.records[0]->ValueStr(), QStringLiteral("12,345"));
 }
 
 TEST(General_Number, FifteenSignificantDigitsFixedOrWithExponent) {

@@ -1,6 +1,9 @@
 // Meter objects as the scan fills them from a long frame, and how the lists free them.
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "controls/format_settings.h"
 #include "scan/decode/decoder_test_support.h"
 #include "scan/decode/long_frame.h"
 #include "scan/decode/slave_lists.h"
@@ -21,7 +24,7 @@ TEST(Meter_Objects, NewObjectsHoldTheirDefaults) {
   EXPECT_EQ(record.vifvalue, -1);
   EXPECT_TRUE(record.Enable);
   EXPECT_EQ(record.Node, nullptr);
-  EXPECT_TRUE(record.VIFE.isEmpty() && record.DIF.isEmpty() && record.totdati.isEmpty());
+  EXPECT_TRUE(record.VIFE().isEmpty() && record.DIF().isEmpty() && record.totdati().isEmpty());
   const TSlave_wMBus meter;
   EXPECT_TRUE(meter.Enable);
   EXPECT_FALSE(meter.Enable_Key);
@@ -150,6 +153,27 @@ TEST(Meter_Objects, WirelessMeterDropsItsRecordsButStays) {
   EXPECT_EQ(list.size(), 1u);
   Clear_Slave_List(list);
   EXPECT_TRUE(list.empty());
+}
+
+// The window and the scan report may read a record's texts at the same time: both
+// get the same texts, made once (the thread sanitizer build checks the hand-over).
+TEST(Meter_Objects, RecordTextsReadFromTwoThreadsAtOnce) {
+  Format_Settings point = Process_Format_Settings();
+  point.Decimal_Separator = QLatin1Char('.');
+  Format_Settings_Scope scope(point);
+  const Walk_Result walk = Walk({0x04, 0x13, 0x39, 0x30, 0x00, 0x00, 0x02, 0xFD, 0x48, 0x60, 0x03});
+  ASSERT_EQ(walk.records.size(), 2u);
+  std::vector<QString> seen[2];
+  std::vector<std::thread> readers;
+  for (auto& texts : seen) {
+    readers.emplace_back([&walk, &texts] {
+      for (const auto& record : walk.records) texts.push_back(record->ValueStr() + '|' + record->Desc_Type_Data());
+    });
+  }
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(seen[0], seen[1]);
+  EXPECT_EQ(seen[0][0], QStringLiteral("12.345|Volume m3"));
+  EXPECT_EQ(&walk.records[0]->ValueStr(), &walk.records[0]->ValueStr());
 }
 
 TEST(Long_Frame, ValidOnlyWhenEveryFrameRuleHolds) {

@@ -12,13 +12,13 @@ namespace {
 // The walk's own fields of a record, in one line, so a table row can say what it expects.
 std::string Summary(const TVariable_MBus& r) {
   return QStringLiteral("%1|%2|%3|%4|%5|n=%6|s=%7 t=%8 u=%9")
-             .arg(r.DIF, r.DIFE.trimmed(), r.VIFE.trimmed(), r.VIF_ASCII, r.totdati)
+             .arg(r.DIF(), r.DIFE().trimmed(), r.VIFE().trimmed(), r.VIF_ASCII(), r.totdati())
              .arg(r.nbyte)
              .arg(r.storage_number)
              .arg(r.tarif)
              .arg(r.device)
              .toStdString() +
-         "|" + r.DataFieldStr.toStdString() + (r.Is_BCD ? "|bcd" : "") + (r.Real_Wireless_Var ? "" : "|filler");
+         "|" + r.DataFieldStr().toStdString() + (r.Is_BCD ? "|bcd" : "") + (r.Real_Wireless_Var ? "" : "|filler");
 }
 
 struct Walk_Case {
@@ -168,7 +168,7 @@ TEST(Record_Walk_Limits, AUnitTextLongerThanTheRecordAllowsEndsTheWalk) {
     const Walk_Result walk = Walk(bytes);
     ASSERT_EQ(walk.records.size(), length == 192 ? 1u : 0u) << length;
     if (length == 192) {
-      EXPECT_EQ(walk.records[0]->VIF_ASCII.size(), 192);
+      EXPECT_EQ(walk.records[0]->VIF_ASCII().size(), 192);
     }
   }
 }

@@ -101,19 +101,19 @@ QString Compare(const TVariable_MBus& ours, const Reference_Record& ref) {
   }
   if (ours.tarif != ref.tariff) return QStringLiteral("tariff %1, reference %2").arg(ours.tarif).arg(ref.tariff);
   if (Is_Reference_Date(ref.value)) {
-    if (Same_Date(ours.ValueStr, ref.value)) return QString();
-    return QStringLiteral("date %1, reference %2").arg(ours.ValueStr, ref.value);
+    if (Same_Date(ours.ValueStr(), ref.value)) return QString();
+    return QStringLiteral("date %1, reference %2").arg(ours.ValueStr(), ref.value);
   }
   bool ref_numeric = false;
   const double expected = ref.value.toDouble(&ref_numeric);
   if (!ref_numeric) return QString();  // raw bytes or characters: no number to compare
   bool numeric = false;
-  double value = ours.ValueStr.toDouble(&numeric);
-  if (!numeric) return QStringLiteral("value text '%1', reference %2").arg(ours.ValueStr, ref.value);
-  if (Is_Duration(ours.type_data)) value *= Seconds_Per_Unit(ours.Desc_Type_Data);
+  double value = ours.ValueStr().toDouble(&numeric);
+  if (!numeric) return QStringLiteral("value text '%1', reference %2").arg(ours.ValueStr(), ref.value);
+  if (Is_Duration(ours.type_data)) value *= Seconds_Per_Unit(ours.Desc_Type_Data());
   // The reference prints six decimals.
   if (std::fabs(value - expected) <= 1e-6 + 1e-12 * std::fabs(expected)) return QString();
-  return QStringLiteral("value %1 (%2), reference %3 %4").arg(value).arg(ours.Desc_Type_Data, ref.value, ref.unit);
+  return QStringLiteral("value %1 (%2), reference %3 %4").arg(value).arg(ours.Desc_Type_Data(), ref.value, ref.unit);
 }
 
 // Every record where this decoder and the reference part, and why. A record

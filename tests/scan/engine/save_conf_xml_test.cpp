@@ -19,7 +19,7 @@ std::unique_ptr<TVariable_MBus> Record(uint8_t dimension, int32_t nbyte = 0) {
   v->dimension = dimension;
   v->nbyte = nbyte;
   v->type_data = 2;
-  v->Desc_Type_Data = "Volume m3";
+  v->Set_Texts("Volume m3", QString());
   return v;
 }
 
@@ -127,7 +127,9 @@ TEST(Scan_Network_File, Node_Attributes) {
   list.push_back(Meter(8, "99", 0));
   list[0]->descManufacture = QString("A\x01") + QChar(0xFFFF);
   list[0]->List_Var[0]->type_data = 21;
-  list[0]->List_Var[0]->VIF_ASCII = "kW\x02h";
+  const uint8_t unit[] = {'k', 'W', 0x02, 'h'};
+  list[0]->List_Var[0]->Set_Bytes(0x02, nullptr, 0, nullptr, 0, unit, 4, 0, nullptr, 0);
+  list[0]->List_Var[0]->Set_Texts("Volume m3", QString());
   list[0]->List_Var[0]->function_fild = 1;
   list[0]->List_Var[0]->Is_BCD = true;
   int gone = 0;
@@ -247,9 +249,9 @@ TEST(Scan_Report, Wired_Report) {
   list.push_back(Meter(5, "12345678", 1));
   list[0]->Manufacture = 0x0443;
   list[0]->List_Var[0]->VIF = 0x13;
-  list[0]->List_Var[0]->DIF = "$04";
-  list[0]->List_Var[0]->totdati = "39300000";
-  list[0]->List_Var[0]->ValueStr = "12.345";
+  const uint8_t data[] = {0x39, 0x30, 0x00, 0x00};
+  list[0]->List_Var[0]->Set_Bytes(0x04, nullptr, 0, nullptr, 0, nullptr, 0, 0, data, 4);
+  list[0]->List_Var[0]->Set_Texts("Volume m3", "12.345");
   Save_XML_File_DLL(list, dir.File("report.xml"));
   const QString text = Read(dir.File("report.xml"));
   EXPECT_TRUE(

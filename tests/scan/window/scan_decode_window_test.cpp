@@ -724,6 +724,39 @@ class ScanDecodeWindowTest : public QObject {
     QVERIFY(script->messages.empty());
   }
 
+  // A meter answering in the fixed data structure is listed as not readable, without records.
+  void Fixed_Data_Structure_Meter() {
+    Temp_Dir meters;
+    QFile fixed(Source_File("tests/data/mbus-frames/valid/sen_pollusonic_2.hex"));
+    QVERIFY(fixed.open(QIODevice::ReadOnly));
+    const QByteArray telegram = fixed.readAll().trimmed();
+    QFile sample(Source_File("tools/gateway-sim/sample-meters.txt"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray readable = sample.readAll().split('\n')[2];
+    Start_Simulator({"--meters", meters.Write("meters.txt", readable + "\n5 90919293 " + telegram + "\n")});
+    dialogs::Scripted_Scope script;
+    TFScanDecode& w = Open(0, sim->Port());
+    Run_Wired_Scan(w, 0);
+    QCOMPARE(w.State(), 3);
+    QCOMPARE(w.L_Num_Slave->text(), QStringLiteral("2"));
+    Scan_Tree_Model& tree = w.Wired_Tree();
+    QCOMPARE(tree.index(0, 0).data().toString(), QStringLiteral("Primary Address = 3 - Secondary Address = 12345678 - "
+                                                                "Manufacturer = ACW(1143) - Version = 14 - Type = 22"));
+    const QModelIndex fixed_meter = tree.index(1, 0);
+    QCOMPARE(fixed_meter.data().toString(),
+             QStringLiteral("Primary Address = 5 - Secondary Address = 90919293 - Manufacturer = ???(0) - "
+                            "Version = 0 - Type = 0 - not readable (fixed data structure)"));
+    QCOMPARE(tree.rowCount(fixed_meter), 0);
+    QVERIFY(tree.rowCount(tree.index(0, 0)) > 0);
+    // SCAN_WINDOW_PICTURE=<file.png> keeps a picture of the window for a look at it.
+    const QString picture = qEnvironmentVariable("SCAN_WINDOW_PICTURE");
+    if (!picture.isEmpty()) {
+      w.VST->expand(tree.index(0, 0));
+      QTest::qWait(200);
+      QVERIFY(w.grab().save(picture));
+    }
+  }
+
   void Analyzer_Refused() {
     Start_Simulator({"--analyzer-answer", "x"});
     dialogs::Scripted_Scope script;

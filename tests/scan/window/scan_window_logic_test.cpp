@@ -133,6 +133,20 @@ TEST(Wireless_Row, Texts_Colour_And_Picture) {
   EXPECT_EQ(wireless_row::Headers().back(), "Cripted");
 }
 
+// The decoder keeps the arrival time in UTC; the row shows the local time.
+TEST(Wireless_Row, ShowsAUtcArrivalTimeInLocalTime) {
+  const QByteArray old_zone = qgetenv("TZ");
+  qputenv("TZ", "XST-2");  // two hours east of UTC, no daylight saving
+  TSlave_wMBus meter;
+  meter.DateTime = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC);
+  const QString shown = wireless_row::Of(meter, 0).cells[1];
+  if (old_zone.isNull())
+    qunsetenv("TZ");
+  else
+    qputenv("TZ", old_zone);
+  EXPECT_TRUE(shown.contains("07:06:07")) << shown.toStdString();
+}
+
 // Reports from two threads arrive in each thread's order; an older generation's
 // reports, queued or late, are dropped.
 TEST(Scan_Report_Queue, Order_And_Generations) {

@@ -59,18 +59,19 @@ void Expect_Test_Meter_Readable(const TSlave_wMBus& meter, const std::string& na
   EXPECT_EQ(meter.RSSI, -82);
   std::vector<const TVariable_MBus*> real;
   for (const auto& v : meter.List_Var) {
-    if (v->DIF != QStringLiteral("$2F")) real.push_back(v.get());
+    if (v->DIF() != QStringLiteral("$2F")) real.push_back(v.get());
   }
   ASSERT_EQ(real.size(), 3u);
-  EXPECT_EQ(real[0]->DIF, QStringLiteral("$0C"));
+  EXPECT_EQ(real[0]->DIF(), QStringLiteral("$0C"));
   EXPECT_EQ(real[0]->VIF, 0x14);
-  EXPECT_EQ(real[0]->totdati, QStringLiteral("27048502"));
-  EXPECT_TRUE(real[0]->ValueStr.contains(QStringLiteral("28504")) && real[0]->ValueStr.contains(QStringLiteral("27")))
-      << real[0]->ValueStr.toStdString();
+  EXPECT_EQ(real[0]->totdati(), QStringLiteral("27048502"));
+  EXPECT_TRUE(real[0]->ValueStr().contains(QStringLiteral("28504")) &&
+              real[0]->ValueStr().contains(QStringLiteral("27")))
+      << real[0]->ValueStr().toStdString();
   EXPECT_EQ(real[1]->VIF, 0x6D);
-  EXPECT_TRUE(real[1]->ValueStr.contains(QStringLiteral("31/05/08 23:50"))) << real[1]->ValueStr.toStdString();
+  EXPECT_TRUE(real[1]->ValueStr().contains(QStringLiteral("31/05/08 23:50"))) << real[1]->ValueStr().toStdString();
   EXPECT_EQ(real[2]->VIF, 0xFD);
-  EXPECT_EQ(real[2]->VIFE.trimmed(), QStringLiteral("$17"));
+  EXPECT_EQ(real[2]->VIFE().trimmed(), QStringLiteral("$17"));
   EXPECT_EQ(real[2]->dato_A, 0);
 }
 
@@ -95,6 +96,56 @@ TEST_F(Frame_Decoder, Every_Test_Frame_Reads_With_Its_Key) {
     EXPECT_EQ(list[0]->DateTime, now);
     EXPECT_EQ(list[0]->RadioCrafts_Ind_Tab_Decript, -1);
   }
+}
+
+// Every field of a record and every text it shows, for comparing two decodings.
+std::vector<std::string> Record_Lines(const TSlave_wMBus& meter) {
+  std::vector<std::string> lines;
+  for (const auto& r : meter.List_Var) {
+    lines.push_back(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                        .arg(r->DIF(), r->DIFE(), r->VIFE(), r->totdati(), r->VIF_ASCII(), r->DataFieldStr(),
+                             r->FunctionFieldStr(), r->Desc_Type_Data(), r->ValueStr())
+                        .toStdString() +
+                    " " + std::to_string(r->VIF) + " " + std::to_string(r->dimension) + " " +
+                    std::to_string(r->storage_number) + " " + std::to_string(r->type_data) + " " +
+                    std::to_string(r->Type_Data_Vife) + " " + std::to_string(r->nbyte) + " " +
+                    std::to_string(r->Enable) + std::to_string(r->Real_Wireless_Var) + std::to_string(r->Is_BCD) +
+                    (r->Node ? " node" : ""));
+  }
+  return lines;
+}
+
+// A meter heard again gets its new records in the objects of its old ones: nothing
+// of the old records (texts read, a record the user unchecked, the tree entry) may
+// show through.
+TEST_F(Frame_Decoder, Records_Of_A_Meter_Heard_Again_Are_As_New) {
+  std::vector<uint8_t> other = frames.at("plain-7a").datagram;
+  other[4] = 0x11;  // a second meter, with the same records
+  Decode(other);
+  Decode(frames.at("afl-mode7").datagram);
+  Register_Key(1, *frames.at("afl-mode7").key);
+  Decode(frames.at("afl-mode7").datagram);
+  ASSERT_GT(list[1]->List_Var.size(), 3u);
+  int tree_entry = 0;
+  for (auto& record : list[1]->List_Var) {
+    record->Enable = false;
+    record->Node = &tree_entry;
+    record->ValueStr();
+  }
+  // The first meter's frame, then the second meter's plain frame in the recycled objects.
+  Decode(frames.at("ell-mode5").datagram);
+  Decode(other);
+  Decode(frames.at("plain-7a").datagram);
+
+  TList_Slave_wMBus fresh_list;
+  std::mutex fresh_lock;
+  Wireless_Frame_Decoder fresh{fresh_list, fresh_lock};
+  fresh.Decode_Wireless_Frame(frames.at("plain-7a").datagram.data(),
+                              static_cast<int>(frames.at("plain-7a").datagram.size()), rmTelit);
+  ASSERT_EQ(fresh_list.size(), 1u);
+  EXPECT_EQ(Record_Lines(*list[0]), Record_Lines(*fresh_list[0]));
+  EXPECT_EQ(Record_Lines(*list[1]), Record_Lines(*fresh_list[0]));
+  Expect_Test_Meter_Readable(*list[1], "plain-7a after afl-mode7");
 }
 
 TEST_F(Frame_Decoder, Key_Entered_Later_Keeps_The_List_Position) {
