@@ -4,6 +4,8 @@
 // current; the other styles show a panel of their own over the grid's foot.
 #include <functional>
 
+#include "controls/tcolor.h"
+
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
 class TFloatingFooter {
@@ -18,6 +20,9 @@ class TFloatingFooter {
   void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
   bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
   void SetCalculateHiddenRows(bool Value) { FCalculateHiddenRows = Value; }
+  // The footer's fill (the colour tones set it).
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { FColor = Value; }
 
   // The grid follows every change of visibility, style and height.
   std::function<void()> OnChange;
@@ -34,4 +39,5 @@ class TFloatingFooter {
   int FHeight = 24;
   bool FEnableCalculation = true;
   bool FCalculateHiddenRows = true;
+  TColor FColor = clBtnFace;
 };

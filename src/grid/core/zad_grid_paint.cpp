@@ -22,8 +22,9 @@ void Line(TCanvas& canvas, int x1, int y1, int x2, int y2) {
 }  // namespace
 
 void TZadIrururOziz::SetURLColor(TColor Value) {
+  if (Value == FURLColor) return;
   FURLColor = Value;
-  InvalidateGrid();
+  if (FPaintLook.URLShow) InvalidateGrid();
 }
 
 void TZadIrururOziz::SetPasswordChar(QChar Value) {
@@ -216,6 +217,7 @@ void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     if (!Print) {
       ABrush.Color = FFixedColor;
       AFont = FFixedFont;
+      if (FFixedFontColor != clNone) AFontColor = FFixedFontColor;
       AState |= gdFixed;
     }
     if (FLook > glClassic) {

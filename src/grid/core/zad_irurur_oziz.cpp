@@ -21,6 +21,7 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FFixedFont = QFont(QStringLiteral("Tahoma"));
   FFixedFont.setBold(true);
   FActiveCellFont.setBold(true);
+  Connect_Appearance_Settings();
 
   SetRowCount(10);
   resize(400, 250);
@@ -84,6 +85,11 @@ void TZadIrururOziz::Loaded() {
   FFixedColsMin = FixedCols();
   FMinRowHeight = DefaultRowHeight();
   FMinColWidth = 10;
+  // A look read with the grid takes effect only when applied again.
+  if (FLook == glDUD) {
+    SetLook(glCustom);
+    SetLook(glDUD);
+  }
   FMaxRowCount = RowCount();
   FLoaded = true;
   if (Options() & goAlwaysShowEditor) {
@@ -92,6 +98,8 @@ void TZadIrururOziz::Loaded() {
   }
   FOrigColSizes.Clear();
   for (int c = 0; c < ColCount(); ++c) FOrigColSizes.Add(ColWidths(c));
+  FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  if (FAutoThemeAdapt) ApplyOfficeTheme();
 }
 
 void TZadIrururOziz::Assign(const TZadIrururOziz& Source) {
@@ -162,13 +170,15 @@ void TZadIrururOziz::SetRowHeaders(const QStringList& Value) {
 // ---- settings
 
 void TZadIrururOziz::SetSelectionColor(TColor Value) {
+  if (Value == FSelectionColor) return;
   FSelectionColor = Value;
-  InvalidateGrid();
+  RepaintAll();
 }
 
 void TZadIrururOziz::SetSelectionTextColor(TColor Value) {
+  if (Value == FSelectionTextColor) return;
   FSelectionTextColor = Value;
-  InvalidateGrid();
+  RepaintAll();
 }
 
 void TZadIrururOziz::SetFixedColor(TColor Value) {

@@ -27,6 +27,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "controls/editor_logic/edit_layout.h"
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_paint_look.h"
@@ -36,14 +37,20 @@
 #include "grid/input/scroll_control.h"
 #include "grid/nodes/cell_node.h"
 #include "grid/store/balloon_settings.h"
+#include "grid/store/column_size.h"
 #include "grid/store/control_list.h"
 #include "grid/store/drag_drop_settings.h"
+#include "grid/store/filter_drop_down.h"
 #include "grid/store/grid_options.h"
 #include "grid/store/grouping_settings.h"
 #include "grid/store/html_settings.h"
 #include "grid/store/int_list.h"
 #include "grid/store/print_settings.h"
+#include "grid/store/progress_appearance.h"
+#include "grid/store/show_modified.h"
 #include "grid/store/size_while_typing.h"
+#include "grid/theme/grid_look.h"
+#include "grid/theme/style_if.h"
 
 // The grid's own error: bad row or column indexes given to its selection
 // and row-state properties.
@@ -60,7 +67,6 @@ struct TGridItem {
   int Level = 0;
 };
 
-enum TGridLook { glStandard, glSoft, glClassic, glXP, glVista, glWin7, glOffice2007, glDUD, glCustom };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
@@ -88,7 +94,7 @@ using TGetColumnFilterEvent = std::function<void(TZadIrururOziz* Sender, int Col
 using TCanInsertRowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanInsert)>;
 using TCanAddRowEvent = std::function<void(TZadIrururOziz* Sender, bool& CanAdd)>;
 
-class TZadIrururOziz : public TBaseGrid {
+class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   Q_OBJECT
 
  public:
@@ -419,7 +425,7 @@ class TZadIrururOziz : public TBaseGrid {
   bool ActiveCellShow() const { return FActiveCellShow; }
   void SetActiveCellShow(bool Value);
   TColor ActiveCellColor() const { return FActiveCellColor; }
-  void SetActiveCellColor(TColor Value) { FActiveCellColor = Value; }
+  void SetActiveCellColor(TColor Value);
   const QFont& ActiveCellFont() const { return FActiveCellFont; }
   const QFont& FixedFont() const { return FFixedFont; }
   void SetFixedFont(const QFont& Value);
@@ -504,6 +510,10 @@ class TZadIrururOziz : public TBaseGrid {
   void Reset_Storage_Row(int r);
   void Free_Cell_Props(int c, int r);
 
+  // settings objects the grid's own fields alias (look presets section)
+  TShowModified FShowModified;
+  TColumnSize FColumnSize;
+
   // option groups and lists
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TNavigation> FNavigation;
@@ -568,7 +578,8 @@ class TZadIrururOziz : public TBaseGrid {
   int FUpdateCount = 0;
 
   // row state
-  bool FShowModifiedEnabled = false;
+  // The ShowModified settings' flag, read and switched in place.
+  bool& FShowModifiedEnabled = FShowModified.Enabled_Field();
   bool FUseEnabledRows = false;
   bool FSaveHiddenCells = false;
   bool FClearTextOnly = false;
@@ -749,7 +760,7 @@ class TZadIrururOziz : public TBaseGrid {
   // (grid_auto_size.cpp, cell_measure.cpp, check_box_cells.cpp,
   // image_cells.cpp, cell_hints.cpp)
  public:
-  enum TAutoSizeRows { arAll, arNormal, arFixed };
+  using enum TAutoSizeRows;
   enum THintShowLargeTextPos { hpCell, hpCursor };
   using TUpdateColumnSizeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int& AWidth)>;
   using TCheckBoxChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)>;
@@ -904,7 +915,8 @@ class TZadIrururOziz : public TBaseGrid {
  private:
   void Sync_Grid_Images();
   bool FSizeGrowOnly = false;
-  TAutoSizeRows FColumnSizeRows = arAll;
+  // The ColumnSize settings' Rows, read and written in place.
+  TAutoSizeRows& FColumnSizeRows = FColumnSize.Rows_Field();
   double FFontscalefactor = 1.0;
   QList<QImage>* FGridImages = nullptr;
   bool FHintShowCells = false;
@@ -1257,7 +1269,7 @@ class TZadIrururOziz : public TBaseGrid {
   virtual void GridTimerTick();
   int TimerTicks() const { return FTimerTicks; }
   bool Hovering() const { return FHovering; }
-  void SetHovering(bool Value) { FHovering = Value; }
+  void SetHovering(bool Value) { FHovering = Value; }  // the timer reads it
   bool EnableBlink() const { return FEnableBlink; }
   void SetEnableBlink(bool Value) { FEnableBlink = Value; }
   // The current blink phase the painting reads.
@@ -1739,4 +1751,100 @@ class TZadIrururOziz : public TBaseGrid {
   QCursor FOldCursor;
   bool FIntegralHeight = false;
   // (end of typed and extended cell access)
+
+  // ---- look presets and appearance settings (grid/theme/: grid_look_presets.cpp
+  // the looks, styles, tones and themes; grid_appearance.cpp the settings
+  // objects and the appearance writers)
+ public:
+  // A new look writes its fixed set of colours; the current look again
+  // changes nothing.
+  void SetLook(TGridLook Value);
+  // A colour style: the selection, sort header and control-look gradients
+  // reset, then the style's colours.
+  virtual void SetStyle(TZadGridStyle AStyle);
+  void SetComponentStyle(TDUDStyle AStyle) override;
+  // Hands the style to every drop-down editor the grid holds.
+  void ApplyStyleToDropDownEditors(TDUDStyle AStyle);
+  // Flat, borderless classic look in the tones' colours with Metro bars.
+  void SetColorTones(const TColorTones& ATones) override;
+  void SetTheme(TXPColorScheme Scheme);
+  // The style of the desktop's Office theme, applied when that theme changed.
+  void ApplyOfficeTheme();
+  TDUDStyle ComponentStyle() const { return FStyle; }
+  const TColorTones& ColorTones() const { return FTones; }
+  // Whether SetColorTones gave the grid its tones.
+  bool HasColorTones() const { return FHasTones; }
+
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  // The fixed cells' text colour; clNone: the grid's font colour.
+  TColor FixedFontColor() const { return FFixedFontColor; }
+  void SetFixedFontColor(TColor Value);
+  bool URLShow() const { return FPaintLook.URLShow; }
+  void SetURLShow(bool Value);
+  bool URLShowInText() const { return FURLShowInText; }
+  void SetURLShowInText(bool Value);
+  bool URLFull() const { return FPaintLook.URLFull; }
+  void SetURLFull(bool Value);
+
+  TColor SelectionColorTo() const { return FPaintLook.SelectionColorTo; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const { return FPaintLook.SelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const { return FPaintLook.SelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value);
+  bool SelectionColorMixer() const { return FPaintLook.SelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value);
+  bool SelectionRectangle() const { return FPaintLook.SelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FPaintLook.SelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value);
+  void SetActiveCellFont(const QFont& Value);
+  bool ShowDesignHelper() const { return FShowDesignHelper; }
+  void SetShowDesignHelper(bool Value);
+  const QImage& RowIndicator() const { return FPaintLook.RowIndicator; }
+  void SetRowIndicator(const QImage& Value);
+  // Both highlight colours go to the HTML renderer's highlight tag.
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  void SetSortSettings(const TSortSettings& Value) { FSortSettings = Value; }
+
+  TColumnSize& ColumnSize() { return FColumnSize; }
+  TFilterDropDown& FilterDropDown() { return FFilterDropDown; }
+  TShowModified& ShowModified() { return FShowModified; }
+  void SetShowModified(const TShowModified& Value);
+  TGridProgressAppearance& ProgressAppearance() { return FProgressAppearance; }
+  void SetProgressAppearance(const TGridProgressAppearance& Value) { FProgressAppearance.Assign(Value); }
+  void SetBalloon(const TBalloonSettings& Value) { FBalloon.Assign(Value); }
+
+ private:
+  // Wires the settings objects' notices to the grid (constructor).
+  void Connect_Appearance_Settings();
+  void Progress_Appearance_Changed();
+  void Apply_Style_Row(TZadGridStyle AStyle);
+  void Look_Fixed_Defaults(TGridLook Value);
+  void Tones_To_Editors();
+  TGridProgressAppearance FProgressAppearance;
+  TFilterDropDown FFilterDropDown;
+  TDUDStyle FStyle = tsWindowsXP;
+  TColorTones FTones;
+  bool FHasTones = false;
+  TOfficeTheme FOldOfficeTheme = otUnknown;
+  bool FAutoThemeAdapt = false;
+  QObject* FThemeRelay = nullptr;  // a child: registered with the theme notifier
+  TBorderStyle FBorderStyle = bsSingle;
+  TColor FFixedFontColor = clNone;
+  bool FURLShowInText = false;
+  bool FShowDesignHelper = true;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  // (end of look presets and appearance)
 };

@@ -14,6 +14,9 @@ class TShowModified {
   }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value) { FEnabled = Value; }
+  // The grid's row code switches the flag off and back in place while it
+  // moves rows, without a notice.
+  bool& Enabled_Field() { return FEnabled; }
   TColor Color() const { return FColor; }
   void SetColor(TColor Value) {
     FColor = Value;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "grid/store/balloon_settings.h"
+#include "grid/store/column_size.h"
 #include "grid/store/drag_drop_settings.h"
+#include "grid/store/filter_drop_down.h"
 #include "grid/store/grouping_settings.h"
 #include "grid/store/progress_appearance.h"
 #include "grid/store/show_modified.h"
@@ -125,4 +127,74 @@ TEST(ShowModified, ColourWriterNotifies) {
   const TSizeWhileTyping typing;
   EXPECT_FALSE(typing.Height());
   EXPECT_FALSE(typing.Width());
+}
+
+TEST(ColumnSize, StretchWriterStretchesAssignOnlyCopies) {
+  TColumnSize c;
+  EXPECT_FALSE(c.Save());
+  EXPECT_EQ(c.Location(), clRegistry);
+  EXPECT_EQ(c.StretchColumn(), -1);
+  EXPECT_EQ(c.Rows(), arAll);
+  int stretches = 0;
+  c.OnStretchChange = [&](TColumnSize*) { ++stretches; };
+  c.SetStretch(false);  // every write re-stretches, changed or not
+  EXPECT_EQ(stretches, 1);
+
+  TColumnSize source;
+  source.SetStretch(true);
+  source.SetStretchColumn(2);
+  source.SetSave(true);
+  source.SetKey(QStringLiteral("grid.ini"));
+  source.SetSection(QStringLiteral("Columns"));
+  source.SetLocation(clIniFile);
+  source.SetSynchWithGrid(true);
+  source.SetSynchNormalCellsOnly(true);
+  source.SetRows(arFixed);
+  c.Assign(source);
+  EXPECT_EQ(stretches, 1);
+  EXPECT_TRUE(c.Stretch());
+  EXPECT_EQ(c.StretchColumn(), 2);
+  EXPECT_TRUE(c.Save());
+  EXPECT_EQ(c.Key(), QStringLiteral("grid.ini"));
+  EXPECT_EQ(c.Section(), QStringLiteral("Columns"));
+  EXPECT_EQ(c.Location(), clIniFile);
+  EXPECT_TRUE(c.SynchWithGrid());
+  EXPECT_TRUE(c.SynchNormalCellsOnly());
+  EXPECT_EQ(c.Rows(), arFixed);
+}
+
+TEST(FilterDropDown, GlyphsNotifyAndAssignKeepsAutoSize) {
+  TFilterDropDown f;
+  EXPECT_EQ(f.Width(), 150);
+  EXPECT_EQ(f.Height(), 150);
+  EXPECT_EQ(f.Color(), clWindow);
+  EXPECT_FALSE(f.AutoSize());
+  EXPECT_FALSE(f.ColumnWidth());
+  int changes = 0;
+  f.OnChange = [&](TFilterDropDown*) { ++changes; };
+  f.SetWidth(200);
+  f.SetColor(clRed);
+  EXPECT_EQ(changes, 0);
+  QImage glyph(8, 8, QImage::Format_RGB32);
+  glyph.fill(Qt::red);
+  f.SetGlyph(glyph);
+  f.SetGlyphActive(glyph);
+  EXPECT_EQ(changes, 2);
+
+  TFilterDropDown source;
+  source.SetAutoSize(true);
+  source.SetColumnWidth(true);
+  source.SetHeight(80);
+  QFont font(QStringLiteral("Courier"));
+  source.SetFont(font);
+  changes = 0;
+  f.Assign(source);
+  EXPECT_FALSE(f.AutoSize());
+  EXPECT_TRUE(f.ColumnWidth());
+  EXPECT_EQ(f.Height(), 80);
+  EXPECT_EQ(f.Width(), 150);
+  EXPECT_EQ(f.Color(), clWindow);
+  EXPECT_EQ(f.Font().family(), QStringLiteral("Courier"));
+  EXPECT_TRUE(f.Glyph().isNull());
+  EXPECT_EQ(changes, 2);  // both glyphs arrive through their writers
 }
