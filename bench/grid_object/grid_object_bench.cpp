@@ -2,7 +2,8 @@
 // and unhiding a tenth of the rows, inserting and removing 1,000 rows in the
 // middle, moving a range of rows, translating every displayed row to its real
 // index, closing and opening every row group (groups of 10 rows), closing and
-// opening one 1,000-row group at the end. Each must grow linearly with the
+// opening one 1,000-row group at the end, reading AllCells of every row with
+// every other row hidden. Each must grow linearly with the
 // rows: the 1,000,000-row figure may be at most 12 times the 100,000-row
 // figure, else the program exits with 1.
 #include <benchmark/benchmark.h>
@@ -85,6 +86,21 @@ void BM_ContractExpandLastGroup(benchmark::State& state) {
   }
 }
 
+// AllCells of every real row while every other row is hidden: each read
+// finds its row's record or display row from where the last one was found.
+void BM_AllCellsEveryOtherHidden(benchmark::State& state) {
+  const int rows = int(state.range(0));
+  auto grid = Make_Grid(rows);
+  TIntList hidden(0, 0);
+  for (int r = 1; r < rows; r += 2) hidden.Add(r);
+  grid->HideRowList(hidden);
+  for (auto _ : state) {
+    qsizetype length = 0;
+    for (int r = 0; r < rows; ++r) length += grid->AllCells(1, r).size();
+    benchmark::DoNotOptimize(length);
+  }
+}
+
 // Three repetitions each, the two sizes' runs mixed so that both are timed
 // under the same load; the fastest counts.
 BENCHMARK(BM_HideUnhide)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
@@ -93,6 +109,7 @@ BENCHMARK(BM_MoveRange)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond
 BENCHMARK(BM_RealRowIndexAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ContractAllExpandAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ContractExpandLastGroup)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_AllCellsEveryOtherHidden)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 }  // namespace
 

@@ -7,10 +7,26 @@
 
 // ---- hidden-row records
 
+size_t TZadIrururOziz::Hidden_Lower_Bound(int ARow) const {
+  const std::vector<int>& sorted = Hidden_Sorted();
+  const size_t n = sorted.size();
+  auto fits = [&](size_t q) { return q <= n && (q == 0 || sorted[q - 1] < ARow) && (q == n || sorted[q] >= ARow); };
+  // Callers walk the rows in order: the answer is the last one or just
+  // after it, and only a jump needs the search.
+  for (size_t q = FHiddenHint; q <= FHiddenHint + 2; ++q)
+    if (fits(q)) return FHiddenHint = q;
+  FHiddenHint = size_t(std::lower_bound(sorted.begin(), sorted.end(), ARow) - sorted.begin());
+  return FHiddenHint;
+}
+
 TGridItem* TZadIrururOziz::FindHiddenRowItems(int ARow) {
-  if (FGridItems.empty() || !IsHiddenRow(ARow)) return nullptr;
-  // The records are kept in row order; a search that misses falls back to a
-  // walk, so a record list out of order still answers.
+  if (FGridItems.empty()) return nullptr;
+  const size_t p = Hidden_Lower_Bound(ARow);
+  const std::vector<int>& sorted = Hidden_Sorted();
+  if (p >= sorted.size() || sorted[p] != ARow) return nullptr;
+  // The records are kept in row order, so the sorted position is mostly the
+  // record's; a search, then a walk, covers records out of order.
+  if (p < FGridItems.size() && FGridItems[p]->Idx == ARow) return FGridItems[p].get();
   auto it = std::lower_bound(FGridItems.begin(), FGridItems.end(), ARow,
                              [](const std::unique_ptr<TGridItem>& item, int row) { return item->Idx < row; });
   if (it != FGridItems.end() && (*it)->Idx == ARow) return it->get();
@@ -47,7 +63,8 @@ QString TZadIrururOziz::AllCells(int ACol, int ARow) {
     DoGetDisplText(ACol, ARow, value);
     return value;
   }
-  return GetCellEx(ACol, DisplRowIndex(ARow));
+  // The search above left the number of hidden rows before ARow.
+  return GetCellEx(ACol, FGridItems.empty() ? ARow : ARow - int(FHiddenHint));
 }
 
 void TZadIrururOziz::SetAllCells(int ACol, int ARow, const QString& Value) {

@@ -111,6 +111,7 @@ QSize TZadIrururOziz::MeasureCellText(int ACol, int DCol, int ARow, bool VS, boo
     DrawHtmlText(canvas, text, r, params, measured);
     return QSize(measured.Width + 2, measured.Height + 2);
   }
+  if (CellTextKind(text, FEnableHTML) == 2) return Measure_Rich_Cell(ACol, ARow, r, font);
 
   int angle = 0;
   const bool rotated = IsRotated(ACol, ARow, angle);

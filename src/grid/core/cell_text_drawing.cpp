@@ -1,8 +1,7 @@
 // The text layer of a cell: selection colours, the shown text and its kind,
 // room for the filter button, sort glyph and cell object, the grid background
 // under the cell, the selection outline and the text itself: plain, or
-// mini-HTML through DrawHtmlText. Rich-text cells show their stored text
-// until the rich-text renderer comes.
+// mini-HTML through DrawHtmlText, or rich text through DrawRichCell.
 #include <QPainter>
 #include <algorithm>
 
@@ -168,7 +167,20 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     return;
   }
 
-  // Plain text (rich text included, see above).
+  if (kind == 2) {
+    // Unless a selected cell without the focus shows no selection colour,
+    // the text area takes the brush before the rich text is drawn on it.
+    const bool unfocused_plain = (P.State & gdSelected) && !hasFocus() && FSelectionColor == clNone;
+    if (!unfocused_plain) {
+      ACanvas.Brush.Style = TBrushStyle::bsSolid;
+      ACanvas.Fill_Rect(r);
+    }
+    DrawRichCell(RCol, ARow, r, ACanvas);
+    ACanvas.Font_Color = clBlack;
+    return;
+  }
+
+  // Plain text.
   if (P.HA == taCenter && RCol == FSortSettings.Column && ARow == FSortSettings.Row && FSortSettings.Show) r.Left += 10;
   const bool url = FPaintLook.URLShow && IsUrlText(text);
   if (url) {

@@ -18,6 +18,7 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this] { RepaintAll(); };
   FFocusHelper = std::make_unique<TFocusHelper>(this);
+  Connect_Cell_Lists();
   FFixedFont = QFont(QStringLiteral("Tahoma"));
   FFixedFont.setBold(true);
   FActiveCellFont.setBold(true);
@@ -79,8 +80,8 @@ bool TZadIrururOziz::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TZadIrururOziz::Loaded() {
-  SetColumnHeaders(FColumnHeaders);
-  SetRowHeaders(FRowHeaders);
+  ShowColumnHeaders();
+  ShowRowHeaders();
   FFixedRowsMin = FixedRows();
   FFixedColsMin = FixedCols();
   FMinRowHeight = DefaultRowHeight();
@@ -157,14 +158,15 @@ void TZadIrururOziz::AssignCells(const TZadIrururOziz& Source) {
 void TZadIrururOziz::SetColumnHeaders(const QStringList& Value) {
   FColumnHeaders = Value;
   ColumnHeadersChanging();
-  if (FixedRows() <= 0) return;
-  for (int c = 0; c < FColumnHeaders.size() && c < TotalColCount(); ++c) SetCellEx(c, 0, FColumnHeaders[c]);
+  if (FixedRows() > 0) ClearColumnHeaders();
+  ShowColumnHeaders();
 }
 
 void TZadIrururOziz::SetRowHeaders(const QStringList& Value) {
+  // Column 0 keeps what was written into it: only a designer clears it.
   FRowHeaders = Value;
-  if (FixedCols() <= 0) return;
-  for (int r = 0; r < FRowHeaders.size() && r < RowCount(); ++r) SetCellEx(0, r, FRowHeaders[r]);
+  if (IsDesigning() && FixedCols() > 0) ClearRowHeaders();
+  ShowRowHeaders();
 }
 
 // ---- settings

@@ -1736,11 +1736,17 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
  private:
   // The hidden-row record of a real row; nullptr when the row is shown.
   TGridItem* FindHiddenRowItems(int ARow);
+  // The number of hidden rows (with repeats) before a real row; the search
+  // starts from the last answer.
+  size_t Hidden_Lower_Bound(int ARow) const;
+  mutable size_t FHiddenHint = 0;
   // The record's entry for a column, made when Create is set.
   Cell_Store::Cell_Copy* Hidden_Entry(TGridItem& Item, int ACol, bool Create);
   void Repaint_Real_Cell(int ACol, int ARow);
   TCellProperties* Look_Props(int ACol, int ARow) const;
   void Set_Row_Look(int ARow, TColor Value, int Field);
+  bool Rich_Cell_Selected(int ACol, int ARow);
+  QSize Measure_Rich_Cell(int ACol, int ARow, const TRect& R, const QFont& Font);
   void Merged_Columns_Changed();
   void Connect_Cell_Lists();
   int FCellControlCount = 0;
