@@ -1,12 +1,153 @@
 // Hidden rows and columns of TZadIrururOziz. A hidden row leaves the grid:
-// its cells (properties included) move into a TGridItem record. A hidden
-// column stays in storage and leaves only the display.
+// its cells (properties included) move into a pooled TGridItem record. A
+// hidden column stays in storage and leaves only the display.
+#include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
 
 #include "grid/core/zad_irurur_oziz.h"
 
 namespace {
 constexpr int Max_Hideable_Column = 511;
+
+// Hidden-row records live in 64 KB blocks aligned to their size, so that a
+// record finds its block from its own address. Each block keeps its free
+// slots; blocks with room are chained, and a new record fills them before a
+// new block is taken, so records made together lie together. Blocks emptied
+// while an operation runs are kept until the event loop next turns: showing
+// every group and closing them again reuses them instead of handing them
+// back to the system and faulting fresh pages in. Then all but one go back
+// to the heap. Grids and their records live on the GUI thread.
+class Record_Pool {
+ public:
+  void* Take() {
+    if (!room_) Chain(New_Block());
+    Block* block = room_;
+    Slot* slot = block->free;
+    if (slot)
+      block->free = slot->next;
+    else
+      slot = Slot_At(block, block->bumped++);
+    ++block->live;
+    if (!block->free && block->bumped == Slots) Unchain(block);
+    return slot;
+  }
+
+  void Give(void* p) {
+    Block* block = Block_Of(p);
+    auto* slot = static_cast<Slot*>(p);
+    slot->next = block->free;
+    block->free = slot;
+    if (--block->live > 0) {
+      if (!block->chained) Chain(block);
+      return;
+    }
+    if (block->chained) Unchain(block);
+    *block = Block{};
+    block->next = spare_;
+    spare_ = block;
+    Release_Later();
+  }
+
+ private:
+  static constexpr std::size_t Block_Bytes = 64 * 1024;
+  union Slot {
+    Slot* next;
+    alignas(TGridItem) unsigned char bytes[sizeof(TGridItem)];
+  };
+  struct Block {
+    Block* prev = nullptr;  // the chain of blocks with room
+    Block* next = nullptr;
+    Slot* free = nullptr;
+    std::size_t live = 0;
+    std::size_t bumped = 0;  // slots handed out from the untouched end
+    bool chained = false;
+  };
+  static constexpr std::size_t Header = (sizeof(Block) + alignof(Slot) - 1) / alignof(Slot) * alignof(Slot);
+  static constexpr std::size_t Slots = (Block_Bytes - Header) / sizeof(Slot);
+
+  static Slot* Slot_At(Block* block, std::size_t i) {
+    return reinterpret_cast<Slot*>(reinterpret_cast<char*>(block) + Header) + i;
+  }
+  static Block* Block_Of(void* p) {
+    return reinterpret_cast<Block*>(reinterpret_cast<std::uintptr_t>(p) & ~std::uintptr_t(Block_Bytes - 1));
+  }
+
+  Block* New_Block() {
+    if (Block* block = spare_) {
+      spare_ = block->next;
+      block->next = nullptr;
+      return block;
+    }
+    void* memory = std::aligned_alloc(Block_Bytes, Block_Bytes);
+    if (!memory) throw std::bad_alloc();
+    return new (memory) Block;
+  }
+
+  void Chain(Block* block) {
+    block->prev = nullptr;
+    block->next = room_;
+    if (room_) room_->prev = block;
+    room_ = block;
+    block->chained = true;
+  }
+
+  void Unchain(Block* block) {
+    if (block->prev)
+      block->prev->next = block->next;
+    else
+      room_ = block->next;
+    if (block->next) block->next->prev = block->prev;
+    block->prev = block->next = nullptr;
+    block->chained = false;
+  }
+
+  void Release_Later() {
+    if (release_pending_) return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+      Release_Spares();
+      return;
+    }
+    release_pending_ = true;
+    QTimer::singleShot(0, app, [this] {
+      release_pending_ = false;
+      Release_Spares();
+    });
+  }
+
+  void Release_Spares() {
+    if (!spare_) return;
+    while (Block* block = spare_->next) {
+      spare_->next = block->next;
+      block->~Block();
+      std::free(block);
+    }
+  }
+
+  Block* room_ = nullptr;
+  Block* spare_ = nullptr;  // emptied blocks, chained through next
+  bool release_pending_ = false;
+};
+
+// Made once and never destroyed: records may outlive every other static.
+Record_Pool& Records() {
+  static Record_Pool* pool = new Record_Pool;
+  return *pool;
+}
+
+}  // namespace
+
+void* TGridItem::operator new(std::size_t size) {
+  (void)size;  // always sizeof(TGridItem): nothing derives from it
+  return Records().Take();
+}
+
+void TGridItem::operator delete(void* p) noexcept {
+  if (p) Records().Give(p);
 }
 
 const std::vector<int>& TZadIrururOziz::Hidden_Sorted() const {

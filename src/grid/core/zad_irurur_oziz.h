@@ -60,11 +60,16 @@ class VAzaZeriVader : public std::runtime_error {
 };
 
 // The record of one hidden row: its cells (properties included) and height.
+// Records come and go by the hundred thousand as a large grid's groups close
+// and open, so they are carved from pooled blocks, not one heap block each.
 struct TGridItem {
   int Idx = 0;
   int Height = 0;
   std::vector<Cell_Store::Cell_Copy> Items;
   int Level = 0;
+
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p) noexcept;
 };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };

@@ -136,7 +136,16 @@ void TZadIrururOziz::ContractNode(int ARowReal) {
 void TZadIrururOziz::Unhide_Records(std::vector<std::pair<int, int>> Ranges) {
   if (Ranges.empty() || FGridItems.empty()) return;
   std::sort(Ranges.begin(), Ranges.end());
-  auto in_ranges = [&Ranges](int idx) {
+  // Records are mostly in index order: then the ranges are walked along with
+  // them instead of searched for each record.
+  const bool records_sorted = std::is_sorted(FGridItems.begin(), FGridItems.end(),
+                                             [](const auto& a, const auto& b) { return a->Idx < b->Idx; });
+  size_t range = 0;
+  auto in_ranges = [&](int idx) {
+    if (records_sorted) {
+      while (range < Ranges.size() && Ranges[range].second < idx) ++range;
+      return range < Ranges.size() && Ranges[range].first <= idx;
+    }
     auto it = std::upper_bound(Ranges.begin(), Ranges.end(), std::pair{idx, INT_MAX});
     return it != Ranges.begin() && idx <= std::prev(it)->second;
   };
@@ -144,11 +153,18 @@ void TZadIrururOziz::Unhide_Records(std::vector<std::pair<int, int>> Ranges) {
   const int shown = RowCount();
   std::vector<int> real_of(static_cast<size_t>(shown));
   for (int d = 0; d < shown; ++d) real_of[size_t(d)] = RealRowIndex(d);
-  std::vector<std::unique_ptr<TGridItem>> restore, keep;
+  // The records that stay close up in place, so the record list keeps its
+  // block for the next contraction.
+  std::vector<std::unique_ptr<TGridItem>> restore;
   restore.reserve(FGridItems.size());
-  keep.reserve(FGridItems.size());
-  for (auto& item : FGridItems) (in_ranges(item->Idx) ? restore : keep).push_back(std::move(item));
-  FGridItems = std::move(keep);
+  size_t kept = 0;
+  for (auto& item : FGridItems) {
+    if (in_ranges(item->Idx))
+      restore.push_back(std::move(item));
+    else
+      FGridItems[kept++] = std::move(item);
+  }
+  FGridItems.resize(kept);
   Hidden_Changed();
   if (restore.empty()) return;
   const auto by_idx = [](const auto& a, const auto& b) { return a->Idx < b->Idx; };

@@ -4,7 +4,13 @@
 
 namespace {
 auto Col_Less = [](const auto& entry, int col) { return entry.col < col; };
+
+// An emptied row gives its block back.
+template <typename Row>
+void Release(Row& row) {
+  Row().swap(row);
 }
+}  // namespace
 
 Cell_Store::Cell_Store(Cell_Store_Owner* owner) : owner_(owner) {}
 
@@ -13,23 +19,19 @@ Cell_Store::~Cell_Store() { Clear(); }
 template <typename F>
 void Cell_Store::For_Each_Row(F f) {
   for (auto& row : rows_)
-    if (row) f(*row);
+    if (!row.empty()) f(row);
   for (auto& [index, row] : far_rows_) f(row);
 }
 
 const Cell_Store::Row* Cell_Store::Find_Row(int r) const {
   if (r < 0) return nullptr;
-  if (size_t(r) < rows_.size()) return rows_[size_t(r)].get();
+  if (size_t(r) < rows_.size()) return rows_[size_t(r)].empty() ? nullptr : &rows_[size_t(r)];
   const auto it = far_rows_.find(r);
   return it == far_rows_.end() ? nullptr : &it->second;
 }
 
 Cell_Store::Row& Cell_Store::Row_For_Write(int r) {
-  if (size_t(r) < rows_.size()) {
-    auto& slot = rows_[size_t(r)];
-    if (!slot) slot = std::make_unique<Row>();
-    return *slot;
-  }
+  if (size_t(r) < rows_.size()) return rows_[size_t(r)];
   return far_rows_[r];
 }
 
@@ -68,7 +70,7 @@ void Cell_Store::Drop_If_Empty(int c, int r) {
   row->erase(it);
   if (!row->empty()) return;
   if (size_t(r) < rows_.size())
-    rows_[size_t(r)].reset();
+    Release(rows_[size_t(r)]);
   else
     far_rows_.erase(r);
 }
@@ -113,7 +115,7 @@ void Cell_Store::Reserve_Rows(int rows) {
   rows_.resize(size_t(rows));
   auto it = far_rows_.lower_bound(int(old_size));
   while (it != far_rows_.end() && it->first < rows) {
-    rows_[size_t(it->first)] = std::make_unique<Row>(std::move(it->second));
+    rows_[size_t(it->first)] = std::move(it->second);
     it = far_rows_.erase(it);
   }
 }
@@ -148,8 +150,7 @@ void Cell_Store::Move_Column(int from, int to) {
 void Cell_Store::Insert_Rows(int at, int count) {
   if (at < 0 || count <= 0) return;
   Reserve_Rows(at);
-  std::vector<std::unique_ptr<Row>> empty(static_cast<size_t>(count));
-  rows_.insert(rows_.begin() + at, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+  rows_.insert(rows_.begin() + at, size_t(count), Row());
   // Far rows beyond the insertion point shift down as well.
   std::map<int, Row> shifted;
   for (auto& [index, row] : far_rows_) shifted.emplace(index >= at ? index + count : index, std::move(row));
@@ -159,10 +160,8 @@ void Cell_Store::Insert_Rows(int at, int count) {
 void Cell_Store::Delete_Rows(int at, int count) {
   if (at < 0 || count <= 0) return;
   Reserve_Rows(at + count);
-  for (int r = at; r < at + count; ++r) {
-    if (!rows_[size_t(r)]) continue;
-    for (Entry& entry : *rows_[size_t(r)]) Free_Props(entry.props);
-  }
+  for (int r = at; r < at + count; ++r)
+    for (Entry& entry : rows_[size_t(r)]) Free_Props(entry.props);
   rows_.erase(rows_.begin() + at, rows_.begin() + at + count);
   std::map<int, Row> shifted;
   for (auto& [index, row] : far_rows_) shifted.emplace(index - count, std::move(row));
@@ -180,14 +179,7 @@ std::vector<Cell_Store::Cell_Copy> Cell_Store::Take_Row(int r) {
   Row cells;
   if (r < 0) return cells;
   if (size_t(r) < rows_.size()) {
-    if (auto& slot = rows_[size_t(r)]) {
-      cells = std::move(*slot);
-      slot->clear();
-      if (spare_rows_.size() < rows_.size())
-        spare_rows_.push_back(std::move(slot));
-      else
-        slot.reset();
-    }
+    cells.swap(rows_[size_t(r)]);
   } else if (auto it = far_rows_.find(r); it != far_rows_.end()) {
     cells = std::move(it->second);
     far_rows_.erase(it);
@@ -203,15 +195,10 @@ void Cell_Store::Put_Row(int r, std::vector<Cell_Copy> cells) {
   for (const Entry& cell : cells)
     if (cell.props) FHasCellProps = true;
   if (size_t(r) < rows_.size()) {
-    if (cells.empty()) {
-      rows_[size_t(r)].reset();
-    } else if (!spare_rows_.empty()) {
-      *spare_rows_.back() = std::move(cells);
-      rows_[size_t(r)] = std::move(spare_rows_.back());
-      spare_rows_.pop_back();
-    } else {
-      rows_[size_t(r)] = std::make_unique<Row>(std::move(cells));
-    }
+    if (cells.empty())
+      Release(rows_[size_t(r)]);
+    else
+      rows_[size_t(r)].swap(cells);
   } else if (cells.empty()) {
     far_rows_.erase(r);
   } else {
@@ -252,14 +239,13 @@ void Cell_Store::Clear() {
   For_Each_Row([&](Row& row) {
     for (Entry& entry : row) Free_Props(entry.props);
   });
-  for (auto& row : rows_) row.reset();
+  for (auto& row : rows_) Release(row);
   far_rows_.clear();
 }
 
 size_t Cell_Store::Filled_Cells() const {
   size_t count = 0;
-  for (const auto& row : rows_)
-    if (row) count += row->size();
+  for (const auto& row : rows_) count += row.size();
   for (const auto& [index, row] : far_rows_) count += row.size();
   return count;
 }
@@ -312,9 +298,10 @@ void Cell_Store::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, in
   };
   const int last_dense = std::min<int>(ToRow, int(rows_.size()) - 1);
   for (int r = first_row; r <= last_dense; ++r) {
-    if (!rows_[size_t(r)]) continue;
-    free_row(r, *rows_[size_t(r)]);
-    if (rows_[size_t(r)]->empty()) rows_[size_t(r)].reset();
+    Row& row = rows_[size_t(r)];
+    if (row.empty()) continue;
+    free_row(r, row);
+    if (row.empty()) Release(row);
   }
   for (auto it = far_rows_.lower_bound(first_row); it != far_rows_.end() && it->first <= ToRow;) {
     free_row(it->first, it->second);

@@ -3,12 +3,12 @@
 // TCellProperties, plus the merge model built on those properties.
 //
 // Storage is sparse. Rows up to the largest row count the grid has had are
-// reached through a vector of row pointers (null for an empty row); rows
-// written further out live in an ordered map until the grid grows over them.
-// Inside a row only filled cells are kept, ordered by column; a row takes room
-// for the grid's columns when first written, so filling it costs one block.
-// Memory so grows with the written rows and the grid's row count, never with
-// all rows x columns.
+// held by value in one vector (an empty row holds no block); rows written
+// further out live in an ordered map until the grid grows over them. Inside a
+// row only filled cells are kept, ordered by column; a row takes room for the
+// grid's columns when first written, so filling it costs one block. Memory so
+// grows with the written rows and the grid's row count, never with all
+// rows x columns.
 //
 // The store owns every TCellProperties in its slots and the cell objects that
 // say the grid owns them. Cells written beyond the grid's counts are kept
@@ -128,11 +128,8 @@ class Cell_Store {
   void For_Each_Row(F f);
 
   Cell_Store_Owner* owner_;
-  std::vector<std::unique_ptr<Row>> rows_;
+  std::vector<Row> rows_;
   std::map<int, Row> far_rows_;
-  // Row holders emptied by Take_Row, reused by Put_Row: hiding and showing
-  // many rows then costs no heap block per row for the holder.
-  std::vector<std::unique_ptr<Row>> spare_rows_;
   std::unique_ptr<TCellProperties> scratch_;
   bool FHasCellProps = false;
   int FMergeCount = 0;

@@ -95,6 +95,27 @@ class ZadIrururOzizTest : public QObject {
     QCOMPARE(grid.RowCount(), 10);
   }
 
+  // Thousands of hidden rows, shown again out of order and hidden anew:
+  // their records are reused in place, and every row comes back intact.
+  void many_hidden_rows_come_back_intact() {
+    TZadIrururOziz grid;
+    grid.SetRowCount(5000);
+    for (int r = 0; r < 5000; ++r) grid.SetCellEx(1, r, QString("r%1").arg(r));
+    grid.SetRowHeights(2500, 33);
+    grid.HideRows(1000, 4998);
+    QCOMPARE(grid.NumHiddenRows(), 3999);
+    grid.UnHideRows(2000, 2999);
+    grid.HideRows(100, 199);
+    QCOMPARE(grid.NumHiddenRows(), 3099);
+    QCOMPARE(grid.GetCellEx(1, 100), QString("r200"));
+    QCOMPARE(grid.GetCellEx(1, 1400), QString("r2500"));
+    grid.UnHideRowsAll();
+    QCOMPARE(grid.RowCount(), 5000);
+    for (int r = 0; r < 5000; ++r)
+      if (grid.GetCellEx(1, r) != QString("r%1").arg(r)) QFAIL(qPrintable(QString("row %1 lost its text").arg(r)));
+    QCOMPARE(grid.RowHeights(2500), 33);
+  }
+
   void hide_row_list_stacks_levels() {
     TZadIrururOziz grid;
     Fill_Rows(grid);
