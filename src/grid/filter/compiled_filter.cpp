@@ -9,27 +9,6 @@ namespace {
 
 // The reading steps below follow the direct matcher one for one; only the
 // evaluation is put off until a value comes.
-int Group_End(const QString& text) {
-  int opens = 0, closes = 0;
-  for (int i = 0; i < text.size(); ++i) {
-    if (text[i] == '(') ++opens;
-    if (text[i] == ')' && ++closes == opens) return i;
-  }
-  return -1;
-}
-
-QString Without_Blanks_Outside_Quotes(const QString& text) {
-  QString result;
-  result.reserve(text.size());
-  int quotes = 0;
-  for (QChar ch : text) {
-    if (ch == '"') ++quotes;
-    if (ch == ' ' && quotes % 2 == 0) continue;
-    result += ch;
-  }
-  return result;
-}
-
 char Join_Of(QChar pending) {
   if (pending.isNull()) return 0;
   if (pending == '&') return '&';
@@ -63,7 +42,7 @@ int TCompiledFilter::Compile(const QString& expression, int depth) {
   const int index = int(sequences_.size());
   sequences_.emplace_back();
   Sequence steps;
-  QString rest = Without_Blanks_Outside_Quotes(expression.trimmed());
+  QString rest = WithoutBlanksOutsideQuotes(expression.trimmed());
   if (rest.startsWith('=')) rest.remove(0, 1);
   static const grid_text::TCharSet operators{'(', ';', '^', '&', '|'};
   QChar pending;
@@ -74,7 +53,7 @@ int TCompiledFilter::Compile(const QString& expression, int depth) {
     Step step;
     step.join = Join_Of(pending);
     if (rest.startsWith('(')) {
-      const int end = Group_End(rest);
+      const int end = FilterGroupEnd(rest);
       const QString inner = end < 0 ? rest.mid(1) : rest.mid(1, end - 1);
       if (depth < MaxGroupDepth) step.group = Compile(inner, depth + 1);
       rest = end < 0 ? QString() : rest.mid(end + 1);

@@ -43,29 +43,6 @@ bool Read_Time(QStringView text, double& fraction) {
   return true;
 }
 
-// Index of the ")" closing the "(" at index 0: the first ")" at which as many
-// ")" as "(" have been seen; quotes do not count. -1 when it never closes.
-int Group_End(const QString& text) {
-  int opens = 0, closes = 0;
-  for (int i = 0; i < text.size(); ++i) {
-    if (text[i] == '(') ++opens;
-    if (text[i] == ')' && ++closes == opens) return i;
-  }
-  return -1;
-}
-
-QString Without_Blanks_Outside_Quotes(const QString& text) {
-  QString result;
-  result.reserve(text.size());
-  int quotes = 0;
-  for (QChar ch : text) {
-    if (ch == '"') ++quotes;
-    if (ch == ' ' && quotes % 2 == 0) continue;
-    result += ch;
-  }
-  return result;
-}
-
 bool Combine(QChar pending, bool result, bool value) {
   if (pending.isNull()) return value;
   if (pending == '&') return result && value;
@@ -74,7 +51,7 @@ bool Combine(QChar pending, bool result, bool value) {
 }
 
 bool Match_Expression(const QString& expression, const QString& value, bool caseSensitive, int depth) {
-  QString rest = Without_Blanks_Outside_Quotes(expression.trimmed());
+  QString rest = WithoutBlanksOutsideQuotes(expression.trimmed());
   if (rest.startsWith('=')) rest.remove(0, 1);
   static const grid_text::TCharSet operators{'(', ';', '^', '&', '|'};
   bool result = true;
@@ -86,7 +63,7 @@ bool Match_Expression(const QString& expression, const QString& value, bool case
     bool operand = false;
     if (rest.startsWith('(')) {
       // An unclosed group takes the rest of the text.
-      const int end = Group_End(rest);
+      const int end = FilterGroupEnd(rest);
       const QString inner = end < 0 ? rest.mid(1) : rest.mid(1, end - 1);
       operand = depth < MaxGroupDepth && Match_Expression(inner, value, caseSensitive, depth + 1);
       rest = end < 0 ? QString() : rest.mid(end + 1);
@@ -103,6 +80,27 @@ bool Match_Expression(const QString& expression, const QString& value, bool case
 }
 
 }  // namespace
+
+int FilterGroupEnd(const QString& text) {
+  int opens = 0, closes = 0;
+  for (int i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') ++opens;
+    if (text[i] == ')' && ++closes == opens) return i;
+  }
+  return -1;
+}
+
+QString WithoutBlanksOutsideQuotes(const QString& text) {
+  QString result;
+  result.reserve(text.size());
+  int quotes = 0;
+  for (QChar ch : text) {
+    if (ch == '"') ++quotes;
+    if (ch == ' ' && quotes % 2 == 0) continue;
+    result += ch;
+  }
+  return result;
+}
 
 QString NumberTextForConversion(const QString& text) { return grid_text::ToConversionNumberText(text); }
 

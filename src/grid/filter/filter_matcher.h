@@ -28,6 +28,11 @@ bool MatchConditionPattern(const QString& pattern, const QString& value);
 bool ParseDateByFormat(const QString& text, TDateTime& dateTime);
 // Decimal separators become ".", thousand separators go.
 QString NumberTextForConversion(const QString& text);
+// Reading steps shared by the direct matcher and the compiled filter.
+// Index of the ")" closing the "(" at index 0: the first ")" at which as many
+// ")" as "(" have been seen; quotes do not count. -1 when it never closes.
+int FilterGroupEnd(const QString& text);
+QString WithoutBlanksOutsideQuotes(const QString& text);
 
 // The longest operand a comparison reads.
 inline constexpr int MaxOperandLength = 255;
