@@ -145,13 +145,17 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     html.Images = &FPaintLook.CellImageList;
     html.XPos = r.Left;
     html.YPos = r.Top;
-    // No anchor of a cell is hovered or pressed until cells take mouse
-    // input on their anchors.
-    html.HoverLink = -1;
+    // The anchor under the mouse; a held button control draws pressed under
+    // the point that holds it.
+    html.HoverLink = FHoverCell == QPoint(RCol, ARow) ? FHoverlink : -1;
     html.BlinkVisible = FGridBlink;
     html.HoverUnderlineOnly = FPaintLook.URLUnderlineOnHover;
     html.WordWrap = !FPaintLook.EnhTextSize;
-    html.MouseDown = false;
+    html.MouseDown = FCtrlDown && FCtrlXY == QPoint(RCol, ARow);
+    if (html.MouseDown) {
+      html.XPos = FCtrlDownPos.x();
+      html.YPos = FCtrlDownPos.y();
+    }
     html.ResFactor = 0;
     html.URLColor = url_colour;
     html.ShadowColor = clGray;

@@ -31,9 +31,12 @@ bool Form_Control_Key(QWidget* Editor, int Key) {
   if (Key != Qt::Key_Return && Key != Qt::Key_Enter && Key != Qt::Key_Tab) return false;
   // Taking the focus away runs the editor's exit handling.
   grid->setFocus(Qt::OtherFocusReason);
-  if (Key == Qt::Key_Tab && grid->Navigation().AdvanceAuto()) grid->AdvanceToNextCell(true);
-  // Without AdvanceAuto, Tab would go to the cell's next form control; until
-  // cells hold several of them the grid keeps the focus.
+  if (Key == Qt::Key_Tab) {
+    if (grid->Navigation().AdvanceAuto())
+      grid->AdvanceToNextCell(true);
+    else
+      grid->FocusNextFormControl();
+  }
   return true;
 }
 

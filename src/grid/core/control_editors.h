@@ -2,7 +2,8 @@
 // The two small editors the string grid lays over the HTML form controls in
 // its cells: TControlEdit for edit fields, TControlCombo for selects. Enter
 // hands the focus back to the grid; Tab leaves the control too and, with
-// Navigation.AdvanceAuto, moves the grid on from the current cell.
+// Navigation.AdvanceAuto, moves the grid on from the current cell, without
+// it to the next form control of the edited cell.
 #include <QLineEdit>
 
 #include "controls/editors/zsg_combo_box.h"

@@ -3,12 +3,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "grid/input/html_system_icon_provider.h"
+
 TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FSearchFooter = std::make_unique<TSearchFooter>(this, IsDesigning());
   FSearchFooter->OnChange = [this] { RepaintAll(); };
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this] { NavigationChanged(); };
   Connect_Scroll_Hints();
+  InstallHtmlSystemIcons();
   FMouseActions = std::make_unique<TMouseActions>(this);
   FMouseActions->OnChange = [this] { MouseActionsChanged(); };
   FMouseActions->OnIsDesigning = [this](bool& designing) { designing = IsDesigning(); };

@@ -33,6 +33,7 @@
 #include "grid/core/grid_paint_look.h"
 #include "grid/filter/filter_collection.h"
 #include "grid/filter/grid_change_notifier.h"
+#include "grid/html/draw_html_text.h"
 #include "grid/html/html_picture.h"
 #include "grid/input/scroll_control.h"
 #include "grid/nodes/cell_node.h"
@@ -79,6 +80,8 @@ using TCellBorders = uint8_t;
 
 class TZadIrururOziz;
 class THTMLHintWindow;
+class TControlEdit;
+class TControlCombo;
 class QTextDocument;
 using TRowUpdateEvent = std::function<void(TZadIrururOziz* Sender, int OldRow, int NewRow)>;
 using TGridHintEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)>;
@@ -1048,6 +1051,99 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   QPoint FPressCell{-1, -1};
   int FPressWidth = -1;
   // (end of mouse clicks)
+
+  // ---- anchors and form controls in HTML cells (grid_html_anchors.cpp):
+  // hover, clicks, cell links, the floating editors of form controls and
+  // automatic links
+ public:
+  using TAnchorClickEvent =
+      std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
+  using TAnchorEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor)>;
+  using TCellControlEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& CtrlID,
+                                               const QString& CtrlType, const QString& CtrlVal)>;
+  using TCellComboControlEvent =
+      std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                         const QString& CtrlVal, QStringList& Values, bool& Edit, int& DropCount)>;
+  using TCellComboControlSelectEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, int ItemIndex,
+                                                          const QString& CtrlID, const QString& CtrlValue)>;
+  // Opens a link the user clicked; tests put their own in.
+  using TLinkOpener = std::function<void(const QString& Url)>;
+
+  // URLShow and URLShowInText are appearance settings (look presets).
+  // Only the anchor under the mouse is underlined.
+  bool URLUnderlineOnHover() const { return FPaintLook.URLUnderlineOnHover; }
+  void SetURLUnderlineOnHover(bool Value);
+  // Opens the floating editor of an EDIT, PASSWORD, MASK or COMBO control
+  // (real column ACol, display column DCol) over its rectangle (viewport
+  // coordinates); other types open nothing.
+  void ShowHtmlControlEditor(const QString& CellText, const QString& CtrlType, int ARow, int ACol, int DCol,
+                             const TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID);
+  // Writes the open editor's text into its control's VALUE and closes it.
+  void HtmlControlEditDone();
+  void HtmlComboSelect(TControlCombo* Combo);
+  // Opens the editor of the cell's next typed-into control after the one
+  // named ID (the first for an empty ID); the grid takes the focus when
+  // there is none. Display column.
+  void FocusNextFormControl(int ACol, int ARow, const QString& ID);
+  // Tab in a form-control editor: the next control of the edited cell.
+  void FocusNextFormControl();
+  // The cell's anchor or control under a viewport point, laid out where the
+  // cell's text is painted; with ControlID (and no point) the rectangle of
+  // that control. Display column.
+  bool HtmlCellHit(int ACol, int ARow, const QPoint& Pos, THtmlDrawResult& Hit, const QString& ControlID = {});
+  TControlEdit* HtmlEditControl() const { return FEditControl; }
+  TControlCombo* HtmlComboControl() const { return FComboControl; }
+  bool HtmlControlEditing() const { return FCtrlEditing; }
+  QString AnchorUnderMouse() const { return FAnchor; }
+  QPoint HoverCell() const { return FHoverCell; }
+  int HoverLink() const { return FHoverlink; }
+  bool HtmlButtonDown() const { return FCtrlDown; }
+  TLinkOpener LinkOpener;  // QDesktopServices::openUrl when empty
+
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TCellControlEvent OnControlClick;
+  TCellComboControlEvent OnControlComboList;
+  TCellComboControlSelectEvent OnControlComboSelect;
+  TCellControlEvent OnControlEditDone;
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  // Anchors and controls under a press (display column); whether the press
+  // was used up.
+  bool Html_Cell_Click(int ACol, int ARow, const QPoint& Pos);
+  // Enter, F2 and typed characters on a cell holding form controls: no
+  // in-place editor; Enter and F2 open the first control's editor. Whether
+  // the key was used up.
+  bool Html_Control_Key(QKeyEvent* event);
+
+ private:
+  void Html_Hover(const QPoint& Pos);
+  void Html_Hover_End();
+  void Set_Hover_Link(QPoint Cell, int Link);
+  void Follow_Anchor(const QString& Anchor);
+  bool Html_Control_Editable(int ACol, int ARow, const QString& CtrlID);
+  QString Stored_Cell_Text(int RCol, int ARow);
+  void Store_Cell_Text(int RCol, int ARow, const QString& Text);
+  void Watch_Form_Control(QWidget* Editor);
+  QString FAnchor;
+  QPoint FAnchorCell{-1, -1};
+  QPoint FHoverCell{-1, -1};
+  int FHoverlink = -1;
+  QPoint FCtrlXY{-1, -1};  // real column, row
+  QString FCtrlID, FCtrlType, FLastCtrlID;
+  bool FCtrlEditing = false;
+  bool FCtrlDown = false;
+  QPoint FCtrlDownPos{-1, -1};
+  TControlEdit* FEditControl = nullptr;  // children of the viewport
+  TControlCombo* FComboControl = nullptr;
+  QMetaObject::Connection FFocusWatch;
+  // Gone with the grid's members, before its child editors: a focus change
+  // while the grid is destroyed finds no grid to write into.
+  std::shared_ptr<bool> FAnchorsAlive = std::make_shared<bool>(true);
+  // (end of anchors and form controls)
 
   // ---- in-place editing: editor types, the editing decision, the default
   // text editor (grid_editing.cpp)

@@ -4,15 +4,16 @@
 // Par_Align, Par_Indent and the line background, BODY fills the rectangle,
 // IND moves the x offset, HR rules the line, R turns the text, CONTROL places
 // a form control (html_form_controls.cpp). Pictures come from the image list
-// ("IDX:n"), the picture container (by name) or the picture cache (by URL);
-// system icons (SSYS:, LSYS:) take no room. The closing LI and P end their
-// line.
+// ("IDX:n"), the system icons ("SSYS:" small, "LSYS:" large, through the
+// installed icon provider), the picture container (by name) or the picture
+// cache (by URL). The closing LI and P end their line.
 #include <QPainter>
 #include <algorithm>
 
 #include "grid/html/html_colors.h"
 #include "grid/html/html_line_engine.h"
 #include "grid/html/html_picture.h"
+#include "grid/html/html_system_icons.h"
 #include "grid/html/html_text_scan.h"
 
 namespace {
@@ -118,8 +119,11 @@ void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
   // the cache by URL (FILE:// paths keep their letter case).
   struct Source {
     const QImage* Listed = nullptr;
+    QImage Icon;  // a system icon
     THTMLPicture* Picture = nullptr;
-    explicit operator bool() const { return Listed || Picture; }
+    // The pictures drawn as they are, at their own size.
+    const QImage* Plain() const { return Listed ? Listed : Icon.isNull() ? nullptr : &Icon; }
+    explicit operator bool() const { return Plain() || Picture; }
   };
   auto source_of = [this](const QString& source) -> Source {
     Source found;
@@ -128,6 +132,9 @@ void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
       const int index = source.mid(4).toInt(&ok);
       if (ok && p_.Images && index >= 0 && index < int(p_.Images->size()) && !(*p_.Images)[size_t(index)].isNull())
         found.Listed = &(*p_.Images)[size_t(index)];
+    } else if (html_scan::Matches_At(source, 0, u"SSYS:") || html_scan::Matches_At(source, 0, u"LSYS:")) {
+      // A path keeps its letter case.
+      found.Icon = HtmlSystemIcon(source.mid(5), source[0].toUpper() == u'L');
     } else {
       found.Picture = Picture_Of(source);
     }
@@ -145,9 +152,9 @@ void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
       html_scan::Leading_Number(html_scan::Attribute(tag.Upper, tag.Upper, u"HEIGHT", &has_height));
   int width = 0, height = 0;
   bool stretched = false;
-  if (source.Listed) {
-    width = Scaled(source.Listed->width(), dpi_x);
-    height = Scaled(source.Listed->height(), dpi_y);
+  if (const QImage* plain = source.Plain()) {
+    width = Scaled(plain->width(), dpi_x);
+    height = Scaled(plain->height(), dpi_y);
   } else {
     const THTMLPicture& picture = *source.Picture;
     const int pw = picture.Width(), ph = picture.Height();
@@ -189,11 +196,11 @@ void Html_Line_Engine::Image_Tag(const Tag& tag, Line_State& s) {
       const QString alt = html_scan::Attribute(tag.Text, tag.Upper, u"ALT", &has_alt);
       Source shown = source;
       if (has_alt && hit_picture_ == counter) shown = source_of(alt);
-      if (shown.Listed) {
-        QSize size = shown.Listed->size();
+      if (const QImage* plain = shown.Plain()) {
+        QSize size = plain->size();
         if (p_.Print) size = QSize(qRound(size.width() * p_.ResFactor), qRound(size.height() * p_.ResFactor));
         const TRect box = Screen({left, top, left + size.width(), top + size.height()});
-        canvas_.Painter().drawImage(box.To_QRect(), *shown.Listed);
+        canvas_.Painter().drawImage(box.To_QRect(), *plain);
       } else if (shown.Picture) {
         THTMLPicture& picture = *shown.Picture;
         if (stretched) {

@@ -76,9 +76,10 @@ void THTMLPicture::LoadFromURL(const QString& url) {
     ID = url;
     LoadFromFile(url.mid(7));
   } else {
-    // Nothing is fetched from the network.
+    // Nothing is fetched from the network; an asynchronous load only
+    // remembers where the picture would come from.
     URL = url;
-    ID = url;
+    if (!Asynch) ID = url;
   }
 }
 

@@ -32,7 +32,8 @@ class THTMLPicture {
   void LoadFromResourceName(const QString& ResName);
   void LoadFromResourceID(int ResID);
   // RES://name (a resource), FILE://path (a file; the path keeps its letter
-  // case), any other URL: only ID and URL are set, nothing is fetched.
+  // case). Any other URL is never fetched: with Asynch only URL is set,
+  // without it URL and ID.
   void LoadFromURL(const QString& url);
   void Assign(const THTMLPicture* Source);
 
@@ -49,6 +50,14 @@ class THTMLPicture {
   QString ID;
   QString URL;
   bool Asynch = true;
+  bool IsDB = false;
+  // No download is ever under way, so the download events never fire; they
+  // are kept for owners that assign them.
+  bool Busy() const { return false; }
+  std::function<void(THTMLPicture* Sender, qint64 Size, qint64 TotalSize)> OnDownLoadProgress;
+  std::function<void(THTMLPicture* Sender, bool& Cancel)> OnDownLoadCancel;
+  std::function<void(THTMLPicture* Sender)> OnDownLoadComplete;
+  std::function<void(THTMLPicture* Sender, const QString& Error)> OnDownLoadError;
 
   // GIF frames (1-based). FrameCount is -1 for other pictures.
   bool IsGIF() const;

@@ -429,6 +429,7 @@ bool TZadIrururOziz::Advance_Keys(QKeyEvent* event) {
   // A key ends panning and then does what it does.
   EndPanning();
   if (Tab_Key(event)) return true;
+  if (Html_Control_Key(event)) return true;
   const bool enter = Is_Enter(event->key());
   if (Enter_F2_Key_Down(event)) {
     // The key-down stage used the key; Enter still reaches the advance.

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/store/text_helpers.h"
 
 namespace {
 bool Rect_Has_Cell(const TGridRect& r, int c, int r_) {
@@ -170,6 +171,11 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
       FMouseDown = true;
       ClearColSelect();
     }
+  }
+
+  // Anchors and form controls of the cell's text.
+  if (FPaintLook.URLShow || grid_text::CellTextKind(GetFormattedCell(real, ARow), FEnableHTML) == 1) {
+    if (Html_Cell_Click(ACol, ARow, pos)) return;
   }
 
   Movecell = -1;

@@ -27,6 +27,11 @@ void TZadIrururOziz::HandleLeftButtonUp(QMouseEvent* event) {
   FMouseDown = false;
   FMouseKeepDown = false;
   FMouseSelectMode = msNormal;
+  // A pressed button control of an HTML cell comes up again.
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    if (FCtrlXY.y() >= 0 && FCtrlXY.y() < RowCount()) RepaintCell(DisplColIndex(FCtrlXY.x()), FCtrlXY.y());
+  }
   FMouseDownMove = false;
   FMouseSelectStart = -1;
 

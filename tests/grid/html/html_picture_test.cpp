@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "grid/html/draw_html_text.h"
+#include "grid/html/html_system_icons.h"
 
 namespace {
 
@@ -157,10 +158,22 @@ TEST(HtmlPicture, LoadingByFileResourceAndUrl) {
   web.LoadFromURL("res://NoSuchPicture");
   EXPECT_TRUE(web.Empty());
   EXPECT_EQ(web.ID, "res://NoSuchPicture");
+  // A web address is never fetched: asynchronously only the URL is kept,
+  // nothing is under way and no download event fires.
+  int events = 0;
+  web.OnDownLoadProgress = [&](THTMLPicture*, qint64, qint64) { ++events; };
+  web.OnDownLoadCancel = [&](THTMLPicture*, bool&) { ++events; };
+  web.OnDownLoadComplete = [&](THTMLPicture*) { ++events; };
+  web.OnDownLoadError = [&](THTMLPicture*, const QString&) { ++events; };
+  web.LoadFromURL("http://x.org/b.png");
+  EXPECT_EQ(web.URL, "http://x.org/b.png");
+  EXPECT_EQ(web.ID, "res://NoSuchPicture");
+  EXPECT_FALSE(web.Busy());
   web.Asynch = false;
   web.LoadFromURL("http://x.org/a.png");
   EXPECT_TRUE(web.Empty());
   EXPECT_EQ(web.ID, "http://x.org/a.png");
+  EXPECT_EQ(events, 0);
   // Bytes that are no picture: kept, nothing shown.
   EXPECT_FALSE(Load(web, "not a picture"));
   EXPECT_TRUE(web.Image().isNull());
@@ -279,6 +292,67 @@ TEST(HtmlPicture, ImgTags) {
   anim->Picture.SetFrame(2);
   draw("<IMG SRC=\"anim\">", &image);
   EXPECT_EQ(image.pixelColor(1, 0), QColor(Qt::green));
+}
+
+// SSYS and LSYS pictures come from the installed icon provider: without one
+// they take no room; with one the box is its icon scaled to the canvas.
+TEST(HtmlPicture, SystemIcons) {
+  Ensure_Gui();
+  struct Asked {
+    QString source;
+    bool large;
+  };
+  std::vector<Asked> asked;
+  auto draw = [](const QString& text, int dpi, QImage* shown = nullptr) {
+    QImage image(200, 80, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TCanvas canvas(painter);
+    canvas.Font = QFont("DejaVu Sans", 10);
+    THtmlDrawResult r;
+    DrawHtmlText(canvas, text, TRect{0, 0, 200, 80}, THtmlDrawParams{}, r);
+    painter.end();
+    if (shown) *shown = image;
+    return r;
+  };
+  ASSERT_FALSE(HasHtmlSystemIconProvider());
+  EXPECT_EQ(draw("<IMG SRC=\"SSYS:/tmp\">", 96).Width, 0);
+  EXPECT_TRUE(HtmlSystemIcon("/tmp", false).isNull());
+
+  SetHtmlSystemIconProvider([&](const QString& source, bool large) {
+    asked.push_back({source, large});
+    if (source == "none") return QImage();
+    QImage icon(large ? 32 : 16, large ? 32 : 16, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    return icon;
+  });
+  QImage image;
+  THtmlDrawResult r = draw("<IMG SRC=\"ssys:/Home/Doc.TXT\">", 96, &image);
+  EXPECT_EQ(r.Width, 16);
+  EXPECT_EQ(r.Height, 16);
+  ASSERT_FALSE(asked.empty());
+  // The path keeps its letter case.
+  EXPECT_EQ(asked.back().source, "/Home/Doc.TXT");
+  EXPECT_FALSE(asked.back().large);
+  EXPECT_EQ(image.pixelColor(8, 8), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(20, 8), QColor(Qt::white));
+  r = draw("<IMG SRC=\"LSYS:3\">", 96);
+  EXPECT_EQ(r.Width, 32);
+  EXPECT_EQ(asked.back().source, "3");
+  EXPECT_TRUE(asked.back().large);
+  // At 120 dpi the small icon's box is 20 x 20; the icon itself keeps its size.
+  r = draw("<IMG SRC=\"SSYS:x\">", 120, &image);
+  EXPECT_EQ(r.Width, 20);
+  EXPECT_EQ(r.Height, 20);
+  EXPECT_EQ(image.pixelColor(15, 15), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(17, 17), QColor(Qt::white));
+  // No icon for the source: no room.
+  EXPECT_EQ(draw("<IMG SRC=\"SSYS:none\">", 96).Width, 0);
+  SetHtmlSystemIconProvider({});
+  EXPECT_FALSE(HasHtmlSystemIconProvider());
+  EXPECT_EQ(draw("<IMG SRC=\"SSYS:x\">", 96).Width, 0);
 }
 
 }  // namespace
