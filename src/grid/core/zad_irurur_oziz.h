@@ -32,6 +32,7 @@
 #include "grid/core/cell_graphic.h"
 #include "grid/core/grid_paint_look.h"
 #include "grid/filter/filter_collection.h"
+#include "grid/filter/filter_drop_lists.h"
 #include "grid/filter/grid_change_notifier.h"
 #include "grid/html/draw_html_text.h"
 #include "grid/html/html_picture.h"
@@ -136,6 +137,18 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // filter condition it stands for (a value with blanks is quoted).
   QStringList& FilterList() { return FFilterList; }
   QStringList& FilterConditions() { return FFilterConditions; }
+  // The header filter lists: the check list (several values ticked) when
+  // FilterDropDownCheck is on, else the plain list. Created on first use.
+  TDropList* FilterDropList();
+  TDropCheckList* FilterDropCheckList();
+  bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+  void SetFilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+  // The display column whose filter list is open, -1 when none.
+  int FilterColumn() const { return FFilterCol; }
+  // The lists' picks (a plain item, or -1 for a toggled tick); the filter
+  // services turn them into the column's conditions.
+  virtual void DoFilterSelect(QObject* Sender, int ItemIndex) { (void)Sender, (void)ItemIndex; }
+  virtual void DoFilterCheck(QObject* Sender, int ItemIndex) { (void)Sender, (void)ItemIndex; }
   // The column filter conditions the filter services apply.
   TFilter& Filter();
   // Observers told of every structural change right after OnCellsChanged, in
@@ -541,6 +554,10 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TCellGraphic FCellGraphic;  // shared row check box, never freed by cell operations
   QStringList FFilterList;
   QStringList FFilterConditions;
+  QPointer<TDropList> FFilterDropList;
+  QPointer<TDropCheckList> FFilterDropCheckList;
+  int FFilterCol = -1;
+  bool FFilterDropDownCheck = false;
   std::unique_ptr<TFilter> FFilter;
   std::vector<QPointer<TGridChangeNotifier>> FNotifiers;
   std::vector<std::unique_ptr<TGridItem>> FGridItems;
@@ -1028,6 +1045,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void Release_Cell_Button(const QPoint& pos);
   void Release_Cell_Objects(int ACol, int ARow);
   void Header_Sort_Decision(int ACol, int ARow, const QPoint& pos);
+  // A release on a header filter button opens or closes its filter list.
+  void Header_Filter_List(int X, int Y);
   bool Mouse_Editing_Option() const;
   void Fire_Mouse_Down(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& pos);
   bool FDoOnClick = false;

@@ -130,6 +130,7 @@ void TZadIrururOziz::Header_Sort_Decision(int ACol, int ARow, const QPoint& pos)
 // The grid's mouse-up override, inside the platform's release.
 void TZadIrururOziz::HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
   const TGridRect S = Selection();
+  Header_Filter_List(X, Y);
   if ((GridState() == gsColSizing && (X < 0 || X > ClientWidth())) ||
       (GridState() == gsRowSizing && (Y < 0 || Y > ClientHeight()))) {
     SetGridState(gsNormal);
