@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/html/html_auto_link.h"
 
 // ---- cell objects
 
@@ -166,6 +167,15 @@ QPoint TZadIrururOziz::CalcCellGraphicSize(int ACol, int ARow, int Reserve) {
 
 void TZadIrururOziz::DoGetDisplText(int ACol, int ARow, QString& Value) {
   TBaseGrid::DoGetDisplText(ACol, ARow, Value);
+  // The first prefix found, in this order, makes its URL a link.
+  if (FURLShowInText) {
+    QString linked;
+    for (const char* prefix : kAutoLinkPrefixes)
+      if (InsertAutoLink(Value, QLatin1String(prefix), linked)) {
+        Value = linked;
+        break;
+      }
+  }
 }
 
 bool TZadIrururOziz::IsFixed(int ACol, int ARow) {

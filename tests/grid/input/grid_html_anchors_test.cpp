@@ -466,6 +466,24 @@ class GridHtmlAnchorsTest : public QObject {
     QCOMPARE(asked, QStringList{"one"});
   }
 
+  void links_in_text() {
+    TZadIrururOziz grid;
+    Setup(grid, false);
+    grid.SetCellEx(1, 1, "see www.x.org now");
+    grid.SetCellEx(1, 2, "mail mailto:a@x.org or www.y.org");
+    const QRect cell = grid.CellRect(1, 1).To_QRect();
+    const QImage plain = grid.viewport()->grab(cell).toImage();
+    grid.SetURLShowInText(true);
+    QCOMPARE(grid.GetCellEx(1, 1), QString("see <a href=\"www.x.org\">www.x.org</a> now"));
+    QCOMPARE(grid.GetCellEx(1, 2), QString("mail mailto:a@x.org or <a href=\"www.y.org\">www.y.org</a>"));
+    QCOMPARE(grid.Store().Text(1, 1), QString("see www.x.org now"));
+    QVERIFY(grid.viewport()->grab(cell).toImage() != plain);
+    QStringList calls;
+    grid.LinkOpener = [&](const QString& url) { calls << url; };
+    Click(grid, Anchor_Point(grid, 1, 1, "www.x.org"));
+    QCOMPARE(calls, QStringList{"http://www.x.org"});
+  }
+
   void system_icons() {
     // Every grid installs the platform's icons for SSYS and LSYS pictures.
     TZadIrururOziz grid;
