@@ -232,9 +232,12 @@ class GridPainting2Test : public QObject {
     const TRect marked = grid.CellRect(0, 2);
     const int mid = (marked.Top + marked.Bottom) / 2;
     const TRect content{marked.Left, marked.Top, marked.Right - 1, marked.Bottom - 2};
-    for (int x = content.Right - 4; x < content.Right; ++x) QCOMPARE(image.pixelColor(x, mid), Q(clRed));
-    QVERIFY(image.pixelColor(content.Right - 5, mid) != Q(clRed));
-    QVERIFY(image.pixelColor(grid.CellRect(0, 3).Right - 3, mid + 24) != Q(clRed));
+    // The marker is drawn in ShowModified's colour, yellow unless set.
+    const QColor marker = Q(grid.ShowModified().Color());
+    QCOMPARE(marker, Q(clYellow));
+    for (int x = content.Right - 4; x < content.Right; ++x) QCOMPARE(image.pixelColor(x, mid), marker);
+    QVERIFY(image.pixelColor(content.Right - 5, mid) != marker);
+    QVERIFY(image.pixelColor(grid.CellRect(0, 3).Right - 3, mid + 24) != marker);
 
     const TRect b = grid.CellRect(3, 4);
     const int bx = (b.Left + b.Right) / 2, by = (b.Top + b.Bottom) / 2;
