@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 
@@ -67,7 +68,6 @@ void TGridCheckBox::keyReleaseEvent(QKeyEvent* e) {
 void TGridCheckBox::focusOutEvent(QFocusEvent* e) {
   // Hiding the editor moves the focus too; that is the end of an edit
   // already under way.
-  if (isVisible() && e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-    FGrid->HideInplaceEdit();
+  if (isVisible() && Ends_Edit(e)) FGrid->HideInplaceEdit();
   QCheckBox::focusOutEvent(e);
 }

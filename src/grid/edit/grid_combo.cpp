@@ -11,6 +11,7 @@
 #include "controls/editors/combo_list_popup.h"
 #include "grid/edit/combo_drop_width.h"
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 
@@ -55,12 +56,9 @@ void TGridCombo::Hook_Parts() {
 
 bool TGridCombo::event(QEvent* e) {
   Hook_Parts();
-  if (e->type() == QEvent::KeyPress && !EditPart()) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->WantsTabKey()) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (!EditPart() && Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZsgComboBox::event(e);
 }
@@ -101,9 +99,7 @@ bool TGridCombo::eventFilter(QObject* watched, QEvent* event) {
         break;
       case QEvent::FocusOut: {
         auto* focus = static_cast<QFocusEvent*>(event);
-        if (!Popup()->isVisible() && focus->reason() != Qt::PopupFocusReason &&
-            focus->reason() != Qt::ActiveWindowFocusReason)
-          Exit_Edit();
+        if (!Popup()->isVisible() && Ends_Edit(focus)) Exit_Edit();
         break;
       }
       default:
@@ -132,10 +128,7 @@ void TGridCombo::keyPressEvent(QKeyEvent* e) {
   if (FForwarding) return TZsgComboBox::keyPressEvent(e);
   Qt::KeyboardModifiers shift = e->modifiers();
   int k = e->key();
-  if (k == Qt::Key_Backtab) {
-    k = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(k, shift);
   if (Key_Down(k, shift)) return e->accept();
   if (!e->text().isEmpty() && Key_Press(e->text()[0])) return e->accept();
   const int old = ItemIndex();
@@ -392,9 +385,7 @@ void TGridCombo::Focus_Gained() {
 
 void TGridCombo::focusOutEvent(QFocusEvent* e) {
   TZsgComboBox::focusOutEvent(e);
-  if (!EditPart() && !Popup()->isVisible() && e->reason() != Qt::PopupFocusReason &&
-      e->reason() != Qt::ActiveWindowFocusReason)
-    Exit_Edit();
+  if (!EditPart() && !Popup()->isVisible() && Ends_Edit(e)) Exit_Edit();
 }
 
 void TGridCombo::Exit_Edit() {

@@ -6,6 +6,7 @@
 
 #include "controls/format_settings.h"
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 
@@ -85,12 +86,9 @@ bool TGridDatePicker::ShiftFocusCheck() {
 }
 
 bool TGridDatePicker::event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->WantsTabKey()) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZsgDateTimePicker::event(e);
 }
@@ -111,10 +109,7 @@ void TGridDatePicker::keyPressEvent(QKeyEvent* e) {
   TZadIrururOziz& g = *FGrid;
   int key = e->key();
   Qt::KeyboardModifiers shift = e->modifiers();
-  if (key == Qt::Key_Backtab) {
-    key = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(key, shift);
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
   switch (key) {
     case Qt::Key_Tab:
@@ -176,8 +171,6 @@ void TGridDatePicker::paintEvent(QPaintEvent* e) {
 void TGridDatePicker::focusOutEvent(QFocusEvent* e) {
   // The calendar takes the focus while it is open; hiding the editor moves
   // the focus too.
-  if (isVisible() && !DroppedDown() && e->reason() != Qt::PopupFocusReason &&
-      e->reason() != Qt::ActiveWindowFocusReason)
-    FGrid->HideInplaceEdit();
+  if (isVisible() && !DroppedDown() && Ends_Edit(e)) FGrid->HideInplaceEdit();
   TZsgDateTimePicker::focusOutEvent(e);
 }

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 
@@ -18,12 +19,9 @@ QString TGridDateTimePicker::Text() const {
 }
 
 bool TGridDateTimePicker::event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->WantsTabKey()) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZadDateTimePicker::event(e);
 }
@@ -32,10 +30,7 @@ void TGridDateTimePicker::keyPressEvent(QKeyEvent* e) {
   TZadIrururOziz& g = *FGrid;
   int key = e->key();
   Qt::KeyboardModifiers shift = e->modifiers();
-  if (key == Qt::Key_Backtab) {
-    key = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(key, shift);
   switch (key) {
     case Qt::Key_Escape:
       e->accept();

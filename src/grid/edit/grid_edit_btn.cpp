@@ -10,6 +10,7 @@
 #include "controls/editors/editor_input.h"
 #include "grid/edit/edit_btn_filter.h"
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 using edit_filter::Char_Action;
@@ -56,12 +57,9 @@ bool TGridEditBtn::Is_Grid_Key(int Key) const {
 }
 
 bool TGridEditBtn::event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->WantsTabKey()) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZsgEditBtn::event(e);
 }
@@ -96,10 +94,7 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
   TZadIrururOziz& g = *FGrid;
   int key = e->key();
   Qt::KeyboardModifiers shift = e->modifiers();
-  if (key == Qt::Key_Backtab) {
-    key = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(key, shift);
   const bool grid_key = Is_Grid_Key(key);
   const bool ctrl = shift & Qt::ControlModifier;
   if (!grid_key && g.OnKeyDown) {
@@ -276,7 +271,6 @@ void TGridEditBtn::contextMenuEvent(QContextMenuEvent* e) {
 void TGridEditBtn::focusOutEvent(QFocusEvent* e) {
   // Hiding the editor moves the focus too; that is the end of an edit
   // already under way.
-  if (isVisible() && e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-    FGrid->HideInplaceEdit();
+  if (isVisible() && Ends_Edit(e)) FGrid->HideInplaceEdit();
   TZsgEditBtn::focusOutEvent(e);
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 
@@ -21,12 +22,9 @@ TGridSpin::TGridSpin(TZadIrururOziz* AOwner) : TZsgSpinEdit(AOwner->viewport()),
 bool TGridSpin::event(QEvent* e) {
   // Tab is the editor's own when the grid tabs between cells; otherwise it
   // moves the focus on, which ends the edit.
-  if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (FGrid->Options() & goTabs)) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (Is_Kept_Tab_Press(e, (FGrid->Options() & goTabs))) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZsgSpinEdit::event(e);
 }
@@ -34,10 +32,7 @@ bool TGridSpin::event(QEvent* e) {
 void TGridSpin::keyPressEvent(QKeyEvent* e) {
   int key = e->key();
   Qt::KeyboardModifiers shift = e->modifiers();
-  if (key == Qt::Key_Backtab) {
-    key = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(key, shift);
   const bool valued = SpinType() == sptNormal || SpinType() == sptFloat;
   switch (key) {
     case Qt::Key_PageUp:
@@ -159,7 +154,6 @@ void TGridSpin::Spin_Clicked(bool Up) {
 void TGridSpin::focusOutEvent(QFocusEvent* e) {
   // Hiding the editor moves the focus too; that is the end of an edit
   // already under way.
-  if (isVisible() && e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-    FGrid->HideInplaceEdit();
+  if (isVisible() && Ends_Edit(e)) FGrid->HideInplaceEdit();
   TZsgSpinEdit::focusOutEvent(e);
 }

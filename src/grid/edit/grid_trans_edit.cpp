@@ -5,6 +5,7 @@
 
 #include "controls/editors/combo_list_popup.h"
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/edit/grid_editor_keys.h"
 
 namespace fixed_cell_edit {
 
@@ -21,10 +22,6 @@ bool Finish(TZadIrururOziz& Grid, int ACol, int ARow, const QString& Text) {
 }  // namespace fixed_cell_edit
 
 namespace {
-
-bool Leaving(const QFocusEvent* e) {
-  return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
-}
 
 // A refused value keeps the cell it belongs to current, where the grid can
 // make it so (a fixed cell never becomes current).
@@ -61,7 +58,7 @@ void TGridTransEdit::keyPressEvent(QKeyEvent* e) {
 
 void TGridTransEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
-  if (!isVisible() || FStopping || !Leaving(e)) return;
+  if (!isVisible() || FStopping || !Ends_Edit(e)) return;
   FStopping = true;
   StopEdit();
   FStopping = false;
@@ -101,7 +98,7 @@ bool TGridTransCombo::eventFilter(QObject* watched, QEvent* event) {
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
     } else if (event->type() == QEvent::FocusOut) {
       const bool handled = TZsgComboBox::eventFilter(watched, event);
-      if (!Popup()->isVisible() && Leaving(static_cast<QFocusEvent*>(event))) Left();
+      if (!Popup()->isVisible() && Ends_Edit(static_cast<QFocusEvent*>(event))) Left();
       return handled;
     }
   }
@@ -115,7 +112,7 @@ void TGridTransCombo::keyPressEvent(QKeyEvent* e) {
 
 void TGridTransCombo::focusOutEvent(QFocusEvent* e) {
   TZsgComboBox::focusOutEvent(e);
-  if (!EditPart() && !Popup()->isVisible() && Leaving(e)) Left();
+  if (!EditPart() && !Popup()->isVisible() && Ends_Edit(e)) Left();
 }
 
 void TGridTransCombo::Left() {

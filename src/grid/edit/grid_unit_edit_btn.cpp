@@ -7,6 +7,7 @@
 #include "controls/editors/editor_input.h"
 #include "grid/edit/edit_btn_filter.h"
 #include "grid/edit/grid_edit_access.h"
+#include "grid/edit/grid_editor_keys.h"
 
 using Access = Grid_Edit_Access;
 using edit_filter::Char_Action;
@@ -43,12 +44,9 @@ void TGridUnitEditBtn::Take_Cell_Text(const QString& Text) {
 
 bool TGridUnitEditBtn::event(QEvent* e) {
   // Tab is the editor's own only while the grid tabs between cells.
-  if (e->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(e);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (FGrid->Options() & goTabs)) {
-      keyPressEvent(key);
-      return true;
-    }
+  if (Is_Kept_Tab_Press(e, (FGrid->Options() & goTabs))) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
   }
   return TZsgUnitEditBtn::event(e);
 }
@@ -57,10 +55,7 @@ void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
   TZadIrururOziz& g = *FGrid;
   int key = e->key();
   Qt::KeyboardModifiers shift = e->modifiers();
-  if (key == Qt::Key_Backtab) {
-    key = Qt::Key_Tab;
-    shift |= Qt::ShiftModifier;
-  }
+  Fold_Backtab(key, shift);
   switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Return:
@@ -117,7 +112,6 @@ void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
 void TGridUnitEditBtn::focusOutEvent(QFocusEvent* e) {
   // Hiding the editor moves the focus too; that is the end of an edit
   // already under way.
-  if (isVisible() && e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
-    FGrid->HideInplaceEdit();
+  if (isVisible() && Ends_Edit(e)) FGrid->HideInplaceEdit();
   TZsgUnitEditBtn::focusOutEvent(e);
 }
