@@ -4,12 +4,12 @@
 // text, every call ends, the measuring pass sees at least what the drawing
 // pass laid out, and escaping round-trips.
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 #include <vector>
 
+#include "fuzz_gui.h"
 #include "grid/html/draw_html_text.h"
 #include "grid/html/html_auto_link.h"
 #include "grid/html/html_controls.h"
@@ -20,17 +20,6 @@
 
 namespace {
 
-void Ensure_Gui() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "fuzz_html_text";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 // Longer texts only repeat what shorter ones reach.
 constexpr size_t kLargestInput = 8192;
 
@@ -38,7 +27,7 @@ constexpr size_t kLargestInput = 8192;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4 || size > kLargestInput) return 0;
-  Ensure_Gui();
+  Ensure_Fuzz_Gui("fuzz_html_text");
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 4), qsizetype(size - 4));
   THtmlDrawParams p;
   p.WordWrap = data[0] & 1;

@@ -2,25 +2,14 @@
 // to the RTF reader. Whatever the stream, reading ends, the plain-text pass
 // agrees with the document pass on the text's length class, and what the
 // writer makes of the document reads back to the same text.
-#include <QGuiApplication>
 #include <QTextDocument>
 #include <cstdlib>
 
+#include "fuzz_gui.h"
 #include "grid/rtf/rtf_reader.h"
 #include "grid/rtf/rtf_writer.h"
 
 namespace {
-
-void Ensure_Gui() {
-  static bool started = false;
-  if (started) return;
-  started = true;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "fuzz_rtf_reader";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
 
 // Longer streams only repeat what shorter ones reach.
 constexpr size_t kLargestInput = 16384;
@@ -29,7 +18,7 @@ constexpr size_t kLargestInput = 16384;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > kLargestInput) return 0;
-  Ensure_Gui();
+  Ensure_Fuzz_Gui("fuzz_rtf_reader");
   const QByteArray stream(reinterpret_cast<const char*>(data), qsizetype(size));
   QTextDocument doc;
   rtf::Read_Rtf(stream, doc);
