@@ -88,9 +88,5 @@ int main(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
   // The repetitions of both sizes run mixed, so the small file is a baseline
   // taken under the same load as the large one.
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
-  int count = static_cast<int>(args.size());
-  return bench_support::Run_Ratio_Check(&count, args.data(), "10000", "100000", "100,000 rows / 10,000 rows", 12);
+  return bench_support::Run_Interleaved_Ratio_Check(argc, argv, "10000", "100000", "100,000 rows / 10,000 rows", 12);
 }

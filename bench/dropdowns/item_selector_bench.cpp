@@ -94,12 +94,8 @@ BENCHMARK(BM_HoverItem)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond)->
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
-  int count = static_cast<int>(args.size());
   const int result =
-      bench_support::Run_Ratio_Check(&count, args.data(), "1000", "100000", "100,000 items / 1,000 items", 1.5);
+      bench_support::Run_Interleaved_Ratio_Check(argc, argv, "1000", "100000", "100,000 items / 1,000 items", 1.5);
   made.clear();
   return result;
 }

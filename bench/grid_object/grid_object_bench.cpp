@@ -116,9 +116,5 @@ BENCHMARK(BM_AllCellsEveryOtherHidden)->Arg(100000)->Arg(1000000)->Unit(benchmar
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
-  int count = static_cast<int>(args.size());
-  return bench_support::Run_Ratio_Check(&count, args.data(), "100000", "1000000", "1M rows / 100k rows", 12);
+  return bench_support::Run_Interleaved_Ratio_Check(argc, argv, "100000", "1000000", "1M rows / 100k rows", 12);
 }

@@ -89,9 +89,5 @@ BENCHMARK(BM_PageDown)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond)->
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
-  int count = static_cast<int>(args.size());
-  return bench_support::Run_Ratio_Check(&count, args.data(), "1000", "1000000", "1,000,000 rows / 1,000 rows", 1.2);
+  return bench_support::Run_Interleaved_Ratio_Check(argc, argv, "1000", "1000000", "1,000,000 rows / 1,000 rows", 1.2);
 }

@@ -49,6 +49,18 @@ inline int Run_Ratio_Check(int* argc, char** argv, const std::string& small_arg,
   return ok ? 0 : 1;
 }
 
+// The same check with the repetitions of all sizes run in random
+// interleaving, so that load on the machine hits the baseline and the large
+// size alike. Takes main's own arguments.
+inline int Run_Interleaved_Ratio_Check(int argc, char** argv, const std::string& small_arg,
+                                       const std::string& large_arg, const char* what, double limit) {
+  std::vector<char*> args(argv, argv + argc);
+  static char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  int count = static_cast<int>(args.size());
+  return Run_Ratio_Check(&count, args.data(), small_arg, large_arg, what, limit);
+}
+
 // Prints one row of the goal table that scripts/bench.sh gathers:
 // "goal | measure | figure | baseline | ratio | goal | pass". The ratio is
 // figure / baseline and must stay at or below the goal. Returns whether it does.

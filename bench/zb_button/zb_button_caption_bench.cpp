@@ -51,10 +51,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The repetitions of both lengths run mixed, so the short caption is a
   // baseline taken under the same load as the long one.
-  std::vector<char*> args(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);
-  int count = static_cast<int>(args.size());
-  return bench_support::Run_Ratio_Check(&count, args.data(), "20", "200000", "200,000 characters / 20 characters",
-                                        20.0);
+  return bench_support::Run_Interleaved_Ratio_Check(argc, argv, "20", "200000", "200,000 characters / 20 characters",
+                                                    20.0);
 }
