@@ -834,7 +834,7 @@ bool TZadCustomDropDown::Is_Hot() const {
   return FMouseInControl || hasFocus() || (FDropDownForm && FDropDownForm->isVisible());
 }
 
-TColor TZadCustomDropDown::Border_Frame_Color() const {
+Edit_Border TZadCustomDropDown::Chosen_Border() const {
   Edit_Border_State s;
   s.Enabled = isEnabled();
   s.Themed = FIsThemed;
@@ -843,20 +843,16 @@ TColor TZadCustomDropDown::Border_Frame_Color() const {
   s.Flat = FFlat;
   s.BorderColor = FBorderColor;
   s.FocusBorderColor = FFocusBorderColor;
-  const Edit_Border b = Choose_Edit_Border(s);
+  return Choose_Edit_Border(s);
+}
+
+TColor TZadCustomDropDown::Border_Frame_Color() const {
+  const Edit_Border b = Chosen_Border();
   return b.Kind == Edit_Border_Kind::Frame ? b.Color : clNone;
 }
 
 void TZadCustomDropDown::Paint_Borders(QPainter& Painter) {
-  Edit_Border_State s;
-  s.Enabled = isEnabled();
-  s.Themed = FIsThemed;
-  s.DisabledBorder = FDisabledBorder;
-  s.Focused = hasFocus();
-  s.Flat = FFlat;
-  s.BorderColor = FBorderColor;
-  s.FocusBorderColor = FFocusBorderColor;
-  const Edit_Border b = Choose_Edit_Border(s);
+  const Edit_Border b = Chosen_Border();
   TCanvas canvas(Painter);
   TRect r{0, 0, width(), height()};
   if (b.Kind == Edit_Border_Kind::Frame) {

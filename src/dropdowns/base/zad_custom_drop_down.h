@@ -35,6 +35,7 @@ class TDropDownEditButton;
 class TDropDownForm;
 class TItemAppearance;
 class QMenu;
+struct Edit_Border;
 
 class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones {
  public:
@@ -339,6 +340,8 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   void HeaderChanged();
   void FooterChanged();
   void Paint_Borders(QPainter& Painter);
+  // What the border rules choose for the present state.
+  Edit_Border Chosen_Border() const;
   bool Is_Hot() const;
   // Sends a copy of a key from the popup to the edit.
   void Relay_Key(QEvent::Type Type, int Key, Qt::KeyboardModifiers Shift, const QString& Text);
