@@ -10,6 +10,7 @@
 
 #include "controls/editors/combo_list_popup.h"
 #include "grid/edit/combo_drop_width.h"
+#include "grid/edit/grid_cell_walk.h"
 #include "grid/edit/grid_edit_access.h"
 #include "grid/edit/grid_editor_keys.h"
 
@@ -297,24 +298,7 @@ void TGridCombo::Key_Up(int Key, Qt::KeyboardModifiers Shift) {
 }
 
 void TGridCombo::Walk(bool Left) {
-  TZadIrururOziz& g = *FGrid;
-  TNavigation& nav = g.Navigation();
-  const int c = g.Col(), r = g.Row();
-  const int span = g.CellSpan(g.RealColIndex(c), r).x();
-  const int next = Left ? c - 1 : c + std::max(0, span) + 1;
-  const bool next_exists = Left ? c > g.FixedCols() : next < g.ColCount() - g.FixedRightCols();
-  if (next_exists && g.HasCellControl(g.RealColIndex(next), r)) {
-    // A cell control beside the cell takes the current cell directly.
-    if (!Store_And_Validate(true)) return;
-    g.HideInplaceEdit();
-    g.FocusCell(next, r);
-    return;
-  }
-  g.setFocus();
-  const TAdvanceDirection direction = nav.AdvanceDirection();
-  nav.SetAdvanceDirection(adLeftRight);
-  g.AdvanceToNextCell(c, r, nav.CursorWalkAlwaysEdit(), false, !Left, nav.CursorWalkAlwaysEdit(), true);
-  nav.SetAdvanceDirection(direction);
+  Walk_To_Neighbour(*FGrid, Left, [this] { return Store_And_Validate(true); });
 }
 
 void TGridCombo::DoAutoComplete() {

@@ -9,6 +9,7 @@
 
 #include "controls/editors/editor_input.h"
 #include "grid/edit/edit_btn_filter.h"
+#include "grid/edit/grid_cell_walk.h"
 #include "grid/edit/grid_edit_access.h"
 #include "grid/edit/grid_editor_keys.h"
 
@@ -194,28 +195,12 @@ void TGridEditBtn::Complete_From_Lookup() {
 }
 
 void TGridEditBtn::Walk(bool Left) {
-  TZadIrururOziz& g = *FGrid;
-  TNavigation& nav = g.Navigation();
-  const int c = g.Col(), r = g.Row();
-  const int span = g.CellSpan(g.RealColIndex(c), r).x();
-  const int next = Left ? c - 1 : c + std::max(0, span) + 1;
-  const bool next_exists = Left ? c > g.FixedCols() : next < g.ColCount() - g.FixedRightCols();
-  if (next_exists && g.HasCellControl(g.RealColIndex(next), r)) {
-    // A cell control beside the cell takes the current cell directly.
-    if (!Store_And_Validate()) {
-      setText(Access::New_Cell_Text(g));
-      selectAll();
-      return;
-    }
-    g.HideInplaceEdit();
-    g.FocusCell(next, r);
-    return;
-  }
-  g.setFocus();
-  const TAdvanceDirection direction = nav.AdvanceDirection();
-  nav.SetAdvanceDirection(adLeftRight);
-  g.AdvanceToNextCell(c, r, nav.CursorWalkAlwaysEdit(), false, !Left, nav.CursorWalkAlwaysEdit(), true);
-  nav.SetAdvanceDirection(direction);
+  Walk_To_Neighbour(*FGrid, Left, [this] {
+    if (Store_And_Validate()) return true;
+    setText(Access::New_Cell_Text(*FGrid));
+    selectAll();
+    return false;
+  });
 }
 
 void TGridEditBtn::PasteText(const QString& Clip, bool HasText) {
