@@ -67,6 +67,16 @@ QString Format_Number(double Value, Number_Format Format, int Precision) {
   if (!std::isfinite(Value)) return QStringLiteral("0");
   const int p = std::clamp(Precision, 0, 18);
   QString s = Format == Number_Format::General ? QString::number(Value, 'g', 15) : QString::number(Value, 'f', p);
+  if (s.contains(u'e')) {
+    // Very large or small values: an exponent is no text the number edits
+    // let in, so they keep 15 significant digits in plain notation.
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(Value))));
+    s = QString::number(Value, 'f', std::clamp(14 - magnitude, 0, 18));
+    if (s.contains(u'.')) {
+      while (s.endsWith(u'0')) s.chop(1);
+      if (s.endsWith(u'.')) s.chop(1);
+    }
+  }
   const int dot = static_cast<int>(s.indexOf(u'.'));
   if (dot >= 0) s[dot] = Decimal_Separator();
   if (Format == Number_Format::Grouped) {

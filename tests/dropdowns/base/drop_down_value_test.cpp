@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/format_settings.h"
 #include "dropdowns/base/bar_appearance.h"
 #include "dropdowns/base/drop_down_styles.h"
@@ -182,6 +184,11 @@ TEST(DropDownValue, NumbersPerType) {
   EXPECT_TRUE(Float_Text(Typed(etRange), 1).isNull());
   EXPECT_EQ(Int_Text(Typed(etHex), -16), QStringLiteral("-10"));
   EXPECT_EQ(Format_Number(1e300, Number_Format::Fixed, 1000).size(), 301 + 19);
+  // No exponent: a value written back must be one the edit lets the user type.
+  EXPECT_EQ(Float_Text(Typed(etMoney, -1), 1e-7), QStringLiteral("0.0000001"));
+  const QString huge = Float_Text(Typed(etMoney, -1), 9.99999999e45);
+  EXPECT_EQ(huge.size(), 46);
+  EXPECT_TRUE(std::all_of(huge.begin(), huge.end(), [](QChar c) { return c.isDigit(); })) << huge.toStdString();
 }
 
 struct Paste_Case {
