@@ -599,7 +599,9 @@ bool TZadCustomDropDown::eventFilter(QObject* Watched, QEvent* Event) {
       DoControlKeyUp(key, key_event->modifiers());
     }
   }
-  if (Watched == FLabel.data()) {
+  // qobject_cast first: a label being destroyed by its parent still sends
+  // events here and is no longer a QLabel by then.
+  if (qobject_cast<QLabel*>(Watched) && Watched == FLabel.data()) {
     if (Event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton &&
         FLabel->rect().contains(static_cast<QMouseEvent*>(Event)->position().toPoint()))
       DoLabelClick();

@@ -48,6 +48,10 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
 TZadIrururOziz::~TZadIrururOziz() {
   if (FOwnerForm) FOwnerForm->removeEventFilter(this);
   FGridTimer.stop();
+  // The filter lists call back into the grid when they lose the focus, which
+  // a list being destroyed with its parent would do after this part is gone.
+  delete FFilterDropList;
+  delete FFilterDropCheckList;
   FClearTextOnly = false;
   FSaveHiddenCells = false;
   UnHideColumnsAll();

@@ -57,7 +57,7 @@ void TGridCombo::Hook_Parts() {
 
 bool TGridCombo::event(QEvent* e) {
   Hook_Parts();
-  if (!EditPart() && Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+  if (!EditPart() && Is_Kept_Tab_Press(e, [this] { return FGrid->WantsTabKey(); })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }
@@ -65,8 +65,10 @@ bool TGridCombo::event(QEvent* e) {
 }
 
 bool TGridCombo::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == FHookedEdit && watched == EditPart() && !FForwarding) {
-    auto* edit = static_cast<QLineEdit*>(watched);
+  // qobject_cast: a line edit being destroyed still sends events here and is
+  // no longer a QLineEdit by then.
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit && watched == FHookedEdit && watched == EditPart() && !FForwarding) {
     switch (event->type()) {
       case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -86,7 +86,7 @@ bool TGridDatePicker::ShiftFocusCheck() {
 }
 
 bool TGridDatePicker::event(QEvent* e) {
-  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+  if (Is_Kept_Tab_Press(e, [this] { return FGrid->WantsTabKey(); })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }

@@ -19,7 +19,7 @@ QString TGridDateTimePicker::Text() const {
 }
 
 bool TGridDateTimePicker::event(QEvent* e) {
-  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+  if (Is_Kept_Tab_Press(e, [this] { return FGrid->WantsTabKey(); })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }

@@ -58,7 +58,7 @@ bool TGridEditBtn::Is_Grid_Key(int Key) const {
 }
 
 bool TGridEditBtn::event(QEvent* e) {
-  if (Is_Kept_Tab_Press(e, FGrid->WantsTabKey())) {
+  if (Is_Kept_Tab_Press(e, [this] { return FGrid->WantsTabKey(); })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }

@@ -6,11 +6,14 @@
 #include <QKeyEvent>
 
 // A Tab or Backtab press the editor handles itself instead of letting Qt
-// move the focus on; Keep says whether the grid wants Tab at all.
-inline bool Is_Kept_Tab_Press(const QEvent* e, bool Keep) {
-  if (!Keep || e->type() != QEvent::KeyPress) return false;
+// move the focus on; Keep answers whether the grid wants Tab at all. It is
+// asked only for such a press: other events also reach an editor while its
+// grid is being destroyed, when the grid can no longer be asked.
+template <class Keep_Tab>
+bool Is_Kept_Tab_Press(const QEvent* e, Keep_Tab Keep) {
+  if (e->type() != QEvent::KeyPress) return false;
   const int key = static_cast<const QKeyEvent*>(e)->key();
-  return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+  return (key == Qt::Key_Tab || key == Qt::Key_Backtab) && Keep();
 }
 
 // Backtab arrives as a key of its own; the editors treat it as Shift+Tab.

@@ -22,7 +22,7 @@ TGridSpin::TGridSpin(TZadIrururOziz* AOwner) : TZsgSpinEdit(AOwner->viewport()),
 bool TGridSpin::event(QEvent* e) {
   // Tab is the editor's own when the grid tabs between cells; otherwise it
   // moves the focus on, which ends the edit.
-  if (Is_Kept_Tab_Press(e, (FGrid->Options() & goTabs))) {
+  if (Is_Kept_Tab_Press(e, [this] { return (FGrid->Options() & goTabs) != 0; })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }

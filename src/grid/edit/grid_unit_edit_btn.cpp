@@ -44,7 +44,7 @@ void TGridUnitEditBtn::Take_Cell_Text(const QString& Text) {
 
 bool TGridUnitEditBtn::event(QEvent* e) {
   // Tab is the editor's own only while the grid tabs between cells.
-  if (Is_Kept_Tab_Press(e, (FGrid->Options() & goTabs))) {
+  if (Is_Kept_Tab_Press(e, [this] { return (FGrid->Options() & goTabs) != 0; })) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
     return true;
   }
