@@ -144,6 +144,38 @@ class ScanDecodeWindowTest : public QObject {
     QVERIFY2(Wait_For([&] { return w.State() != 2; }, 60000), "the scan did not end");
   }
 
+  // A wireless scan over the three sample frames, sent through the named radio
+  // module, until each meter has its row; row_of maps meter id to row. The two
+  // encrypted samples come from one meter, so the mode-7 one is given an
+  // identification number of its own (it stays unreadable without a key). A
+  // log file makes the simulator say what it receives.
+  void Run_Wireless_Scan(const QString& radio, const QString& log, QMap<QString, int>& row_of) {
+    QFile sample(Source_File("tools/gateway-sim/sample-wmbus-frames.txt"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QList<QByteArray> frames;
+    for (const QByteArray& line : sample.readAll().split('\n'))
+      if (!line.startsWith('#') && !line.trimmed().isEmpty()) frames << line.trimmed();
+    QCOMPARE(frames.size(), 3);
+    frames[2].replace("78 56 34 12", "21 43 65 87");
+    // A Radiocrafts module passes L + 1 bytes, the last the signal strength.
+    if (radio == "radiocrafts")
+      for (QByteArray& frame : frames) frame = frame.left(frame.size() - 8) + "A0";
+    const QString frames_file = dir->Write("frames.txt", frames.join('\n') + '\n');
+    QStringList args{"--radio", radio, "--wmbus-frames", frames_file, "--frame-interval", "30"};
+    if (!log.isEmpty()) args << "--verbose";
+    Start_Simulator(args, log);
+    TFScanDecode& w = Open(1, 10000, sim->Port());
+    Loopback(w);
+    w.CB_ScanMethod->setCurrentIndex(1);
+    w.E_Port->setText(QString::number(Free_Udp_Port()));
+    w.Btn_StartScan->Click();
+    QCOMPARE(w.State(), 4);
+    TZadIrururOziz& grid = *w.ZSG_Wireless;
+    QVERIFY2(Wait_For([&] { return grid.RowCount() == 4 && !grid.GetCellEx(8, 3).isEmpty(); }, 20000),
+             qPrintable(w.TR_ScanDecode().Error_Text()));
+    for (int r = 1; r <= 3; ++r) row_of[grid.GetCellEx(8, r)] = r;
+  }
+
  private Q_SLOTS:
   void initTestCase() {
     previous_handler = qInstallMessageHandler(Watch_Messages);
@@ -530,30 +562,13 @@ class ScanDecodeWindowTest : public QObject {
   // The key dialog on an encrypted meter's row: the key reaches the radio
   // module, and the meter heard again is read in clear. A refused key warns.
   void Wireless_Tree_And_Key() {
-    QFile sample(Source_File("tools/gateway-sim/sample-wmbus-frames.txt"));
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    QList<QByteArray> frames;
-    for (const QByteArray& line : sample.readAll().split('\n'))
-      if (!line.startsWith('#') && !line.trimmed().isEmpty()) frames << line.trimmed();
-    QCOMPARE(frames.size(), 3);
-    // The mode-7 frame gets a meter of its own, which stays encrypted.
-    frames[2].replace("78 56 34 12", "21 43 65 87");
-    Temp_Dir script_dir;
-    const QString frames_file = script_dir.Write("frames.txt", frames.join('\n') + '\n');
-    const QString log = script_dir.File("sim.log");
-    Start_Simulator({"--radio", "telit", "--wmbus-frames", frames_file, "--frame-interval", "30", "--verbose"}, log);
     dialogs::Scripted_Scope script;
-    TFScanDecode& w = Open(1, 10000, sim->Port());
-    Loopback(w);
-    w.CB_ScanMethod->setCurrentIndex(1);
-    w.E_Port->setText(QString::number(Free_Udp_Port()));
-    w.Btn_StartScan->Click();
-    QCOMPARE(w.State(), 4);
-    TZadIrururOziz& grid = *w.ZSG_Wireless;
-    QVERIFY2(Wait_For([&] { return grid.RowCount() == 4 && !grid.GetCellEx(8, 3).isEmpty(); }, 20000),
-             qPrintable(w.TR_ScanDecode().Error_Text()));
+    const QString log = dir->File("sim.log");
     QMap<QString, int> row_of;
-    for (int r = 1; r <= 3; ++r) row_of[grid.GetCellEx(8, r)] = r;
+    Run_Wireless_Scan("telit", log, row_of);
+    if (QTest::currentTestFailed()) return;
+    TFScanDecode& w = *window;
+    TZadIrururOziz& grid = *w.ZSG_Wireless;
     const int plain = row_of["11223344"], mode5 = row_of["12345678"], mode7 = row_of["87654321"];
     Scan_Tree_Model& tree = w.Wireless_Tree();
 
@@ -809,31 +824,12 @@ class ScanDecodeWindowTest : public QObject {
 
   void Wireless_Reception() {
     QFETCH(QString, radio);
-    QFile sample(Source_File("tools/gateway-sim/sample-wmbus-frames.txt"));
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    QList<QByteArray> frames;
-    for (const QByteArray& line : sample.readAll().split('\n'))
-      if (!line.startsWith('#') && !line.trimmed().isEmpty()) frames << line.trimmed();
-    QCOMPARE(frames.size(), 3);
-    // The two encrypted sample frames come from one meter; the mode-7 one is given an
-    // identification number of its own here (it stays unreadable without a key).
-    frames[2].replace("78 56 34 12", "21 43 65 87");
-    // A Radiocrafts module passes L + 1 bytes, the last the signal strength.
-    if (radio == "radiocrafts")
-      for (QByteArray& frame : frames) frame = frame.left(frame.size() - 8) + "A0";
-    Temp_Dir script_dir;
-    const QString frames_file = script_dir.Write("frames.txt", frames.join('\n') + '\n');
-    Start_Simulator({"--radio", radio, "--wmbus-frames", frames_file, "--frame-interval", "30"});
     dialogs::Scripted_Scope script;
-    TFScanDecode& w = Open(1, 10000, sim->Port());
-    Loopback(w);
-    w.CB_ScanMethod->setCurrentIndex(1);
-    w.E_Port->setText(QString::number(Free_Udp_Port()));
-    w.Btn_StartScan->Click();
-    QCOMPARE(w.State(), 4);
+    QMap<QString, int> row_of;
+    Run_Wireless_Scan(radio, QString(), row_of);
+    if (QTest::currentTestFailed()) return;
+    TFScanDecode& w = *window;
     TZadIrururOziz& grid = *w.ZSG_Wireless;
-    QVERIFY2(Wait_For([&] { return grid.RowCount() == 4 && !grid.GetCellEx(8, 3).isEmpty(); }, 20000),
-             qPrintable(w.TR_ScanDecode().Error_Text()));
     // Heard again, several times over: still one row each.
     {
       std::lock_guard lock(w.TR_ScanDecode().List_Lock());
@@ -841,10 +837,9 @@ class ScanDecodeWindowTest : public QObject {
     }
     QTest::qWait(400);
     QCOMPARE(grid.RowCount(), 4);
-    QMap<QString, int> row_of;
     for (int r = 1; r <= 3; ++r) {
       QCOMPARE(grid.GetCellEx(0, r), QString::number(r));
-      row_of[grid.GetCellEx(8, r)] = r;
+      QCOMPARE(row_of.value(grid.GetCellEx(8, r)), r);
     }
     QCOMPARE(row_of.keys(), (QStringList{"11223344", "12345678", "87654321"}));
     for (const auto& [address, encrypted] :
