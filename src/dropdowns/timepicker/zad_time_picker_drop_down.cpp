@@ -58,12 +58,12 @@ void TZadTimePickerDropDown::SetTime(TDateTime Value) {
   if (Value == FTime) return;
   FTime = Value;
   const QTime t = Time_Of(Value);
-  FInternalCall = true;
+  // The text is read back like any other: the time keeps what it shows
+  // (whole seconds, or whole minutes without seconds).
   SetRawText(FormatTime(t.hour(), t.minute(), t.second()));
-  FInternalCall = false;
   if (FDroppedDown && FZadWatch) {
-    FZadWatch->SetTime(Value);
-    if (FShowTimePicker && FDateTimePicker) FDateTimePicker->SetTime(Value);
+    FZadWatch->SetTime(FTime);
+    if (FShowTimePicker && FDateTimePicker) FDateTimePicker->SetTime(Time_Of_Day(FTime));
   }
 }
 

@@ -25,7 +25,9 @@ class TZadTimePickerDropDown : public TZadCustomDropDown {
   explicit TZadTimePickerDropDown(QWidget* AOwner = nullptr);
   ~TZadTimePickerDropDown() override;
 
-  // The time; the edit's text follows it. A write fires no OnTimeChange.
+  // The time; the edit's text follows it and the time keeps what the text
+  // shows (whole seconds, whole minutes without seconds). A write fires no
+  // OnTimeChange.
   TDateTime Time() const { return FTime; }
   void SetTime(TDateTime Value);
   // The parts of Time: out-of-range values (hour above 23, minute or second
