@@ -10,3 +10,6 @@ kelvra_qtest(dropdown_watch_tests
 kelvra_qtest(dropdown_time_picker_tests
   SOURCES timepicker/zad_time_picker_drop_down_test.cpp
   LIBS dropdown_timepicker)
+# A window to look at and work the time picker under X (not a test).
+add_executable(time_picker_gallery timepicker/time_picker_gallery.cpp)
+target_link_libraries(time_picker_gallery PRIVATE dropdown_timepicker Qt6::Widgets)

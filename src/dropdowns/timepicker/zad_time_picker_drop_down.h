@@ -11,14 +11,14 @@
 #include <QPointer>
 #include <functional>
 
+#include "controls/datetime/date_time_picker.h"
 #include "controls/editor_logic/date_time_value.h"
 #include "dropdowns/base/zad_custom_drop_down.h"
 #include "dropdowns/timepicker/watch_appearance.h"
 #include "dropdowns/timepicker/watch_settings.h"
+#include "dropdowns/timepicker/zad_watch.h"
 
 class QWidget;
-class TDateTimePicker;
-class TZadWatch;
 
 class TZadTimePickerDropDown : public TZadCustomDropDown {
  public:
