@@ -89,6 +89,7 @@ void TZadWatch::SetHour(uint8_t Value) {
   // A change from outside the animation sets the target it completes at.
   if (!FInternalCall) FCurrentHourTo = Value;
   if (FAnimation && !FInternalCall) {
+    if (!FHourAnimating) Finish_Animation();
     FHourAnimating = true;
     FAnimationTimer.start();
     return;
@@ -104,6 +105,7 @@ void TZadWatch::SetMinute(uint8_t Value) {
   if (Value == p.Minute) return;
   if (!FInternalCall) FCurrentMinuteTo = Value;
   if (FAnimation && !FInternalCall) {
+    if (FHourAnimating) Finish_Animation();
     FHourAnimating = false;
     FMinuteFrom = static_cast<uint8_t>(p.Minute);
     FAnimationTimer.start();
@@ -161,6 +163,10 @@ void TZadWatch::AnimationTimerTick() {
 }
 
 void TZadWatch::WatchTimerTick() { PaintHands(); }
+
+void TZadWatch::Finish_Animation() {
+  for (int i = 0; FAnimationTimer.isActive() && i < 1000; ++i) AnimationTimerTick();
+}
 
 // ---- settings ----
 

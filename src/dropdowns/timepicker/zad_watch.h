@@ -119,6 +119,9 @@ class TZadWatch : public QWidget, public IDUDStyle {
   void Set_Hour_Direct(int Value);
   void Set_Minute_Direct(int Value);
   void Internal_Set_Hour(int Value);
+  // The other hand's animation still running when a change starts lands
+  // first, so that both changes arrive.
+  void Finish_Animation();
   void Internal_Set_Minute(int Value);
 
   void Paint_Face(QPainter& Painter);

@@ -25,9 +25,8 @@ int main(int argc, char** argv) {
   auto* shown = new QLabel(&window);
   shown->setGeometry(20, 280, 380, 20);
   const auto show = [=] {
-    shown->setText(QStringLiteral("%1   %2")
-                       .arg(Time_Of(plain->Time()).toString(QStringLiteral("HH:mm:ss")),
-                            Time_Of(with_picker->Time()).toString(QStringLiteral("HH:mm:ss"))));
+    shown->setText(QStringLiteral("%1   %2").arg(Time_Of(plain->Time()).toString(QStringLiteral("HH:mm:ss")),
+                                                 Time_Of(with_picker->Time()).toString(QStringLiteral("HH:mm:ss"))));
   };
   plain->OnTimeChange = [=](TZadTimePickerDropDown*) { show(); };
   with_picker->OnTimeChange = [=](TZadTimePickerDropDown*) { show(); };

@@ -160,6 +160,18 @@ class Zad_Watch_Test : public QObject {
     QCOMPARE(f.changes, 2);
   }
 
+  void aChangeOfTheOtherHandLetsTheFirstArrive() {
+    Fixture f;
+    f.watch->SetTime(At(10, 30));
+    QTest::mouseClick(f.watch.get(), Qt::LeftButton, {}, QPoint(150, 90));
+    f.watch->AnimationTimerTick();
+    QVERIFY(f.watch->Animating());
+    QTest::mouseClick(f.watch.get(), Qt::LeftButton, {}, QPoint(177, 3));
+    f.Run();
+    QCOMPARE(Shown(*f.watch), QStringLiteral("03:07:00"));
+    QCOMPARE(f.changes, 2);
+  }
+
   void rejectedAndUnchangedValues() {
     Fixture f;
     f.watch->SetTime(At(10, 5));
