@@ -93,10 +93,18 @@ class Zad_Watch_Test : public QObject {
     f.watch->SetTime(At(9, 30));
     QVERIFY(f.watch->AM());
     const TRect label = f.watch->GetAMPMRect();
+    // The label rolls one pixel per pause, as tall as its inside.
+    int pauses = 0;
+    f.watch->Pause = [&](int ms) {
+      QCOMPARE(ms, 10);
+      if (++pauses == label.Height() / 2 && qEnvironmentVariableIsSet("WATCH_SHOT"))
+        f.watch->grab().save(qEnvironmentVariable("WATCH_SHOT") + "/watch_label_roll.png");
+    };
     f.Click(QPoint((label.Left + label.Right) / 2, (label.Top + label.Bottom) / 2));
     QCOMPARE(Shown(*f.watch), QStringLiteral("21:30:00"));
     QVERIFY(!f.watch->AM());
     QCOMPARE(f.changes, 1);
+    QCOMPARE(pauses, label.Height() - 2);
     f.Click(QPoint((label.Left + label.Right) / 2, (label.Top + label.Bottom) / 2));
     QCOMPARE(Shown(*f.watch), QStringLiteral("09:30:00"));
     QVERIFY(f.watch->AM());
