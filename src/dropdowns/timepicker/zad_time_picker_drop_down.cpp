@@ -33,7 +33,7 @@ TZadTimePickerDropDown::TZadTimePickerDropDown(QWidget* AOwner) : TZadCustomDrop
   SetEditorEnabled(false);
   DropDownHeader().SetVisible(false);
   DropDownFooter().SetVisible(false);
-  connect(this, &QLineEdit::textChanged, this, [this] { HandleTextChange(); });
+  connect(this, &QLineEdit::textChanged, this, [this] { Read_Time_Text(); });
 }
 
 TZadTimePickerDropDown::~TZadTimePickerDropDown() {
@@ -107,7 +107,7 @@ void TZadTimePickerDropDown::SetShowSeconds(bool Value) {
   SetTime(former);
 }
 
-void TZadTimePickerDropDown::HandleTextChange() {
+void TZadTimePickerDropDown::Read_Time_Text() {
   if (FInternalCall) return;
   const QString text = Text();
   const std::optional<Time_Parts> parts = Parse_Time_Text(text, FShowSeconds, Separator());

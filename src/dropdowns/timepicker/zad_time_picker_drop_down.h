@@ -86,7 +86,7 @@ class TZadTimePickerDropDown : public TZadCustomDropDown {
   void WatchChanged();
   void PickerChanged();
   // Reads a text set from outside into the time.
-  void HandleTextChange();
+  void Read_Time_Text();
   void Fire_Time_Change();
   void Apply_Mask();
 
