@@ -106,6 +106,7 @@ void TZadCustomDropDown::Initialize() {
   SetComponentStyle(tsOffice2007Luna);
   SetEditRect();
   ResizeControl();
+  Finish_Construction();
 }
 
 void TZadCustomDropDown::Loaded() {

@@ -285,6 +285,12 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   void HandleCut();
   void HandlePaste();
 
+  // The last step of Initialize: a descendant's construction defaults that
+  // the edit's own construction would otherwise overwrite.
+  virtual void Finish_Construction() {}
+  // The value changed: fires OnChange. A descendant reads the new text here.
+  virtual void HandleTextChange();
+
   // Stores the control the popup hosts and puts it into the popup.
   void SetControl(QWidget* Control);
   QWidget* Control() const { return FControl; }

@@ -170,7 +170,9 @@ void TZadCustomDropDown::Text_Changed() {
   Fire_Change();
 }
 
-void TZadCustomDropDown::Fire_Change() {
+void TZadCustomDropDown::Fire_Change() { HandleTextChange(); }
+
+void TZadCustomDropDown::HandleTextChange() {
   if (OnChange) OnChange(this);
 }
 
