@@ -594,6 +594,10 @@ bool TZadCustomDropDown::eventFilter(QObject* Watched, QEvent* Event) {
       int key = key_event->key();
       DoControlKeyDown(key, key_event->modifiers());
       for (QChar c : key_event->text()) DoControlKeyPress(c);
+      // A key that closed the popup goes no further: the control would pass
+      // it on to the popup, which hands it to the edit a second time (F4
+      // would open the popup again).
+      if (!FDroppedDown) return true;
     } else if (Event->type() == QEvent::KeyRelease) {
       auto* key_event = static_cast<QKeyEvent*>(Event);
       int key = key_event->key();

@@ -28,6 +28,7 @@ class TCustomButtonPanel : public QWidget {
   void Loaded();
 
   TButtonItems& Buttons() { return FButtons; }
+  const TButtonItems& Buttons() const { return FButtons; }
   void SetButtons(const TButtonItems& Value) { FButtons.Assign(Value); }
   TItemLayout ButtonLayout() const { return FButtonLayout; }
   void SetButtonLayout(TItemLayout Value) { FButtonLayout = Value; }
