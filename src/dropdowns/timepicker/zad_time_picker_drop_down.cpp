@@ -33,7 +33,6 @@ TZadTimePickerDropDown::TZadTimePickerDropDown(QWidget* AOwner) : TZadCustomDrop
   SetEditorEnabled(false);
   DropDownHeader().SetVisible(false);
   DropDownFooter().SetVisible(false);
-  connect(this, &QLineEdit::textChanged, this, [this] { Read_Time_Text(); });
 }
 
 TZadTimePickerDropDown::~TZadTimePickerDropDown() {
@@ -105,6 +104,19 @@ void TZadTimePickerDropDown::SetShowSeconds(bool Value) {
   const TDateTime former = FTime;
   FTime = former + 1;
   SetTime(former);
+}
+
+void TZadTimePickerDropDown::Finish_Construction() {
+  SetDropDownEnabled(true);
+  FInternalCall = true;
+  Apply_Mask();
+  SetRawText(FormatTime(0, 0, 0));
+  FInternalCall = false;
+}
+
+void TZadTimePickerDropDown::HandleTextChange() {
+  TZadCustomDropDown::HandleTextChange();
+  Read_Time_Text();
 }
 
 void TZadTimePickerDropDown::Read_Time_Text() {
@@ -288,14 +300,4 @@ bool TZadTimePickerDropDown::eventFilter(QObject* Watched, QEvent* Event) {
 void TZadTimePickerDropDown::SetComponentStyle(TDUDStyle AStyle) {
   TZadCustomDropDown::SetComponentStyle(AStyle);
   ApplyControlStyle(FWatchAppearance, AStyle);
-  if (!FConstructed) {
-    // The edit's construction ends with its style: this control's own
-    // settings follow it, over what the construction reset.
-    FConstructed = true;
-    SetDropDownEnabled(true);
-    FInternalCall = true;
-    Apply_Mask();
-    SetRawText(FormatTime(0, 0, 0));
-    FInternalCall = false;
-  }
 }

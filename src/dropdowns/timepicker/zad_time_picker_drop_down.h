@@ -79,6 +79,9 @@ class TZadTimePickerDropDown : public TZadCustomDropDown {
   void SetComponentStyle(TDUDStyle AStyle) override;
 
  protected:
+  void Finish_Construction() override;
+  // After the edit's change notice: a text set from outside becomes the time.
+  void HandleTextChange() override;
   void keyPressEvent(QKeyEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -106,6 +109,4 @@ class TZadTimePickerDropDown : public TZadCustomDropDown {
   // The time when the popup opened, and a cancel in progress.
   TDateTime FOpenTime = 0;
   bool FCancelling = false;
-  // The settings of this control's construction are in place.
-  bool FConstructed = false;
 };

@@ -74,9 +74,13 @@ class Zad_Time_Picker_Drop_Down_Test : public QObject {
     QVERIFY(!f.picker->DropDownHeader().Visible());
     QVERIFY(!f.picker->DropDownFooter().Visible());
     QCOMPARE(f.picker->EditMask(), QStringLiteral("!90:00:00;1; "));
+    int edit_changes = 0;
+    f.picker->OnChange = [&](TZadCustomDropDown*) { ++edit_changes; };
     f.picker->SetTime(At(9, 5, 7));
     QCOMPARE(f.picker->text(), QStringLiteral("09:05:07"));
     QCOMPARE(f.time_changes, 0);
+    // The edit still tells of its text changing.
+    QCOMPARE(edit_changes, 1);
   }
 
   void upAndDownStepTheFieldUnderTheCaret_data() {
