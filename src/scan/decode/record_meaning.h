@@ -22,9 +22,15 @@ struct Meaning {
   QString value;
 };
 
+struct Codes_Only {
+  int unit_code = 65535;
+  int vife_code = 0;
+};
+
 // The two codes alone cost no text: the record walk asks for them on every
-// record, the texts are made when a record is shown.
-Meaning Codes(const Input& record);
+// record, the texts are made when a record is shown. They depend on the VIF and
+// the VIFE chain only (zero-padded as in Input).
+Codes_Only Codes(uint8_t vif, const uint8_t* vife);
 // Codes and texts; the value text follows the process number format.
 Meaning With_Texts(const Input& record);
 

@@ -69,29 +69,83 @@ int Telegram_Decoder::Add_Slave_From_Answer(const uint8_t* Ans_Array, int Ans_Le
   return Index;
 }
 
+// The record objects of one walk. A list that comes empty takes the recycled
+// objects into itself and hands them out in place, one after the other, so that a
+// record costs no list growth and no move; further records take spares, then new
+// objects. When the walk ends, however it ends, the objects it did not use go
+// back to the spares.
+class Telegram_Decoder::Walk_Slots {
+ public:
+  Walk_Slots(TList_Var& list, TList_Var& spare) : list_(list), spare_(spare) {
+    const bool in_place = list_.empty();
+    if (in_place) list_.swap(spare_);
+    end_ = list_.size();
+    next_ = in_place ? 0 : end_;
+  }
+  Walk_Slots(const Walk_Slots&) = delete;
+  Walk_Slots& operator=(const Walk_Slots&) = delete;
+  ~Walk_Slots() {
+    for (size_t i = next_; i < end_ && spare_.size() < kKept_Spares; ++i) {
+      try {
+        spare_.push_back(std::move(list_[i]));
+      } catch (...) {
+        break;  // the rest is freed with the list's tail
+      }
+    }
+    list_.resize(next_);
+  }
+
+  TVariable_MBus& Take() {
+    if (next_ < end_) {
+      TVariable_MBus& record = *list_[next_++];
+      record.Reset();
+      return record;
+    }
+    return Take_Appended();
+  }
+
+ private:
+  // A record beyond the list's own objects: a spare, else a new object.
+  [[gnu::noinline]] TVariable_MBus& Take_Appended() {
+    if (spare_.empty()) {
+      list_.push_back(std::make_unique<TVariable_MBus>());
+    } else {
+      list_.push_back(std::move(spare_.back()));
+      spare_.pop_back();
+      list_.back()->Reset();
+    }
+    end_ = next_ = list_.size();
+    return *list_.back();
+  }
+
+  TList_Var& list_;
+  TList_Var& spare_;
+  size_t next_ = 0;
+  size_t end_ = 0;
+};
+
 uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, const uint8_t* Data) {
   uint8_t result = 1;
   if (Data == nullptr) return result;
   uint8_t dife[Max_Extensions];
   uint8_t vife[Max_Extensions];
+  Walk_Slots slots(List, spare_);
   // A record takes at least two bytes: room for all of them at once, not
   // one list growth after another.
   if (LastIndex >= 0) List.reserve(List.size() + static_cast<size_t>(LastIndex / 2 + 1));
+  const bool keep_fillers = MBusType == mtWireless;
+  const TVariable_MBus* last_kept = nullptr;
   for (int p = 0; p <= LastIndex; ++p) {
     const uint8_t dif = Data[p];
     const int code = dif & 0x0F;
+    if (dif == 0x2F) {
+      if (keep_fillers) slots.Take().Set_Filler();
+      continue;
+    }
     if (dif == 0x0F) break;
     if (dif == 0x1F) {
       result = 0;
       break;
-    }
-    if (dif == 0x2F) {
-      if (MBusType == mtWireless) {
-        TVariable_MBus& filler = Add_Record(List);
-        filler.Set_Filler();
-        filler.Real_Wireless_Var = false;
-      }
-      continue;
     }
     if (code == 0x0F && !(dif & 0x80)) break;  // 3F..7F
     if (code == 8) break;                      // selection for readout
@@ -128,7 +182,7 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
     const uint8_t* bytes_at = Data + p + 1;
     p += bytes;
 
-    TVariable_MBus& record = Add_Record(List);
+    TVariable_MBus& record = slots.Take();
     record.dimension = static_cast<uint8_t>(code);
     record.function_fild = (dif >> 4) & 3;
     int64_t storage = (dif >> 6) & 1;
@@ -146,9 +200,13 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
     record.Set_Bytes(dif, dife, numdife, vife, numvife, unit_text, unit_length, lvar, bytes_at, bytes);
     record.Is_BCD = code == 9 || code == 10 || code == 11 || code == 12 || code == 14;
     record.Real_Wireless_Var = true;
-
-    Fill_Scratch(bytes_at, bytes, vife, numvife);
-    Decode_VIF(vif, numvife > 0 ? vife[0] : 0, code, lvar, bytes, record);
+    record.Set_Codes();
+    last_kept = &record;
+  }
+  // The scratch buffers hold the last kept record, as a decoding of each record
+  // in turn would have left them; the codes were read from the records' own bytes.
+  if (last_kept != nullptr) {
+    Fill_Scratch(last_kept->Data_Bytes(), last_kept->nbyte, last_kept->Vife_Bytes(), last_kept->numvife);
   }
   return result;
 }
@@ -159,23 +217,10 @@ void Telegram_Decoder::Recycle_Records(TList_Var& list) {
     spare_.swap(list);
     return;
   }
-  // Enough for the records of the longest frame; the rest are freed.
-  constexpr size_t kKept = 256;
   while (!list.empty()) {
-    if (spare_.size() < kKept) spare_.push_back(std::move(list.back()));
+    if (spare_.size() < kKept_Spares) spare_.push_back(std::move(list.back()));
     list.pop_back();
   }
-}
-
-inline TVariable_MBus& Telegram_Decoder::Add_Record(TList_Var& list) {
-  if (spare_.empty()) {
-    list.push_back(std::make_unique<TVariable_MBus>());
-  } else {
-    list.push_back(std::move(spare_.back()));
-    spare_.pop_back();
-    list.back()->Reset();
-  }
-  return *list.back();
 }
 
 void Telegram_Decoder::Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife) {

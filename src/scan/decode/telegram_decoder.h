@@ -57,8 +57,9 @@ class Telegram_Decoder {
  private:
   // Copies a kept record's data bytes (zero-padded to 256) and VIFE bytes into the scratch buffers.
   void Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife);
-  // Appends a record object in its initial state: a recycled one when there is one, else a new one.
-  TVariable_MBus& Add_Record(TList_Var& list);
+  class Walk_Slots;
+  // Recycled objects kept beyond that are freed: enough for the records of the longest frame.
+  static constexpr size_t kKept_Spares = 256;
 
   int scratch_used_ = 0;  // bytes of App_Data_Val that may be non-zero
   TList_Var spare_;       // recycled record objects

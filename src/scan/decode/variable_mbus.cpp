@@ -67,14 +67,21 @@ void TVariable_MBus::Set_Bytes(uint8_t dif, const uint8_t* dife, int dife_count,
   numdife = Clamp(dife_count, Max_Extensions);
   if (numdife > 0) std::memcpy(dife_, dife, static_cast<size_t>(numdife));
   numvife = Clamp(vife_count, Max_Extensions);
-  if (numvife > 0) std::memcpy(vife_, vife, static_cast<size_t>(numvife));
-  std::memset(vife_ + numvife, 0, sizeof vife_ - static_cast<size_t>(numvife));
+  std::memset(vife_, 0, sizeof vife_);
+  for (int i = 0; i < numvife; ++i) vife_[i] = vife[i];
   unit_length_ = static_cast<uint8_t>(Clamp(unit_length, Max_Unit_Text));
   if (unit_length_ > 0) std::memcpy(unit_, unit, unit_length_);
   nbyte = Clamp(data_count, Max_Data_Bytes);
   if (nbyte > 0) std::memcpy(data_, data, static_cast<size_t>(nbyte));
-  std::memset(data_ + nbyte, 0, std::min<size_t>(16, sizeof data_ - static_cast<size_t>(nbyte)));
+  static_assert(sizeof data_ >= Max_Data_Bytes + 16);
+  std::memset(data_ + nbyte, 0, 16);
   texts_.store(kNot_Made, std::memory_order_relaxed);
+}
+
+void TVariable_MBus::Set_Codes() {
+  const record_meaning::Codes_Only codes = record_meaning::Codes(VIF, vife_);
+  type_data = static_cast<uint16_t>(codes.unit_code);
+  Type_Data_Vife = codes.vife_code;
 }
 
 QString TVariable_MBus::DIF() const { return kind_ == Kind::None ? QString() : Hex_Text_Shared(&dif_, 1, u'$', 0); }

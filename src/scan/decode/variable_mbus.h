@@ -51,8 +51,9 @@ class TVariable_MBus : public TVariable_MBus_Fields {
   QString tempo;
   QString icon;  // not filled by the scan
 
-  // Back to the state of a new record, without giving up the object.
-  void Reset() {
+  // Back to the state of a new record, without giving up the object. Inline
+  // wherever it is used: a walk resets a record object for every record it keeps.
+  [[gnu::always_inline]] void Reset() {
     static constexpr TVariable_MBus_Fields kInitial{};
     static_cast<TVariable_MBus_Fields&>(*this) = kInitial;
     Description.clear();
@@ -71,12 +72,18 @@ class TVariable_MBus : public TVariable_MBus_Fields {
   // numvife and nbyte; longer chains, texts and data are cut to the limits.
   void Set_Bytes(uint8_t dif, const uint8_t* dife, int dife_count, const uint8_t* vife, int vife_count,
                  const uint8_t* unit, int unit_length, uint8_t lvar, const uint8_t* data, int data_count);
-  // Makes this record an idle filler of a wireless telegram (DIF 2F).
+  // Gives the record its unit and VIFE codes (type_data, Type_Data_Vife) from the kept bytes.
+  void Set_Codes();
+  // Makes this record, in its initial state, an idle filler of a wireless telegram (DIF 2F).
   void Set_Filler() {
     kind_ = Kind::Filler;
     dif_ = 0x2F;
-    texts_.store(kNot_Made, std::memory_order_relaxed);
+    Real_Wireless_Var = false;
   }
+
+  // The kept data bytes (nbyte of them, zeros after) and VIFE bytes (numvife of them, zeros after).
+  const uint8_t* Data_Bytes() const { return data_; }
+  const uint8_t* Vife_Bytes() const { return vife_; }
 
   // Texts of the record's bytes, made on each call from the kept bytes (a
   // one-byte text is shared). Empty for a record without bytes.
@@ -106,6 +113,9 @@ class TVariable_MBus : public TVariable_MBus_Fields {
   uint8_t lvar_ = 0;
   uint8_t unit_length_ = 0;
   mutable std::atomic<uint8_t> texts_{kNot_Made};  // whether the quantity and value texts are made
+  // Before the byte buffers, so that a reset touches only the object's first lines.
+  mutable QString quantity_;
+  mutable QString value_;
   uint8_t dife_[Max_Extensions];
   // The VIFE chain with two zero bytes after it: a phase extension may name the byte past the chain.
   uint8_t vife_[Max_Extensions + 2];
@@ -113,6 +123,4 @@ class TVariable_MBus : public TVariable_MBus_Fields {
   // The data bytes with zeros after them up to at least 16 bytes: readers of a
   // fixed-size value never see bytes of another record.
   uint8_t data_[Max_Data_Bytes + 17];
-  mutable QString quantity_;
-  mutable QString value_;
 };

@@ -479,4 +479,15 @@ QString Phase(uint8_t vife) {
   }
 }
 
+Code_Table Make_Code_Table() {
+  Code_Table t{};
+  for (uint8_t b = 0; b < 128; ++b) {
+    t.primary[b] = static_cast<int16_t>(Primary(b).code);
+    t.extension_fd[b] = static_cast<int16_t>(Extension_FD(b).code);
+    t.extension_fb[b] = static_cast<int16_t>(Extension_FB(b).code);
+    t.combinable[b] = static_cast<int16_t>(Combinable(b).code);
+  }
+  return t;
+}
+
 }  // namespace vif_tables

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <array>
 #include <cstdint>
 
 // The value information tables of EN 13757-3 as this system names them: the
@@ -32,5 +33,16 @@ Row Extension_FB(uint8_t vife);
 Row Combinable(uint8_t vife);
 // Text appended for the VIFE that follows a combinable VIFE 7C; empty when none.
 QString Phase(uint8_t vife);
+
+// The codes of the four tables above by byte (bit 7 cleared), without their texts:
+// every record walked asks for its codes, only the records shown need texts.
+struct Code_Table {
+  std::array<int16_t, 128> primary, extension_fd, extension_fb, combinable;
+};
+Code_Table Make_Code_Table();
+inline const Code_Table& Codes() {
+  static const Code_Table table = Make_Code_Table();
+  return table;
+}
 
 }  // namespace vif_tables

@@ -43,11 +43,19 @@ namespace {
 // The time now, kept in UTC: a local time would look up the zone's offset for
 // every frame, which costs more than decrypting it. The window shows it in local
 // time to the second, so the kernel's coarse clock (a few milliseconds) serves and
-// costs less than the precise one.
+// costs less than the precise one. Frames that arrive within one tick of that
+// clock share the time made for the first of them.
 QDateTime Utc_Now() {
   timespec now{};
   if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return QDateTime::currentDateTimeUtc();
-  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000, Qt::UTC);
+  const qint64 msecs = static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+  thread_local qint64 last_msecs = -1;
+  thread_local QDateTime last;
+  if (msecs != last_msecs) {
+    last = QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+    last_msecs = msecs;
+  }
+  return last;
 }
 
 }  // namespace

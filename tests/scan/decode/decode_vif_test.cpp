@@ -8,6 +8,7 @@
 
 #include "controls/format_settings.h"
 #include "scan/decode/decoder_test_support.h"
+#include "scan/decode/record_meaning.h"
 #include "scan/decode/value_text.h"
 
 namespace {
@@ -136,6 +137,34 @@ TEST(Decode_Vif_Locale, ValueTextUsesTheProcessDecimalSeparator) {
   const Walk_Result walk = Walk({0x04, 0x13, 0x39, 0x30, 0, 0});
   ASSERT_EQ(walk.records.size(), 1u);
   EXPECT_EQ(walk.records[0]->ValueStr(), QStringLiteral("12,345"));
+}
+
+// The walk reads a record's codes from code tables without building texts; the
+// full decoding that the window shows reads them from the texted tables. Both
+// must agree for every VIF and every first VIFE, behind each kind of chain: one
+// VIFE, a phase pair (7C), a second combinable VIFE, and a chain of ten
+// extended VIFE that only the position limit ends.
+TEST(Decode_Vif_Codes, CodesAloneAgreeWithTheFullDecoding) {
+  const uint8_t data[16] = {0x39, 0x30};
+  for (int vif = 0; vif < 256; ++vif) {
+    for (int first = 0; first < 256; ++first) {
+      const uint8_t v0 = static_cast<uint8_t>(first);
+      const uint8_t chains[][12] = {
+          {v0},
+          {v0, 0xFC, 0x02},
+          {v0, 0x13},
+          {v0, 0x80 | 0x13, 0xFC, 0x01},
+          {v0, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x13},
+      };
+      for (const auto& chain : chains) {
+        const record_meaning::Codes_Only fast = record_meaning::Codes(static_cast<uint8_t>(vif), chain);
+        const record_meaning::Meaning full =
+            record_meaning::With_Texts({static_cast<uint8_t>(vif), chain, 4, 0, 4, data});
+        ASSERT_EQ(fast.unit_code, full.unit_code) << "VIF " << vif << " VIFE " << first;
+        ASSERT_EQ(fast.vife_code, full.vife_code) << "VIF " << vif << " VIFE " << first << " " << int(chain[1]);
+      }
+    }
+  }
 }
 
 TEST(General_Number, FifteenSignificantDigitsFixedOrWithExponent) {

@@ -173,6 +173,26 @@ TEST(Record_Walk_Limits, AUnitTextLongerThanTheRecordAllowsEndsTheWalk) {
   }
 }
 
+// After a walk the decoder's scratch buffers hold the last kept record's data
+// bytes and VIFE bytes, zero-padded: nothing of a longer record before it, and
+// nothing of a filler after it.
+TEST(Record_Walk_Limits, ScratchBuffersHoldTheLastKeptRecord) {
+  const std::vector<uint8_t> bytes = {0x07, 0x93, 0xBB, 0x3C, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66,
+                                      0x77, 0x88, 0x02, 0x93, 0x3B, 0xAA, 0xBB, 0x2F, 0x2F};
+  Telegram_Decoder decoder;
+  decoder.MBusType = mtWireless;
+  TList_Var records;
+  decoder.Decode_Data_Records(records, static_cast<int>(bytes.size()) - 1, bytes.data());
+  ASSERT_EQ(records.size(), 4u);
+  uint8_t data[256] = {0xAA, 0xBB};
+  uint8_t vife[12] = {0x3B};
+  EXPECT_EQ(std::vector<uint8_t>(decoder.App_Data_Val, decoder.App_Data_Val + 256),
+            std::vector<uint8_t>(data, data + 256));
+  EXPECT_EQ(std::vector<uint8_t>(decoder.App_Vife_Val, decoder.App_Vife_Val + 12),
+            std::vector<uint8_t>(vife, vife + 12));
+  EXPECT_EQ(decoder.BCD_To_Int(2), 12210);  // digits A, A, B, B at their face values
+}
+
 TEST(Record_Walk_Limits, NeverReadsPastTheLastIndex) {
   // Every prefix of a telegram, walked from an exactly sized heap copy: the
   // sanitizer build turns any read past it into a failure.
