@@ -175,6 +175,17 @@ class Calculator_Drop_Down_Test : public QObject {
     QCOMPARE(f.calc->text(), QStringLiteral("7.25"));
   }
 
+  void entering_by_tab_selects_the_whole_value() {
+    Fixture f;
+    auto* before = new QLineEdit(&f.window);
+    before->show();
+    f.calc->SetValue(42);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_VERIFY(f.calc->hasFocus());
+    QCOMPARE(f.calc->selectedText(), QStringLiteral("42.00"));
+  }
+
   void delete_repairs_an_error_display() {
     Fixture f;
     f.calc->setFocus();

@@ -142,6 +142,10 @@ class Track_Bar_Drop_Down_Test : public QObject {
     f.edit->HideDropDown(true);
     QCOMPARE(f.edit->Position(), 3);
     QCOMPARE(f.edit->text(), QStringLiteral("3"));
+    // F4 on the slider closes the popup (and does not open it again).
+    f.edit->ShowDropDown();
+    QTest::keyClick(f.edit->TrackBar(), Qt::Key_F4);
+    QVERIFY(!f.edit->DropDownForm()->isVisible());
     // A close that keeps keeps the slider's position.
     f.edit->ShowDropDown();
     f.edit->TrackBar()->setValue(6);
