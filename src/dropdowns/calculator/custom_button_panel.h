@@ -5,6 +5,7 @@
 // key and reports a click (a release over the key that was pressed) as the
 // key's position. It knows nothing about calculating. Standing alone it draws
 // a frame and fills itself with the calculator keys once loaded.
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -98,7 +99,8 @@ class TCustomButtonPanel : public QWidget {
   int FButtonOffSetX = 4, FButtonOffSetY = 4;
   const TDropDownImages* FImages = nullptr;
   int FCaptionGap = 0;
-  QWidget* FEdit = nullptr;
+  // Cleared when that widget goes.
+  QPointer<QWidget> FEdit;
   TButtonPanelType FButtonPanelType = plCalculator;
   TButtonAppearance FButtonAppearance;
   int FButtonDown = -1;
