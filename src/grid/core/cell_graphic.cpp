@@ -105,6 +105,11 @@ void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign
   CellVAlign = val;
 }
 
+void TCellGraphic::SetInterfacedCell(TInterfacedPersistent* AObject) {
+  CellType = ctInterface;
+  CellBitmap = AObject;
+}
+
 void TCellGraphic::SetAngle(int AAngle) {
   CellType = ctRotated;
   // A 16-bit angle as stored; the loops end within a few hundred steps.

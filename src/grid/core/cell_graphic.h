@@ -55,6 +55,17 @@ enum TCellType : uint8_t {
 enum TCellHAlign : uint8_t { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
 enum TCellVAlign : uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
+// The icon a balloon shows beside its title.
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+
+// A cell scroll bar's page and range.
+struct TScrollProp {
+  int PageSize = 0;
+  int Range = 0;
+  bool operator==(const TScrollProp&) const = default;
+};
+
+class TInterfacedPersistent;
 
 // A picture a cell shows: its size is all the cell layout needs here.
 class TCellPicture {
@@ -89,6 +100,8 @@ class TCellGraphic : public TCellObjectBase {
   void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
   void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);
   void SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val);
+  // The caller's object stays the caller's.
+  void SetInterfacedCell(TInterfacedPersistent* AObject);
   // Angles are brought into 0..360 (360 stays 360).
   void SetAngle(int AAngle);
   // Only for picture kinds: the size in a room of cw x rh by stretch mode.
@@ -112,6 +125,10 @@ class TCellGraphic : public TCellObjectBase {
   QString CellText;
   QVariant CellVar;
   TCheckBoxState CellCheckBoxState = cbUnchecked;
+
+  // Colours kept in the reference-sized slots.
+  static void* Color_Slot(TColor Value) { return reinterpret_cast<void*>(quintptr(uint32_t(Value))); }
+  static TColor Slot_Color(const void* Slot) { return TColor(uint32_t(reinterpret_cast<quintptr>(Slot))); }
 
   // Frees a payload the object owns and forgets it.
   void Release_Payload();

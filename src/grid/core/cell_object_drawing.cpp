@@ -24,7 +24,7 @@
 
 namespace {
 
-TColor Slot_Color(void* slot) { return TColor(reinterpret_cast<quintptr>(slot)); }
+TColor Slot_Color(const void* slot) { return TCellGraphic::Slot_Color(slot); }
 
 const QImage* Slot_Image(void* slot) { return static_cast<const QImage*>(slot); }
 
@@ -202,6 +202,9 @@ TZadIrururOziz::Cell_Object_Layout TZadIrururOziz::GetCellGraphicLayout(int ACol
     case ctRating:
       L.W = g->CellAngle * 18, L.H = 16, L.TextShares = false;
       break;
+    case ctInterface:
+      if (TCellInterface* face = Cell_Interface(*g)) L.W = face->GetWidth(), L.H = face->GetHeight();
+      break;
     default:
       break;
   }
@@ -213,6 +216,11 @@ TZadIrururOziz::Cell_Object_Layout TZadIrururOziz::GetCellGraphicLayout(int ACol
 void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
   TCellGraphic& g = *P.Obj.Graphic;
   const TCellType kind = g.CellType;
+  if (kind == ctInterface) {
+    Draw_Interfaced_Cell(ACanvas, P);
+    P.Rect = TRect{P.Rect.Left - 1, P.Rect.Top - 1, P.Rect.Right, P.Rect.Bottom};
+    return;
+  }
   TRect r = P.Rect;
   const bool unshrunk = kind == ctNode || kind == ctProgress || kind == ctRangeIndicator || kind == ctXPProgress;
   if (!unshrunk) {
@@ -293,8 +301,10 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
     switch (kind) {
       case ctCheckBox:
       case ctRowCheckBox:
-        DrawCheckBoxGlyph(ACanvas, obj, g.CellBoolean, cbUnchecked, false, FControlLook.ControlStyle(), g.CellAngle > 0,
-                          editable);
+        // CellAngle of a cell's own check box only says it carries a balloon;
+        // of the row check box it says some rows are selected.
+        DrawCheckBoxGlyph(ACanvas, obj, g.CellBoolean, cbUnchecked, false, FControlLook.ControlStyle(),
+                          kind == ctRowCheckBox && g.CellAngle > 0, editable);
         break;
       case ctDataCheckBox:
       case ctVirtCheckBox: {
@@ -394,8 +404,8 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       const TColor back_text = g.CellBoolean ? TColor(g.CellAngle) : (Color_To_RGB(back) ^ 0xFFFFFF);
       const TColor bar_text = g.CellBoolean ? TColor(g.CellIndex) : (Color_To_RGB(bar) ^ 0xFFFFFF);
       DrawProgressBar(ACanvas, r.Inflate(-2, -2), bar, false, FControlLook.ProgressBorderColor(), g.CellText,
-                      g.CellErrLen, g.CellErrFrom, FControlLook.ProgressMarginY(), FControlLook.ProgressMarginX(), value,
-                      back_text, back, bar_text);
+                      g.CellErrLen, g.CellErrFrom, FControlLook.ProgressMarginY(), FControlLook.ProgressMarginX(),
+                      value, back_text, back, bar_text);
       break;
     }
     case ctComment:
@@ -427,7 +437,8 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       if (kind == ctExpand) {
         ACanvas.Pen.Color = clBlack;
         const int right = P.Cell.Right;
-        if (g.CellBoolean)
+        // The chevron shows the expand state; CellBoolean is the pressed face.
+        if (g.CellVar.toBool())
           Canvas_Polygon(ACanvas, QPolygon({QPoint(right - 10, obj.Top + 8), QPoint(right - 3, obj.Top + 8),
                                             QPoint(right - 7, obj.Top + 4)}));
         else

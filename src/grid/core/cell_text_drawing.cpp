@@ -2,6 +2,7 @@
 // room for the filter button, sort glyph and cell object, the grid background
 // under the cell, the selection outline and the text itself: plain, or
 // mini-HTML through DrawHtmlText, or rich text through DrawRichCell.
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
@@ -10,10 +11,55 @@
 #include "grid/draw/bitmap_paint.h"
 #include "grid/draw/canvas_shapes.h"
 #include "grid/draw/color_math.h"
+#include "grid/draw/error_marker.h"
 #include "grid/html/draw_html_text.h"
 #include "grid/store/text_helpers.h"
 
 using namespace grid_text;
+
+namespace {
+
+// Keeps a clip for the rest of a scope.
+class Painter_Clip {
+ public:
+  Painter_Clip() = default;
+  Painter_Clip(const Painter_Clip&) = delete;
+  Painter_Clip& operator=(const Painter_Clip&) = delete;
+  ~Painter_Clip() {
+    if (painter_) painter_->restore();
+  }
+  void Clip(QPainter& painter, const QRect& r) {
+    painter_ = &painter;
+    painter.save();
+    painter.setClipRect(r, Qt::IntersectClip);
+  }
+
+ private:
+  QPainter* painter_ = nullptr;
+};
+
+// The marker under the first line of a plain text that Draw_Text laid out
+// in r with these flags and measured as `measured`.
+void Draw_Text_Marker(TCanvas& canvas, const QString& text, const TRect& r, unsigned flags, const TRect& measured,
+                      int start, int length) {
+  const int width = measured.Width(), height = measured.Height();
+  int left = r.Left, top = r.Top;
+  if (flags & DT_RIGHT)
+    left = r.Right - width;
+  else if (flags & DT_CENTER)
+    left = r.Left + (r.Width() - width) / 2;
+  if (flags & DT_VCENTER)
+    top = r.Top + (r.Height() - height) / 2;
+  else if (flags & DT_BOTTOM)
+    top = r.Bottom - height;
+  QString rest = text, first;
+  ExtractFirstLine(rest, false, first);
+  const int line_height = QFontMetrics(canvas.Font, canvas.Painter().device()).height();
+  DrawErrorMarker(canvas, first, length, start, line_height,
+                  TRect{left - kErrorMarkerEditMargin, top, r.Right, top + line_height});
+}
+
+}  // namespace
 
 int TZadIrururOziz::Sort_Index_Of(int RCol) const { return FSortIndexes.FindIndex(RCol); }
 
@@ -48,10 +94,20 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   DoIsPasswordCell(RCol, ARow, password);
   if (password) FillTextWithChar(text, FPasswordChar);
 
+  int marker_start = 0, marker_length = 0;
+  GetMarker(RCol, ARow, marker_start, marker_length);
+
   TRect r = P.Rect;
   if (IsFixed(P.ACol, ARow)) {
     r.Left += GridLineWidth();
     r.Top += GridLineWidth();
+  }
+  // A scrolled cell shows its text moved up, cut to the cell (without the
+  // bar); the clip goes when the layer ends, whichever way it returns.
+  Painter_Clip scrolled;
+  if (const int position = GetScrollPosition(RCol, ARow); position > 0) {
+    scrolled.Clip(ACanvas.Painter(), P.Rect.To_QRect());
+    r.Top -= position;
   }
 
   if (FMouseActions->DisjunctRowSelect() || FMouseActions->DisjunctColSelect()) {
@@ -218,6 +274,8 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   const int text_width = measured.Width();
   if (P.Obj.Graphic) P.TextWidth = text.isEmpty() ? 0 : text_width + 2;
   ACanvas.Draw_Text(text, r, flags);
+  if (marker_length > 0 && P.Obj.Graphic && (P.Obj.Graphic->CellType == ctEmpty || P.Obj.Graphic->CellType == ctValue))
+    Draw_Text_Marker(ACanvas, text, r, flags, measured, marker_start, marker_length);
 
   P.TextHeight = ACanvas.Text_Height(QStringLiteral("hg"));
   if (P.FilterButton) r.Right += 16;

@@ -150,6 +150,13 @@ QPoint TZadIrururOziz::CalcCellGraphicSize(int ACol, int ARow, int Reserve) {
     case ctProgressPie:
       size = QPoint(20, 20);
       break;
+    case ctInterface: {
+      // The cell's size stands in for a missing interface or a zero side.
+      TCellInterface* face = Cell_Interface(*graphic);
+      const int w = face ? face->GetWidth() : 0, h = face ? face->GetHeight() : 0;
+      size = w == 0 || h == 0 ? cell : QPoint(w, h);
+      break;
+    }
     case ctRating:
       size = QPoint(graphic->CellAngle * 18, 16);
       break;

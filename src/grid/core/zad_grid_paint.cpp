@@ -317,6 +317,8 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
           !FFilterDropDownClear.isEmpty() || RowCount() > FixedRows() + FFixedFooters || !FGridItems.empty();
   }
 
+  Draw_Cell_Scroll_Bar(ACanvas, P);
+
   P.WW = FWordWrapEx;
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas.Brush, P.ColorTo, P.MirrorColor, P.MirrorColorTo,
                       ACanvas.Font, ACanvas.Font_Color, P.HA, P.VA, P.WW, P.GD);
@@ -377,6 +379,10 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
     }
   }
 
+  // An interfaced object that asks for it lies under the text.
+  TCellInterface* face = P.Obj.Graphic ? Cell_Interface(*P.Obj.Graphic) : nullptr;
+  const bool drawn_before_text = face && face->DrawBeforeText();
+  if (drawn_before_text) Draw_Interfaced_Cell(ACanvas, P);
   const bool custom_only = (OnDrawCell || OnCustomCellDraw) && FPaintLook.NoDefaultDraw;
   if (!(P.Obj.Graphic && FPaintLook.NoImageAndText) && !custom_only) DrawCellText(ACanvas, P);
 
@@ -402,7 +408,7 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
   }
   if (P.RCol == 0 && HasNodes() && FCellNode.ShowTree() && !P.FixedLike) Paint_Node_Lines(ACanvas, ARow, P.Cell);
 
-  if (P.Obj.Graphic) {
+  if (P.Obj.Graphic && !drawn_before_text) {
     if (P.FixedLike) P.Rect.Top += 1;
     DrawCellObject(ACanvas, P);
   }

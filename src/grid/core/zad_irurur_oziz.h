@@ -30,7 +30,9 @@
 #include "controls/editor_logic/edit_layout.h"
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
+#include "grid/core/cell_interface.h"
 #include "grid/core/grid_paint_look.h"
+#include "grid/draw/cell_shape.h"
 #include "grid/filter/filter_collection.h"
 #include "grid/filter/filter_drop_lists.h"
 #include "grid/filter/grid_change_notifier.h"
@@ -1616,6 +1618,109 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   QPointer<TScrollControl> hscrlctrl;
   QPointer<Flat_Scroll_Style> FFlatStyle;
   // (end of scroll bars)
+
+  // ---- indicator, note and custom cells (grid/cells/: indicator_cells.cpp
+  // progress bars, pies, range indicators, ratings and shapes; note_cells.cpp
+  // comments, balloons and text markers; expand_cells.cpp; cell_scroll_bars.cpp;
+  // interfaced_cells.cpp). Columns are storage columns, rows display rows.
+ public:
+  // With AutoNumAlign the cell is right-aligned as well.
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor,
+                            const QString& Fmt, int Min, int Max);
+  void RemoveProgress(int ACol, int ARow);
+  // The plain bar only (the themed kind does not count).
+  bool HasProgress(int ACol, int ARow);
+  void AddZadProgress(int ACol, int ARow, int Min, int Max);
+  void RemoveZadProgress(int ACol, int ARow);
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow);
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow);
+  // The rating itself is the cell's number.
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  void RemoveRating(int ACol, int ARow);
+  bool HasRating(int ACol, int ARow);
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void RemoveShape(int ACol, int ARow);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  // clNone when the cell holds no shape.
+  TColor GetShapeColor(int ACol, int ARow);
+
+  void AddComment(int ACol, int ARow, const QString& Comment);
+  void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+  bool IsComment(int ACol, int ARow, QString& comment);
+  QString GetComment(int ACol, int ARow);
+  // Adds a comment to a cell without object, changes a comment; a cell with
+  // another object is left alone.
+  void SetComment(int ACol, int ARow, const QString& Value);
+  void RemoveComment(int ACol, int ARow);
+  void RemoveAllComments();
+
+  // A balloon of its own, or attached to a check box or radio button; a cell
+  // holding any other object gets none.
+  void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  // A balloon object of its own (one on a check box does not count).
+  bool HasBalloon(int ACol, int ARow);
+  // Any balloon, attached ones too; the out values stay when false.
+  bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+
+  // Collapsed height: the row's height when added.
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ACol, int ARow);
+  bool HasExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  // DefaultRowHeight when the base cell is no expand cell.
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
+  // Position 0, page 0, range 100; AutoRange measures the text at once and
+  // again whenever the cell is written.
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  void RemoveScrollBar(int ACol, int ARow);
+  bool HasScrollBar(int ACol, int ARow);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  // -1 when the base cell holds no scroll bar.
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  // (-1, -1) when the base cell holds no scroll bar.
+  TScrollProp GetScrollProp(int ACol, int ARow);
+
+  // Marks ErrLen characters from ErrPos (0-based) with the red zigzag. Cells
+  // whose object keeps its own values in the marker fields (progress bars,
+  // scroll bars, nodes) take no marker and keep those values.
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+  // (0, 0) without a marker.
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+
+  // The object stays the caller's and must outlive the cell's use of it.
+  void AddInterfacedCell(int ACol, int ARow, TInterfacedPersistent* AObject);
+  void RemoveInterfacedCell(int ACol, int ARow);
+  TInterfacedPersistent* GetInterfacedCell(int ACol, int ARow);
+
+ protected:
+  void CellWritten(int ACol, int ARow) override;
+
+ private:
+  // The base cell's object when it is of the given kind.
+  TCellGraphic* Base_Graphic_Of(int ACol, int ARow, TCellType Kind);
+  // Kinds whose marker fields hold their own values.
+  static bool Keeps_Marker_Fields(TCellType Kind);
+  void Update_Auto_Range(int ACol, int ARow, TCellGraphic& Bar);
+  // The cell's interfaced object when it can draw.
+  TCellInterface* Cell_Interface(const TCellGraphic& Graphic) const;
+  // Into the layers' rectangle grown by 1 at the left and top.
+  void Draw_Interfaced_Cell(TCanvas& ACanvas, const Cell_Paint& P);
+  // The bar at the cell's right edge when its page is below its range; the
+  // rectangle the later layers use loses the bar's width.
+  void Draw_Cell_Scroll_Bar(TCanvas& ACanvas, Cell_Paint& P);
+  // (end of indicator, note and custom cells)
 
   // ---- row nodes: collapsible row groups (grid/nodes/: grid_nodes.cpp the
   // model and row operations, grid_node_expand.cpp expanding and

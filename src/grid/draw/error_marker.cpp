@@ -6,8 +6,7 @@
 
 namespace {
 
-// A single-line edit leaves this margin before its first character.
-constexpr int kEditMargin = 2;
+constexpr int kEditMargin = kErrorMarkerEditMargin;
 // The longest marker drawn, so a huge length cannot loop for long.
 constexpr int kMaxMarkerPixels = 16384;
 

@@ -250,6 +250,19 @@ size_t Cell_Store::Filled_Cells() const {
   return count;
 }
 
+std::vector<QPoint> Cell_Store::Cells_With_Properties(int ColLimit, int RowLimit) const {
+  std::vector<QPoint> cells;
+  auto collect = [&](int r, const Row& row) {
+    for (const Entry& entry : row)
+      if (entry.props && entry.col >= 0 && entry.col < ColLimit) cells.emplace_back(entry.col, r);
+  };
+  const size_t near_rows = std::min(rows_.size(), size_t(std::max(0, RowLimit)));
+  for (size_t r = 0; r < near_rows; ++r) collect(int(r), rows_[r]);
+  for (auto it = far_rows_.lower_bound(int(rows_.size())); it != far_rows_.end() && it->first < RowLimit; ++it)
+    collect(it->first, it->second);
+  return cells;
+}
+
 bool Cell_Store::Inside(int c, int r) const {
   return c >= 0 && r >= 0 && c < owner_->TotalColCount() && r < owner_->Store_Row_Count();
 }

@@ -86,6 +86,9 @@ class Cell_Store {
   void SetCellProperties(int c, int r, TCellProperties* value);
   void FreeCellProperties(int c, int r);
   void FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int ToRow);
+  // The cells below column ColLimit and row RowLimit that hold properties,
+  // row by row: walks the stored cells, not the whole rectangle.
+  std::vector<QPoint> Cells_With_Properties(int ColLimit, int RowLimit) const;
   bool HasCellProps() const { return FHasCellProps; }
   void Set_HasCellProps(bool value) { FHasCellProps = value; }
 
