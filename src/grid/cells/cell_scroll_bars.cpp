@@ -77,7 +77,8 @@ void TZadIrururOziz::Draw_Cell_Scroll_Bar(TCanvas& ACanvas, Cell_Paint& P) {
   QStyleOptionSlider option;
   option.initFrom(this);
   option.state &= ~QStyle::State_HasFocus;
-  option.rect = QRect(P.Rect.Right - width, P.Cell.Top, width, P.Cell.Height());
+  // The style places the bar's parts from the origin of its rectangle.
+  option.rect = QRect(0, 0, width, P.Cell.Height());
   option.orientation = Qt::Vertical;
   option.minimum = 0;
   option.maximum = range - std::max(0, page);
@@ -86,6 +87,10 @@ void TZadIrururOziz::Draw_Cell_Scroll_Bar(TCanvas& ACanvas, Cell_Paint& P) {
   option.sliderPosition = option.sliderValue = std::clamp(bar->CellIndex, 0, option.maximum);
   option.subControls = QStyle::SC_All;
   option.activeSubControls = QStyle::SC_None;
-  style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &ACanvas.Painter(), this);
+  QPainter& painter = ACanvas.Painter();
+  painter.save();
+  painter.translate(P.Rect.Right - width, P.Cell.Top);
+  style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+  painter.restore();
   P.Rect.Right -= width;
 }
