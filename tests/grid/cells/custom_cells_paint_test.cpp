@@ -152,6 +152,21 @@ class CustomCellsPaintTest : public QObject {
     QVERIFY2(max_x <= e_right, qPrintable(QString("%1 vs %2").arg(max_x).arg(e_right)));
   }
 
+  // A marker given to a themed progress bar and taken from every cell again
+  // leaves its limits, so it paints as before.
+  void Marker_Leaves_A_Themed_Progress_Painted_As_Before() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetCellEx(2, 2, "40");
+    grid.AddZadProgress(2, 2, 0, 100);
+    const QImage before = Crop(Shot(grid), grid.CellRect(2, 2));
+    grid.AddMarker(2, 2, 0, 3);
+    QCOMPARE(Crop(Shot(grid), grid.CellRect(2, 2)), before);
+    grid.RemoveAllMarkers();
+    QCOMPARE(Crop(Shot(grid), grid.CellRect(2, 2)), before);
+    QCOMPARE(grid.GetCellType(2, 2), ctXPProgress);
+  }
+
   // The object is told its rectangle (the painter's cell rectangle, inside
   // the grid lines, grown by 1 at the left and top: from the cell's corner to
   // its grid lines), the selection, the storage column and row, and paints
