@@ -194,3 +194,19 @@ TEST_F(CellStore, SpanComparisons) {
 }
 
 }  // namespace
+
+// Only cells holding properties are listed, in row order, within the limits;
+// rows kept beyond the grid's count count like the others.
+TEST_F(CellStore, CellsWithPropertiesWithinLimits) {
+  store.GetCellProperties(3, 2);
+  store.GetCellProperties(1, 1);
+  store.Set_Text(2, 2, "text only");
+  store.GetCellProperties(4, 7);
+  store.Set_Object(1, 20, new TCellProperties(&owner, 1, 20));
+  using Cells = std::vector<QPoint>;
+  EXPECT_EQ(store.Cells_With_Properties(4, 8), (Cells{{1, 1}, {3, 2}}));
+  EXPECT_EQ(store.Cells_With_Properties(5, 100), (Cells{{1, 1}, {3, 2}, {4, 7}, {1, 20}}));
+  EXPECT_EQ(store.Cells_With_Properties(5, 20), (Cells{{1, 1}, {3, 2}, {4, 7}}));
+  EXPECT_TRUE(store.Cells_With_Properties(0, 8).empty());
+  EXPECT_TRUE(store.Cells_With_Properties(5, -1).empty());
+}
