@@ -53,14 +53,17 @@ void TZadMemoDropDown::UpdateEditText() {
       summary = Fit_Text_With_Ellipsis(canvas, summary, width, true);
     }
   }
+  FSummary = summary;
   FInternalUpdate = true;
   SetRawText(summary);
   FInternalUpdate = false;
 }
 
 void TZadMemoDropDown::HandleTextChange() {
-  // Typing into the edit replaces the lines.
-  if (!FInternalUpdate) Store_Lines(Split_Memo_Lines(Text()), false);
+  // Typing into the edit replaces the lines. The summary itself is no
+  // typing: a key that closed the popup reports its change only after the
+  // key, when the summary is long written.
+  if (!FInternalUpdate && text() != FSummary) Store_Lines(Split_Memo_Lines(Text()), false);
   TZadCustomDropDown::HandleTextChange();
 }
 

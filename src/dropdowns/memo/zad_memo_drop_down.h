@@ -71,6 +71,8 @@ class TZadMemoDropDown : public TZadCustomDropDown {
   TScrollStyle FMemoScrollBars = ssNone;
   bool FMemoReadOnly = false;
   bool FInternalUpdate = false;
+  // What UpdateEditText last wrote into the edit.
+  QString FSummary;
   bool FAutoDrop = false;
   // The popup is closing: the focus coming back must not reopen it.
   bool FClosing = false;

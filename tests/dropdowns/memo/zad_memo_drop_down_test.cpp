@@ -124,6 +124,22 @@ class Memo_Drop_Down_Test : public QObject {
     QCOMPARE(f.memo->MemoText(), Lines({"one", "two"}));
   }
 
+  // The summary written when a key closes the popup is not read back as
+  // typed text (it would make one line of "one...").
+  void a_key_closing_the_popup_keeps_the_lines_behind_the_summary() {
+    Fixture f;
+    f.memo->SetEditorEnabled(false);
+    f.memo->SetMemoText(Lines({"one", "two"}));
+    f.memo->ShowDropDown();
+    f.memo->Memo()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(f.memo->Memo(), QStringLiteral("zero"));
+    QTest::keyClick(f.memo->Memo(), Qt::Key_Return);
+    QTest::keyClick(f.memo->Memo(), Qt::Key_F4);
+    QVERIFY(!f.Form()->isVisible());
+    QCOMPARE(f.memo->text(), QStringLiteral("zero..."));
+    QCOMPARE(f.memo->MemoText(), Lines({"zero", "one", "two"}));
+  }
+
   void auto_drop_opens_on_focus_and_esc_does_not_reopen() {
     Fixture f;
     f.memo->SetAutoDrop(true);
