@@ -118,11 +118,12 @@ void TZadTrackBarDropDown::TrackBarChange() {
 }
 
 void TZadTrackBarDropDown::HandleTextChange() {
-  TZadCustomDropDown::HandleTextChange();
-  // A text that is no integer leaves the position as it was.
+  // The position first, so that OnChange reads the one the text shows. A
+  // text that is no integer leaves the position as it was.
   bool ok = false;
   const int value = Text().trimmed().toInt(&ok);
   if (ok) SetPosition(value);
+  TZadCustomDropDown::HandleTextChange();
 }
 
 void TZadTrackBarDropDown::Take_Position(int Value) {

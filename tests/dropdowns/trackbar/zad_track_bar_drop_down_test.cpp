@@ -101,14 +101,16 @@ class Track_Bar_Drop_Down_Test : public QObject {
   void the_slider_writes_the_text_then_tells_of_the_move() {
     Fixture f;
     std::vector<QString> events;
-    f.edit->OnChange = [&](TZadCustomDropDown*) { events.push_back(QStringLiteral("change ") + f.edit->text()); };
+    f.edit->OnChange = [&](TZadCustomDropDown*) {
+      events.push_back(QStringLiteral("change %1 at %2").arg(f.edit->text()).arg(f.edit->Position()));
+    };
     f.edit->OnTrackChange = [&](TZadCustomDropDown*) { events.push_back(QStringLiteral("track")); };
     f.edit->ShowDropDown();
     QVERIFY(f.edit->DropDownForm()->isVisible());
     f.edit->TrackBar()->setValue(5);
     QCOMPARE(f.edit->text(), QStringLiteral("5"));
     QCOMPARE(f.edit->Position(), 5);
-    QCOMPARE(events, (std::vector<QString>{QStringLiteral("change 5"), QStringLiteral("track")}));
+    QCOMPARE(events, (std::vector<QString>{QStringLiteral("change 5 at 5"), QStringLiteral("track")}));
   }
 
   void range_writes_are_clamped_by_the_slider() {
@@ -139,7 +141,10 @@ class Track_Bar_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->TrackBar()->value(), 3);
     f.edit->TrackBar()->setValue(8);
     QCOMPARE(f.edit->text(), QStringLiteral("8"));
+    int position_told = -1;
+    f.edit->OnChange = [&](TZadCustomDropDown*) { position_told = f.edit->Position(); };
     f.edit->HideDropDown(true);
+    QCOMPARE(position_told, 3);
     QCOMPARE(f.edit->Position(), 3);
     QCOMPARE(f.edit->text(), QStringLiteral("3"));
     // F4 on the slider closes the popup (and does not open it again).
