@@ -90,6 +90,8 @@ void TZadIrururOziz::Draw_Cell_Scroll_Bar(TCanvas& ACanvas, Cell_Paint& P) {
   QPainter& painter = ACanvas.Painter();
   painter.save();
   painter.translate(P.Rect.Right - width, P.Cell.Top);
+  // Some styles draw the thumb a pixel wider than the bar.
+  painter.setClipRect(option.rect, Qt::IntersectClip);
   style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
   painter.restore();
   P.Rect.Right -= width;

@@ -83,6 +83,7 @@ class CustomCellsPaintTest : public QObject {
     TZadIrururOziz grid;
     Setup(grid);
     grid.PaintLook().Multilinecells = true;
+    grid.SetRowHeights(2, 60);  // room for the thumb between the arrows
     grid.SetCellEx(2, 2, kFiveLines);
     grid.AddScrollBar(2, 2, true);
     grid.SetCellEx(2, 3, "x");
@@ -95,6 +96,10 @@ class CustomCellsPaintTest : public QObject {
     const QImage strip =
         Crop(shot, TRect{scrolled.Right - 1 - bar, scrolled.Top, scrolled.Right - 1, scrolled.Bottom - 1});
     QVERIFY(Count_Where(strip, [](QRgb p) { return p != qRgb(255, 255, 255); }) > strip.width() * 4);
+    // Nothing of the bar covers the cell's grid line.
+    const QRgb line = shot.pixel(still.Right - 1, still.Top + 5);
+    const QImage edge = Crop(shot, TRect{scrolled.Right - 1, scrolled.Top + 1, scrolled.Right, scrolled.Bottom - 1});
+    QCOMPARE(Count_Where(edge, [&](QRgb p) { return p != line; }), 0);
     const QImage empty = Crop(shot, TRect{still.Right - 1 - bar, still.Top, still.Right - 1, still.Bottom - 1});
     QCOMPARE(Count_Where(empty, [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
   }
