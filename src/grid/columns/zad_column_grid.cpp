@@ -5,6 +5,9 @@
 
 #include "controls/format_settings.h"
 #include "grid/draw/progress_paint.h"
+#include "grid/edit/edit_link.h"
+#include "grid/edit/grid_combo.h"
+#include "grid/edit/grid_spin.h"
 #include "grid/store/text_helpers.h"
 
 namespace {
@@ -369,10 +372,12 @@ void TZadColumnGrid::DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix,
 }
 
 void TZadColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) {
+  FEditorSettingsSet = false;
   if (TGridColumnItem* item = Item_Of(ACol); item && ACol >= FixedCols() && ARow >= FixedRows()) {
     AEditor = item->Editor();
     FEditorSettings = TColumnEditorSettings{item->ComboItems(), item->DropDownCount(), item->SpinMin(),
                                             item->SpinMax(),    item->SpinStep(),      item->EditLink()};
+    FEditorSettingsSet = true;
   }
   // A column's float format stays with that column (GetCellFloatFormat);
   // opening an editor does not make it the grid's.
@@ -430,4 +435,23 @@ QString TZadColumnGrid::QueryEditMask(int ACol, int ARow) {
   if (TGridColumnItem* item = Item_Of(RealColIndex(ACol)); item && ACol >= FixedCols()) mask = item->EditMask();
   const QString grid_mask = TZadIrururOziz::QueryEditMask(ACol, ARow);
   return grid_mask.isEmpty() ? mask : grid_mask;
+}
+
+void TZadColumnGrid::PrepareCellEditor(int ACol, int ARow) {
+  // The editor query just made for this cell recorded its column's
+  // settings.
+  if (FEditorSettingsSet) {
+    const TColumnEditorSettings& settings = FEditorSettings;
+    TGridCombo* combo = Combobox();
+    combo->Items().Clear();
+    for (const QString& item : settings.ComboItems) combo->Items().Add(item);
+    combo->SetDropDownCount(settings.DropDownCount);
+    TGridSpin* spin = SpinEdit();
+    spin->SetMinValue(settings.SpinMin);
+    spin->SetMaxValue(settings.SpinMax);
+    spin->SetIncrement(settings.SpinStep);
+    SetEditLink(qobject_cast<TEditLink*>(settings.EditLink));
+    ControlLook().SetDropDownCount(settings.DropDownCount);
+  }
+  TZadIrururOziz::PrepareCellEditor(ACol, ARow);
 }

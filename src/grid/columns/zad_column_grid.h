@@ -99,6 +99,9 @@ class TZadColumnGrid : public TZadIrururOziz {
   QString QueryEditMask(int ACol, int ARow) override;
   // Filled by DoGetEditorType for the editor about to open.
   const TColumnEditorSettings& EditorSettings() const { return FEditorSettings; }
+  // The column's combo items and rows, spin limits and editor link go to
+  // the editors before the grid opens one on a cell of the column.
+  void PrepareCellEditor(int ACol, int ARow) override;
 
   TColumnPopupEvent OnColumnPopup;
   TAfterColumnMoved OnAfterColumnMoved;
@@ -124,4 +127,6 @@ class TZadColumnGrid : public TZadIrururOziz {
   TCellGraphic FCellGraphic;  // handed out for every cell of a data check-box column
   bool FAutoFilterDisplay = false;
   TColumnEditorSettings FEditorSettings;
+  // Whether the last editor query was answered by a column item.
+  bool FEditorSettingsSet = false;
 };

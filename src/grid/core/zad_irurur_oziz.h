@@ -1211,9 +1211,9 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   QString NewCellText() const { return FNewCellText; }
   QString OldCellText() const { return FOldCellText; }
   bool LastValidation() const { return FLastValidation; }
-  // The editors other than the text editor open and write back through
-  // these; the string grid has none of them, so nothing opens here.
-  virtual void PrepareCellEditor(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  // The editors other than the text editor: opened on the cell (display
+  // column) by the type in EditControl, and written back when they close.
+  virtual void PrepareCellEditor(int ACol, int ARow);
   virtual void StoreCellEditorValue(int ACol, int ARow);
   // Hooks the text editor calls.
   virtual void EditorKeyDown(int& Key, Qt::KeyboardModifiers Shift) { (void)Key, (void)Shift; }
@@ -1364,6 +1364,93 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   double FOriginalDateTime = 0;
   bool FInvokedFocusChange = false;
   // (end of editor controls)
+
+  // ---- the special editors: made on first use, opened over a cell and
+  // their value written back (grid_editor_open.cpp, grid_editor_store.cpp,
+  // grid_drop_down_editors.cpp)
+ public:
+  using TDatePickerEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
+  using TDateTimeChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, double ADateTime)>;
+  using TColorSelectEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TColor AColor, const QString& AValue)>;
+  using TColorSelectedEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TColor& AColor, QString& AValue)>;
+  using TImageSelectEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AImageIndex)>;
+  using TImageSelectedEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int& AImageIndex)>;
+  using TDropDownButtonClickEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int ButtonIndex)>;
+
+  // Writes Value into the cell (real column) through the edit-text store,
+  // then into the cell itself.
+  virtual void WriteEditedCell(int ACol, int ARow, const QString& Value);
+  // The editor controls, each made hidden and disabled on first use.
+  class TGridSpin* SpinEdit();
+  class TGridDatePicker* DateTimePicker();
+  class TGridDateTimePicker* DateAndTimePicker();
+  class TZadRichEdit* InplaceRichEdit();
+  class TGridEditBtn* BtnEdit();
+  class TGridUnitEditBtn* BtnUnitEdit();
+  class TGridButton* Btn();
+  class TGridCheckBox* EditCheck();
+  class TGridColorDropDown* ColorPickerDropDown();
+  class TGridImageDropDown* ImagePickerDropDown();
+  class TGridDetailPickerDropDown* DetailPickerDropDown();
+  class TGridGridDropDown* GridDropDown();
+  class TGridZadGridDropDown* ZadGridDropDown();
+  // The application's own editor of edCustom cells (not owned).
+  class TEditLink* EditLink() const;
+  void SetEditLink(class TEditLink* Value);
+  // The control the open special editor put over the cell (null for the
+  // check box, the date-and-time picker and while none is open).
+  QWidget* EditCtrl() const { return FEditCtrl; }
+  // OnColorSelect and OnImageSelect with the current cell and the picker's
+  // choice.
+  virtual void DoColorSelect();
+  virtual void DoImageSelect();
+
+  // Reads a date editor's start value from the cell text (ADate starts as
+  // now).
+  std::function<void(TZadIrururOziz* Sender, const QString& Value, double& ADate)> OnCustomStrToDate;
+  TDatePickerEvent OnDatePickerCloseUp;
+  TDatePickerEvent OnDatePickerDropDown;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TColorSelectEvent OnColorSelect;
+  TColorSelectedEvent OnColorSelected;
+  TImageSelectEvent OnImageSelect;
+  TImageSelectedEvent OnImageSelected;
+  TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+  TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+ private:
+  friend class TEditLink;
+  // Steps of opening shared by the types.
+  void Open_Custom_Editor(int ACol, int RCol, int ARow, const TRect& R, TColor C, const QFont& F, const QString& T);
+  void Open_Drop_Down(TEditorType Type, int ACol, int RCol, int ARow, const TRect& R, TColor C, const QString& T);
+  void Prepare_Drop_Down(class TZadCustomDropDown* Control);
+  // A typed start character posted to the control that just took the focus.
+  void Post_Start_Char(QWidget* Control);
+  void Store_Drop_Down(int RCol, int ARow);
+  // The colour a colour editor shows and writes: the shape's own colour in
+  // a shape cell, else the cell's background.
+  TColor Editor_Cell_Color(int RCol, int ARow);
+  void Set_Editor_Cell_Color(int RCol, int ARow, TColor Value);
+  void Wire_Date_Picker(class TGridDatePicker* Picker);
+  class TGridSpin* FSpinEdit = nullptr;  // children of the viewport: go with the grid
+  class TGridDatePicker* FDateTimePicker = nullptr;
+  class TGridDateTimePicker* FDateAndTimePicker = nullptr;
+  class TZadRichEdit* FInplaceRichEdit = nullptr;
+  class TGridEditBtn* FBtnEdit = nullptr;
+  class TGridUnitEditBtn* FBtnUnitEdit = nullptr;
+  class TGridButton* FBtn = nullptr;
+  class TGridCheckBox* FEditCheck = nullptr;
+  class TGridColorDropDown* FColorPickerDropDown = nullptr;
+  class TGridImageDropDown* FImagePickerDropDown = nullptr;
+  class TGridDetailPickerDropDown* FDetailPickerDropDown = nullptr;
+  class TGridGridDropDown* FGridDropDown = nullptr;
+  class TGridZadGridDropDown* FZadGridDropDown = nullptr;
+  QPointer<QObject> FEditLink;  // a TEditLink
+  QPointer<QWidget> FEditCtrl;
+  bool FEscaped = false;
+  // (end of special editors)
 
   // ---- window messages, timers, update counting, Enter advance,
   // type-ahead and Tab traversal (grid_messages.cpp, grid_advance.cpp)

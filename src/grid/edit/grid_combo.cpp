@@ -216,6 +216,9 @@ bool TGridCombo::Key_Down(int Key, Qt::KeyboardModifiers Shift) {
     const QString text = g.CurrentCell();
     SetText(text);
     SelectItem(text);
+    // A pick list cannot show a text that is none of its items: the cell
+    // keeps its text instead of taking the list's.
+    Access::Escaped(g) = true;
     g.HideInplaceEdit();
     g.setFocus();
     return true;

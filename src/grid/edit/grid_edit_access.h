@@ -17,6 +17,9 @@ struct Grid_Edit_Access {
   static bool& Validating(TZadIrururOziz& g) { return g.FValidating; }
   static bool& Mouse_Started(TZadIrururOziz& g) { return g.LButFlg; }
   static TEditorType& Edit_Control(TZadIrururOziz& g) { return g.EditControl; }
+  // Set by an editor that was left with Escape: its write-back leaves the
+  // cell alone.
+  static bool& Escaped(TZadIrururOziz& g) { return g.FEscaped; }
 
   // What opening a special editor starts with: the grid is editing the
   // current cell, whose text validation compares against.

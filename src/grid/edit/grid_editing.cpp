@@ -133,14 +133,6 @@ void TZadIrururOziz::HideInplaceEdit() {
   CanSelectCell(Col(), Row());
 }
 
-void TZadIrururOziz::StoreCellEditorValue(int ACol, int ARow) {
-  // The text editor's value is written as it hides; an editor of another
-  // type (none opens in this grid) ends with the editing-done notice.
-  if (!FEditMode || edit_filter::Is_Text_Editor(EditControl)) return;
-  FEditActive = false;
-  NotifyEditingDone(RealColIndex(ACol), ARow);
-}
-
 void TZadIrururOziz::NotifyEditingDone(int ACol, int ARow) {
   if (OnEditingDone) OnEditingDone(this);
   FEditMode = false;
