@@ -1,0 +1,492 @@
+#include "dropdowns/colorpicker/zad_color_picker_drop_down.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+#include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/base/zad_custom_item_selector.h"
+
+namespace {
+
+struct Named_Color {
+  const char* Caption;
+  TColor Color;
+};
+
+constexpr Named_Color kDefaultColors[] = {
+    {"Black", clBlack},   {"Maroon", clMaroon},   {"Green", clGreen}, {"Olive", clOlive},
+    {"Navy", clNavy},     {"Purple", clPurple},   {"Teal", clTeal},   {"Gray", clGray},
+    {"Silver", clSilver}, {"Red", clRed},         {"Lime", clLime},   {"Yellow", clYellow},
+    {"Blue", clBlue},     {"Fuchsia", clFuchsia}, {"Aqua", clAqua},   {"White", clWhite},
+};
+
+bool Is_Enter(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
+
+}  // namespace
+
+TZadColorPickerDropDown::TZadColorPickerDropDown(QWidget* AOwner) : TZadCustomDropDown(AOwner) {
+  FColors.OnChange = [](TColorItems*) {};
+  FKeyTimer.setSingleShot(true);
+  FKeyTimer.setInterval(500);
+  connect(&FKeyTimer, &QTimer::timeout, this, [this] { KeyTimerExpired(); });
+}
+
+TZadColorPickerDropDown::~TZadColorPickerDropDown() {
+  FDestroying = true;
+  FKeyTimer.stop();
+}
+
+void TZadColorPickerDropDown::Finish_Construction() {
+  SetEditorEnabled(false);
+  SetDropDownEnabled(true);
+  SetDropDownHeight(200);
+  DropDownHeader().SetVisible(false);
+  DropDownFooter().SetVisible(false);
+  setCursor(Qt::ArrowCursor);
+}
+
+void TZadColorPickerDropDown::AddDefaultColors() {
+  for (const Named_Color& c : kDefaultColors) {
+    TColorItem* item = FColors.Add();
+    item->SetCaption(QLatin1String(c.Caption));
+    item->SetColor(c.Color);
+  }
+}
+
+// ---- selection ----
+
+void TZadColorPickerDropDown::SetItemIndex(int Value) {
+  if (Value >= FColors.Count()) return;
+  FItemIndex = Value < 0 ? -1 : Value;
+  if (FItemIndex >= 0) FSelectedColor = FColors.GetItem(FItemIndex)->Color();
+  update();
+  if (OnSelect) OnSelect(this);
+}
+
+void TZadColorPickerDropDown::SetSelectedColor(TColor Value) {
+  if (FSelectedColor == Value) return;
+  FSelectedColor = Value;
+  // A colour no entry has leaves no entry selected: the edit must not go on
+  // naming the colour it had.
+  const int index = FColors.IndexOfColor(Value);
+  if (index >= 0 || FItemIndex != -1) SetItemIndex(index);
+  update();
+}
+
+void TZadColorPickerDropDown::SetColorValueText(TColorValueText Value) {
+  if (FColorValueText == Value) return;
+  FColorValueText = Value;
+  update();
+}
+
+void TZadColorPickerDropDown::SetShowText(bool Value) {
+  if (FShowText == Value) return;
+  FShowText = Value;
+  update();
+}
+
+QString TZadColorPickerDropDown::GetSelectedColorText() const {
+  if (FColorSelectionStyle == csList && FItemIndex >= 0 && FItemIndex < FColors.Count())
+    return FColors.GetItem(FItemIndex)->Caption();
+  return Color_Value_Text(FSelectedColor, FColorValueText);
+}
+
+// ---- styles ----
+
+void TZadColorPickerDropDown::SetComponentStyle(TDUDStyle AStyle) {
+  TZadCustomDropDown::SetComponentStyle(AStyle);
+  SetItemAppearanceStyle(&FItemAppearance, AStyle);
+}
+
+void TZadColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
+  TZadCustomDropDown::SetSelectionColorStyle(AStyle);
+  FItemAppearance.SetColorStyle(AStyle);
+}
+
+void TZadColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) {
+  if (FColorSelectionStyle == Value) return;
+  FColorSelectionStyle = Value;
+  if (!DropDownForm()) return;
+  Prepare_Style();
+  FOldSelectedColor = FSelectedColor;
+  if (FColorSelectionStyle == csList)
+    Size_List_Popup();
+  else
+    Size_Panel_Popup();
+  DropDownForm()->update();
+}
+
+// ---- popup controls ----
+
+void TZadColorPickerDropDown::CreateDropDownForm() {
+  TZadCustomDropDown::CreateDropDownForm();
+  if (!DropDownForm()) return;
+  switch (FColorSelectionStyle) {
+    case csList:
+      CreateItemSelector();
+      break;
+    case csDiscrete:
+      CreateColorSelector();
+      break;
+    case csColorCube:
+      CreateCubePanel();
+      break;
+    case csSpectrum:
+      CreateSpectrumPanel();
+      break;
+  }
+}
+
+void TZadColorPickerDropDown::CreateItemSelector() {
+  if (!FItemSelector) {
+    FItemSelector = new TZadCustomItemSelector(DropDownForm());
+    // Keys reach the popup form and so the edit, which moves the list.
+    FItemSelector->setFocusPolicy(Qt::NoFocus);
+    FItemSelector->OnItemSelect = [this](QWidget*) { SelectorItemSelect(); };
+  }
+  FItemSelector->SetSelectorType(stColor);
+  FItemSelector->move(0, 0);
+  FItemSelector->resize(FItemSelector->width(), 150);
+  FItemSelector->SetColor(DropDownColor());
+  FItemSelector->UpdateSelectorPanel();
+  SetControl(FItemSelector);
+}
+
+void TZadColorPickerDropDown::CreateColorSelector() {}
+void TZadColorPickerDropDown::CreateCubePanel() {}
+void TZadColorPickerDropDown::CreateSpectrumPanel() {}
+
+void TZadColorPickerDropDown::FillSelectorItems() {
+  TSelectorItems& items = FItemSelector->Items();
+  items.Clear();
+  for (int i = 0; i < FColors.Count(); ++i) {
+    const TColorItem& c = *FColors.GetItem(i);
+    TSelectorItem* item = items.Add();
+    item->SetCaption(c.Caption());
+    item->SetColor(c.Color());
+    item->Hint = c.Hint;
+  }
+}
+
+void TZadColorPickerDropDown::UpdateItemSelector() {
+  if (!FItemSelector) return;
+  FItemSelector->OnItemSelect = nullptr;
+  FItemSelector->SetColumns(FColumns);
+  FItemSelector->SetImages(Images());
+  FItemSelector->SetItemLayout(FLayout);
+  FItemSelector->SetColor(DropDownColor());
+  FillSelectorItems();
+  FItemSelector->SetColorBoxHeight(FColorBoxHeight);
+  FItemSelector->SetColorBoxWidth(FColorBoxWidth);
+  FItemSelector->SetItemAppearance(FItemAppearance);
+  FItemSelector->UpdateSelectorPanel();
+  FItemSelector->SetItemIndex(FItemIndex);
+  FItemSelector->OnItemSelect = [this](QWidget*) { SelectorItemSelect(); };
+  FItemSelector->setToolTipDuration(-1);
+}
+
+void TZadColorPickerDropDown::Hide_Others(QWidget* Keep) {
+  QWidget* all[] = {FItemSelector, reinterpret_cast<QWidget*>(FColorSelector),
+                    reinterpret_cast<QWidget*>(FColorCubePanel), reinterpret_cast<QWidget*>(FSpectrumPanel)};
+  for (QWidget* w : all)
+    if (w && w != Keep) w->hide();
+}
+
+void TZadColorPickerDropDown::Prepare_Style() {
+  switch (FColorSelectionStyle) {
+    case csList:
+      CreateItemSelector();
+      Hide_Others(FItemSelector);
+      UpdateItemSelector();
+      if (OnDrawColor)
+        FItemSelector->OnDrawItem = [this](QWidget*, TCanvas& Canvas, const TRect& R, int Index) {
+          TRect r = R;
+          OnDrawColor(this, Canvas, r, Index);
+        };
+      else
+        FItemSelector->OnDrawItem = nullptr;
+      FItemSelector->show();
+      FOldItemIndex = FItemIndex;
+      break;
+    case csDiscrete:
+    case csColorCube:
+    case csSpectrum:
+      Hide_Others(nullptr);
+      break;
+  }
+}
+
+void TZadColorPickerDropDown::DoBeforeDropDown() {
+  TZadCustomDropDown::DoBeforeDropDown();
+  Prepare_Style();
+  FOldSelectedColor = FSelectedColor;
+}
+
+void TZadColorPickerDropDown::PlaceDropDownControl() {
+  TZadCustomDropDown::PlaceDropDownControl();
+  if (FColorSelectionStyle != csList && DropDownForm()) DropDownForm()->SetSizeable(false);
+}
+
+void TZadColorPickerDropDown::Size_Panel_Popup() {
+  TDropDownForm* form = DropDownForm();
+  if (!form) return;
+  QWidget* c = Control();
+  const bool shown = c && !c->isHidden();
+  const int border = DropDownBorderWidth();
+  const int w = shown ? c->width() + 2 * border : width();
+  int h = 2 * border;
+  if (DropDownHeader().Visible()) h += DropDownHeader().Height;
+  if (DropDownFooter().Visible()) h += DropDownFooter().Height;
+  if (shown) h += c->height();
+  form->resize(w, h);
+}
+
+void TZadColorPickerDropDown::Size_List_Popup() {
+  if (!FItemSelector) {
+    TZadCustomDropDown::AdaptDropDownSize();
+    return;
+  }
+  const QSize need = FItemSelector->GetSelectorPanelSize();
+  QSize size = FItemSelector->size();
+  if (DropDownWidth() < 1) size.setWidth(need.width());
+  if (DropDownHeight() < 1) size.setHeight(need.height());
+  FItemSelector->resize(size);
+  TZadCustomDropDown::AdaptDropDownSize();
+  if (FItemSelector->verticalScrollBar()->isVisibleTo(FItemSelector) && DropDownForm())
+    DropDownForm()->resize(DropDownForm()->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                           DropDownForm()->height());
+}
+
+void TZadColorPickerDropDown::AdaptDropDownSize() {
+  if (FColorSelectionStyle == csList)
+    Size_List_Popup();
+  else
+    Size_Panel_Popup();
+}
+
+void TZadColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
+  const bool open = DropDownForm() && DropDownForm()->isVisible();
+  TZadCustomDropDown::DoHideDropDown(CancelChanges);
+  if (!CancelChanges || !open) return;
+  if (FColorSelectionStyle == csList) SetItemIndex(FOldItemIndex);
+}
+
+void TZadColorPickerDropDown::DoDropDownFormDestroy() {
+  TZadCustomDropDown::DoDropDownFormDestroy();
+  if (FDestroying) return;
+  FItemSelector = nullptr;
+  FColorCubePanel = nullptr;
+  FSpectrumPanel = nullptr;
+  FColorSelector = nullptr;
+}
+
+// ---- choices ----
+
+void TZadColorPickerDropDown::SelectorItemSelect() {
+  SetItemIndex(FItemSelector->ItemIndex());
+  if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TZadColorPickerDropDown::ColorSelectorSelect() {}
+void TZadColorPickerDropDown::CubeSelect() {}
+void TZadColorPickerDropDown::SpectrumSelect() {}
+
+// ---- keys ----
+
+void TZadColorPickerDropDown::keyPressEvent(QKeyEvent* Event) {
+  const int key = Event->key();
+  const Qt::KeyboardModifiers shift = Event->modifiers();
+  bool enter_taken = false;
+  if (isEnabled() && DroppedDown() && Is_Enter(key)) {
+    if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
+      FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+      enter_taken = true;
+    }
+  }
+  if (enter_taken)
+    Event->accept();
+  else
+    TZadCustomDropDown::keyPressEvent(Event);
+  Handle_Style_Key(key, shift, enter_taken);
+}
+
+void TZadColorPickerDropDown::Handle_Style_Key(int Key, Qt::KeyboardModifiers Shift, bool EnterTaken) {
+  if (!isEnabled() || (Shift & Qt::AltModifier)) return;
+  if (FColorSelectionStyle != csList || !FItemSelector) return;
+  const bool down = DroppedDown();
+  FInternalCall = true;
+  switch (Key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!EnterTaken && OnSelect) OnSelect(this);
+      break;
+    case Qt::Key_PageUp:
+      List_Page(-1);
+      break;
+    case Qt::Key_PageDown:
+      List_Page(1);
+      break;
+    case Qt::Key_End:
+      if (down)
+        FItemSelector->SelectLast();
+      else
+        SelectLastColor();
+      break;
+    case Qt::Key_Home:
+      if (down)
+        FItemSelector->SelectFirst();
+      else
+        SelectFirstColor();
+      break;
+    case Qt::Key_Left:
+      if (down && !EditorEnabled()) FItemSelector->SelectPrevious();
+      break;
+    case Qt::Key_Right:
+      if (down && !EditorEnabled()) FItemSelector->SelectNext();
+      break;
+    case Qt::Key_Up:
+      if (down)
+        List_Row(-1);
+      else
+        SelectPreviousColor();
+      break;
+    case Qt::Key_Down:
+      if (down)
+        List_Row(1);
+      else
+        SelectNextColor();
+      break;
+    default:
+      if (!(Shift & Qt::ControlModifier)) Type_Ahead(Key);
+      break;
+  }
+  FInternalCall = false;
+}
+
+void TZadColorPickerDropDown::List_Page(int Direction) {
+  if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+  const int visible = FItemSelector->GetVisibleItemCount();
+  const int count = FItemSelector->Items().Count();
+  int target = FItemSelector->ItemIndex() + Direction * visible;
+  target = Direction < 0 ? std::max(target, 0) : std::min(target, count - 1);
+  if (visible > 0 && target >= 0 && target < count) {
+    FItemSelector->SetItemIndex(target);
+    FItemSelector->ScrollItemInView(target);
+  }
+}
+
+void TZadColorPickerDropDown::List_Row(int Direction) {
+  const int index = FItemSelector->ItemIndex();
+  const int target = index < 0 ? 0 : index + Direction * FColumns;
+  if (target >= 0 && target < FItemSelector->Items().Count()) {
+    FItemSelector->SetItemIndex(target);
+    FItemSelector->ScrollItemInView(target);
+  }
+}
+
+void TZadColorPickerDropDown::Type_Ahead(int Key) {
+  // Only keys that stand for a character take part; Qt gives letters as
+  // capitals.
+  if (Key <= 0 || Key >= 0x01000000) return;
+  const uint32_t now = SearchClock ? SearchClock() : 0u;
+  // The text lives 500 ms from its first character; a key after that starts
+  // a new one even when the timer has not been served yet.
+  if (!FCurSearch.isEmpty() && SearchClock && now - FSearchStart >= 500u) KeyTimerExpired();
+  if (FCurSearch.isEmpty()) FSearchStart = now;
+  FCurSearch += QChar(static_cast<char16_t>(Key));
+  if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+  FItemSelector->LookupItem(FCurSearch);
+  if (!FKeyTimer.isActive()) FKeyTimer.start();
+}
+
+void TZadColorPickerDropDown::KeyTimerExpired() {
+  FKeyTimer.stop();
+  FCurSearch.clear();
+}
+
+void TZadColorPickerDropDown::SelectFirstColor() {
+  if (FColors.Count() > 0) SetItemIndex(0);
+}
+
+void TZadColorPickerDropDown::SelectLastColor() {
+  if (FColors.Count() > 0) SetItemIndex(FColors.Count() - 1);
+}
+
+void TZadColorPickerDropDown::SelectNextColor() {
+  if (FItemIndex < 0)
+    SetItemIndex(0);
+  else if (FItemIndex + 1 < FColors.Count())
+    SetItemIndex(FItemIndex + 1);
+}
+
+void TZadColorPickerDropDown::SelectPreviousColor() {
+  if (FItemIndex < 0)
+    SetItemIndex(0);
+  else if (FItemIndex - 1 >= 0)
+    SetItemIndex(FItemIndex - 1);
+}
+
+// ---- wheel ----
+
+void TZadColorPickerDropDown::MouseWheelDownAction() {
+  TZadCustomDropDown::MouseWheelDownAction();
+  if (!isEnabled() || isReadOnly()) return;
+  if (FColorSelectionStyle == csList && FItemSelector) {
+    if (DroppedDown()) {
+      FItemSelector->HotNext();
+    } else {
+      FInternalCall = true;
+      FItemSelector->SelectNext();
+      FInternalCall = false;
+    }
+  }
+}
+
+void TZadColorPickerDropDown::MouseWheelUpAction() {
+  TZadCustomDropDown::MouseWheelUpAction();
+  if (!isEnabled() || isReadOnly()) return;
+  if (FColorSelectionStyle == csList && FItemSelector) {
+    if (DroppedDown()) {
+      FItemSelector->HotPrevious();
+    } else {
+      FInternalCall = true;
+      FItemSelector->SelectPrevious();
+      FInternalCall = false;
+    }
+  }
+}
+
+// ---- painting ----
+
+void TZadColorPickerDropDown::PaintEditContent(QPainter& Painter) {
+  TZadCustomDropDown::PaintEditContent(Painter);
+  DrawSelectedColor(Painter);
+}
+
+void TZadColorPickerDropDown::paintEvent(QPaintEvent* Event) { TZadCustomDropDown::paintEvent(Event); }
+
+void TZadColorPickerDropDown::DrawSelectedColor(QPainter& Painter) {
+  TCanvas canvas(Painter);
+  const TRect c{1, 1, width() - DropDownButtonWidth() - 2, height() - 2};
+  if (OnDrawSelectedColor) {
+    OnDrawSelectedColor(this, canvas, c);
+    return;
+  }
+  if (FSelectedColor == clNone) return;
+  const int top = (height() - FColorBoxHeight) / 2 + c.Top;
+  const TRect s{c.Left + 4, top, c.Left + 4 + FColorBoxWidth, top + FColorBoxHeight};
+  canvas.Pen.Color = clBlack;
+  canvas.Brush.Color = FSelectedColor;
+  canvas.Rectangle(s);
+  if (!FShowText) return;
+  canvas.Font = font();
+  const bool focused = hasFocus();
+  canvas.Font_Color = From_QColor(palette().color(QPalette::Text));
+  if (!EditorEnabled() && focused) canvas.Font_Color = clHighlightText;
+  TRect t{s.Right + 4, c.Top, c.Right, c.Bottom};
+  canvas.Brush.Color = focused ? clHighlight : From_QColor(palette().color(QPalette::Base));
+  canvas.Draw_Text(GetSelectedColorText(), t, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
