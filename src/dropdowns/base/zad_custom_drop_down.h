@@ -295,6 +295,9 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   void SetControl(QWidget* Control);
   QWidget* Control() const { return FControl; }
   void SetFocusControl(QWidget* Value) { FFocusControl = Value; }
+  // The next opening takes the size AdaptDropDownSize gives, not the size
+  // the popup had when it last closed (for a popup whose control changed).
+  void Forget_User_Drop_Down_Size() { FUserDropDownWidth = FUserDropDownHeight = -1; }
   void SetFlat(bool Value) { FFlat = Value; }
 
   bool event(QEvent* Event) override;

@@ -8,6 +8,9 @@
 
 #include "dropdowns/base/drop_down_form.h"
 #include "dropdowns/base/zad_custom_item_selector.h"
+#include "dropdowns/colorpicker/custom_color_selector.h"
+#include "dropdowns/colorpicker/zad_color_cube_panel.h"
+#include "dropdowns/colorpicker/zad_color_spectrum_panel.h"
 
 namespace {
 
@@ -71,8 +74,7 @@ void TZadColorPickerDropDown::SetSelectedColor(TColor Value) {
   FSelectedColor = Value;
   // A colour no entry has leaves no entry selected: the edit must not go on
   // naming the colour it had.
-  const int index = FColors.IndexOfColor(Value);
-  if (index >= 0 || FItemIndex != -1) SetItemIndex(index);
+  SetItemIndex(FColors.IndexOfColor(Value));
   update();
 }
 
@@ -109,6 +111,8 @@ void TZadColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle
 void TZadColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) {
   if (FColorSelectionStyle == Value) return;
   FColorSelectionStyle = Value;
+  // A size dragged for the other selector does not fit this one.
+  Forget_User_Drop_Down_Size();
   if (!DropDownForm()) return;
   Prepare_Style();
   FOldSelectedColor = FSelectedColor;
@@ -155,9 +159,37 @@ void TZadColorPickerDropDown::CreateItemSelector() {
   SetControl(FItemSelector);
 }
 
-void TZadColorPickerDropDown::CreateColorSelector() {}
-void TZadColorPickerDropDown::CreateCubePanel() {}
-void TZadColorPickerDropDown::CreateSpectrumPanel() {}
+void TZadColorPickerDropDown::CreateColorSelector() {
+  if (!FColorSelector) {
+    FColorSelector = new TCustomColorSelector(DropDownForm());
+    FColorSelector->AddDefaultColorBoxes();
+  }
+  FColorSelector->move(0, 0);
+  FColorSelector->SetColor(DropDownColor());
+  FColorSelector->UpdateBoxLayout();
+  SetControl(FColorSelector);
+}
+
+void TZadColorPickerDropDown::CreateCubePanel() {
+  if (!FColorCubePanel) FColorCubePanel = new TZadColorCubePanel(DropDownForm());
+  FColorCubePanel->move(0, 0);
+  FColorCubePanel->SetColor(DropDownColor());
+  SetControl(FColorCubePanel);
+}
+
+void TZadColorPickerDropDown::CreateSpectrumPanel() {
+  if (!FSpectrumPanel) FSpectrumPanel = new TZadColorSpectrumPanel(DropDownForm());
+  FSpectrumPanel->move(0, 0);
+  FSpectrumPanel->SetColor(DropDownColor());
+  SetControl(FSpectrumPanel);
+}
+
+void TZadColorPickerDropDown::Sync_Color_Selector() {
+  // Told quietly: showing the picker's colour is no choice.
+  FColorSelector->OnItemSelect = nullptr;
+  FColorSelector->SetSelectedColor(FSelectedColor);
+  FColorSelector->OnItemSelect = [this](QWidget*) { ColorSelectorSelect(); };
+}
 
 void TZadColorPickerDropDown::FillSelectorItems() {
   TSelectorItems& items = FItemSelector->Items();
@@ -189,8 +221,7 @@ void TZadColorPickerDropDown::UpdateItemSelector() {
 }
 
 void TZadColorPickerDropDown::Hide_Others(QWidget* Keep) {
-  QWidget* all[] = {FItemSelector, reinterpret_cast<QWidget*>(FColorSelector),
-                    reinterpret_cast<QWidget*>(FColorCubePanel), reinterpret_cast<QWidget*>(FSpectrumPanel)};
+  QWidget* all[] = {FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel};
   for (QWidget* w : all)
     if (w && w != Keep) w->hide();
 }
@@ -212,9 +243,29 @@ void TZadColorPickerDropDown::Prepare_Style() {
       FOldItemIndex = FItemIndex;
       break;
     case csDiscrete:
+      CreateColorSelector();
+      Hide_Others(FColorSelector);
+      Sync_Color_Selector();
+      FColorSelector->UpdateBoxLayout();
+      FColorSelector->SetItemColorStyle(SelectionColorStyle());
+      FColorSelector->show();
+      break;
     case csColorCube:
+      CreateCubePanel();
+      Hide_Others(FColorCubePanel);
+      FColorCubePanel->SetSelectedColor(FSelectedColor);
+      FColorCubePanel->InitCubeCells();
+      FColorCubePanel->ResetPanel();
+      FColorCubePanel->OnSelect = [this](QWidget*) { CubeSelect(); };
+      FColorCubePanel->show();
+      break;
     case csSpectrum:
-      Hide_Others(nullptr);
+      CreateSpectrumPanel();
+      Hide_Others(FSpectrumPanel);
+      FSpectrumPanel->SetSelectedColor(FSelectedColor);
+      FSpectrumPanel->LayoutPanel();
+      FSpectrumPanel->OnSelect = [this](QWidget*) { SpectrumSelect(); };
+      FSpectrumPanel->show();
       break;
   }
 }
@@ -270,8 +321,18 @@ void TZadColorPickerDropDown::AdaptDropDownSize() {
 void TZadColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
   const bool open = DropDownForm() && DropDownForm()->isVisible();
   TZadCustomDropDown::DoHideDropDown(CancelChanges);
+  // The panels have a size of their own; none is dragged.
+  if (FColorSelectionStyle != csList) Forget_User_Drop_Down_Size();
   if (!CancelChanges || !open) return;
-  if (FColorSelectionStyle == csList) SetItemIndex(FOldItemIndex);
+  if (FColorSelectionStyle == csList) {
+    SetItemIndex(FOldItemIndex);
+    // A colour of no entry comes back too: ItemIndex -1 alone would keep the
+    // colour the keys moved to.
+    if (FOldItemIndex < 0) SetSelectedColor(FOldSelectedColor);
+  } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+    Sync_Color_Selector();
+    SetSelectedColor(FOldSelectedColor);
+  }
 }
 
 void TZadColorPickerDropDown::DoDropDownFormDestroy() {
@@ -290,9 +351,28 @@ void TZadColorPickerDropDown::SelectorItemSelect() {
   if (!FInternalCall) DoHideDropDown(false);
 }
 
-void TZadColorPickerDropDown::ColorSelectorSelect() {}
-void TZadColorPickerDropDown::CubeSelect() {}
-void TZadColorPickerDropDown::SpectrumSelect() {}
+void TZadColorPickerDropDown::Take_Panel_Color(TColor Value) {
+  // One choice, one OnSelect: the colour and "no entry" are taken together.
+  FSelectedColor = Value;
+  FItemIndex = -1;
+  update();
+  if (OnSelect) OnSelect(this);
+}
+
+void TZadColorPickerDropDown::ColorSelectorSelect() {
+  Take_Panel_Color(FColorSelector->SelectedColor());
+  if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TZadColorPickerDropDown::CubeSelect() {
+  Take_Panel_Color(FColorCubePanel->SelectedColor());
+  DoHideDropDown(false);
+}
+
+void TZadColorPickerDropDown::SpectrumSelect() {
+  Take_Panel_Color(FSpectrumPanel->SelectedColor());
+  DoHideDropDown(false);
+}
 
 // ---- keys ----
 
@@ -303,6 +383,9 @@ void TZadColorPickerDropDown::keyPressEvent(QKeyEvent* Event) {
   if (isEnabled() && DroppedDown() && Is_Enter(key)) {
     if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
       FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+      enter_taken = true;
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector && FColorSelector->ItemHot() >= 0) {
+      FColorSelector->SetItemIndex(FColorSelector->ItemHot());
       enter_taken = true;
     }
   }
@@ -315,8 +398,17 @@ void TZadColorPickerDropDown::keyPressEvent(QKeyEvent* Event) {
 
 void TZadColorPickerDropDown::Handle_Style_Key(int Key, Qt::KeyboardModifiers Shift, bool EnterTaken) {
   if (!isEnabled() || (Shift & Qt::AltModifier)) return;
-  if (FColorSelectionStyle != csList || !FItemSelector) return;
   const bool down = DroppedDown();
+  if (FColorSelectionStyle == csDiscrete) {
+    if (!FColorSelector) return;
+    if (!down) Sync_Color_Selector();
+    FInternalCall = true;
+    FColorSelector->HandleKey(Key, EditorEnabled(), down);
+    FInternalCall = false;
+    if (Is_Enter(Key) && !EnterTaken && OnSelect) OnSelect(this);
+    return;
+  }
+  if (FColorSelectionStyle != csList || !FItemSelector) return;
   FInternalCall = true;
   switch (Key) {
     case Qt::Key_Return:
@@ -442,6 +534,15 @@ void TZadColorPickerDropDown::MouseWheelDownAction() {
       FItemSelector->SelectNext();
       FInternalCall = false;
     }
+  } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+    if (DroppedDown()) {
+      FColorSelector->HotNext();
+    } else {
+      Sync_Color_Selector();
+      FInternalCall = true;
+      FColorSelector->SelectNext();
+      FInternalCall = false;
+    }
   }
 }
 
@@ -454,6 +555,15 @@ void TZadColorPickerDropDown::MouseWheelUpAction() {
     } else {
       FInternalCall = true;
       FItemSelector->SelectPrevious();
+      FInternalCall = false;
+    }
+  } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+    if (DroppedDown()) {
+      FColorSelector->HotPrevious();
+    } else {
+      Sync_Color_Selector();
+      FInternalCall = true;
+      FColorSelector->SelectPrevious();
       FInternalCall = false;
     }
   }

@@ -123,13 +123,16 @@ class TZadColorPickerDropDown : public TZadCustomDropDown {
   void Size_Panel_Popup();
   void Size_List_Popup();
 
+  // The box selector shows the picker's colour without reporting a choice.
+  void Sync_Color_Selector();
+  // SelectedColor := Value with no entry selected; OnSelect once.
+  void Take_Panel_Color(TColor Value);
   void SelectorItemSelect();
   void ColorSelectorSelect();
   void CubeSelect();
   void SpectrumSelect();
 
-  // The key-down handling of the list and box styles; true when the key was
-  // taken.
+  // The keys of the list and box styles after the edit's own handling.
   void Handle_Style_Key(int Key, Qt::KeyboardModifiers Shift, bool EnterTaken);
   void List_Page(int Direction);
   void List_Row(int Direction);

@@ -78,10 +78,12 @@ class Color_Picker_Drop_Down_Test : public QObject {
     f.picker->SetItemIndex(0);
     QCOMPARE(f.picker->ItemIndex(), -1);
     QCOMPARE(f.selects, 0);
+    // The colour's write and then -1 each fire OnSelect; -1 keeps the colour.
     f.picker->SetSelectedColor(clRed);
+    QCOMPARE(f.selects, 1);
     f.picker->SetItemIndex(-1);
     QCOMPARE(f.picker->SelectedColor(), clRed);
-    QCOMPARE(f.selects, 1);
+    QCOMPARE(f.selects, 2);
     f.picker->AddDefaultColors();
     f.picker->SetItemIndex(15);
     QCOMPARE(f.picker->SelectedColor(), clWhite);
