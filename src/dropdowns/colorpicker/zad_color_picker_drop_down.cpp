@@ -220,6 +220,12 @@ void TZadColorPickerDropDown::UpdateItemSelector() {
   FItemSelector->setToolTipDuration(-1);
 }
 
+void TZadColorPickerDropDown::Sync_List() {
+  // While the popup is closed the list may lag behind the colours and the
+  // selection; the open list was brought up to date when it opened.
+  if (!DroppedDown() || FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+}
+
 void TZadColorPickerDropDown::Hide_Others(QWidget* Keep) {
   QWidget* all[] = {FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel};
   for (QWidget* w : all)
@@ -459,7 +465,7 @@ void TZadColorPickerDropDown::Handle_Style_Key(int Key, Qt::KeyboardModifiers Sh
 }
 
 void TZadColorPickerDropDown::List_Page(int Direction) {
-  if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+  Sync_List();
   const int visible = FItemSelector->GetVisibleItemCount();
   const int count = FItemSelector->Items().Count();
   int target = FItemSelector->ItemIndex() + Direction * visible;
@@ -489,7 +495,7 @@ void TZadColorPickerDropDown::Type_Ahead(int Key) {
   if (!FCurSearch.isEmpty() && SearchClock && now - FSearchStart >= 500u) KeyTimerExpired();
   if (FCurSearch.isEmpty()) FSearchStart = now;
   FCurSearch += QChar(static_cast<char16_t>(Key));
-  if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+  Sync_List();
   FItemSelector->LookupItem(FCurSearch);
   if (!FKeyTimer.isActive()) FKeyTimer.start();
 }
@@ -530,6 +536,7 @@ void TZadColorPickerDropDown::MouseWheelDownAction() {
     if (DroppedDown()) {
       FItemSelector->HotNext();
     } else {
+      Sync_List();
       FInternalCall = true;
       FItemSelector->SelectNext();
       FInternalCall = false;
@@ -553,6 +560,7 @@ void TZadColorPickerDropDown::MouseWheelUpAction() {
     if (DroppedDown()) {
       FItemSelector->HotPrevious();
     } else {
+      Sync_List();
       FInternalCall = true;
       FItemSelector->SelectPrevious();
       FInternalCall = false;

@@ -115,6 +115,9 @@ class TZadColorPickerDropDown : public TZadCustomDropDown {
   void CreateSpectrumPanel();
   void UpdateItemSelector();
   void FillSelectorItems();
+  // The list holds the colours and the selection before a move by key,
+  // type-ahead or wheel.
+  void Sync_List();
   // Hides every selector but Keep.
   void Hide_Others(QWidget* Keep);
   // The per-style preparation before showing (and on a style switch).
