@@ -7,7 +7,6 @@
 
 TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FSearchFooter = std::make_unique<TSearchFooter>(this, IsDesigning());
-  FSearchFooter->OnChange = [this] { RepaintAll(); };
   FNavigation = std::make_unique<TNavigation>();
   FNavigation->OnChange = [this] { NavigationChanged(); };
   Connect_Scroll_Hints();
@@ -26,6 +25,7 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FFixedFont.setBold(true);
   FActiveCellFont.setBold(true);
   Connect_Appearance_Settings();
+  Connect_Window_Extras();
 
   SetRowCount(10);
   resize(400, 250);
@@ -81,6 +81,7 @@ void TZadIrururOziz::resizeEvent(QResizeEvent* event) {
 }
 
 bool TZadIrururOziz::eventFilter(QObject* watched, QEvent* event) {
+  Window_Extras_Filter(watched, event);
   if (watched == FOwnerForm && event->type() == QEvent::Resize) FormResize();
   if (Message_Filter(watched, event)) return true;
   return TBaseGrid::eventFilter(watched, event);

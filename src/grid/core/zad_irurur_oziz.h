@@ -55,6 +55,7 @@
 #include "grid/store/size_while_typing.h"
 #include "grid/theme/grid_look.h"
 #include "grid/theme/style_if.h"
+#include "grid/windows/arrow_window.h"
 
 // The grid's own error: bad row or column indexes given to its selection
 // and row-state properties.
@@ -83,6 +84,18 @@ using TCellBorders = uint8_t;
 
 class TZadIrururOziz;
 class THTMLHintWindow;
+class TGridAlphaMask;
+class TGridFocusWindow;
+class TBalloonWindow;
+class TSearchPanel;
+
+// Told of every cell the user is about to move to (the column still the one
+// before the move); one listener per grid.
+class ITZadIrururOzizSelect {
+ public:
+  virtual ~ITZadIrururOzizSelect() = default;
+  virtual void CellSelecting(int ACol, int ARow) = 0;
+};
 class TControlEdit;
 class TControlCombo;
 class QTextDocument;
@@ -2165,4 +2178,96 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TColor FHighlightColor = clHighlight;
   TColor FHighlightTextColor = clHighlightText;
   // (end of look presets and appearance)
+
+  // ---- helper windows, the frame border, balloons, listeners, the search
+  // panel's set-up and the selection image (grid/windows/:
+  // grid_focus_helper.cpp the focus frame and move arrows, grid_border.cpp,
+  // grid_balloons.cpp, grid_listeners.cpp listeners, dispatchers, version
+  // and notifications, grid_search_panel_setup.cpp, grid_selection_image.cpp)
+ public:
+  using TClickSortEvent = std::function<void(TZadIrururOziz* Sender, int ACol)>;
+  using TPrintGetPageNumEvent =
+      std::function<void(TZadIrururOziz* Sender, int PageNum, int PageColNum, QString& PageNumString)>;
+  using TCanShowFixedDropDownEvent = std::function<void(TZadIrururOziz* Sender, int ACol, bool& CanShow)>;
+  using TDateTimeChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QDateTime ADateTime)>;
+  using TCellBalloonEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)>;
+
+  // One listener; a new one replaces the old, unregistering forgets it
+  // whatever is passed.
+  void RegisterSelListener(ITZadIrururOzizSelect* AListener) { FISelect = AListener; }
+  void UnRegisterSelListener(ITZadIrururOzizSelect* AListener) { (void)AListener, FISelect = nullptr; }
+  ITZadIrururOzizSelect* SelListener() const { return FISelect; }
+
+  virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+  virtual void DoClickSort(int ACol);
+  virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+  virtual bool DoCanShowFixedDropDown(int ACol);
+  virtual void DoStartBlockFocus();
+  virtual void DoEndBlockFocus();
+  // Whether the cell shows its text as password characters.
+  bool IsPasswordCell(int ACol, int ARow);
+  // The version as "2.0.1.0 Dec, 2026".
+  static QString GetVersionString();
+  // A date picker over the current cell changed its date (null: no date).
+  void DateTimeChanged(const QDate& Date);
+
+  // The focus frame: a translucent ring around the edited cell (R, viewport
+  // coordinates) that follows the window when it moves. One grid of the
+  // program shows it at a time.
+  void ShowFocusHelper(const TRect& R);
+  void UpdateFocusHelper();
+  void HideFocusHelper();
+  void UpdateLayeredFromMask(TGridFocusWindow* Window, const TGridAlphaMask& Mask);
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+  static TZadIrururOziz* FocusHelperGrid();
+  // The arrows shown while a column or row is moved (made on first use).
+  TArrowWindow* ArrowWindow(TArrowDirection Dir);
+
+  // A one-pixel border in BorderColor over the frame for the modern looks.
+  void PaintBorder();
+  bool FitCellsInGrid() const { return FFitCellsInGrid; }
+  void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
+
+  // Balloon tool tips over the cells while Balloon.Enable is set.
+  void BalloonInit();
+  void BalloonDone();
+  TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
+  // The balloon of a cell (display column): title, text (cut to 2048
+  // characters) and icon; false when there is none.
+  bool CellBalloonTip(int ACol, int ARow, QString& Title, QString& Text, int& Icon);
+  TGridCoord LastBalloonPos() const { return FLastBalloonPos; }
+
+  // The search footer's panel, labelled, coloured, shown and placed from
+  // SearchFooter on every change of it.
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+  void UpdateSearchPanel();
+
+  // A window, not yet shown, with the picture of a cell range as the grid
+  // paints it, at alpha 192; the caller shows, moves and frees it.
+  QWidget* SelectionToForm(const TGridRect& ARect);
+
+  TClickSortEvent OnClickSort;
+  TPrintGetPageNumEvent OnPrintGetPageNum;
+  TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+  std::function<void(TZadIrururOziz* Sender)> OnStartBlockFocus;
+  std::function<void(TZadIrururOziz* Sender)> OnEndBlockFocus;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TCellBalloonEvent OnCellBalloon;
+
+ private:
+  void Connect_Window_Extras();
+  void Place_Search_Panel();
+  void Follow_Top_Level(bool Follow);
+  bool Window_Extras_Filter(QObject* watched, QEvent* event);
+  ITZadIrururOzizSelect* FISelect = nullptr;
+  TGridFocusWindow* FFocusWindow = nullptr;  // children: go with the grid
+  TArrowWindow* FArrows[4] = {};
+  QPointer<QWidget> FFollowedWindow;
+  bool FFitCellsInGrid = true;
+  TBalloonWindow* FBalloonWindow = nullptr;
+  bool FBalloonInitialised = false;
+  TGridCoord FLastBalloonPos{-1, -1};
+  TSearchPanel* FSearchPanel = nullptr;
+  // (end of helper windows)
 };

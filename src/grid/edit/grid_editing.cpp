@@ -89,6 +89,7 @@ bool TZadIrururOziz::CanShowEditor() {
   FEntered = true;
   FEditing = true;
   RememberOldCell(Col(), Row());
+  if (FFocusHelper->Enabled()) ShowFocusHelper(CellRect(Col(), Row()));
   return true;
 }
 
@@ -290,6 +291,7 @@ bool TZadIrururOziz::CanSelectCell(int ACol, int ARow) {
     result = allow && valid && TBaseGrid::SelectCell(ACol, ARow);
     if (!result) text = kept;
   }
+  if (FISelect) FISelect->CellSelecting(old_col, ARow);
   if (result) RepaintActiveCellHeaders(old_col, old_row, ACol, ARow);
   if (ActiveRowShow()) {
     RepaintRow(ARow);

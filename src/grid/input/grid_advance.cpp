@@ -455,5 +455,11 @@ bool TZadIrururOziz::event(QEvent* event) {
       return true;
     }
   }
+  // The border of the modern looks goes over the frame the base paints.
+  if (event->type() == QEvent::Paint) {
+    const bool done = TBaseGrid::event(event);
+    if (FUpdateCount <= 0) PaintBorder();
+    return done;
+  }
   return TBaseGrid::event(event);
 }

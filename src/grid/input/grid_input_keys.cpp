@@ -96,7 +96,7 @@ void TZadIrururOziz::Handle_Cell_Control_Key(int key) {
         SetRowModified(r, true);
         RepaintRect(TGridRect{0, r, 0, r});
       }
-      if (OnCheckBoxClick) OnCheckBoxClick(this, c, r, IsChecked(rc, r));
+      DoCheckBoxClick(c, r, IsChecked(rc, r));
     }
   } else if (space && kind == ctRadio && (active || FControlLook.RadioAlwaysActive())) {
     SelectNextRadioItem(rc, r, false);

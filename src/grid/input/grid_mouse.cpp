@@ -303,7 +303,7 @@ bool TZadIrururOziz::Press_Check_Box(int ACol, int ARow, const QPoint& pos, bool
   }
   const bool state = radio ? IsRadioButtonChecked(real, ARow) : IsChecked(real, ARow);
   if (!FNavigation->AlwaysEdit() && ACol >= FixedCols() && ARow >= FixedRows()) FocusCell(ACol, ARow);
-  if (!radio && OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, state);
+  if (!radio) DoCheckBoxClick(ACol, ARow, state);
   if (FPaintLook.HideFocusRect) RepaintCell(ACol, ARow);
   if (ARow < FixedRows() && FMouseActions->CheckAllCheck()) {
     for (int r = FixedRows(); r < RowCount(); ++r) {

@@ -4,9 +4,10 @@
 #include "grid/html/html_highlight.h"
 
 void TZadIrururOziz::Connect_Appearance_Settings() {
+  // Modified rows show their mark in column 0 only.
   FShowModified.OnChange = [this](TShowModified*) {
     FPaintLook.ShowModifiedColor = FShowModified.Color();
-    RepaintAll();
+    RepaintCol(0);
   };
   FPaintLook.ShowModifiedColor = FShowModified.Color();
   FProgressAppearance.OnChange = [this](TGridProgressAppearance*) { Progress_Appearance_Changed(); };
@@ -53,7 +54,10 @@ void TZadIrururOziz::SetShowModified(const TShowModified& Value) {
 
 void TZadIrururOziz::SetBorderStyle(TBorderStyle Value) {
   FBorderStyle = Value;
-  setFrameShape(Value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+  // A single border is the two-pixel sunken edge the modern looks paint
+  // their own border over (PaintBorder).
+  setFrameStyle(Value == bsNone ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
 }
 
 void TZadIrururOziz::SetBorderColor(TColor Value) {
