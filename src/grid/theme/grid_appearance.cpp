@@ -4,10 +4,9 @@
 #include "grid/html/html_highlight.h"
 
 void TZadIrururOziz::Connect_Appearance_Settings() {
-  // Modified rows show their mark in column 0 only.
   FShowModified.OnChange = [this](TShowModified*) {
     FPaintLook.ShowModifiedColor = FShowModified.Color();
-    RepaintCol(0);
+    RepaintAll();
   };
   FPaintLook.ShowModifiedColor = FShowModified.Color();
   FProgressAppearance.OnChange = [this](TGridProgressAppearance*) { Progress_Appearance_Changed(); };

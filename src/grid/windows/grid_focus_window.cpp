@@ -10,7 +10,6 @@ TGridFocusWindow::TGridFocusWindow(QWidget* AOwner)
                           Qt::X11BypassWindowManagerHint) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_TranslucentBackground);
   setFocusPolicy(Qt::NoFocus);
   resize(0, 0);
 }
@@ -30,6 +29,9 @@ void TGridFocusWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), To_QColor(FColor));
     return;
   }
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  // The glow is laid over the window colour it stands on: where the desktop
+  // composes no per-pixel translucency the ring still fades into the cells
+  // instead of showing black; the constant alpha comes on top where it can.
+  painter.fillRect(rect(), To_QColor(clWindow, palette()));
   painter.drawImage(0, 0, FPicture);
 }

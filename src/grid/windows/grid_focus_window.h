@@ -1,8 +1,8 @@
 #pragma once
 // TGridFocusWindow: the frameless top-level window the grid's focus glow is
 // shown in. It never takes the focus or the mouse, has no task-bar entry and
-// paints the translucent picture the grid gives it; where the desktop
-// composes no translucency the picture shows opaque.
+// paints the glow picture the grid gives it over the window colour, with the
+// picture's constant alpha where the desktop composes translucency.
 #include <QImage>
 #include <QWidget>
 

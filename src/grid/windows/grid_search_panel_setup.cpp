@@ -90,7 +90,11 @@ void TZadIrururOziz::UpdateSearchPanel() {
   Set_Height(match_case, match_case->isVisibleTo(&p) ? Box_Height : 0);
   p.setVisible(f.Visible());
   Place_Search_Panel();
-  if (f.Visible()) ScrollLastRowAboveSearchFooter();
+  // Only a last row in view is lifted above the panel: a grid scrolled
+  // elsewhere stays where the user left it.
+  const int last = RowCount() - 1;
+  if (f.Visible() && last >= TopRow() && UnclippedCellRect(0, last).Top < ClientHeight())
+    ScrollLastRowAboveSearchFooter();
 }
 
 // The panel covers the bottom of the cell area.

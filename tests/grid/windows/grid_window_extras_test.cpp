@@ -238,6 +238,20 @@ class GridWindowExtrasTest : public QObject {
     QVERIFY(!panel->isVisible());
   }
 
+  void showing_the_panel_lifts_a_last_row_in_view_only() {
+    Shown_Grid g;
+    TZadIrururOziz& grid = *g.grid;
+    grid.SetRowCount(40);
+    grid.SearchFooter().SetVisible(true);
+    QCOMPARE(grid.TopRow(), 1);  // scrolled elsewhere: left alone
+    grid.SearchFooter().SetVisible(false);
+    grid.SetTopRow(grid.RowCount() - grid.VisibleRowCount());
+    const int top = grid.TopRow();
+    grid.SearchFooter().SetVisible(true);
+    QVERIFY(grid.TopRow() > top);
+    QVERIFY(grid.UnclippedCellRect(0, 39).Bottom <= grid.viewport()->height() - 32 + 2);
+  }
+
   void search_panel_buttons_flat_by_control_style() {
     TZadIrururOziz grid;
     TZadGridButton* forward = grid.SearchPanel()->ForwardButton();
