@@ -19,11 +19,11 @@ constexpr int Icon_Size = 16;
 
 QIcon Balloon_Icon(int icon) {
   switch (icon) {
-    case biInfoIcon:
+    case 1:
       return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    case biWarningIcon:
+    case 2:
       return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    case biErrorIcon:
+    case 3:
       return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
     default:
       return {};

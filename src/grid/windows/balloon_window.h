@@ -12,8 +12,6 @@
 
 #include "controls/tcolor.h"
 
-enum TBalloonIconKind { biNoIcon = 0, biInfoIcon = 1, biWarningIcon = 2, biErrorIcon = 3 };
-
 class TBalloonWindow : public QWidget {
   Q_OBJECT
 
@@ -25,7 +23,8 @@ class TBalloonWindow : public QWidget {
 
   Tip_Request OnGetTip;
 
-  // Title and icon of the tips; an icon outside 0 to 3 shows none.
+  // Title and icon of the tips. Icons: 0 none, 1 information, 2 warning,
+  // 3 error; any other shows none.
   void SetTitle(const QString& Title, int Icon);
   QString Title() const { return FTitle; }
   int Icon() const { return FIcon; }
@@ -68,7 +67,7 @@ class TBalloonWindow : public QWidget {
   QTimer FShowTimer, FHideTimer;
   QPoint FRestPos;
   QString FTitle = QStringLiteral("ToolTipText");
-  int FIcon = biErrorIcon;
+  int FIcon = 3;
   QString FText, FShownTitle;
   int FShownIcon = 0;
   int FInitial = Default_Initial_Delay;

@@ -36,7 +36,7 @@ void TZadIrururOziz::BalloonInit() {
     const TGridCoord cell = MouseCoord(Pos.x(), Pos.y());
     return CellBalloonTip(cell.X, cell.Y, Title, Text, Icon);
   };
-  FBalloonWindow->SetTitle(QStringLiteral("ToolTipText"), biErrorIcon);
+  FBalloonWindow->SetTitle(QStringLiteral("ToolTipText"), biError);
   if (FBalloon.InitialDelay() != -1) FBalloonWindow->SetInitialDelay(FBalloon.InitialDelay());
   if (FBalloon.ReshowDelay() != -1) FBalloonWindow->SetReshowDelay(FBalloon.ReshowDelay());
   if (FBalloon.AutoHideDelay() != -1) FBalloonWindow->SetAutoHideDelay(FBalloon.AutoHideDelay());
@@ -74,7 +74,15 @@ bool TZadIrururOziz::CellBalloonTip(int ACol, int ARow, QString& Title, QString&
   }
   Text = Balloon_Shape(text);
   Title = QStringLiteral(" ");
-  Icon = biNoIcon;
+  Icon = biNone;
+  // A balloon of the cell's own gives all three (an empty text shows none).
+  QString balloon_title, balloon_text;
+  TBalloonIcon balloon_icon = biNone;
+  if (IsBalloon(DisplColIndex(base.x()), base.y(), balloon_title, balloon_text, balloon_icon)) {
+    Title = balloon_title;
+    Text = balloon_text;
+    Icon = balloon_icon;
+  }
   if (OnCellBalloon) OnCellBalloon(this, base.x(), base.y(), Title, Text, Icon);
   FLastBalloonPos = {ACol, ARow};
   // Cut after the handlers: what they give is held to the same limits.

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   grid->Balloon().SetEnable(true);
   grid->OnCellBalloon = [](TZadIrururOziz*, int, int ARow, QString& Title, QString&, int& Icon) {
     Title = QStringLiteral("Meter row %1").arg(ARow);
-    Icon = biInfoIcon;
+    Icon = biInfo;
   };
   form.show();
 

@@ -142,6 +142,13 @@ class GridWindowExtrasTest : public QObject {
     QVERIFY(grid.CellBalloonTip(3, 1, title, text, icon));
     QCOMPARE(text, QString("bold text"));
 
+    // A balloon of the cell's own gives title, text and icon.
+    grid.AddBalloon(4, 1, "Valve", "Closed since May", biWarning);
+    QVERIFY(grid.CellBalloonTip(4, 1, title, text, icon));
+    QCOMPARE(title, QString("Valve"));
+    QCOMPARE(text, QString("Closed since May"));
+    QCOMPARE(icon, int(biWarning));
+
     // What the handler gives is held to the same limits.
     grid.OnCellBalloon = [](TZadIrururOziz*, int, int, QString& t, QString& s, int& i) {
       t = QString(150, 'T');

@@ -100,7 +100,7 @@ class GridWindowsTest : public QObject {
     QWidget tool;
     TBalloonWindow balloon(&tool, &tool);
     QCOMPARE(balloon.Title(), QString("ToolTipText"));
-    QCOMPARE(balloon.Icon(), int(biErrorIcon));
+    QCOMPARE(balloon.Icon(), 3);
     balloon.SetTitle("T", 9);
     QCOMPARE(balloon.Icon(), 0);
     balloon.SetAlpha(200);
