@@ -2189,7 +2189,6 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   using TPrintGetPageNumEvent =
       std::function<void(TZadIrururOziz* Sender, int PageNum, int PageColNum, QString& PageNumString)>;
   using TCanShowFixedDropDownEvent = std::function<void(TZadIrururOziz* Sender, int ACol, bool& CanShow)>;
-  using TDateTimeChangeEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QDateTime ADateTime)>;
   using TCellBalloonEvent =
       std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)>;
 
@@ -2209,7 +2208,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   bool IsPasswordCell(int ACol, int ARow);
   // The version as "2.0.1.0 Dec, 2026".
   static QString GetVersionString();
-  // A date picker over the current cell changed its date (null: no date).
+  // A date picker over the current cell changed its date: OnDateTimeChange
+  // with the date as days since 1899-12-30 (0: no date).
   void DateTimeChanged(const QDate& Date);
 
   // The focus frame: a translucent ring around the edited cell (R, viewport
@@ -2252,7 +2252,6 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
   std::function<void(TZadIrururOziz* Sender)> OnStartBlockFocus;
   std::function<void(TZadIrururOziz* Sender)> OnEndBlockFocus;
-  TDateTimeChangeEvent OnDateTimeChange;
   TCellBalloonEvent OnCellBalloon;
 
  private:

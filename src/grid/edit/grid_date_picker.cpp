@@ -14,8 +14,6 @@ TGridDatePicker::TGridDatePicker(TZadIrururOziz* AOwner) : TZsgDateTimePicker(AO
   hide();
   OnDropDown = [this](QObject*) { FOldDropped = true; };
   OnCloseUp = [this](QObject*) { FOldDropped = false; };
-  // The grid hears of every date the user picks or types.
-  OnChange = [this](QObject*) { FGrid->DateTimeChanged(Value().date()); };
 }
 
 void TGridDatePicker::SetWeeknumbers(bool Value) {

@@ -79,6 +79,7 @@ void TZadIrururOziz::Wire_Date_Picker(TGridDatePicker* Picker) {
     if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
   };
   Picker->OnChange = [this, Picker](QObject*) {
+    DateTimeChanged(Picker->Value().date());
     if (!OnEditChange) return;
     const QString value =
         Picker->Kind() == dtkTime ? Time_To_Str(Time_Of(Picker->Time())) : Date_To_Str(Date_Of(Picker->Date()));

@@ -2,6 +2,7 @@
 // picker's change notice.
 #include <QDate>
 
+#include "controls/editor_logic/date_time_value.h"
 #include "grid/core/zad_irurur_oziz.h"
 
 void TZadIrururOziz::DoCheckBoxClick(int ACol, int ARow, bool State) {
@@ -42,8 +43,6 @@ QString TZadIrururOziz::GetVersionString() {
 }
 
 void TZadIrururOziz::DateTimeChanged(const QDate& Date) {
-  if (!OnDateTimeChange) return;
   // A date without year, month or day is passed as none.
-  const QDateTime when = Date.isValid() ? QDateTime(Date, QTime(0, 0)) : QDateTime();
-  OnDateTimeChange(this, Col(), Row(), when);
+  if (OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), Date.isValid() ? Encode_Date(Date) : 0.0);
 }

@@ -342,18 +342,18 @@ class GridWindowExtrasTest : public QObject {
   void date_change_reaches_the_event() {
     TZadIrururOziz grid;
     grid.FocusCell(2, 3);
-    QDateTime told;
+    double told = -1;
     QPoint cell;
     grid.DateTimeChanged(QDate(2026, 12, 11));
-    grid.OnDateTimeChange = [&](TZadIrururOziz*, int c, int r, QDateTime d) {
+    grid.OnDateTimeChange = [&](TZadIrururOziz*, int c, int r, double d) {
       cell = QPoint(c, r);
       told = d;
     };
-    grid.DateTimeChanged(QDate(2026, 12, 11));
+    grid.DateTimeChanged(QDate(1900, 1, 1));
     QCOMPARE(cell, QPoint(2, 3));
-    QCOMPARE(told.date(), QDate(2026, 12, 11));
+    QCOMPARE(told, 2.0);
     grid.DateTimeChanged(QDate());
-    QVERIFY(told.isNull());
+    QCOMPARE(told, 0.0);
   }
 
   void version() {
