@@ -1,6 +1,7 @@
 #include "grid/windows/balloon_window.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,7 +121,16 @@ bool TBalloonWindow::Popup(QPoint ToolPos) {
   FShownIcon = icon >= 0 && icon <= 3 ? icon : 0;
   const QSize size = Layout_Size();
   resize(size);
-  setMask(QRegion(Balloon_Path(size).toFillPolygon().toPolygon()));
+  // The window is cut to the balloon, its point included.
+  QBitmap shape(size);
+  shape.fill(Qt::color0);
+  {
+    QPainter painter(&shape);
+    painter.setPen(Qt::color1);
+    painter.setBrush(Qt::color1);
+    painter.drawPath(Balloon_Path(size));
+  }
+  setMask(shape);
   move(FTool->mapToGlobal(ToolPos) + QPoint(-20, 16));
   show();
   update();
