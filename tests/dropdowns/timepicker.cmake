@@ -13,3 +13,7 @@ kelvra_qtest(dropdown_time_picker_tests
 # A window to look at and work the time picker under X (not a test).
 add_executable(time_picker_gallery timepicker/time_picker_gallery.cpp)
 target_link_libraries(time_picker_gallery PRIVATE dropdown_timepicker Qt6::Widgets)
+# A column grid editing a column through the time picker, to work under X
+# (not a test).
+add_executable(time_picker_grid_check timepicker/time_picker_grid_check.cpp)
+target_link_libraries(time_picker_grid_check PRIVATE column_grid Qt6::Widgets)
