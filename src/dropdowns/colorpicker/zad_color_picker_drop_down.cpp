@@ -149,6 +149,8 @@ void TZadColorPickerDropDown::CreateItemSelector() {
     FItemSelector = new TZadCustomItemSelector(DropDownForm());
     // Keys reach the popup form and so the edit, which moves the list.
     FItemSelector->setFocusPolicy(Qt::NoFocus);
+    // The popup draws the border; a frame of the list would narrow its view.
+    FItemSelector->setFrameShape(QFrame::NoFrame);
     FItemSelector->OnItemSelect = [this](QWidget*) { SelectorItemSelect(); };
   }
   FItemSelector->SetSelectorType(stColor);
@@ -312,9 +314,21 @@ void TZadColorPickerDropDown::Size_List_Popup() {
   if (DropDownHeight() < 1) size.setHeight(need.height());
   FItemSelector->resize(size);
   TZadCustomDropDown::AdaptDropDownSize();
-  if (FItemSelector->verticalScrollBar()->isVisibleTo(FItemSelector) && DropDownForm())
-    DropDownForm()->resize(DropDownForm()->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                           DropDownForm()->height());
+  TDropDownForm* form = DropDownForm();
+  if (!form) return;
+  // The list scrolls when its panel is taller than the room the popup
+  // leaves it; the bar then gets room of its own beside the panel. (Asked
+  // before the popup shows, the bar itself has not been laid out yet.)
+  int room = form->height() - 2 * DropDownBorderWidth();
+  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
+  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
+  int width = form->width();
+  // The border must not take the panel's own width.
+  if (DropDownWidth() < 1) width = std::max(width, need.width() + 2 * DropDownBorderWidth());
+  if (need.height() > room)
+    width +=
+        FItemSelector->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FItemSelector->verticalScrollBar());
+  form->resize(width, form->height());
 }
 
 void TZadColorPickerDropDown::AdaptDropDownSize() {
