@@ -219,7 +219,6 @@ void TZadColorPickerDropDown::UpdateItemSelector() {
   FItemSelector->UpdateSelectorPanel();
   FItemSelector->SetItemIndex(FItemIndex);
   FItemSelector->OnItemSelect = [this](QWidget*) { SelectorItemSelect(); };
-  FItemSelector->setToolTipDuration(-1);
 }
 
 void TZadColorPickerDropDown::Sync_List() {

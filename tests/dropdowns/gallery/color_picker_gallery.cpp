@@ -1,7 +1,8 @@
 // The colour picker in its four styles, to look at and try by hand:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build/tests/dropdowns/color_picker_gallery [list|boxes|cube|spectrum]
-// The argument opens that picker's popup once the window shows; "classic"
-// as a second argument leaves the desktop theme out. The line at the bottom
+// The argument opens that picker's popup once the window shows; "focus"
+// gives the list's picker the focus instead; "classic" as a further argument
+// leaves the desktop theme out. The line at the bottom
 // tells the last choice.
 #include <QApplication>
 #include <QFormLayout>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
                         {"cube", csColorCube, cvtRGB, clWhite},
                         {"spectrum", csSpectrum, cvtHex, 0xABCDEF}};
   TZadColorPickerDropDown* open = nullptr;
+  TZadColorPickerDropDown* first = nullptr;
   for (const Kind& k : kinds) {
     auto* picker = Create_Drop_Down<TZadColorPickerDropDown>(&window);
     picker->AddDefaultColors();
@@ -47,6 +49,7 @@ int main(int argc, char** argv) {
     };
     form->addRow(QLatin1String(k.Name), picker);
     if (args.contains(QLatin1String(k.Name))) open = picker;
+    if (k.Style == csList) first = picker;
   }
   layout->addWidget(status);
   layout->addStretch();
@@ -54,6 +57,12 @@ int main(int argc, char** argv) {
   window.resize(360, 380);
   window.move(40, 40);
   window.show();
+  // "focus": the list style's picker takes the focus (its focused look).
+  if (args.contains(QStringLiteral("focus")))
+    QTimer::singleShot(300, first, [first] {
+      first->activateWindow();
+      first->setFocus();
+    });
   if (open) QTimer::singleShot(500, open, [open] { open->ShowDropDown(); });
   return app.exec();
 }
