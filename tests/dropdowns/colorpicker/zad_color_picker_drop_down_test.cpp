@@ -234,6 +234,39 @@ class Color_Picker_Drop_Down_Test : public QObject {
     QCOMPARE(f.selects, 1);
   }
 
+  // In the open list: pages by the entries in view (clamped at the ends),
+  // Left and Right step, Up and Down go by rows of Columns.
+  void open_list_pages_steps_and_moves_by_rows() {
+    Fixture f;
+    f.picker->AddDefaultColors();
+    f.picker->SetColumns(4);
+    f.picker->SetItemIndex(0);
+    f.Open();
+    const int page = f.picker->ItemSelector()->GetVisibleItemCount();
+    QVERIFY(page > 0);
+    f.Press(Qt::Key_Down);
+    QCOMPARE(f.picker->ItemIndex(), 4);
+    f.Press(Qt::Key_Up);
+    f.Press(Qt::Key_Up);
+    QCOMPARE(f.picker->ItemIndex(), 0);
+    f.Press(Qt::Key_Right);
+    QCOMPARE(f.picker->ItemIndex(), 1);
+    f.Press(Qt::Key_Left);
+    f.Press(Qt::Key_Left);
+    QCOMPARE(f.picker->ItemIndex(), 0);
+    f.Press(Qt::Key_PageDown);
+    QCOMPARE(f.picker->ItemIndex(), std::min(page, 15));
+    f.Press(Qt::Key_PageDown);
+    f.Press(Qt::Key_PageDown);
+    f.Press(Qt::Key_PageDown);
+    QCOMPARE(f.picker->ItemIndex(), 15);
+    f.Press(Qt::Key_PageUp);
+    QCOMPARE(f.picker->ItemIndex(), std::max(15 - page, 0));
+    for (int i = 0; i < 4; ++i) f.Press(Qt::Key_PageUp);
+    QCOMPARE(f.picker->ItemIndex(), 0);
+    QVERIFY(f.picker->DroppedDown());
+  }
+
   // A colour of no entry comes back on Esc too.
   void esc_restores_a_colour_of_no_entry() {
     Fixture f;
