@@ -73,6 +73,8 @@ void TZadIrururOziz::Free_Hidden_Records() {
 void TZadIrururOziz::showEvent(QShowEvent* event) {
   TBaseGrid::showEvent(event);
   if (!FGridTimer.isActive()) FGridTimer.start();
+  // Settings copied in (SetBalloon) switch balloons on without a notice.
+  if (FBalloon.Enable()) BalloonInit();
 }
 
 void TZadIrururOziz::resizeEvent(QResizeEvent* event) {
@@ -109,6 +111,7 @@ void TZadIrururOziz::Loaded() {
   for (int c = 0; c < ColCount(); ++c) FOrigColSizes.Add(ColWidths(c));
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
   if (FAutoThemeAdapt) ApplyOfficeTheme();
+  if (FBalloon.Enable()) BalloonInit();
 }
 
 void TZadIrururOziz::Assign(const TZadIrururOziz& Source) {

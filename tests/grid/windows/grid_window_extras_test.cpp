@@ -188,6 +188,21 @@ class GridWindowExtrasTest : public QObject {
     QCOMPARE(grid.BalloonWindow()->Alpha(), uint8_t(200));
   }
 
+  void balloons_copied_in_start_when_the_grid_shows() {
+    TBalloonSettings settings;
+    settings.SetEnable(true);
+    QWidget form;
+    auto* grid = new TZadIrururOziz(&form);
+    grid->SetBalloon(settings);  // no notice
+    QVERIFY(!grid->BalloonWindow());
+    form.show();
+    QVERIFY(grid->BalloonWindow());
+    TZadIrururOziz loaded;
+    loaded.SetBalloon(settings);
+    loaded.Loaded();
+    QVERIFY(loaded.BalloonWindow());
+  }
+
   void balloon_shows_over_a_resting_mouse() {
     Shown_Grid g;
     TZadIrururOziz& grid = *g.grid;
