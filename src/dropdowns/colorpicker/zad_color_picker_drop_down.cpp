@@ -349,8 +349,8 @@ void TZadColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
     // colour the keys moved to.
     if (FOldItemIndex < 0) SetSelectedColor(FOldSelectedColor);
   } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-    Sync_Color_Selector();
     SetSelectedColor(FOldSelectedColor);
+    Sync_Color_Selector();
   }
 }
 

@@ -377,6 +377,7 @@ class Color_Picker_Drop_Down_Test : public QObject {
     f.Press(Qt::Key_Escape);
     QVERIFY(!f.picker->DroppedDown());
     QCOMPARE(f.picker->SelectedColor(), TColor(0x7F7F7F));
+    QCOMPARE(boxes->ItemIndex(), 11);
 
     f.Open();
     f.Click(boxes, QPoint(5, 5));
