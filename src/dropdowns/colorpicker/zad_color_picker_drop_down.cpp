@@ -509,7 +509,8 @@ void TZadColorPickerDropDown::Type_Ahead(int Key) {
   if (FCurSearch.isEmpty()) FSearchStart = now;
   FCurSearch += QChar(static_cast<char16_t>(Key));
   Sync_List();
-  FItemSelector->LookupItem(FCurSearch);
+  // The found entry is scrolled into view, as the other moves are.
+  if (FItemSelector->LookupItem(FCurSearch)) FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
   if (!FKeyTimer.isActive()) FKeyTimer.start();
 }
 

@@ -1,5 +1,6 @@
 #include "dropdowns/colorpicker/zad_color_picker_drop_down.h"
 
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -324,6 +325,8 @@ class Color_Picker_Drop_Down_Test : public QObject {
     QCOMPARE(f.picker->CurrentSearch(), QStringLiteral("BLU"));
     QCOMPARE(f.picker->ItemIndex(), 12);
     QVERIFY(f.picker->DroppedDown());
+    // Found beyond the view, the entry is scrolled into it.
+    QVERIFY(f.picker->ItemSelector()->verticalScrollBar()->value() > 0);
     f.now = 600;
     f.Press(Qt::Key_Y);
     QCOMPARE(f.picker->CurrentSearch(), QStringLiteral("Y"));
