@@ -154,7 +154,7 @@ class TZadColorPickerDropDown : public TZadCustomDropDown {
   TCustomColorSelector* FColorSelector = nullptr;
   int FColumns = 1;
   TItemLayout FLayout = ilCaptionRight;
-  TColorItems FColors{nullptr};
+  TColorItems FColors{this};
   int FItemIndex = -1;
   int FColorBoxWidth = 14;
   int FColorBoxHeight = 14;

@@ -268,6 +268,20 @@ class Color_Picker_Drop_Down_Test : public QObject {
     QVERIFY(f.picker->DroppedDown());
   }
 
+  // A style reaches the list's entries through the picker's item
+  // appearance when the list next opens.
+  void component_style_reaches_the_list() {
+    Fixture f;
+    f.picker->AddDefaultColors();
+    f.picker->SetComponentStyle(tsOffice2007Luna);
+    const TColor luna = f.picker->ItemAppearance().ColorHot;
+    f.picker->SetComponentStyle(tsOffice2003Classic);
+    const TColor classic = f.picker->ItemAppearance().ColorHot;
+    QVERIFY(luna != classic);
+    f.Open();
+    QCOMPARE(f.picker->ItemSelector()->ItemAppearance().ColorHot, classic);
+  }
+
   // A colour of no entry comes back on Esc too.
   void esc_restores_a_colour_of_no_entry() {
     Fixture f;
