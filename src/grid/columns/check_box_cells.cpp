@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/undo/zad_grid_undo_redo.h"
 
 namespace {
 
@@ -212,6 +213,17 @@ bool TZadIrururOziz::FlipCheckBox(int ACol, int ARow, bool ByClick) {
   }
   RepaintCell(DisplColIndex(ACol), ARow);
   DoCheckBoxChange(ACol, ARow, state);
+  // Only boxes whose state is their text are registered: Undo writes texts,
+  // and writing check texts over a plain box's label would lose it.
+  if (UndoRedo() && (kind == ctDataCheckBox || kind == ctVirtCheckBox)) {
+    QString check_true, check_false;
+    DoGetCheckTrue(ACol, ARow, check_true);
+    DoGetCheckFalse(ACol, ARow, check_false);
+    if (state)
+      UndoRedo()->RegisterChange(ACol, ARow, check_false, check_true);
+    else
+      UndoRedo()->RegisterChange(ACol, ARow, check_true, check_false);
+  }
   return true;
 }
 

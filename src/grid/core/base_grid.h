@@ -7,6 +7,7 @@
 // Every window reads and writes table cells through GetCellEx/SetCellEx and
 // colours them through GetCellProperties(c, r)->SetBrushColor.
 #include <QFont>
+#include <QPointer>
 #include <functional>
 
 #include "controls/canvas.h"
@@ -18,6 +19,7 @@ enum THoverRowCell : uint8_t { hcNormal = 1, hcFixed = 2, hcSelected = 4 };
 using THoverRowCells = uint8_t;
 
 class TBaseGrid;
+class TZadGridUndoRedo;
 using TGetDisplTextEvent = std::function<void(TBaseGrid* Sender, int ACol, int ARow, QString& Value)>;
 // The wide variant: the same text as UTF-16 (QString is UTF-16 already).
 using TGetDisplWideTextEvent = std::function<void(TBaseGrid* Sender, int ACol, int ARow, QString& Value)>;
@@ -130,6 +132,11 @@ class TBaseGrid : public Platform_Grid {
   bool HasCellProps() const { return Store().HasCellProps(); }
   void SetHasCellProps(bool Value) { Store().Set_HasCellProps(Value); }
 
+  // The undo list cell edits are registered with (grid/undo/); naming one
+  // attaches it to this grid, and the grid forgets a list that goes.
+  TZadGridUndoRedo* UndoRedo() const;
+  void SetUndoRedo(TZadGridUndoRedo* Value);
+
   TGetDisplTextEvent OnGetDisplText;
   TGetDisplWideTextEvent OnGetDisplWideText;
 
@@ -199,4 +206,5 @@ class TBaseGrid : public Platform_Grid {
   TColor FHoverRowColorTo = clNone;
   bool FShowSel = true;
   bool destroying_ = false;
+  QPointer<TZadGridUndoRedo> FUndoRedo;
 };

@@ -30,6 +30,7 @@
 #include "controls/editor_logic/edit_layout.h"
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
+#include "grid/core/cell_highlight.h"
 #include "grid/core/cell_interface.h"
 #include "grid/core/grid_paint_look.h"
 #include "grid/draw/cell_shape.h"
@@ -83,6 +84,7 @@ enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
 
 class TZadIrururOziz;
+class TZadIrururOzizCheck;
 class THTMLHintWindow;
 class TGridAlphaMask;
 class TGridFocusWindow;
@@ -2269,4 +2271,64 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TGridCoord FLastBalloonPos{-1, -1};
   TSearchPanel* FSearchPanel = nullptr;
   // (end of helper windows)
+
+  // ---- highlighted and marked text in cells (grid_highlight.cpp): "hi"
+  // tags around search hits, "e" tags around errors. Columns are cell-store
+  // columns, rows display rows; only base cells of merged blocks are touched.
+ public:
+  void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+
+ private:
+  // The rows of a column and the columns of a row the variants visit.
+  TGridRect Tag_Column(bool DoFixed, int Col) const;
+  TGridRect Tag_Row(bool DoFixed, int Row) const;
+  void Tag_Cells(const TGridRect& Block, const QString& Tag, bool DoCase, const QString& Text);
+  void Untag_Cells(const TGridRect& Block, const QString& Tag);
+  // (end of highlighted and marked text)
+
+  // ---- cell checking and fills (grid/check/: grid_cell_checking.cpp runs
+  // the cell checker, grid_fills.cpp writes generated texts)
+ public:
+  // The checker the checking runs use; the grid forgets it when it goes.
+  TZadIrururOzizCheck* CellChecker() const;
+  void SetCellChecker(TZadIrururOzizCheck* Value);
+  // Whether the cell passed (true without a checker). Columns are
+  // cell-store columns.
+  bool CheckCell(int Col, int Row);
+  // Every cell of the block is checked, also after one failed; whether all
+  // passed.
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCol(bool DoFixed, int Col);
+  bool CheckRow(bool DoFixed, int Row);
+  bool CheckGrid(bool DoFixed);
+  // Fills of the normal cells (every cell with DoFixed). FormatFill gives
+  // the format the column and the row; a format that does not take two
+  // integers raises EConvertError and leaves the grid as it was.
+  void TextFill(bool DoFixed, const QString& Txt);
+  void FormatFill(bool DoFixed, const QString& Fmt);
+  // 0 .. Rnd - 1 in each cell; 0 when Rnd is 0 or less.
+  void RandomFill(bool DoFixed, int Rnd);
+  // "c:r" in each cell.
+  void LinearFill(bool DoFixed);
+
+ private:
+  TGridRect Fill_Block(bool DoFixed) const;
+  void Fill_Cells(bool DoFixed, const std::function<void(int ACol, int ARow)>& Write);
+  QPointer<TZadIrururOzizCheck> FCellChecker;
+  // (end of cell checking and fills)
 };
