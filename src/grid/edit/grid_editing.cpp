@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "grid/check/zad_irurur_oziz_check.h"
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/edit/edit_char_filter.h"
 #include "grid/edit/zad_inplace_edit.h"
+#include "grid/undo/zad_grid_undo_redo.h"
 
 // ---- the current cell's text
 
@@ -334,11 +336,17 @@ bool TZadIrururOziz::ValidateCell(const QString& NewValue) {
     const bool advance = FNavigation->AdvanceOnEnter();
     FNavigation->SetAdvanceOnEnter(false);
     QString text = NewValue;
+    TZadIrururOzizCheck* checker = FCellChecker.data();
+    if (checker && checker->AutoCorrect()) text = checker->Correct(c, r, text);
     if (OnCellValidate) OnCellValidate(this, c, r, text, valid);
     if (text != FOldCellText) {
       FGridModified = true;
       if (FixedCols() > 0) SetRowModified(Row(), true);
     }
+    // The handler may have let the checker go.
+    checker = FCellChecker.data();
+    if (checker && checker->AutoMarkError()) text = checker->MarkError(c, r, text);
+    if (valid && UndoRedo() && text != FOldCellText) UndoRedo()->RegisterChange(c, r, FOldCellText, text);
     if (valid && changed) DoCellsChanged(TGridRect{c, r, c, r});
     FNavigation->SetAdvanceOnEnter(advance);
     FNewCellText = text;

@@ -1,5 +1,6 @@
 // Checking runs with the base checker and with one that marks digits, and
 // the fills.
+#include <QApplication>
 #include <QtTest>
 
 #include "grid/check/zad_irurur_oziz_check.h"
@@ -176,6 +177,34 @@ class GridCellCheckingTest : public QObject {
     QCOMPARE(grid.GetCellEx(2, 2), QString("t"));
     QCOMPARE(grid.GetCellEx(3, 2), QString());
     QCOMPARE(grid.GetCellEx(2, 3), QString());
+  }
+
+  // A committed edit is corrected and marked as the checker's Auto flags say.
+  void edit_commit_is_checked() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetOptions(grid.Options() | goEditing);
+    Digit_Checker checker;
+    grid.SetCellChecker(&checker);
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    auto edit = [&](int c, int r, const QString& typed) {
+      grid.FocusCell(c, r);
+      QTest::keyClick(&grid, Qt::Key_F2);
+      QWidget* editor = QApplication::focusWidget();
+      QVERIFY(editor && grid.EditorMode());
+      QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(editor, typed);
+      QTest::keyClick(editor, Qt::Key_Return);
+    };
+    checker.SetAutoMarkError(true);
+    edit(1, 1, "a1");
+    QCOMPARE(grid.GetCellEx(1, 1), QString("a<e>1</e>"));
+    checker.SetAutoMarkError(false);
+    checker.SetAutoCorrect(true);
+    edit(2, 1, "b2");
+    QCOMPARE(grid.GetCellEx(2, 1), QString("b"));
   }
 };
 

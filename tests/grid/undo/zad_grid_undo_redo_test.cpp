@@ -3,6 +3,7 @@
 // boxes that register their toggles.
 #include "grid/undo/zad_grid_undo_redo.h"
 
+#include <QApplication>
 #include <QtTest>
 
 #include "grid/core/zad_irurur_oziz.h"
@@ -233,6 +234,30 @@ class UndoRedoTest : public QObject {
     f.undo.Undo();
     QCOMPARE(f.grid.GetCellEx(2, 2), QString("label"));
     QVERIFY(!f.grid.IsChecked(1, 1));
+  }
+
+  // A committed edit is registered: Undo brings the old text back.
+  void edit_commit_registers() {
+    Fixture f;
+    f.grid.SetOptions(f.grid.Options() | goEditing);
+    f.grid.SetCellEx(1, 1, "old");
+    f.grid.resize(400, 200);
+    f.grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.grid));
+    f.grid.FocusCell(1, 1);
+    QTest::keyClick(&f.grid, Qt::Key_F2);
+    QVERIFY(f.grid.EditorMode());
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "new");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(f.grid.GetCellEx(1, 1), QString("new"));
+    QCOMPARE(f.undo.Level(), 1);
+    f.undo.Undo();
+    QCOMPARE(f.grid.GetCellEx(1, 1), QString("old"));
+    f.undo.Redo();
+    QCOMPARE(f.grid.GetCellEx(1, 1), QString("new"));
   }
 };
 
