@@ -1,6 +1,6 @@
 #include "grid/html/html_highlight.h"
 
-#include <QLocale>
+#include <vector>
 
 #include "grid/html/html_plain_text.h"
 #include "grid/html/html_text_scan.h"
@@ -32,80 +32,98 @@ void Remove_All(QString& text, const QString& needle) {
   text = out;
 }
 
+// Whether the visible text of html holds "<" or ">": a "<" with no ">" after
+// it, or a ">" outside the tags.
+bool Has_Stray_Brackets(const QString& html) {
+  qsizetype i = 0;
+  while (i < html.size()) {
+    if (html[i] == u'<') {
+      const qsizetype end = html.indexOf(u'>', i + 1);
+      if (end < 0) return true;
+      i = end + 1;
+    } else if (html[i] == u'>') {
+      return true;
+    } else {
+      ++i;
+    }
+  }
+  return false;
+}
+
+// Wraps every hit of needle in the visible text of source. One forward walk
+// over the source finds the hits (a failure table over the needle, so the
+// walk never steps back), then the result is built at its final size: many
+// hits in a long text stay linear and touch little memory.
+QString Tag_Hits(const QString& source, const QString& needle, const QString& tag, bool caseSensitive) {
+  const qsizetype m = needle.size();
+  auto fold = [caseSensitive](QChar c) { return caseSensitive ? c : c.toUpper(); };
+  std::vector<QChar> pattern(static_cast<size_t>(m));
+  for (qsizetype k = 0; k < m; ++k) pattern[size_t(k)] = fold(needle[k]);
+  std::vector<qsizetype> fail(size_t(m), 0);
+  for (qsizetype k = 1, q = 0; k < m; ++k) {
+    while (q > 0 && pattern[size_t(k)] != pattern[size_t(q)]) q = fail[size_t(q - 1)];
+    if (pattern[size_t(k)] == pattern[size_t(q)]) ++q;
+    fail[size_t(k)] = q;
+  }
+  // Source index of each of the last m visible characters, by visible index mod m.
+  std::vector<qsizetype> recent(size_t(m), 0);
+  struct Hit {
+    qsizetype Open, Close, End;  // source indexes; End: visible index after the hit
+  };
+  std::vector<Hit> hits;
+  qsizetype visible = 0, q = 0;
+  qsizetype i = 0;
+  bool closes_left = true;  // once a "<" has no ">" after it, none has
+  while (i < source.size()) {
+    if (source[i] == u'<' && closes_left) {
+      const qsizetype end = source.indexOf(u'>', i + 1);
+      if (end >= 0) {
+        i = end + 1;
+        continue;
+      }
+      closes_left = false;
+    }
+    const QChar c = fold(source[i]);
+    while (q > 0 && pattern[size_t(q)] != c) q = fail[size_t(q - 1)];
+    if (pattern[size_t(q)] == c) ++q;
+    recent[size_t(visible % m)] = i;
+    ++visible;
+    if (q == m) {
+      // Hits do not overlap: the search starts afresh after one.
+      hits.push_back({recent[size_t(visible % m)], i + 1, visible});
+      q = 0;
+    }
+    ++i;
+  }
+  if (hits.empty()) return source;
+  // The opening tag goes after the tags in front of a hit, so that a hit
+  // right after another one does not land inside its pair; the closing tag
+  // right after the hit, or after the trailing tags for a hit at the end.
+  if (hits.back().End == visible) hits.back().Close = source.size();
+  const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
+  const QString close = QLatin1String("</") + tag + QLatin1Char('>');
+  QString result;
+  result.reserve(source.size() + qsizetype(hits.size()) * (open.size() + close.size()));
+  qsizetype copied = 0;
+  for (const Hit& hit : hits) {
+    result += QStringView(source).mid(copied, hit.Open - copied);
+    result += open;
+    result += QStringView(source).mid(hit.Open, hit.Close - hit.Open);
+    result += close;
+    copied = hit.Close;
+  }
+  result += QStringView(source).mid(copied);
+  return result;
+}
+
 }  // namespace
 
 QString HighlightInHtml(const QString& html, const QString& search, const QString& tag, bool caseSensitive) {
   if (search.isEmpty()) return html;
-  QString visible = VisibleText(html);
-  QString source = html;
-  QString needle = search;
-  if (html.contains(search) && (visible.contains(QLatin1Char('<')) || visible.contains(QLatin1Char('>')))) {
-    visible = Escape_Brackets(visible);
-    needle = Escape_Brackets(needle);
-    source = visible;
-  }
-  // The hits are found in one pass over the visible text (upper-cased once
-  // when the case does not count) and the result is built in one pass over
-  // the source, so that many hits in a long text stay linear.
-  QString haystack = visible;
-  QString pattern = needle;
-  Qt::CaseSensitivity fallback = Qt::CaseSensitive;
-  if (!caseSensitive) {
-    const QLocale locale;
-    haystack = locale.toUpper(visible);
-    pattern = locale.toUpper(needle);
-    // A letter whose upper case is longer (ß -> SS) would shift positions.
-    if (haystack.size() != visible.size() || pattern.size() != needle.size()) {
-      haystack = visible;
-      pattern = needle;
-      fallback = Qt::CaseInsensitive;
-    }
-  }
-  // Walks the source and its visible characters in step: the hits come in
-  // order, so the walk only moves forward.
-  qsizetype html_at = 0, visible_at = 0;
-  bool closes_left = true;  // once a "<" has no ">" after it, none has
-  auto html_index_of = [&](qsizetype visible) {
-    while (html_at < source.size()) {
-      if (source[html_at] == u'<' && closes_left) {
-        const qsizetype end = source.indexOf(u'>', html_at + 1);
-        if (end >= 0) {
-          html_at = end + 1;
-          continue;
-        }
-        closes_left = false;
-      }
-      if (visible_at == visible) break;
-      ++visible_at;
-      ++html_at;
-    }
-    return html_at;
-  };
-  const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
-  const QString close = QLatin1String("</") + tag + QLatin1Char('>');
-  QString result;
-  qsizetype copied = 0;
-  qsizetype from = 0;
-  while (from < haystack.size()) {
-    const qsizetype hit = haystack.indexOf(pattern, from, fallback);
-    if (hit < 0) break;
-    const qsizetype end = hit + pattern.size();
-    // The opening tag goes after the tags in front of the hit, so that a hit
-    // right after another one does not land inside its pair; a hit at the
-    // end of the text closes after the trailing tags.
-    const qsizetype open_at = html_index_of(hit);
-    const qsizetype close_at = end >= haystack.size() ? source.size() : html_index_of(end - 1) + 1;
-    if (result.isEmpty()) result.reserve(source.size() + source.size() / 2 + 16);
-    result += QStringView(source).mid(copied, open_at - copied);
-    result += open;
-    result += QStringView(source).mid(open_at, close_at - open_at);
-    result += close;
-    copied = close_at;
-    from = end;
-  }
-  if (copied == 0) return source;
-  result += QStringView(source).mid(copied);
-  return result;
+  // Angle brackets that are no tags: the text is taken as plain text.
+  if (html.contains(search) && Has_Stray_Brackets(html))
+    return Tag_Hits(Escape_Brackets(VisibleText(html)), Escape_Brackets(search), tag, caseSensitive);
+  return Tag_Hits(html, search, tag, caseSensitive);
 }
 
 QString RemoveHighlightFromHtml(const QString& html, const QString& tag) {
