@@ -14,6 +14,29 @@ void Release(Row& row) {
 
 Cell_Store::Cell_Store(Cell_Store_Owner* owner) : owner_(owner) {}
 
+uint32_t Cell_Store::Take_Slot(TCellProperties* props) {
+  if (!props) return 0;
+  ++used_slots_;
+  if (!free_slots_.empty()) {
+    const uint32_t slot = free_slots_.back();
+    free_slots_.pop_back();
+    slots_[slot] = props;
+    return slot;
+  }
+  slots_.push_back(props);
+  return uint32_t(slots_.size() - 1);
+}
+
+TCellProperties* Cell_Store::Release_Slot(Entry& entry) {
+  if (entry.slot == 0) return nullptr;
+  TCellProperties* props = slots_[entry.slot];
+  slots_[entry.slot] = nullptr;
+  free_slots_.push_back(entry.slot);
+  entry.slot = 0;
+  --used_slots_;
+  return props;
+}
+
 Cell_Store::~Cell_Store() { Clear(); }
 
 template <typename F>
@@ -53,11 +76,17 @@ const Cell_Store::Entry* Cell_Store::Find_Entry(int c, int r) const {
 
 Cell_Store::Entry* Cell_Store::Entry_For_Write(int c, int r) {
   Row& row = Row_For_Write(r);
+  // A row is mostly filled left to right: a new last cell needs no search.
+  if (row.empty() || row.back().col < c) {
+    Make_Room(row);
+    row.push_back(Entry{QString(), c});
+    return &row.back();
+  }
   auto it = std::lower_bound(row.begin(), row.end(), c, Col_Less);
-  if (it == row.end() || it->col != c) {
+  if (it->col != c) {
     const auto at = it - row.begin();
     Make_Room(row);
-    it = row.insert(row.begin() + at, Entry{c, QString(), nullptr});
+    it = row.insert(row.begin() + at, Entry{QString(), c});
   }
   return &*it;
 }
@@ -66,7 +95,7 @@ void Cell_Store::Drop_If_Empty(int c, int r) {
   Row* row = const_cast<Row*>(Find_Row(r));
   if (!row) return;
   const auto it = std::lower_bound(row->begin(), row->end(), c, Col_Less);
-  if (it == row->end() || it->col != c || !it->text.isEmpty() || it->props) return;
+  if (it == row->end() || it->col != c || !it->text.isEmpty() || it->slot) return;
   row->erase(it);
   if (!row->empty()) return;
   if (size_t(r) < rows_.size())
@@ -93,20 +122,25 @@ void Cell_Store::Set_Text(int c, int r, const QString& text) {
 }
 
 TCellProperties* Cell_Store::Object(int c, int r) const {
+  if (used_slots_ == 0) return nullptr;
   const Entry* entry = Find_Entry(c, r);
-  return entry ? entry->props : nullptr;
+  return entry ? Props(*entry) : nullptr;
 }
 
 void Cell_Store::Set_Object(int c, int r, TCellProperties* props) {
   if (c < 0 || r < 0) return;
   if (!props) {
     if (Entry* entry = const_cast<Entry*>(Find_Entry(c, r))) {
-      entry->props = nullptr;
+      Release_Slot(*entry);
       Drop_If_Empty(c, r);
     }
     return;
   }
-  Entry_For_Write(c, r)->props = props;
+  Entry* entry = Entry_For_Write(c, r);
+  if (entry->slot)
+    slots_[entry->slot] = props;
+  else
+    entry->slot = Take_Slot(props);
 }
 
 void Cell_Store::Reserve_Rows(int rows) {
@@ -161,7 +195,7 @@ void Cell_Store::Delete_Rows(int at, int count) {
   if (at < 0 || count <= 0) return;
   Reserve_Rows(at + count);
   for (int r = at; r < at + count; ++r)
-    for (Entry& entry : rows_[size_t(r)]) Free_Props(entry.props);
+    for (Entry& entry : rows_[size_t(r)]) Free_Props(Release_Slot(entry));
   rows_.erase(rows_.begin() + at, rows_.begin() + at + count);
   std::map<int, Row> shifted;
   for (auto& [index, row] : far_rows_) shifted.emplace(index - count, std::move(row));
@@ -171,38 +205,56 @@ void Cell_Store::Delete_Rows(int at, int count) {
 }
 
 std::vector<Cell_Store::Cell_Copy> Cell_Store::Row_Cells(int r) const {
-  const Row* row = Find_Row(r);
-  return row ? *row : Row();
+  std::vector<Cell_Copy> cells;
+  if (const Row* row = Find_Row(r)) {
+    cells.reserve(row->size());
+    for (const Entry& entry : *row) cells.push_back(Copy_Of(entry));
+  }
+  return cells;
 }
 
 std::vector<Cell_Store::Cell_Copy> Cell_Store::Take_Row(int r) {
-  Row cells;
+  std::vector<Cell_Copy> cells;
   if (r < 0) return cells;
+  Row row;
   if (size_t(r) < rows_.size()) {
-    cells.swap(rows_[size_t(r)]);
+    row.swap(rows_[size_t(r)]);
   } else if (auto it = far_rows_.find(r); it != far_rows_.end()) {
-    cells = std::move(it->second);
+    row = std::move(it->second);
     far_rows_.erase(it);
+  }
+  cells.reserve(row.size());
+  for (Entry& entry : row) {
+    TCellProperties* props = Release_Slot(entry);
+    cells.push_back(Cell_Copy{entry.col, std::move(entry.text), props});
   }
   return cells;
 }
 
 void Cell_Store::Put_Row(int r, std::vector<Cell_Copy> cells) {
   if (r < 0) return;
-  std::erase_if(cells, [](const Entry& e) { return e.col < 0 || (e.text.isEmpty() && !e.props); });
-  const auto by_col = [](const Entry& a, const Entry& b) { return a.col < b.col; };
+  std::erase_if(cells, [](const Cell_Copy& e) { return e.col < 0 || (e.text.isEmpty() && !e.props); });
+  const auto by_col = [](const Cell_Copy& a, const Cell_Copy& b) { return a.col < b.col; };
   if (!std::is_sorted(cells.begin(), cells.end(), by_col)) std::sort(cells.begin(), cells.end(), by_col);
-  for (const Entry& cell : cells)
+  // What the row held goes without freeing (callers took or moved it); only its slots are given up.
+  Row* old = const_cast<Row*>(Find_Row(r));
+  if (old)
+    for (Entry& entry : *old) Release_Slot(entry);
+  Row row;
+  row.reserve(cells.size());
+  for (Cell_Copy& cell : cells) {
     if (cell.props) FHasCellProps = true;
+    row.push_back(Entry{std::move(cell.text), cell.col, Take_Slot(cell.props)});
+  }
   if (size_t(r) < rows_.size()) {
-    if (cells.empty())
+    if (row.empty())
       Release(rows_[size_t(r)]);
     else
-      rows_[size_t(r)].swap(cells);
-  } else if (cells.empty()) {
+      rows_[size_t(r)].swap(row);
+  } else if (row.empty()) {
     far_rows_.erase(r);
   } else {
-    far_rows_[r] = std::move(cells);
+    far_rows_[r] = std::move(row);
   }
 }
 
@@ -219,11 +271,10 @@ void Cell_Store::Delete_Columns(int at, int count) {
   For_Each_Row([&](Row& row) {
     for (Entry& entry : row)
       if (entry.col >= at && entry.col < at + count) {
-        Free_Props(entry.props);
-        entry.props = nullptr;
+        Free_Props(Release_Slot(entry));
         entry.text.clear();
       }
-    std::erase_if(row, [](const Entry& e) { return e.text.isEmpty() && !e.props; });
+    std::erase_if(row, [](const Entry& e) { return e.text.isEmpty() && !e.slot; });
     for (Entry& entry : row)
       if (entry.col >= at + count) entry.col -= count;
   });
@@ -236,11 +287,17 @@ void Cell_Store::Free_Props(TCellProperties* props) {
 }
 
 void Cell_Store::Clear() {
-  For_Each_Row([&](Row& row) {
-    for (Entry& entry : row) Free_Props(entry.props);
-  });
+  if (used_slots_ > 0)
+    For_Each_Row([&](Row& row) {
+      for (Entry& entry : row) Free_Props(Props(entry));
+    });
   for (auto& row : rows_) Release(row);
   far_rows_.clear();
+  slots_.assign(1, nullptr);
+  slots_.shrink_to_fit();
+  free_slots_.clear();
+  free_slots_.shrink_to_fit();
+  used_slots_ = 0;
 }
 
 size_t Cell_Store::Filled_Cells() const {
@@ -252,9 +309,10 @@ size_t Cell_Store::Filled_Cells() const {
 
 std::vector<QPoint> Cell_Store::Cells_With_Properties(int ColLimit, int RowLimit) const {
   std::vector<QPoint> cells;
+  if (used_slots_ == 0) return cells;
   auto collect = [&](int r, const Row& row) {
     for (const Entry& entry : row)
-      if (entry.props && entry.col >= 0 && entry.col < ColLimit) cells.emplace_back(entry.col, r);
+      if (entry.slot && entry.col >= 0 && entry.col < ColLimit) cells.emplace_back(entry.col, r);
   };
   const size_t near_rows = std::min(rows_.size(), size_t(std::max(0, RowLimit)));
   for (size_t r = 0; r < near_rows; ++r) collect(int(r), rows_[r]);
@@ -267,7 +325,9 @@ bool Cell_Store::Inside(int c, int r) const {
   return c >= 0 && r >= 0 && c < owner_->TotalColCount() && r < owner_->Store_Row_Count();
 }
 
-bool Cell_Store::HasCellProperties(int c, int r) const { return Inside(c, r) && Object(c, r) != nullptr; }
+bool Cell_Store::HasCellProperties(int c, int r) const {
+  return used_slots_ > 0 && Inside(c, r) && Object(c, r) != nullptr;
+}
 
 TCellProperties* Cell_Store::GetCellProperties(int c, int r) {
   if (!Inside(c, r)) {
@@ -303,11 +363,10 @@ void Cell_Store::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, in
   auto free_row = [&](int r, Row& row) {
     (void)r;
     for (Entry& entry : row) {
-      if (entry.col < FromCol || entry.col > ToCol || !entry.props) continue;
-      Free_Props(entry.props);
-      entry.props = nullptr;
+      if (entry.col < FromCol || entry.col > ToCol || !entry.slot) continue;
+      Free_Props(Release_Slot(entry));
     }
-    std::erase_if(row, [](const Entry& e) { return e.text.isEmpty() && !e.props; });
+    std::erase_if(row, [](const Entry& e) { return e.text.isEmpty() && !e.slot; });
   };
   const int last_dense = std::min<int>(ToRow, int(rows_.size()) - 1);
   for (int r = first_row; r <= last_dense; ++r) {

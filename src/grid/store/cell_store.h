@@ -8,7 +8,9 @@
 // row only filled cells are kept, ordered by column; a row takes room for the
 // grid's columns when first written, so filling it costs one block. Memory so
 // grows with the written rows and the grid's row count, never with all
-// rows x columns.
+// rows x columns. A stored cell is its text and column; the few cells with
+// properties name a slot of the store's properties table, so a cell that holds
+// only text takes 32 bytes, not the 40 of a text, a column and a pointer.
 //
 // The store owns every TCellProperties in its slots and the cell objects that
 // say the grid owns them. Cells written beyond the grid's counts are kept
@@ -16,6 +18,7 @@
 // without properties.
 #include <QPoint>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <vector>
@@ -25,9 +28,8 @@
 
 class Cell_Store {
  public:
-  // One stored cell, also the unit in which rows move between the store and
-  // hidden-row records: the properties pointer travels with it (ownership
-  // included).
+  // One cell as rows move between the store and hidden-row records: the
+  // properties pointer travels with it (ownership included).
   struct Cell_Copy {
     int col;
     QString text;
@@ -115,8 +117,20 @@ class Cell_Store {
   int MergeCount() const { return FMergeCount; }
 
  private:
-  using Entry = Cell_Copy;
+  // A stored cell. Slot 0 names no properties.
+  struct Entry {
+    QString text;
+    int col;
+    uint32_t slot = 0;
+  };
   using Row = std::vector<Entry>;
+
+  // The properties table: a slot per cell with properties, reused once freed.
+  uint32_t Take_Slot(TCellProperties* props);
+  // Empties the entry's slot and returns what it held (the caller frees it or hands it on).
+  TCellProperties* Release_Slot(Entry& entry);
+  TCellProperties* Props(const Entry& entry) const { return slots_[entry.slot]; }
+  Cell_Copy Copy_Of(const Entry& entry) const { return Cell_Copy{entry.col, entry.text, Props(entry)}; }
 
   const Row* Find_Row(int r) const;
   Row& Row_For_Write(int r);
@@ -133,6 +147,9 @@ class Cell_Store {
   Cell_Store_Owner* owner_;
   std::vector<Row> rows_;
   std::map<int, Row> far_rows_;
+  std::vector<TCellProperties*> slots_{nullptr};
+  std::vector<uint32_t> free_slots_;
+  size_t used_slots_ = 0;  // cells with properties; none makes every properties query an early no
   std::unique_ptr<TCellProperties> scratch_;
   bool FHasCellProps = false;
   int FMergeCount = 0;

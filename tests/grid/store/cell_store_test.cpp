@@ -4,6 +4,7 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -175,6 +176,51 @@ TEST_F(CellStore, RowsAndColumnsMoveWithTheirProperties) {
   EXPECT_EQ(store.Text(2, 0), "a");
   EXPECT_EQ(store.Text(3, 0), "d");
   EXPECT_EQ(store.Text(2, 1), "1");  // column 0 of row 1 moved along
+}
+
+// Properties travel with a row taken out of the store and put back elsewhere;
+// a row put over one that still names properties gives those up without
+// freeing them; the table slot a freed cell gave up serves the next cell with
+// properties and never makes the old cell show them again.
+TEST_F(CellStore, PropertiesTravelWithRowsAndFreedSlotsServeNewCells) {
+  store.Set_Text(0, 1, "a");
+  store.Set_Text(2, 1, "b");
+  TCellProperties* p = store.GetCellProperties(2, 1);
+  TCellProperties* q = store.GetCellProperties(4, 2);
+  std::vector<Cell_Store::Cell_Copy> taken = store.Take_Row(1);
+  ASSERT_EQ(taken.size(), 2u);
+  EXPECT_EQ(taken[0].props, nullptr);
+  EXPECT_EQ(taken[1].props, p);
+  EXPECT_EQ(store.Object(2, 1), nullptr);
+  EXPECT_EQ(store.Text(0, 1), "");
+  std::vector<Cell_Store::Cell_Copy> row2 = store.Take_Row(2);
+  store.Put_Row(2, std::move(taken));
+  store.Put_Row(5, std::move(row2));
+  EXPECT_EQ(store.Text(0, 2), "a");
+  EXPECT_EQ(store.Object(2, 2), p);
+  EXPECT_EQ(store.Object(4, 2), nullptr);
+  EXPECT_EQ(store.Object(4, 5), q);
+
+  // Row 5's cells copied to row 6, then row 5 replaced: q now belongs to row 6 alone.
+  store.Put_Row(6, store.Row_Cells(5));
+  EXPECT_EQ(store.Object(4, 5), q);
+  store.Put_Row(5, {});
+  EXPECT_EQ(store.Object(4, 5), nullptr);
+  EXPECT_EQ(store.Object(4, 6), q);
+
+  store.FreeCellProperties(2, 2);
+  EXPECT_EQ(store.Object(2, 2), nullptr);
+  EXPECT_EQ(store.Text(2, 2), "b");
+  TCellProperties* fresh = store.GetCellProperties(3, 3);
+  EXPECT_EQ(store.Object(3, 3), fresh);
+  EXPECT_EQ(store.Object(2, 2), nullptr);
+  EXPECT_EQ(store.Object(4, 6), q);
+
+  store.FreeCellPropertiesRange(0, 0, 4, 7);
+  EXPECT_FALSE(store.HasCellProperties(4, 6));
+  EXPECT_FALSE(store.HasCellProperties(3, 3));
+  EXPECT_EQ(store.Text(0, 2), "a");
+  EXPECT_EQ(store.Filled_Cells(), 2u);
 }
 
 TEST_F(CellStore, SpanComparisons) {
