@@ -206,7 +206,7 @@ uint8_t Telegram_Decoder::Decode_Data_Records(TList_Var& List, int LastIndex, co
   // The scratch buffers hold the last kept record, as a decoding of each record
   // in turn would have left them; the codes were read from the records' own bytes.
   if (last_kept != nullptr) {
-    Fill_Scratch(last_kept->Data_Bytes(), last_kept->nbyte, last_kept->Vife_Bytes(), last_kept->numvife);
+    Fill_Scratch(*last_kept);
   }
   return result;
 }
@@ -221,6 +221,18 @@ void Telegram_Decoder::Recycle_Records(TList_Var& list) {
     if (spare_.size() < kKept_Spares) spare_.push_back(std::move(list.back()));
     list.pop_back();
   }
+}
+
+void Telegram_Decoder::Fill_Scratch(const TVariable_MBus& record) {
+  constexpr int kBlock = 16;  // a kept record has at least this many zero-padded data bytes
+  static_assert(sizeof App_Vife_Val == TVariable_MBus::Max_Extensions + 2);
+  if (record.nbyte > kBlock || scratch_used_ > kBlock) {
+    Fill_Scratch(record.Data_Bytes(), record.nbyte, record.Vife_Bytes(), record.numvife);
+    return;
+  }
+  std::memcpy(App_Data_Val, record.Data_Bytes(), kBlock);
+  scratch_used_ = record.nbyte;
+  std::memcpy(App_Vife_Val, record.Vife_Bytes(), sizeof App_Vife_Val);
 }
 
 void Telegram_Decoder::Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife) {

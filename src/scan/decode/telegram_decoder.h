@@ -57,6 +57,8 @@ class Telegram_Decoder {
  private:
   // Copies a kept record's data bytes (zero-padded to 256) and VIFE bytes into the scratch buffers.
   void Fill_Scratch(const uint8_t* data, int n, const uint8_t* vife, int numvife);
+  // The same from a kept record, whose buffers are zero-padded: short records copy in fixed-size blocks.
+  void Fill_Scratch(const TVariable_MBus& record);
   class Walk_Slots;
   // Recycled objects kept beyond that are freed: enough for the records of the longest frame.
   static constexpr size_t kKept_Spares = 256;

@@ -2,6 +2,7 @@
 // fills in them, where it stops, and that it never reads past the telegram.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -174,22 +175,35 @@ TEST(Record_Walk_Limits, AUnitTextLongerThanTheRecordAllowsEndsTheWalk) {
 }
 
 // After a walk the decoder's scratch buffers hold the last kept record's data
-// bytes and VIFE bytes, zero-padded: nothing of a longer record before it, and
-// nothing of a filler after it.
+// bytes and VIFE bytes, zero-padded: nothing of a longer record before it, in
+// the same walk or an earlier one, and nothing of a filler after it.
 TEST(Record_Walk_Limits, ScratchBuffersHoldTheLastKeptRecord) {
-  const std::vector<uint8_t> bytes = {0x07, 0x93, 0xBB, 0x3C, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66,
-                                      0x77, 0x88, 0x02, 0x93, 0x3B, 0xAA, 0xBB, 0x2F, 0x2F};
+  const std::vector<uint8_t> short_last = {0x07, 0x93, 0xBB, 0x3C, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66,
+                                           0x77, 0x88, 0x02, 0x93, 0x3B, 0xAA, 0xBB, 0x2F, 0x2F};
+  std::vector<uint8_t> long_last = {0x0D, 0x13, 20};  // a character field of 20 bytes
+  for (int i = 1; i <= 20; ++i) long_last.push_back(uint8_t(0x40 + i));
   Telegram_Decoder decoder;
   decoder.MBusType = mtWireless;
-  TList_Var records;
-  decoder.Decode_Data_Records(records, static_cast<int>(bytes.size()) - 1, bytes.data());
-  ASSERT_EQ(records.size(), 4u);
-  uint8_t data[256] = {0xAA, 0xBB};
-  uint8_t vife[12] = {0x3B};
-  EXPECT_EQ(std::vector<uint8_t>(decoder.App_Data_Val, decoder.App_Data_Val + 256),
-            std::vector<uint8_t>(data, data + 256));
-  EXPECT_EQ(std::vector<uint8_t>(decoder.App_Vife_Val, decoder.App_Vife_Val + 12),
-            std::vector<uint8_t>(vife, vife + 12));
+  const std::vector<uint8_t>* walks[] = {&short_last, &long_last, &short_last};
+  for (const std::vector<uint8_t>* bytes : walks) {
+    TList_Var records;
+    decoder.Decode_Data_Records(records, static_cast<int>(bytes->size()) - 1, bytes->data());
+    uint8_t data[256] = {};
+    uint8_t vife[12] = {};
+    if (bytes == &short_last) {
+      ASSERT_EQ(records.size(), 4u);
+      data[0] = 0xAA;
+      data[1] = 0xBB;
+      vife[0] = 0x3B;
+    } else {
+      ASSERT_EQ(records.size(), 1u);
+      std::copy(bytes->begin() + 3, bytes->end(), data);
+    }
+    EXPECT_EQ(std::vector<uint8_t>(decoder.App_Data_Val, decoder.App_Data_Val + 256),
+              std::vector<uint8_t>(data, data + 256));
+    EXPECT_EQ(std::vector<uint8_t>(decoder.App_Vife_Val, decoder.App_Vife_Val + 12),
+              std::vector<uint8_t>(vife, vife + 12));
+  }
   EXPECT_EQ(decoder.BCD_To_Int(2), 12210);  // digits A, A, B, B at their face values
 }
 
