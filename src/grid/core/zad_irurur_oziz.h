@@ -1406,6 +1406,10 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   class TGridUnitEditBtn* BtnUnitEdit();
   class TGridButton* Btn();
   class TGridCheckBox* EditCheck();
+  class TGridTrackbarDropDown* TrackbarDropDown();
+  class TGridMemoDropDown* MemoDropDown();
+  class TGridCalculatorDropDown* CalculatorDropDown();
+  class TGridTimepickerDropDown* TimePickerDropDown();
   class TGridColorDropDown* ColorPickerDropDown();
   class TGridImageDropDown* ImagePickerDropDown();
   class TGridDetailPickerDropDown* DetailPickerDropDown();
@@ -1440,7 +1444,12 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // Steps of opening shared by the types.
   void Open_Custom_Editor(int ACol, int RCol, int ARow, const TRect& R, TColor C, const QFont& F, const QString& T);
   void Open_Drop_Down(TEditorType Type, int ACol, int RCol, int ARow, const TRect& R, TColor C, const QString& T);
-  void Prepare_Drop_Down(class TZadCustomDropDown* Control);
+  // The drop-down editor of a type (null when not made yet) and its setup
+  // on first use.
+  class TZadCustomDropDown* Drop_Down_Of(TEditorType Type) const;
+  void Setup_Drop_Down(class TZadCustomDropDown* Control);
+  // The image list the image picker shows (a copy of GridImages).
+  std::vector<QImage> FPickerImages;
   // A typed start character posted to the control that just took the focus.
   void Post_Start_Char(QWidget* Control);
   void Store_Drop_Down(int RCol, int ARow);
@@ -1457,6 +1466,10 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   class TGridUnitEditBtn* FBtnUnitEdit = nullptr;
   class TGridButton* FBtn = nullptr;
   class TGridCheckBox* FEditCheck = nullptr;
+  class TGridTrackbarDropDown* FTrackbarDropDown = nullptr;
+  class TGridMemoDropDown* FMemoDropDown = nullptr;
+  class TGridCalculatorDropDown* FCalculatorDropDown = nullptr;
+  class TGridTimepickerDropDown* FTimePickerDropDown = nullptr;
   class TGridColorDropDown* FColorPickerDropDown = nullptr;
   class TGridImageDropDown* FImagePickerDropDown = nullptr;
   class TGridDetailPickerDropDown* FDetailPickerDropDown = nullptr;

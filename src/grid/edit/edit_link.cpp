@@ -181,6 +181,8 @@ void TEditLink::EditKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shi
   Forced_Store();
   if (FEditStyle == esPopup) EditExit(Sender);
   g.FEditMode = false;
+  // The written value passes validation as any edited value does.
+  if (g.FEditing) g.ValidateCell(g.CurrentCell());
   g.CanSelectCell(g.Col(), g.Row());
   if (g.FLastValidation) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

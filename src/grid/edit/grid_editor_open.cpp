@@ -459,6 +459,7 @@ void TZadIrururOziz::Open_Custom_Editor(int ACol, int RCol, int ARow, const TRec
                                         const QString& T) {
   (void)ACol;
   TEditLink& link = *EditLink();
+  FEditMode = true;
   link.FOwner = this;
   link.FEditCell = QPoint(RCol, ARow);
   if (link.EditStyle() == esPopup) {
