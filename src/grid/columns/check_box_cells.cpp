@@ -55,33 +55,6 @@ bool TZadIrururOziz::HasDataCheckBox(int ACol, int ARow) {
   return HasCellType(ACol, ARow, {ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
 }
 
-bool TZadIrururOziz::GetCheckBoxState(int ACol, int ARow, bool& State) {
-  // ARow is real; a hidden row has no cell to show a box in.
-  if (ACol < 0 || ARow < 0 || IsHiddenRow(ARow)) return false;
-  const int row = NumHiddenRows() > 0 ? DisplRowIndex(ARow) : ARow;
-  if (row < 0 || row >= RowCount()) return false;
-  const TCellGraphic* graphic = GetCellGraphic(ACol, row);
-  if (!graphic) return false;
-  switch (graphic->CellType) {
-    case ctCheckBox:
-      State = graphic->CellBoolean;
-      return true;
-    case ctDataCheckBox:
-    case ctVirtCheckBox: {
-      QString check_true;
-      DoGetCheckTrue(ACol, row, check_true);
-      State = GetCellEx(ACol, row) == check_true;
-      return true;
-    }
-    case ctRowCheckBox:
-      if (ACol != 0) return false;
-      State = RowSelect(row);
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool TZadIrururOziz::IsChecked(int ACol, int ARow) {
   bool state = false;
   GetCheckBoxState(ACol, ARow, state);

@@ -193,8 +193,15 @@ void TZadIrururOziz::RemoveRowRange(int RowIndex, int Count, bool DropControls) 
   if (DropControls) {
     const int first = RealRowIndex(RowIndex), last = RealRowIndex(RowIndex + Count - 1);
     for (int i = FControlList.Count() - 1; i >= 0; --i) {
-      const int y = FControlList.GetControl(i)->Y();
-      if (y >= first && y <= last) FControlList.RemoveControl(i);
+      TControlItem* item = FControlList.GetControl(i);
+      const int y = item->Y();
+      if (y >= first && y <= last) {
+        if (auto* widget = qobject_cast<QWidget*>(item->Control())) widget->hide();
+        FControlList.RemoveControl(i);
+      } else if (y > last) {
+        // The controls below move up with their rows.
+        item->SetY(y - Count);
+      }
     }
     if (!FGridItems.empty()) {
       for (auto& item : FGridItems)

@@ -32,6 +32,7 @@
 #include "grid/core/cell_graphic.h"
 #include "grid/core/cell_highlight.h"
 #include "grid/core/cell_interface.h"
+#include "grid/core/grid_hook_states.h"
 #include "grid/core/grid_paint_look.h"
 #include "grid/draw/cell_shape.h"
 #include "grid/filter/filter_collection.h"
@@ -354,7 +355,9 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   virtual void CutSelectionToClipboard() {}
   virtual void PasteSelectionFromClipboard() {}
   // One row inserted or deleted from the keyboard.
-  virtual void InsertOneRow(int ARow) { InsertRows(ARow, 1, true); }
+  // With row nodes a row inserted inside a group joins it; the only data
+  // row is emptied instead of removed unless FixedRowAlways (grid_hooks.cpp).
+  virtual void InsertOneRow(int ARow);
   virtual void DoAutoDeleteRow(int ARow);
   // Select all: the data area, with disjunct rows every data row.
   void SelectAll();
@@ -815,7 +818,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   virtual void DoUpdateColumnSizeAuto(int ACol, int& AWidth);
   // The in-place editor's text limit and edit mask for the current cell.
   virtual int QueryEditLimit() { return FMaxEditLength; }
-  virtual QString QueryEditMask(int ACol, int ARow) { return (void)ACol, (void)ARow, QString(); }
+  // EditMask, changed per cell by OnGetEditMask (grid_hooks.cpp).
+  virtual QString QueryEditMask(int ACol, int ARow);
 
   void SetMinColWidth(int Value) { FMinColWidth = Value; }
   void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
@@ -1005,9 +1009,9 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // A press at (X, Y) inside the base cell of a radio-group cell (display
   // column) chooses the item under it.
   void ClickRadioGroup(int ACol, int ARow, int X, int Y);
-  // The fixed-cell editor a press or double click on a header opens; the
-  // header editors come with the grid services, until then nothing opens.
-  virtual void EditFixedCell(int ACol, int ARow) { (void)ACol, (void)ARow; }
+  // The fixed-cell editor a press or double click on a header opens
+  // (fixed_cell_editor.cpp).
+  virtual void EditFixedCell(int ACol, int ARow);
   // A click on the sort row that passed the sort decision (real column); the
   // sorting itself comes with the grid services.
   virtual void DoHeaderSort(int ACol) { (void)ACol; }
@@ -1917,6 +1921,74 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   bool Press_Node_Column(int ACol, int ARow, const QPoint& pos, Qt::KeyboardModifiers shift);
   void Node_Arrow_Key(int key);
   int FNumNodes = 0;
+
+  // ---- hooks, export texts and tri-state check boxes (grid/core/
+  // grid_hooks.cpp), the fixed-cell editor (grid/edit/fixed_cell_editor.cpp)
+  // and the column drag picture (grid/input/header_drag_button.cpp)
+ public:
+  using TCellTextEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value)>;
+  using TFixedEditEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
+                                             QStringList& Values)>;
+
+  // The filter services call it when a filter has been applied.
+  virtual void DoFilterDone();
+  // Before the fixed-cell editor opens: the kind and the combo's items may
+  // change.
+  virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, QStringList& Values);
+  // The value text of a cell; this grid evaluates no formulas, so it is the
+  // cell text.
+  virtual void CalcCellText(int ACol, int ARow, QString& Value);
+  // The text a cell gives to file export (ARow is a display row).
+  virtual void DoSaveCell(int ACol, int ARow, QString& Value);
+  // A text from file import into the raw cell, after OnLoadCell.
+  virtual void DoLoadCell(int ACol, int ARow, const QString& Value);
+  // Progress of the file services around each row; nothing here.
+  virtual void ExportNotification(TGridExportState AState, int ARow) { (void)AState, (void)ARow; }
+  virtual void ImportNotification(TGridImportState AState, int ARow) { (void)AState, (void)ARow; }
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  // Tri-state boxes in every data row (from row 0 with CheckAllCheck).
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState state);
+  // The three-way state of any check box of real row ARow, hidden or not;
+  // false, state untouched, when the cell holds none.
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& state);
+  bool SaveVirtCells() const { return FSaveVirtCells; }
+  void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+  bool SaveWithHTML() const { return FSaveWithHTML; }
+  void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+  bool SaveWithRTF() const { return FSaveWithRTF; }
+  void SetSaveWithRTF(bool Value) { FSaveWithRTF = Value; }
+
+  // The editors of header cells (made on first use) and the cell being
+  // edited in one (-1 before the first).
+  class TGridTransEdit* FixedEdit();
+  class TGridTransCombo* FixedCombo();
+  int FixedColEdit() const { return FFixedColEdit; }
+  int FixedRowEdit() const { return FFixedRowEdit; }
+  // The floating picture of a header while its column is dragged: hidden
+  // and disabled until a drag shows it, with the grid's fixed-cell look
+  // (grid/input/header_drag_button.cpp; made on first use).
+  class THeaderDragButton* MoveButton();
+
+  TNotifyGridEvent OnFilterDone;
+  TFixedEditEvent OnFixedEdit;
+  TCellTextEvent OnSaveCell;
+  TCellTextEvent OnLoadCell;
+  TCellTextEvent OnGetEditMask;
+
+ private:
+  // The check-box object of real row ARow: from the hidden-row record while
+  // the row is hidden, else from its display row (Displ: -1 when hidden).
+  const TCellGraphic* Check_Box_Object(int ACol, int ARow, int& Displ);
+  // Reads any check box's state as a three-way state; false without one.
+  bool Read_Check_Box(int ACol, int ARow, TCheckBoxState& state);
+  bool FSaveVirtCells = true;
+  bool FSaveWithHTML = true;
+  bool FSaveWithRTF = false;
+  class TGridTransEdit* FFixedEdit = nullptr;
+  class TGridTransCombo* FFixedCombo = nullptr;
+  int FFixedColEdit = -1, FFixedRowEdit = -1;
+  class THeaderDragButton* FMoveButton = nullptr;
+  // (end of hooks, export texts and fixed-cell editors)
 
   // ---- typed and extended cell access, header lists, per-cell looks
   // (grid/cells/: grid_cell_access.cpp texts by real row, sorted and moved

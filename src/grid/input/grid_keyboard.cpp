@@ -191,16 +191,6 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
   return false;
 }
 
-void TZadIrururOziz::DoAutoDeleteRow(int ARow) {
-  // The only data row stays, emptied, unless a grid may shrink to its
-  // fixed rows.
-  if (RowCount() - FixedRows() - FFixedFooters <= 1 && !FFixedRowAlways)
-    ClearRows(ARow, 1);
-  else
-    RemoveRows(ARow, 1);
-  if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
-}
-
 void TZadIrururOziz::SelectAll() {
   const int first_col = FirstTabCol();
   TGridRect all{first_col, FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
