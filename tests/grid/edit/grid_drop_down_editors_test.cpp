@@ -7,37 +7,9 @@
 #include <QtTest>
 
 #include "dropdowns/base/drop_down_form.h"
+#include "editor_grid.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/edit/grid_drop_down_wrappers.h"
-
-namespace {
-
-struct Drop_Grid {
-  TZadIrururOziz grid;
-  explicit Drop_Grid(TEditorType column2) {
-    grid.SetRowCount(6);
-    grid.SetColCount(5);
-    grid.resize(520, 260);
-    grid.SetOptions(grid.Options() | goEditing);
-    grid.OnGetEditorType = [column2](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
-      if (ACol == 2) AEditor = column2;
-    };
-    grid.show();
-    grid.activateWindow();
-  }
-  void Open(int c, int r) {
-    grid.FocusCell(c, r);
-    grid.setFocus();
-    grid.ShowInplaceEdit();
-  }
-  QString Cell(int c, int r) { return grid.Store().Text(c, r); }
-};
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QCoreApplication::processEvents();
-}
-
-}  // namespace
 
 class GridDropDownEditorsTest : public QObject {
   Q_OBJECT
@@ -56,7 +28,7 @@ class GridDropDownEditorsTest : public QObject {
   void open_and_close_keeps_the_cell() {
     QFETCH(int, type);
     QFETCH(QString, text);
-    Drop_Grid g{TEditorType(type)};
+    Editor_Grid g{TEditorType(type)};
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.TrackbarDropDown()->SetMax(100);
     g.grid.Store().Set_Text(2, 1, text);
@@ -76,7 +48,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void typing_starts_the_editor_with_the_character() {
-    Drop_Grid g(edCalculatorDropDown);
+    Editor_Grid g(edCalculatorDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("12"));
     g.grid.FocusCell(2, 1);
@@ -89,7 +61,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void up_validates_writes_and_moves_up() {
-    Drop_Grid g(edTrackbarDropDown);
+    Editor_Grid g(edTrackbarDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     QStringList validated;
     g.grid.OnCellValidate = [&](TZadIrururOziz*, int, int, QString& Value, bool&) { validated << Value; };
@@ -105,7 +77,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void refused_value_stays_in_the_editor() {
-    Drop_Grid g(edMemoDropDown);
+    Editor_Grid g(edMemoDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 3, QStringLiteral("good"));
     g.grid.OnCellValidate = [](TZadIrururOziz*, int, int, QString& Value, bool& Valid) {
@@ -123,7 +95,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void escape_leaves_the_cell_as_it_was() {
-    Drop_Grid g(edTrackbarDropDown);
+    Editor_Grid g(edTrackbarDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("30"));
     TGridTrackbarDropDown* track = g.grid.TrackbarDropDown();
@@ -137,7 +109,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void alt_down_opens_the_popup() {
-    Drop_Grid g(edCalculatorDropDown);
+    Editor_Grid g(edCalculatorDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.Open(2, 1);
     TGridCalculatorDropDown* calc = g.grid.CalculatorDropDown();
@@ -149,7 +121,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void enter_in_the_open_calculator_stores_and_closes() {
-    Drop_Grid g(edCalculatorDropDown);
+    Editor_Grid g(edCalculatorDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.Open(2, 1);
     TGridCalculatorDropDown* calc = g.grid.CalculatorDropDown();
@@ -164,7 +136,7 @@ class GridDropDownEditorsTest : public QObject {
   }
 
   void colour_picker_writes_its_choice() {
-    Drop_Grid g(edColorPickerDropDown);
+    Editor_Grid g(edColorPickerDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.SetColors(2, 1, 0x0000FF);
     g.Open(2, 1);
@@ -209,7 +181,7 @@ class GridDropDownEditorsTest : public QObject {
     QFETCH(QString, text);
     QFETCH(int, opened);
     QFETCH(QString, written);
-    Drop_Grid g(edImagePickerDropDown);
+    Editor_Grid g(edImagePickerDropDown);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     QList<QImage> images{QImage(8, 8, QImage::Format_RGB32), QImage(8, 8, QImage::Format_RGB32),
                          QImage(8, 8, QImage::Format_RGB32)};

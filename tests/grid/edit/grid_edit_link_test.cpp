@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+#include "editor_grid.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/edit/edit_link.h"
 
@@ -44,27 +45,10 @@ class Line_Link : public TEditLink {
   }
 };
 
-struct Link_Grid {
-  TZadIrururOziz grid;
+// The grid's column 2 edits through the link.
+struct Link_Grid : Editor_Grid {
   Line_Link link;
-  Link_Grid() {
-    grid.SetRowCount(6);
-    grid.SetColCount(5);
-    grid.resize(520, 260);
-    grid.SetOptions(grid.Options() | goEditing);
-    grid.OnGetEditorType = [](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
-      if (ACol == 2) AEditor = edCustom;
-    };
-    grid.SetEditLink(&link);
-    grid.show();
-    grid.activateWindow();
-  }
-  void Open(int c, int r) {
-    grid.FocusCell(c, r);
-    grid.setFocus();
-    grid.ShowInplaceEdit();
-  }
-  QString Cell(int c, int r) { return grid.Store().Text(c, r); }
+  Link_Grid() : Editor_Grid(edCustom) { grid.SetEditLink(&link); }
 };
 
 }  // namespace

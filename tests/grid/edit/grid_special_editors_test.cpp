@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "controls/format_settings.h"
+#include "editor_grid.h"
 #include "grid/columns/grid_column_collection.h"
 #include "grid/columns/grid_column_item.h"
 #include "grid/columns/zad_column_grid.h"
@@ -32,32 +33,6 @@ Format_Settings Test_Settings() {
   s.Short_Time_Format = QStringLiteral("hh:nn:ss");
   s.Long_Time_Format = QStringLiteral("hh:nn:ss");
   return s;
-}
-
-// A shown grid whose column 2 edits with the given editor type.
-struct Special_Grid {
-  TZadIrururOziz grid;
-  explicit Special_Grid(TEditorType column2) {
-    grid.SetRowCount(6);
-    grid.SetColCount(5);
-    grid.resize(520, 260);
-    grid.SetOptions(grid.Options() | goEditing);
-    grid.OnGetEditorType = [column2](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
-      if (ACol == 2) AEditor = column2;
-    };
-    grid.show();
-    grid.activateWindow();
-  }
-  void Open(int c, int r) {
-    grid.FocusCell(c, r);
-    grid.setFocus();
-    grid.ShowInplaceEdit();
-  }
-  QString Cell(int c, int r) { return grid.Store().Text(c, r); }
-};
-
-void Settle() {
-  for (int i = 0; i < 4; ++i) QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -91,7 +66,7 @@ class GridSpecialEditorsTest : public QObject {
   void open_and_close_keeps_the_cell() {
     QFETCH(int, type);
     QFETCH(QString, text);
-    Special_Grid g{TEditorType(type)};
+    Editor_Grid g{TEditorType(type)};
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     if (type == edUnitEditBtn) g.grid.BtnUnitEdit()->SetUnits({QStringLiteral("mm"), QStringLiteral("cm")});
     g.grid.Store().Set_Text(2, 1, text);
@@ -113,7 +88,7 @@ class GridSpecialEditorsTest : public QObject {
   // ---- spin
 
   void typed_character_reaches_the_spin() {
-    Special_Grid g(edSpinEdit);
+    Editor_Grid g(edSpinEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.FocusCell(2, 1);
     g.grid.setFocus();
@@ -128,7 +103,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void spin_opened_by_its_up_button_steps_once() {
-    Special_Grid g(edSpinEdit);
+    Editor_Grid g(edSpinEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.ControlLook().SetSpinButtonsAlwaysVisible(true);
     g.grid.OnHasSpinEdit = [](TZadIrururOziz*, int ACol, int, bool& Value) { Value = ACol == 2; };
@@ -142,7 +117,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void spin_allowing_empty_writes_an_empty_cell() {
-    Special_Grid g(edSpinEdit);
+    Editor_Grid g(edSpinEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("9"));
     g.grid.SpinEdit()->SetAllowEmptyValue(true);
@@ -155,7 +130,7 @@ class GridSpecialEditorsTest : public QObject {
   // ---- combo
 
   void combo_list_preselects_the_first_item() {
-    Special_Grid g(edComboList);
+    Editor_Grid g(edComboList);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("z"));
     g.grid.OnGetEditorProp = [](TZadIrururOziz* Sender, int, int, TEditLink*) {
@@ -180,7 +155,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void combo_list_finds_the_cell_text() {
-    Special_Grid g(edComboList);
+    Editor_Grid g(edComboList);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.AddComboString(QStringLiteral("a"));
     g.grid.AddComboString(QStringLiteral("b"));
@@ -206,7 +181,7 @@ class GridSpecialEditorsTest : public QObject {
   void date_outside_the_limits_opens_at_the_limit() {
     QFETCH(QString, cell);
     QFETCH(QDate, shown);
-    Special_Grid g(edDateEdit);
+    Editor_Grid g(edDateEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     TGridDatePicker* picker = g.grid.DateTimePicker();
     picker->SetMinDate(Encode_Date(QDate(2000, 1, 1)));
@@ -217,7 +192,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void unchecked_date_picker_empties_the_cell() {
-    Special_Grid g(edDateEdit);
+    Editor_Grid g(edDateEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("01.02.2020"));
     g.grid.DateTimePicker()->SetShowCheckbox(true);
@@ -228,7 +203,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void changed_date_and_time_is_written() {
-    Special_Grid g(edDateTimeEdit);
+    Editor_Grid g(edDateTimeEdit);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("01.02.2020 10:11:12"));
     g.Open(2, 1);
@@ -240,7 +215,7 @@ class GridSpecialEditorsTest : public QObject {
   // ---- button, unit, check box
 
   void button_covers_the_grid_lines() {
-    Special_Grid g(edButton);
+    Editor_Grid g(edButton);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.Open(2, 1);
     const QRect cell = g.grid.CellRect(2, 1).To_QRect();
@@ -249,7 +224,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void unit_edit_joins_value_and_unit() {
-    Special_Grid g(edUnitEditBtn);
+    Editor_Grid g(edUnitEditBtn);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     TGridUnitEditBtn* edit = g.grid.BtnUnitEdit();
     edit->SetUnits({QStringLiteral("mm"), QStringLiteral("cm")});
@@ -264,7 +239,7 @@ class GridSpecialEditorsTest : public QObject {
   }
 
   void check_box_keeps_the_text() {
-    Special_Grid g(edCheckBox);
+    Editor_Grid g(edCheckBox);
     QVERIFY(QTest::qWaitForWindowActive(&g.grid));
     g.grid.Store().Set_Text(2, 1, QStringLiteral("label"));
     g.Open(2, 1);
