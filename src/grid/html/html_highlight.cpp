@@ -1,5 +1,6 @@
 #include "grid/html/html_highlight.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "grid/html/html_plain_text.h"
@@ -50,69 +51,106 @@ bool Has_Stray_Brackets(const QString& html) {
   return false;
 }
 
-// Wraps every hit of needle in the visible text of source. One forward walk
-// over the source finds the hits (a failure table over the needle, so the
-// walk never steps back), then the result is built at its final size: many
-// hits in a long text stay linear and touch little memory.
-QString Tag_Hits(const QString& source, const QString& needle, const QString& tag, bool caseSensitive) {
-  const qsizetype m = needle.size();
-  auto fold = [caseSensitive](QChar c) { return caseSensitive ? c : c.toUpper(); };
-  std::vector<QChar> pattern(static_cast<size_t>(m));
-  for (qsizetype k = 0; k < m; ++k) pattern[size_t(k)] = fold(needle[k]);
-  std::vector<qsizetype> fail(size_t(m), 0);
-  for (qsizetype k = 1, q = 0; k < m; ++k) {
-    while (q > 0 && pattern[size_t(k)] != pattern[size_t(q)]) q = fail[size_t(q - 1)];
-    if (pattern[size_t(k)] == pattern[size_t(q)]) ++q;
-    fail[size_t(k)] = q;
+// Finds the hits of a needle in the visible text of an HTML source: one
+// forward walk (a failure table over the needle, so the walk never steps
+// back), letters compared upper-cased one by one when case does not count.
+class Hit_Scanner {
+ public:
+  Hit_Scanner(const QString& needle, bool caseSensitive)
+      : m_(needle.size()),
+        case_sensitive_(caseSensitive),
+        pattern_(size_t(m_)),
+        fail_(size_t(m_), 0),
+        recent_(size_t(m_), 0) {
+    for (qsizetype k = 0; k < m_; ++k) pattern_[size_t(k)] = Fold(needle[k]);
+    for (qsizetype k = 1, q = 0; k < m_; ++k) {
+      while (q > 0 && pattern_[size_t(k)] != pattern_[size_t(q)]) q = fail_[size_t(q - 1)];
+      if (pattern_[size_t(k)] == pattern_[size_t(q)]) ++q;
+      fail_[size_t(k)] = q;
+    }
   }
-  // Source index of each of the last m visible characters, by visible index mod m.
-  std::vector<qsizetype> recent(size_t(m), 0);
-  struct Hit {
-    qsizetype Open, Close, End;  // source indexes; End: visible index after the hit
-  };
-  std::vector<Hit> hits;
-  qsizetype visible = 0, q = 0;
-  qsizetype i = 0;
-  bool closes_left = true;  // once a "<" has no ">" after it, none has
-  while (i < source.size()) {
-    if (source[i] == u'<' && closes_left) {
-      const qsizetype end = source.indexOf(u'>', i + 1);
-      if (end >= 0) {
-        i = end + 1;
-        continue;
+
+  // Calls on_hit(open, close, end) for every hit, left to right and without
+  // overlap: open and close are the source indexes of its first character
+  // and past its last, end the visible index past it. Answers the number of
+  // visible characters.
+  template <typename On_Hit>
+  qsizetype Scan(const QString& source, On_Hit&& on_hit) {
+    const QChar* s = source.constData();
+    const qsizetype n = source.size();
+    qsizetype visible = 0, q = 0, i = 0;
+    bool closes_left = true;  // once a "<" has no ">" after it, none has
+    while (i < n) {
+      if (s[i] == u'<' && closes_left) {
+        const qsizetype end = source.indexOf(u'>', i + 1);
+        if (end >= 0) {
+          i = end + 1;
+          continue;
+        }
+        closes_left = false;
       }
-      closes_left = false;
+      const QChar c = Fold(s[i]);
+      while (q > 0 && pattern_[size_t(q)] != c) q = fail_[size_t(q - 1)];
+      if (pattern_[size_t(q)] == c) ++q;
+      // Source index of each of the last m visible characters, by visible
+      // index mod m.
+      recent_[size_t(visible % m_)] = i;
+      ++visible;
+      if (q == m_) {
+        // Hits do not overlap: the search starts afresh after one.
+        on_hit(recent_[size_t(visible % m_)], i + 1, visible);
+        q = 0;
+      }
+      ++i;
     }
-    const QChar c = fold(source[i]);
-    while (q > 0 && pattern[size_t(q)] != c) q = fail[size_t(q - 1)];
-    if (pattern[size_t(q)] == c) ++q;
-    recent[size_t(visible % m)] = i;
-    ++visible;
-    if (q == m) {
-      // Hits do not overlap: the search starts afresh after one.
-      hits.push_back({recent[size_t(visible % m)], i + 1, visible});
-      q = 0;
-    }
-    ++i;
+    return visible;
   }
-  if (hits.empty()) return source;
+
+ private:
+  QChar Fold(QChar c) const { return case_sensitive_ ? c : c.toUpper(); }
+
+  qsizetype m_;
+  bool case_sensitive_;
+  std::vector<QChar> pattern_;
+  std::vector<qsizetype> fail_;
+  std::vector<qsizetype> recent_;
+};
+
+// Wraps every hit of needle in the visible text of source. The hits are
+// found twice, the first time only counted, so that the result is written
+// straight into a string of its final size and no list of hits is kept:
+// many hits in a long text stay linear and touch little memory.
+QString Tag_Hits(const QString& source, const QString& needle, const QString& tag, bool caseSensitive) {
+  Hit_Scanner scanner(needle, caseSensitive);
+  qsizetype count = 0, last_end = -1;
+  const qsizetype visible = scanner.Scan(source, [&](qsizetype, qsizetype, qsizetype end) {
+    ++count;
+    last_end = end;
+  });
+  if (count == 0) return source;
+  const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
+  const QString close = QLatin1String("</") + tag + QLatin1Char('>');
+  QString result(source.size() + count * (open.size() + close.size()), Qt::Uninitialized);
+  QChar* out = result.data();
+  const QChar* in = source.constData();
+  auto put = [&out](const QChar* from, qsizetype length) {
+    std::copy(from, from + length, out);
+    out += length;
+  };
   // The opening tag goes after the tags in front of a hit, so that a hit
   // right after another one does not land inside its pair; the closing tag
   // right after the hit, or after the trailing tags for a hit at the end.
-  if (hits.back().End == visible) hits.back().Close = source.size();
-  const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
-  const QString close = QLatin1String("</") + tag + QLatin1Char('>');
-  QString result;
-  result.reserve(source.size() + qsizetype(hits.size()) * (open.size() + close.size()));
-  qsizetype copied = 0;
-  for (const Hit& hit : hits) {
-    result += QStringView(source).mid(copied, hit.Open - copied);
-    result += open;
-    result += QStringView(source).mid(hit.Open, hit.Close - hit.Open);
-    result += close;
-    copied = hit.Close;
-  }
-  result += QStringView(source).mid(copied);
+  const bool last_at_end = last_end == visible;
+  qsizetype copied = 0, seen = 0;
+  scanner.Scan(source, [&](qsizetype open_at, qsizetype close_at, qsizetype) {
+    if (++seen == count && last_at_end) close_at = source.size();
+    put(in + copied, open_at - copied);
+    put(open.constData(), open.size());
+    put(in + open_at, close_at - open_at);
+    put(close.constData(), close.size());
+    copied = close_at;
+  });
+  put(in + copied, source.size() - copied);
   return result;
 }
 
