@@ -1,0 +1,140 @@
+#include "dropdowns/multicolumn/multi_column_logic.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "dropdowns/base/type_completion.h"
+
+namespace multi_column {
+
+bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& Text, bool CaseSensitive, QString& Found,
+                       int& Index) {
+  if (Text.isEmpty()) return false;
+  const QString wanted = TypeCompletion::Match_Case_Text(Text, CaseSensitive);
+  for (int i = 0; i < Items.Count(); ++i) {
+    const QString text = Items.Items(i).Column_Text(Column);
+    if (!TypeCompletion::Match_Case_Text(text, CaseSensitive).startsWith(wanted)) continue;
+    Found = text;
+    Index = i;
+    return true;
+  }
+  return false;
+}
+
+int Step_Item(Selection_Step Step, int Index, int Count) {
+  if (Count <= 0) return -1;
+  const int last = Count - 1;
+  if (Step == ssFirst) return 0;
+  if (Step == ssLast) return last;
+  if (Index < 0) return 0;
+  switch (Step) {
+    case ssNext:
+      return std::min(Index + 1, last);
+    case ssPrevious:
+      return std::max(Index - 1, 0);
+    case ssNextPage:
+      return std::min(Index + 10, last);
+    case ssPreviousPage:
+      return std::max(Index - 10, 0);
+    default:
+      return Index;
+  }
+}
+
+int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
+  if (RowHeight < 1) return Height;
+  const int rows = (Height - Bars - HeaderHeight - 2) / RowHeight;
+  return Bars + HeaderHeight + rows * RowHeight + 2;
+}
+
+std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available) {
+  std::vector<int> result;
+  result.reserve(Widths.size());
+  double total = 1;
+  for (int w : Widths) total += w;
+  const double f = Available / total;
+  double remainder = 0;
+  for (int width : Widths) {
+    const double exact = f * width;
+    // Rounds halves to even, as the width rounding does everywhere.
+    int w = int(std::nearbyint(exact));
+    remainder += exact - w;
+    if (remainder > 1) {
+      ++w;
+      remainder -= 1;
+    }
+    result.push_back(w);
+  }
+  return result;
+}
+
+Style_Colors Style_Colors_Of(TDUDStyle Style) {
+  struct Row {
+    TColor Header, HeaderTo, Font;
+    TSelectionColorStyle Selection;
+    TColor Line, FixedLine, Selected, SelectedText;
+  };
+  Row r{};
+  switch (Style) {
+    case tsOffice2003Blue:
+      r = {0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00, clNone, 0};
+      break;
+    case tsOffice2003Silver:
+      r = {0xBDA4A5, 0x957475, clNone, scOffice2007, 0x947C7C, 0x947C7C, clNone, 0};
+      break;
+    case tsOffice2003Olive:
+      r = {0x82C0AF, 0x447A63, clNone, scOffice2007, 0x588060, 0x588060, clNone, 0};
+      break;
+    case tsOffice2003Classic:
+      r = {0x808080, 0x808080, clNone, scOffice2007, 0x808080, 0x808080, clNone, 0};
+      break;
+    case tsOffice2007Luna:
+      r = {0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF, 0xFFD2AF, clNone, 0};
+      break;
+    case tsOffice2007Obsidian:
+      r = {0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C, 0x5C534C, clNone, 0};
+      break;
+    case tsWindowsXP:
+      r = {clBtnFace, clBtnFace, 0x000000, scCustom, 0xC0C0C0, 0x000000, clHighlight, clHighlightText};
+      break;
+    case tsWhidbey:
+      r = {0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00, clNone, 0};
+      break;
+    case tsOffice2007Silver:
+      r = {0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F, 0x74706F, clNone, 0};
+      break;
+    case tsWindowsVista:
+      r = {0xFFFDF9, 0xFFFAF0, 0x000000, scWindowsVista, 0xFCF2DA, 0xFCF2DA, clNone, 0};
+      break;
+    case tsWindows7:
+      r = {0xFDFBFA, 0xFDF3EB, 0x000000, scWindows7, 0xFBD6B8, 0xFBD6B8, clNone, 0};
+      break;
+    case tsTerminal:
+      r = {clBtnFace, clBtnFace, 0x000000, scCustom, 0x808080, 0x808080, clHighlight, clHighlightText};
+      break;
+    case tsOffice2010Blue:
+      r = {0xEDDBCD, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0};
+      break;
+    case tsOffice2010Silver:
+      r = {0xEDE9E5, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0};
+      break;
+    case tsOffice2010Black:
+      r = {0x828282, clNone, 0xD7D7D6, scCustom, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0};
+      break;
+    default:
+      return {};
+  }
+  Style_Colors c;
+  c.Apply = true;
+  c.HeaderColor = r.Header;
+  c.HeaderColorTo = r.HeaderTo;
+  c.HeaderFontColor = r.Font;
+  c.Selection = r.Selection;
+  c.LineColor = r.Line;
+  c.FixedLineColor = r.FixedLine;
+  c.SelectionColor = r.Selected;
+  c.SelectionTextColor = r.SelectedText;
+  return c;
+}
+
+}  // namespace multi_column

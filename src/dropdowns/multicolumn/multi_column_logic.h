@@ -1,0 +1,52 @@
+#pragma once
+// The multi-column drop-down's reckoning without a window: the list's
+// type-ahead match, selection
+// steps, the popup's whole-row height, the columns stretched over the popup
+// and the colours of the component styles.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "controls/tcolor.h"
+#include "dropdowns/base/selection_color_style.h"
+#include "dropdowns/multicolumn/drop_down_columns.h"
+#include "grid/theme/style_if.h"
+
+namespace multi_column {
+
+// The first item whose Column text starts with Text (upper-cased both unless
+// CaseSensitive). An item without that line reads as empty. An empty Text
+// matches nothing. Found gives the item's text in its own case.
+bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& Text, bool CaseSensitive, QString& Found,
+                       int& Index);
+
+enum Selection_Step { ssFirst, ssLast, ssNext, ssPrevious, ssNextPage, ssPreviousPage };
+// The item a step selects from Index among Count items; Index itself when
+// the step goes nowhere; -1 without items.
+int Step_Item(Selection_Step Step, int Index, int Count);
+
+// The popup height that shows whole rows: Bars (header and footer bars),
+// the header row, whole data rows and 2 pixels. A row height below 1 leaves
+// Height as it is.
+int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
+
+// The columns' widths stretched over Available pixels: the factor is
+// Available / (1 + sum of widths), each width rounded and the carried
+// remainder adding a pixel whenever it passes 1.
+std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available);
+
+// The colours a component style gives; Apply is false for tsCustom.
+struct Style_Colors {
+  bool Apply = false;
+  TColor HeaderColor = clNone, HeaderColorTo = clNone;
+  // clNone leaves the header font's colour as it is.
+  TColor HeaderFontColor = clNone;
+  TSelectionColorStyle Selection = scCustom;
+  TColor LineColor = clNone, FixedLineColor = clNone;
+  // For scCustom only: the selection's colours.
+  TColor SelectionColor = clNone;
+  TColor SelectionTextColor = 0x000000;
+};
+Style_Colors Style_Colors_Of(TDUDStyle Style);
+
+}  // namespace multi_column
