@@ -233,7 +233,7 @@ void TZadIrururOziz::Open_Drop_Down(TEditorType Type, int ACol, int RCol, int AR
         picker->SetImageIndex(index);
       }
       const int item = picker->ItemIndex();
-      picker->SetText(item >= 0 ? picker->Items().Items(item).Caption : QString());
+      picker->SetText(item >= 0 ? picker->Items().Items(item)->Caption() : QString());
       break;
     }
     default:
