@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <memory>
 
 #include "controls/format_settings.h"
 #include "grid/filter/compiled_filter.h"
@@ -238,6 +239,84 @@ TEST(CompiledFilter, AnswersAsTheDirectMatcherOnRandomExpressions) {
     ASSERT_EQ(TCompiledFilter(expression, cs).Matches(value), MatchFilterExpression(expression, value, cs))
         << expression.toStdString() << " / " << value.toStdString();
   }
+}
+
+// The compiled form reads the usual cell shapes (digits only, digits between
+// two date separators, texts that cannot start a number) without the full
+// reader; every shape must still compare as the direct matcher compares it,
+// under every convention, also when the conventions change after compiling.
+TEST(CompiledFilter, ComparisonsOfEveryCellShapeAnswerAsTheDirectMatcher) {
+  Format_Settings dotted = European();
+  dotted.Date_Separator = '.';
+  dotted.Thousand_Separator = ' ';
+  dotted.Short_Date_Format = "dd.mm.yyyy";
+  Format_Settings iso = American();
+  iso.Date_Separator = '-';
+  iso.Short_Date_Format = "yyyy-mm-dd";
+  const Format_Settings conventions[] = {European(), American(), dotted, iso};
+  const QStringList values{"0",
+                           "007",
+                           "123456789012345",
+                           "1234567890123456",
+                           "15/03/2012",
+                           "3/15/2012",
+                           "31/02/2012",
+                           "15/3/",
+                           "1/2/3/4",
+                           "15.03.2012",
+                           "1.5",
+                           ".5",
+                           ",5",
+                           " ,5",
+                           "1 000",
+                           "2012-03-15",
+                           "-5",
+                           "+5",
+                           "item 12",
+                           "x/1",
+                           "",
+                           "15/03/2012 10:00",
+                           "1e3",
+                           "\u00e9t\u00e9",
+                           QString(300, 'z')};
+  const QStringList expressions{">10",         ">=007", "<20 & >5", ">01/06/2012", ">3/1/2012", "<01.06.2012",
+                                ">2012-01-01", ">item", "<1,5",     ">1.5",        "!>10",      ">\"a b\""};
+  for (const Format_Settings& settings : conventions) {
+    Format_Settings_Scope scope(settings);
+    for (const QString& expression : expressions) {
+      const TCompiledFilter filter(expression, true);
+      for (const QString& value : values)
+        ASSERT_EQ(filter.Matches(value), MatchFilterExpression(expression, value, true))
+            << expression.toStdString() << " / " << value.left(20).toStdString() << " / date format "
+            << settings.Short_Date_Format.toStdString();
+    }
+  }
+  // Day numbers of dates read straight from the cell: month ends, leap days
+  // and the ends of the year range, each against its neighbours.
+  {
+    Format_Settings_Scope scope(European());
+    QStringList dates;
+    for (int year : {1, 4, 100, 1600, 1899, 1900, 2000, 2023, 2024, 9999, 10000})
+      for (int month : {0, 1, 2, 3, 12, 13})
+        for (int day : {0, 1, 28, 29, 30, 31, 32}) dates << QStringLiteral("%1/%2/%3").arg(day).arg(month).arg(year);
+    for (int i = 0; i < dates.size(); ++i)
+      for (int j = std::max(0, i - 3); j < std::min(int(dates.size()), i + 4); ++j)
+        for (const QString& expression :
+             {QStringLiteral(">=%1&<=%1").arg(dates[j]), QStringLiteral(">%1").arg(dates[j])})
+          ASSERT_EQ(TCompiledFilter(expression, true).Matches(dates[i]),
+                    MatchFilterExpression(expression, dates[i], true))
+              << expression.toStdString() << " / " << dates[i].toStdString();
+  }
+  // Conventions changed after compiling: cells are read by the ones in
+  // force, the operand keeps its first reading (6 January 2012).
+  std::unique_ptr<TCompiledFilter> filter;
+  {
+    Format_Settings_Scope scope(American());
+    filter = std::make_unique<TCompiledFilter>(">01/06/2012", true);
+  }
+  Format_Settings_Scope scope(European());
+  EXPECT_FALSE(filter->Matches("02/01/2012"));  // 2 January, no longer 1 February
+  EXPECT_TRUE(filter->Matches("07/01/2012"));
 }
 
 }  // namespace
