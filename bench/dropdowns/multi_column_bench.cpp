@@ -27,7 +27,8 @@ struct Bench_Drop_Down {
     edit->WorkAreaAt = [](const QPoint&) { return QRect(0, 0, 1200, 1200); };
     edit->setGeometry(10, 10, 200, 22);
     edit->SetDropDownHeight(400);
-    for (const char* header : {"Meter", "Address", "Medium"}) edit->Columns().Add().Header = QString::fromLatin1(header);
+    for (const char* header : {"Meter", "Address", "Medium"})
+      edit->Columns().Add().Header = QString::fromLatin1(header);
     for (int i = 0; i < Count; ++i)
       // The same texts in both lists, so that both draw the same pages.
       edit->Items().Add().Text =
@@ -92,10 +93,11 @@ int main(int argc, char** argv) {
          ok;
     large.Open();
     small.Open();
-    const auto [page_large, page_small] = bench_support::Fastest_Alternating(
-        [&] { large.Page_And_Paint(); }, [&] { small.Page_And_Paint(); }, kRounds);
-    ok = bench_support::Report_Goal("multi-column drop-down: ten pages down and painted, 100,000 items / 1,000 items (s)",
-                                    page_large, page_small, 1.5) &&
+    const auto [page_large, page_small] =
+        bench_support::Fastest_Alternating([&] { large.Page_And_Paint(); }, [&] { small.Page_And_Paint(); }, kRounds);
+    ok = bench_support::Report_Goal(
+             "multi-column drop-down: ten pages down and painted, 100,000 items / 1,000 items (s)", page_large,
+             page_small, 1.5) &&
          ok;
     large.Close();
     small.Close();

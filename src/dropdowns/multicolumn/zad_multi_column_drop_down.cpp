@@ -1,6 +1,7 @@
 #include "dropdowns/multicolumn/zad_multi_column_drop_down.h"
 
 #include <QKeyEvent>
+#include <QPalette>
 #include <algorithm>
 
 #include "dropdowns/base/drop_down_form.h"
@@ -142,6 +143,8 @@ void TZadMultiColumnDropDown::HandleTextChange() {
   // The completion's own rewrite of the text.
   if (FCompleting) return;
   TZadCustomDropDown::HandleTextChange();
+  // Only typing completes; a text set by the program stays as it is.
+  if (!FTyping) return;
   if (!FCompletion.WorkMode()) {
     FCompletion.TextChanged(text(), cursorPosition(), QStringList());
     return;
@@ -176,7 +179,9 @@ void TZadMultiColumnDropDown::keyPressEvent(QKeyEvent* Event) {
       }
     }
   }
+  FTyping = true;
   TZadCustomDropDown::keyPressEvent(Event);
+  FTyping = false;
   if (lookup && key == Qt::Key_Escape) {
     // Re-selects by the text; a text of no item keeps the text.
     const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
@@ -257,6 +262,9 @@ void TZadMultiColumnDropDown::DoBeforeDropDown() {
   FShowing = true;
   FZadColGrid->ApplyDropDownSettings(this);
   FZadColGrid->SetOptions(FZadColGrid->Options() | goThumbTracking);
+  QPalette palette = FZadColGrid->palette();
+  palette.setColor(QPalette::Window, To_QColor(DropDownColor()));
+  FZadColGrid->setPalette(palette);
   FZadColGrid->SetRow(std::max(FItemIndex + 1, FZadColGrid->FixedRows()));
   FOldItemIndex = FItemIndex;
 }

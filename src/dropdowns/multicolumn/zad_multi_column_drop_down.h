@@ -175,4 +175,6 @@ class TZadMultiColumnDropDown : public TZadCustomDropDown {
   bool FCaseSensitive = false;
   // The change handling is writing the completed text.
   bool FCompleting = false;
+  // A key of the edit is being handled: its text changes complete.
+  bool FTyping = false;
 };

@@ -1,7 +1,9 @@
 #include "dropdowns/multicolumn/zad_multi_column_drop_down.h"
 
+#include <QFontMetrics>
 #include <QWheelEvent>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "dropdowns/base/drop_down_form.h"
@@ -97,6 +99,9 @@ class Multi_Column_Drop_Down_Test : public QObject {
     f.edit->setCursorPosition(1);
     f.Letter(f.edit.get(), 'z');
     QCOMPARE(f.edit->text(), QStringLiteral("qz"));
+    // A text the program sets is not completed.
+    f.edit->SetText(QStringLiteral("B"));
+    QCOMPARE(f.edit->text(), QStringLiteral("B"));
     // MatchCase: lower case finds nothing.
     f.edit->SetText(QString());
     f.edit->SetMatchCase(true);
@@ -308,6 +313,26 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(at(1, 2, 5, 5), To_QColor(0x6CD0FF));
     const TRect row = f.List()->FullCellRect(0, 3);
     QCOMPARE(picture.pixelColor(row.Left + 5, row.Bottom - 1), To_QColor(0xEEDDCF));
+  }
+
+  void auto_sized_and_wrapping_columns() {
+    Fixture f;
+    f.edit->Columns().Items(0).AutoSize = true;
+    f.edit->Columns().Items(1).Wordwrap = true;
+    f.edit->Items().Items(1).Text[1] = QStringLiteral("a long text that wraps over several lines in its column");
+    f.Open();
+    const QFontMetrics metrics(f.edit->Columns().Items(0).Font);
+    const int widest = metrics.horizontalAdvance(QStringLiteral("Xanten")) + 6;
+    QVERIFY(f.edit->Columns().Items(0).Width >= widest);
+    QCOMPARE(f.edit->Columns().Items(0).Width, std::max({metrics.horizontalAdvance(QStringLiteral("Berlin")),
+                                                         metrics.horizontalAdvance(QStringLiteral("Bern")),
+                                                         metrics.horizontalAdvance(QStringLiteral("Bonn")),
+                                                         metrics.horizontalAdvance(QStringLiteral("Xanten"))}) +
+                                                   6);
+    // Rows are at least 24 high once a column wraps; the long text's row grows.
+    QCOMPARE(f.List()->RowHeights(1), 24);
+    QVERIFY(f.List()->RowHeights(2) > 2 * metrics.height());
+    QCOMPARE(f.List()->RowHeights(0), 25);
   }
 
   void cells_take_their_text_from_the_event() {
