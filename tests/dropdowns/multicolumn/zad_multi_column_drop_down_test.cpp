@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/canvas.h"
 #include "dropdowns/base/drop_down_form.h"
 #include "dropdowns/multicolumn/zad_col_grid.h"
 
@@ -107,6 +108,25 @@ class Multi_Column_Drop_Down_Test : public QObject {
     f.edit->SetMatchCase(true);
     f.Letter(f.edit.get(), 'b');
     QCOMPARE(f.edit->text(), QStringLiteral("b"));
+  }
+
+  void modified_compares_with_the_text_at_focus_entry() {
+    Fixture f;
+    f.edit->SetItemIndex(1);
+    f.edit->clearFocus();
+    f.edit->setFocus();
+    QTest::qWait(1);
+    f.edit->setCursorPosition(4);
+    f.Letter(f.edit.get(), 'x');
+    QVERIFY(f.edit->IsModified());
+    f.Type(f.edit.get(), Qt::Key_Backspace);
+    // Backspace completes nothing and so does not re-check; typing back to
+    // the opening text clears the flag.
+    f.edit->SetRawText(QStringLiteral("Ber"));
+    f.edit->setCursorPosition(3);
+    f.Letter(f.edit.get(), 'n');
+    QCOMPARE(f.edit->text(), QStringLiteral("Bern"));
+    QVERIFY(!f.edit->IsModified());
   }
 
   void enter_takes_an_exact_entry_and_escape_reselects_by_text() {
@@ -224,6 +244,17 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->LookupEntry(), QStringLiteral("x"));
     QCOMPARE(f.edit->text(), QStringLiteral("Xanten"));
     QVERIFY(f.edit->DroppedDown());
+    // Backspace takes just the selection away; it looks nothing up and so
+    // ends the entry: the next one leaves the entry's text less its last
+    // character, which is empty now.
+    f.Letter(list, 'a');
+    QCOMPARE(f.edit->selectedText(), QStringLiteral("nten"));
+    f.Type(list, Qt::Key_Backspace, QStringLiteral("\b"));
+    QCOMPARE(f.edit->text(), QStringLiteral("Xa"));
+    QCOMPARE(f.edit->LookupEntry(), QString());
+    f.Type(list, Qt::Key_Backspace, QStringLiteral("\b"));
+    QCOMPARE(f.edit->text(), QString());
+    QCOMPARE(f.edit->ItemIndex(), 3);
   }
 
   void escape_restores_and_enter_keeps_the_row() {
@@ -333,6 +364,32 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(f.List()->RowHeights(1), 24);
     QVERIFY(f.List()->RowHeights(2) > 2 * metrics.height());
     QCOMPARE(f.List()->RowHeights(0), 25);
+  }
+
+  void image_columns_and_the_drawing_event() {
+    Fixture f;
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const TDropDownImages images{red};
+    f.edit->SetImages(&images);
+    f.edit->Columns().Items(0).ColumnType = multi_column::ctImage;
+    f.edit->Items().Items(2).ImageIndex = 0;
+    f.Open();
+    QImage picture = f.List()->viewport()->grab().toImage();
+    const TRect with = f.List()->FullCellRect(0, 3), without = f.List()->FullCellRect(0, 2);
+    const int y = (with.Top + with.Bottom) / 2;
+    QCOMPARE(picture.pixelColor(with.Left + 6, y), QColor(Qt::red));
+    QVERIFY(picture.pixelColor(without.Left + 6, (without.Top + without.Bottom) / 2) != QColor(Qt::red));
+    f.edit->HideDropDown(true);
+    // The event draws every cell instead of the list.
+    f.edit->OnDropDownDrawItem = [](TZadCustomDropDown*, int, int, TCanvas& Canvas, const TRect& R) {
+      Canvas.Brush.Color = clBlue;
+      Canvas.Fill_Rect(R);
+    };
+    f.Open();
+    picture = f.List()->viewport()->grab().toImage();
+    QCOMPARE(picture.pixelColor(with.Left + 6, y), QColor(Qt::blue));
+    QCOMPARE(picture.pixelColor(5, 5), QColor(Qt::blue));
   }
 
   void cells_take_their_text_from_the_event() {
