@@ -164,7 +164,7 @@ void TZadColGrid::DrawCell(QPainter& Painter, int ACol, int ARow, const TRect& R
     position = 1;
   else if (ACol == ColCount() - 1)
     position = 2;
-  const bool header = ARow < FixedRows();
+  const bool header = ARow == 0;
   QString text;
   TColor color = FZadDropDown ? FZadDropDown->DropDownColor() : clWhite;
   TAlignment alignment = taLeftJustify;
@@ -180,7 +180,7 @@ void TZadColGrid::DrawCell(QPainter& Painter, int ACol, int ARow, const TRect& R
     ellipsis = column.Ellipsis;
     canvas.Font = column.Font;
     canvas.Font_Color = clWindowText;
-    if (FZadDropDown && ARow - 1 < FZadDropDown->Items().Count()) {
+    if (FZadDropDown && ARow >= 1 && ARow - 1 < FZadDropDown->Items().Count()) {
       const TDropDownItem& item = FZadDropDown->Items().Items(ARow - 1);
       if (column.ColumnType == ctImage) image = item.ImageIndex;
       if (ACol < item.Text.size()) text = item.Text[ACol];

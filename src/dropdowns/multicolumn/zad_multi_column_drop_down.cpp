@@ -344,9 +344,14 @@ void TZadMultiColumnDropDown::DoHideDropDown(bool CancelChanges) {
     else
       FItemIndex = -1;
   } else if (FZadColGrid && FZadColGrid->ConfirmSelection()) {
-    SetItemIndex(FZadColGrid->Row() - 1);
+    Take_List_Row();
   }
   FOldItemIndex = FItemIndex;
+}
+
+void TZadMultiColumnDropDown::Take_List_Row() {
+  // A list without items has only its header: nothing to take.
+  if (FZadColGrid && FItems.Count() > 0 && FZadColGrid->Row() >= 1) SetItemIndex(FZadColGrid->Row() - 1);
 }
 
 void TZadMultiColumnDropDown::GridSelectCell(int ARow) {
@@ -355,7 +360,7 @@ void TZadMultiColumnDropDown::GridSelectCell(int ARow) {
 }
 
 void TZadMultiColumnDropDown::GridSelect() {
-  if (FZadColGrid && FZadColGrid->ConfirmSelection()) SetItemIndex(FZadColGrid->Row() - 1);
+  if (FZadColGrid && FZadColGrid->ConfirmSelection()) Take_List_Row();
   DoHideDropDown(false);
   if (OnSelect) OnSelect(this);
 }
@@ -385,7 +390,7 @@ void TZadMultiColumnDropDown::DoControlKeyDown(int& Key, Qt::KeyboardModifiers S
   if (!alt && Types_Character(Key)) return;
   if (!alt && Is_Enter_Key(Key) && FZadColGrid) {
     // Enter takes the list's row; the edit then closes the popup.
-    SetItemIndex(FZadColGrid->Row() - 1);
+    Take_List_Row();
     const bool was_open = DroppedDown();
     TZadCustomDropDown::DoControlKeyDown(Key, Shift);
     if (DroppedDown()) DoHideDropDown(false);

@@ -142,6 +142,8 @@ class TZadMultiColumnDropDown : public TZadCustomDropDown {
   void Step(int Kind);
   // The columns share the popup's width (with ColumnSizeWithDropDown).
   void SizeColumnsToWidth();
+  // ItemIndex := the list's current item.
+  void Take_List_Row();
   // Handlers of the open list.
   void GridSelectCell(int ARow);
   void GridSelect();

@@ -392,6 +392,19 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(picture.pixelColor(5, 5), QColor(Qt::blue));
   }
 
+  void a_list_without_items_opens_and_keeps_the_text() {
+    Fixture f;
+    f.edit->Items().Clear();
+    f.edit->SetText(QStringLiteral("free text"));
+    f.Open();
+    (void)f.List()->viewport()->grab();
+    f.Type(f.List(), Qt::Key_Down);
+    f.Type(f.List(), Qt::Key_Return);
+    QVERIFY(!f.edit->DroppedDown());
+    QCOMPARE(f.edit->text(), QStringLiteral("free text"));
+    QCOMPARE(f.edit->ItemIndex(), -1);
+  }
+
   void cells_take_their_text_from_the_event() {
     Fixture f;
     int asked = 0;
