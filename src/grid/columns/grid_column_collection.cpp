@@ -52,6 +52,13 @@ void TGridColumnCollection::Delete(int Index) {
   Changed();
 }
 
+void TGridColumnCollection::Exchange(int Index1, int Index2) {
+  GetItem(Index1), GetItem(Index2);  // range check
+  if (Index1 == Index2) return;
+  std::swap(FItems[size_t(Index1)], FItems[size_t(Index2)]);
+  Changed();
+}
+
 void TGridColumnCollection::Clear() {
   if (FItems.empty()) return;
   FItems.clear();

@@ -32,6 +32,8 @@ class TGridColumnCollection {
   // A fresh item (defaults only) at Index.
   TGridColumnItem* Insert(int Index);
   void Delete(int Index);
+  // The two items change places (the same objects, now at each other's index).
+  void Exchange(int Index1, int Index2);
   void Clear();
   // Replaces the items by copies of Source's.
   void Assign(const TGridColumnCollection& Source);

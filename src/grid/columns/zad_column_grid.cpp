@@ -161,6 +161,18 @@ void TZadColumnGrid::ColumnMoved(int from, int to) {
   if (OnAfterColumnMoved) OnAfterColumnMoved(this, real_from, real_to);
 }
 
+void TZadColumnGrid::SwapColumns(int ACol1, int ACol2) {
+  TZadIrururOziz::SwapColumns(ACol1, ACol2);
+  TGridColumnCollection& columns = *FColumnCollection;
+  if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= columns.Count() || ACol2 >= columns.Count()) return;
+  {
+    Column_Guard guard(columns);
+    columns.Exchange(ACol1, ACol2);
+  }
+  // Row 0 swapped with the columns; the header list follows.
+  if (FixedRows() > 0) UpdateColumnHeaders();
+}
+
 // ---- column popup
 
 void TZadColumnGrid::mousePressEvent(QMouseEvent* event) {

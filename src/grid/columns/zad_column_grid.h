@@ -53,6 +53,8 @@ class TZadColumnGrid : public TZadIrururOziz {
   void UpdateColumnHeaders();
   void InsertCols(int ColIndex, int CCount) override;
   void RemoveCols(int ColIndex, int CCount) override;
+  // The items swap with their columns.
+  void SwapColumns(int ACol1, int ACol2) override;
   TGridColumnItem* GetColumnByName(const QString& AValue) const;
   bool ColumnMoving() const { return FColMoving; }
   bool AutoFilterDisplay() const { return FAutoFilterDisplay; }

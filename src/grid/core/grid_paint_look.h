@@ -25,6 +25,8 @@ struct TSortSettings {
   int Row = 0;
   int Column = -1;
   TSortDirection Direction = sdAscending;
+  // A sort swap exchanges only the sort column's cells, not whole rows.
+  bool SingleColumn = false;
   bool FixedCols = false;
   bool IndexShow = false;
   TColor IndexColor = clYellow;

@@ -2416,4 +2416,91 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void Fill_Cells(bool DoFixed, const std::function<void(int ACol, int ARow)>& Write);
   QPointer<TZadIrururOzizCheck> FCellChecker;
   // (end of cell checking and fills)
+
+  // ---- swapping rows and columns, selected text and numbering, column and
+  // row calculations, number value and scaling (grid/calc/: grid_swap.cpp,
+  // grid_selection_text.cpp, grid_auto_number.cpp, grid_calc.cpp,
+  // cell_number_value.cpp)
+ public:
+  using TColumnCalcEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+
+  // Exchanges two storage columns: texts, cell objects, widths, the sort
+  // column and the controls in their cells. The counts never change.
+  virtual void SwapColumns(int ACol1, int ACol2);
+  // Exchanges two display rows: texts, cell objects, heights and controls.
+  void SwapRows(int ARow1, int ARow2);
+  // The sorting's exchange: counts in Swaps, keeps the sort cross-reference,
+  // the disjunct row selection, the modified flags and SortRow in step; with
+  // SortSettings.SingleColumn only the sort column's cells move.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  int Swaps() const { return FSwaps; }
+  void SetSwaps(int Value) { FSwaps = Value; }
+  // The row the sort follows; moves with its row's data.
+  int SortRow() const { return FSortRow; }
+  void SetSortRow(int Value) { FSortRow = Value; }
+  // Lays every control in a cell over its cell again (hidden with its row).
+  void CellControlsUpdate();
+
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  // Never true for a fixed cell; otherwise by the selection mode in use.
+  bool IsSelected(int ACol, int ARow);
+  // The selected cells' texts: TAB between cells, CR LF between rows.
+  QString SelectedText();
+  // Multi-line texts go out quoted, their line breaks as 0x0B.
+  bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+  void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+  // Running numbers down the normal rows of a column or across the normal
+  // columns of a row.
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  int AutoNumberStart() const { return FAutoNumberStart; }
+  void SetAutoNumberStart(int Value) { FAutoNumberStart = Value; }
+  int AutoNumberOffset() const { return FAutoNumberOffset; }
+  void SetAutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
+  TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+  void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+  QString GetWideCells(int ACol, int ARow);
+  void SetWideCells(int ACol, int ARow, const QString& Value);
+
+  // Calculations over a column's rows (-1 for either bound: the normal rows)
+  // or a row's columns. Texts that are no numbers are left out.
+  double ColumnSum(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnAvg(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnMin(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnMax(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnStdDev(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnDistinct(int ACol, int FromRow = -1, int ToRow = -1);
+  double ColumnCustomCalc(int ACol, int FromRow = -1, int ToRow = -1);
+  virtual double DoGroupCalc(int ACol, int FromRow, int ToRow);
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+  // The column the grid is grouped on, -1 when not grouped.
+  int GroupColumn() const { return FGroupColumn; }
+
+  // The cell's number as formatted text shows it; text left after the
+  // number raises VAzaZeriVader naming the position and the cell.
+  double CellToReal(int ACol, int ARow);
+  // Form scaling from D to M pixels per inch: the fixed and active-cell fonts.
+  virtual void ChangeScale(int M, int D);
+  // A click on a cell while the grid selects cells for a formula.
+  virtual void CellSelectorClick(int ACol, int ARow) { (void)ACol, (void)ARow; }
+
+  TColumnCalcEvent OnColumnCalc;
+  TColumnCalcEvent OnGroupCalc;
+
+ protected:
+  // Grouping writes the group column.
+  void Set_Group_Column(int Value) { FGroupColumn = Value; }
+
+ private:
+  int FSwaps = 0;
+  int FSortRow = -1;
+  bool FExcelClipboardFormat = false;
+  int FAutoNumberStart = 0;
+  int FAutoNumberOffset = 0;
+  TSortDirection FAutoNumberDirection = sdAscending;
+  int FGroupColumn = -1;
+  // (end of swapping, selection text and calculations)
 };

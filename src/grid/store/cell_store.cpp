@@ -181,6 +181,29 @@ void Cell_Store::Move_Column(int from, int to) {
   });
 }
 
+void Cell_Store::Swap_Rows(int r1, int r2) {
+  if (r1 < 0 || r2 < 0 || r1 == r2) return;
+  Reserve_Rows(std::max(r1, r2) + 1);
+  rows_[size_t(r1)].swap(rows_[size_t(r2)]);
+}
+
+void Cell_Store::Swap_Columns(int c1, int c2) {
+  if (c1 < 0 || c2 < 0 || c1 == c2) return;
+  For_Each_Row([&](Row& row) {
+    bool touched = false;
+    for (Entry& entry : row) {
+      if (entry.col == c1) {
+        entry.col = c2;
+        touched = true;
+      } else if (entry.col == c2) {
+        entry.col = c1;
+        touched = true;
+      }
+    }
+    if (touched) std::sort(row.begin(), row.end(), [](const Entry& a, const Entry& b) { return a.col < b.col; });
+  });
+}
+
 void Cell_Store::Insert_Rows(int at, int count) {
   if (at < 0 || count <= 0) return;
   Reserve_Rows(at);

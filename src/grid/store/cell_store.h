@@ -56,6 +56,10 @@ class Cell_Store {
   // The row (column) at `from` goes to `to`, those between shift by one.
   void Move_Row(int from, int to);
   void Move_Column(int from, int to);
+  // Exchanges two rows (two storage columns in every row), properties and
+  // merge spans included.
+  void Swap_Rows(int r1, int r2);
+  void Swap_Columns(int c1, int c2);
   // Inserts `count` empty rows at `at`; the rows from `at` on move down.
   void Insert_Rows(int at, int count);
   // Removes `count` rows at `at`, freeing what they still hold; the rows

@@ -337,23 +337,33 @@ int ClassifyNumberText(const QString& text) {
 }
 
 QString NormalizeNumberText(const QString& text) {
+  bool stopped = false;
+  return NormalizeNumberText(text, stopped);
+}
+
+QString NormalizeNumberText(const QString& text, bool& Stopped) {
+  Stopped = false;
   if (text.isEmpty()) return QString();
   const Format_Settings& seps = Process_Format_Settings();
   QString work = text;
-  bool negative = work.startsWith('(') && work.endsWith(')');
+  const bool enclosed = work.startsWith('(') && work.endsWith(')');
+  bool negative = enclosed;
   while (work.size() >= 2 && !IsNumberOrSeparatorChar(work[0])) {
     if (work[0] == '-') negative = true;
     work.remove(0, 1);
   }
   QString result;
-  for (QChar ch : work) {
+  for (qsizetype i = 0; i < work.size(); ++i) {
+    const QChar ch = work[i];
     if (ch == seps.Thousand_Separator) continue;
-    if (ch == seps.Decimal_Separator)
+    if (ch == seps.Decimal_Separator) {
       result += '.';
-    else if (ch.isNumber() || ch == '-' || ch == '.' || ch == 'e' || ch == 'E' || ch == '+')
+    } else if (ch.isNumber() || ch == '-' || ch == '.' || ch == 'e' || ch == 'E' || ch == '+') {
       result += ch;
-    else
+    } else {
+      Stopped = !(enclosed && ch == ')' && i == work.size() - 1);
       break;
+    }
   }
   return negative ? '-' + result : result;
 }

@@ -64,6 +64,9 @@ bool IsSignedNumberOrSeparatorChar(QChar ch);
 // 0 integer, 1 decimal with separators, 2 not a number, 5 with exponent.
 int ClassifyNumberText(const QString& text);
 QString NormalizeNumberText(const QString& text);
+// The same; Stopped tells whether reading stopped at a character other than
+// a closing parenthesis of an enclosed negative number.
+QString NormalizeNumberText(const QString& text, bool& Stopped);
 // Decimal separator -> ".", thousand separators removed: the form a number
 // conversion reads.
 QString ToConversionNumberText(const QString& text);
