@@ -13,3 +13,10 @@ kelvra_qtest(dropdown_detail_tests
 kelvra_qtest(dropdown_imagepicker_tests
   SOURCES imagepicker/zad_image_picker_drop_down_test.cpp
   LIBS dropdown_imagepicker)
+# A column grid editing through the detail drop-down and the image picker, to
+# work under X (not a test).
+add_executable(list_dropdowns_grid_check detail/list_dropdowns_grid_check.cpp)
+target_link_libraries(list_dropdowns_grid_check PRIVATE column_grid grid_widget Qt6::Widgets)
+kelvra_qtest(dropdown_list_grid_editor_tests
+  SOURCES detail/list_dropdowns_grid_test.cpp
+  LIBS grid_widget)

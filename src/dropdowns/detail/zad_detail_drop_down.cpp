@@ -67,7 +67,7 @@ void TZadDetailDropDown::SetItemIndex(int Value) {
   FItemIndex = Value;
   Show_Caption(Value);
   update();
-  if (FItemSelector) FItemSelector->viewport()->update();
+  if (FItemSelector) FItemSelector->widget()->update();
   if (OnSelect) OnSelect(this);
 }
 
@@ -239,10 +239,13 @@ void TZadDetailDropDown::DrawDetailItem(TCanvas& Canvas, const TRect& R, int Ind
     Canvas.Painter().drawImage(x, y, picture);
     r.Left += picture.width() + 4;
   }
+  // The list's own selection: the list repaints the new entry, and with it
+  // every cell waiting for a repaint, before it tells the drop-down.
   const int hot = FItemSelector ? FItemSelector->ItemHot() : -1;
+  const int selected = FItemSelector ? FItemSelector->ItemIndex() : FItemIndex;
   TColor color = FItemAppearance.FontColor;
   if (Index == hot) color = FItemAppearance.ColorHotText;
-  if (Index == FItemIndex) color = FItemAppearance.ColorSelectedText;
+  if (Index == selected) color = FItemAppearance.ColorSelectedText;
   Canvas.Font = FCaptionFont;
   Canvas.Font_Color = color;
   Canvas.Brush.Style = TBrushStyle::bsClear;

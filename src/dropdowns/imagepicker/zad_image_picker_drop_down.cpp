@@ -344,7 +344,15 @@ void TZadImagePickerDropDown::MouseWheelUpAction() {
 // ---- painting ----
 
 void TZadImagePickerDropDown::PaintEditContent(QPainter& Painter) {
-  TZadCustomDropDown::PaintEditContent(Painter);
+  // The picture stands for the choice: a text the edit holds (the grid
+  // writes the caption into it) would show under it and lag behind a move.
+  // The focus shows as the highlight behind the picture.
+  TCanvas canvas(Painter);
+  TRect r = GetEditRect();
+  r.Right = std::min(r.Right, width() - DropDownButtonWidth() - 1);
+  const bool focus = hasFocus() && FocusDraw();
+  canvas.Brush.Color = From_QColor(palette().color(focus ? QPalette::Highlight : QPalette::Base));
+  canvas.Fill_Rect(r);
   PaintSelectedImage(Painter);
 }
 

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "dropdowns/base/zad_custom_item_selector.h"
 #include "dropdowns/calculator/zad_calculator_dropdown.h"
 #include "dropdowns/colorpicker/zad_color_picker_drop_down.h"
 #include "dropdowns/detail/zad_detail_drop_down.h"
@@ -242,6 +243,15 @@ class TGridTimepickerDropDown : public TGridDropDownOf<TZadTimePickerDropDown> {
 class TGridDetailPickerDropDown : public TGridDropDownOf<TZadDetailDropDown> {
  public:
   using TGridDropDownOf::TGridDropDownOf;
+
+ protected:
+  // With the list open only Tab, Enter and Escape leave it; the others move
+  // inside.
+  bool Is_Grid_Key(int Key, Qt::KeyboardModifiers Shift) const override {
+    if (DroppedDown())
+      return Key == Qt::Key_Tab || Key == Qt::Key_Return || Key == Qt::Key_Enter || Key == Qt::Key_Escape;
+    return TGridDropDownOf::Is_Grid_Key(Key, Shift);
+  }
 };
 
 class TGridGridDropDown : public TGridDropDownOf<TZadMultiColumnDropDown> {
@@ -275,6 +285,20 @@ class TGridImageDropDown : public TGridDropDownOf<TZadImagePickerDropDown> {
   using TGridDropDownOf::TGridDropDownOf;
 
  protected:
+  // With the list open only Tab, Enter and Escape leave it; the others move
+  // inside.
+  bool Is_Grid_Key(int Key, Qt::KeyboardModifiers Shift) const override {
+    if (DroppedDown())
+      return Key == Qt::Key_Tab || Key == Qt::Key_Return || Key == Qt::Key_Enter || Key == Qt::Key_Escape;
+    return TGridDropDownOf::Is_Grid_Key(Key, Shift);
+  }
+  // Enter in the open list takes the picture under the mouse, as it does
+  // outside a grid.
+  void Before_Store(int Key) override {
+    if ((Key == Qt::Key_Return || Key == Qt::Key_Enter) && DroppedDown() && ItemSelector() &&
+        ItemSelector()->ItemHot() >= 0)
+      ItemSelector()->SetItemIndex(ItemSelector()->ItemHot());
+  }
   // The cell's text is the image's business only in data-image cells,
   // which the write-back fills.
   QString Cell_Text() const override { return FGrid->CurrentCell(); }
