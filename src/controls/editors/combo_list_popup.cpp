@@ -16,6 +16,9 @@ TComboListPopup::TComboListPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
   FList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   FList->setMouseTracking(true);
   FList->setUniformItemSizes(true);
+  // The popup is sized to its rows in Open; the list's own minimum (its
+  // scroll bar's arrows and slider) would otherwise make it taller and wider.
+  FList->setMinimumSize(1, 1);
   FList->installEventFilter(this);
   FList->viewport()->installEventFilter(this);
   layout->addWidget(FList);

@@ -297,11 +297,10 @@ QSize TZsgSpinEdit::minimumSizeHint() const { return QSize(FButton->width() + 8,
 
 void TZsgSpinEdit::resizeEvent(QResizeEvent* event) {
   QLineEdit::resizeEvent(event);
-  if (height() < MinHeight()) {
-    // The resize comes back here and then lays the pair out.
-    resize(width(), MinHeight());
-    return;
-  }
+  // A hidden edit takes the new height at once but gets no second resize
+  // event for it (the one pending is sent on showing, with the size it then
+  // has), so the pair is laid out here for the height just set.
+  if (height() < MinHeight()) resize(width(), MinHeight());
   Update_Layout();
 }
 
