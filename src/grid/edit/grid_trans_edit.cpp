@@ -19,6 +19,10 @@ bool Finish(TZadIrururOziz& Grid, int ACol, int ARow, const QString& Text) {
   return true;
 }
 
+void Changed(TZadIrururOziz& Grid, int ACol, int ARow, const QString& Text) {
+  if (Grid.OnEditChange) Grid.OnEditChange(&Grid, ACol, ARow, Text);
+}
+
 }  // namespace fixed_cell_edit
 
 namespace {
@@ -35,6 +39,9 @@ void Keep_Cell(TZadIrururOziz& g, int ACol, int ARow) {
 TGridTransEdit::TGridTransEdit(TZadIrururOziz* AOwner) : QLineEdit(AOwner->viewport()), FGrid(AOwner) {
   setFrame(false);
   hide();
+  // Only the user's changes: the grid filling in the header's text is none.
+  connect(this, &QLineEdit::textEdited, this,
+          [this](const QString& Text) { fixed_cell_edit::Changed(*FGrid, FCol, FRow, Text); });
 }
 
 bool TGridTransEdit::StopEdit() {
@@ -67,6 +74,8 @@ void TGridTransEdit::focusOutEvent(QFocusEvent* e) {
 TGridTransCombo::TGridTransCombo(TZadIrururOziz* AOwner) : TZsgComboBox(AOwner->viewport()), FGrid(AOwner) {
   SetFlat(true);
   hide();
+  // Typing and choosing an item; the grid setting the text is no change.
+  OnChange = [this](QObject*) { fixed_cell_edit::Changed(*FGrid, FCol, FRow, Text()); };
 }
 
 bool TGridTransCombo::StopEdit() {

@@ -4,6 +4,7 @@
 // The grid places one over the header cell (Col, Row) and shows it; leaving
 // it finishes the edit through the grid's validation event and writes the
 // value into the header cell, or keeps the editor open on a refused value.
+// Each change the user makes is reported through the grid's OnEditChange.
 #include <QLineEdit>
 #include <QPointer>
 
@@ -70,5 +71,8 @@ namespace fixed_cell_edit {
 // The common finish: the grid's validation for (ACol, ARow), then
 // OnEditingDone and the value into the cell. False when refused.
 bool Finish(TZadIrururOziz& Grid, int ACol, int ARow, const QString& Text);
+// A change of the editor's text by the user: the grid's OnEditChange for the
+// header cell (real column) with the new text.
+void Changed(TZadIrururOziz& Grid, int ACol, int ARow, const QString& Text);
 
 }  // namespace fixed_cell_edit

@@ -337,6 +337,52 @@ class GridHooksTest : public QObject {
     QCOMPARE(kinds, (QList<int>{fceComboList, fceEdit}));
   }
 
+  // The grid hears of every change the user makes in a header editor, for
+  // the header cell, and of its end once; opening it is no change.
+  void header_editors_report_changes_and_the_end() {
+    TZadIrururOziz grid;
+    grid.resize(500, 250);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.SetCellEx(2, 0, QStringLiteral("Nm"));
+    QStringList changes;
+    grid.OnEditChange = [&](TZadIrururOziz*, int ACol, int ARow, const QString& Value) {
+      changes << QStringLiteral("%1,%2 %3").arg(ACol).arg(ARow).arg(Value);
+    };
+    QList<QPoint> validated;
+    grid.OnCellValidate = [&](TZadIrururOziz*, int ACol, int ARow, QString&, bool&) {
+      validated << QPoint(ACol, ARow);
+    };
+    int done = 0;
+    grid.OnEditingDone = [&](TZadIrururOziz*) { ++done; };
+    grid.EditFixedCell(2, 0);
+    TGridTransEdit* edit = grid.FixedEdit();
+    QVERIFY(changes.isEmpty());
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral("e"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(changes, (QStringList{QStringLiteral("2,0 Nme"), QStringLiteral("2,0 Nm")}));
+    QVERIFY(edit->StopEdit());
+    QCOMPARE(validated, QList<QPoint>{QPoint(2, 0)});
+    QCOMPARE(done, 1);
+
+    changes.clear();
+    grid.MouseActions().SetFixedRowsEditor(fceComboEdit);
+    grid.MouseActions().SetFixedComboValues({QStringLiteral("One"), QStringLiteral("Two")});
+    grid.SetCellEx(1, 0, QStringLiteral("One"));
+    grid.EditFixedCell(1, 0);
+    TGridTransCombo* combo = grid.FixedCombo();
+    QVERIFY(changes.isEmpty());
+    QTest::keyClick(combo->EditPart(), Qt::Key_Down);
+    QTest::keyClicks(combo->EditPart(), QStringLiteral("!"));
+    QCOMPARE(changes.size(), 2);
+    QCOMPARE(changes[0], QStringLiteral("1,0 Two"));
+    QCOMPARE(changes[1], QStringLiteral("1,0 ") + combo->Text());
+    QVERIFY(combo->StopEdit());
+    QCOMPARE(grid.GetCellEx(1, 0), combo->Text());
+    QCOMPARE(done, 2);
+  }
+
   void open_header_editor_refusing_its_value_keeps_others_closed() {
     TZadIrururOziz grid;
     grid.resize(500, 250);
