@@ -99,6 +99,12 @@ class TZadMultiColumnDropDown : public TZadCustomDropDown {
   // The lookup texts of the items, in item order.
   const QStringList& LookupItems() const { return FLookupItems; }
   void RebuildLookupItems();
+  // After the settings of a stored form were applied: the edit's own
+  // handling, then the lookup texts from the loaded items.
+  void Loaded() {
+    TZadCustomDropDown::Loaded();
+    RebuildLookupItems();
+  }
 
   // The list; null until the popup is first made.
   multi_column::TZadColGrid* List() const { return FZadColGrid; }

@@ -208,6 +208,15 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->DropDownForm()->width(), 160 + 2 * f.edit->DropDownBorderWidth());
     QCOMPARE(list->ColWidths(0) + list->ColWidths(1), list->width());
     QCOMPARE(f.edit->ItemIndex(), 2);
+    // A popup the user widens stretches the columns again.
+    f.edit->DropDownForm()->resize(f.edit->DropDownForm()->width() + 100, f.edit->DropDownForm()->height());
+    f.edit->DoDropDownFormSizing();
+    // The share leaves the list's width less the rounding (a pixel of
+    // the total stands for the line).
+    const int sum = list->ColWidths(0) + list->ColWidths(1);
+    QVERIFY(sum <= list->width() && sum >= list->width() - 2);
+    QVERIFY(list->ColWidths(0) > 120);
+    QCOMPARE(f.edit->Columns().Items(0).Width, 80);
   }
 
   void a_long_list_opens_scrolled_to_its_item() {
