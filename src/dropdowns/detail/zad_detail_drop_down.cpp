@@ -286,9 +286,7 @@ void TZadDetailDropDown::HandleTextChange() {
   FCompleting = true;
   if (r.What == TypeCompletion::Result::Completed) {
     FItemIndex = r.Index;
-    const bool modified = IsModified();
     SetText(r.Text);
-    SetModified(modified);
     setSelection(int(r.Text.size()), r.Caret - int(r.Text.size()));
     // The open list shows the entry the typing reached, quietly.
     if (DroppedDown() && FItemSelector && FItemSelector->Items().Count() == FItems.Count()) {
@@ -300,6 +298,9 @@ void TZadDetailDropDown::HandleTextChange() {
     if (text() != r.Text) setText(r.Text);
     setCursorPosition(r.Caret);
   }
+  // The text as it now stands counts, as in the change notice the rewrite
+  // itself sends.
+  SetModified(FCompletion.Modified(Text()));
   FCompleting = false;
 }
 

@@ -32,11 +32,24 @@ QStringList Files_Matching(const QString& Folder, const QString& Mask) {
   return found;
 }
 
-QImage Load_Item_Picture(const QString& Path) {
-  QImageReader reader(Path);
+namespace {
+
+QImage Read_Picture(QImageReader& Reader) {
   // The reader refuses pictures past its allocation limit instead of
   // taking the memory.
   QImage image;
-  if (!reader.read(&image)) return QImage();
+  if (!Reader.read(&image)) return QImage();
   return image;
+}
+
+}  // namespace
+
+QImage Load_Item_Picture(const QString& Path) {
+  QImageReader reader(Path);
+  return Read_Picture(reader);
+}
+
+QImage Load_Item_Picture(QIODevice& Device, const QByteArray& Format) {
+  QImageReader reader(&Device, Format);
+  return Read_Picture(reader);
 }

@@ -3,6 +3,8 @@
 // picker. The mask takes * and ? as usual and, as file masks always have,
 // "*.*" (or any mask ending in ".*") also matches names without a dot;
 // letter case does not count. Only files are listed, sorted by name.
+#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -24,3 +26,6 @@ QStringList Files_Matching(const QString& Folder, const QString& Mask);
 // content; a null image when it cannot be read or would pass the image
 // reader's memory limit.
 QImage Load_Item_Picture(const QString& Path);
+// The same from a device, Format naming the format ("png") or empty to let
+// the content decide.
+QImage Load_Item_Picture(QIODevice& Device, const QByteArray& Format);

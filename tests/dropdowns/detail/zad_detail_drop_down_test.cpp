@@ -91,6 +91,25 @@ class Detail_Drop_Down_Test : public QObject {
     QCOMPARE(f.detail->text(), QString());
   }
 
+  // Modified means: differs from the text the edit had when it took the
+  // focus; typing one's way back to it is no change.
+  void modified_compares_with_the_text_at_focus_entry() {
+    Fixture f;
+    f.detail->SetItemIndex(0);
+    // The shown window gave the edit the focus already; it comes anew.
+    f.detail->clearFocus();
+    f.detail->setFocus();
+    QTRY_VERIFY(f.detail->hasFocus());
+    f.detail->selectAll();
+    f.Type("b");
+    QCOMPARE(f.detail->text(), QStringLiteral("banana"));
+    QVERIFY(f.detail->IsModified());
+    f.detail->selectAll();
+    f.Type("A");
+    QCOMPARE(f.detail->text(), QStringLiteral("Apple"));
+    QVERIFY(!f.detail->IsModified());
+  }
+
   // A text written by the program stays as written.
   void a_written_text_is_not_completed() {
     Fixture f;
