@@ -54,10 +54,14 @@ class CellNumberValueTest : public QObject {
   void text_left_after_the_number_raises_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("minus inside") << "12-3" << "Error at position: 3 in Cell [1, 1].";
-    QTest::newRow("letters after") << "12abc" << "Error at position: 3 in Cell [1, 1].";
-    QTest::newRow("unit after a blank") << "5 kg" << "Error at position: 2 in Cell [1, 1].";
-    QTest::newRow("no number") << "abc" << "Error at position: 1 in Cell [1, 1].";
+    QTest::newRow("minus inside") << "12-3"
+                                  << "Error at position: 3 in Cell [1, 1].";
+    QTest::newRow("letters after") << "12abc"
+                                   << "Error at position: 3 in Cell [1, 1].";
+    QTest::newRow("unit after a blank") << "5 kg"
+                                        << "Error at position: 2 in Cell [1, 1].";
+    QTest::newRow("no number") << "abc"
+                               << "Error at position: 1 in Cell [1, 1].";
   }
   void text_left_after_the_number_raises() {
     QFETCH(QString, text);

@@ -1,6 +1,6 @@
 // A grid whose selected text is shown below it and printed after every mouse
 // release, to drive with the mouse under X (`grid_selection_demo [rows]`;
-// with "rows" Ctrl+click selects disjunct rows).
+// with "rows" Ctrl+click selects disjunct whole rows).
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -35,7 +35,10 @@ int main(int argc, char** argv) {
     for (int c = 1; c < 5; ++c) grid->SetCellEx(c, r, QStringLiteral("%1%2").arg(QChar('a' + c - 1)).arg(r));
   }
   grid->SetOptions(grid->Options() | goRangeSelect);
-  if (rows) grid->MouseActions().SetDisjunctRowSelect(true);
+  if (rows) {
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    grid->SetOptions(grid->Options() | goRowSelect);
+  }
   auto* label = new QLabel;
   label->setTextFormat(Qt::PlainText);
   layout->addWidget(grid, 1);

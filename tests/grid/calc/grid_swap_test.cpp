@@ -150,6 +150,21 @@ class GridSwapTest : public QObject {
     QCOMPARE(grid.SortRow(), 1);
   }
 
+  void sort_swap_with_hidden_rows_moves_the_real_rows_flags() {
+    TZadIrururOziz grid;
+    Fill(grid);
+    grid.MouseActions().SetDisjunctRowSelect(true);
+    grid.MouseActions().SetRowSelectPersistent(true);
+    grid.Navigation().SetMoveRowOnSort(true);
+    grid.HideRow(1);  // display rows 1 and 2 are real rows 2 and 3
+    grid.SetRowSelect(2, true);
+    grid.SortSwapRows(1, 2);
+    QCOMPARE(grid.GetCellEx(1, 1), QString("1:3"));
+    QVERIFY(!grid.RowSelect(2));
+    QVERIFY(grid.RowSelect(3));
+    QVERIFY(grid.IsSelected(1, 2));
+  }
+
   void sort_swap_without_move_row_on_sort_leaves_the_selection() {
     TZadIrururOziz grid;
     Fill(grid);
