@@ -1,5 +1,6 @@
 #include "dropdowns/imagepicker/zad_image_picker_drop_down.h"
 
+#include <QImageReader>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -122,6 +123,53 @@ class Image_Picker_Drop_Down_Test : public QObject {
     QCOMPARE(f.picker->Items().Items(4)->Caption(), QString());
     f.picker->AddImagesFromFolder(dir.filePath(QStringLiteral("*.png")), true);
     QCOMPARE(f.picker->Items().Count(), 10);
+  }
+
+  // A picture whose header claims more pixels than the reader's memory
+  // limit allows is refused, not allocated.
+  void an_oversized_picture_is_refused() {
+    auto crc32 = [](const QByteArray& bytes) {
+      quint32 crc = 0xFFFFFFFFu;
+      for (const char b : bytes) {
+        crc ^= quint8(b);
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+      }
+      return ~crc;
+    };
+    auto chunk = [&](const QByteArray& type, const QByteArray& body) {
+      QByteArray c;
+      QDataStream out(&c, QIODevice::WriteOnly);
+      out << quint32(body.size());
+      out.writeRawData(type.constData(), int(type.size()));
+      out.writeRawData(body.constData(), int(body.size()));
+      out << crc32(type + body);
+      return c;
+    };
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out << quint32(60000) << quint32(60000) << quint8(8) << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray(16, 0)) +
+                     chunk("IEND", QByteArray());
+    QBuffer device(&png);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    QVERIFY(Load_Item_Picture(device, "png").isNull());
+    // Both headers are sound (the reader tells their sizes): the size is
+    // what refuses the large one.
+    QImageReader small_reader;
+    QByteArray small_header;
+    QDataStream small_out(&small_header, QIODevice::WriteOnly);
+    small_out << quint32(4) << quint32(4) << quint8(8) << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+    QByteArray small_png = QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", small_header) +
+                           chunk("IDAT", QByteArray(16, 0)) + chunk("IEND", QByteArray());
+    QBuffer small_device(&small_png);
+    QVERIFY(small_device.open(QIODevice::ReadOnly));
+    small_reader.setDevice(&small_device);
+    small_reader.setFormat("png");
+    QCOMPARE(small_reader.size(), QSize(4, 4));
+    QBuffer large_device(&png);
+    QVERIFY(large_device.open(QIODevice::ReadOnly));
+    QImageReader large_reader(&large_device, "png");
+    QCOMPARE(large_reader.size(), QSize(60000, 60000));
   }
 
   void item_index_and_image_index() {
