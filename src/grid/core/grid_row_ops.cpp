@@ -278,29 +278,7 @@ void TZadIrururOziz::MoveRows(int FromIndex, int ToIndex, int Count) {
   InvalidateGrid();
 }
 
-void TZadIrururOziz::RowMoved(int from, int to) {
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.GetControl(i);
-    if (item->Y() == from)
-      item->SetY(to);
-    else if (to < from && item->Y() >= to && item->Y() < from)
-      item->SetY(item->Y() + 1);
-    else if (to > from && item->Y() > from && item->Y() <= to)
-      item->SetY(item->Y() - 1);
-  }
-}
-
-void TZadIrururOziz::ColumnMoved(int from, int to) {
-  for (int i = 0; i < FControlList.Count(); ++i) {
-    TControlItem* item = FControlList.GetControl(i);
-    if (item->X() == from)
-      item->SetX(to);
-    else if (to < from && item->X() >= to && item->X() < from)
-      item->SetX(item->X() + 1);
-    else if (to > from && item->X() > from && item->X() <= to)
-      item->SetX(item->X() - 1);
-  }
-}
+// RowMoved and ColumnMoved: grid/input/grid_column_moves.cpp.
 
 // ---- columns
 

@@ -46,6 +46,7 @@
 #include "grid/store/column_size.h"
 #include "grid/store/control_list.h"
 #include "grid/store/drag_drop_settings.h"
+#include "grid/store/drag_scroll_options.h"
 #include "grid/store/filter_drop_down.h"
 #include "grid/store/grid_options.h"
 #include "grid/store/grouping_settings.h"
@@ -2503,4 +2504,151 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TSortDirection FAutoNumberDirection = sdAscending;
   int FGroupColumn = -1;
   // (end of swapping, selection text and calculations)
+
+  // ---- mouse moves, sizing and moving, drag start, stretching, drag
+  // scrolling and the scroll follow-up (grid/input/: grid_mouse_move.cpp
+  // hover, fixed sizing, hints and the drag start; grid_column_moves.cpp the
+  // enhanced moves and the moved notifications; grid_stretch.cpp stretching
+  // and size changes; grid_drag_scroll.cpp; grid_scroll_follow.cpp the
+  // top-left follow-up, key-up and cell controls)
+ public:
+  enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+  using TColRowMovedEvent = std::function<void(TZadIrururOziz* Sender, int FromIndex, int ToIndex)>;
+  using TSizingEvent = std::function<void(TZadIrururOziz* Sender, int Index, int Size)>;
+  using TOleDragEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& data, bool& Allow)>;
+  using TOleDragStartEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)>;
+  using TOleDragStopEvent = std::function<void(TZadIrururOziz* Sender, int OLEEffect)>;
+  using TDragScrollEvent = std::function<void(TZadIrururOziz* Sender, int TopRow, int LeftCol,
+                                              TDragScrollDirection& DragScrollDir, bool& CanScroll)>;
+
+  // The movement handling of the mouse over the grid (viewport coordinates).
+  void HandleMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
+  void ResetFixedCellHighlight();
+  // After a column (row) moved from one display position to another.
+  virtual void HandleColumnMoved(int FromIndex, int ToIndex);
+  virtual void HandleRowMoved(int FromIndex, int ToIndex);
+  // Widens or narrows the column (display index; -1 the last) so that the
+  // columns fill the client width. An index past the columns raises.
+  void StretchColumnWidth(int Index);
+  void StretchRightColumn() { StretchColumnWidth(ColCount() - 1); }
+  TColor ArrowColor();
+  void SetArrowColor(TColor Value);
+  // A component the grid refers to is going away (Operation 1: removal).
+  void ComponentNotify(QObject* AComponent, int Operation);
+  TDragScrollOptions& DragScrollOptions() { return FDragScrollOptions; }
+  void SetDragScrollOptions(const TDragScrollOptions& Value) { FDragScrollOptions.Assign(Value); }
+  // Something is dragged over the grid (viewport coordinates).
+  void DragScrollOver(int X, int Y, TDragState State);
+  // One step of the drag-scroll timer.
+  void DragScrollTick();
+  QTimer* DragScrollTimer() const { return FDragTmr; }
+  TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+  // Puts cell controls and the cell scroll bar on their cells; rebuildlist
+  // first re-reads which cells hold controls.
+  void CellControlsUpdate(bool rebuildlist);
+  void InitOrigColSizes();
+  // A column drag started from a list box; the drop handling reads them.
+  void OleColumnDragStart(int ACol, int AIndex, QObject* AList);
+  int OleDragCol() const { return FOleDragCol; }
+  int OleDragIndex() const { return FOleDragIndex; }
+  QObject* OleDragList() const { return FOleDragList; }
+  // The cells of the rectangle in the grid's binary cell format, the data of
+  // a cell drag with Navigation.AllowFmtClipboard (none here).
+  virtual void SaveRectToBinStream(const TGridRect& Rect, QByteArray& Stream) { (void)Rect, (void)Stream; }
+  // The source a drag out of the grid runs with (tests script it).
+  virtual std::unique_ptr<class TZSGDropSource> CreateDragSource();
+  bool EnhRowColMove() const { return FEnhRowColMove; }
+  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  bool HintShowSizing() const { return FHintShowSizing; }
+  void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+  bool NoMouseLeave() const { return FNoMouseLeave; }
+  void SetNoMouseLeave(bool Value) { FNoMouseLeave = Value; }
+  QPoint HoverFixedCell() const { return QPoint(FHoverFixedX, FHoverFixedY); }
+  QPoint HotFixedCell() const { return FHotFixedCell; }
+  QPoint HoverButton() const { return FHoverButton; }
+  bool SizeFixed() const { return FSizeFixed; }
+  bool SizeFixedR() const { return FSizeFixedR; }
+  bool SizingFixed() const { return FSizingFixed; }
+  bool ScrollHintShow() const { return FScrollHintShow; }
+  QString SizeHintText() const { return FSizeHintText; }
+  int MoveColInd() const { return FMoveColInd; }
+  int MoveRowInd() const { return FMoveRowInd; }
+  // The grid's drop target tells where a drag out of this grid landed on
+  // it; a move then clears only the dragged cells outside that rectangle.
+  void NoteOwnDrop(const TGridRect& Rect) { FOwnDropRect = Rect; }
+
+  TColAllowEvent OnColumnMove;
+  TColAllowEvent OnRowMove;
+  TColAllowEvent OnColumnMoving;
+  TColAllowEvent OnRowMoving;
+  TColRowMovedEvent OnRowMoved;
+  TSizingEvent OnColumnSizing;
+  TSizingEvent OnRowSizing;
+  TOleDragEvent OnOleDrag;
+  TOleDragStartEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TDragScrollEvent OnDragScroll;
+
+ protected:
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void TopLeftChanged() override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  // The mouse left the grid.
+  void Mouse_Leave_Move();
+
+ private:
+  void Hover_Cells(int ACol, int ARow, const QPoint& pos);
+  bool Fixed_Border_Hot(const QPoint& pos, int ACol, int ARow);
+  void Draw_Sizing_Line(bool vertical, int at);
+  bool Ole_Drag_Start(int ACol, int ARow, const QPoint& pos);
+  void Enhanced_Move(const QPoint& pos, int ACol, int ARow);
+  void Show_Size_Hint();
+  void Free_Drag_Timer();
+  void Proportional_Sizes(bool columns);
+  bool Left_Button_Down() const;
+  // A press on a fixed border starts fixed sizing; whether it did.
+  bool Press_Fixed_Sizing(const QPoint& pos);
+  // The release of fixed sizing, of an enhanced move and of the size hint.
+  void Release_Mouse_Move(const QPoint& pos);
+  bool FEnhRowColMove = true;
+  bool FHintShowSizing = false;
+  bool FNoMouseLeave = false;
+  QPoint FHotFixedCell{-1, -1};
+  QPoint FHoverButton{-1, -1};
+  TGridRect FSizeSelection{-1, -1, -1, -1}, FMoveSelection{-1, -1, -1, -1};
+  bool FSizeFixed = false, FSizeFixedR = false;
+  bool FSizingFixed = false, FSizingFixedR = false;
+  int FSizeFixedX = -1, FSizeFixedY = -1;
+  int FSizeFixedIndex = -1;           // the fixed column or row being sized
+  QPointer<QWidget> FSizingLine;      // the dotted line that follows the mouse
+  bool FMoveAnnounced = false;        // OnColumnMove/OnRowMove asked for this press
+  bool FMoveCursor = false;           // the drag cursor of an enhanced move is set
+  Qt::MouseButtons FMoveButtons;      // the buttons the last mouse event carried
+  bool FMoveAllowed = true;           // the last moving event allowed the target
+  TGridRect FOwnDropRect{-1, -1, -1, -1};
+  int FMoveColInd = -1, FMoveRowInd = -1;
+  QPointer<QWidget> MoveForm;
+  bool ColSized = false, Rowsized = false, ColMoveFlg = false;
+  bool FScrollHintShow = false;
+  QString FSizeHintText;
+  bool Invokedchange = false;
+  bool FSyncedMove = false;
+  bool FRowScrolledUp = false;
+  bool FOnResizer = false;
+  bool FIsColChanging = false;
+  bool ColchgFlg = true;
+  bool ColSizeFlg = false;
+  TDragScrollOptions FDragScrollOptions;
+  QTimer* FDragTmr = nullptr;
+  TDragScrollDirection FDragScrollDirection = 0;
+  int FOleDragCol = -1, FOleDragIndex = -1;
+  QPointer<QObject> FOleDragList;
+  int FOldSize = 0;
+  int FOldLeftCol = -1, FOldTopRowFollow = -1;
+  // (end of mouse moves, sizing, stretching and drag scrolling)
 };

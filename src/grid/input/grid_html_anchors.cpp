@@ -134,13 +134,11 @@ bool TZadIrururOziz::HtmlCellHit(int ACol, int ARow, const QPoint& Pos, THtmlDra
 
 // ---- hover
 
-void TZadIrururOziz::mouseMoveEvent(QMouseEvent* event) {
-  TBaseGrid::mouseMoveEvent(event);
-  if (GridState() == gsNormal) Html_Hover(event->position().toPoint());
-}
+// The move itself: grid_mouse_move.cpp, which hovers the anchors last.
 
 void TZadIrururOziz::leaveEvent(QEvent* event) {
   TBaseGrid::leaveEvent(event);
+  Mouse_Leave_Move();
   Html_Hover_End();
 }
 

@@ -70,6 +70,10 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   const TGridRect remembered = Selection();
   FPressSelection = remembered;
   FPressCell = QPoint(ACol, ARow);
+  FMoveAnnounced = false;
+  FMoveColInd = FMoveRowInd = -1;
+  // A press on a hot fixed border sizes the fixed column or row.
+  if (!IsDesigning() && Press_Fixed_Sizing(pos)) return;
 
   if (FPaintLook.SelectionResizer && FPaintLook.SelectionRectangle && Press_Selection_Resizer(pos, false, true)) return;
   if (Mouse_Editing_Option() && FMouseActions->RangeSelectAndEdit() && ACol >= 0 && ARow >= 0 &&
@@ -184,6 +188,23 @@ void TZadIrururOziz::HandleLeftButtonDown(QMouseEvent* event) {
   if (ACol < FixedCols() && ARow >= FixedRows()) Movecell = ARow;
   MoveOfsX = pos.x() - cell.Left;
   MoveOfsY = pos.y() - cell.Top;
+
+  // A press inside the selection is kept for a drag out of the grid; the
+  // release makes it a plain click.
+  if (FDragDropSettings.OleDropSource() && !Mouse_Editing_Option() && !HasButton(real, ARow) &&
+      !HasCheckBox(real, ARow) &&
+      ((!fixed_cell && Rect_Has_Cell(remembered, ACol, ARow)) || (ARow < FixedRows() && !FEnhRowColMove)) &&
+      !(ARow < FixedRows() && (FMouseActions->ColSelect() || FMouseActions->AllSelect()))) {
+    const bool inside =
+        !(Options() & goColSizing) || ARow >= FixedRows() || (pos.x() - cell.Left > 3 && cell.Right - pos.x() > 3);
+    if (inside) {
+      setFocus(Qt::MouseFocusReason);
+      Fire_Mouse_Down(Qt::LeftButton, shift, pos);
+      FSelectionClick = true;
+      if (OnClickCell) OnClickCell(this, ARow, ACol);
+      return;
+    }
+  }
 
   bool editable = Mouse_Editing_Option() || FMouseActions->RangeSelectAndEdit();
   CheckCellEditable(real, ARow, editable);

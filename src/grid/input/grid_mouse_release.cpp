@@ -34,6 +34,12 @@ void TZadIrururOziz::HandleLeftButtonUp(QMouseEvent* event) {
   }
   FMouseDownMove = false;
   FMouseSelectStart = -1;
+  Release_Mouse_Move(pos);
+  if (FSelectionClick) {
+    // No drag came of the press inside the selection: a plain click.
+    FSelectionClick = false;
+    if (ACol >= FixedCols() && ARow >= FixedRows()) FocusCell(ACol, ARow);
+  }
 
   Release_Cell_Button(pos);
   if (ACol >= 0 && ARow >= 0) {

@@ -32,5 +32,10 @@ TArrowWindow::TArrowWindow(QWidget* AOwner, TArrowDirection direction)
 
 void TArrowWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), To_QColor(clLime));
+  painter.fillRect(rect(), To_QColor(FColor));
+}
+
+void TArrowWindow::SetColor(TColor Value) {
+  FColor = Value;
+  update();
 }

@@ -5,6 +5,8 @@
 #include <QPolygon>
 #include <QWidget>
 
+#include "controls/tcolor.h"
+
 enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 
 class TArrowWindow : public QWidget {
@@ -20,6 +22,9 @@ class TArrowWindow : public QWidget {
   // The outline of a direction: arrUp and arrDown point that way, arrLeft
   // points right (it stands left of its target), arrRight points left.
   static QPolygon Outline(TArrowDirection direction);
+  // The fill, lime unless the grid's ArrowColor says otherwise.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -27,4 +32,5 @@ class TArrowWindow : public QWidget {
  private:
   TArrowDirection FDir;
   QPolygon FArrow;
+  TColor FColor = clLime;
 };
