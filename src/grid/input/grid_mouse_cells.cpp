@@ -66,6 +66,8 @@ void TZadIrururOziz::DoRatingChange(int ACol, int ARow, double& Value, bool& All
 void TZadIrururOziz::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
   if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) RepaintRect(Selection());
   FSelChange = true;
+  // The key-up reports only a selection not reported yet.
+  FMoveSelection = TGridRect{ALeft, ATop, ARight, ABottom};
   if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 

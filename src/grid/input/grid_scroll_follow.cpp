@@ -65,7 +65,6 @@ void TZadIrururOziz::keyReleaseEvent(QKeyEvent* event) {
   if ((key == Qt::Key_Tab || Is_Arrow(key)) &&
       (now.Left != FMoveSelection.Left || now.Top != FMoveSelection.Top || now.Right != FMoveSelection.Right ||
        now.Bottom != FMoveSelection.Bottom)) {
-    FMoveSelection = now;
     DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
   }
 
