@@ -342,7 +342,7 @@ void TZadIrururOziz::Show_Size_Hint() {
   const TRect cell = UnclippedCellRect(c, r);
   const QPoint at = viewport()->mapToGlobal(QPoint(cell.Left, cell.Top));
   TRect rect = window->CalcHintRect(200, FSizeHintText);
-  rect.Offset(at.x(), at.y());
+  rect = rect.Offset(at.x(), at.y());
   window->ActivateHintData(rect, FSizeHintText, this);
   FScrollHintShow = true;
 }

@@ -133,6 +133,22 @@ class GridMouseMoveTest : public QObject {
     QCOMPARE(ended, QList<int>{1});
   }
 
+  void user_sizing_a_row() {
+    TZadIrururOziz grid;
+    grid.SetOptions(grid.Options() | goRowSizing);
+    Show(grid);
+    QList<int> ended;
+    grid.OnEndRowSize = [&](TZadIrururOziz*, int r) { ended << r; };
+    const int before = grid.RowHeights(2);
+    const QPoint border(20, grid.UnclippedCellRect(0, 2).Bottom);
+    Press(grid, border);
+    Drag_To(grid, border + QPoint(0, 10));
+    Drag_To(grid, border + QPoint(0, 20));
+    Release(grid, border + QPoint(0, 20));
+    QVERIFY(grid.RowHeights(2) > before + 15);
+    QCOMPARE(ended, QList<int>{2});
+  }
+
   void size_hint_while_sizing() {
     TZadIrururOziz grid;
     grid.SetOptions(grid.Options() | goColSizing);
