@@ -3,11 +3,14 @@
 // column stretching, drag scrolling, what follows a moved column or row, the
 // key-up's search text and cell controls after scrolling. Mouse events go
 // to the grid's viewport as the platform delivers them.
+#include <QDrag>
+#include <QMimeData>
 #include <QtTest>
 
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/dragdrop/drop_source.h"
+#include "grid/input/header_drag_button.h"
 
 namespace {
 
@@ -18,6 +21,7 @@ class Probe_Grid : public TZadIrururOziz {
   QMap<QPair<int, int>, int> repaints;
   int drag_answer = DROPEFFECT_MOVE;
   int drags = 0;
+  QByteArray column_block;
   void RepaintCell(int c, int r) override {
     repaints[{c, r}]++;
     TZadIrururOziz::RepaintCell(c, r);
@@ -26,8 +30,9 @@ class Probe_Grid : public TZadIrururOziz {
     struct Scripted : TZSGDropSource {
       Probe_Grid* grid;
       Scripted(Probe_Grid* g) : TZSGDropSource(g), grid(g) {}
-      int Run_Drag(QDrag*, int) override {
+      int Run_Drag(QDrag* drag, int) override {
         ++grid->drags;
+        grid->column_block = drag->mimeData()->data(grid_dragdrop::Column_Mime);
         return grid->drag_answer;
       }
     };
@@ -232,6 +237,59 @@ class GridMouseMoveTest : public QObject {
     }
     QCOMPARE(grid.GetGridCell(2, 2), QString("again"));
     QCOMPARE(stopped, (QList<int>{DROPEFFECT_MOVE, DROPEFFECT_COPY}));
+  }
+
+  // A header dragged with the enhanced move: the moving event names each
+  // target, the arrows and the header button show meanwhile, and the release
+  // moves the column and puts them all away.
+  void header_drag_moves_column_with_arrows() {
+    TZadIrururOziz grid;
+    grid.SetOptions(grid.Options() | goColMoving);
+    grid.DragDropSettings().SetShowCells(false);
+    Show(grid);
+    for (int c = 0; c < 5; ++c) grid.SetGridCell(c, 0, QString("h%1").arg(c));
+    QList<int> moving;
+    grid.OnColumnMoving = [&](TZadIrururOziz*, int c, bool&) { moving << c; };
+    const TRect from = grid.CellRect(1, 0), to = grid.CellRect(3, 0);
+    Press(grid, QPoint(from.Left + 20, 8));
+    Drag_To(grid, QPoint(from.Left + 40, 8));
+    Drag_To(grid, QPoint(to.Left + 20, 8));
+    QCOMPARE(moving.last(), 3);
+    QCOMPARE(grid.MoveColInd(), 3);
+    QVERIFY(grid.MoveButton()->isVisible());
+    QCOMPARE(grid.MoveButton()->Caption(), QString("h1"));
+    QVERIFY(grid.ArrowWindow(arrUp)->isVisible());
+    QVERIFY(grid.ArrowWindow(arrDown)->isVisible());
+    QVERIFY(QGuiApplication::overrideCursor());
+    Release(grid, QPoint(to.Left + 20, 8));
+    QCOMPARE(grid.GetGridCell(3, 0), QString("h1"));
+    QVERIFY(!grid.MoveButton()->isVisible());
+    QVERIFY(!grid.ArrowWindow(arrUp)->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+  }
+
+  // Without the cell picture a header drags its column as the move button.
+  void header_drags_column_out() {
+    Probe_Grid grid;
+    grid.SetEnhRowColMove(false);
+    grid.DragDropSettings().SetOleDropSource(true);
+    grid.DragDropSettings().SetOleColumnDragDrop(true);
+    grid.DragDropSettings().SetShowCells(false);
+    Show(grid);
+    grid.SetGridCell(2, 0, "Medium");
+    QList<int> stopped;
+    grid.OnOleDragStop = [&](TZadIrururOziz*, int effect) { stopped << effect; };
+    const TRect head = grid.CellRect(2, 0);
+    const QPoint p(head.Left + 20, 8);
+    Press(grid, p);
+    Drag_To(grid, p + QPoint(0, 5));
+    QCOMPARE(grid.drags, 1);
+    QCOMPARE(grid.column_block, QByteArray::fromHex("02000000"));
+    QCOMPARE(grid.MoveButton()->Caption(), QString("Medium"));
+    QVERIFY(!grid.MoveButton()->isVisible());
+    QCOMPARE(stopped, QList<int>{DROPEFFECT_MOVE});
+    Release(grid, p + QPoint(0, 5));
+    QCOMPARE(grid.GetGridCell(2, 0), QString("Medium"));
   }
 
   void drag_scroll_steps() {
