@@ -16,6 +16,12 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FMouseActions->OnIsDesigning = [this](bool& designing) { designing = IsDesigning(); };
   FMouseActions->OnInvalidate = [this] { RepaintAll(); };
   FMouseActions->OnDisableEdit = [this] { DisableEditing(); };
+  // Switching stretching on stretches at once (a stale column index waits
+  // for the next valid one instead of raising from a setting).
+  FColumnSize.OnStretchChange = [this](TColumnSize* Sender) {
+    const int index = Sender->StretchColumn();
+    if (Sender->Stretch() && index >= -1 && index < ColCount()) StretchColumnWidth(index);
+  };
   FSyncGrid = std::make_unique<TSyncGrid>(this);
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this] { RepaintAll(); };

@@ -89,7 +89,9 @@ class GridMouseMoveTest : public QObject {
     grid.resize(client, 200);
     QCOMPARE(grid.viewport()->width(), client);
     grid.SetColWidths(cols - 1, 30);
-    grid.ColumnSize().SetStretch(true);
+    grid.ColumnSize().SetStretch(true);  // stretches at once
+    QCOMPARE(grid.ColWidths(cols - 1), expected);
+    grid.SetColWidths(cols - 1, 30);
     grid.StretchColumnWidth(-1);
     QCOMPARE(grid.ColWidths(cols - 1), expected);
   }
