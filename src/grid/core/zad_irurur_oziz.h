@@ -85,6 +85,7 @@ enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
 
+class QScrollBar;
 class TZadIrururOziz;
 class TZadIrururOzizCheck;
 class THTMLHintWindow;
@@ -1809,6 +1810,16 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
   // (-1, -1) when the base cell holds no scroll bar.
   TScrollProp GetScrollProp(int ACol, int ARow);
+  // ---- cell scroll bar control: the live bar over the scroll-bar cell
+  // under the mouse (grid/cells/cell_scroll_bar_control.cpp); its moves
+  // become the cell's position and are told through OnScrollCell.
+  using TScrollCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
+  TScrollCellEvent OnScrollCell;
+  // OnScrollCell for the bar's cell with its position and limits.
+  virtual void DoScrollCell();
+  // Null until the mouse first meets a scroll-bar cell.
+  QScrollBar* CellScrollBar() const;
 
   // Marks ErrLen characters from ErrPos (0-based) with the red zigzag. Cells
   // whose object keeps its own values in the marker fields (progress bars,
@@ -1840,7 +1851,14 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // The bar at the cell's right edge when its page is below its range; the
   // rectangle the later layers use loses the bar's width.
   void Draw_Cell_Scroll_Bar(TCanvas& ACanvas, Cell_Paint& P);
-  // (end of indicator, note and custom cells)
+  // Places the live bar over the scroll-bar cell (display column) under the
+  // mouse, or hides it over any other cell.
+  void Cell_Scroll_Bar_Hover(int ACol, int ARow);
+  void Cell_Scroll_Bar_Action(int Action);
+  void Cell_Scroll_Bar_Moved(int Value);
+  QPointer<QScrollBar> FScrollBar;
+  int FScrollCol = -1, FScrollRow = -1;  // the bar's cell: real column, row
+                                         // (end of indicator, note and custom cells)
 
   // ---- row nodes: collapsible row groups (grid/nodes/: grid_nodes.cpp the
   // model and row operations, grid_node_expand.cpp expanding and

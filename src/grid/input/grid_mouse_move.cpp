@@ -239,6 +239,7 @@ void TZadIrururOziz::Hover_Cells(int ACol, int ARow, const QPoint& pos) {
       RepaintCell(c, ARow);
     }
   }
+  Cell_Scroll_Bar_Hover(ACol, ARow);
   const bool in_fixed = ACol <= FixedCols() || ARow <= FixedRows();
   if (FPaintLook.HoverFixedCells != hfNone && !FNoMouseLeave && (ACol != FHoverFixedX || ARow != FHoverFixedY)) {
     const int old_x = FHoverFixedX, old_y = FHoverFixedY;
