@@ -62,6 +62,8 @@
 
 // The grid's own error: bad row or column indexes given to its selection
 // and row-state properties.
+class QIODevice;
+
 class VAzaZeriVader : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -2669,4 +2671,77 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   int FOldSize = 0;
   int FOldLeftCol = -1, FOldTopRowFollow = -1;
   // (end of mouse moves, sizing, stretching and drag scrolling)
+
+  // ---- the save range and the file services (grid/files/: grid_save_range.cpp,
+  // grid_text_file.cpp, grid_csv.cpp, grid_fixed_text.cpp, grid_xml.cpp)
+ public:
+  using TFileProgressEvent = std::function<void(TZadIrururOziz* Sender, int Progress)>;
+
+  // The cells the file services write: with SaveFixedCells (SaveFixedCols,
+  // SaveFixedRows) the whole grid, else the cells between the fixed ones.
+  int SaveStartCol() const;
+  int SaveEndCol() const;
+  int SaveColCount() const;
+  int SaveStartRow() const;
+  int SaveEndRow() const;
+  int SaveRowCount() const;
+  bool SaveFixedCells() const { return FSaveFixedCells; }
+  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+  bool SaveFixedCols() const { return FSaveFixedCols; }
+  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+  bool SaveFixedRows() const { return FSaveFixedRows; }
+  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+
+  // CSV settings; a null Delimiter writes commas and detects on reading.
+  QChar Delimiter() const { return FDelimiter; }
+  void SetDelimiter(QChar Value) { FDelimiter = Value; }
+  bool AlwaysQuotes() const { return FAlwaysQuotes; }
+  void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+  bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+  void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+  bool JavaCSV() const { return FJavaCSV; }
+  void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+  bool LoadFirstRow() const { return FLoadFirstRow; }
+  void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+  // The encoding an XML file is written in and declares.
+  const QString& XMLEncoding() const { return FXMLEncoding; }
+  void SetXMLEncoding(const QString& Value) { FXMLEncoding = Value; }
+
+  // The grid's own text form: a file (UTF-16 with Unicode, else the ANSI
+  // code page) and UTF-16 lines in a stream, several grids one after another.
+  void SaveToFile(const QString& FileName, bool Unicode = false);
+  void LoadFromFile(const QString& FileName);
+  void SaveToStream(QIODevice& Stream);
+  void LoadFromStream(QIODevice& Stream);
+  // CSV; MaxRows <= 0 reads every line.
+  void SaveToCSV(const QString& FileName, bool Unicode = false);
+  void AppendToCSV(const QString& FileName, bool Unicode = false);
+  void LoadFromCSV(const QString& FileName, int MaxRows = -1);
+  void InsertFromCSV(const QString& FileName, int MaxRows = -1);
+  void LoadFromCSVStream(QIODevice& Stream, int MaxRows = -1);
+  // Fixed-width fields (widths on writing, missing ones appended; 1-based
+  // start positions on reading) and the column-aligned text export.
+  void SaveToFixed(const QString& FileName, TIntList& Positions);
+  void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+  void SaveToASCII(const QString& FileName, bool Unicode = false);
+  void AppendToASCII(const QString& FileName, bool Unicode = false);
+  // A flat XML list, one element per row; the reader places attributes and
+  // leaves in consecutive columns.
+  void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                 const QStringList* FieldDescr, bool ExportEmptyCells);
+  void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+
+  TFileProgressEvent OnFileProgress;
+
+ private:
+  friend class Grid_File_Access;
+  bool FSaveFixedCells = false;
+  bool FSaveFixedCols = false;
+  bool FSaveFixedRows = false;
+  QChar FDelimiter;
+  bool FAlwaysQuotes = false;
+  bool FQuoteEmptyCells = false;
+  bool FJavaCSV = false;
+  bool FLoadFirstRow = true;
+  // (end of the file services)
 };
