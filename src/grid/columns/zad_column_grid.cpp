@@ -380,7 +380,7 @@ void TZadColumnGrid::DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix,
     aPrefix = item->SortPrefix();
     aSuffix = item->SortSuffix();
   }
-  if (OnGetFormat) OnGetFormat(this, ACol, AStyle, aPrefix, aSuffix);
+  TZadIrururOziz::DoGetFormat(ACol, AStyle, aPrefix, aSuffix);
 }
 
 void TZadColumnGrid::DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) {

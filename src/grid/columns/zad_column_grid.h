@@ -19,8 +19,6 @@
 
 using TColumnPopupEvent = std::function<void(TZadColumnGrid* Sender, int ACol, int ARow, QMenu* PopupMenu)>;
 using TAfterColumnMoved = std::function<void(TZadColumnGrid* Sender, int FromIndex, int ToIndex)>;
-using TGetFormatEvent =
-    std::function<void(TZadColumnGrid* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)>;
 
 // What the in-place editors of a column take when they open on one of its
 // cells: the combo items and rows, the spin limits and the editor link.
@@ -89,7 +87,8 @@ class TZadColumnGrid : public TZadIrururOziz {
                                    const TGridFont& GridPrintFont, const TGridFont& GridFixedPrintFont);
   virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TCanvas::Pen_State& APen);
   void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
-  virtual void DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+  // The column item's sort style, prefix and suffix, then the grid's OnGetFormat.
+  void DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) override;
   void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor) override;
   void DoIsFixedCell(int ACol, int ARow, bool& IsFixedCell) override;
   void CheckCellEditable(int ACol, int ARow, bool& CanEdit) override;
@@ -107,7 +106,6 @@ class TZadColumnGrid : public TZadIrururOziz {
 
   TColumnPopupEvent OnColumnPopup;
   TAfterColumnMoved OnAfterColumnMoved;
-  TGetFormatEvent OnGetFormat;
   // Where a column popup would show (tests and the popup itself).
   std::function<void(QMenu* Menu, const QPoint& ScreenPos)> ShowPopup;
 

@@ -18,23 +18,66 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
-// The sort glyph of header cells. The multi-column sort list is the grid's
-// SortIndexes (a negative entry sorts descending).
-struct TSortSettings {
+enum TSortBlankPosition { blFirst, blLast };
+enum TIndexSortKey { ikShift, ikCtrl };
+
+class TZadIrururOziz;
+
+// How the grid sorts and how its headers show it. The multi-column sort list
+// is the grid's SortIndexes (a negative entry sorts descending).
+struct TSortSettingsFields {
   bool Show = false;
-  int Row = 0;
-  int Column = -1;
-  TSortDirection Direction = sdAscending;
-  // A sort swap exchanges only the sort column's cells, not whole rows.
-  bool SingleColumn = false;
-  bool FixedCols = false;
   bool IndexShow = false;
+  bool Full = true;
+  bool SingleColumn = false;
+  bool IgnoreBlanks = false;
+  TSortBlankPosition BlankPos = blFirst;
+  bool AutoFormat = true;
+  TSortDirection Direction = sdAscending;
+  QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
+  bool NormalCellsOnly = false;
+  bool FixedCols = false;
+  int Column = -1;
+  int Row = 0;
+  bool AutoColumnMerge = false;
   TColor IndexColor = clYellow;
+  TSortDirection InitSortDirection = sdAscending;
+  bool UndoSort = false;
+  bool AutoSortForGrouping = true;
+  bool SortOnVirtualCells = true;
+  bool IgnoreCase = false;
   TColor HeaderColor = clNone;
   TColor HeaderColorTo = clNone;
   TColor HeaderMirrorColor = clNone;
   TColor HeaderMirrorColorTo = clNone;
-  QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
+  TIndexSortKey IndexSortKey = ikShift;
+};
+
+// The settings with the checks and the grid's reactions
+// (grid/sort/sort_settings.cpp). Copying keeps the target's grid.
+struct TSortSettings : TSortSettingsFields {
+  explicit TSortSettings(TZadIrururOziz* AOwner = nullptr) : Owner(AOwner) {}
+  TSortSettings(const TSortSettings& Source) : TSortSettingsFields(Source) {}
+  TSortSettings& operator=(const TSortSettings& Source) {
+    TSortSettingsFields::operator=(Source);
+    return *this;
+  }
+
+  // Copies every setting but IgnoreCase and SortOnVirtualCells, no repaint.
+  void Assign(const TSortSettings& Source);
+  // Unsorted: Column -1, no sort indexes, the last fixed row repainted.
+  void Remove();
+  void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
+  // "u3" / "d12" (direction and column) or, with IndexShow, "i;" and the
+  // sort indexes; loading sorts the grid accordingly.
+  QString SaveToString() const;
+  void LoadFromString(const QString& Value);
+  // Throws when Value is not smaller than the grid's fixed rows.
+  void SetRow(int Value);
+  // Writing a new value repaints the grid.
+  void SetShow(bool Value);
+
+  TZadIrururOziz* Owner = nullptr;
 };
 
 // A picture or a gradient behind the cells and around them.

@@ -56,6 +56,7 @@
 #include "grid/store/progress_appearance.h"
 #include "grid/store/show_modified.h"
 #include "grid/store/size_while_typing.h"
+#include "grid/store/sort_style.h"
 #include "grid/theme/grid_look.h"
 #include "grid/theme/style_if.h"
 #include "grid/windows/arrow_window.h"
@@ -787,7 +788,7 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   int Sort_Index_Of(int RCol) const;
 
   TGridPaintLook FPaintLook;
-  TSortSettings FSortSettings;
+  TSortSettings FSortSettings{this};
   TControlLook FControlLook{this};
   TCellNode FCellNode{this};
   TPrintSettings FPrintSettings{this};
@@ -1016,9 +1017,9 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // The fixed-cell editor a press or double click on a header opens
   // (fixed_cell_editor.cpp).
   virtual void EditFixedCell(int ACol, int ARow);
-  // A click on the sort row that passed the sort decision (real column); the
-  // sorting itself comes with the grid services.
-  virtual void DoHeaderSort(int ACol) { (void)ACol; }
+  // A click on the sort row that passed the sort decision (real column):
+  // sorts by it (grid/sort/header_sort.cpp).
+  virtual void DoHeaderSort(int ACol);
   virtual void DoRatingChange(int ACol, int ARow, double& Value, bool& Allow);
   virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
@@ -2744,4 +2745,53 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   bool FJavaCSV = false;
   bool FLoadFirstRow = true;
   // (end of the file services)
+
+  // ---- sorting (grid/sort/: grid_sort.cpp the sorts and unsorting,
+  // grid_sort_compare.cpp cell comparison by sort style, header_sort.cpp
+  // header clicks, sort_settings.cpp the settings' members)
+ public:
+  using TGridFormatEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)>;
+  using TCustomCompareEvent =
+      std::function<void(TZadIrururOziz* Sender, const QString& str1, const QString& str2, int& Res)>;
+  using TRawCompareEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int Row1, int Row2, int& Res)>;
+
+  // The data rows (between the fixed rows and the fixed footer rows) on
+  // SortSettings.Column in SortSettings.Direction; nothing without a column.
+  virtual void QSort();
+  // The data rows on SortIndexes; VAzaZeriVader without any index.
+  virtual void QSortIndexed();
+  // The children of every expanded node of the deepest node level.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // Back to the order before the first sort since the row count last changed.
+  virtual void QUnSort();
+  void Sort(int ACol, TSortDirection ADirection);
+  void SortByColumn(int Col);
+  // Rows Left..Right without the bookkeeping of QSort.
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // One compare-and-swap step, going right on ties; whether it swapped.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  void InitSortXRef();
+  // -1, 0, +1: +1 when the cell of ARow1 sorts after the one of ARow2
+  // ascending (real column).
+  int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+  // The sort style, prefix and suffix of a column; OnGetFormat last.
+  virtual void DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+
+  int Compares = 0;
+  // Milliseconds the last header-click sort took.
+  unsigned SortTime = 0;
+  // +1 ascending, -1 descending: the direction of the last single-column sort.
+  int SortDir = 0;
+  TGridFormatEvent OnGetFormat;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+
+ private:
+  friend class Grid_Sorter;
+  // The keys held at the release of the last header click.
+  Qt::KeyboardModifiers FHeaderClickKeys;
+  // (end of sorting)
 };

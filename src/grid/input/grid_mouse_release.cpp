@@ -95,6 +95,7 @@ void TZadIrururOziz::HandleLeftButtonUp(QMouseEvent* event) {
 
   if (!col_moved && !col_sized && ACol >= 0 && ARow >= 0 && (ACol >= FixedCols() || FSortSettings.FixedCols)) {
     Release_Cell_Objects(ACol, ARow);
+    FHeaderClickKeys = event->modifiers();
     Header_Sort_Decision(ACol, ARow, pos);
   }
 }
