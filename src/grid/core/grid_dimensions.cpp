@@ -1,4 +1,5 @@
 // Counts, fixed rows and columns and the current cell of TZadIrururOziz.
+#include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
 
 void TZadIrururOziz::Row_Count_Written(int Value) {
@@ -7,7 +8,9 @@ void TZadIrururOziz::Row_Count_Written(int Value) {
 }
 
 void TZadIrururOziz::SetRowCount(int Value) {
+  const int old_count = RowCount();
   TBaseGrid::SetRowCount(Value);
+  Carry_Footer_Row(old_count);
   if (FFixedRowsMin < RowCount() && FFixedRowAlways) SetFixedRows(FFixedRowsMin);
   Row_Count_Written(Value);
 }
@@ -73,7 +76,10 @@ void TZadIrururOziz::SetFixedRowHeight(int Value) {
   for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
 }
 
-void TZadIrururOziz::SetGridDefaultRowHeight(int Value) { SetDefaultRowHeight(Value); }
+void TZadIrururOziz::SetGridDefaultRowHeight(int Value) {
+  SetDefaultRowHeight(Value);
+  FloatingFooter().SetHeight(Value);
+}
 
 void TZadIrururOziz::SetFixedFooters(int Value) {
   FFixedFooters = Value;

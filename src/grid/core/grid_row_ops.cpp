@@ -50,6 +50,7 @@ void TZadIrururOziz::DoCellsChanged(const TGridRect& R) {
   const std::vector<QPointer<TGridChangeNotifier>> notifiers = FNotifiers;
   for (const QPointer<TGridChangeNotifier>& notifier : notifiers)
     if (notifier) notifier->CellsChanged(R);
+  RecalcFooter();
 }
 
 // ---- per-row flags

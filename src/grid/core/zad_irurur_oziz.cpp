@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "grid/footer/footer_panel.h"
 #include "grid/input/html_system_icon_provider.h"
 
 TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
@@ -32,6 +33,8 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
   FActiveCellFont.setBold(true);
   Connect_Appearance_Settings();
   Connect_Window_Extras();
+  Create_Footer_Panel();
+  Install_Focus_Hooks();
 
   SetRowCount(10);
   resize(400, 250);
@@ -52,6 +55,13 @@ TZadIrururOziz::TZadIrururOziz(QWidget* AOwner) : TBaseGrid(AOwner) {
 }
 
 TZadIrururOziz::~TZadIrururOziz() {
+  // Focus changes and viewport events while the children go must not reach
+  // a grid whose members are gone.
+  QObject::disconnect(FEnterWatch);
+  delete FCursorFilter;
+  FCursorFilter = nullptr;
+  delete FFooterPanel;
+  FFooterPanel = nullptr;
   if (FOwnerForm) FOwnerForm->removeEventFilter(this);
   FGridTimer.stop();
   // The filter lists call back into the grid when they lose the focus, which

@@ -96,6 +96,7 @@ class TGridAlphaMask;
 class TGridFocusWindow;
 class TBalloonWindow;
 class TSearchPanel;
+class TFooterPanel;
 
 // Told of every cell the user is about to move to (the column still the one
 // before the move); one listener per grid.
@@ -231,7 +232,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   int MinColWidth() const { return FMinColWidth; }
   int MaxColWidth() const { return FMaxColWidth; }
   int MinRowHeight() const { return FMinRowHeight; }
-  void HiddenRowChanged() override { TBaseGrid::HiddenRowChanged(); }
+  // The last row changed while the floating footer shows it.
+  void HiddenRowChanged() override;
 
   // ---- hidden rows and columns
   bool IsHiddenRow(int Rowindex) const;
@@ -1025,7 +1027,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
   // Set by the hover code: what a press on a fixed cell selects.
-  void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+  // The cursor follows the mode.
+  void SetMouseSelectMode(TMouseSelectMode Value);
   bool DblClk() const { return FDblClk; }
   QPoint PushedCellButton() const { return FPushedCellButton; }
 
@@ -1702,7 +1705,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
 
  protected:
   void Scroll_Bars_Updated() override;
-  int Bottom_Reserve() const override { return SearchPanelHeight(); }
+  // The search panel, and a floating footer that shows no row of the grid.
+  int Bottom_Reserve() const override;
   bool Scroll_While_Dragging() const override;
   // Navigation.MoveScrollOnly: the navigation keys only scroll; whether the
   // key was taken.
@@ -1915,7 +1919,7 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   bool IsInNodeGlyph(int ARow, int X);
   // Footer recalculation after the rows changed; footers come with the grid
   // services.
-  virtual void CalcFooter(int ACol) { (void)ACol; }
+  virtual void CalcFooter(int ACol);
 
   TNodeAllowEvent OnBeforeExpandNode;
   TNodeAllowEvent OnBeforeContractNode;
@@ -2794,4 +2798,103 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // The keys held at the release of the last header click.
   Qt::KeyboardModifiers FHeaderClickKeys;
   // (end of sorting)
+
+  // ---- the floating footer panel (grid/footer/), validation of edited
+  // values (grid/edit/grid_editing.cpp), focus, cursor and style hooks
+  // (grid/focus/)
+ public:
+  using TFooterPaintEvent = std::function<void(QWidget* Sender, int AColumn, TCanvas& Canvas, const TRect& ARect)>;
+  // The text of an acCUSTOM footer column.
+  using TFooterCalcEvent = std::function<void(TZadIrururOziz* Sender, int ACol, QString& Value)>;
+  using TCellValidateWideEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Valid)>;
+  using TGetCellCursorEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QCursor& ACursor)>;
+  enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+
+  // The panel under the cells that paints the footer (made with the grid).
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // Every footer column recalculated (after fills, loads and pastes).
+  virtual void RecalcFooter();
+  virtual void RecalcFooterColumn(int ACol, int ARow);
+  // The display text of cell (ACol, ARow) as a footer template shows it.
+  QString FooterCellText(int ACol, int ARow);
+  // The grid's cell painter for the footer panel.
+  void PaintFooterCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+  // Validation of an edited wide value: no checker, no undo, no balloon.
+  virtual bool ValidateCellWide(const QString& NewValue);
+  // The balloon a refused value shows on the editor (none while both texts
+  // are empty).
+  QString InvalidEntryTitle() const { return FInvalidEntryTitle; }
+  void SetInvalidEntryTitle(const QString& Value) { FInvalidEntryTitle = Value; }
+  QString InvalidEntryText() const { return FInvalidEntryText; }
+  void SetInvalidEntryText(const QString& Value) { FInvalidEntryText = Value; }
+  TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+  void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+  TBalloonWindow* InvalidEntryBalloon() const { return FEntryBalloon; }
+  bool Modified() const { return FGridModified; }
+  void SetModified(bool Value) { FGridModified = Value; }
+  QString OldCellTextWide() const { return FOldCellTextWide; }
+  int OldCol() const { return FOldCol; }
+  int OldRow() const { return FOldRow; }
+  bool Entered() const { return FEntered; }
+  // A click on the grid: OnClick, then the current cell remembered.
+  virtual void Click();
+  virtual void DoEnter();
+  virtual void DoExit();
+  virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+  // The cursor for the mouse at a viewport point, as the select mode, the
+  // cell selector and the cell under it ask.
+  void UpdateCellCursor(const QPoint& Pos);
+  bool CellSelectorMode() const { return FCellSelectorMode; }
+  void SetCellSelectorMode(bool Value);
+  // The grid's colours from the application's active style (a program
+  // setting, off unless set).
+  void ApplyActiveStyleColors();
+  bool Styled() const { return FStyled; }
+  bool BlockKill() const { return FBlockKill; }
+  void SetBlockKill(bool Value) { FBlockKill = Value; }
+  bool BlockFocus() const { return FBlockFocus; }
+  void SetBlockFocus(bool Value) { FBlockFocus = Value; }
+
+  TFooterPaintEvent OnFooterPaint;
+  TFooterCalcEvent OnFooterCalc;
+  TNotifyGridEvent OnCreatedFloatingFooter;
+  TCellValidateWideEvent OnCellValidateWide;
+  TGetCellCursorEvent OnGetCellCursor;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  friend class TFooterPanel;
+  void Create_Footer_Panel();
+  // Writing RowCount with a visible footer: the last row goes to the new
+  // last row.
+  void Carry_Footer_Row(int OldCount);
+  void Calc_Footer_Column(int ACol);
+  // A refused value: the editor reopened on the remembered cell, the balloon.
+  void Reopen_Refused_Edit(int c, int r, const QString& Text);
+  void Show_Invalid_Entry_Balloon();
+  // The focus watch, the cursor filter and the style colours, set up by the
+  // constructor.
+  void Install_Focus_Hooks();
+  void Focus_Changed(QWidget* Old, QWidget* Now);
+  bool Inside_Grid(const QWidget* W) const;
+  void Apply_Select_Cursor();
+  TFooterPanel* FFooterPanel = nullptr;  // a child: goes with the grid
+  TBalloonWindow* FEntryBalloon = nullptr;  // a child: goes with the grid
+  QPointer<QWidget> FEntryBalloonTool;
+  QString FOldCellTextWide;
+  bool FOldModifiedValue = false;
+  QString FInvalidEntryTitle, FInvalidEntryText;
+  TInvalidEntryIcon FInvalidEntryIcon = ieError;
+  bool FCellSelectorMode = false;
+  bool FStyled = false;
+  bool FFocusInside = false;
+  QMetaObject::Connection FEnterWatch;
+  QPointer<QWidget> FLastFocus;  // the focus widget before the latest change
+  QObject* FCursorFilter = nullptr;  // a child: goes with the grid
+  bool FCursorGuard = false;
+  // (end of footer panel, validation and focus hooks)
 };

@@ -2,6 +2,7 @@
 // it may open, showing, hiding and ending the editor, the check that
 // switches editing on and off as the current cell moves, and validation of
 // an edited value.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -10,7 +11,9 @@
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/edit/edit_char_filter.h"
 #include "grid/edit/zad_inplace_edit.h"
+#include "grid/store/text_helpers.h"
 #include "grid/undo/zad_grid_undo_redo.h"
+#include "grid/windows/balloon_window.h"
 
 // ---- the current cell's text
 
@@ -319,8 +322,71 @@ void TZadIrururOziz::RestoreEditedCell() { Store_Current_Text(FCellCache); }
 void TZadIrururOziz::RememberOldCell(int ACol, int ARow) {
   FOldCol = ACol;
   FOldRow = ARow;
+  FOldModifiedValue = FGridModified;
   if (ACol < 0 || ARow < 0 || ARow >= RowCount()) return;
   FOldCellText = Base_Cell_Text(ACol, ARow);
+  FOldCellTextWide = grid_text::DecodeWideCellText(FOldCellText);
+}
+
+void TZadIrururOziz::Reopen_Refused_Edit(int c, int r, const QString& Text) {
+  FLastValidation = false;
+  const bool moved = Col() != FOldCol || Row() != r;
+  if (moved && EditorMode()) HideEditor();
+  SetCellEx(c, r, Text);
+  if (moved) {
+    // Back to the cell the value belongs to, the anchor with it, in view.
+    const bool forced = FForceSel;
+    FForceSel = true;
+    FocusCell(FOldCol, r);
+    FForceSel = forced;
+    if (r < TopRow()) SetTopRow(r);
+    if (FOldCol < LeftCol()) SetLeftCol(FOldCol);
+  }
+  FValidating = false;
+  FEditing = true;
+  // The editor that was closed on the way opens again with the cell's text.
+  if (!EditorMode() && edit_filter::Is_Text_Editor(EditControl)) {
+    FEditMode = true;
+    ShowEditor();
+    FEditing = true;
+  } else if (moved && InplaceEditor()) {
+    InplaceEditor()->update();
+  }
+  FGridModified = FOldModifiedValue;
+}
+
+void TZadIrururOziz::Show_Invalid_Entry_Balloon() {
+  if (FInvalidEntryTitle.isEmpty() && FInvalidEntryText.isEmpty()) return;
+  // On the editor in use: the focused one of the grid's editors (the inner
+  // edit of an editable combo box), else the text editor.
+  QWidget* editor = QApplication::focusWidget();
+  for (QWidget* w = editor; w && editor; w = w->parentWidget())
+    if (w == this)
+      break;
+    else if (!w->parentWidget())
+      editor = nullptr;
+  if (!editor || editor == this || editor == viewport()) editor = InplaceEditor();
+  if (!editor) return;
+  if (!FEntryBalloon || FEntryBalloon->parentWidget() != this || FEntryBalloonTool != editor) {
+    delete FEntryBalloon;
+    FEntryBalloon = new TBalloonWindow(this, editor);
+    FEntryBalloonTool = editor;
+  }
+  const QString title = FInvalidEntryTitle,
+                text = FInvalidEntryText.isEmpty() ? QStringLiteral(" ") : FInvalidEntryText;
+  const int icon = int(FInvalidEntryIcon);
+  // Shown once, under the editor; resting the mouse on it brings no other.
+  auto armed = std::make_shared<bool>(true);
+  FEntryBalloon->OnGetTip = [title, text, icon, armed](QPoint, QString& Title, QString& Text, int& Icon) {
+    if (!*armed) return false;
+    Title = title;
+    Text = text;
+    Icon = icon;
+    return true;
+  };
+  FEntryBalloon->SetTitle(title, icon);
+  FEntryBalloon->Popup(QPoint(std::min(26, editor->width()), editor->height() - 14));
+  *armed = false;
 }
 
 bool TZadIrururOziz::ValidateCell(const QString& NewValue) {
@@ -330,56 +396,112 @@ bool TZadIrururOziz::ValidateCell(const QString& NewValue) {
   bool valid = true;
   const int c = RealColIndex(FOldCol), r = FOldRow;
   FNewCellText = NewValue;
-  if (NewValue != FOldCellText || FAlwaysValidate) {
-    const bool changed = NewValue != FOldCellText;
-    // A handler that moves the current cell must not trigger the advance.
-    const bool advance = FNavigation->AdvanceOnEnter();
-    FNavigation->SetAdvanceOnEnter(false);
-    QString text = NewValue;
-    TZadIrururOzizCheck* checker = FCellChecker.data();
-    if (checker && checker->AutoCorrect()) text = checker->Correct(c, r, text);
-    if (OnCellValidate) OnCellValidate(this, c, r, text, valid);
-    if (text != FOldCellText) {
-      FGridModified = true;
-      if (FixedCols() > 0) SetRowModified(Row(), true);
+  struct Done {
+    TZadIrururOziz* g;
+    ~Done() {
+      g->RememberOldCell(g->Col(), g->Row());
+      g->FValidating = false;
     }
-    // The handler may have let the checker go.
-    checker = FCellChecker.data();
-    if (checker && checker->AutoMarkError()) text = checker->MarkError(c, r, text);
-    if (valid && UndoRedo() && text != FOldCellText) UndoRedo()->RegisterChange(c, r, FOldCellText, text);
-    if (valid && changed) DoCellsChanged(TGridRect{c, r, c, r});
-    FNavigation->SetAdvanceOnEnter(advance);
-    FNewCellText = text;
-    if (valid) {
-      SetCellEx(c, r, text);
-    } else {
-      FLastValidation = false;
-      // The cell keeps what it held before editing, or what the handler
-      // made of the value.
-      SetCellEx(c, r, text != NewValue ? text : FOldCellText);
-      FEditing = true;
+  };
+  {
+    const Done done{this};
+    if (NewValue != FOldCellText || FAlwaysValidate) {
+      const bool changed = NewValue != FOldCellText;
+      // A handler that moves the current cell must not trigger the advance.
+      const bool advance = FNavigation->AdvanceOnEnter();
+      FNavigation->SetAdvanceOnEnter(false);
+      struct Restore_Advance {
+        TNavigation* n;
+        bool v;
+        ~Restore_Advance() { n->SetAdvanceOnEnter(v); }
+      } restore{FNavigation.get(), advance};
+      QString text = NewValue;
+      TZadIrururOzizCheck* checker = FCellChecker.data();
+      if (checker && checker->AutoCorrect()) text = checker->Correct(c, r, text);
+      if (OnCellValidate) OnCellValidate(this, c, r, text, valid);
+      // Only a value that is stored marks the row; a refused one leaves the
+      // flags as they were.
+      if (valid && text != FOldCellText) {
+        FGridModified = true;
+        if (FixedCols() > 0) {
+          SetRowModified(RealRowIndex(Row()), true);
+          if (FShowModifiedEnabled) RepaintCell(0, Row());
+        }
+      }
+      // The handler may have let the checker go.
+      checker = FCellChecker.data();
+      if (checker && checker->AutoMarkError()) text = checker->MarkError(c, r, text);
+      if (valid && UndoRedo() && text != FOldCellText) UndoRedo()->RegisterChange(c, r, FOldCellText, text);
+      if (valid && changed) DoCellsChanged(TGridRect{c, r, c, r});
+      FNewCellText = text;
+      if (valid) {
+        // A cell of a merged block stores into the block's base cell.
+        SetCellEx(c, r, text);
+        const QPoint base = BaseCell(c, r);
+        if (base != QPoint(c, r)) SetCellEx(base.x(), base.y(), text);
+        // The footer column follows what is stored now.
+        RecalcFooterColumn(c, r);
+      } else {
+        // The cell keeps what it held before editing, or what the handler
+        // made of the value; the editor opens there again.
+        Reopen_Refused_Edit(c, r, text != NewValue ? text : FOldCellText);
+        Show_Invalid_Entry_Balloon();
+      }
+      const QPoint base = BaseCell(c, r);
+      FOldCellText = GetGridCell(base.x(), base.y());
     }
-    const QPoint base = BaseCell(c, r);
-    FOldCellText = GetGridCell(base.x(), base.y());
   }
-  if (valid) RememberOldCell(Col(), Row());
-  FValidating = false;
+  if (valid && FocusHelperGrid() == this) HideFocusHelper();
+  // RememberOldCell cleared nothing of the refused edit: the editor stays.
+  if (!valid) FEditing = true;
   return valid;
 }
 
-// ---- the floating footer
-
-TFloatingFooter& TZadIrururOziz::FloatingFooter() {
-  if (!FFloatingFooter) {
-    FFloatingFooter = std::make_shared<TFloatingFooter>();
-    FFloatingFooter->OnChange = [this] { Floating_Footer_Changed(); };
+bool TZadIrururOziz::ValidateCellWide(const QString& NewValue) {
+  if (!FEditing || FValidating) return true;
+  FEditing = false;
+  FValidating = true;
+  bool valid = true;
+  const int c = RealColIndex(FOldCol), r = FOldRow;
+  FNewCellText = NewValue;
+  struct Done {
+    TZadIrururOziz* g;
+    ~Done() {
+      g->RememberOldCell(g->Col(), g->Row());
+      g->FValidating = false;
+    }
+  };
+  {
+    const Done done{this};
+    if (NewValue != FOldCellTextWide || FAlwaysValidate) {
+      const bool changed = NewValue != FOldCellTextWide;
+      const bool advance = FNavigation->AdvanceOnEnter();
+      FNavigation->SetAdvanceOnEnter(false);
+      struct Restore_Advance {
+        TNavigation* n;
+        bool v;
+        ~Restore_Advance() { n->SetAdvanceOnEnter(v); }
+      } restore{FNavigation.get(), advance};
+      QString text = NewValue;
+      if (OnCellValidateWide) OnCellValidateWide(this, c, r, text, valid);
+      if (valid && changed) {
+        FGridModified = true;
+        if (FShowModifiedEnabled && FixedCols() > 0) {
+          SetRowModified(r, true);
+          RepaintCell(0, r);
+        }
+      }
+      if (valid && changed) DoCellsChanged(TGridRect{c, r, c, r});
+      FNewCellText = text;
+      if (valid)
+        SetCellEx(c, r, text);
+      else
+        Reopen_Refused_Edit(c, r, text != NewValue ? text : FOldCellTextWide);
+      // Whatever the outcome, the footer column follows the stored text.
+      RecalcFooterColumn(c, r);
+      FOldCellTextWide = grid_text::DecodeWideCellText(GetGridCell(c, r));
+    }
   }
-  return *FFloatingFooter;
-}
-
-void TZadIrururOziz::Floating_Footer_Changed() {
-  const bool footer_row = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
-  SetFixedFooters(footer_row ? 1 : 0);
-  SetHideLastRow(footer_row);
-  InvalidateGrid();
+  if (!valid) FEditing = true;
+  return valid;
 }
