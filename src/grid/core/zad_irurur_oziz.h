@@ -38,6 +38,7 @@
 #include "grid/filter/filter_collection.h"
 #include "grid/filter/filter_drop_lists.h"
 #include "grid/filter/grid_change_notifier.h"
+#include "grid/find/find_params.h"
 #include "grid/html/draw_html_text.h"
 #include "grid/html/html_picture.h"
 #include "grid/input/scroll_control.h"
@@ -126,6 +127,9 @@ using TGetCheckEvent = std::function<void(TZadIrururOziz* Sender, int ACol, int 
 using TGetColumnFilterEvent = std::function<void(TZadIrururOziz* Sender, int Column, QStringList& Filter)>;
 using TCanInsertRowEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanInsert)>;
 using TCanAddRowEvent = std::function<void(TZadIrururOziz* Sender, bool& CanAdd)>;
+using TSearchEditChangeEvent = std::function<void(TZadIrururOziz* Sender, const QString& Value, bool& DefaultSearch)>;
+using TSearchFooterActionEvent =
+    std::function<void(TZadIrururOziz* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 
 class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   Q_OBJECT
@@ -2411,6 +2415,69 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void Tag_Cells(const TGridRect& Block, const QString& Tag, bool DoCase, const QString& Text);
   void Untag_Cells(const TGridRect& Block, const QString& Tag);
   // (end of highlighted and marked text)
+
+  // ---- finding and replacing cell texts (grid/find/) and the search
+  // footer's actions (windows/grid_search_footer.cpp)
+ public:
+  // The next cell after StartCell whose text matches s, in display columns
+  // and rows (real ones with fnIncludeHiddenColumns, fnIncludeHiddenRows).
+  // From (-1, -1) the scan starts at the first cell (the last backwards); it
+  // never wraps: (-1, -1) when nothing follows, so the next search from
+  // there starts over.
+  QPoint Find(QPoint StartCell, const QString& s, TFindParams FindParams);
+  // The same on the cells' wide texts, without keeping a found row clear of
+  // the floating footer.
+  QPoint FindWide(QPoint StartCell, const QString& s, TFindParams FindParams);
+  // Find from (-1, -1); FindNext goes on from SearchCell with the last text
+  // and parameters. Both keep their result in SearchCell.
+  QPoint FindFirst(const QString& s, TFindParams FindParams);
+  QPoint FindNext();
+  // OrigStr replaced by NewStr in the stored texts of the cells Find visits
+  // (matching case with fnMatchCase); the number of cells that changed.
+  int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+  // The column and row fnFindInPresetCol and fnFindInPresetRow keep to.
+  int FindCol() const { return FFindCol; }
+  void SetFindCol(int Value) { FFindCol = Value; }
+  int FindRow() const { return FFindRow; }
+  void SetFindRow(int Value) { FFindRow = Value; }
+  QPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(QPoint Value) { FSearchCell = Value; }
+  // Set while a scan runs; a scan that finds nothing clears it.
+  bool FindBusy() const { return FFindBusy; }
+  // The last search text, upper-cased unless the search matched case.
+  QString SearchCache() const { return FSearchCache; }
+  QString SearchCacheWide() const { return FSearchCacheWide; }
+  TFindParams LastFindParams() const { return FFindParams; }
+  // The search footer's find-next (Return, the forward button),
+  // find-previous (Ctrl+Return, the backward button) and highlight actions;
+  // each button's accelerator runs them too.
+  void SearchFooterFindNext();
+  void SearchFooterFindPrevious();
+  void SearchFooterHighlight();
+  virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  std::function<void(TZadIrururOziz* Sender)> OnSearchFooterClose;
+  std::function<void(TZadIrururOziz* Sender)> OnCreatedSearchFooter;
+
+ private:
+  QPoint Find_Cell(QPoint StartCell, const QString& s, TFindParams FindParams, bool Wide);
+  bool Match_Find_Cell(int ACol, int ARow, bool Wide);
+  void Goto_Found_Cell(QPoint Cell);
+  void Expand_Covering_Node(int ARowReal);
+  void Search_Edit_Change();
+  void Search_Footer_Close();
+  TFindParams Search_Footer_Params(bool Typing);
+  void Search_Footer_Step(bool Backward);
+  void Search_Footer_Highlight(bool On);
+  void Set_Search_Edit_Color(TColor Value);
+  int FFindCol = 0;
+  int FFindRow = 0;
+  QPoint FSearchCell{-1, -1};
+  bool FFindBusy = false;
+  QString FSearchCache, FSearchCacheWide;
+  TFindParams FFindParams;
+  // (end of finding and replacing)
 
   // ---- cell checking and fills (grid/check/: grid_cell_checking.cpp runs
   // the cell checker, grid_fills.cpp writes generated texts)

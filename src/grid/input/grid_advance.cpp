@@ -189,9 +189,11 @@ int TZadIrururOziz::Search(const QString& s) {
       column = FSortSettings.Column;
   }
   if (column < 0) return -1;
+  // Both sides upper-cased: a lower-case s finds the row as well.
+  const QString search = s.toUpper();
   for (int r = FixedRows(); r < RowCount(); ++r) {
     const QString text = HtmlToPlainText(GetCellEx(column, r));
-    if (text.left(s.size()).toUpper() == s) return r;
+    if (text.left(search.size()).toUpper() == search) return r;
   }
   return -1;
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/windows/search_panel.h"
 
 void TZadIrururOziz::ScrollInView(int ColIndex, int RowIndex) {
   if (ColIndex >= ColCount() || RowIndex >= RowCount()) return;
@@ -132,6 +133,7 @@ bool TZadIrururOziz::Key_Down_Moves(int key, Qt::KeyboardModifiers shift) {
 
 bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
   const bool ctrl = shift & Qt::ControlModifier, with_shift = shift & Qt::ShiftModifier, alt = shift & Qt::AltModifier;
+  if (ctrl && key == Qt::Key_F && FSearchFooter->Visible() && FSearchPanel) FSearchPanel->EditControl()->setFocus();
   auto clipboard = [&](const std::function<void(TZadIrururOziz*, bool&)>& event, void (TZadIrururOziz::*action)()) {
     bool allow = true;
     if (event) event(this, allow);

@@ -19,6 +19,14 @@ void Set_Height(QWidget* w, int height) { w->resize(w->width(), height); }
 void TZadIrururOziz::Connect_Window_Extras() {
   FSearchPanel = new TSearchPanel(this);
   FSearchPanel->hide();
+  FSearchPanel->OnEditChange = [this] { Search_Edit_Change(); };
+  FSearchPanel->OnForwardClick = [this] { SearchFooterFindNext(); };
+  FSearchPanel->OnBackwardClick = [this] { SearchFooterFindPrevious(); };
+  FSearchPanel->OnHighlightClick = [this] { SearchFooterHighlight(); };
+  FSearchPanel->OnExitClick = [this] { Search_Footer_Close(); };
+  FSearchPanel->OnCreated = [this] {
+    if (OnCreatedSearchFooter) OnCreatedSearchFooter(this);
+  };
   FSearchFooter->OnChange = [this] {
     UpdateSearchPanel();
     RepaintAll();
@@ -41,6 +49,10 @@ void TZadIrururOziz::UpdateSearchPanel() {
   TZadGridButton* hilite = p.HiliteButton();
   TZadGridButton* exit = p.ExitButton();
   TZadCheckBox* match_case = p.MatchCase();
+
+  // Hits highlighted by a footer that is going away, or by AlwaysHighLight,
+  // are taken out of the cells.
+  if ((hilite->Down() && !p.isHidden() && !f.Visible()) || f.AlwaysHighLight()) UnHilightInGrid(false);
 
   p.SetColor(f.Color());
   p.SetColorTo(f.ColorTo());
@@ -84,10 +96,10 @@ void TZadIrururOziz::UpdateSearchPanel() {
   backward->setVisible(f.ShowFindPrev());
   forward->setVisible(f.ShowFindNext());
 
-  match_case->move(hilite->isVisibleTo(&p) ? 425 : 330, match_case->y());
   for (TZadGridButton* button : {forward, backward, hilite})
     Set_Height(button, button->isVisibleTo(&p) ? Button_Height : 0);
   Set_Height(match_case, match_case->isVisibleTo(&p) ? Box_Height : 0);
+  p.Place_Parts();
   p.setVisible(f.Visible());
   Place_Search_Panel();
   // Only a last row in view is lifted above the panel: a grid scrolled

@@ -18,6 +18,14 @@ void TRetEdit::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+void TRetEdit::SetColor(TColor Value) {
+  FColor = Value;
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Base, To_QColor(Value));
+  setPalette(palette);
+  update();
+}
+
 namespace {
 
 // The buttons' small pictures, drawn on a see-through magenta ground (the
@@ -60,9 +68,17 @@ TZadGridButton* Make_Button(QWidget* parent, QRect place, const std::function<vo
 
 }  // namespace
 
+namespace {
+
+// The lefts of the parts, read left to right.
+constexpr int Edit_Left = 25, Forward_Left = 140, Backward_Left = 235, Close_Left = 5, Highlight_Left = 330;
+constexpr int Match_Case_Left = 425;
+
+}  // namespace
+
 TSearchPanel::TSearchPanel(QWidget* AGrid) : QWidget(AGrid), FGrid(AGrid) {
   FEdit = new TRetEdit(this);
-  FEdit->setGeometry(25, 6, 110, 21);
+  FEdit->setGeometry(Edit_Left, 6, 110, 21);
   connect(FEdit, &QLineEdit::textChanged, this, [this] { Edit_Changed(); });
   FEdit->OnReturn = [this] {
     if (OnForwardClick) OnForwardClick();
@@ -75,10 +91,12 @@ TSearchPanel::TSearchPanel(QWidget* AGrid) : QWidget(AGrid), FGrid(AGrid) {
     if (OnForwardClick) OnForwardClick();
   });
   FForward->SetGlyph(Draw_Glyph(Glyph::Down, QColor(0, 100, 0)));
+  FForward->SetGlyphDisabled(Draw_Glyph(Glyph::Down, QColor(160, 160, 160)));
   FBackward = Make_Button(this, QRect(235, 5, 90, 23), [this] {
     if (OnBackwardClick) OnBackwardClick();
   });
   FBackward->SetGlyph(Draw_Glyph(Glyph::Up, QColor(0, 100, 0)));
+  FBackward->SetGlyphDisabled(Draw_Glyph(Glyph::Up, QColor(160, 160, 160)));
   FExit = Make_Button(this, QRect(5, 7, 14, 14), [this] {
     if (OnExitClick) OnExitClick();
   });
@@ -90,10 +108,44 @@ TSearchPanel::TSearchPanel(QWidget* AGrid) : QWidget(AGrid), FGrid(AGrid) {
   });
   FHilite->SetStyle(tasCheck);
   FHilite->SetGlyph(Draw_Glyph(Glyph::Highlight, Qt::black));
+  FHilite->SetGlyphDisabled(Draw_Glyph(Glyph::Highlight, QColor(160, 160, 160)));
   for (TZadGridButton* button : {FForward, FBackward, FHilite}) button->setEnabled(false);
 
   FMatchCase = new TZadCheckBox(this);
-  FMatchCase->setGeometry(425, 8, 120, 18);
+  FMatchCase->setGeometry(Match_Case_Left, 8, 120, 18);
+  if (FGrid) FGrid->installEventFilter(this);
+}
+
+void TSearchPanel::Place_Parts() {
+  const bool mirrored = layoutDirection() == Qt::RightToLeft;
+  auto place = [&](QWidget* part, int left) {
+    part->move(mirrored ? width() - part->width() - left : left, part->y());
+  };
+  place(FEdit, Edit_Left);
+  place(FForward, Forward_Left);
+  place(FBackward, Backward_Left);
+  place(FExit, Close_Left);
+  place(FHilite, Highlight_Left);
+  place(FMatchCase, FHilite->isVisibleTo(this) ? Match_Case_Left : Highlight_Left);
+}
+
+void TSearchPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Place_Parts();
+}
+
+void TSearchPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LayoutDirectionChange) Place_Parts();
+}
+
+bool TSearchPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FGrid && event->type() == QEvent::Show) {
+    FGrid->removeEventFilter(this);
+    Place_Parts();
+    if (OnCreated) OnCreated();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TSearchPanel::Edit_Changed() {

@@ -21,9 +21,15 @@ class TRetEdit : public QLineEdit {
   explicit TRetEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
   std::function<void()> OnReturn;
   std::function<void()> OnCtrlReturn;
+  // The background: the window colour, red after a search that missed.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  TColor FColor = clWindow;
 };
 
 class TSearchPanel : public QWidget {
@@ -44,6 +50,12 @@ class TSearchPanel : public QWidget {
   std::function<void()> OnEditChange;
   std::function<void()> OnExitClick;
   std::function<void()> OnHighlightClick;
+  // Once, when the grid is first shown.
+  std::function<void()> OnCreated;
+
+  // Places the parts at their lefts (mirrored right to left); the match-case
+  // box stands where the highlight button is when that is hidden.
+  void Place_Parts();
 
   TColor Color() const { return FColor; }
   void SetColor(TColor Value);
@@ -59,6 +71,9 @@ class TSearchPanel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Edit_Changed();
