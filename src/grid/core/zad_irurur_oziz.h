@@ -175,8 +175,8 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   int FilterColumn() const { return FFilterCol; }
   // The lists' picks (a plain item, or -1 for a toggled tick); the filter
   // services turn them into the column's conditions.
-  virtual void DoFilterSelect(QObject* Sender, int ItemIndex) { (void)Sender, (void)ItemIndex; }
-  virtual void DoFilterCheck(QObject* Sender, int ItemIndex) { (void)Sender, (void)ItemIndex; }
+  virtual void DoFilterSelect(QObject* Sender, int ItemIndex);
+  virtual void DoFilterCheck(QObject* Sender, int ItemIndex);
   // The column filter conditions the filter services apply.
   TFilter& Filter();
   // Observers told of every structural change right after OnCellsChanged, in
@@ -2964,4 +2964,60 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   QObject* FCursorFilter = nullptr;  // a child: goes with the grid
   bool FCursorGuard = false;
   // (end of footer panel, validation and focus hooks)
+
+ public:
+  // ---- row filtering (grid/rowfilter/): the conditions of Filter hide the
+  // data rows that fail them, one level of hidden rows per application.
+  using TCustomFilterEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& AcceptRow)>;
+  using TGridProgressEvent = std::function<void(TZadIrururOziz* Sender, int Progress)>;
+  using TFilterPickEvent = std::function<void(TZadIrururOziz* Sender, int Column, int ItemIndex,
+                                              const QString& FriendlyName, QString& FilterCondition)>;
+  using TFilterCheckEvent =
+      std::function<void(TZadIrururOziz* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                         QString& FilterCondition, TDropCheckList* CheckList)>;
+
+  // Whether display row ARow passes every condition and OnCustomFilter.
+  virtual bool MatchFilter(int ARow);
+  // Hides ARow (no new level) when it fails.
+  void FilterRow(int ARow);
+  // Hides every failing data row as one new level.
+  void ApplyFilter();
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  // Shows the rows of the most recent level; true while two or more remain.
+  bool RemoveLastFilter();
+  // Removes every level, or clears Filter when none is applied.
+  void RemoveAllFilters();
+  // Incremental "contains" filter on real column AColumn, the whole row for -1.
+  void NarrowDown(const QString& ACondition, int AColumn = -1);
+  bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+  void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+  bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+  void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+  int FilterDropDownRow() const { return FPaintLook.FilterDropDownRow; }
+  void SetFilterDropDownRow(int Value);
+  const QString& LastFilter() const { return FLastFilter; }
+
+  TCustomFilterEvent OnCustomFilter;
+  TGridProgressEvent OnFilterProgress;
+  TFilterPickEvent OnFilterSelect;
+  TFilterCheckEvent OnFilterCheck;
+
+ private:
+  // Shows the top level's rows again; rows hidden otherwise stay hidden.
+  void Filter_Show_Level();
+  bool Filter_Text(const TFilterData& Item, int ARow, QString& Text);
+  bool FFilterActive = false;
+  bool FFilterNormalCellsOnly = false;
+  bool FAutoFilterUpdate = false;
+  int FFilterFixedRows = 0;
+  QString FLastFilter;
+  // FilterLevel below the first filter level (-1: no filter level); not
+  // empty when the first level was raised from 0 to 1 above rows hidden
+  // otherwise, so that FilterLevel returns to 0 when the last level goes.
+  int FFilterBase = -1;
+  std::vector<int> FFilterKeptHidden;
+  // The conditions read once while ApplyFilter runs.
+  const std::vector<class Row_Filter_Condition>* FFilterCompiled = nullptr;
+  // (end of row filtering)
 };

@@ -154,7 +154,14 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     int row_for_focus = Row();
     DoCanInsertRow(Row(), can_insert);
     if (!can_insert) return true;
-    // Rows are inserted at their display position (rows hidden by a filter
+    // The row goes into the unfiltered grid; the filter comes back after.
+    const bool refilter = FFilterActive;
+    if (refilter) {
+      const int real_row = RealRowIndex(Row());
+      SetFilterActive(false);
+      FocusCell(Col(), DisplRowIndex(real_row));
+    }
+    // Rows are inserted at their display position (rows hidden otherwise
     // stay where they are); the event gets the new row's real index.
     int at = Row();
     int current = Row();
@@ -172,6 +179,7 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     FGridModified = true;
     row_for_focus = current;
     FocusCell(Col(), std::min(row_for_focus, RowCount() - 1));
+    if (refilter) SetFilterActive(true);
     return true;
   }
   if (key == Qt::Key_Delete && FNavigation->AllowDeleteRow() && !alt && RowCount() > FixedRows()) {
@@ -179,9 +187,16 @@ bool TZadIrururOziz::Handle_Service_Keys(int key, Qt::KeyboardModifiers shift) {
     bool can_delete = true;
     if (OnCanDeleteRow) OnCanDeleteRow(this, real, can_delete);
     if (can_delete) {
+      // The row goes from the unfiltered grid; the filter comes back after.
+      const bool refilter = FFilterActive;
+      if (refilter) {
+        SetFilterActive(false);
+        FocusCell(Col(), DisplRowIndex(real));
+      }
       DoAutoDeleteRow(Row());
       RememberOldCell(Col(), Row());
       FGridModified = true;
+      if (refilter) SetFilterActive(true);
     }
     return true;
   }
