@@ -86,7 +86,7 @@ void BM_LoadFromFile(benchmark::State& state) {
   }
 }
 
-#define SIZES Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1)
+#define SIZES Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1)
 BENCHMARK(BM_SaveToCSV)->SIZES;
 BENCHMARK(BM_LoadFromCSV)->SIZES;
 BENCHMARK(BM_SaveToFile)->SIZES;

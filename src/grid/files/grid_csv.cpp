@@ -93,21 +93,26 @@ static void Write_Csv(TZadIrururOziz& g, const QString& FileName, QStringList li
   const int hidden = g.SaveHiddenCells() ? g.NumHiddenColumns() : 0;
   const QChar d = g.Delimiter().isNull() ? QChar(u',') : g.Delimiter();
   Progress progress(g);
+  // One text for the whole file: a million rows make no million line strings.
+  QString text;
+  for (const QString& line : lines) text += line + QLatin1String("\r\n");
+  QString line;
   g.ExportNotification(esExportStart, g.SaveStartRow());
   for (int r = g.SaveStartRow(); r <= g.SaveEndRow(); ++r) {
     g.ExportNotification(esExportNextRow, r);
-    QString line;
+    line.clear();
     for (int c = g.SaveStartCol(); c <= g.SaveEndCol() + hidden; ++c) {
       if (c > g.SaveStartCol()) line += d;
       QString v;
       g.DoSaveCell(Save_Col(g, c), r, v);
       line += Csv_Value(v, d, g.AlwaysQuotes(), g.QuoteEmptyCells(), g.JavaCSV());
     }
-    lines.append(line);
+    text += line;
+    text += QLatin1String("\r\n");
     progress.Report(r, g.RowCount() - 1);
   }
   g.ExportNotification(esExportDone, -1);
-  Write_File(FileName, Encode_Lines(lines, Unicode ? Encoding::Utf8_Bom : Encoding::Ansi));
+  Write_File(FileName, Encode_Text(text, Unicode ? Encoding::Utf8_Bom : Encoding::Ansi));
 }
 
 void TZadIrururOziz::SaveToCSV(const QString& FileName, bool Unicode) { Write_Csv(*this, FileName, {}, Unicode); }

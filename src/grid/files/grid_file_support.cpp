@@ -28,6 +28,10 @@ QByteArray Encode_Lines(const QStringList& lines, Encoding encoding) {
     text += line;
     text += QLatin1String("\r\n");
   }
+  return Encode_Text(text, encoding);
+}
+
+QByteArray Encode_Text(const QString& text, Encoding encoding) {
   switch (encoding) {
     case Encoding::Utf8_Bom:
       return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

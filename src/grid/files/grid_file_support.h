@@ -26,6 +26,8 @@ enum class Encoding { Ansi, Utf8_Bom, Utf16_Bom };
 
 // Every line followed by CR LF, in the encoding given.
 QByteArray Encode_Lines(const QStringList& lines, Encoding encoding);
+// Text whose lines already end in CR LF.
+QByteArray Encode_Text(const QString& text, Encoding encoding);
 // A file's bytes; throws VAzaZeriVader "File <name> not found" when it
 // cannot be read.
 QByteArray Read_Bytes(const QString& path);
