@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libpugixml-dev libssl-dev libcurl4-openssl-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth python3 libxml2-utils
+  xvfb xauth python3 libxml2-utils poppler-utils
 )
 # Node.js and npm from Debian, unless the machine already has them.
 command -v node >/dev/null || packages+=(nodejs)

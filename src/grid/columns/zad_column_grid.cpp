@@ -361,9 +361,11 @@ void TZadColumnGrid::DoGetCellPrintColor(int ACol, int ARow, TColor& ABrushColor
 
 void TZadColumnGrid::DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TCanvas::Pen_State& APen) {
   TGridColumnItem* item = Item_Of(ACol);
-  if (!item || !item->PrintBorderCustom() || ACol < FixedCols() || ARow < FixedRows()) return;
-  Borders = item->PrintBorders();
-  APen = item->PrintBorderPen();
+  if (item && item->PrintBorderCustom() && ACol >= FixedCols() && ARow >= FixedRows()) {
+    Borders = item->PrintBorders();
+    APen = item->PrintBorderPen();
+  }
+  TZadIrururOziz::DoGetCellPrintBorder(ACol, ARow, Borders, APen);
 }
 
 void TZadColumnGrid::DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {

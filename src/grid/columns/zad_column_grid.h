@@ -85,7 +85,7 @@ class TZadColumnGrid : public TZadIrururOziz {
   // Printing asks these; the print fonts are the grid's print settings.
   virtual void DoGetCellPrintColor(int ACol, int ARow, TColor& ABrushColor, TGridFont& AFont,
                                    const TGridFont& GridPrintFont, const TGridFont& GridFixedPrintFont);
-  virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TCanvas::Pen_State& APen);
+  void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TCanvas::Pen_State& APen) override;
   void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
   // The column item's sort style, prefix and suffix, then the grid's OnGetFormat.
   void DoGetFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) override;

@@ -3020,4 +3020,86 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // The conditions read once while ApplyFilter runs.
   const std::vector<class Row_Filter_Condition>* FFilterCompiled = nullptr;
   // (end of row filtering)
+
+  // ---- printing (grid/print/: grid_print.cpp the print, preview and page-draw
+  // operations, the engine and the cells in their own classes there)
+ public:
+  // What the grid keeps of its printing between calls.
+  struct TGridPrintState {
+    TGridRect FPrintRect;     // display columns and rows to print
+    TRect PrevRect;           // printing: page in 0.1 mm; preview: display rectangle in device pixels
+    int FPrintPageFrom = 1;   // 1-based range of the pages that are drawn
+    int FPrintPageTo = 1;
+    int FPrintPageNum = 0;    // pages of the job, as last counted
+    int FPrintPageWidth = 0;  // width of the current strip, fixed block included
+    TRect FPrintPageRect;     // (0, 0, page width, page bottom) of the last pass
+    int FPrintColStart = 0;   // display columns of the current strip
+    int FPrintColEnd = 0;
+    bool FIsPrintPreview = false;
+  };
+  using TPrintPageEvent =
+      std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int PageNr, int PageXSize, int PageYSize)>;
+  using TPrintNewPageEvent = std::function<void(TZadIrururOziz* Sender, int ARow, bool& NewPage)>;
+  using TPrintPageDoneEvent = std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int LastRow,
+                                                 int LastRowOffset, int LastPage, int PageXSize, int PageYSize)>;
+  using TPrintCancelEvent = std::function<void(TZadIrururOziz* Sender, int PageNr, bool& Cancel)>;
+  using TPrintStartEvent = std::function<void(TZadIrururOziz* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+  using TFitToPageEvent = std::function<void(TZadIrururOziz* Sender, double& ScaleFactor, bool& Allow)>;
+  using TPrintSetSizeEvent = std::function<void(TZadIrururOziz* Sender, int AIndex, int& ASize)>;
+  using TCustomCellSizeEvent =
+      std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow, QPoint& ASize, bool Printing)>;
+  using TCellPrintBorderEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol,
+                                                   TCanvas::Pen_State& APen, TCellBorders& Borders)>;
+
+  // On a printer (a PDF file or the system's default printer): a counting
+  // pass, OnPrintStart, then the drawing pass.
+  void Print(class QPrinter& APrinter);
+  void PrintSelection(class QPrinter& APrinter);
+  void PrintRect(class QPrinter& APrinter, const TGridRect& Gridrect);
+  void PrintSelectedRows(class QPrinter& APrinter);
+  void PrintSelectedCols(class QPrinter& APrinter);
+  // Previews of the pages PreviewPage names, drawn into Displayrect (device
+  // pixels) of any paint device.
+  void PrintPreview(QPainter& Canvas, const TRect& Displayrect);
+  void PrintPreviewRect(QPainter& Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+  void PrintPreviewSelection(QPainter& Canvas, const TRect& Displayrect);
+  void PrintPreviewSelectedRows(QPainter& Canvas, const TRect& Displayrect);
+  void PrintPreviewSelectedCols(QPainter& Canvas, const TRect& Displayrect);
+  // The first page on any paint device (a bitmap, a picture), its size the page.
+  void PrintDraw(QPainter& Canvas, const TRect& DrawRect);
+  void PrintDrawRect(QPainter& Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+  int PreviewPage() const { return FPrintState.FPrintPageFrom; }
+  void SetPreviewPage(int Value) { FPrintState.FPrintPageFrom = FPrintState.FPrintPageTo = Value; }
+  bool FastPrint() const { return FFastPrint; }
+  void SetFastPrint(bool Value) { FFastPrint = Value; }
+  bool PrinterDriverFix() const { return FPrinterDriverFix; }
+  void SetPrinterDriverFix(bool Value) { FPrinterDriverFix = Value; }
+  TGridPrintState& PrintState() { return FPrintState; }
+  // The sides and pen of a printed cell's border (real column).
+  virtual void DoGetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TCanvas::Pen_State& APen);
+  virtual void DoCustomCellSize(TCanvas& Canvas, int ACol, int ARow, QPoint& ASize, bool Printing);
+  // The time the page header shows; the local time when unset.
+  std::function<QDateTime()> PrintClock;
+  // The rotation between portrait and landscape of the printer driver; 90
+  // when unset (no driver reports it here).
+  std::function<int()> PrinterOrientationQuery;
+  int PrinterOrientationDegrees() const { return PrinterOrientationQuery ? PrinterOrientationQuery() : 90; }
+
+  TPrintPageEvent OnPrintPage;
+  TPrintNewPageEvent OnPrintNewPage;
+  TPrintPageDoneEvent OnPrintPageDone;
+  TPrintCancelEvent OnPrintCancel;
+  TPrintStartEvent OnPrintStart;
+  TFitToPageEvent OnFitToPage;
+  TPrintSetSizeEvent OnPrintSetColumnWidth;
+  TPrintSetSizeEvent OnPrintSetRowHeight;
+  TCustomCellSizeEvent OnCustomCellSize;
+  TCellPrintBorderEvent OnGetCellPrintBorder;
+
+ private:
+  void PrintGridRect(class QPrinter& APrinter, const TGridRect& Cells, bool SelectedOnly);
+  void PreviewGridRect(QPainter& Canvas, const TRect& Displayrect, bool SelectedOnly, const TGridRect& Cells);
+  TGridPrintState FPrintState;
+  bool FFastPrint = false;
+  bool FPrinterDriverFix = false;
 };
