@@ -14,6 +14,7 @@
 
 #include "controls/format_settings.h"
 #include "grid/core/zad_irurur_oziz.h"
+#include "canopen_sample_grid.h"
 #include "recording_device.h"
 
 namespace {
@@ -407,6 +408,55 @@ class GridPrintTest : public QObject {
     QVERIFY(bottom->Fill.blue() > 200 && bottom->Fill.red() < 60);
   }
 
+  void rotated_text_turns_by_the_printer_driver_data() {
+    QTest::addColumn<bool>("driverFix");
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("no fix") << false << 90 << 90;
+    QTest::newRow("fix, driver 270") << true << 270 << 90;
+    QTest::newRow("fix, driver 90") << true << 90 << -90;
+  }
+  void rotated_text_turns_by_the_printer_driver() {
+    QFETCH(bool, driverFix);
+    QFETCH(int, degrees);
+    QFETCH(int, expected);
+    TZadIrururOziz g;
+    Fill(g, 2, 2);
+    g.AddRotated(1, 1, 90, "turned");
+    g.SetPrinterDriverFix(driverFix);
+    g.PrinterOrientationQuery = [degrees] { return degrees; };
+    Recording_Device dev(1000, 1000);
+    QPainter p(&dev);
+    g.PrintDraw(p, TRect{0, 0, 1000, 1000});
+    p.end();
+    const auto t = dev.Find("turned");
+    QCOMPARE(int(t.size()), 1);
+    QCOMPARE(qRound(t[0].Angle), expected);
+  }
+
+  void html_cells_print_in_their_cell() {
+    TZadIrururOziz g;
+    Fill(g, 3, 3);
+    g.PrintSettings().SetNoAutoSize(true);
+    for (int c = 0; c < 3; ++c) g.SetColWidths(c, 100);
+    g.SetCellEx(1, 1, "<b>bold</b> and plain");
+    Recording_Device dev(1000, 1000);
+    QPainter p(&dev);
+    g.PrintDraw(p, TRect{0, 0, 1000, 1000});
+    p.end();
+    QStringList texts = dev.All_Texts();
+    const QString joined = texts.join(' ');
+    QVERIFY2(joined.contains("bold") && joined.contains("plain") && !joined.contains("<b>"), qPrintable(joined));
+    const auto plain = dev.Find("c2r1");
+    for (const auto& t : dev.Texts)
+      if (t.Text.contains("bold")) {
+        QVERIFY(t.Font.bold());
+        // Column 1 starts at 100 * 254 / 96 + 20 = 284 print units.
+        QVERIFY(t.Pos.x() >= 284 && t.Pos.x() < 560);
+        QVERIFY(std::abs(t.Pos.y() - plain[0].Pos.y()) < 40);
+      }
+  }
+
   // ---- entry points
 
   void preview_page_draws_one_page_of_five() {
@@ -516,6 +566,67 @@ class GridPrintTest : public QObject {
     for (int y = 0; y < 1000; y += 2)
       for (int x = 0; x < 1000; x += 2) dark += qGray(bitmap.pixel(x, y)) < 128;
     QVERIFY(dark > 100);
+  }
+  void fast_print_numbers_pages_against_the_largest_count() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    TZadIrururOziz g;
+    Fill(g, 2, 3);
+    g.PrintSettings().SetPageNr(ppBottomLeft);
+    g.PrintSettings().SetMaxPagesOffset(1);
+    g.SetFastPrint(true);
+    int reported = 0;
+    g.OnPrintStart = [&](TZadIrururOziz*, int n, int&, int&) { reported = n; };
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("fast.pdf"));
+    g.Print(printer);
+    QCOMPARE(reported, 2147483647);
+    QProcess text;
+    text.start("pdftotext", {dir.filePath("fast.pdf"), "-"});
+    QVERIFY(text.waitForFinished(20000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(out.contains("1/2147483648"), qPrintable(out));
+  }
+
+  void canopen_grid_printed_to_pdf() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
+      QSKIP("poppler-utils are not installed");
+    TZadIrururOziz g;
+    Fill_Canopen_Sample(g);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("dictionary.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    int started = 0;
+    g.OnPrintStart = [&](TZadIrururOziz*, int n, int&, int&) { started = n; };
+    g.Print(printer);
+    QCOMPARE(started, 2);
+    auto pageText = [&](int page) {
+      QProcess text;
+      text.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
+      if (!text.waitForFinished(20000)) return QString();
+      return QString::fromUtf8(text.readAllStandardOutput());
+    };
+    const QString one = pageText(1), two = pageText(2);
+    QVERIFY2(one.contains("CANopen object dictionary") && two.contains("CANopen object dictionary"), qPrintable(one));
+    QVERIFY(one.contains("Page 1/2") && two.contains("Page 2/2"));
+    QVERIFY(one.contains("Index") && two.contains("Index"));  // the header row repeats
+    QVERIFY(one.contains("Device type 1") && two.contains("Producer heartbeat time 56"));
+    QVERIFY(!one.contains("Producer heartbeat time 56") && !two.contains("Device type 1 "));
+    QVERIFY(pageText(3).trimmed().isEmpty());
+    // The pages render; the picture of page 1 carries the grid's lines.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "50", "-png", "-f", "1", "-l", "1", pdf, dir.filePath("page")});
+    QVERIFY(render.waitForFinished(20000));
+    QImage picture(dir.filePath("page-1.png"));
+    QVERIFY(!picture.isNull());
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) dark += qGray(picture.pixel(x, y)) < 100;
+    QVERIFY(dark > 2000);
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QTextItem>
 #include <QTransform>
+#include <cmath>
 
 class Recording_Engine : public QPaintEngine {
  public:
@@ -63,7 +64,9 @@ class Recording_Engine : public QPaintEngine {
   void drawPoints(const QPointF*, int) override {}
 
   void drawTextItem(const QPointF& p, const QTextItem& item) override {
-    device_.Texts.push_back({item.text(), transform_.map(p), item.font(), device_.Page});
+    const qreal angle = -std::atan2(transform_.m12(), transform_.m11()) * 180.0 / M_PI;
+    const qreal scale = std::hypot(transform_.m11(), transform_.m12());
+    device_.Texts.push_back({item.text(), transform_.map(p), item.font(), device_.Page, angle, scale});
   }
 
   void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override {

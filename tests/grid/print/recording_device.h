@@ -17,6 +17,8 @@ struct Recorded_Text {
   QPointF Pos;  // the baseline start
   QFont Font;
   int Page = 0;
+  qreal Angle = 0;  // degrees, counter-clockwise on the page
+  qreal Scale = 1;  // device pixels per unit of the font's size
 };
 
 struct Recorded_Line {
