@@ -457,6 +457,41 @@ class GridPrintTest : public QObject {
       }
   }
 
+  void centred_table_with_an_outline_data() {
+    QTest::addColumn<bool>("centered");
+    QTest::addColumn<int>("left");
+    QTest::newRow("centred: half the free width") << true << (1000 - 2 * 179) / 2;
+    QTest::newRow("at the left margin") << false << 70;
+  }
+  void centred_table_with_an_outline() {
+    QFETCH(bool, centered);
+    QFETCH(int, left);
+    TZadIrururOziz g;
+    Fill(g, 2, 3);
+    TPrintSettings& ps = g.PrintSettings();
+    ps.SetNoAutoSize(true);
+    ps.SetCentered(centered);
+    ps.SetLeftSize(70);
+    ps.SetBorders(pbAround);
+    for (int c = 0; c < 2; ++c) g.SetColWidths(c, 60);  // 159 + 20 print units each
+    Recording_Device dev(1000, 1000);
+    QPainter p(&dev);
+    g.PrintDraw(p, TRect{0, 0, 1000, 1000});
+    p.end();
+    // The cells draw no lines of their own; the outline is the only frame.
+    std::multiset<int> verticals;
+    int horizontals = 0;
+    for (const auto& l : dev.Lines) {
+      if (qFuzzyCompare(l.Line.x1(), l.Line.x2()))
+        verticals.insert(qRound(l.Line.x1()));
+      else
+        ++horizontals;
+    }
+    QCOMPARE(verticals, (std::multiset<int>{left, left + 2 * 179}));
+    QCOMPARE(horizontals, 2);
+    QVERIFY(dev.Find("c0r0")[0].Pos.x() > left);
+  }
+
   // ---- entry points
 
   void preview_page_draws_one_page_of_five() {
