@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
@@ -346,6 +348,29 @@ void TZadCustomDropDown::AdaptDropDownSize() {
     if (Shown_In_Popup(FControl)) h += FControl->height();
   }
   FDropDownForm->resize(w, h);
+}
+
+void TZadCustomDropDown::Adapt_Selector_Popup_Size(QAbstractScrollArea* Selector, QSize PanelSize) {
+  const QSize need = PanelSize;
+  QSize size = Selector->size();
+  if (DropDownWidth() < 1) size.setWidth(need.width());
+  if (DropDownHeight() < 1) size.setHeight(need.height());
+  Selector->resize(size);
+  TZadCustomDropDown::AdaptDropDownSize();
+  TDropDownForm* form = DropDownForm();
+  if (!form) return;
+  // The list scrolls when its panel is taller than the room the popup
+  // leaves it; the bar gets room of its own beside the panel. (Asked before
+  // the popup shows, the bar itself has not been laid out yet.)
+  int room = form->height() - 2 * DropDownBorderWidth();
+  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
+  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
+  int width = form->width();
+  // The border must not take the panel's own width.
+  if (DropDownWidth() < 1) width = std::max(width, need.width() + 2 * DropDownBorderWidth());
+  if (need.height() > room)
+    width += Selector->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Selector->verticalScrollBar());
+  form->resize(width, form->height());
 }
 
 void TZadCustomDropDown::DoHideDropDown(bool CancelChanges) {

@@ -9,6 +9,7 @@
 // text, the colour styles) whose most-derived versions must run. C++ cannot
 // do that from a constructor, so a control is made in two steps:
 // Create_Drop_Down<T>(owner) constructs it and then runs Initialize() once.
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
@@ -298,6 +299,11 @@ class TZadCustomDropDown : public QLineEdit, public IDUDStyle, public IDUDTones 
   // The next opening takes the size AdaptDropDownSize gives, not the size
   // the popup had when it last closed (for a popup whose control changed).
   void Forget_User_Drop_Down_Size() { FUserDropDownWidth = FUserDropDownHeight = -1; }
+  // AdaptDropDownSize for a popup hosting a scrolling selector whose panel
+  // needs PanelSize: the selector takes that size where no drop-down size is
+  // set, and the popup grows by a scroll bar when the panel is taller than
+  // the room it leaves.
+  void Adapt_Selector_Popup_Size(QAbstractScrollArea* Selector, QSize PanelSize);
   void SetFlat(bool Value) { FFlat = Value; }
 
   bool event(QEvent* Event) override;

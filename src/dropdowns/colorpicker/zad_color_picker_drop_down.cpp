@@ -307,27 +307,7 @@ void TZadColorPickerDropDown::Size_List_Popup() {
     TZadCustomDropDown::AdaptDropDownSize();
     return;
   }
-  const QSize need = FItemSelector->GetSelectorPanelSize();
-  QSize size = FItemSelector->size();
-  if (DropDownWidth() < 1) size.setWidth(need.width());
-  if (DropDownHeight() < 1) size.setHeight(need.height());
-  FItemSelector->resize(size);
-  TZadCustomDropDown::AdaptDropDownSize();
-  TDropDownForm* form = DropDownForm();
-  if (!form) return;
-  // The list scrolls when its panel is taller than the room the popup
-  // leaves it; the bar then gets room of its own beside the panel. (Asked
-  // before the popup shows, the bar itself has not been laid out yet.)
-  int room = form->height() - 2 * DropDownBorderWidth();
-  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
-  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
-  int width = form->width();
-  // The border must not take the panel's own width.
-  if (DropDownWidth() < 1) width = std::max(width, need.width() + 2 * DropDownBorderWidth());
-  if (need.height() > room)
-    width +=
-        FItemSelector->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FItemSelector->verticalScrollBar());
-  form->resize(width, form->height());
+  Adapt_Selector_Popup_Size(FItemSelector, FItemSelector->GetSelectorPanelSize());
 }
 
 void TZadColorPickerDropDown::AdaptDropDownSize() {
