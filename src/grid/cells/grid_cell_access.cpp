@@ -126,14 +126,7 @@ void TZadIrururOziz::SetAllObjects(int ACol, int ARow, quintptr Value) {
 
 // ---- column order and sort order
 
-int TZadIrururOziz::ColumnPosition(int ACol) const {
-  if (FColumnOrder.Count() == 0) return ACol;
-  const int count = std::min(FColumnOrder.Count(), ColCount() + FNumHidden);
-  for (int p = 0; p < count; ++p)
-    if (FColumnOrder.GetInteger(p) == ACol) return p;
-  return ACol;
-}
-
+// ColumnPosition: grid/settings/grid_column_order.cpp.
 QString TZadIrururOziz::OriginalCells(int ACol, int ARow) { return GetCellEx(ColumnPosition(ACol), ARow); }
 
 void TZadIrururOziz::SetOriginalCells(int ACol, int ARow, const QString& Value) {

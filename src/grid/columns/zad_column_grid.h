@@ -66,6 +66,16 @@ class TZadColumnGrid : public TZadIrururOziz {
   void SaveColumnsToStream(QIODevice& st);
   void LoadColumnsFromStream(QIODevice& st);
 
+  // The column order as the items' design positions ("CP"i := DefIdx of the
+  // item at position i) in section Section of the INI file Key. Loading
+  // changes nothing when a value is missing or the values are not each
+  // position once; afterwards every item holds its design position again.
+  void SaveColumnPositions(const QString& Key, const QString& Section);
+  void LoadColumnPositions(const QString& Key, const QString& Section);
+  // With ColumnSize.Location clIniFile the two above, else the string grid's.
+  void SaveColPositions() override;
+  void LoadColPositions() override;
+
   static uint32_t GetVersionNr() { return 0x01010000; }
   static QString GetVersionString();
 

@@ -70,6 +70,15 @@ TZadIrururOziz::~TZadIrururOziz() {
   delete FFilterDropCheckList;
   FClearTextOnly = false;
   FSaveHiddenCells = false;
+  // The widths are saved while the hidden columns are still hidden; a store
+  // that cannot be written loses this save only.
+  if (FColumnSize.Save()) {
+    try {
+      SaveColSizes();
+    } catch (const std::exception& error) {
+      qWarning("column widths not saved: %s", error.what());
+    }
+  }
   UnHideColumnsAll();
   Free_Hidden_Records();
 }
@@ -128,6 +137,13 @@ void TZadIrururOziz::Loaded() {
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
   if (FAutoThemeAdapt) ApplyOfficeTheme();
   if (FBalloon.Enable()) BalloonInit();
+  if (FColumnSize.Save()) {
+    try {
+      LoadColSizes();
+    } catch (const std::exception& error) {
+      qWarning("column widths not loaded: %s", error.what());
+    }
+  }
 }
 
 void TZadIrururOziz::Assign(const TZadIrururOziz& Source) {

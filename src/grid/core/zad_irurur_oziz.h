@@ -2175,7 +2175,42 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void SetDUDGradientMirrorTo(TColor Value);
   void SetFocusHelper(const TFocusHelper& Value) { FFocusHelper->Assign(Value); }
 
+  // Saved settings: the column order, the column-states string, widths and
+  // order in an INI file or the registry, the visual-properties file and the
+  // print-settings section (grid/settings/).
+  // The order list := 0 .. AllColCount - 1.
+  void SetColumnOrder();
+  // Shows every hidden column and moves each column back to its initial
+  // position; an order list that is not a permutation is replaced by the
+  // first order without moving anything.
+  void ResetColumnOrder();
+  // The initial column now at APos (-1 for a position past the list).
+  int ColumnAtPosition(int APos);
+  // The first real column whose row-0 text is AValue; -1 when none.
+  int ColumnByHeader(const QString& AValue);
+  QString ColumnStatesToString();
+  // Checks the whole string first: a bad one raises VAzaZeriVader and leaves
+  // the grid as it was. A text without "#" changes nothing.
+  void StringToColumnStates(const QString& Value);
+  // Widths ("Col"i) and the order list ("Pos"i) in the store of ColumnSize:
+  // nothing unless its Key and Section are both set.
+  void SaveColSizes();
+  void LoadColSizes();
+  virtual void SaveColPositions();
+  virtual void LoadColPositions();
+  // Throws VAzaZeriVader "Cannot Create <file>"; nothing is written then.
+  void SaveVisualProps(const QString& FileName);
+  // Reads and checks the whole file first: "Cannot open file <file>", a bad
+  // number or colour raise VAzaZeriVader and nothing is applied.
+  void LoadVisualProps(const QString& FileName);
+  void SavePrintSettings(const QString& Key, const QString& Section);
+  void LoadPrintSettings(const QString& Key, const QString& Section);
+  // The active cell font's colour, kept with the visual properties.
+  TColor ActiveCellFontColor() const { return FActiveCellFontColor; }
+  void SetActiveCellFontColor(TColor Value) { FActiveCellFontColor = Value; }
+
  private:
+  TColor FActiveCellFontColor = clWindowText;
   // The hidden-row record of a real row; nullptr when the row is shown.
   TGridItem* FindHiddenRowItems(int ARow);
   // The number of hidden rows (with repeats) before a real row; the search

@@ -49,6 +49,9 @@ void TZadIrururOziz::RowMoved(int from, int to) {
 // index.
 void TZadIrururOziz::HandleColumnMoved(int FromIndex, int ToIndex) {
   const int rf = RealColIndex(FromIndex), rt = RealColIndex(ToIndex);
+  // An empty list stands for the first order: the first move writes it out
+  // so that the move is remembered.
+  if (FColumnOrder.Count() == 0 && rf != rt) SetColumnOrder();
   if (rf < FColumnOrder.Count() && rt < FColumnOrder.Count()) {
     const int entry = FColumnOrder.GetInteger(rf);
     FColumnOrder.Delete(rf);

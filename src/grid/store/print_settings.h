@@ -48,6 +48,10 @@ class TPrintSettings {
   STORED_SETTING(QFont, FixedFont, QFont())
   STORED_SETTING(QFont, HeaderFont, QFont())
   STORED_SETTING(QFont, FooterFont, QFont())
+  // The text colours of Font, HeaderFont and FooterFont.
+  STORED_SETTING(TColor, FontColor, clBlack)
+  STORED_SETTING(TColor, HeaderFontColor, clBlack)
+  STORED_SETTING(TColor, FooterFontColor, clBlack)
   STORED_SETTING(TPrintBorders, Borders, pbSingle)
   STORED_SETTING(TPenStyle, BorderStyle, TPenStyle::psSolid)
   STORED_SETTING(TColor, BorderColor, clBlack)

@@ -1,10 +1,13 @@
 #include "grid/theme/registry_ini.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "grid/settings/ini_file.h"
+#include "platform/atomic_file.h"
 #include "platform/file_resolver.h"
 #include "platform/number_entry.h"
 
@@ -85,6 +88,22 @@ std::optional<int> Read_Integer(const QString& key, const QString& name) {
   int32_t value = 0;
   if (!Try_Read_Number(*text, value)) return std::nullopt;
   return value;
+}
+
+void Write_Values(const QString& key, const std::vector<std::pair<QString, QString>>& values) {
+  const QString path = Key_File(key);
+  if (path.isEmpty()) throw File_Write_Error(key, QStringLiteral("not a key name"));
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    throw File_Write_Error(path, QStringLiteral("the key's folder cannot be made"));
+  Ini_File file;
+  try {
+    file = Ini_File::Open(path);
+  } catch (const Ini_File_Error& error) {
+    throw File_Write_Error(path, QString::fromStdString(error.what()));
+  }
+  // The values of a key file stand before any section header.
+  for (const auto& [name, value] : values) file.Write_String(QString(), name, value);
+  file.Update();
 }
 
 }  // namespace registry_ini

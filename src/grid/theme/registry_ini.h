@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // The desktop settings that the grid pack reads from the registry on Windows
 // live in INI files here: a key under HKEY_CURRENT_USER is the file
@@ -35,5 +37,12 @@ std::optional<QString> Read_String(const QString& key, const QString& name);
 
 // A value as an integer; nullopt when missing or not a number.
 std::optional<int> Read_Integer(const QString& key, const QString& name);
+
+// Writes the values into the key's file, made with its folders when missing:
+// a value already there changes its own line, new ones are added, every
+// other line keeps its bytes. The file is replaced whole (platform/
+// atomic_file.h); a failure throws File_Write_Error and leaves it as it was,
+// as does a key name that would leave the root.
+void Write_Values(const QString& key, const std::vector<std::pair<QString, QString>>& values);
 
 }  // namespace registry_ini
