@@ -2,7 +2,9 @@
 // whose order is saved on closing: to look at and work under X (not a test).
 //   saved_columns_check <ini file> save   widen and move columns, then close
 //   saved_columns_check <ini file> show   a new grid on the same settings
+// Ctrl+Q closes it (also where no window manager runs).
 #include <QApplication>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
   if (show) grid->LoadColPositions();
   grid->resize(520, 260);
   grid->show();
+  new QShortcut(QKeySequence(QStringLiteral("Ctrl+Q")), grid, [&app] { app.quit(); });
   QObject::connect(&app, &QApplication::aboutToQuit, [grid, show] {
     if (!show) grid->SaveColPositions();
     std::printf("%s\n", qPrintable(grid->ColumnStatesToString()));
