@@ -229,8 +229,9 @@ void TZadPageControl::mousePressEvent(QMouseEvent* event) {
 
 void TZadPageControl::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
-  // Hover colours, the hover outline and the hot close box all need a hover colour.
-  if (tab_hover_color_ == clNone) return;
+  // Hover colours, the hover outline and the hot close box all need a hover
+  // colour; style-drawn tabs have none of them.
+  if (tab_hover_color_ == clNone || tab_border_3d_) return;
   const QPoint p = event->position().toPoint();
   if (tab_background_.isNull()) {
     const int page = Page_At(p.x(), p.y());
@@ -282,7 +283,8 @@ TRect TZadPageControl::Close_Hit_Box(int tab_index) const {
 }
 
 bool TZadPageControl::In_Active_Close_Box(QPoint p) const {
-  if (active_page_ == nullptr || !active_page_->show_close_ || !active_page_->tab_showing_) return false;
+  if (active_page_ == nullptr || !active_page_->show_close_ || !active_page_->tab_showing_ || tab_border_3d_)
+    return false;
   return Close_Hit_Box(active_page_->TabIndex()).Contains(p.x(), p.y());
 }
 
@@ -372,7 +374,7 @@ void TZadPageControl::Relayout() {
   for (const TZadTabSheet* page : tabs_) {
     const QString shown = Shown_Text(page->caption_);
     const int text = std::max(normal.horizontalAdvance(shown), active.horizontalAdvance(shown));
-    const int close = page->show_close_ ? 14 : 0;
+    const int close = page->show_close_ && !tab_border_3d_ ? 14 : 0;
     int picture = 0;
     if (const QImage* image = Image_Of(page)) {
       picture = vertical ? image->height() : image->width();
@@ -492,6 +494,16 @@ void TZadPageControl::Set_DefaultTabColorTo(TColor value) {
 void TZadPageControl::Set_TabBackGround(const QImage& bitmap) { Store(tab_background_, bitmap); }
 
 void TZadPageControl::Set_TabBackGroundActive(const QImage& bitmap) { Store(tab_background_active_, bitmap); }
+
+void TZadPageControl::Set_TabBorder3D(bool value) {
+  if (value == tab_border_3d_) return;
+  tab_border_3d_ = value;
+  hover_tab_ = -1;
+  hover_close_ = false;
+  close_pressed_ = false;
+  Relayout();
+  update();
+}
 
 void TZadPageControl::Set_Images(const QList<QImage>& images) {
   images_ = images;

@@ -128,6 +128,12 @@ class TZadPageControl : public QWidget {
   QImage TabBackGroundActive() const { return tab_background_active_; }
   void Set_TabBackGroundActive(const QImage& bitmap);
 
+  // True leaves the tabs to the widget style: its own tab shapes with the
+  // plain captions and Images as tab images; no close boxes, hover looks or
+  // tab colours.
+  bool TabBorder3D() const { return tab_border_3d_; }
+  void Set_TabBorder3D(bool value);
+
   // The pictures a sheet's ImageIndex picks, all of the first one's size.
   QList<QImage> Images() const { return images_; }
   void Set_Images(const QList<QImage>& images);
@@ -196,6 +202,7 @@ class TZadPageControl : public QWidget {
 
   // Painting of the strip, tabs and page frame.
   void PaintTabs(TCanvas& canvas);
+  void Paint_Style_Tabs(QPainter& painter);
   void Paint_Tab(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end, bool deferred_pass);
   void Paint_Tab_Look(TCanvas& canvas, int page_index, const TRect& r, bool active, int strip_end);
   void Paint_Close_Box(TCanvas& canvas, const TRect& r, bool active);
@@ -228,6 +235,7 @@ class TZadPageControl : public QWidget {
   TColor tab_hover_color_to_ = clNone;
   TColor tab_hover_border_ = clNone;
   bool show_focus_ = false;
+  bool tab_border_3d_ = false;
   int tab_overlap_ = 0;
   bool tab_sheet_3d_ = false;
   TColor tab_sheet_border_color_ = clGray;

@@ -2,6 +2,9 @@
 // (classic or .NET look) and their captions, rotated on side tabs.
 #include <QPainter>
 #include <QRegion>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTabBar>
 #include <algorithm>
 
 #include "controls/canvas.h"
@@ -77,6 +80,10 @@ void Draw_Tab_Face(QPainter& painter, const QImage& bitmap, int x, int y, int le
 
 void TZadPageControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (tab_border_3d_) {
+    Paint_Style_Tabs(painter);
+    return;
+  }
   TCanvas canvas(painter);
   canvas.Font = font();
   canvas.Brush.Color = color_;
@@ -596,4 +603,58 @@ void TZadPageControl::Paint_Close_Glyph(TCanvas& c, int x, int y) {
       if ((line[col] | 0xFF000000u) == (key | 0xFF000000u)) line[col] = 0;
   }
   c.Painter().drawImage(x, y, glyph);
+}
+
+void TZadPageControl::Paint_Style_Tabs(QPainter& painter) {
+  QStyle* style = this->style();
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  QStyleOptionTabWidgetFrame frame;
+  frame.initFrom(this);
+  frame.rect = page_rect_.To_QRect().adjusted(-4, -4, 4, 4);
+  style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+
+  QStyleOptionTab::TabPosition position = QStyleOptionTab::Middle;
+  QTabBar::Shape shape = QTabBar::RoundedNorth;
+  switch (tab_position_) {
+    case tpTop:
+      shape = QTabBar::RoundedNorth;
+      break;
+    case tpBottom:
+      shape = QTabBar::RoundedSouth;
+      break;
+    case tpLeft:
+      shape = QTabBar::RoundedWest;
+      break;
+    case tpRight:
+      shape = QTabBar::RoundedEast;
+      break;
+  }
+  const int count = static_cast<int>(std::min<size_t>(tab_rects_.size(), static_cast<size_t>(tabs_.size())));
+  // The selected tab last, so that it lies over its neighbours.
+  auto draw = [&](int i) {
+    const TZadTabSheet* page = tabs_[i];
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.rect = tab_rects_[static_cast<size_t>(i)].To_QRect();
+    option.shape = shape;
+    option.text = page->caption_;
+    if (const QImage* image = Image_Of(page)) {
+      option.icon = QIcon(QPixmap::fromImage(*image));
+      option.iconSize = image->size();
+    }
+    option.position = count == 1 ? QStyleOptionTab::OnlyOneTab
+                      : i == 0   ? QStyleOptionTab::Beginning
+                      : i == count - 1 ? QStyleOptionTab::End
+                                       : position;
+    option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    if (i == tab_index_) {
+      option.state |= QStyle::State_Selected;
+      if (hasFocus()) option.state |= QStyle::State_HasFocus;
+    }
+    if (!page->tab_enable_) option.state &= ~QStyle::State_Enabled;
+    style->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+  };
+  for (int i = 0; i < count; ++i)
+    if (i != tab_index_) draw(i);
+  if (tab_index_ >= 0 && tab_index_ < count) draw(tab_index_);
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "controls/canvas.h"
@@ -65,6 +66,7 @@ class PageControlTest : public QObject {
   void destroyedListedPagesAreSkipped();
   void closeBoxLooks();
   void closeGlyphIsClippedAndSeeThrough();
+  void tabBorder3DLeavesTheTabsToTheStyle();
   void stripEndLeavesNoLineInsideThePage_data();
   void stripEndLeavesNoLineInsideThePage();
 };
@@ -602,6 +604,47 @@ void PageControlTest::closeGlyphIsClippedAndSeeThrough() {
   QVERIFY(image.pixelColor(hit.Left + 12, hit.Top + 5) != QColor(255, 0, 0));
   QVERIFY(image.pixelColor(hit.Left + 5, hit.Top + 11) != QColor(255, 0, 0));
   QVERIFY(image.pixelColor(hit.Left + 1, hit.Top + 1) != QColor(0, 255, 0));
+}
+
+// Style-drawn tabs have no owner colours, close boxes or hover looks, and
+// no room kept for a close box; switching back restores all of them.
+void PageControlTest::tabBorder3DLeavesTheTabsToTheStyle() {
+  Fixture f(2);
+  Show_With_Close_Boxes(f);
+  f.control->Set_ActiveColor(clRed);
+  f.control->Set_TabHoverColor(clYellow);
+  auto count_in_tab = [&](const std::function<bool(const QColor&)>& test) {
+    const QImage image = f.control->grab().toImage();
+    const QRect tab = f.control->TabRect(0).To_QRect();
+    int n = 0;
+    for (int y = tab.top(); y <= tab.bottom(); ++y)
+      for (int x = tab.left(); x <= tab.right(); ++x)
+        if (test(image.pixelColor(x, y))) ++n;
+    return n;
+  };
+  auto red = [](const QColor& c) { return c == QColor(255, 0, 0); };
+  auto dark = [](const QColor& c) { return qGray(c.rgb()) < 80; };
+  QVERIFY(count_in_tab(red) > 0);
+  const int owner_width = f.control->TabRect(0).Width();
+
+  f.control->Set_TabBorder3D(true);
+  QVERIFY(f.control->TabBorder3D());
+  QCOMPARE(count_in_tab(red), 0);
+  QVERIFY(count_in_tab(dark) > 0);  // the caption
+  QVERIFY(f.control->TabRect(0).Width() < owner_width);
+  const QPoint box = Close_Centre(*f.control, 0);
+  QTest::mouseMove(f.control, box);
+  QCOMPARE(f.control->HoverTab(), -1);
+  QVERIFY(!f.control->Close_Box_Hot());
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, box);
+  QCOMPARE(f.control->PageCount(), 2);
+  QCOMPARE(f.control->Closed_Tab_Count(), 0);
+
+  f.control->Set_TabBorder3D(false);
+  QCOMPARE(f.control->TabRect(0).Width(), owner_width);
+  QVERIFY(count_in_tab(red) > 0);
+  QTest::mouseClick(f.control, Qt::LeftButton, {}, Close_Centre(*f.control, 0));
+  QCOMPARE(f.control->Closed_Tab_Count(), 1);
 }
 
 QTEST_MAIN(PageControlTest)

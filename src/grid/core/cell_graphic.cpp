@@ -3,6 +3,7 @@
 #include <cmath>
 #include <typeinfo>
 
+#include "grid/store/file_picture.h"
 #include "grid/store/int_list.h"
 
 TCellGraphic::~TCellGraphic() { Release_Payload(); }
@@ -121,8 +122,16 @@ void TCellGraphic::SetAngle(int AAngle) {
 
 QPoint TCellGraphic::GetPictureSize(int cw, int rh, bool) const {
   if ((CellType != ctPicture && CellType != ctFilePicture) || !CellBitmap) return QPoint();
-  const auto* picture = static_cast<const TCellPicture*>(CellBitmap);
-  const int pw = picture->Width(), ph = picture->Height();
+  int pw = 0, ph = 0;
+  if (CellType == ctFilePicture) {
+    const auto* file = static_cast<const TFilePicture*>(CellBitmap);
+    pw = file->Width();
+    ph = file->Height();
+  } else {
+    const auto* picture = static_cast<const TCellPicture*>(CellBitmap);
+    pw = picture->Width();
+    ph = picture->Height();
+  }
   const int aw = cw - CellIndex, ah = rh - CellIndex;
   const bool fits = aw >= pw && ah >= ph;
   double fx = pw > 0 ? double(aw) / pw : 1.0;

@@ -14,6 +14,8 @@
 
 class QImage;
 class QIcon;
+class QPainter;
+class QRect;
 class TIntList;
 
 enum TCellType : uint8_t {
@@ -67,12 +69,17 @@ struct TScrollProp {
 
 class TInterfacedPersistent;
 
-// A picture a cell shows: its size is all the cell layout needs here.
+// A picture a cell shows: its size for the cell layout, and its drawing,
+// stretched over a rectangle (nothing by default).
 class TCellPicture {
  public:
   virtual ~TCellPicture() = default;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
+  virtual void Draw(QPainter& Painter, const QRect& R) const {
+    (void)Painter;
+    (void)R;
+  }
 };
 
 class TCellGraphic : public TCellObjectBase {

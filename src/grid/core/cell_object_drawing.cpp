@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "grid/core/cell_paint.h"
+#include "grid/core/cell_picture.h"
 #include "grid/draw/bitmap_paint.h"
 #include "grid/draw/canvas_shapes.h"
 #include "grid/draw/cell_shape.h"
@@ -18,6 +19,8 @@
 #include "grid/draw/glyph_paint.h"
 #include "grid/draw/node_glyphs.h"
 #include "grid/draw/progress_paint.h"
+#include "grid/theme/theme_api.h"
+#include "grid/store/file_picture.h"
 #include "grid/store/int_list.h"
 #include "grid/store/text_helpers.h"
 #include "platform/number_entry.h"
@@ -296,6 +299,10 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       obj.Left = T > 0 ? std::max(r.Left + 1, r.Left + (width - T - W) / 2) : r.Left + (width - W) / 2;
     }
     obj.Right = obj.Left + W;
+    // Classic boxes read right to left stand at the mirrored place; the
+    // picture looks keep theirs.
+    const TControlStyle style = FControlLook.ControlStyle();
+    if (style == csClassic || style == csFlat || style == csTheme) obj = Mirrored_In_Cell(obj, P.Cell);
     bool editable = true;
     CheckCellEditable(P.RCol, P.ARow, editable);
     switch (kind) {
@@ -329,8 +336,30 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
     return;
   }
 
+  if (kind == ctBitmap || kind == ctIcon || kind == ctPicture || kind == ctFilePicture)
+    obj = Mirrored_In_Cell(obj, P.Cell);
   QPainter& painter = ACanvas.Painter();
   switch (kind) {
+    case ctPicture:
+      if (const auto* picture = static_cast<const TCellPicture*>(g.CellBitmap)) {
+        if (g.CellAngle != noStretch) {
+          picture->Draw(painter, obj.To_QRect());
+        } else {
+          // Unstretched, the picture keeps its own size from the object's
+          // top-left corner (the object is that size but for haFull/vaFull).
+          picture->Draw(painter, QRect(obj.Left, obj.Top, picture->Width(), picture->Height()));
+        }
+      }
+      break;
+    case ctFilePicture:
+      if (const auto* file = static_cast<const TFilePicture*>(g.CellBitmap)) {
+        // A file that went missing or cannot be read shows nothing.
+        try {
+          file->DrawPicture(painter, obj);
+        } catch (const std::exception&) {
+        }
+      }
+      break;
     case ctBitmap:
     case ctIcon:
       if (const QImage* img = Slot_Image(g.CellBitmap)) {
@@ -400,6 +429,11 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       // Without a format the bar reads its value as the percentage; an empty
       // range stands at 0 %.
       double value = Paint_Float(P.RCol, P.ARow);
+      const TControlStyle style = FControlLook.ControlStyle();
+      if ((style == csWinXP || style == csTheme) && FControlLook.ProgressXP() &&
+          Draw_Themed_Progress(ACanvas, r.Inflate(-FControlLook.ProgressMarginX(), -FControlLook.ProgressMarginY()),
+                               value))
+        break;
       if (g.CellText.isEmpty() && g.CellErrLen == g.CellErrFrom) value = 0;
       const TColor back_text = g.CellBoolean ? TColor(g.CellAngle) : (Color_To_RGB(back) ^ 0xFFFFFF);
       const TColor bar_text = g.CellBoolean ? TColor(g.CellIndex) : (Color_To_RGB(bar) ^ 0xFFFFFF);
@@ -511,6 +545,22 @@ void TZadIrururOziz::DrawCellObject(TCanvas& ACanvas, Cell_Paint& P) {
       break;
   }
   P.Rect = obj;
+}
+
+bool TZadIrururOziz::Draw_Themed_Progress(TCanvas& ACanvas, const TRect& R, double Percent) {
+  Theme_Library& themes = Zad_Theme_Library();
+  if (!Themes_In_Use(themes)) return false;
+  HTHEME progress = themes.OpenThemeData(this, QString::fromLatin1(kThemeProgress));
+  bool drawn = themes.DrawThemeBackground(progress, ACanvas.Painter(), PP_BAR, 1, R.To_QRect(), this);
+  if (drawn) {
+    TRect chunk = R.Inflate(-2, -2);
+    chunk.Right = chunk.Left + int(std::lround(chunk.Width() * ClampPercent(Percent) / 100.0));
+    if (chunk.Width() > 0 && chunk.Height() > 0)
+      themes.DrawThemeBackground(progress, ACanvas.Painter(), PP_CHUNK, 1, Mirrored_In_Cell(chunk, R).To_QRect(),
+                                 this);
+  }
+  themes.CloseThemeData(progress);
+  return drawn;
 }
 
 void TZadIrururOziz::Draw_Node_Glyph(TCanvas& ACanvas, const TCellGraphic& G, int ARow, TRect R, bool selected) {

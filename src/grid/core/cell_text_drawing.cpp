@@ -220,10 +220,14 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     html.WindowHandle = this;
     html.BiDiMode = layoutDirection() == Qt::RightToLeft ? bdRightToLeft : bdLeftToRight;
     THtmlDrawResult drawn;
-    DrawHtmlText(ACanvas, text, r, html, drawn);
+    const TRect shown = Mirrored_In_Cell(r, P.Cell);
+    if (!html.MouseDown) html.XPos = shown.Left;
+    DrawHtmlText(ACanvas, text, shown, html, drawn);
     P.TextWidth = drawn.Width + 2;
     P.TextHeight = ACanvas.Text_Height(QStringLiteral("hg"));
-    if (sort_header && !glyph_hidden) DrawSortGlyph(ACanvas, RCol, glyph_y(), r.Right + 2);
+    if (sort_header && !glyph_hidden)
+      DrawSortGlyph(ACanvas, RCol, glyph_y(),
+                    isRightToLeft() ? P.Cell.Left + P.Cell.Right - (r.Right + 2) : r.Right + 2);
     return;
   }
 
@@ -258,7 +262,10 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     if (FPaintLook.EnhTextSize) flags |= DT_END_ELLIPSIS;
   }
   if (P.WW && !multi && FPaintLook.EnhTextSize) flags |= DT_END_ELLIPSIS;
-  flags |= P.HA == taRightJustify ? DT_RIGHT : P.HA == taCenter ? DT_CENTER : DT_LEFT;
+  // Read right to left, the sides of the alignment swap.
+  TAlignment shown_ha = P.HA;
+  if (isRightToLeft() && P.HA != taCenter) shown_ha = P.HA == taLeftJustify ? taRightJustify : taLeftJustify;
+  flags |= shown_ha == taRightJustify ? DT_RIGHT : shown_ha == taCenter ? DT_CENTER : DT_LEFT;
   const unsigned vflag = P.VA == vtaCenter ? DT_VCENTER : P.VA == vtaBottom ? DT_BOTTOM : DT_TOP;
   flags |= vflag;
   FVAlign = vflag;
@@ -269,13 +276,14 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
   if (P.FilterButton) r.Right -= 16;
 
   ACanvas.Brush.Style = TBrushStyle::bsClear;
-  TRect measured = r;
+  TRect shown = Mirrored_In_Cell(r, P.Cell);
+  TRect measured = shown;
   ACanvas.Draw_Text(text, measured, flags | DT_CALCRECT);
   const int text_width = measured.Width();
   if (P.Obj.Graphic) P.TextWidth = text.isEmpty() ? 0 : text_width + 2;
-  ACanvas.Draw_Text(text, r, flags);
+  ACanvas.Draw_Text(text, shown, flags);
   if (marker_length > 0 && P.Obj.Graphic && (P.Obj.Graphic->CellType == ctEmpty || P.Obj.Graphic->CellType == ctValue))
-    Draw_Text_Marker(ACanvas, text, r, flags, measured, marker_start, marker_length);
+    Draw_Text_Marker(ACanvas, text, shown, flags, measured, marker_start, marker_length);
 
   P.TextHeight = ACanvas.Text_Height(QStringLiteral("hg"));
   if (P.FilterButton) r.Right += 16;
@@ -289,6 +297,7 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
       x = r.Right - shown - 10;
     else
       x = r.Left + 8;
+    if (isRightToLeft()) x = P.Cell.Left + P.Cell.Right - x;
     DrawSortGlyph(ACanvas, RCol, glyph_y(), x);
   }
   if (url) ACanvas.Font.setUnderline(false);

@@ -5,6 +5,7 @@
 
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/html/html_auto_link.h"
+#include "grid/store/checked_format.h"
 
 // ---- cell objects
 
@@ -183,6 +184,29 @@ void TZadIrururOziz::DoGetDisplText(int ACol, int ARow, QString& Value) {
         break;
       }
   }
+  if (FGrouping.ShowGroupCount() && ACol == 1) Value += Group_Count_Text(ARow);
+}
+
+QString TZadIrururOziz::Group_Count_Text(int ARow) {
+  TCellGraphic* node = ARow >= 0 && ARow < RowCount() ? Node_At(ARow) : nullptr;
+  if (!node) return QString();
+  // A span of 0 reaches to the next node row.
+  const int span = node->CellIndex > 0 ? node->CellIndex : Group_End(ARow, *node) - ARow;
+  const int n = std::max(0, span - GetSubNodeCount(ARow) - 1);
+  const QString format = FGrouping.GroupCountFormat();
+  if (!format.isEmpty()) {
+    // A format that does not take one integer falls back to the plain count.
+    try {
+      return Format_Integers(format, {n});
+    } catch (const EConvertError&) {
+    }
+  }
+  return QStringLiteral(" (%1)").arg(n);
+}
+
+TRect TZadIrururOziz::Mirrored_In_Cell(const TRect& R, const TRect& C) const {
+  if (!isRightToLeft()) return R;
+  return TRect{C.Left + C.Right - R.Right, R.Top, C.Left + C.Right - R.Left, R.Bottom};
 }
 
 bool TZadIrururOziz::IsFixed(int ACol, int ARow) {
@@ -261,6 +285,16 @@ void TZadIrururOziz::DoGetCellColor(int ACol, int ARow, TGridDrawState AState, T
 }
 
 void TZadIrururOziz::DoGetCellBorder(int ACol, int ARow, TCellBorders& Borders, TColor& PenColor, int& PenWidth) {
+  if (ACol > 0 && FGrouping.HeaderUnderline() && IsNode(ARow)) {
+    Borders = cbBottom;
+    PenColor = FGrouping.HeaderLineColor();
+    PenWidth = FGrouping.HeaderLineWidth();
+  }
+  if (ACol > 0 && FGrouping.SummaryLine() && IsSummary(ARow)) {
+    Borders = cbTop;
+    PenColor = FGrouping.SummaryLineColor();
+    PenWidth = FGrouping.SummaryLineWidth();
+  }
   if (OnGetCellBorder) OnGetCellBorder(this, ARow, ACol, PenColor, PenWidth, Borders);
 }
 

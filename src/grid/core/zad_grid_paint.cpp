@@ -11,6 +11,7 @@
 #include "grid/draw/color_math.h"
 #include "grid/draw/glyph_paint.h"
 #include "grid/draw/gradient_paint.h"
+#include "grid/theme/theme_api.h"
 
 namespace {
 
@@ -353,6 +354,8 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
     P.Rect.Left += indicator_width + 2;
   }
 
+  if (P.FixedLike && FLook == glListView && !FFlat) Paint_List_View_Fixed(ACanvas, P);
+
   if (ACol == 0 && FShowModifiedEnabled && RowModified(RealRowIndex(ARow))) {
     ACanvas.Brush.Color = FPaintLook.ShowModifiedColor;
     ACanvas.Brush.Style = TBrushStyle::bsSolid;
@@ -472,6 +475,31 @@ void TZadIrururOziz::Paint_Fixed_Look(TCanvas& ACanvas, Cell_Paint& P) {
   if (!FFlat && ACanvas.Brush.Color != clNone)
     DrawMirrorGradient(ACanvas, r, ACanvas.Brush.Color, P.ColorTo, P.MirrorColor, P.MirrorColorTo, true, true,
                        FLook == glVista ? clWhite : clNone, false);
+}
+
+void TZadIrururOziz::Paint_List_View_Fixed(TCanvas& ACanvas, const Cell_Paint& P) {
+  const TRect& r = P.Rect;
+  Theme_Library& themes = Zad_Theme_Library();
+  if (Themes_In_Use(themes)) {
+    HTHEME header = themes.OpenThemeData(this, QString::fromLatin1(kThemeHeader));
+    // Away from the mouse a header cell shows as the strip's plain end; under
+    // it as a hot item, pressed while the button is held.
+    const bool under_mouse = FHotFixedCell == QPoint(P.ACol, P.ARow);
+    const int part = under_mouse ? HP_HEADERITEM : HP_HEADERITEMRIGHT;
+    const int state = !under_mouse ? HIS_NORMAL : FMouseDownMove ? HIS_PRESSED : HIS_HOT;
+    const bool drawn = themes.DrawThemeBackground(header, ACanvas.Painter(), part, state, r.To_QRect(), this);
+    themes.CloseThemeData(header);
+    if (drawn) {
+      ACanvas.Pen.Color = clWhite;
+      ACanvas.Pen.Width = 1;
+      Line(ACanvas, r.Left, r.Top, r.Right, r.Top);
+      ACanvas.Brush.Style = TBrushStyle::bsClear;
+      return;
+    }
+  }
+  ACanvas.Brush.Style = TBrushStyle::bsSolid;
+  ACanvas.Brush.Color = clBtnFace;
+  ACanvas.Fill_Rect(r);
 }
 
 void TZadIrururOziz::Paint_Cell_Borders(TCanvas& ACanvas, int RCol, int ARow, const TRect& R) {

@@ -966,6 +966,50 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TCheckBoxChangeEvent OnCheckBoxChange;
 
+  // ---- bitmap, icon, picture and file-picture cells (cells/picture_cells.cpp);
+  // right-to-left cells, list-view headers, themed progress and group counts
+  // (core painting, grid_cell_objects.cpp)
+  // Bitmaps and icons are QImages. What Add... is given stays the caller's;
+  // what Create... makes belongs to the cell object.
+  void AddBitmap(int ACol, int ARow, QImage* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  QImage* CreateBitmap(int ACol, int ARow, bool transparent, TCellHAlign hal, TCellVAlign val);
+  QImage* GetBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow);
+  void RemoveBitmap(int ACol, int ARow);
+  void AddIcon(int ACol, int ARow, QImage* AIcon, TCellHAlign hal, TCellVAlign val);
+  QImage* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow);
+  void AddPicture(int ACol, int ARow, class TPicture* APicture, bool transparent, TStretchMode stretchmode,
+                  int padding, TCellHAlign hal, TCellVAlign val);
+  class TPicture* CreatePicture(int ACol, int ARow, bool transparent, TStretchMode stretchmode, int padding,
+                                TCellHAlign hal, TCellVAlign val);
+  class TPicture* GetPicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow);
+  void RemovePicture(int ACol, int ARow);
+  void AddFilePicture(int ACol, int ARow, class TFilePicture* AFilePicture, bool Transparent,
+                      TStretchMode stretchmode, int padding, TCellHAlign hal, TCellVAlign val);
+  class TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
+                                        TCellHAlign hal, TCellVAlign val);
+  class TFilePicture* GetFilePicture(int ACol, int ARow);
+  void RemoveFilePicture(int ACol, int ARow);
+
+ private:
+  TCellGraphic* Attach_Image_Object(int ACol, int ARow, TCellType Kind, void* Payload, bool Transparent,
+                                    TCellHAlign hal, TCellVAlign val);
+  void* Image_Payload(int ACol, int ARow, TCellType Kind);
+  // R mirrored inside the cell rectangle C while the grid reads right to
+  // left; R itself otherwise.
+  TRect Mirrored_In_Cell(const TRect& R, const TRect& C) const;
+  // The list-view header face of a fixed cell: the theme's header item, or
+  // a plain button face without themes.
+  void Paint_List_View_Fixed(TCanvas& ACanvas, const Cell_Paint& P);
+  // The theme's progress bar with its chunk cut to Percent; false (nothing
+  // drawn) when no theme draws it.
+  bool Draw_Themed_Progress(TCanvas& ACanvas, const TRect& R, double Percent);
+  // " (n)" or the group count format for column 1 of a node row.
+  QString Group_Count_Text(int ARow);
+  // (end of picture cells, right-to-left cells and group looks)
+
  protected:
   bool viewportEvent(QEvent* event) override;
 

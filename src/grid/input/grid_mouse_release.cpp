@@ -33,6 +33,11 @@ void TZadIrururOziz::HandleLeftButtonUp(QMouseEvent* event) {
     if (FCtrlXY.y() >= 0 && FCtrlXY.y() < RowCount()) RepaintCell(DisplColIndex(FCtrlXY.x()), FCtrlXY.y());
   }
   FMouseDownMove = false;
+  // The list-view header shows pressed while the button is held.
+  if (Look() == glListView) {
+    RepaintRow(0);
+    if (FixedCols() > 0) RepaintCol(0);
+  }
   FMouseSelectStart = -1;
   Release_Mouse_Move(pos);
   if (FSelectionClick) {

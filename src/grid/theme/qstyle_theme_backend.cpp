@@ -85,14 +85,34 @@ bool Draw_Tab(QPainter& painter, const QWidget* widget, QStyle* style, int part,
 }
 
 bool Draw_Header(QPainter& painter, const QWidget* widget, QStyle* style, int part, int state, const QRect& rect) {
-  if (part != HP_HEADERITEM) return false;
+  if (part != HP_HEADERITEM && part != HP_HEADERITEMRIGHT) return false;
   QStyleOptionHeader option;
   if (widget) option.initFrom(widget);
   option.rect = rect;
   option.state = QStyle::State_Raised | QStyle::State_Horizontal;
   Apply_Common_State(option, state);
   option.position = QStyleOptionHeader::Middle;
+  if (part == HP_HEADERITEMRIGHT) {
+    style->drawControl(QStyle::CE_HeaderEmptyArea, &option, &painter, widget);
+    return true;
+  }
   style->drawControl(QStyle::CE_HeaderSection, &option, &painter, widget);
+  return true;
+}
+
+// The bar is the empty trough; the chunk fills the rectangle it is given.
+bool Draw_Progress(QPainter& painter, const QWidget* widget, QStyle* style, int part, const QRect& rect) {
+  if (part != PP_BAR && part != PP_CHUNK) return false;
+  QStyleOptionProgressBar option;
+  if (widget) option.initFrom(widget);
+  option.rect = rect;
+  option.state = QStyle::State_Enabled | QStyle::State_Horizontal;
+  option.minimum = 0;
+  option.maximum = 100;
+  option.progress = part == PP_BAR ? 0 : 100;
+  option.textVisible = false;
+  style->drawControl(part == PP_BAR ? QStyle::CE_ProgressBarGroove : QStyle::CE_ProgressBarContents, &option,
+                     &painter, widget);
   return true;
 }
 
@@ -124,6 +144,8 @@ bool QStyle_Theme_Backend::Draw_Part(QPainter& painter, const QObject* window, c
     drawn = Draw_Tab(painter, widget, style, part, state, rect);
   } else if (name == QLatin1String(kThemeHeader)) {
     drawn = Draw_Header(painter, widget, style, part, state, rect);
+  } else if (name == QLatin1String(kThemeProgress)) {
+    drawn = Draw_Progress(painter, widget, style, part, rect);
   }
   painter.restore();
   return drawn;

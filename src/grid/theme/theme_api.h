@@ -25,6 +25,7 @@ inline const char* const kThemeComboBox = "combobox";
 inline const char* const kThemeSpin = "spin";
 inline const char* const kThemeTab = "tab";
 inline const char* const kThemeHeader = "header";
+inline const char* const kThemeProgress = "progress";
 
 // Parts and states, numbered as the visual-style API numbers them.
 enum { BP_PUSHBUTTON = 1, BP_RADIOBUTTON = 2, BP_CHECKBOX = 3 };
@@ -60,8 +61,11 @@ enum { UPS_NORMAL = 1, UPS_HOT = 2, UPS_PRESSED = 3, UPS_DISABLED = 4 };
 enum { DNS_NORMAL = 1, DNS_HOT = 2, DNS_PRESSED = 3, DNS_DISABLED = 4 };
 enum { TABP_TABITEM = 1, TABP_PANE = 9 };
 enum { TIS_NORMAL = 1, TIS_HOT = 2, TIS_SELECTED = 3, TIS_DISABLED = 4, TIS_FOCUSED = 5 };
-enum { HP_HEADERITEM = 1 };
+// The right-end item is the strip's part past its last item.
+enum { HP_HEADERITEM = 1, HP_HEADERITEMRIGHT = 3 };
 enum { HIS_NORMAL = 1, HIS_HOT = 2, HIS_PRESSED = 3 };
+// The progress bar's trough and its filled chunk (stateless: state 1).
+enum { PP_BAR = 1, PP_CHUNK = 3 };
 
 // What a backend draws with. `window` is the control being painted (it may
 // lend its palette and direction) or null.

@@ -54,6 +54,10 @@ class Theme_Backend_Test : public QObject {
     QTest::newRow("tab") << "tab" << int(TABP_TABITEM) << int(TIS_SELECTED) << true;
     QTest::newRow("tab pane") << "tab" << int(TABP_PANE) << 1 << true;
     QTest::newRow("header") << "header" << int(HP_HEADERITEM) << int(HIS_PRESSED) << true;
+    QTest::newRow("header right end") << "header" << int(HP_HEADERITEMRIGHT) << int(HIS_NORMAL) << true;
+    QTest::newRow("progress bar") << "progress" << int(PP_BAR) << 1 << true;
+    QTest::newRow("progress chunk") << "Progress" << int(PP_CHUNK) << 1 << true;
+    QTest::newRow("unknown progress part") << "progress" << 2 << 1 << false;
     QTest::newRow("unknown part") << "button" << 42 << 1 << false;
     QTest::newRow("unknown class") << "trackbar" << 1 << 1 << false;
   }

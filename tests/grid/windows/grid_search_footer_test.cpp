@@ -264,6 +264,22 @@ class GridSearchFooterTest : public QObject {
     QCOMPARE(g.current(), QPoint(2, 3));
   }
 
+  // With the footer hidden again Ctrl+F leaves the focus, the cell and its
+  // text as they were.
+  void ctrl_f_without_a_visible_footer_changes_nothing() {
+    Footer_Grid g({{2, 3}});
+    g.grid->SearchFooter().SetVisible(false);
+    g.grid->setFocus();
+    QTRY_VERIFY(g.grid->hasFocus());
+    const QPoint before = g.current();
+    QTest::keyClick(g.grid, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(g.grid->hasFocus());
+    QVERIFY(!g.edit().hasFocus());
+    QCOMPARE(g.current(), before);
+    QCOMPARE(g.grid->GetGridCell(before.x(), before.y()), QString("-"));
+    QVERIFY(!g.grid->EditorMode());
+  }
+
   void created_event_fires_once_the_grid_shows() {
     Footer_Grid g({}, false);
     int created = 0;
