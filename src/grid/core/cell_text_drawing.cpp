@@ -273,17 +273,22 @@ void TZadIrururOziz::DrawCellText(TCanvas& ACanvas, Cell_Paint& P) {
     flags |= DT_EDITCONTROL | DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS;
   else
     flags |= DT_NOPREFIX | DT_SINGLELINE | DT_EXPANDTABS;
-  if (P.FilterButton) r.Right -= 16;
+  // Mirrored before the filter button takes its room: the button stays at
+  // the right edge either way.
+  TRect placed = Mirrored_In_Cell(r, P.Cell);
+  if (P.FilterButton) {
+    r.Right -= 16;
+    placed.Right = isRightToLeft() ? std::min(placed.Right, P.Cell.Right - 16) : r.Right;
+  }
 
   ACanvas.Brush.Style = TBrushStyle::bsClear;
-  TRect shown = Mirrored_In_Cell(r, P.Cell);
-  TRect measured = shown;
+  TRect measured = placed;
   ACanvas.Draw_Text(text, measured, flags | DT_CALCRECT);
   const int text_width = measured.Width();
   if (P.Obj.Graphic) P.TextWidth = text.isEmpty() ? 0 : text_width + 2;
-  ACanvas.Draw_Text(text, shown, flags);
+  ACanvas.Draw_Text(text, placed, flags);
   if (marker_length > 0 && P.Obj.Graphic && (P.Obj.Graphic->CellType == ctEmpty || P.Obj.Graphic->CellType == ctValue))
-    Draw_Text_Marker(ACanvas, text, shown, flags, measured, marker_start, marker_length);
+    Draw_Text_Marker(ACanvas, text, placed, flags, measured, marker_start, marker_length);
 
   P.TextHeight = ACanvas.Text_Height(QStringLiteral("hg"));
   if (P.FilterButton) r.Right += 16;

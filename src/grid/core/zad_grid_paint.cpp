@@ -409,7 +409,13 @@ void TZadIrururOziz::PaintCellContent(TCanvas& ACanvas, int ACol, int ARow, cons
       Line(ACanvas, r.Right + 1, r.Top - 1, r.Right + 1, r.Bottom + 2);
     }
   }
-  if (P.RCol == 0 && HasNodes() && FCellNode.ShowTree() && !P.FixedLike) Paint_Node_Lines(ACanvas, ARow, P.Cell);
+  const bool fixed_column_row = P.ACol < FixedCols() && ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
+  if (P.RCol == 0 && HasNodes() && FCellNode.ShowTree() && (!P.FixedLike || fixed_column_row)) {
+    // On the raised faces of a fixed column the tree stands one pixel right.
+    const bool raised = fixed_column_row && !FFlat &&
+                        (FLook == glSoft || FLook == glDUD || FLook == glXP || FLook == glListView);
+    Paint_Node_Lines(ACanvas, ARow, raised ? P.Cell.Offset(1, 0) : P.Cell);
+  }
 
   if (P.Obj.Graphic && !drawn_before_text) {
     if (P.FixedLike) P.Rect.Top += 1;

@@ -103,6 +103,39 @@ class GroupLooksTest : public QObject {
     const TRect plain = grid.CellRect(1, 2);
     QVERIFY(!row_is(plain, plain.Bottom - 1, red));
   }
+
+  // The tree lines of a node column that is a fixed column; one pixel
+  // further right on the raised faces of the soft, DUD, XP and list-view
+  // looks unless the grid is flat.
+  void tree_lines_in_a_fixed_node_column() {
+    TZadIrururOziz grid;
+    Setup(grid);
+    grid.SetFixedCols(1);
+    grid.resize(420, 260);
+    grid.SetDefaultColWidth(90);
+    grid.SetGridDefaultRowHeight(24);
+    grid.CellNode().SetTreeColor(clRed);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const TRect cell = grid.CellRect(0, 3);  // a row inside the group
+    auto line_x = [&] {
+      grid.RepaintAll();
+      const QImage image = grid.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const int y = (cell.Top + cell.Bottom) / 2 - 3;
+      for (int x = cell.Left; x < cell.Right; ++x)
+        if ((image.pixel(x, y) & 0xFFFFFF) == 0xFF0000) return x;
+      return -1;
+    };
+    grid.SetLook(glClassic);
+    const int plain = line_x();
+    QVERIFY(plain > cell.Left);
+    grid.SetLook(glListView);
+    QCOMPARE(line_x(), plain + 1);
+    grid.SetLook(glXP);
+    QCOMPARE(line_x(), plain + 1);
+    grid.SetFlat(true);
+    QCOMPARE(line_x(), plain);
+  }
 };
 
 QTEST_MAIN(GroupLooksTest)
