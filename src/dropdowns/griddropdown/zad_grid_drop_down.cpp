@@ -1,39 +1,659 @@
 #include "dropdowns/griddropdown/zad_grid_drop_down.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStyle>
+#include <algorithm>
+
+#include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/griddropdown/grid_drop_down_logic.h"
+
+using namespace grid_drop_down;
+
+namespace {
+
+bool Is_Enter_Key(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
+
+// The keys that move through the rows (Page Up .. Down).
+bool Is_Navigation_Key(int Key) {
+  switch (Key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The six keys the open grid keeps.
+bool Is_Grid_Step_Key(int Key) { return Is_Navigation_Key(Key) && Key != Qt::Key_Left && Key != Qt::Key_Right; }
+
+// A key whose press types a character: the character reaches the type-ahead
+// through the key-press relay, not the edit.
+bool Types_Character(int Key) {
+  return Key == Qt::Key_Backspace || (Key >= Qt::Key_Space && Key <= Qt::Key_ydiaeresis);
+}
+
+// Text without leading and trailing blanks and control characters.
+QString Trim_Entry(const QString& Text) {
+  int from = 0, to = int(Text.size());
+  while (from < to && Text[from].unicode() <= 32) ++from;
+  while (to > from && Text[to - 1].unicode() <= 32) --to;
+  return Text.mid(from, to - from);
+}
+
+}  // namespace
+
 TCustomZadGridDropDown::TCustomZadGridDropDown(QWidget* AOwner) : TZadCustomDropDown(AOwner) {
-  FGrid = new grid_drop_down::TZadColGrid(this);
-  FGrid->hide();
+  FItems = new TDropDownItems(this);
 }
 
-TCustomZadGridDropDown::~TCustomZadGridDropDown() = default;
+TCustomZadGridDropDown::~TCustomZadGridDropDown() { delete FItems; }
 
-void TCustomZadGridDropDown::EndUpdate() {
-  if (FUpdateCount > 0) --FUpdateCount;
-  if (FUpdateCount == 0) update();
+TDropDownItems* TCustomZadGridDropDown::CreateItems(void* AOwner) { return new TDropDownItems(AOwner); }
+
+void TCustomZadGridDropDown::Finish_Construction() {
+  // The items through the virtual creator, now that it is this class's.
+  if (TDropDownItems* made = CreateItems(this); made && made != FItems) {
+    made->Assign(*FItems);
+    delete FItems;
+    FItems = made;
+  }
+  // The construction's style ran over this control's colours; the
+  // defaults hold.
+  FHeaderColorTo = 0x808080;
+  FHeaderColor = 0xFFFFFF;
+  FHeaderFontColor = 0x000000;
+  FLineColor = 0xC0C0C0;
+  FFixedLineColor = clNone;
+  FSelectionTextColor = 0x000000;
+  SetDropDownColor(0xFFFFFF);
+  SetDropDownHeight(200);
+  SetAutoSelect(true);
+  SetSelectionColorStyle(scOffice2007);
 }
 
-int TCustomZadGridDropDown::Row_Count() const { return FUseItems ? FItems.Count() : FGrid->RowCount(); }
+uint32_t TCustomZadGridDropDown::GetVersionNr() const { return 0x01000300u; }
 
-QString TCustomZadGridDropDown::Row_Lookup_Text(int Index) const {
-  if (!FUseItems) return FGrid->GetCellEx(FLookupColumn, Index);
-  const QStringList& texts = FItems.Items(Index).Text;
-  return FLookupColumn >= 0 && FLookupColumn < texts.size() ? texts[FLookupColumn] : QString();
+void TCustomZadGridDropDown::SetStyle(TDropDownStyle Value) {
+  FStyle = Value;
+  SetEditorEnabled(Value == dsDropDown);
 }
 
-bool TCustomZadGridDropDown::FindLookupMatch(const QString& Text, QString& FoundText, int& Index) const {
-  const Qt::CaseSensitivity cs = FCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
-  for (int i = FUseItems ? 0 : FGrid->FixedRows(); i < Row_Count(); ++i) {
-    const QString text = Row_Lookup_Text(i);
-    if (!text.startsWith(Text, cs)) continue;
-    FoundText = text;
-    Index = i;
+void TCustomZadGridDropDown::SetGridImages(QList<QImage>* Value) {
+  FGridImages = Value;
+  if (FZadColGrid) FZadColGrid->SetGridImages(Value);
+}
+
+// ---- rows and selection ----
+
+QString TCustomZadGridDropDown::Lookup_Text(int Index) const {
+  if (Index < 0 || Index >= FItems->Count()) return QString();
+  return FItems->Items(Index).Column_Text(FLookupColumn);
+}
+
+int TCustomZadGridDropDown::Row_Total() const {
+  if (FUseItems) return FItems->Count();
+  return FZadColGrid ? std::max(FZadColGrid->RowCount() - FZadColGrid->FixedRows(), 0) : 0;
+}
+
+void TCustomZadGridDropDown::Write_Text(const QString& Value) {
+  // The control's own text needs no completion.
+  const bool completing = FCompleting;
+  FCompleting = true;
+  SetText(Value);
+  FCompleting = completing;
+}
+
+void TCustomZadGridDropDown::SetItemIndex(int Value) {
+  Value = std::max(Value, -1);
+  if (FUseItems) {
+    if (Value >= FItems->Count()) return;
+    FItemIndex = Value;
+    Write_Text(Value >= 0 && FLookupColumn >= 0 ? Lookup_Text(Value) : QString());
+    return;
+  }
+  if (!FZadColGrid) {
+    FItemIndex = Value;
+    return;
+  }
+  const int fixed = FZadColGrid->FixedRows();
+  if (Value == FItemIndex || Value + fixed >= FZadColGrid->RowCount()) return;
+  FItemIndex = Value;
+  Write_Text(Value < 0 || FLookupColumn < 0 ? QString() : FZadColGrid->GetCellEx(FLookupColumn, Value + fixed));
+}
+
+int TCustomZadGridDropDown::ItemOfRow(int Row) {
+  if (FZadColGrid && Row >= 0 && Row < FZadColGrid->RowCount()) return FZadColGrid->Row_Item(Row);
+  return Row;
+}
+
+int TCustomZadGridDropDown::RowOfItem(int Index) {
+  if (Index < 0 || !FZadColGrid) return FItemIndex;
+  for (int r = FZadColGrid->FixedRows(); r < FZadColGrid->RowCount(); ++r)
+    if (FZadColGrid->Row_Item(r) == Index) return r;
+  return FItemIndex;
+}
+
+void TCustomZadGridDropDown::Step(int Kind) {
+  const int count = Row_Total();
+  if (count == 0) return;
+  const int next = Step_Item(Selection_Step(Kind), FItemIndex, count);
+  if (next == FItemIndex) return;
+  SetItemIndex(next);
+}
+
+void TCustomZadGridDropDown::SelectFirstRow() { Step(ssFirst); }
+void TCustomZadGridDropDown::SelectLastRow() { Step(ssLast); }
+void TCustomZadGridDropDown::SelectNextRow() { Step(ssNext); }
+void TCustomZadGridDropDown::SelectPreviousRow() { Step(ssPrevious); }
+void TCustomZadGridDropDown::SelectNextPage() { Step(ssNextPage); }
+void TCustomZadGridDropDown::SelectPreviousPage() { Step(ssPreviousPage); }
+
+void TCustomZadGridDropDown::RebuildLookupItems() {
+  if (FLookupColumn < 0 || FItems->Count() == 0) return;
+  FLookupItems.clear();
+  FLookupItems.reserve(FItems->Count());
+  for (int i = 0; i < FItems->Count(); ++i) FLookupItems.append(Lookup_Text(i));
+}
+
+void TCustomZadGridDropDown::Loaded() {
+  TZadCustomDropDown::Loaded();
+  RebuildLookupItems();
+  if (FZadColGrid) FZadColGrid->FillGridFromItems();
+}
+
+void TCustomZadGridDropDown::MouseWheelDownAction() {
+  TZadCustomDropDown::MouseWheelDownAction();
+  SelectNextRow();
+}
+
+void TCustomZadGridDropDown::MouseWheelUpAction() {
+  TZadCustomDropDown::MouseWheelUpAction();
+  SelectPreviousRow();
+}
+
+// ---- look-up ----
+
+bool TCustomZadGridDropDown::FindLookupMatch(const QString& Text, QString& MatchText, int& Row) {
+  Row = -1;
+  MatchText.clear();
+  if (Text.isEmpty()) return false;
+  if (FUseItems && FItems->Count() > 0) {
+    QStringList texts;
+    texts.reserve(FItems->Count());
+    for (int i = 0; i < FItems->Count(); ++i) texts.append(Lookup_Text(i));
+    const int found = Find_Prefix(texts, Text, FCaseSensitive);
+    if (found < 0) return false;
+    MatchText = texts[found];
+    Row = found;
+    return true;
+  }
+  if (!FZadColGrid || FLookupColumn < 0) return false;
+  const QString wanted = Match_Case_Text(Text, FCaseSensitive);
+  for (int r = FZadColGrid->FixedRows(); r < FZadColGrid->RowCount(); ++r) {
+    const QString cell = FZadColGrid->GetCellEx(FLookupColumn, r);
+    if (!Match_Case_Text(cell, FCaseSensitive).startsWith(wanted)) continue;
+    MatchText = cell;
+    Row = r;
     return true;
   }
   return false;
 }
 
-void TCustomZadGridDropDown::SetItemIndex(int Value) {
-  if (Value < -1 || Value >= Row_Count()) return;
-  FItemIndex = Value;
-  if (Value >= 0) SetText(Row_Lookup_Text(Value));
+void TCustomZadGridDropDown::Select_Typed_Tail(int Typed) {
+  const int length = int(text().size());
+  Typed = std::min(Typed, length);
+  setSelection(length, Typed - length);
+}
+
+int TCustomZadGridDropDown::TypeAheadLookup(QChar Key) {
+  if (FLookupMethod == lmNone) return -1;
+  if (Key == QLatin1Char('\b')) {
+    if (hasSelectedText()) {
+      // Just the selection goes.
+      QString t = text();
+      t.remove(selectionStart(), selectedText().size());
+      Write_Text(t);
+    } else {
+      FLookupEntry.chop(1);
+      Write_Text(FLookupEntry);
+    }
+    setCursorPosition(int(text().size()));
+    return -1;
+  }
+  if (Key != QLatin1Char('\t')) FLookupEntry += Key;
+  const QString entry = Trim_Entry(FLookupEntry);
+  // Rows found without items count from the grid's first data row.
+  const int data_offset = FUseItems || !FZadColGrid ? 0 : FZadColGrid->FixedRows();
+  if (FLookupMethod == lmNarrowDown) {
+    if (!FZadColGrid) return -1;
+    if (entry.isEmpty()) {
+      FZadColGrid->RemoveAllFilters();
+    } else {
+      FZadColGrid->SetFixedRowAlways(true);
+      FZadColGrid->NarrowDown(entry, FLookupColumn);
+      if (FStyle == dsDropDown && FZadColGrid->RowCount() > FZadColGrid->FixedRows() && FLookupColumn >= 0) {
+        Write_Text(FZadColGrid->GetCellEx(FLookupColumn, FZadColGrid->FixedRows()));
+        Select_Typed_Tail(int(FLookupEntry.size()));
+      }
+    }
+    return FZadColGrid->FixedRows();
+  }
+  QString match;
+  int row = -1;
+  if (FindLookupMatch(entry, match, row)) {
+    FItemIndex = row - data_offset;
+    Write_Text(match);
+    if (FStyle == dsDropDown) Select_Typed_Tail(int(FLookupEntry.size()));
+    return row;
+  }
+  if (FStyle != dsDropDownList) return -1;
+  if (FindLookupMatch(QString(Key), match, row)) {
+    FItemIndex = row - data_offset;
+    Write_Text(match);
+    FLookupEntry = QString(Key);
+    return row;
+  }
+  FLookupEntry.clear();
+  return -1;
+}
+
+// ---- keys and typing of the edit ----
+
+void TCustomZadGridDropDown::focusInEvent(QFocusEvent* Event) {
+  TZadCustomDropDown::focusInEvent(Event);
+  // The modified check compares with the text the edit had on entry.
+  FCompletion.SetOldValue(text());
+  if (FZadColGrid && !DroppedDown()) FZadColGrid->RemoveAllFilters();
+  FLookupEntry.clear();
+}
+
+void TCustomZadGridDropDown::HandleTextChange() {
+  // The control's own rewrite of the text.
+  if (FCompleting) return;
+  TZadCustomDropDown::HandleTextChange();
+  // Only typing completes; a text set by the program stays as it is.
+  if (!FTyping) return;
+  if (!FCompletion.WorkMode()) {
+    FCompletion.TextChanged(text(), cursorPosition(), QStringList());
+    return;
+  }
+  SetModified(FCompletion.Modified(text()));
+  const TypeCompletion::Result r = FCompletion.TextChanged(text(), cursorPosition(), FLookupItems);
+  if (r.What == TypeCompletion::Result::None) return;
+  FCompleting = true;
+  setText(r.Text);
+  if (r.What == TypeCompletion::Result::Completed) {
+    FItemIndex = r.Index;
+    setSelection(int(r.Text.size()), r.Caret - int(r.Text.size()));
+  } else {
+    setCursorPosition(r.Caret);
+  }
+  FCompleting = false;
+}
+
+void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
+  const int key = Event->key();
+  const Qt::KeyboardModifiers shift = Event->modifiers();
+  TZadColGrid* g = FZadColGrid;
+  if (g && Is_Enter_Key(key)) g->SetConfirmSelection(true);
+  // Enter while a cell of the open grid is edited ends that edit and takes
+  // its row.
+  if (g && Is_Enter_Key(key) && !(shift & Qt::ShiftModifier) && (g->Options() & goEditing) && g->EditMode()) {
+    g->HideInplaceEdit();
+    if (FLookupColumn >= 0) Write_Text(g->GetCellEx(FLookupColumn, g->Row()));
+    SetItemIndex(g->Row() - g->FixedRows());
+    Event->accept();
+    return;
+  }
+  const bool lookup = FLookupColumn >= 0 && FItems->Count() > 0;
+  if (lookup) {
+    FCompletion.KeyDown(key);
+    if (Is_Enter_Key(key)) {
+      // An exact entry (in any letter case) is taken as that item.
+      const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
+      if (index >= 0) {
+        const bool changed = text() != FLookupItems[index];
+        SetItemIndex(index);
+        if (changed) TZadCustomDropDown::HandleTextChange();
+      }
+      if (ReturnIsTab()) {
+        Event->accept();
+        QKeyEvent* tab = new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::postEvent(this, tab);
+        return;
+      }
+    }
+  }
+  if (key == Qt::Key_Escape || Is_Navigation_Key(key)) FLookupEntry.clear();
+  FTyping = true;
+  TZadCustomDropDown::keyPressEvent(Event);
+  FTyping = false;
+  if (lookup && key == Qt::Key_Escape) {
+    // Re-selects by the text; a text of no item keeps the text.
+    const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
+    if (index >= 0)
+      SetItemIndex(index);
+    else
+      FItemIndex = -1;
+  }
+  // The typed character looks a row up.
+  const QString typed = Event->text();
+  if (typed.size() == 1 && (typed[0].isPrint() || typed[0] == QLatin1Char('\b')) &&
+      !(shift & (Qt::ControlModifier | Qt::AltModifier))) {
+    TypeAheadLookup(typed[0]);
+    if (FAutoShowDropDown && !DroppedDown()) ShowDropDown();
+  }
+  // The steps through the rows.
+  if (!isEnabled() || (shift & Qt::AltModifier) || DroppedDown()) return;
+  switch (key) {
+    case Qt::Key_PageUp:
+      SelectPreviousPage();
+      break;
+    case Qt::Key_PageDown:
+      SelectNextPage();
+      break;
+    case Qt::Key_End:
+      if (!(shift & Qt::ShiftModifier) && FStyle == dsDropDownList) SelectLastRow();
+      break;
+    case Qt::Key_Home:
+      if (!(shift & Qt::ShiftModifier) && FStyle == dsDropDownList) SelectFirstRow();
+      break;
+    case Qt::Key_Up:
+      SelectPreviousRow();
+      break;
+    case Qt::Key_Down:
+      SelectNextRow();
+      break;
+    default:
+      break;
+  }
+}
+
+void TCustomZadGridDropDown::keyReleaseEvent(QKeyEvent* Event) {
+  const int key = Event->key();
+  if (!(Is_Enter_Key(key) && ReturnIsTab())) TZadCustomDropDown::keyReleaseEvent(Event);
+  TZadColGrid* g = FZadColGrid;
+  if (g && Is_Enter_Key(key) && !(Event->modifiers() & Qt::ShiftModifier) && (g->Options() & goEditing) &&
+      g->EditMode()) {
+    if (g->Col() == FLookupColumn)
+      HideDropDown(false);
+    else
+      g->HideInplaceEdit();
+  }
+  const int typed = FCompletion.ItemSel();
+  const int item = FCompletion.KeyReleased();
+  if (item < 0) return;
+  // The completed item's text in its own letter case, the completed part
+  // selected.
+  SetItemIndex(item);
+  setSelection(int(text().size()), typed - int(text().size()));
+}
+
+// ---- the popup ----
+
+void TCustomZadGridDropDown::CreateDropDownForm() {
+  TZadCustomDropDown::CreateDropDownForm();
+  if (!DropDownForm()) return;
+  if (!FZadColGrid) {
+    FZadColGrid = new TZadColGrid(DropDownForm());
+    FZadColGrid->OnSelect = [this](TZadColGrid*) { GridSelect(); };
+    FZadColGrid->OnCellSelected = [this](int, int ARow) { GridSelectCell(ARow); };
+    SetFocusControl(FZadColGrid);
+  }
+  FZadColGrid->SetDropDown(this);
+  FZadColGrid->setGeometry(0, 0, FZadColGrid->width(), 180);
+  FZadColGrid->SetColor(DropDownColor());
+  FZadColGrid->Navigation().SetHomeEndKey(heFirstLastRow);
+}
+
+void TCustomZadGridDropDown::DoBeforeDropDown() {
+  TZadColGrid* g = FZadColGrid;
+  if (DropDownForm()) DropDownForm()->SetCancelOnDeActivate(false);
+  if (!g) {
+    TZadCustomDropDown::DoBeforeDropDown();
+    FOldItemIndex = FItemIndex;
+    return;
+  }
+  FPreparing = true;
+  g->ApplyDropDownSettings(this);
+  g->SetColor(DropDownColor());
+  TSortSettings& sort = g->SortSettings();
+  sort.Show = FSorting == gsSingleColumn || FSorting == gsMultiColumn;
+  sort.IndexShow = FSorting == gsMultiColumn;
+  FBalloonInit = false;
+  Connect_Grid_Events();
+  TGridOptions options = g->Options() | goThumbTracking;
+  options = FRowSelect ? (options | goRowSelect) : (options & ~goRowSelect);
+  options = FGridEditable ? (options | goEditing) : (options & ~goEditing);
+  g->SetOptions(options);
+  g->SetGridImages(FGridImages);
+  g->SetComponentStyle(GetComponentStyle());
+  if (FUseItems) {
+    TZadCustomDropDown::DoBeforeDropDown();
+    g->SetRowCount(FItems->Count() + 1);
+    g->SetFixedRows(1);
+    g->FillGridFromItems();
+    // Row heights follow each row's own item.
+    g->UpdateRowHeights();
+    const int r = RowOfItem(FItemIndex);
+    if (r >= g->FixedRows() && r < g->RowCount()) g->SetRow(r);
+  } else {
+    QString match;
+    int row = -1;
+    if (FindLookupMatch(Text(), match, row))
+      g->SetRow(row);
+    else if (g->RowCount() > g->FixedRows())
+      g->SetRow(g->FixedRows());
+  }
+  if (sort.Column >= 0 && sort.Show) {
+    g->QSort();
+    // The chosen item's row after sorting.
+    const int r = RowOfItem(FItemIndex);
+    if (FUseItems && FItemIndex >= 0 && r >= g->FixedRows() && r < g->RowCount()) g->SetRow(r);
+  }
+  FOldItemIndex = FItemIndex;
+  FOpenText = text();
+  FPreparing = false;
+  if (!FUseItems) TZadCustomDropDown::DoBeforeDropDown();
+}
+
+void TCustomZadGridDropDown::AdjustDropDownHeight(int& Height) {
+  int bars = 0;
+  if (DropDownHeader().Visible()) bars += DropDownHeader().Height;
+  if (DropDownFooter().Visible()) bars += DropDownFooter().Height;
+  Height = Whole_Row_Height(Height, bars, FHeaderHeight, FDropDownRowHeight);
+}
+
+void TCustomZadGridDropDown::PlaceDropDownControl() {
+  SetControl(FZadColGrid);
+  TZadCustomDropDown::PlaceDropDownControl();
+}
+
+void TCustomZadGridDropDown::AdaptDropDownSize() {
+  TZadCustomDropDown::AdaptDropDownSize();
+  TDropDownForm* form = DropDownForm();
+  if (!FDropDownAutoWidth || !form || !FZadColGrid) return;
+  // The grid takes the popup's height first: whether its rows fit decides
+  // the room for the scroll bar.
+  int room = form->height() - 2 * DropDownBorderWidth();
+  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
+  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
+  FZadColGrid->resize(FZadColGrid->width(), std::max(room, 0));
+  FZadColGrid->resize(FZadColGrid->NeededWidth(), FZadColGrid->height());
+  form->resize(FZadColGrid->width() + 2 * DropDownBorderWidth(), form->height());
+}
+
+void TCustomZadGridDropDown::DoShowDropDown() {
+  TZadCustomDropDown::DoShowDropDown();
+  TZadColGrid* g = FZadColGrid;
+  if (!g) return;
+  if (!FUseItems)
+    while (FColumns.Count() < g->ColCount()) FColumns.Add();
+  if (!DroppedDown()) return;
+  SizeColumnsToWidth();
+  if (g->VisibleRowCount() + g->FixedRows() < g->RowCount()) {
+    const int row = g->Row();
+    if (row >= g->TopRow() + g->VisibleRowCount() || row < g->TopRow()) g->SetTopRow(row);
+  }
+  FSelRow = g->Row();
+  g->setFocusPolicy(Qt::StrongFocus);
+  g->setFocus();
+}
+
+void TCustomZadGridDropDown::DoDropDownFormSizing() {
+  TZadCustomDropDown::DoDropDownFormSizing();
+  SizeColumnsToWidth();
+}
+
+void TCustomZadGridDropDown::SizeColumnsToWidth() {
+  TZadColGrid* g = FZadColGrid;
+  if (!FColumnSizeWithDropDown || !g || !DropDownForm()) return;
+  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  const int count = std::min(g->Columns().Count(), g->ColCount());
+  if (count == 0) return;
+  std::vector<int> widths;
+  for (int i = 0; i < count; ++i) widths.push_back(g->Columns().Items(i).Width);
+  int available = g->width() - 2 * g->frameWidth();
+  if (g->VisibleRowCount() + g->FixedRows() < g->RowCount())
+    available -= g->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const std::vector<int> stretched = Stretched_Widths(widths, available);
+  for (int i = 0; i < count; ++i) g->SetColWidths(i, stretched[size_t(i)]);
+}
+
+void TCustomZadGridDropDown::DoHideDropDown(bool CancelChanges) {
+  TDropDownForm* form = DropDownForm();
+  if (!form || !form->isVisible()) {
+    TZadCustomDropDown::DoHideDropDown(CancelChanges);
+    return;
+  }
+  TZadColGrid* g = FZadColGrid;
+  TZadCustomDropDown::DoHideDropDown(CancelChanges);
+  if (CancelChanges) {
+    // The row and text of the opening come back.
+    if (FOldItemIndex >= 0) {
+      FItemIndex = -2;
+      SetItemIndex(FOldItemIndex);
+    } else {
+      FItemIndex = -1;
+      Write_Text(FOpenText);
+    }
+  } else if (g && g->ConfirmSelection()) {
+    if (g->RowCount() > g->FixedRows() && FSelRow >= g->FixedRows())
+      SetItemIndex(FUseItems ? ItemOfRow(FSelRow) : FSelRow - g->FixedRows());
+    g->SetConfirmSelection(false);
+  }
+  FOldItemIndex = FItemIndex;
+}
+
+void TCustomZadGridDropDown::GridSelectCell(int ARow) {
+  TZadColGrid* g = FZadColGrid;
+  if (!g || FPreparing) return;
+  FSelRow = ARow;
+  if (g->MouseWheelSelection() || ARow < g->FixedRows()) return;
+  if (FUseItems) {
+    SetItemIndex(ItemOfRow(ARow));
+  } else {
+    if (FLookupColumn >= 0) Write_Text(g->GetCellEx(FLookupColumn, ARow));
+    FItemIndex = ARow - g->FixedRows();
+  }
+}
+
+void TCustomZadGridDropDown::GridSelect() {
+  TZadColGrid* g = FZadColGrid;
+  if (g && g->ConfirmSelection() && g->Row() >= g->FixedRows()) {
+    FSelRow = g->Row();
+    SetItemIndex(FUseItems ? ItemOfRow(g->Row()) : g->Row() - g->FixedRows());
+  }
+  if (!FGridEditable) DoHideDropDown(false);
+  if (OnSelect) OnSelect(this);
+}
+
+// ---- keys of the open grid ----
+
+void TCustomZadGridDropDown::DoControlKeyDown(int& Key, Qt::KeyboardModifiers Shift) {
+  const bool alt = Shift & Qt::AltModifier;
+  // The grid moves its row, takes Enter itself and hands typed characters
+  // to the type-ahead.
+  const bool stays = !alt && (Is_Grid_Step_Key(Key) || Is_Enter_Key(Key) || Types_Character(Key) ||
+                              Key == Qt::Key_Left || Key == Qt::Key_Right);
+  if (!stays) TZadCustomDropDown::DoControlKeyDown(Key, Shift);
+  if (OnGridKeyDown) OnGridKeyDown(this, Key, Shift);
+}
+
+void TCustomZadGridDropDown::DoControlKeyUp(int& Key, Qt::KeyboardModifiers Shift) {
+  const bool alt = Shift & Qt::AltModifier;
+  if (!alt && Is_Grid_Step_Key(Key))
+    FLookupEntry.clear();
+  else if (alt || !(Types_Character(Key) || Is_Enter_Key(Key) || Key == Qt::Key_Left || Key == Qt::Key_Right))
+    TZadCustomDropDown::DoControlKeyUp(Key, Shift);
+  if (OnGridKeyUp) OnGridKeyUp(this, Key, Shift);
+}
+
+void TCustomZadGridDropDown::DoControlKeyPress(QChar& Key) {
+  TZadColGrid* g = FZadColGrid;
+  if (!g) return;
+  const bool ends = Key == QLatin1Char('\r') || Key == QLatin1Char('\n') || Key == QChar(27);
+  if (ends || (g->Options() & goEditing)) {
+    FLookupEntry.clear();
+  } else {
+    int r = TypeAheadLookup(Key);
+    // An item found shows in the row RowOfItem gives (the grid may be
+    // sorted); narrowing down leaves the first data row.
+    if (r >= 0 && FUseItems && FLookupMethod == lmLookup) r = RowOfItem(r);
+    if (r < g->FixedRows() || r >= g->RowCount()) {
+      if (Key != QLatin1Char('\b')) FLookupEntry.clear();
+    } else {
+      if (g->VisibleRowCount() + g->FixedRows() < g->RowCount() &&
+          (r < g->TopRow() || r >= g->TopRow() + g->VisibleRowCount()))
+        g->SetTopRow(r);
+      // The grid's move writes the row's text again; the look-up's
+      // selection stays.
+      const int start = selectionStart(), length = int(selectedText().size());
+      const QString shown = text();
+      g->SetConfirmSelection(true);
+      g->FocusCell(0, r);
+      if (text() != shown) Write_Text(shown);
+      if (length > 0) setSelection(start, length);
+      g->RepaintRow(r);
+    }
+  }
+  if (OnGridKeyPress) OnGridKeyPress(this, Key);
+}
+
+// ---- style ----
+
+void TCustomZadGridDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
+  const Selection_Colors c = Selection_Colors_Of(AStyle);
+  if (c.Apply) {
+    FLineColor = c.LineColor;
+    FFixedLineColor = c.FixedLineColor;
+  }
+  TZadCustomDropDown::SetSelectionColorStyle(AStyle);
+  if (c.Apply) SetSelectionColor(c.SelectionColor);
+}
+
+void TCustomZadGridDropDown::SetComponentStyle(TDUDStyle AStyle) {
+  TZadCustomDropDown::SetComponentStyle(AStyle);
+  const Style_Colors c = Style_Colors_Of(AStyle);
+  if (!c.Apply) return;
+  FHeaderColor = c.HeaderColor;
+  FHeaderColorTo = c.HeaderColorTo;
+  if (c.HeaderFontColor != clNone) FHeaderFontColor = c.HeaderFontColor;
+  SetSelectionColorStyle(c.Selection);
+  FLineColor = c.LineColor;
+  FFixedLineColor = c.FixedLineColor;
+  if (c.Selection == scCustom) {
+    SetSelectionColor(c.SelectionColor);
+    SetSelectionColorTo(c.SelectionColor);
+  }
+  FSelectionTextColor = c.SelectionTextColor;
 }

@@ -1,74 +1,359 @@
 #pragma once
-// TCustomZadGridDropDown: a drop-down edit whose list is a string grid of
-// its own. The rows come from its items (UseItems) or from what the
-// application puts into the inner grid; the text of the lookup column is
-// the one the edit shows.
-#include <QList>
+// TCustomZadGridDropDown: a drop-down edit whose popup holds a complete
+// string grid of its own. The rows come from its items (UseItems, one text
+// per column) or from what the application puts into the inner grid; the
+// text of the lookup column is the one the edit shows and ItemIndex is the
+// chosen row. Typing looks rows up (or narrows the grid down), the keys and
+// the wheel step through the rows with the popup closed, and the inner
+// grid's events come out as the drop-down's OnGrid... events.
+#include <QFont>
 #include <QStringList>
+#include <functional>
 
+#include "dropdowns/base/type_completion.h"
 #include "dropdowns/base/zad_custom_drop_down.h"
-#include "grid/core/zad_irurur_oziz.h"
+#include "dropdowns/griddropdown/grid_drop_down_items.h"
+#include "dropdowns/griddropdown/zad_col_grid.h"
 
-namespace grid_drop_down {
-
-struct TDropDownItem {
-  QStringList Text;
-  int ImageIndex = -1;
-};
-
-class TDropDownItems {
- public:
-  int Count() const { return int(FItems.size()); }
-  TDropDownItem& Add() { return FItems.emplace_back(); }
-  TDropDownItem& Items(int Index) { return FItems[Index]; }
-  const TDropDownItem& Items(int Index) const { return FItems[Index]; }
-  void Clear() { FItems.clear(); }
-
- private:
-  QList<TDropDownItem> FItems;
-};
-
-// The grid the popup shows.
-class TZadColGrid : public TZadIrururOziz {
- public:
-  explicit TZadColGrid(QWidget* AOwner = nullptr) : TZadIrururOziz(AOwner) {}
-};
-
-}  // namespace grid_drop_down
+enum TLookupMethod { lmLookup, lmNarrowDown, lmNone };
+enum TDropDownStyle { dsDropDown, dsDropDownList };
+enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 
 class TCustomZadGridDropDown : public TZadCustomDropDown {
  public:
+  using TZadColGrid = grid_drop_down::TZadColGrid;
+  using TGridSender = TZadIrururOziz*;
+
   explicit TCustomZadGridDropDown(QWidget* AOwner = nullptr);
   ~TCustomZadGridDropDown() override;
 
-  grid_drop_down::TDropDownItems& Items() { return FItems; }
-  // The inner grid (made with the control, shown in the popup).
-  grid_drop_down::TZadColGrid* Grid() const { return FGrid; }
+  // Rows and columns.
+  grid_drop_down::TDropDownItems& Items() { return *FItems; }
+  const grid_drop_down::TDropDownItems& Items() const { return *FItems; }
+  void SetItems(const grid_drop_down::TDropDownItems& Value) { FItems->Assign(Value); }
+  grid_drop_down::TDropDownColumns& Columns() { return FColumns; }
+  const grid_drop_down::TDropDownColumns& Columns() const { return FColumns; }
+  void SetColumns(const grid_drop_down::TDropDownColumns& Value) { FColumns.Assign(Value); }
+  // The item count.
+  int RowCount() const { return FItems->Count(); }
   bool UseItems() const { return FUseItems; }
   void SetUseItems(bool Value) { FUseItems = Value; }
+  // The inner grid (made with the control, shown in the popup).
+  TZadColGrid* InnerGrid() const { return FZadColGrid; }
+  TZadColGrid* Grid() const { return FZadColGrid; }
+
+  // Selection.
+  int ItemIndex() const { return FItemIndex; }
+  // With items: the item's lookup text goes into the edit (empty for -1 or
+  // an item without one); a value past the items changes nothing. Without
+  // items: the grid row's lookup text. No event fires.
+  void SetItemIndex(int Value);
+  // The item shown in a grid row (its row object); Row itself past the rows.
+  int ItemOfRow(int Row);
+  // The grid row showing item Index; the current ItemIndex when none does.
+  int RowOfItem(int Index);
+  void SelectFirstRow();
+  void SelectLastRow();
+  void SelectNextRow();
+  void SelectPreviousRow();
+  void SelectNextPage();
+  void SelectPreviousPage();
+  // Nothing; EndUpdate rebuilds the lookup texts after the items changed.
+  void BeginUpdate() {}
+  void EndUpdate() { RebuildLookupItems(); }
+  void RebuildLookupItems();
+  const QStringList& LookupItems() const { return FLookupItems; }
+  // After the settings of a stored form were applied.
+  void Loaded();
+
+  // Look-up.
+  // The first row whose lookup text begins with Text (per CaseSensitive):
+  // an item index with items, else a grid row below the fixed rows. A
+  // missing lookup text reads as empty; an empty Text matches nothing.
+  bool FindLookupMatch(const QString& Text, QString& MatchText, int& Row);
+  // The type-ahead of the characters typed so far: the row or item found,
+  // -1 for none.
+  int TypeAheadLookup(QChar Key);
+  QString LookupEntry() const { return FLookupEntry; }
   int LookupColumn() const { return FLookupColumn; }
   void SetLookupColumn(int Value) { FLookupColumn = Value; }
+  TLookupMethod LookupMethod() const { return FLookupMethod; }
+  void SetLookupMethod(TLookupMethod Value) { FLookupMethod = Value; }
   bool CaseSensitive() const { return FCaseSensitive; }
   void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-  void BeginUpdate() { ++FUpdateCount; }
-  void EndUpdate();
-  int ItemIndex() const { return FItemIndex; }
-  // The row's lookup text goes into the edit.
-  void SetItemIndex(int Value);
-  // The first row (the items with UseItems, else the inner grid's rows
-  // below its fixed rows) whose lookup text starts with Text; a row with
-  // no text in the lookup column reads as empty.
-  bool FindLookupMatch(const QString& Text, QString& FoundText, int& Index) const;
+  bool MatchCase() const { return FCompletion.MatchCase; }
+  void SetMatchCase(bool Value) { FCompletion.MatchCase = Value; }
+  bool MatchStart() const { return FMatchStart; }
+  void SetMatchStart(bool Value) { FMatchStart = Value; }
+  bool WorkMode() const { return FCompletion.WorkMode(); }
+  // dsDropDownList: typing only selects (the edit takes no free text).
+  TDropDownStyle Style() const { return FStyle; }
+  void SetStyle(TDropDownStyle Value);
+  bool AutoShowDropDown() const { return FAutoShowDropDown; }
+  void SetAutoShowDropDown(bool Value) { FAutoShowDropDown = Value; }
+
+  // Settings handed to the inner grid.
+  bool AutoSizeColumns() const { return FAutoSizeColumns; }
+  void SetAutoSizeColumns(bool Value) { FAutoSizeColumns = Value; }
+  bool ColumnSizing() const { return FColumnSizing; }
+  void SetColumnSizing(bool Value) { FColumnSizing = Value; }
+  bool ColumnMoving() const { return FColumnMoving; }
+  void SetColumnMoving(bool Value) { FColumnMoving = Value; }
+  bool RowSizing() const { return FRowSizing; }
+  void SetRowSizing(bool Value) { FRowSizing = Value; }
+  bool RowMoving() const { return FRowMoving; }
+  void SetRowMoving(bool Value) { FRowMoving = Value; }
+  bool RowSelect() const { return FRowSelect; }
+  void SetRowSelect(bool Value) { FRowSelect = Value; }
+  bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
+  void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
+  bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
+  void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
+  int DropDownRowHeight() const { return FDropDownRowHeight; }
+  void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value; }
+  int HeaderHeight() const { return FHeaderHeight; }
+  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
+  QFont& HeaderFont() { return FHeaderFont; }
+  void SetHeaderFont(const QFont& Value) { FHeaderFont = Value; }
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
+  TColor HeaderColorTo() const { return FHeaderColorTo; }
+  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
+  TColor HeaderFontColor() const { return FHeaderFontColor; }
+  TColor LineColor() const { return FLineColor; }
+  void SetLineColor(TColor Value) { FLineColor = Value; }
+  TColor FixedLineColor() const { return FFixedLineColor; }
+  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
+  bool HoverRow() const { return FHoverRow; }
+  void SetHoverRow(bool Value) { FHoverRow = Value; }
+  TColor HoverRowColor() const { return FHoverRowColor; }
+  void SetHoverRowColor(TColor Value) { FHoverRowColor = Value; }
+  TColor HoverRowColorTo() const { return FHoverRowColorTo; }
+  void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
+  TGridSorting Sorting() const { return FSorting; }
+  void SetSorting(TGridSorting Value) { FSorting = Value; }
+  // Cells of the inner grid can be edited; a choice keeps the popup open.
+  bool GridEditable() const { return FGridEditable; }
+  void SetGridEditable(bool Value) { FGridEditable = Value; }
+  QList<QImage>* GridImages() const { return FGridImages; }
+  void SetGridImages(QList<QImage>* Value);
+
+  // Events. OnSelect: a row was chosen in the popup.
+  std::function<void(TCustomZadGridDropDown* Sender)> OnSelect;
+
+  // The inner grid's events, connected each time the popup opens. The
+  // sender is the inner grid, except for the key events and
+  // OnGridTopLeftChanged, whose sender is the drop-down.
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)> OnGridAnchorClick;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor)> OnGridAnchorEnter;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor)> OnGridAnchorExit;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& Anchor)> OnGridAnchorHint;
+  std::function<void(TZadIrururOziz* Sender, int ACol, bool& DoSort)> OnGridCanSort;
+  std::function<void(TZadIrururOziz* Sender, int ACol)> OnGridClickSort;
+  std::function<void(TZadIrururOziz* Sender, const QString& str1, const QString& str2, int& Res)> OnGridCustomCompare;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int Row1, int Row2, int& Res)> OnGridRawCompare;
+  std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState, const TRect& ARect, bool Printing)> OnGridCustomCellDraw;
+  std::function<void(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState, const TRect& ARect, bool Printing)> OnGridCustomCellBkgDraw;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)> OnGridGetAlignment;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TGridDrawState AState, TCanvas::Brush_State& ABrush, QFont& AFont, TColor& AFontColor)> OnGridGetCellColor;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)> OnGridGetCellGradient;
+  std::function<void(TBaseGrid* Sender, int ACol, int ARow, QString& Value)> OnGridGetDiplText;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)> OnGridGetFloatFormat;
+  std::function<void(TZadIrururOziz* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)> OnGridGetFormat;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr)> OnGridHint;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)> OnGridRightClickCell;
+  std::function<void(TZadIrururOziz* Sender, int ARow, QString& hintstr)> OnGridScrollHint;
+  std::function<void(TZadIrururOziz* Sender, Qt::KeyboardModifiers Shift, int X, int Y)> OnGridMouseMove;
+  std::function<void(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)> OnGridMouseDown;
+  std::function<void(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)> OnGridMouseUp;
+  std::function<void(TCustomZadGridDropDown* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnGridKeyDown;
+  std::function<void(TCustomZadGridDropDown* Sender, int& Key, Qt::KeyboardModifiers Shift)> OnGridKeyUp;
+  std::function<void(TCustomZadGridDropDown* Sender, QChar& Key)> OnGridKeyPress;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow)> OnGridButtonClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, bool State)> OnGridCheckBoxClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, bool& Allow)> OnGridColumnSize;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ColumnSize)> OnGridColumnSizing;
+  std::function<void(TZadIrururOziz* Sender, int ACol)> OnGridEndColumnSize;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& Allow)> OnGridRowSize;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int RowSize)> OnGridRowSizing;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnGridEndRowSize;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, TEditorType& AEditor)> OnGridGetEditorType;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol)> OnGridGetEditorProp;
+  std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& CanEdit)> OnGridCanEditCell;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& S)> OnGridEllipsClick;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)> OnGridCellBalloon;
+  std::function<void(TZadIrururOziz* Sender, int ACol)> OnGridInsertCol;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnGridInsertRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnGridDeleteRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow)> OnGridAutoAddRow;
+  std::function<void(TZadIrururOziz* Sender, bool& CanAdd)> OnGridCanAddRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanDelete)> OnGridCanDeleteRow;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanInsert)> OnGridCanInsertRow;
+  std::function<void(TZadIrururOziz* Sender, int ACol, bool& Allow)> OnGridColumnMove;
+  std::function<void(TZadIrururOziz* Sender, int FromIndex, int ToIndex)> OnGridColumnMoved;
+  std::function<void(TZadIrururOziz* Sender, int ACol, bool& Allow)> OnGridColumnMoving;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& Allow)> OnGridRowMove;
+  std::function<void(TZadIrururOziz* Sender, int ARow, bool& Allow)> OnGridRowMoving;
+  std::function<void(TZadIrururOziz* Sender, int FromIndex, int ToIndex)> OnGridRowMoved;
+  std::function<void(TCustomZadGridDropDown* Sender)> OnGridTopLeftChanged;
+  std::function<void(TZadIrururOziz* Sender, const QString& Value, bool& DefaultSearch)> OnGridSearchEditChange;
+  std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, int AValue, bool UpDown)> OnGridSpinClick;
+
+
+  uint32_t GetVersionNr() const override;
+  void CreateDropDownForm() override;
+  void DoBeforeDropDown() override;
+  void AdjustDropDownHeight(int& Height) override;
+  void DoShowDropDown() override;
+  void PlaceDropDownControl() override;
+  void AdaptDropDownSize() override;
+  void DoHideDropDown(bool CancelChanges) override;
+  void DoDropDownFormSizing() override;
+  void DoControlKeyDown(int& Key, Qt::KeyboardModifiers Shift) override;
+  void DoControlKeyUp(int& Key, Qt::KeyboardModifiers Shift) override;
+  void DoControlKeyPress(QChar& Key) override;
+  void MouseWheelDownAction() override;
+  void MouseWheelUpAction() override;
+  void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
+  void SetComponentStyle(TDUDStyle AStyle) override;
+
+ protected:
+  virtual grid_drop_down::TDropDownItems* CreateItems(void* AOwner);
+  // The dispatchers of the inner grid's events: each fires its OnGrid...
+  // event with the arguments unchanged. Anchor, button and ellipsis clicks
+  // keep the popup open while their handler runs (a window it opens does
+  // not close it); the alignment and the cell colour start from the
+  // column's, the float format from empty.
+  virtual void DoGridAnchorClick(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle);
+  virtual void DoGridAnchorEnter(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor);
+  virtual void DoGridAnchorExit(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Anchor);
+  virtual void DoGridAnchorHint(TZadIrururOziz* Sender, int ARow, int ACol, QString& Anchor);
+  virtual void DoGridButtonClick(TZadIrururOziz* Sender, int ACol, int ARow);
+  virtual void DoGridCanSort(TZadIrururOziz* Sender, int ACol, bool& DoSort);
+  virtual void DoGridClickSort(TZadIrururOziz* Sender, int ACol);
+  virtual void DoGridCustomCompare(TZadIrururOziz* Sender, const QString& str1, const QString& str2, int& Res);
+  virtual void DoGridRawCompare(TZadIrururOziz* Sender, int ACol, int Row1, int Row2, int& Res);
+  virtual void DoGridColumnSize(TZadIrururOziz* Sender, int ACol, bool& Allow);
+  virtual void DoGridColumnSizing(TZadIrururOziz* Sender, int ACol, int ColumnSize);
+  virtual void DoGridEndColumnSize(TZadIrururOziz* Sender, int ACol);
+  virtual void DoGridRowSize(TZadIrururOziz* Sender, int ARow, bool& Allow);
+  virtual void DoGridRowSizing(TZadIrururOziz* Sender, int ARow, int RowSize);
+  virtual void DoGridEndRowSize(TZadIrururOziz* Sender, int ARow);
+  virtual void DoGridRowMove(TZadIrururOziz* Sender, int ARow, bool& Allow);
+  virtual void DoGridRowMoving(TZadIrururOziz* Sender, int ARow, bool& Allow);
+  virtual void DoGridRowMoved(TZadIrururOziz* Sender, int FromIndex, int ToIndex);
+  virtual void DoGridColumnMove(TZadIrururOziz* Sender, int ACol, bool& Allow);
+  virtual void DoGridColumnMoving(TZadIrururOziz* Sender, int ACol, bool& Allow);
+  virtual void DoGridColumnMoved(TZadIrururOziz* Sender, int FromIndex, int ToIndex);
+  virtual void DoGridCustomCellDraw(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState, const TRect& ARect, bool Printing);
+  virtual void DoGridCustomCellBkgDraw(TZadIrururOziz* Sender, TCanvas& Canvas, int ACol, int ARow, TGridDrawState AState, const TRect& ARect, bool Printing);
+  virtual void DoGridCellBalloon(TZadIrururOziz* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon);
+  virtual void DoGridGetAlignment(TZadIrururOziz* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGridGetCellColor(TZadIrururOziz* Sender, int ARow, int ACol, TGridDrawState AState, TCanvas::Brush_State& ABrush, QFont& AFont, TColor& AFontColor);
+  virtual void DoGridGetCellGradient(TZadIrururOziz* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
+  virtual void DoGridGetFloatFormat(TZadIrururOziz* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat);
+  virtual void DoGridGetEditorType(TZadIrururOziz* Sender, int ACol, int ARow, TEditorType& AEditor);
+  virtual void DoGridGetEditorProp(TZadIrururOziz* Sender, int ARow, int ACol);
+  virtual void DoGridCanEditCell(TZadIrururOziz* Sender, int ARow, int ACol, bool& CanEdit);
+  virtual void DoGridEllipsClick(TZadIrururOziz* Sender, int ACol, int ARow, QString& S);
+  virtual void DoGridGetDisplText(TBaseGrid* Sender, int ACol, int ARow, QString& Value);
+  virtual void DoGridGetFormat(TZadIrururOziz* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+  virtual void DoGridHint(TZadIrururOziz* Sender, int ARow, int ACol, QString& hintstr);
+  virtual void DoGridMouseMove(TZadIrururOziz* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  virtual void DoGridMouseDown(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  virtual void DoGridMouseUp(TZadIrururOziz* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  virtual void DoGridKeyDown(TCustomZadGridDropDown* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  virtual void DoGridKeyUp(TCustomZadGridDropDown* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  virtual void DoGridKeyPress(TCustomZadGridDropDown* Sender, QChar& Key);
+  virtual void DoGridRightClickCell(TZadIrururOziz* Sender, int ARow, int ACol);
+  virtual void DoGridScrollHint(TZadIrururOziz* Sender, int ARow, QString& hintstr);
+  virtual void DoGridTopLeftChanged(QObject* Sender);
+  virtual void DoGridSearchEditChange(TZadIrururOziz* Sender, const QString& Value, bool& DefaultSearch);
+  virtual void DoGridSpinClick(TZadIrururOziz* Sender, int ACol, int ARow, int AValue, bool UpDown);
+  virtual void DoGridAutoAddRow(TZadIrururOziz* Sender, int ARow);
+  virtual void DoGridInsertRow(TZadIrururOziz* Sender, int ARow);
+  virtual void DoGridInsertCol(TZadIrururOziz* Sender, int ACol);
+  virtual void DoGridDeleteRow(TZadIrururOziz* Sender, int ARow);
+  virtual void DoGridCanAddRow(TZadIrururOziz* Sender, bool& CanAdd);
+  virtual void DoGridCanInsertRow(TZadIrururOziz* Sender, int ARow, bool& CanInsert);
+  virtual void DoGridCanDeleteRow(TZadIrururOziz* Sender, int ARow, bool& CanDelete);
+  void GridCheckBoxClick(TZadIrururOziz* Sender, int ACol, int ARow, bool State);
+
+  void Finish_Construction() override;
+  void HandleTextChange() override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void keyReleaseEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
 
  private:
-  QString Row_Lookup_Text(int Index) const;
-  int Row_Count() const;
+  QString Lookup_Text(int Index) const;
+  int Row_Total() const;
+  void Step(int Kind);
+  void Write_Text(const QString& Value);
+  void Select_Typed_Tail(int Typed);
+  void SizeColumnsToWidth();
+  void GridSelectCell(int ARow);
+  void GridSelect();
+  void Connect_Grid_Events();
+  // The popup form's activation block (a window opened over the popup
+  // leaves it open).
+  void Block_Activate(bool Value);
 
-  grid_drop_down::TDropDownItems FItems;
-  grid_drop_down::TZadColGrid* FGrid = nullptr;
-  bool FUseItems = true;
-  int FLookupColumn = 0;
+  QFont FHeaderFont;
+  bool FBalloonInit = false;
   bool FCaseSensitive = false;
+  bool FColumnSizing = false;
+  bool FColumnMoving = false;
+  int FLookupColumn = 0;
+  TLookupMethod FLookupMethod = lmLookup;
+  TColor FHeaderColorTo = 0x808080;
+  TColor FHeaderColor = 0xFFFFFF;
+  TColor FHeaderFontColor = 0x000000;
+  TColor FLineColor = 0xC0C0C0;
+  bool FUseItems = true;
+  grid_drop_down::TDropDownItems* FItems = nullptr;
+  grid_drop_down::TDropDownColumns FColumns{this};
   int FItemIndex = -1;
-  int FUpdateCount = 0;
+  int FHeaderHeight = 25;
+  TZadColGrid* FZadColGrid = nullptr;
+  TColor FFixedLineColor = clNone;
+  int FSelRow = 0;
+  bool FRowSelect = true;
+  QStringList FLookupItems;
+  bool FMatchStart = true;
+  TypeCompletion FCompletion;
+  int FOldItemIndex = -1;
+  bool FDropDownAutoWidth = true;
+  bool FColumnSizeWithDropDown = true;
+  TColor FSelectionTextColor = 0x000000;
+  int FDropDownRowHeight = 22;
+  int FTempItemIndex = -1;
+  TDropDownStyle FStyle = dsDropDown;
+  QString FLookupEntry;
+  bool FHoverRow = false;
+  TColor FHoverRowColor = clInfoBk;
+  TColor FHoverRowColorTo = clNone;
+  TGridSorting FSorting = gsNone;
+  bool FGridEditable = false;
+  QList<QImage>* FGridImages = nullptr;
+  bool FRowMoving = false;
+  bool FRowSizing = false;
+  bool FAutoShowDropDown = false;
+  bool FAutoSizeColumns = true;
+  // A text written by the control itself: no completion runs on it.
+  bool FCompleting = false;
+  // A key of the edit is being handled (only typing completes).
+  bool FTyping = false;
+  // The popup is being prepared: the grid's moves are not choices.
+  bool FPreparing = false;
+  // The text when the popup opened (a cancel with no row chosen restores it).
+  QString FOpenText;
+};
+
+// The grid drop-down under its published name.
+class TZadGridDropDown : public TCustomZadGridDropDown {
+ public:
+  using TCustomZadGridDropDown::TCustomZadGridDropDown;
 };

@@ -1,0 +1,61 @@
+#pragma once
+// The grid drop-down's reckoning without a window: the look-up match, the
+// selection steps, the popup's whole-row height, the columns stretched over
+// the popup and the colours of the component styles.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "controls/tcolor.h"
+#include "dropdowns/base/selection_color_style.h"
+#include "grid/theme/style_if.h"
+
+namespace grid_drop_down {
+
+// Text upper-cased (locale-aware) unless CaseSensitive.
+QString Match_Case_Text(const QString& Text, bool CaseSensitive);
+
+// The first of Texts that begins with Text (both upper-cased unless
+// CaseSensitive); -1 when none. An empty Text matches nothing.
+int Find_Prefix(const QStringList& Texts, const QString& Text, bool CaseSensitive);
+
+enum Selection_Step { ssFirst, ssLast, ssNext, ssPrevious, ssNextPage, ssPreviousPage };
+// The index a step selects from Index among Count rows: next and previous
+// from none give 0 and stay at the ends, a page is 10 rows (the next page
+// stops at the last row, the previous one at the first). -1 without rows.
+int Step_Item(Selection_Step Step, int Index, int Count);
+
+// The popup height that shows whole rows: the bars, the header row, 2
+// pixels, whole data rows and 4 pixels. A row height below 1 leaves Height
+// as it is.
+int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
+
+// The columns' widths stretched over Available pixels: the factor is
+// Available / (1 + sum of widths), each width rounded (halves to even) and
+// the carried remainder adding a pixel whenever it passes 1.
+std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available);
+
+// The colours a component style gives; Apply is false for the styles that
+// leave them alone.
+struct Style_Colors {
+  bool Apply = false;
+  TColor HeaderColor = clNone, HeaderColorTo = clNone;
+  // clNone leaves the header font's colour as it is.
+  TColor HeaderFontColor = clNone;
+  TSelectionColorStyle Selection = scCustom;
+  TColor LineColor = clNone, FixedLineColor = clNone;
+  // With scCustom: the selection's colour and its text colour.
+  TColor SelectionColor = clNone;
+  TColor SelectionTextColor = 0x000000;
+};
+Style_Colors Style_Colors_Of(TDUDStyle Style);
+
+// The line colours a selection colour style gives (Apply false for
+// scCustom).
+struct Selection_Colors {
+  bool Apply = false;
+  TColor LineColor = clNone, FixedLineColor = clNone, SelectionColor = clNone;
+};
+Selection_Colors Selection_Colors_Of(TSelectionColorStyle Style);
+
+}  // namespace grid_drop_down
