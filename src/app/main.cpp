@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "dropdowns/griddropdown/grid_drop_down_editor.h"
 #include "grid/theme/qstyle_theme_backend.h"
 #include "platform/guarded_application.h"
 #include "shell/ui/main_window.h"
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
   app.setWindowIcon(shell_glyphs::Program_Icon());
   // The controls draw themed parts through the desktop's widget style.
   QStyle_Theme_Backend::Install_And_Load();
+  // The grids' grid drop-down editor.
+  Register_Grid_Drop_Down_Editor();
   Program program;
   program.Main_Window().show();
   return app.exec();

@@ -1474,7 +1474,9 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   class TGridImageDropDown* ImagePickerDropDown();
   class TGridDetailPickerDropDown* DetailPickerDropDown();
   class TGridGridDropDown* GridDropDown();
-  class TGridZadGridDropDown* ZadGridDropDown();
+  // The grid drop-down editor, made by the maker its library registered at
+  // start (null without one).
+  class TZadCustomDropDown* ZadGridDropDown();
   // The application's own editor of edCustom cells (not owned).
   class TEditLink* EditLink() const;
   void SetEditLink(class TEditLink* Value);
@@ -1534,7 +1536,7 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   class TGridImageDropDown* FImagePickerDropDown = nullptr;
   class TGridDetailPickerDropDown* FDetailPickerDropDown = nullptr;
   class TGridGridDropDown* FGridDropDown = nullptr;
-  class TGridZadGridDropDown* FZadGridDropDown = nullptr;
+  class TZadCustomDropDown* FZadGridDropDown = nullptr;
   QPointer<QObject> FEditLink;  // a TEditLink
   QPointer<QWidget> FEditCtrl;
   bool FEscaped = false;

@@ -1,6 +1,7 @@
 // The drop-down editors of TZadIrururOziz: each made on first use, opened
 // over a cell with the cell's value and written back as it closes.
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/edit/grid_drop_down_maker.h"
 #include "grid/edit/grid_drop_down_wrappers.h"
 
 namespace {
@@ -36,7 +37,15 @@ TGridDetailPickerDropDown* TZadIrururOziz::DetailPickerDropDown() { return Make(
 
 TGridGridDropDown* TZadIrururOziz::GridDropDown() { return Make(FGridDropDown, this); }
 
-TGridZadGridDropDown* TZadIrururOziz::ZadGridDropDown() { return Make(FZadGridDropDown, this); }
+TZadCustomDropDown* TZadIrururOziz::ZadGridDropDown() {
+  const TZadGridDropDownMaker& maker = Zad_Grid_Drop_Down_Maker();
+  if (!FZadGridDropDown && maker.Create) {
+    FZadGridDropDown = maker.Create(this);
+    FZadGridDropDown->SetComponentStyle(ComponentStyle());
+    if (HasColorTones()) FZadGridDropDown->SetColorTones(ColorTones());
+  }
+  return FZadGridDropDown;
+}
 
 TGridColorDropDown* TZadIrururOziz::ColorPickerDropDown() {
   if (!FColorPickerDropDown) {
@@ -154,6 +163,7 @@ void TZadIrururOziz::Open_Drop_Down(TEditorType Type, int ACol, int RCol, int AR
     default:
       return;
   }
+  if (!control) return;
   FEditMode = true;
   Setup_Drop_Down(control);
   auto paint = [&] {
@@ -166,7 +176,6 @@ void TZadIrururOziz::Open_Drop_Down(TEditorType Type, int ACol, int RCol, int AR
     paint();
     control->SetEditorEnabled(true);
   }
-  if (Type == edZadGridDropDown) ZadGridDropDown()->Grid()->SetFixedRowAlways(true);
   DoGetEditorProp(RCol, ARow, EditLink());
   control->setEnabled(true);
   control->setFrame(false);
@@ -194,19 +203,9 @@ void TZadIrururOziz::Open_Drop_Down(TEditorType Type, int ACol, int RCol, int AR
       grid->SetText(T);
       break;
     }
-    case edZadGridDropDown: {
-      TGridZadGridDropDown* grid = ZadGridDropDown();
-      grid->BeginUpdate();
-      grid->EndUpdate();
-      if (grid->UseItems()) {
-        QString found;
-        int index = -1;
-        if (!T.isEmpty() && !grid->FindLookupMatch(T, found, index)) index = -1;
-        grid->SetItemIndex(T.isEmpty() ? 0 : index);
-      }
-      grid->SetText(T);
+    case edZadGridDropDown:
+      Zad_Grid_Drop_Down_Maker().Open(control, T);
       break;
-    }
     case edColorPickerDropDown:
       ColorPickerDropDown()->SetSelectedColor(Editor_Cell_Color(RCol, ARow));
       break;

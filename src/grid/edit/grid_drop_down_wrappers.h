@@ -15,7 +15,6 @@
 #include "dropdowns/calculator/zad_calculator_dropdown.h"
 #include "dropdowns/colorpicker/zad_color_picker_drop_down.h"
 #include "dropdowns/detail/zad_detail_drop_down.h"
-#include "dropdowns/griddropdown/zad_grid_drop_down.h"
 #include "dropdowns/imagepicker/zad_image_picker_drop_down.h"
 #include "dropdowns/memo/zad_memo_drop_down.h"
 #include "dropdowns/multicolumn/zad_multi_column_drop_down.h"
@@ -255,11 +254,6 @@ class TGridDetailPickerDropDown : public TGridDropDownOf<TZadDetailDropDown> {
 };
 
 class TGridGridDropDown : public TGridDropDownOf<TZadMultiColumnDropDown> {
- public:
-  using TGridDropDownOf::TGridDropDownOf;
-};
-
-class TGridZadGridDropDown : public TGridDropDownOf<TCustomZadGridDropDown> {
  public:
   using TGridDropDownOf::TGridDropDownOf;
 };

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/griddropdown/grid_drop_down_editor.h"
 #include "editor_grid.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/edit/grid_drop_down_wrappers.h"
@@ -15,6 +16,8 @@ class GridDropDownEditorsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void initTestCase() { Register_Grid_Drop_Down_Editor(); }
+
   void open_and_close_keeps_the_cell_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
