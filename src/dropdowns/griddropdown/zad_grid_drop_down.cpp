@@ -52,6 +52,7 @@ QString Trim_Entry(const QString& Text) {
 
 TCustomZadGridDropDown::TCustomZadGridDropDown(QWidget* AOwner) : TZadCustomDropDown(AOwner) {
   FItems = new TDropDownItems(this);
+  FNavigation.SetHomeEndKey(heFirstLastRow);
 }
 
 TCustomZadGridDropDown::~TCustomZadGridDropDown() { delete FItems; }
@@ -350,6 +351,9 @@ void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
       !(shift & (Qt::ControlModifier | Qt::AltModifier))) {
     TypeAheadLookup(typed[0]);
     if (FAutoShowDropDown && !DroppedDown()) ShowDropDown();
+    // A key typed into the edit while the popup is open: the grid shows the
+    // row it found.
+    if (DroppedDown()) Show_Item_Row();
   }
   // The steps through the rows.
   if (!isEnabled() || (shift & Qt::AltModifier) || DroppedDown()) return;
@@ -399,6 +403,18 @@ void TCustomZadGridDropDown::keyReleaseEvent(QKeyEvent* Event) {
 
 // ---- the popup ----
 
+void TCustomZadGridDropDown::Show_Item_Row() {
+  TZadColGrid* g = FZadColGrid;
+  if (!g || FLookupMethod != lmLookup || FItemIndex < 0) return;
+  const int row = FUseItems ? RowOfItem(FItemIndex) : FItemIndex + g->FixedRows();
+  if (row < g->FixedRows() || row >= g->RowCount() || row == g->Row()) return;
+  // The edit already shows the row's text and the look-up's selection.
+  FPreparing = true;
+  g->FocusCell(0, row);
+  FPreparing = false;
+  FSelRow = row;
+}
+
 void TCustomZadGridDropDown::CreateDropDownForm() {
   TZadCustomDropDown::CreateDropDownForm();
   if (!DropDownForm()) return;
@@ -430,6 +446,10 @@ void TCustomZadGridDropDown::DoBeforeDropDown() {
   sort.IndexShow = FSorting == gsMultiColumn;
   FBalloonInit = false;
   Connect_Grid_Events();
+  g->SearchFooter().Assign(FSearchFooter);
+  g->MouseActions().Assign(FMouseActions);
+  g->Navigation().Assign(FNavigation);
+  g->Bands().Assign(FBands);
   TGridOptions options = g->Options() | goThumbTracking;
   options = FRowSelect ? (options | goRowSelect) : (options & ~goRowSelect);
   options = FGridEditable ? (options | goEditing) : (options & ~goEditing);

@@ -139,6 +139,16 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   void SetGridEditable(bool Value) { FGridEditable = Value; }
   QList<QImage>* GridImages() const { return FGridImages; }
   void SetGridImages(QList<QImage>* Value);
+  // Settings the inner grid takes each time the popup opens.
+  TSearchFooter& SearchFooter() { return FSearchFooter; }
+  void SetSearchFooter(const TSearchFooter& Value) { FSearchFooter.Assign(Value); }
+  TBands& Bands() { return FBands; }
+  void SetBands(const TBands& Value) { FBands.Assign(Value); }
+  // Home and End go to the first and last row by default.
+  TNavigation& Navigation() { return FNavigation; }
+  void SetNavigation(const TNavigation& Value) { FNavigation.Assign(Value); }
+  TMouseActions& MouseActions() { return FMouseActions; }
+  void SetMouseActions(const TMouseActions& Value) { FMouseActions.Assign(Value); }
 
   // Events. OnSelect: a row was chosen in the popup.
   std::function<void(TCustomZadGridDropDown* Sender)> OnSelect;
@@ -294,6 +304,8 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   void Write_Text(const QString& Value);
   void Select_Typed_Tail(int Typed);
   void SizeColumnsToWidth();
+  // The open grid's current row follows ItemIndex.
+  void Show_Item_Row();
   void GridSelectCell(int ARow);
   void GridSelect();
   void Connect_Grid_Events();
@@ -342,6 +354,10 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   bool FRowSizing = false;
   bool FAutoShowDropDown = false;
   bool FAutoSizeColumns = true;
+  TSearchFooter FSearchFooter{this, false};
+  TBands FBands;
+  TNavigation FNavigation;
+  TMouseActions FMouseActions{this};
   // A text written by the control itself: no completion runs on it.
   bool FCompleting = false;
   // A key of the edit is being handled (only typing completes).

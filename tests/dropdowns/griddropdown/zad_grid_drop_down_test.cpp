@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/griddropdown/grid_drop_down_editor.h"
 
 using grid_drop_down::TDropDownItems;
 using grid_drop_down::TZadColGrid;
@@ -77,6 +78,7 @@ class Grid_Drop_Down_Test : public QObject {
  private Q_SLOTS:
   void items_fill_the_inner_grid() {
     Fixture f({{"a"}, {"b", "c"}});
+    f.edit->Bands().SetActive(true);
     f.Open();
     TZadColGrid* g = f.Grid();
     QCOMPARE(g->RowCount(), 3);
@@ -89,6 +91,9 @@ class Grid_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->ItemOfRow(0), -1);
     QCOMPARE(int(qintptr(g->AllObjects(1, 0))), -1);
     QCOMPARE(f.edit->RowOfItem(1), 2);
+    // The drop-down's settings went to the inner grid.
+    QVERIFY(g->Bands().Active());
+    QCOMPARE(g->Navigation().HomeEndKey(), heFirstLastRow);
   }
 
   void wrapped_rows_are_at_least_24_high_and_follow_their_text() {
@@ -267,6 +272,15 @@ class Grid_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->LookupEntry(), QString());
   }
 
+  void typing_into_the_edit_moves_the_open_grid() {
+    Fixture f({{"ABC"}, {"KLM"}, {"XYZ"}}, 1);
+    f.Open();
+    f.Letter(f.edit.get(), 'k');
+    QCOMPARE(f.Grid()->Row(), 2);
+    QCOMPARE(f.edit->text(), QStringLiteral("KLM"));
+    QCOMPARE(f.edit->selectedText(), QStringLiteral("LM"));
+  }
+
   void without_a_lookup_method_typing_never_moves() {
     Fixture f;
     f.edit->SetStyle(dsDropDownList);
@@ -388,6 +402,45 @@ class Grid_Drop_Down_Test : public QObject {
     f.edit->SetSelectionColorStyle(scWindows7);
     QCOMPARE(f.edit->LineColor(), TColor(0xECECF0));
     QCOMPARE(f.edit->FixedLineColor(), TColor(0xD4D2D1));
+  }
+
+  void the_grids_editor_opens_on_the_row_of_the_cell_text() {
+    Register_Grid_Drop_Down_Editor();
+    TZadIrururOziz grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.resize(400, 200);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.OnGetEditorType = [](TZadIrururOziz*, int ACol, int, TEditorType& AEditor) {
+      if (ACol == 1) AEditor = edZadGridDropDown;
+    };
+    auto* editor = static_cast<TGridZadGridDropDown*>(grid.ZadGridDropDown());
+    QVERIFY(editor);
+    editor->Columns().Add();
+    for (const char* text : {"ABC", "XYZ"}) editor->Items().Add().Text = QStringList{QString::fromLatin1(text)};
+    grid.Store().Set_Text(1, 1, QStringLiteral("xy"));
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.FocusCell(1, 1);
+    grid.ShowInplaceEdit();
+    QCOMPARE(grid.EditCtrl(), static_cast<QWidget*>(editor));
+    QCOMPARE(editor->ItemIndex(), 1);
+    QCOMPARE(editor->Text(), QStringLiteral("xy"));
+    QVERIFY(editor->InnerGrid()->FixedRowAlways());
+    grid.HideInplaceEdit();
+    // An empty cell opens on the first row; a text of no row on none.
+    grid.FocusCell(1, 2);
+    grid.ShowInplaceEdit();
+    QCOMPARE(editor->ItemIndex(), 0);
+    QCOMPARE(editor->Text(), QString());
+    grid.HideInplaceEdit();
+    grid.Store().Set_Text(1, 3, QStringLiteral("Q"));
+    grid.FocusCell(1, 3);
+    grid.ShowInplaceEdit();
+    QCOMPARE(editor->ItemIndex(), -1);
+    QCOMPARE(editor->Text(), QStringLiteral("Q"));
+    grid.HideInplaceEdit();
+    QCOMPARE(grid.Store().Text(1, 3), QStringLiteral("Q"));
   }
 
   void forwarded_events() {
