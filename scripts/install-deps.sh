@@ -13,6 +13,7 @@ packages=(
   libpugixml-dev libssl-dev libcurl4-openssl-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth python3 libxml2-utils poppler-utils
+  libzip-dev libfreexl-dev python3-openpyxl
 )
 # Node.js and npm from Debian, unless the machine already has them.
 command -v node >/dev/null || packages+=(nodejs)

@@ -2898,6 +2898,30 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   bool FLoadFirstRow = true;
   // (end of the file services)
 
+  // ---- workbook and document exchange (grid/workbook/grid_workbook.cpp):
+  // .xlsx and old binary .xls workbooks read, .xlsx written, the grid as a
+  // table in a .docx document
+ public:
+  // The sheet names of a workbook; "Incorrect XLS file" when it is none.
+  QStringList GetXLSSheets(const QString& FileName);
+  // The shown sheet, or the named one (the last of that name), into the
+  // grid's data cells; a damaged file leaves the grid as it was.
+  void LoadFromXLS(const QString& Filename);
+  void LoadFromXLSSheet(const QString& Filename, const QString& SheetName);
+  // A new one-sheet .xlsx workbook; the named sheet of a workbook, added or
+  // overwritten with its other sheets kept (a new workbook when there is no
+  // file yet).
+  void SaveToXLS(const QString& Filename, bool CreateNewSheet = false);
+  void SaveToXLSSheet(const QString& Filename, const QString& SheetName);
+  // The whole grid as a table: a new .docx document, or one inserted at the
+  // bookmark (else at the end) of an existing one.
+  void SaveToDOC(const QString& Filename, bool CreateNewDocument = false);
+  void AppendToDoc(const QString& Filename, const QString& Bookmark);
+  // No database driver here: both raise, the grid unchanged.
+  void LoadFromMDBTable(const QString& Filename, const QString& Table);
+  void LoadFromMDBSQL(const QString& Filename, const QString& SQL);
+  // (end of workbook and document exchange)
+
   // ---- sorting (grid/sort/: grid_sort.cpp the sorts and unsorting,
   // grid_sort_compare.cpp cell comparison by sort style, header_sort.cpp
   // header clicks, sort_settings.cpp the settings' members)
