@@ -108,14 +108,17 @@ void TZadColumnGrid::ColumnHeadersChanging() {
 
 void TZadColumnGrid::InsertCols(int ColIndex, int CCount) {
   const int before = TotalColCount();
+  // Held over the grid's insertion too: the footer recalculation it runs
+  // must leave the item count to this function.
+  Column_Guard guard(*FColumnCollection);
   TZadIrururOziz::InsertCols(ColIndex, CCount);
   const int added = TotalColCount() - before;
-  Column_Guard guard(*FColumnCollection);
   for (int k = 0; k < added && ColIndex <= FColumnCollection->Count(); ++k) FColumnCollection->Insert(ColIndex);
 }
 
 void TZadColumnGrid::RemoveCols(int ColIndex, int CCount) {
   const int before = TotalColCount();
+  Column_Guard guard(*FColumnCollection);
   TZadIrururOziz::RemoveCols(ColIndex, CCount);
   // Only the columns the grid really removed take their items along.
   const int removed = before - TotalColCount();

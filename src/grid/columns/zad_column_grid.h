@@ -114,6 +114,23 @@ class TZadColumnGrid : public TZadIrururOziz {
   // the editors before the grid opens one on a cell of the column.
   void PrepareCellEditor(int ACol, int ARow) override;
 
+  // ---- grouping, header filters, footer and scaling
+  // The grouped column's item waits in SavedColumn until UnGroup puts it
+  // back; a column index outside the items throws before anything changes.
+  void Group(int Colindex) override;
+  void UnGroup() override;
+  // A column whose item has Filter entries offers their captions (the text
+  // before the first "="); true only then.
+  bool DoGetColumnFilter(int Column) override;
+  // A pick from an item's Filter entries: the caption becomes the header
+  // with AutoFilterDisplay, the rest after "=" the column's condition;
+  // columns without entries filter as the string grid does.
+  void DoFilterSelect(QObject* Sender, int ItemIndex) override;
+  // The item count follows the columns a recalculation left.
+  void RecalcFooter() override;
+  // The items' cell and header fonts scale with the grid.
+  void ChangeScale(int M, int D) override;
+
   TColumnPopupEvent OnColumnPopup;
   TAfterColumnMoved OnAfterColumnMoved;
   // Where a column popup would show (tests and the popup itself).

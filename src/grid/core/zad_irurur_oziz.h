@@ -3207,4 +3207,56 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   TGridPrintState FPrintState;
   bool FFastPrint = false;
   bool FPrinterDriverFix = false;
+
+  // ---- grouping (grid/grouping/): runs of equal values of one column become
+  // collapsible groups with a header row (and a summary row), a second level
+  // inside them, and group values written into the header or summary rows.
+ public:
+  // Groups on real column Colindex: sorted on it (SortSettings.
+  // AutoSortForGrouping), the column removed, its value shown in column 1
+  // of each group's header. Column 0, a fixed column or a grid without a
+  // column to show the value in are left alone.
+  virtual void Group(int Colindex);
+  // Puts the group column back with its width, caption and footer and
+  // removes the header and summary rows; nothing when not grouped.
+  virtual void UnGroup();
+  // Groups the rows of every group again on column Colindex.
+  virtual void SubGroup(int Colindex);
+  virtual void SubUnGroup(int Colindex);
+  // -1 ungroups, a column above 0 groups on it, 0 does nothing.
+  void SetGroupColumn(int Value);
+  // Writes a value over column Colindex of every expanded group into its
+  // summary row (Grouping.Summary) or header row: 1 sum, 2 average,
+  // 3 minimum, 4 maximum, 5 count, 6 OnGroupCalc, 7 distinct count,
+  // 8 standard deviation.
+  void GroupCalc(int Colindex, int method);
+  // These five also set the floating footer's column calculation while the
+  // footer is visible.
+  void GroupSum(int Colindex);
+  void GroupAvg(int Colindex);
+  void GroupMin(int Colindex);
+  void GroupMax(int Colindex);
+  void GroupCount(int Colindex);
+  void GroupCustomCalc(int Colindex);
+  void GroupDistinct(int Colindex);
+  void GroupStdDev(int Colindex);
+  // Set while Group or UnGroup rebuild the rows.
+  bool IsGrouping() const { return FIsGrouping; }
+
+ protected:
+  // The display column whose filter list is open; the column grid's own
+  // filter picks close it with -1.
+  void Set_Filter_Column(int ACol) { FFilterCol = ACol; }
+
+ private:
+  // Moves the data rows to their new places in one pass: NewRow[i] is the
+  // display row of data row FixedRows + i; the rows in between come empty.
+  // Grows or shrinks the data area by Delta rows.
+  void Relayout_Data_Rows(const std::vector<int>& NewRow, int Delta);
+  void Repaint_Search_Panel();
+  int FGroupWidth = 0;
+  QString FGroupCaption;
+  QString FGroupFooter;
+  bool FIsGrouping = false;
+  // (end of grouping)
 };
