@@ -39,7 +39,7 @@ void TZadColumnGrid::Group(int Colindex) {
   // A grouped grid gives its column back first, or the item set aside now
   // would be the wrong one and the grouped column's item would be lost.
   (void)FColumnCollection->GetItem(Colindex);
-  if (GroupColumn() != -1) UnGroup();
+  if (GroupColumn() != -1 && Colindex >= FixedCols() && Colindex > 0) UnGroup();
   FSaveCol->Assign(*FColumnCollection->GetItem(Colindex));
   TZadIrururOziz::Group(Colindex);
 }

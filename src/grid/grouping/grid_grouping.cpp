@@ -137,6 +137,22 @@ void TZadIrururOziz::UnGroup() {
   const bool expand_one = FCellNode.ExpandOne();
   FCellNode.SetExpandOne(false);
   ExpandAll();
+  // Sub-groups go first, the deepest first: their headers hold values of
+  // other columns and must not be taken for group headers.
+  for (;;) {
+    int deepest = -1, level = 0;
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+      const TCellGraphic* node = Node_At(r);
+      if (node && node->CellVar.isValid() && node->CellVar.toInt() >= 0 && GetNodeLevel(r) > level) {
+        deepest = node->CellVar.toInt();
+        level = GetNodeLevel(r);
+      }
+    }
+    if (deepest < 0) break;
+    const int nodes = NumNodes();
+    SubUnGroup(deepest);
+    if (NumNodes() == nodes) break;
+  }
   {
     Grouping_Scope scope(*this, FIsGrouping);
     const bool summary = FGrouping.Summary();

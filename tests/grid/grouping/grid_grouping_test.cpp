@@ -348,6 +348,29 @@ class GridGroupingTest : public QObject {
     QCOMPARE(grid.RowCount(), 6);
     QCOMPARE(grid.GetCellEx(2, 3), QString("q"));
   }
+
+  void ungroup_removes_sub_groups_too() {
+    // Sub-group headers hold another column's value: ungrouping without
+    // SubUnGroup still gives back every data row as it was.
+    TZadIrururOziz grid;
+    grid.SetColCount(4);
+    grid.SetRowCount(6);
+    grid.SetFixedRows(1);
+    const QStringList grp{"A", "A", "A", "B", "B"}, tag{"p", "p", "q", "r", "s"};
+    for (int i = 0; i < 5; ++i) {
+      grid.SetCellEx(1, i + 1, grp[i]);
+      grid.SetCellEx(2, i + 1, tag[i]);
+      grid.SetCellEx(3, i + 1, QString("v%1").arg(i + 1));
+    }
+    grid.Grouping().SetSummary(true);
+    const QStringList flat = Rows(grid);
+    grid.Group(1);
+    grid.SubGroup(1);
+    QCOMPARE(grid.NumNodes(), 2 + 4);
+    grid.UnGroup();
+    QCOMPARE(grid.NumNodes(), 0);
+    QCOMPARE(Rows(grid), flat);
+  }
 };
 
 QTEST_MAIN(GridGroupingTest)
