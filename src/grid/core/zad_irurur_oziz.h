@@ -361,10 +361,10 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // Brings a cell out of view into the middle of the visible area and makes
   // it current; a cell in view leaves the scrolling alone.
   void ScrollInView(int ColIndex, int RowIndex);
-  // Clipboard services the keys call (built with the grid's services).
-  virtual void CopySelectionToClipboard() {}
-  virtual void CutSelectionToClipboard() {}
-  virtual void PasteSelectionFromClipboard() {}
+  // Clipboard services the keys call (grid/clipboard/).
+  virtual void CopySelectionToClipboard();
+  virtual void CutSelectionToClipboard();
+  virtual void PasteSelectionFromClipboard();
   // One row inserted or deleted from the keyboard.
   // With row nodes a row inserted inside a group joins it; the only data
   // row is emptied instead of removed unless FixedRowAlways (grid_hooks.cpp).
@@ -404,6 +404,55 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   std::function<void(TZadIrururOziz* Sender, int ARow, bool& CanDelete)> OnCanDeleteRow;
   std::function<void(TZadIrururOziz* Sender, int ARow)> OnAutoDeleteRow;
 
+  // ---- clipboard and smart paste (grid/clipboard/): the cells as TAB and
+  // CR LF separated text, rich text of the top-left cell and the binary cell
+  // format; pasting at a cell or into the selection with series filling.
+  enum TClipOperation { coCut, coCopy };
+  using TClipboardBeforePasteWideCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+  using TClipboardAfterPasteWideCellEvent =
+      std::function<void(TZadIrururOziz* Sender, int ACol, int ARow, const QString& Value)>;
+  void CopyToClipBoard();
+  void CutToClipboard();
+  void CopyToClipBoardAsHTML();
+  void PasteFromClipboard();
+  QString GetSelectionAsText();
+  void SetSelectionAsText(const QString& Value);
+  // The rectangle (display columns) as clipboard text; SelectedOnly leaves
+  // out rows or columns that are not selected in disjunct selection.
+  QString SelectionToText(const TGridRect& Rect, bool SelectedOnly);
+  void ExtendSelectionToMergedCells();
+  // Pastes the clipboard at a display cell; the count of values pasted, the
+  // block's rows and its last row's columns in Rows and Cols.
+  int PasteCells(int ACol, int ARow, int& Rows, int& Cols);
+  int PasteText(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
+  virtual void StorePastedCell(int ACol, int ARow, const QString& Value);
+  virtual void MarkRowsModified(QPoint FromPoint, const TGridRect& Rect, TClipOperation Operation);
+  virtual bool UsesFormattedClipboard() { return FNavigation->AllowFmtClipboard(); }
+  virtual void BeginSmartPaste() {}
+  virtual void EndSmartPaste() {}
+  QPoint ClipTopLeft() const { return FClipTopLeft; }
+  TClipOperation ClipLastOp() const { return FClipLastOp; }
+  TClipboardBeforePasteWideCellEvent OnClipboardBeforePasteWideCell;
+  TClipboardAfterPasteWideCellEvent OnClipboardAfterPasteWideCell;
+
+ private:
+  void Copy_Rect_To_Clipboard(const TGridRect& Rect, bool SelectedOnly);
+  QString Clip_Cell_Text(int ACol, int ARow);
+  bool Paste_Field(int c, int r, QString Field);
+  void Smart_Fill(const TGridRect& S, int N);
+  bool Smart_Store(int c, int r, QString Value, bool TopLeft);
+  QPoint FClipTopLeft{-1, -1};
+  TClipOperation FClipLastOp = coCopy;
+  bool FPasteAll = false;
+  // What the last paste brought: its values, lines and the last line's
+  // fields, without the empty line after a final line break.
+  int FPastedValues = 0;
+  int FPastedRows = 0;
+  int FPastedCols = 0;
+  // (end of clipboard and smart paste)
+
+ public:
   // ---- cell objects
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
   virtual TCellType GetCellType(int ACol, int ARow);
