@@ -247,6 +247,17 @@ class GridClipboardTest : public QObject {
     grid.PasteSelectionFromClipboard();
     QCOMPARE(grid.GetCellEx(1, 1), rtf);
   }
+
+  void html_on_the_clipboard() {
+    TZadIrururOziz grid;
+    Setup(grid, 1, 1);
+    grid.SetCellEx(0, 0, QStringLiteral("\u00E9t\u00E9"));
+    grid.CopyToClipBoardAsHTML();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data->hasHtml());
+    QVERIFY(data->data(QStringLiteral("text/html")).contains(QStringLiteral(">\u00E9t\u00E9</td>").toUtf8()));
+    QCOMPARE(data->text(), data->html());
+  }
 };
 
 QTEST_MAIN(GridClipboardTest)
