@@ -4,6 +4,9 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionTab>
+#include <QTabBar>
 #include <algorithm>
 
 namespace {
@@ -358,6 +361,18 @@ void TZadPageControl::resizeEvent(QResizeEvent* event) {
   Relayout();
 }
 
+int TZadPageControl::Style_Tab_Length(int TextWidth, int PictureWidth, bool Vertical) const {
+  QStyleOptionTab option;
+  option.initFrom(this);
+  option.shape = Vertical ? QTabBar::RoundedWest : QTabBar::RoundedNorth;
+  const int spacing = PictureWidth > 0 ? 4 : 0;
+  const int along = TextWidth + PictureWidth + spacing + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+  const int across = fontMetrics().height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+  const QSize contents = Vertical ? QSize(across, along) : QSize(along, across);
+  const QSize size = style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
+  return Vertical ? size.height() : size.width();
+}
+
 void TZadPageControl::Relayout() {
   const QFontMetrics normal(font());
   const QFontMetrics active(active_font_);
@@ -380,7 +395,10 @@ void TZadPageControl::Relayout() {
       picture = vertical ? image->height() : image->width();
       picture_across = std::max(picture_across, vertical ? image->width() : image->height());
     }
-    const int length = 4 + lead_margin + close + picture + text + 4;
+    int length = 4 + lead_margin + close + picture + text + 4;
+    // Tabs the style draws are as long as the style wants its tab for the
+    // caption and picture, so their captions are not cut.
+    if (tab_border_3d_) length = std::max(length, Style_Tab_Length(text, picture, vertical));
     lengths.push_back(std::max(length, tab_width_));
   }
   const int content = std::max(text_height, picture_across);

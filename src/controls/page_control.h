@@ -196,6 +196,8 @@ class TZadPageControl : public QWidget {
   void Select_Tab_Of(TZadTabSheet* page);
   bool CanChange(int to_page);
   void Change();
+  // The length the widget style gives a tab of this caption and picture.
+  int Style_Tab_Length(int TextWidth, int PictureWidth, bool Vertical) const;
   void Relayout();
   TColor Parent_Color() const;
   const QImage* Image_Of(const TZadTabSheet* page) const;
