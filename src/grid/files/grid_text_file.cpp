@@ -143,7 +143,9 @@ void TZadIrururOziz::LoadFromStream(QIODevice& Stream) {
       const int cols = Strict_Number(first);
       const int rows = Strict_Number(header);
       const long long new_cols = (long long)cols + SaveStartCol(), new_rows = (long long)rows + SaveStartRow();
-      if (cols < 0 || rows < 0 || new_cols > Max_Columns || new_rows > Max_Rows) {
+      // No grid has no data column or row: such a size would take the
+      // fixed ones away, as the file reader also refuses it.
+      if (cols <= 0 || rows <= 0 || new_cols > Max_Columns || new_rows > Max_Rows) {
         Stream.seek(start);
         throw VAzaZeriVader(QStringLiteral("Invalid grid size %1,%2 in stream").arg(cols).arg(rows).toStdString());
       }

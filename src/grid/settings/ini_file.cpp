@@ -94,7 +94,11 @@ std::optional<QString> Ini_File::Read(const QString& section, const QString& key
   const int line = Find_Key(Section_Header(section), key);
   if (line < 0) return std::nullopt;
   const QByteArray& text = lines_[size_t(line)].text;
-  return Decode(text.mid(text.indexOf('=') + 1));
+  QByteArray value = text.mid(text.indexOf('=') + 1);
+  // A CR ending the last line, which has no LF, belongs to the line end: a
+  // later write ends that line and the CR joins its CR LF.
+  if (line + 1 == int(lines_.size()) && lines_[size_t(line)].end.isEmpty() && value.endsWith('\r')) value.chop(1);
+  return Decode(value);
 }
 
 QString Ini_File::Read_String(const QString& section, const QString& key, const QString& fallback) const {
