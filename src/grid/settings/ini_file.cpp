@@ -95,8 +95,8 @@ std::optional<QString> Ini_File::Read(const QString& section, const QString& key
   if (line < 0) return std::nullopt;
   const QByteArray& text = lines_[size_t(line)].text;
   QByteArray value = text.mid(text.indexOf('=') + 1);
-  // A CR ending the last line, which has no LF, belongs to the line end: a
-  // later write ends that line and the CR joins its CR LF.
+  // A CR ending the last line, which has no LF, belongs to the line end
+  // (a write that ends the line drops it).
   if (line + 1 == int(lines_.size()) && lines_[size_t(line)].end.isEmpty() && value.endsWith('\r')) value.chop(1);
   return Decode(value);
 }
@@ -129,7 +129,12 @@ void Ini_File::Write_String(const QString& section, const QString& key, const QS
     lines_[size_t(existing)].text = text;
     return;
   }
-  if (!lines_.empty() && lines_.back().end.isEmpty()) lines_.back().end = Line_End();
+  if (!lines_.empty() && lines_.back().end.isEmpty()) {
+    // The unterminated last line gets its line end; a CR it ends with was
+    // that line end's start, not text.
+    if (lines_.back().text.endsWith('\r')) lines_.back().text.chop(1);
+    lines_.back().end = Line_End();
+  }
   if (header == -2) {
     lines_.push_back({'[' + section.toUtf8() + ']', Line_End()});
     lines_.push_back({text, Line_End()});
