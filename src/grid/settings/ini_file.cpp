@@ -95,9 +95,9 @@ std::optional<QString> Ini_File::Read(const QString& section, const QString& key
   if (line < 0) return std::nullopt;
   const QByteArray& text = lines_[size_t(line)].text;
   QByteArray value = text.mid(text.indexOf('=') + 1);
-  // A CR ending the last line, which has no LF, belongs to the line end
-  // (a write that ends the line drops it).
-  if (line + 1 == int(lines_.size()) && lines_[size_t(line)].end.isEmpty() && value.endsWith('\r')) value.chop(1);
+  // CRs ending a value belong to line ends (a stray CR before CR LF, or a
+  // last line without LF that a write ends), never to the value.
+  while (value.endsWith('\r')) value.chop(1);
   return Decode(value);
 }
 
