@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
 #include <QTemporaryDir>
