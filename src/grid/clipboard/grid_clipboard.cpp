@@ -86,7 +86,12 @@ void TZadIrururOziz::Copy_Rect_To_Clipboard(const TGridRect& Rect, bool Selected
   }
   if (FNavigation->AllowFmtClipboard()) {
     QByteArray stream;
-    SaveRectToBinStream(rect, stream);
+    try {
+      SaveRectToBinStream(rect, stream);
+    } catch (const VAzaZeriVader&) {
+      // A block beyond the format's 16-bit indexes goes as text only.
+      stream.clear();
+    }
     if (!stream.isEmpty()) data->setData(grid_dragdrop::Cells_Mime, grid_dragdrop::Encode_Cells(stream));
   }
   QGuiApplication::clipboard()->setMimeData(data);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "grid/binfmt/bin_cell_carriers.h"
 #include "grid/clipboard/pasted_text.h"
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
@@ -107,10 +108,46 @@ int TZadIrururOziz::PasteText(int ACol, int ARow, int& Rows, int& Cols, const QS
   return count;
 }
 
+int TZadIrururOziz::Paste_Cell_Block(int ACol, int ARow, int& Rows, int& Cols, const QByteArray& Stream) {
+  BeginSmartPaste();
+  // The smart paste is ended also when the block turns out damaged.
+  struct End_Paste {
+    TZadIrururOziz& grid;
+    ~End_Paste() { grid.EndSmartPaste(); }
+  } end_paste{*this};
+  grid_binfmt::Grid_Header header;
+  try {
+    grid_binfmt::Carrier_Reader in(Stream, 0);
+    header = grid_binfmt::Read_Header(in);
+  } catch (const grid_binfmt::Bin_Stream_Error& e) {
+    throw VAzaZeriVader(e.what());
+  }
+  // No block of the format is wider or higher than 16-bit indexes reach.
+  if (header.ColCount < 1 || header.RowCount < 1 || header.ColCount > 65536 || header.RowCount > 65536)
+    throw VAzaZeriVader(
+        QStringLiteral("Invalid cell block size %1,%2").arg(header.ColCount).arg(header.RowCount).toStdString());
+  if (ACol + header.ColCount >= ColCount() && FNavigation->AllowClipboardColGrow()) SetColCount(ACol + header.ColCount);
+  if (ARow + header.RowCount >= RowCount() && FNavigation->AllowClipboardRowGrow()) SetRowCount(ARow + header.RowCount);
+  if (FNavigation->ClipboardPasteAction() == paInsert) InsertRows(ARow, header.RowCount, true);
+  Rows = header.RowCount;
+  Cols = header.ColCount;
+  LoadAtPointFromBinStream(QPoint(ACol, ARow), Stream, 0);
+  const TGridRect block{ACol, ARow, ACol + header.ColCount - 1, ARow + header.RowCount - 1};
+  MarkRowsModified(header.ID == BinStreamID() ? FClipTopLeft : QPoint(-1, -1), block, FClipLastOp);
+  FPastedRows = Rows;
+  FPastedCols = Cols;
+  FPastedValues = header.ColCount * header.RowCount;
+  return FPastedValues;
+}
+
 int TZadIrururOziz::PasteCells(int ACol, int ARow, int& Rows, int& Cols) {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   FPastedValues = FPastedRows = FPastedCols = 0;
   if (!data) return 0;
+  QByteArray cells;
+  if (UsesFormattedClipboard() && data->hasFormat(grid_dragdrop::Cells_Mime) &&
+      grid_dragdrop::Decode_Cells(data->data(grid_dragdrop::Cells_Mime), cells))
+    return Paste_Cell_Block(ACol, ARow, Rows, Cols, cells);
   if (FNavigation->AllowRTFClipboard() && data->hasFormat(grid_dragdrop::Rtf_Mime)) {
     QByteArray bytes = data->data(grid_dragdrop::Rtf_Mime);
     const qsizetype nul = bytes.indexOf('\0');

@@ -2774,9 +2774,37 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   int OleDragCol() const { return FOleDragCol; }
   int OleDragIndex() const { return FOleDragIndex; }
   QObject* OleDragList() const { return FOleDragList; }
-  // The cells of the rectangle in the grid's binary cell format, the data of
-  // a cell drag with Navigation.AllowFmtClipboard (none here).
-  virtual void SaveRectToBinStream(const TGridRect& Rect, QByteArray& Stream) { (void)Rect, (void)Stream; }
+  // ---- binary cell format (grid/binfmt): cells with their properties and
+  // cell objects in streams and files, the clipboard's cell block and the
+  // data of a cell drag.
+  // Appends the cells of Rect (columns and rows, inclusive). A rectangle
+  // reaching column or row 65536 raises VAzaZeriVader, nothing appended.
+  virtual void SaveRectToBinStream(const TGridRect& Rect, QByteArray& Stream);
+  // The save range, written at the device's position.
+  void SaveToBinStream(QIODevice& Stream);
+  // The save range as a file, replaced whole or left as it was.
+  void SaveToBinFile(const QString& FileName);
+  // Reads the format from Position in Stream so that its first cell lands on
+  // Point (a full grid: every cell at its written indexes plus Point);
+  // answers the position after the last carrier read. A damaged or foreign
+  // stream raises VAzaZeriVader; the cells read before stay.
+  qsizetype LoadAtPointFromBinStream(QPoint Point, const QByteArray& Stream, qsizetype Position = 0);
+  // The same from the device's position; it is left after what was read.
+  void LoadAtPointFromBinStream(QPoint Point, QIODevice& Stream);
+  // At (0, 0), then the node rows are counted again.
+  void LoadFromBinStream(QIODevice& Stream);
+  void LoadFromBinFile(const QString& FileName);
+  // The identity this grid writes into a stream's header (random per grid,
+  // never 0): a paste tells its own grid's blocks by it.
+  int BinStreamID() const;
+
+ private:
+  void Recount_Bin_Nodes();
+  // PasteCells with the clipboard's cell block.
+  int Paste_Cell_Block(int ACol, int ARow, int& Rows, int& Cols, const QByteArray& Stream);
+  mutable int32_t FBinStreamID = 0;
+
+ public:
   // The source a drag out of the grid runs with (tests script it).
   virtual std::unique_ptr<class TZSGDropSource> CreateDragSource();
   bool EnhRowColMove() const { return FEnhRowColMove; }

@@ -539,7 +539,12 @@ bool TZadIrururOziz::Ole_Drag_Start(int ACol, int ARow, const QPoint& pos) {
     std::optional<QByteArray> stream;
     if (FNavigation->AllowFmtClipboard()) {
       stream = QByteArray();
-      SaveRectToBinStream(FDropSelection, *stream);
+      try {
+        SaveRectToBinStream(FDropSelection, *stream);
+      } catch (const VAzaZeriVader&) {
+        // Cells beyond the format's 16-bit indexes are dragged as text only.
+        stream.reset();
+      }
     }
     QString text;
     for (int r = FDropSelection.Top; r <= FDropSelection.Bottom; ++r) {
