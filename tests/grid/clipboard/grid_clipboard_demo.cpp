@@ -1,6 +1,7 @@
 // Two grids and a text field, to copy and paste with the keyboard under X
 // (`grid_clipboard_demo`): select cells in the left grid, Ctrl+C, then
-// Ctrl+V into the text field or onto a cell of the right grid.
+// Ctrl+V into the text field or onto a cell of the right grid (which takes
+// the cells with their colours and fonts).
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,8 @@ void Prepare(TZadIrururOziz& grid) {
   grid.SetOptions(grid.Options() | goEditing | goRangeSelect);
   grid.Navigation().SetAllowClipboardShortCuts(true);
   grid.Navigation().SetAllowSmartClipboard(true);
+  // Cells also go in the grid's own format, with their colours and fonts.
+  grid.Navigation().SetAllowFmtClipboard(true);
 }
 
 }  // namespace
@@ -38,6 +41,10 @@ int main(int argc, char** argv) {
     source->SetCellEx(3, r, QStringLiteral("125k"));
     source->SetCellEx(4, r, QStringLiteral("Meter %1").arg(r));
   }
+  // Coloured cells show what a paste into the other grid carries.
+  source->GetCellProperties(2, 1)->SetBrushColor(TColor(0x0080FFFF));
+  source->GetCellProperties(4, 2)->SetFontColor(TColor(0x000000C0));
+  source->GetCellProperties(4, 2)->SetFontStyle(fsBold);
   auto* text = new QPlainTextEdit(&window);
   text->setObjectName(QStringLiteral("text"));
   auto* grids = new QHBoxLayout;
