@@ -2999,6 +2999,36 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   void LoadFromMDBSQL(const QString& Filename, const QString& SQL);
   // (end of workbook and document exchange)
 
+  // ---- drops onto the grid (grid/dragdrop/grid_drop_target.cpp,
+  // grid_drop_source.cpp, grid_ole_drop.cpp)
+ public:
+  using TOleDropEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
+  using TOleDragOverEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, bool& Allow)>;
+  using TOleDropColEvent = std::function<void(TZadIrururOziz* Sender, int ARow, int ACol, int DropCol)>;
+  using TOleDroppedEvent = std::function<void(TZadIrururOziz* Sender, const TGridRect& ARect)>;
+
+  // Stores DragDropSettings.OleDropTarget and makes the grid a drop target
+  // (or no longer one), its accepted kinds from OleAcceptText, OleAcceptFiles
+  // and OleAcceptURLs and rich text from OleDropRTF.
+  void SetOleDropTarget(bool Value);
+  class TGridDropTarget* GridDropTarget() const { return FGridDropTarget; }
+  // Dragged cells of the grid's binary cell format placed with their top
+  // left at the display cell; nothing until that format is built in.
+  virtual void LoadDroppedCells(int ACol, int ARow, QByteArray& Stream) { (void)ACol, (void)ARow, (void)Stream; }
+
+  TOleDropEvent OnOleDrop;
+  TOleDropEvent OnOleDropURL;
+  TOleDropEvent OnOleDropFile;
+  TOleDragOverEvent OnOleDragOver;
+  TOleDropColEvent OnOleDropCol;
+  TOleDroppedEvent OnOleDropped;
+
+ private:
+  friend class TGridDropTarget;
+  friend class TGridDropSource;
+  class TGridDropTarget* FGridDropTarget = nullptr;  // a child of the grid
+  // (end of drops onto the grid)
+
   // ---- sorting (grid/sort/: grid_sort.cpp the sorts and unsorting,
   // grid_sort_compare.cpp cell comparison by sort style, header_sort.cpp
   // header clicks, sort_settings.cpp the settings' members)

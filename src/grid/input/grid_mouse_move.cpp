@@ -12,6 +12,7 @@
 #include "grid/columns/html_hint_window.h"
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/dragdrop/grid_drop_source.h"
 #include "grid/dragdrop/drop_source.h"
 #include "grid/input/header_drag_button.h"
 
@@ -68,7 +69,7 @@ QString As_Rich_Text(const QString& text) {
 
 }  // namespace
 
-std::unique_ptr<TZSGDropSource> TZadIrururOziz::CreateDragSource() { return std::make_unique<TZSGDropSource>(this); }
+std::unique_ptr<TZSGDropSource> TZadIrururOziz::CreateDragSource() { return std::make_unique<TGridDropSource>(this); }
 
 bool TZadIrururOziz::Left_Button_Down() const {
   return (QGuiApplication::mouseButtons() | FMoveButtons) & Qt::LeftButton;
