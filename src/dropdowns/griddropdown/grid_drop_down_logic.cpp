@@ -17,27 +17,6 @@ int Find_Prefix(const QStringList& Texts, const QString& Text, bool CaseSensitiv
   return -1;
 }
 
-int Step_Item(Selection_Step Step, int Index, int Count) {
-  if (Count <= 0) return -1;
-  switch (Step) {
-    case ssFirst:
-      return 0;
-    case ssLast:
-      return Count - 1;
-    case ssNext:
-      if (Index < 0) return 0;
-      return Index + 1 < Count ? Index + 1 : Index;
-    case ssPrevious:
-      if (Index < 0) return 0;
-      return Index > 0 ? Index - 1 : Index;
-    case ssNextPage:
-      if (Index < 0) return 0;
-      return Index + 10 < Count ? Index + 10 : Count - 1;
-    case ssPreviousPage:
-      return Index >= 0 && Index - 10 >= 0 ? Index - 10 : 0;
-  }
-  return Index;
-}
 
 int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
   if (RowHeight < 1) return Height;
@@ -45,25 +24,6 @@ int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
   return Bars + HeaderHeight + 2 + rows * RowHeight + 4;
 }
 
-std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available) {
-  std::vector<int> result;
-  result.reserve(Widths.size());
-  double total = 1;
-  for (int w : Widths) total += w;
-  const double factor = Available / total;
-  double carry = 0;
-  for (int width : Widths) {
-    const double exact = factor * width;
-    int w = int(std::nearbyint(exact));
-    carry += exact - w;
-    if (carry > 1.0) {
-      ++w;
-      carry -= 1.0;
-    }
-    result.push_back(w);
-  }
-  return result;
-}
 
 Style_Colors Style_Colors_Of(TDUDStyle Style) {
   struct Row {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/tcolor.h"
+#include "dropdowns/base/list_rows.h"
 #include "dropdowns/base/selection_color_style.h"
 #include "grid/theme/style_if.h"
 
@@ -19,21 +20,22 @@ QString Match_Case_Text(const QString& Text, bool CaseSensitive);
 // CaseSensitive); -1 when none. An empty Text matches nothing.
 int Find_Prefix(const QStringList& Texts, const QString& Text, bool CaseSensitive);
 
-enum Selection_Step { ssFirst, ssLast, ssNext, ssPrevious, ssNextPage, ssPreviousPage };
-// The index a step selects from Index among Count rows: next and previous
-// from none give 0 and stay at the ends, a page is 10 rows (the next page
-// stops at the last row, the previous one at the first). -1 without rows.
-int Step_Item(Selection_Step Step, int Index, int Count);
+// The selection steps and stretched widths all list drop-downs share.
+using list_rows::Selection_Step;
+using list_rows::ssFirst;
+using list_rows::ssLast;
+using list_rows::ssNext;
+using list_rows::ssPrevious;
+using list_rows::ssNextPage;
+using list_rows::ssPreviousPage;
+using list_rows::Step_Item;
+using list_rows::Stretched_Widths;
 
 // The popup height that shows whole rows: the bars, the header row, 2
 // pixels, whole data rows and 4 pixels. A row height below 1 leaves Height
 // as it is.
 int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
 
-// The columns' widths stretched over Available pixels: the factor is
-// Available / (1 + sum of widths), each width rounded (halves to even) and
-// the carried remainder adding a pixel whenever it passes 1.
-std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available);
 
 // The colours a component style gives; Apply is false for the styles that
 // leave them alone.

@@ -21,25 +21,6 @@ bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& T
   return false;
 }
 
-int Step_Item(Selection_Step Step, int Index, int Count) {
-  if (Count <= 0) return -1;
-  const int last = Count - 1;
-  if (Step == ssFirst) return 0;
-  if (Step == ssLast) return last;
-  if (Index < 0) return 0;
-  switch (Step) {
-    case ssNext:
-      return std::min(Index + 1, last);
-    case ssPrevious:
-      return std::max(Index - 1, 0);
-    case ssNextPage:
-      return std::min(Index + 10, last);
-    case ssPreviousPage:
-      return std::max(Index - 10, 0);
-    default:
-      return Index;
-  }
-}
 
 int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
   if (RowHeight < 1) return Height;
@@ -47,26 +28,6 @@ int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
   return Bars + HeaderHeight + rows * RowHeight + 2;
 }
 
-std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available) {
-  std::vector<int> result;
-  result.reserve(Widths.size());
-  double total = 1;
-  for (int w : Widths) total += w;
-  const double f = Available / total;
-  double remainder = 0;
-  for (int width : Widths) {
-    const double exact = f * width;
-    // Rounds halves to even, as the width rounding does everywhere.
-    int w = int(std::nearbyint(exact));
-    remainder += exact - w;
-    if (remainder > 1) {
-      ++w;
-      remainder -= 1;
-    }
-    result.push_back(w);
-  }
-  return result;
-}
 
 Style_Colors Style_Colors_Of(TDUDStyle Style) {
   struct Row {

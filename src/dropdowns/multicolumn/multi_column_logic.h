@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/tcolor.h"
+#include "dropdowns/base/list_rows.h"
 #include "dropdowns/base/selection_color_style.h"
 #include "dropdowns/multicolumn/drop_down_columns.h"
 #include "grid/theme/style_if.h"
@@ -20,20 +21,22 @@ namespace multi_column {
 bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& Text, bool CaseSensitive, QString& Found,
                        int& Index);
 
-enum Selection_Step { ssFirst, ssLast, ssNext, ssPrevious, ssNextPage, ssPreviousPage };
-// The item a step selects from Index among Count items; Index itself when
-// the step goes nowhere; -1 without items.
-int Step_Item(Selection_Step Step, int Index, int Count);
+// The selection steps and stretched widths all list drop-downs share.
+using list_rows::Selection_Step;
+using list_rows::ssFirst;
+using list_rows::ssLast;
+using list_rows::ssNext;
+using list_rows::ssPrevious;
+using list_rows::ssNextPage;
+using list_rows::ssPreviousPage;
+using list_rows::Step_Item;
+using list_rows::Stretched_Widths;
 
 // The popup height that shows whole rows: Bars (header and footer bars),
 // the header row, whole data rows and 2 pixels. A row height below 1 leaves
 // Height as it is.
 int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
 
-// The columns' widths stretched over Available pixels: the factor is
-// Available / (1 + sum of widths), each width rounded and the carried
-// remainder adding a pixel whenever it passes 1.
-std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available);
 
 // The colours a component style gives; Apply is false for tsCustom.
 struct Style_Colors {

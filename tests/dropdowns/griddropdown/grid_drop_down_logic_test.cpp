@@ -32,6 +32,8 @@ TEST(GridDropDownLogic, Steps) {
       {ssNext, 3, 20, 4},        {ssPrevious, -1, 20, 0},     {ssPrevious, 0, 20, 0},   {ssPrevious, 3, 20, 2},
       {ssNextPage, -1, 20, 0},   {ssNextPage, 3, 20, 13},     {ssNextPage, 12, 20, 19}, {ssPreviousPage, 15, 20, 5},
       {ssPreviousPage, 7, 20, 0}, {ssPreviousPage, -1, 20, 0}, {ssNext, 0, 0, -1},
+      // A row index left over from a longer list steps from the last row.
+      {ssNext, 30, 20, 19},      {ssPrevious, 30, 20, 18},    {ssNextPage, 30, 20, 19},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Step_Item(c.Step, c.Index, c.Count), c.Want) << int(c.Step) << " from " << c.Index;
