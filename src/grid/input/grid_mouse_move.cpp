@@ -555,7 +555,7 @@ bool TZadIrururOziz::Ole_Drag_Start(int ACol, int ARow, const QPoint& pos) {
         text += GetFormattedCell(RealColIndex(c), r);
       }
     }
-    const QString rich = As_Rich_Text(OriginalCells(real, press_row));
+    const QString rich = As_Rich_Text(GetCellEx(real, press_row));
     const int result = BeginTextDrag(*source, text, rich, effect, DROPEFFECT_COPY | DROPEFFECT_MOVE, stream);
     if (result != DRAGDROP_S_CANCEL) {
       if (effect == DROPEFFECT_MOVE && !FDragDropSettings.OleCopyAlways()) {

@@ -22,6 +22,7 @@ class Probe_Grid : public TZadIrururOziz {
   int drag_answer = DROPEFFECT_MOVE;
   int drags = 0;
   QByteArray column_block;
+  QByteArray rich_block;
   void RepaintCell(int c, int r) override {
     repaints[{c, r}]++;
     TZadIrururOziz::RepaintCell(c, r);
@@ -33,6 +34,7 @@ class Probe_Grid : public TZadIrururOziz {
       int Run_Drag(QDrag* drag, int) override {
         ++grid->drags;
         grid->column_block = drag->mimeData()->data(grid_dragdrop::Column_Mime);
+        grid->rich_block = drag->mimeData()->data(grid_dragdrop::Rtf_Mime);
         return grid->drag_answer;
       }
     };
@@ -239,6 +241,29 @@ class GridMouseMoveTest : public QObject {
     }
     QCOMPARE(grid.GetGridCell(2, 2), QString("again"));
     QCOMPARE(stopped, (QList<int>{DROPEFFECT_MOVE, DROPEFFECT_COPY}));
+  }
+
+  // The rich text of a cell drag is the pressed cell's, also after its
+  // column was moved away from its first place.
+  void drag_carries_pressed_cells_rich_text_after_column_move() {
+    SetRTFDropEnabled(true);
+    Probe_Grid grid;
+    Show(grid);
+    grid.DragDropSettings().SetOleDropSource(true);
+    grid.SetGridCell(1, 2, "first");
+    grid.SetGridCell(3, 2, "pressed");
+    grid.MoveColumn(1, 3);  // "pressed" now stands in column 2
+    const TRect cell = grid.CellRect(2, 2);
+    const QPoint p(cell.Left + 10, cell.Top + 5);
+    grid.drag_answer = DROPEFFECT_COPY;
+    Press(grid, p);
+    Release(grid, p);
+    Press(grid, p);
+    Drag_To(grid, p + QPoint(6, 0));
+    Release(grid, p + QPoint(6, 0));
+    SetRTFDropEnabled(false);
+    QCOMPARE(grid.drags, 1);
+    QVERIFY2(grid.rich_block.contains("pressed"), grid.rich_block.constData());
   }
 
   // A header dragged with the enhanced move: the moving event names each
