@@ -88,7 +88,9 @@ int CellTextKind(const QString& text, bool htmlAware) {
 }
 
 QString PackLineBreaks(const QString& text) {
-  if (!text.contains(CR)) return text;
+  // A bare LF needs the coding as much as a CR: left as it is, it would
+  // split the text's line in a file of lines.
+  if (!text.contains(CR) && !text.contains(LF)) return text;
   return Map_Chars(text, CR, QChar(9), LF, QChar(8), QChar(0), QChar(1));
 }
 

@@ -74,6 +74,25 @@ class GridTextFileTest : public QObject {
     }
   }
 
+  // A line break without CR stays inside its cell: the file keeps one line
+  // per cell and the text comes back whole.
+  void bare_line_feed_round_trip() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lf.txt");
+    TZadIrururOziz grid;
+    grid.SetColCount(2);
+    grid.SetRowCount(3);
+    grid.SetCellEx(1, 1, "first\nsecond");
+    grid.SetCellEx(1, 2, "after");
+    grid.SaveToFile(path);
+    QVERIFY(!File_Bytes(path).contains("\nsecond"));
+    TZadIrururOziz other;
+    other.PaintLook().Multilinecells = true;
+    other.LoadFromFile(path);
+    QCOMPARE(other.GetGridCell(1, 1), QString("first\nsecond"));
+    QCOMPARE(other.GetGridCell(1, 2), QString("after"));
+  }
+
   void unicode_file_is_utf16_with_mark() {
     QTemporaryDir dir;
     const QString path = dir.filePath("u.txt");

@@ -27,8 +27,11 @@ TEST(LineCodings, PackAndUnpackFollowTheStoredForm) {
   // The TAB beside a line break comes back as a CR: the coding is lossy there.
   EXPECT_EQ(UnpackLineBreaks(packed, true), QString("a\r\nb\rc"));
   EXPECT_EQ(UnpackLineBreaks(packed, false), QString("a"));
-  // No CR: stored unchanged, TAB and #1 included.
-  EXPECT_EQ(PackLineBreaks(Chars({'a', '\n', 9, 1})), Chars({'a', '\n', 9, 1}));
+  // No line break: stored unchanged, TAB and #1 included.
+  EXPECT_EQ(PackLineBreaks(Chars({'a', 'b', 9, 1})), Chars({'a', 'b', 9, 1}));
+  // A bare LF is coded too, so that it cannot split a stored line.
+  EXPECT_EQ(PackLineBreaks("a\nb"), Chars({'a', 8, 'b'}));
+  EXPECT_EQ(UnpackLineBreaks(PackLineBreaks("a\nb"), true), QString("a\nb"));
   EXPECT_EQ(PackLineBreaks("a\tb"), QString("a\tb"));
   EXPECT_EQ(UnpackLineBreaks("a\tb", true), QString("a\tb"));
   // A lone CR is stored as #9 and, without #8, comes back as a TAB.
