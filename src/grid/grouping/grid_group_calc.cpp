@@ -1,8 +1,31 @@
 // Group values of TZadIrururOziz: a calculation over one column of each
 // expanded group's data rows, written into the group's summary row (with
 // Grouping.Summary) or its header row in the grid's number format.
+#include <cmath>
+
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
+
+namespace {
+
+// The population standard deviation of a group's data rows. The column's own
+// deviation counts every row and fails on text, and a sub-group header holds
+// its value in the column right of the sub-group column; here, as in the
+// group's sum and average, header and summary rows are left out and a cell
+// without a number counts as 0.
+double Data_Rows_StdDev(TZadIrururOziz& grid, int Colindex, int from, int to, int data_rows) {
+  if (data_rows <= 0) return 0;
+  const double avg = grid.ColumnSum(Colindex, from, to) / data_rows;
+  double squares = 0;
+  for (int d = from; d <= to && d < grid.RowCount(); ++d) {
+    if (grid.IsNode(d) || grid.IsSummary(d)) continue;
+    const double deviation = grid.ColumnSum(Colindex, d, d) - avg;
+    squares += deviation * deviation;
+  }
+  return std::sqrt(squares / data_rows);
+}
+
+}  // namespace
 
 void TZadIrururOziz::GroupCalc(int Colindex, int method) {
   for (int r = FixedRows(); r < RowCount();) {
@@ -32,7 +55,7 @@ void TZadIrururOziz::GroupCalc(int Colindex, int method) {
         case 4: value = ColumnMax(Colindex, from, to); break;
         case 6: value = DoGroupCalc(Colindex, from, to); break;
         case 7: value = ColumnDistinct(Colindex, from, to); break;
-        case 8: value = ColumnStdDev(Colindex, from, to); break;
+        case 8: value = Data_Rows_StdDev(*this, Colindex, from, to, data_rows); break;
         default: break;
       }
       if (method == 5)

@@ -349,6 +349,29 @@ class GridGroupingTest : public QObject {
     QCOMPARE(grid.GetCellEx(2, 3), QString("q"));
   }
 
+  void standard_deviation_over_sub_grouped_rows() {
+    // The sub-group headers hold their tag in the value column: the standard
+    // deviation is that of the group's data rows and is not upset by them.
+    TZadIrururOziz grid;
+    grid.SetColCount(4);
+    grid.SetRowCount(6);
+    grid.SetFixedRows(1);
+    const QStringList grp{"A", "A", "A", "B", "B"}, tag{"p", "p", "q", "r", "r"}, value{"1", "3", "5", "2", "2"};
+    for (int i = 0; i < 5; ++i) {
+      grid.SetCellEx(1, i + 1, grp[i]);
+      grid.SetCellEx(2, i + 1, tag[i]);
+      grid.SetCellEx(3, i + 1, value[i]);
+    }
+    grid.Grouping().SetSummary(true);
+    grid.Group(1);
+    grid.SubGroup(1);
+    QCOMPARE(grid.GetCellEx(2, 2), QString("p"));
+    grid.SetFloatFormat("%.4f");
+    grid.GroupStdDev(2);
+    QCOMPARE(grid.GetCellEx(2, 7), QString("1.6330"));  // sqrt(8 / 3)
+    QCOMPARE(grid.GetCellEx(2, 12), QString("0.0000"));
+  }
+
   void ungroup_removes_sub_groups_too() {
     // Sub-group headers hold another column's value: ungrouping without
     // SubUnGroup still gives back every data row as it was.
