@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
   auto* left = new TZadIrururOziz(&form);
   left->setGeometry(10, 10, 420, 300);
   Fill(*left, {"", "Address", "Maker", "Medium", "kWh"}, 100);
+  // A press inside the selection of an editing grid opens the editor; the
+  // source grid only selects, so that a press there starts a drag.
+  left->SetOptions(left->Options() & ~goEditing);
   left->DragDropSettings().SetOleDropSource(true);
   left->DragDropSettings().SetOleColumnDragDrop(true);
   left->DragDropSettings().SetOleCopyAlways(true);
