@@ -3012,9 +3012,6 @@ class TZadIrururOziz : public TBaseGrid, public IDUDStyle, public IDUDTones {
   // and OleAcceptURLs and rich text from OleDropRTF.
   void SetOleDropTarget(bool Value);
   class TGridDropTarget* GridDropTarget() const { return FGridDropTarget; }
-  // Dragged cells of the grid's binary cell format placed with their top
-  // left at the display cell; nothing until that format is built in.
-  virtual void LoadDroppedCells(int ACol, int ARow, QByteArray& Stream) { (void)ACol, (void)ARow, (void)Stream; }
 
   TOleDropEvent OnOleDrop;
   TOleDropEvent OnOleDropURL;

@@ -214,12 +214,18 @@ void TGridDropTarget::DropStream(QPoint pt, const QByteArray& ms) {
   int ACol = -1, ARow = -1;
   bool append = false;
   Target_Cell(pt, false, ACol, ARow, append);
-  if (ACol >= 0 && ARow >= 0) {
-    QByteArray stream = ms;
-    g.LoadDroppedCells(ACol, ARow, stream);
+  {
+    // Damaged cells from another program raise (to the application's error
+    // box, the cells read before it kept); the drag's marks go either way.
+    struct Hide_Marks {
+      TGridDropTarget* target;
+      ~Hide_Marks() {
+        target->Hide_Drop_Indicators();
+        if (target->FGrid->FMoveButton) target->FGrid->FMoveButton->hide();
+      }
+    } hide{this};
+    if (ACol >= 0 && ARow >= 0) g.LoadAtPointFromBinStream(QPoint(ACol, ARow), ms, 0);
   }
-  Hide_Drop_Indicators();
-  if (g.FMoveButton) g.FMoveButton->hide();
   if (g.OnOleDropped) g.OnOleDropped(&g, g.Selection());
 }
 

@@ -15,19 +15,6 @@
 
 namespace {
 
-// The left grid's cell stream: its texts, a line per row, tab-separated.
-class Source_Grid : public TZadIrururOziz {
- public:
-  using TZadIrururOziz::TZadIrururOziz;
-  void SaveRectToBinStream(const TGridRect& Rect, QByteArray& Stream) override {
-    for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
-      QStringList row;
-      for (int c = Rect.Left; c <= Rect.Right; ++c) row << GetGridCell(RealColIndex(c), r);
-      Stream += row.join('\t').toUtf8() + '\n';
-    }
-  }
-};
-
 class Recording_Target : public TZSGDropTarget {
  public:
   Recording_Target(TZadIrururOziz* grid, QLabel* log) : TZSGDropTarget(grid), grid_(grid), log_(log) {}
@@ -43,7 +30,9 @@ class Recording_Target : public TZSGDropTarget {
   }
   void DropStream(QPoint pt, const QByteArray& ms) override {
     Note("cells", QStringLiteral("%1 bytes").arg(ms.size()));
-    Put(pt, QString::fromUtf8(ms).split('\n', Qt::SkipEmptyParts));
+    int c = -1, r = -1;
+    grid_->MouseToCell(pt.x(), pt.y(), c, r);
+    if (c >= 0 && r >= 0) grid_->LoadAtPointFromBinStream(QPoint(c, r), ms, 0);
   }
   void DropFiles(QPoint, const QStringList& files) override { Note("files", files.join(',')); }
   void DropURL(QPoint, const QString& s) override { Note("url", s); }
@@ -104,13 +93,18 @@ int main(int argc, char** argv) {
   auto* log = new QLabel(QStringLiteral("no drop yet"), &form);
   log->setGeometry(450, 330, 420, 30);
 
-  auto* source = new Source_Grid(&form);
+  auto* source = new TZadIrururOziz(&form);
   source->setGeometry(10, 10, 420, 300);
   Fill(*source, {"", "Address", "Maker", "Medium", "kWh"}, true);
   source->SetOptions(source->Options() | goColMoving | goColSizing | goRowSizing);
   source->DragDropSettings().SetOleDropSource(true);
   source->Navigation().SetAllowFmtClipboard(true);
   source->SetHintShowSizing(true);
+  // Coloured cells show that a cell drop carries more than the texts.
+  for (int r = 2; r <= 3; ++r) {
+    source->GetCellProperties(2, r)->SetBrushColor(TColor(0x0080FFFF));
+    source->GetCellProperties(2, r)->SetFontStyle(fsBold);
+  }
 
   auto* target = new TZadIrururOziz(&form);
   target->setGeometry(450, 10, 420, 300);

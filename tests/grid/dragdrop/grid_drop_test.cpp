@@ -1,8 +1,7 @@
 // Drops onto the string grid, sent to its viewport as the platform sends
 // them: text blocks inserted or appended as rows, columns refused on data
 // rows and appended past the last column, files, rich text and URLs, the
-// dragged cell block handed to the grid's cell loader, and the drop
-// arrows.
+// dragged cell block placed at the drop cell, and the drop arrows.
 #include <QApplication>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -14,17 +13,6 @@
 #include "grid/dragdrop/grid_drop_target.h"
 
 namespace {
-
-// A grid that records the cell blocks dropped on it.
-class Cell_Grid : public TZadIrururOziz {
- public:
-  void LoadDroppedCells(int ACol, int ARow, QByteArray& Stream) override {
-    loaded_at = QPoint(ACol, ARow);
-    loaded = Stream;
-  }
-  QPoint loaded_at{-1, -1};
-  QByteArray loaded;
-};
 
 // 4 columns x 10 rows, one fixed of each, 20-pixel rows, texts "r<row>".
 void Prepare(TZadIrururOziz& grid) {
@@ -223,17 +211,38 @@ class GridDropTest : public QObject {
     QCOMPARE(grid.GetCellEx(3, 3), QString("{\\rtf1 bold}"));
   }
 
-  void dragged_cells_go_to_the_grids_cell_loader() {
-    Cell_Grid grid;
+  // A dragged cell block lands with its top-left on the cell under the drop,
+  // texts and properties; a damaged one raises, the marks put away.
+  void dragged_cells_land_at_the_drop_cell() {
+    TZadIrururOziz source;
+    source.SetColCount(4);
+    source.SetRowCount(4);
+    source.SetCellEx(1, 1, "a");
+    source.SetCellEx(2, 1, "b");
+    source.SetCellEx(1, 2, "c");
+    source.GetCellProperties(2, 2)->SetBrushColor(TColor(0x00336699));
+    QByteArray block;
+    source.SaveRectToBinStream(TGridRect{1, 1, 2, 2}, block);
+
+    TZadIrururOziz grid;
     Prepare(grid);
     grid.SetOleDropTarget(true);
     int dropped = 0;
     grid.OnOleDropped = [&dropped](TZadIrururOziz*, const TGridRect&) { ++dropped; };
     QMimeData data;
-    data.setData(grid_dragdrop::Cells_Mime, grid_dragdrop::Encode_Cells("cell bytes"));
+    data.setData(grid_dragdrop::Cells_Mime, grid_dragdrop::Encode_Cells(block));
     Drop(grid, data, Centre(grid, 2, 4));
-    QCOMPARE(grid.loaded_at, QPoint(2, 4));
-    QCOMPARE(grid.loaded, QByteArray("cell bytes"));
+    QCOMPARE(grid.GetCellEx(2, 4), QString("a"));
+    QCOMPARE(grid.GetCellEx(3, 4), QString("b"));
+    QCOMPARE(grid.GetCellEx(2, 5), QString("c"));
+    QVERIFY(grid.HasCellProperties(3, 5));
+    QCOMPARE(grid.GetCellProperties(3, 5)->BrushColor(), TColor(0x00336699));
+    QCOMPARE(dropped, 1);
+
+    QMimeData damaged;
+    damaged.setData(grid_dragdrop::Cells_Mime, grid_dragdrop::Encode_Cells(block.left(block.size() / 2) + "xx"));
+    QVERIFY_THROWS_EXCEPTION(VAzaZeriVader, Drop(grid, damaged, Centre(grid, 1, 7)));
+    QVERIFY(!grid.ArrowWindow(arrLeft)->isVisible());
     QCOMPARE(dropped, 1);
   }
 };
