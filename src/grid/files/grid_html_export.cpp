@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "controls/tcolor.h"
+#include "grid/core/cell_picture.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/files/grid_file_support.h"
 #include "grid/html/html_colors.h"
@@ -150,6 +151,14 @@ QString Html_Writer::Content(int real, int row, const QString& text) {
       bool ok = false;
       index = grid_.GetGridCell(real, row).trimmed().toInt(&ok);
       return ok && in_list(index) ? Image(list->at(index)) : QString();
+    }
+    case ctBitmap: {
+      const auto* bitmap = static_cast<const QImage*>(graphic->CellBitmap);
+      return bitmap && !bitmap->isNull() ? text + Image(*bitmap) : text;
+    }
+    case ctPicture: {
+      const auto* picture = dynamic_cast<const TPicture*>(static_cast<const TCellPicture*>(graphic->CellBitmap));
+      return picture && !picture->Empty() ? text + Image(picture->Graphic()) : text;
     }
     case ctNode:
       return QLatin1Char('+') + text;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "grid/core/cell_picture.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/files/grid_html_export.h"
 
@@ -183,6 +184,33 @@ class GridHtmlExportTest : public QObject {
     QVERIFY(bytes.contains("\xC3\xA9"));  // UTF-8
     QVERIFY(bytes.contains("<img src=\"file://" + dir.path().toUtf8() + "/images/img0.jpg\" alt=\"\" />"));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("images/img0.jpg"))));
+  }
+
+  // Bitmap and picture cells go out as their text followed by their image,
+  // numbered on from the same counter; a cell without its image keeps its text.
+  void bitmap_and_picture_cells_as_images() {
+    QTemporaryDir dir;
+    TZadIrururOziz grid;
+    Setup(grid, 3, 1);
+    grid.SetCellEx(0, 0, QStringLiteral("meter"));
+    grid.SetCellEx(1, 0, QStringLiteral("photo"));
+    grid.SetCellEx(2, 0, QStringLiteral("none"));
+    QImage* bitmap = grid.CreateBitmap(0, 0, false, haLeft, vaTop);
+    *bitmap = QImage(6, 3, QImage::Format_RGB32);
+    bitmap->fill(Qt::red);
+    TPicture* picture = grid.CreatePicture(1, 0, false, noStretch, 0, haLeft, vaTop);
+    QImage blue(5, 5, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    picture->SetGraphic(blue);
+    grid.CreatePicture(2, 0, false, noStretch, 0, haLeft, vaTop);
+    const QString html = SaveToHTMLString(grid, dir.path() + QLatin1Char('/'));
+    const QString img = QStringLiteral("<img src= \"file://") + dir.path() + QStringLiteral("/images/img%1.jpg\">");
+    QVERIFY2(html.contains(QStringLiteral("meter") + img.arg(0)), qPrintable(html));
+    QVERIFY(html.contains(QStringLiteral("photo") + img.arg(1)));
+    QVERIFY(html.contains(QStringLiteral(">none</td>")));
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("images/img0.jpg"))).size(), QSize(6, 3));
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("images/img1.jpg"))).size(), QSize(5, 5));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("images/img2.jpg"))));
   }
 
   void files_encodings_and_preview() {
