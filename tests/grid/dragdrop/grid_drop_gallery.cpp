@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
   // source grid only selects, so that a press there starts a drag.
   left->SetOptions(left->Options() & ~goEditing);
   left->DragDropSettings().SetOleDropSource(true);
+  // A header press starts a column drag rather than the grid's own move.
+  left->SetEnhRowColMove(false);
   left->DragDropSettings().SetOleColumnDragDrop(true);
   left->DragDropSettings().SetOleCopyAlways(true);
 

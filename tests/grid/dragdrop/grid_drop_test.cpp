@@ -221,8 +221,10 @@ class GridDropTest : public QObject {
     source.SetCellEx(2, 1, "b");
     source.SetCellEx(1, 2, "c");
     source.GetCellProperties(2, 2)->SetBrushColor(TColor(0x00336699));
+    source.MergeCells(1, 3, 2, 1);
+    source.SetCellEx(1, 3, "merged");
     QByteArray block;
-    source.SaveRectToBinStream(TGridRect{1, 1, 2, 2}, block);
+    source.SaveRectToBinStream(TGridRect{1, 1, 2, 3}, block);
 
     TZadIrururOziz grid;
     Prepare(grid);
@@ -237,6 +239,10 @@ class GridDropTest : public QObject {
     QCOMPARE(grid.GetCellEx(2, 5), QString("c"));
     QVERIFY(grid.HasCellProperties(3, 5));
     QCOMPARE(grid.GetCellProperties(3, 5)->BrushColor(), TColor(0x00336699));
+    QCOMPARE(grid.GetCellEx(2, 6), QString("merged"));
+    QVERIFY(grid.IsBaseCell(2, 6));
+    QCOMPARE(grid.CellSpan(2, 6), QPoint(1, 0));
+    QCOMPARE(grid.BaseCell(3, 6), QPoint(2, 6));
     QCOMPARE(dropped, 1);
 
     QMimeData damaged;
