@@ -4,6 +4,7 @@
 // as the active one.
 #include <freexl.h>
 
+#include "grid/workbook/workbook_dates.h"
 #include "grid/workbook/workbook_source.h"
 
 namespace grid_workbook {
@@ -64,10 +65,16 @@ class Xls_Workbook : public Workbook_Source {
             break;
           case FREEXL_CELL_TEXT:
           case FREEXL_CELL_SST_TEXT:
-          case FREEXL_CELL_DATE:
-          case FREEXL_CELL_DATETIME:
-          case FREEXL_CELL_TIME:
             text = QString::fromUtf8(value.value.text_value);
+            break;
+          case FREEXL_CELL_DATE:
+            text = Iso_Date_Text(QString::fromUtf8(value.value.text_value), Date_Kind::Date);
+            break;
+          case FREEXL_CELL_DATETIME:
+            text = Iso_Date_Text(QString::fromUtf8(value.value.text_value), Date_Kind::Date_Time);
+            break;
+          case FREEXL_CELL_TIME:
+            text = Iso_Date_Text(QString::fromUtf8(value.value.text_value), Date_Kind::Time);
             break;
           default:
             continue;

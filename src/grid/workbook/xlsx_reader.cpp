@@ -3,13 +3,17 @@
 // and its part; <workbookView activeTab> is the sheet shown on saving.
 // Each sheet's <sheetData> holds <row r> with <c r t><v>/<is>; t "s" indexes
 // the shared strings, "inlineStr" carries its text, "str" a formula's
-// text, "b" a truth value, "e" an error (skipped), else a number.
+// text, "b" a truth value, "e" an error (skipped), else a number; a number
+// whose style (<c s>, an index into the styles part's <cellXfs>) has a date
+// or time format is a date serial.
 #include <QLocale>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "grid/workbook/open_xml.h"
 #include "grid/workbook/workbook_address.h"
+#include "grid/workbook/workbook_dates.h"
 #include "grid/workbook/workbook_source.h"
 
 namespace grid_workbook {
@@ -81,6 +85,10 @@ class Xlsx_Workbook : public Workbook_Source {
     if (active_ < 0 || active_ >= names_.size()) active_ = 0;
     const QString strings = rels.Of_Type("/sharedStrings");
     if (!strings.isEmpty() && Find_Entry(entries_, strings)) Read_Shared_Strings(strings);
+    const QString date1904 = QString::fromUtf8(Child(root, "workbookPr").attribute("date1904").value());
+    date1904_ = date1904 == QLatin1String("1") || date1904 == QLatin1String("true");
+    const QString styles = rels.Of_Type("/styles");
+    if (!styles.isEmpty() && Find_Entry(entries_, styles)) Read_Date_Styles(styles);
   }
 
   QStringList Sheet_Names() const override { return names_; }
@@ -137,6 +145,28 @@ class Xlsx_Workbook : public Workbook_Source {
     }
   }
 
+  // The date kind of every cell style: its number format, custom or built in.
+  void Read_Date_Styles(const QString& part) {
+    pugi::xml_document doc;
+    Load_Part(doc, entries_, part);
+    const pugi::xml_node root = doc.document_element();
+    std::map<int, QString> codes;
+    for (pugi::xml_node f = Child(Child(root, "numFmts"), "numFmt"); f; f = f.next_sibling())
+      if (std::strcmp(Local_Name(f), "numFmt") == 0)
+        codes[f.attribute("numFmtId").as_int(-1)] = QString::fromUtf8(f.attribute("formatCode").value());
+    for (pugi::xml_node xf = Child(Child(root, "cellXfs"), "xf"); xf; xf = xf.next_sibling()) {
+      if (std::strcmp(Local_Name(xf), "xf") != 0) continue;
+      const int id = xf.attribute("numFmtId").as_int(0);
+      const auto code = codes.find(id);
+      style_dates_.push_back(Format_Date_Kind(id, code == codes.end() ? QString() : code->second));
+    }
+  }
+
+  Date_Kind Style_Date_Kind(const pugi::xml_node& c) const {
+    const int style = c.attribute("s").as_int(0);
+    return style >= 0 && size_t(style) < style_dates_.size() ? style_dates_[size_t(style)] : Date_Kind::None;
+  }
+
   // The cell's text; false for an error cell or a broken value.
   bool Cell_Text(const pugi::xml_node& c, QString& text) const {
     const QString type = QString::fromUtf8(c.attribute("t").value());
@@ -167,13 +197,15 @@ class Xlsx_Workbook : public Workbook_Source {
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(number)) return false;
-    text = Number_Text(number);
+    if (!Serial_Date_Text(number, Style_Date_Kind(c), date1904_, text)) text = Number_Text(number);
     return true;
   }
 
   Package_Entries entries_;
   QStringList names_, parts_;
   QStringList strings_;
+  std::vector<Date_Kind> style_dates_;
+  bool date1904_ = false;
   int active_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <pugixml.hpp>
 
+#include "controls/format_settings.h"
 #include "grid/core/zad_irurur_oziz.h"
 #include "grid/workbook/zip_package.h"
 
@@ -97,6 +98,23 @@ class GridWorkbookTest : public QObject {
     QCOMPARE(grid.FixedRows(), 1);
     QCOMPARE(changed, 1);
     QVERIFY(!QGuiApplication::overrideCursor());
+  }
+
+  // Dates come as the grid's own date and time texts; a number in a date's
+  // range but shown as a number stays a number.
+  void dates_as_date_texts() {
+    Format_Settings settings;
+    settings.Short_Date_Format = "dd.mm.yyyy";
+    settings.Date_Separator = '.';
+    settings.Long_Time_Format = "hh:nn:ss";
+    const Format_Settings_Scope scope(settings);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dates.xlsx");
+    Run_Tool({"dates", path});
+    TZadIrururOziz grid;
+    grid.SetSaveFixedCells(true);
+    grid.LoadFromXLS(path);
+    QCOMPARE(Cells(grid), QString("11.12.2026\t11.12.2026 08:30:15\t14:05:00\t46367\t02.01.1999"));
   }
 
   void sheets_by_name_and_the_shown_one() {

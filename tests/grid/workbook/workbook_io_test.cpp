@@ -4,7 +4,9 @@
 
 #include <pugixml.hpp>
 
+#include "controls/format_settings.h"
 #include "grid/workbook/workbook_address.h"
+#include "grid/workbook/workbook_dates.h"
 #include "grid/workbook/workbook_source.h"
 #include "grid/workbook/xlsx_writer.h"
 #include "grid/workbook/zip_package.h"
@@ -162,4 +164,69 @@ TEST(WorkbookWrite, MergingKeepsOtherCellsAndClearsEmptyTexts) {
   EXPECT_STREQ(sheet.select_node("//c[@r='B2']").node().attribute("t").value(), "");
   EXPECT_STREQ(sheet.select_node("//c[@r='C2']").node().attribute("t").value(), "inlineStr");
   EXPECT_FALSE(sheet.select_node("//c[@r='A2']"));
+}
+
+TEST(WorkbookDates, NumberFormatsThatShowDates) {
+  const struct {
+    int id;
+    const char* code;
+    Date_Kind kind;
+  } cases[] = {
+      {0, "", Date_Kind::None},
+      {2, "", Date_Kind::None},
+      {14, "", Date_Kind::Date},
+      {18, "", Date_Kind::Time},
+      {22, "", Date_Kind::Date_Time},
+      {46, "", Date_Kind::Time},
+      {164, "yyyy-mm-dd", Date_Kind::Date},
+      {164, "yyyy-mm-dd h:mm:ss", Date_Kind::Date_Time},
+      {164, "[h]:mm", Date_Kind::Time},
+      {164, "mm:ss", Date_Kind::Time},
+      {164, "0.00", Date_Kind::None},
+      {164, "0.00E+00", Date_Kind::None},
+      {164, "#,##0 \"days\"", Date_Kind::None},  // a quoted d is no day
+      {164, "[Red]0.0;[Blue]-0.0", Date_Kind::None},
+      {164, "0\\d", Date_Kind::None},
+      {164, "[$-407]dd. mmmm yyyy", Date_Kind::Date},
+      {164, "General", Date_Kind::None},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Format_Date_Kind(c.id, c.code), c.kind) << c.id << " " << c.code;
+}
+
+TEST(WorkbookDates, SerialsAsTheGridsDateTexts) {
+  Format_Settings settings;
+  settings.Short_Date_Format = "dd.mm.yyyy";
+  settings.Date_Separator = '.';
+  settings.Long_Time_Format = "hh:nn:ss";
+  const Format_Settings_Scope scope(settings);
+  const struct {
+    double serial;
+    Date_Kind kind;
+    bool date1904;
+    const char* text;  // nullptr: stays a number
+  } cases[] = {
+      {46367, Date_Kind::Date, false, "11.12.2026"},
+      {46367.5, Date_Kind::Date_Time, false, "11.12.2026 12:00:00"},
+      {0.25, Date_Kind::Time, false, "06:00:00"},
+      {0.9999999, Date_Kind::Time, false, "00:00:00"},  // rounds into the next day's midnight
+      {44905, Date_Kind::Date, true, "11.12.2026"},
+      {1, Date_Kind::Date, false, "01.01.1900"},
+      {59, Date_Kind::Date, false, "28.02.1900"},
+      {61, Date_Kind::Date, false, "01.03.1900"},
+      {60, Date_Kind::Date, false, nullptr},  // 29 February 1900 never was
+      {-1, Date_Kind::Date, false, nullptr},
+      {2958466, Date_Kind::Date, false, nullptr},
+      {46367, Date_Kind::None, false, nullptr},
+      {1.5, Date_Kind::Time, false, nullptr},  // 36 hours: a duration
+  };
+  for (const auto& c : cases) {
+    QString text;
+    const bool date = Serial_Date_Text(c.serial, c.kind, c.date1904, text);
+    EXPECT_EQ(date, c.text != nullptr) << c.serial;
+    if (date && c.text) EXPECT_EQ(text, QString(c.text)) << c.serial;
+  }
+  EXPECT_EQ(Iso_Date_Text("2026-12-11", Date_Kind::Date), QString("11.12.2026"));
+  EXPECT_EQ(Iso_Date_Text("2026-12-11 08:30:00", Date_Kind::Date_Time), QString("11.12.2026 08:30:00"));
+  EXPECT_EQ(Iso_Date_Text("14:05:00", Date_Kind::Time), QString("14:05:00"));
+  EXPECT_EQ(Iso_Date_Text("not a date", Date_Kind::Date), QString("not a date"));
 }

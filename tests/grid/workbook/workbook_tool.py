@@ -5,6 +5,8 @@
 #   b3c4 PATH         the used range B3:C4 (texts as shared strings, numbers)
 #   two-sheets PATH   "One" and "Two" shown, an error and a truth value in Two
 #   sheet1 PATH       one sheet "Sheet1" with "keep" in A1 and B7
+#   dates PATH        row 1: a date, a date and time, a time, a number shown
+#                     "0.00" and a date in a custom "dd.mm.yy" format
 #   check-data PATH COLS ROWS   prints the sheet names, Data's range and its
 #                     texts row by row (TAB-separated, line breaks as \n), Sheet1's A1 and
 #                     Data's AD2 as openpyxl reads it
@@ -81,6 +83,20 @@ def sheet1(path):
     book.save(path)
 
 
+def dates(path):
+    import datetime
+    book = openpyxl.Workbook()
+    sheet = book.active
+    sheet["A1"] = datetime.date(2026, 12, 11)
+    sheet["B1"] = datetime.datetime(2026, 12, 11, 8, 30, 15)
+    sheet["C1"] = datetime.time(14, 5)
+    sheet["D1"] = 46367
+    sheet["D1"].number_format = "0.00"
+    sheet["E1"] = datetime.date(1999, 1, 2)
+    sheet["E1"].number_format = "dd.mm.yy"
+    book.save(path)
+
+
 def check_data(path):
     with zipfile.ZipFile(path) as z:
         book = ET.fromstring(z.read("xl/workbook.xml"))
@@ -108,4 +124,5 @@ def check_data(path):
     print(again["Data"]["AD2"].value)
 
 
-{"b3c4": b3c4, "two-sheets": two_sheets, "sheet1": sheet1, "check-data": check_data}[sys.argv[1]](sys.argv[2])
+{"b3c4": b3c4, "two-sheets": two_sheets, "sheet1": sheet1, "dates": dates,
+ "check-data": check_data}[sys.argv[1]](sys.argv[2])
