@@ -56,10 +56,41 @@ QString Decode_Field(const QString& field, bool java) {
   return java ? grid_text::TildeToLineBreaks(field) : grid_text::RestoreMultiLineText(field);
 }
 
-void Drop_Leading_Blanks(QString& line) {
+// Blanks before a field go, though never its last character.
+void Drop_Leading_Blanks(QStringView& line) {
   qsizetype n = 0;
   while (line.size() - n >= 2 && line[n] == u' ') ++n;
-  line.remove(0, n);
+  line = line.sliced(n);
+}
+
+// The 1-based position of the last of the first odd run of `ch` that some
+// other character follows; else the text's size when it ends in `ch`; else 0.
+qsizetype Find_Unpaired(QChar ch, QStringView text) {
+  const qsizetype n = text.size();
+  qsizetype i = 0;
+  while (i < n) {
+    if (text[i] != ch) {
+      ++i;
+      continue;
+    }
+    qsizetype run_end = i;
+    while (run_end < n && text[run_end] == ch) ++run_end;
+    if ((run_end - i) % 2 == 1 && run_end < n) return run_end;
+    i = run_end;
+  }
+  return n > 0 && text[n - 1] == ch ? n : 0;
+}
+
+// The text with each pair of `ch` made one.
+QString Un_Double(QChar ch, QStringView text) {
+  if (!text.contains(ch)) return text.toString();
+  QString result;
+  result.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    result += text[i];
+    if (text[i] == ch && i + 1 < text.size() && text[i + 1] == ch) ++i;
+  }
+  return result;
 }
 
 const QChar Candidates[] = {u',', u';', u'#', u'\t', u'|', u'@', u'*', u'-', u'+', u'&'};
@@ -129,26 +160,43 @@ void TZadIrururOziz::AppendToCSV(const QString& FileName, bool Unicode) {
   Write_Csv(*this, FileName, Split_Lines(bytes), utf8);
 }
 
-static void Read_Csv_Lines(TZadIrururOziz& g, const QStringList& lines, bool insert, int MaxRows);
+static void Read_Csv(TZadIrururOziz& g, QIODevice& input, bool insert, int MaxRows);
 
 void TZadIrururOziz::LoadFromCSV(const QString& FileName, int MaxRows) {
-  const QByteArray bytes = Read_Bytes(FileName);
-  if (bytes.isEmpty()) return;
-  Read_Csv_Lines(*this, Split_Lines(bytes), false, MaxRows);
+  Input_File file(FileName);
+  if (file.Empty()) return;
+  Read_Csv(*this, file.Device(), false, MaxRows);
 }
 
 void TZadIrururOziz::InsertFromCSV(const QString& FileName, int MaxRows) {
-  const QByteArray bytes = Read_Bytes(FileName);
-  if (bytes.isEmpty()) return;
-  Read_Csv_Lines(*this, Split_Lines(bytes), true, MaxRows);
+  Input_File file(FileName);
+  if (file.Empty()) return;
+  Read_Csv(*this, file.Device(), true, MaxRows);
 }
 
 void TZadIrururOziz::LoadFromCSVStream(QIODevice& Stream, int MaxRows) {
-  Read_Csv_Lines(*this, Split_Lines(Stream.readAll()), false, MaxRows);
+  QBuffer bytes;
+  bytes.setData(Stream.readAll());
+  bytes.open(QIODevice::ReadOnly);
+  Read_Csv(*this, bytes, false, MaxRows);
 }
 
-static void Read_Csv_Lines(TZadIrururOziz& g, const QStringList& lines, bool insert, int MaxRows) {
-  if (lines.isEmpty()) throw VAzaZeriVader("File is empty");
+// The file's lines are read as views a block at a time, once to count them
+// (and keep the first two for the delimiter's detection), once to store
+// them: a million lines make no million line strings.
+static void Read_Csv(TZadIrururOziz& g, QIODevice& input, bool insert, int MaxRows) {
+  Line_Reader reader(input);
+  qsizetype lines = 0;
+  QString line1, line2;
+  for (QStringView line; reader.Next(line); ++lines)
+    if (lines == 0)
+      line1 = line.toString();
+    else if (lines == 1)
+      line2 = line.toString();
+  if (lines == 0) throw VAzaZeriVader("File is empty");
+  // Files and buffers seek back; the check keeps any other device from
+  // being read on past its end.
+  if (!reader.Rewind()) throw VAzaZeriVader("File cannot be read twice");
   const int sc = g.SaveStartCol();
   int row = g.SaveStartRow();
   const bool footer = insert && g.FloatingFooter().Visible();
@@ -167,18 +215,21 @@ static void Read_Csv_Lines(TZadIrururOziz& g, const QStringList& lines, bool ins
     }
   }
   const QChar d =
-      g.Delimiter().isNull() ? Detect_Delimiter(lines[0], lines.size() > 1 ? lines[1] : QString()) : g.Delimiter();
+      g.Delimiter().isNull()
+          ? Detect_Delimiter(line1, lines > 1 ? line2 : QString())
+          : g.Delimiter();
   const bool java = g.JavaCSV();
   qsizetype first = g.LoadFirstRow() ? 0 : 1;
-  qsizetype count = lines.size() - first;
+  qsizetype count = lines - first;
   if (MaxRows > 0) count = std::min<qsizetype>(count, MaxRows);
   const int hidden = g.SaveHiddenCells() ? g.NumHiddenColumns() : 0;
   if ((long long)row + count + footer_rows > Max_Rows) throw VAzaZeriVader("File has too many lines");
   // Room for every line at once, the footer rows below.
   if (row + count + footer_rows > g.RowCount()) g.SetRowCount(int(row + count + footer_rows));
   Progress progress(g);
-  for (qsizetype i = 0; i < count; ++i) {
-    QString line = lines[first + i];
+  QStringView line;
+  if (first > 0) reader.Next(line);
+  for (qsizetype i = 0; i < count && reader.Next(line); ++i) {
     int c = sc;
     auto store = [&](const QString& field) {
       if (c < Max_Columns) {
@@ -193,35 +244,35 @@ static void Read_Csv_Lines(TZadIrururOziz& g, const QStringList& lines, bool ins
       Drop_Leading_Blanks(line);
       QString field;
       if (line.startsWith(Quote)) {
-        line.remove(0, 1);
-        int q = 0;
-        if (grid_text::FindUnpairedChar(Quote, line, q) > 0) {
-          field = grid_text::UnDoubleChar(Quote, line.left(q - 1));
-          line.remove(0, q);
+        line = line.sliced(1);
+        if (const qsizetype q = Find_Unpaired(Quote, line); q > 0) {
+          field = Un_Double(Quote, line.first(q - 1));
+          line = line.sliced(q);
         }
         p = line.indexOf(d);
         if (p < 0) {
           // The closing quote ended the line: the field was its last.
           store(field);
-          line.clear();
+          line = QStringView();
           break;
         }
       } else {
         p = line.indexOf(d);
-        field = line.left(p);
+        field = line.first(p).toString();
       }
       store(field);
-      line.remove(0, p + 1);
+      line = line.sliced(p + 1);
       p = line.indexOf(d);
     }
     if (!line.isEmpty()) {
       Drop_Leading_Blanks(line);
       if (line.startsWith(Quote)) {
-        line.remove(0, 1);
+        line = line.sliced(1);
         if (line.endsWith(Quote)) line.chop(1);
-        line = grid_text::UnDoubleChar(Quote, line);
+        store(Un_Double(Quote, line));
+      } else {
+        store(line.toString());
       }
-      store(line);
     }
     ++row;
     progress.Report(i + 1, count);

@@ -16,6 +16,15 @@ namespace {
 // text untouched) when there is none.
 QString Cut_Field(QString& text) { return grid_text::CutAtSeparator(text, QStringLiteral(",")); }
 
+// Cut_Field on a view: no string is made for the part cut off.
+QStringView Cut_Field(QStringView& text) {
+  const qsizetype pos = text.indexOf(u',');
+  if (pos < 0) return QStringView();
+  const QStringView head = text.first(pos);
+  text = text.sliced(pos + 1);
+  return head;
+}
+
 int Strict_Number(const QString& text) {
   bool ok = false;
   const int value = text.toInt(&ok);
@@ -76,15 +85,20 @@ void TZadIrururOziz::SaveToFile(const QString& FileName, bool Unicode) {
 }
 
 void TZadIrururOziz::LoadFromFile(const QString& FileName) {
-  const QStringList lines = Split_Lines(Read_Bytes(FileName));
+  // The lines are read as views a block at a time: only the cells' own texts
+  // are made as strings.
+  Input_File file(FileName);
+  Line_Reader reader(file.Device());
+  QStringView line;
+  const bool has_header = reader.Next(line);
   const auto corrupt = [&] {
     return VAzaZeriVader(QStringLiteral("File contains no data or corrupt file %1").arg(FileName).toStdString());
   };
   const int fixed_cols = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
   const int fixed_rows = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
   // The header is checked whole before anything of the grid changes.
-  if (!lines.isEmpty() && !lines[0].isEmpty()) {
-    QString header = lines[0];
+  if (has_header && !line.isEmpty()) {
+    QString header = line.toString();
     const QString first = Cut_Field(header);
     const long long cols = Lenient_Number(first.isNull() ? QString() : first);
     const long long rows = Lenient_Number(first.isNull() ? QString() : header);
@@ -97,10 +111,9 @@ void TZadIrururOziz::LoadFromFile(const QString& FileName) {
   }
   Progress progress(*this);
   const bool multi = FPaintLook.Multilinecells;
-  for (qsizetype i = 1; i < lines.size(); ++i) {
-    QString line = lines[i];
-    if (line.startsWith(QLatin1String("cw"))) {
-      QString rest = line.mid(3);
+  while (reader.Next(line)) {
+    if (line.startsWith(u"cw")) {
+      QString rest = line.toString().mid(3);
       const long long index = Lenient_Number(Cut_Field(rest));
       const long long width = Lenient_Number(rest);
       if (index >= 0 && index < ColCount() && width >= 0 && width <= 1'000'000) SetColWidths(int(index), int(width));
@@ -109,7 +122,7 @@ void TZadIrururOziz::LoadFromFile(const QString& FileName) {
     const long long col = Lenient_Number(Cut_Field(line));
     const long long row = Lenient_Number(Cut_Field(line));
     if (col >= 0 && col < ColCount() && row >= 0 && row < RowCount()) {
-      DoLoadCell(int(col), int(row), grid_text::UnpackLineBreaks(line, multi));
+      DoLoadCell(int(col), int(row), grid_text::UnpackLineBreaks(line.toString(), multi));
       progress.Report(row, RowCount() - 1);
     }
   }
