@@ -168,6 +168,9 @@ class TBaseGrid : public Platform_Grid {
   virtual void DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState);
 
  protected:
+  // Beyond the cells the grid's own colour shows, as in the hidden footer
+  // row and wherever no cell is.
+  QColor Background_Color() const override { return To_QColor(FColor, palette()); }
   void Initial_Cell_Look(int ACol, int ARow, TCellProperties& Props) override;
   void DrawCell(QPainter& painter, int c, int r, const TRect& rect, TGridDrawState state) override;
   void PaintGrid(QPainter& painter) override;

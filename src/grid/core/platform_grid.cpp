@@ -508,7 +508,7 @@ void Platform_Grid::PaintGrid(QPainter& painter) {
   int y = 0;
   for (int r = 0; r < fixed_rows_ && y < height; ++r) rows.push_back(r), y += RowHeights(r);
   for (int r = top_row_; r < row_count_ && y < height; ++r) rows.push_back(r), y += RowHeights(r);
-  painter.fillRect(QRect(0, 0, width, height), palette().color(QPalette::Window));
+  painter.fillRect(QRect(0, 0, width, height), Background_Color());
   for (int r : rows) {
     for (int c : cols) {
       const TRect rect = UnclippedCellRect(c, r);

@@ -158,8 +158,10 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   virtual QString GetEditText(int c, int r);
   virtual void SetEditText(int c, int r, const QString& value);
   virtual bool CanEditShow() const;
-  // Paints every cell in view through DrawCell.
+  // Paints every cell in view through DrawCell, on the background colour.
   virtual void PaintGrid(QPainter& painter);
+  // What shows right of the last column and below the last row.
+  virtual QColor Background_Color() const { return palette().color(QPalette::Window); }
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

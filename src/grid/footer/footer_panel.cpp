@@ -8,6 +8,7 @@
 #include "controls/canvas.h"
 #include "grid/core/floating_footer.h"
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/filter/filter_drop_lists.h"
 #include "grid/footer/footer_template.h"
 
 namespace {
@@ -320,6 +321,20 @@ bool TFooterPanel::event(QEvent* event) {
   else
     QToolTip::hideText();
   return true;
+}
+
+// The footer takes no focus, so an open header filter list would keep it and
+// stay over the cells: a press here closes it as one on the cells does.
+void TFooterPanel::mousePressEvent(QMouseEvent* event) {
+  QWidget::mousePressEvent(event);
+  if (TDropList* list = FGrid->FilterDropList(); list->isVisible()) {
+    list->hide();
+    if (list->OnCancel) list->OnCancel();
+  }
+  if (TDropCheckList* list = FGrid->FilterDropCheckList(); list->isVisible()) {
+    list->hide();
+    if (list->OnCancel) list->OnCancel();
+  }
 }
 
 void TFooterPanel::mouseReleaseEvent(QMouseEvent* event) {

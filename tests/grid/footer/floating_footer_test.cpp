@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "grid/core/zad_irurur_oziz.h"
+#include "grid/filter/filter_drop_lists.h"
 #include "grid/footer/footer_panel.h"
 #include "grid/footer/footer_template.h"
 
@@ -270,6 +271,23 @@ class FloatingFooterTest : public QObject {
     };
     QTest::mouseClick(&g.panel(), Qt::LeftButton, {}, QPoint(125, 5));
     QCOMPARE(calls, QStringList({QStringLiteral("click"), QStringLiteral("cell 7,2")}));
+  }
+
+  // A header filter list open over the cells closes at a click on the
+  // footer as at a click on the cells.
+  void footer_click_closes_an_open_filter_list() {
+    Footer_Grid g;
+    g.Show(fsFixedLastRow);
+    g.grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g.grid));
+    for (QListWidget* list :
+         {static_cast<QListWidget*>(g.grid.FilterDropCheckList()), static_cast<QListWidget*>(g.grid.FilterDropList())}) {
+      list->setGeometry(10, 10, 80, 60);
+      list->show();
+      list->setFocus();
+      QTest::mouseClick(&g.panel(), Qt::LeftButton, {}, QPoint(125, 5));
+      QVERIFY(!list->isVisible());
+    }
   }
 
   void hints_ask_for_the_footer_cell() {
