@@ -21,15 +21,7 @@ QString Match_Case_Text(const QString& Text, bool CaseSensitive);
 int Find_Prefix(const QStringList& Texts, const QString& Text, bool CaseSensitive);
 
 // The selection steps and stretched widths all list drop-downs share.
-using list_rows::Selection_Step;
-using list_rows::ssFirst;
-using list_rows::ssLast;
-using list_rows::ssNext;
-using list_rows::ssPrevious;
-using list_rows::ssNextPage;
-using list_rows::ssPreviousPage;
-using list_rows::Step_Item;
-using list_rows::Stretched_Widths;
+using namespace list_rows;
 
 // The popup height that shows whole rows: the bars, the header row, 2
 // pixels, whole data rows and 4 pixels. A row height below 1 leaves Height

@@ -22,15 +22,7 @@ bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& T
                        int& Index);
 
 // The selection steps and stretched widths all list drop-downs share.
-using list_rows::Selection_Step;
-using list_rows::ssFirst;
-using list_rows::ssLast;
-using list_rows::ssNext;
-using list_rows::ssPrevious;
-using list_rows::ssNextPage;
-using list_rows::ssPreviousPage;
-using list_rows::Step_Item;
-using list_rows::Stretched_Widths;
+using namespace list_rows;
 
 // The popup height that shows whole rows: Bars (header and footer bars),
 // the header row, whole data rows and 2 pixels. A row height below 1 leaves
