@@ -141,6 +141,23 @@ void Platform_Grid::MoveColumn(int from, int to) {
   viewport()->update();
 }
 
+void Platform_Grid::Permute_Platform_Rows(int first, const std::vector<int>& order) {
+  if (first < 0 || order.empty() || first + int(order.size()) > row_count_) return;
+  store_.Permute_Rows(first, order);
+  std::vector<int> heights(order.size());
+  bool changed = false;
+  for (size_t k = 0; k < order.size(); ++k) {
+    heights[k] = row_heights_[size_t(order[k])];
+    changed |= heights[k] != row_heights_[size_t(first) + k];
+  }
+  if (!changed) return;
+  std::copy(heights.begin(), heights.end(), row_heights_.begin() + first);
+  Update_Scroll_Bars();
+  RowHeightsChanged();
+  Place_Editor();
+  viewport()->update();
+}
+
 void Platform_Grid::Insert_Platform_Rows(int at, int count) {
   if (count <= 0 || at < 0 || at > row_count_) return;
   store_.Insert_Rows(at, count);

@@ -75,6 +75,10 @@ class Platform_Grid : public QAbstractScrollArea, public Cell_Store_Owner {
   // heights) inserted or deleted in place, the row count following. Deleted
   // rows free what their cells still hold.
   void Insert_Platform_Rows(int at, int count);
+  // Puts the rows first..first + order.size() - 1 (cells, properties and
+  // heights) in a new order in one pass: row first + k gets what row
+  // order[k] held. `order` holds each of those rows once.
+  void Permute_Platform_Rows(int first, const std::vector<int>& order);
   void Delete_Platform_Rows(int at, int count);
   // Display-column widths inserted or removed (the store is left alone).
   void Insert_Platform_Columns(int at, int count);

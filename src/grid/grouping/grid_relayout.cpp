@@ -1,7 +1,8 @@
 // Moving the data rows of TZadIrururOziz to new places in one pass, for the
-// grouping services: every row is taken out of the cell store and put back
-// once, so building or removing thousands of group rows costs one walk over
-// the rows instead of one row insertion each.
+// grouping services: every row's block of cells changes places with the
+// empty row where it goes (no cell is copied), so building or removing
+// thousands of group rows costs one walk over the rows instead of one row
+// insertion each.
 #include <algorithm>
 
 #include "grid/core/zad_irurur_oziz.h"
@@ -32,12 +33,12 @@ void TZadIrururOziz::Relayout_Data_Rows(const std::vector<int>& NewRow, int Delt
   const int end = first + int(NewRow.size());
   if (Delta > 0) {
     // The rows come in before the fixed footers; moving from the bottom up
-    // never overwrites a row that has yet to move.
+    // never overwrites a row that has yet to move: every target is empty.
     InsertRows(end, Delta, false);
     for (int i = int(NewRow.size()) - 1; i >= 0; --i) {
       const int from = first + i, to = NewRow[size_t(i)];
       if (to == from) continue;
-      Store().Put_Row(to, Store().Take_Row(from));
+      Store().Swap_Rows(from, to);
       SetRowHeights(to, RowHeights(from));
       SetRowHeights(from, DefaultRowHeight());
     }
@@ -50,7 +51,7 @@ void TZadIrururOziz::Relayout_Data_Rows(const std::vector<int>& NewRow, int Delt
         continue;
       }
       if (to == from) continue;
-      Store().Put_Row(to, Store().Take_Row(from));
+      Store().Swap_Rows(from, to);  // the target was dropped or has moved on: empty
       SetRowHeights(to, RowHeights(from));
     }
   }

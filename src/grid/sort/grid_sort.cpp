@@ -45,7 +45,57 @@ std::vector<int> Identity(int First, int Last) {
 
 void Grid_Sorter::Apply(TZadIrururOziz& Grid, int L, const std::vector<int>& Order) {
   if (Order.empty()) return;
+  if (Apply_At_Once(Grid, L, Order)) return;
   Walk_To(L, Identity(L, L + int(Order.size()) - 1), Order, [&](int a, int b) { Grid.SortSwapRows(a, b); });
+}
+
+// What the exchanges of SortSwapRows would leave, done in one pass over
+// each per-row list: the store's rows and heights, the cross-reference, the
+// modified flags, SortRow and the count of exchanges. Not when an override
+// of SortSwapRows must see each exchange, nor for the single-column and
+// disjunct-selection exchanges, nor for a cross-reference covering only
+// some of the rows.
+bool Grid_Sorter::Apply_At_Once(TZadIrururOziz& Grid, int L, const std::vector<int>& Order) {
+  const int n = int(Order.size());
+  if (L < 0 || L + n > Grid.RowCount() || !Keeps_Own_Swap(Grid) || Grid.FSortSettings.SingleColumn) return false;
+  if (Grid.FMouseActions->DisjunctRowSelect() && Grid.FNavigation->MoveRowOnSort()) return false;
+  TIntList& xref = Grid.FSortRowXRef;
+  if (L < xref.Count() && L + n > xref.Count()) return false;
+  for (int row : Order)
+    if (row < L || row >= L + n) return false;
+  // One exchange per row out of place: a cycle of m rows takes m - 1.
+  int exchanges = 0;
+  {
+    std::vector<char> seen(size_t(n), 0);
+    for (int k = 0; k < n; ++k) {
+      if (seen[size_t(k)]) continue;
+      int length = 0;
+      for (int j = k; !seen[size_t(j)]; j = Order[size_t(j)] - L) {
+        seen[size_t(j)] = 1;
+        ++length;
+      }
+      exchanges += length - 1;
+    }
+  }
+  if (exchanges == 0) return true;
+  Grid.FSwaps += exchanges;
+  if (L + n <= xref.Count()) xref.Permute(L, Order);
+  Grid.Permute_Platform_Rows(L, Order);
+  if (Grid.FShowModifiedEnabled) {
+    std::vector<char> before(static_cast<size_t>(n));
+    for (int k = 0; k < n; ++k) before[size_t(k)] = Grid.RowModified(L + k);
+    Grid.FModifiedRows.Permute(L, Order);
+    for (int k = 0; k < n; ++k)
+      if (before[size_t(k)] != char(Grid.RowModified(L + k))) Grid.RepaintCell(0, L + k);
+  }
+  if (Grid.FSortRow >= L && Grid.FSortRow < L + n) {
+    for (int k = 0; k < n; ++k)
+      if (Order[size_t(k)] == Grid.FSortRow) {
+        Grid.FSortRow = L + k;
+        break;
+      }
+  }
+  return true;
 }
 
 // What every sort puts back when it ends, also when an event threw: the

@@ -58,6 +58,11 @@ Grid_Sorter::Column_Cache& Grid_Sorter::Column(int ACol) {
   return *slot;
 }
 
+Grid_Sorter::Column_Format Grid_Sorter::Format(int ACol) {
+  const Column_Cache& c = Column(ACol);
+  return Column_Format{c.style, c.prefix, c.suffix};
+}
+
 void Grid_Sorter::Prepare(int ACol) {
   // Keys are kept only for the columns a sort compares on throughout; the
   // columns that only break ties are read per comparison.
@@ -410,6 +415,7 @@ std::vector<int> Grid_Sorter::Order(int ACol, int L, int R, int SortDir) {
   if (R < L) return rows;
   rows.resize(size_t(R - L + 1));
   for (int i = L; i <= R; ++i) rows[size_t(i - L)] = i;
+  if (Key_Order(ACol, rows, SortDir)) return rows;
   std::vector<QString> texts;
   if (Typed_Order(ACol, L, R, SortDir, rows, texts)) return rows;
   if (L >= FFirst && R <= FLast) {

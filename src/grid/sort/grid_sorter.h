@@ -35,10 +35,29 @@ class Grid_Sorter {
   static void Apply(TZadIrururOziz& Grid, int L, const std::vector<int>& Order);
 
  private:
+  static bool Apply_At_Once(TZadIrururOziz& Grid, int L, const std::vector<int>& Order);
+  // Whether the grid's class keeps the string grid's SortSwapRows.
+  static bool Keeps_Own_Swap(TZadIrururOziz& Grid);
+
+ private:
   struct Row_Key;
   struct Column_Cache;
   Column_Cache& Column(int ACol);
   void Prepare(int ACol);
+  // The column read straight from the store into order keys sorted by
+  // radix (grid_sort_keys.cpp); false when the column needs another way.
+  // `rows` (one ascending range, or rows that tied on the columns left of
+  // ACol) in their new order.
+  bool Key_Order(int ACol, std::vector<int>& rows, int SortDir);
+  void Order_Ties(int ACol, std::vector<int>& run, int SortDir);
+  bool Shown_Text_Is_Stored(int ACol);
+  // The column's style, prefix and suffix for this run (asked once).
+  struct Column_Format {
+    TSortStyle style;
+    const QString& prefix;
+    const QString& suffix;
+  };
+  Column_Format Format(int ACol);
   bool Typed_Order(int ACol, int L, int R, int SortDir, std::vector<int>& rows, std::vector<QString>& texts);
   Row_Key& Key(Column_Cache& C, int ACol, int ARow, Row_Key& Scratch);
   const QString& Text(Row_Key& K, int ACol, int ARow);

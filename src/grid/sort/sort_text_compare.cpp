@@ -92,6 +92,62 @@ bool Parse_Sort_Number(const QString& text, const QString& prefix, const QString
   return true;
 }
 
+Plain_Number_Reader::Plain_Number_Reader() {
+  const Format_Settings& seps = Process_Format_Settings();
+  const char16_t decimal = seps.Decimal_Separator.unicode();
+  const char16_t thousand = seps.Thousand_Separator.unicode();
+  auto plain_char = [](char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'e' || c == u'E' || c == u' ' || c == u'\t';
+  };
+  decimal_ = decimal;
+  // Separators that could be taken for a digit, a sign or each other leave
+  // every text to the general way.
+  usable_ = !plain_char(decimal) && decimal != thousand && !(thousand >= u'0' && thousand <= u'9') && thousand != u'-';
+}
+
+bool Plain_Number_Reader::Read(const char16_t* text, qsizetype size, double& value) const {
+  if (!usable_ || size <= 0) return false;
+  const char16_t* p = text;
+  const char16_t* const end = text + size;
+  const bool negative = *p == u'-';
+  if (negative) ++p;
+  uint64_t mantissa = 0;
+  int significant = 0, fraction = 0, digits = 0;
+  bool decimal_seen = false;
+  for (; p != end; ++p) {
+    const char16_t c = *p;
+    if (c >= u'0' && c <= u'9') {
+      ++digits;
+      if (decimal_seen) ++fraction;
+      if (mantissa != 0 || c != u'0') ++significant;
+      if (significant <= 19) mantissa = mantissa * 10 + uint64_t(c - u'0');
+    } else if (c == decimal_ && !decimal_seen) {
+      decimal_seen = true;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0) return false;
+  // Both parts exact as doubles: one correctly rounded division gives the
+  // correctly rounded value, as the general reader does.
+  static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (significant <= 19 && mantissa <= (uint64_t(1) << 53) && fraction <= 22) {
+    const double v = double(mantissa) / Powers[fraction];
+    value = negative ? -v : v;
+    return true;
+  }
+  // Long digit strings: the general number reader on the ASCII copy.
+  std::string ascii;
+  ascii.reserve(size_t(size));
+  for (const char16_t* q = text; q != end; ++q) ascii.push_back(*q == decimal_ ? '.' : char(*q));
+  double result = 0;
+  const auto [stop, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), result);
+  if (ec != std::errc() || stop != ascii.data() + ascii.size()) return false;
+  value = result;
+  return true;
+}
+
 double Parse_Sort_Date_Time(const QString& text) {
   const QString body = text.trimmed();
   if (body.isEmpty()) return 0;

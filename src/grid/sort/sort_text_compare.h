@@ -27,6 +27,23 @@ int Compare_Locale(const QString& a, const QString& b, bool CaseSensitive);
 // separator read as "."; leading blanks allowed, nothing may trail.
 bool Parse_Sort_Number(const QString& text, const QString& prefix, const QString& suffix, bool financial,
                        double& value);
+// The commonest number texts read without the general way: an optional "-",
+// ASCII digits and at most one decimal separator of the process's
+// conventions, with at least one digit. For such a text Read answers true
+// and gives the value Parse_Sort_Number gives it without prefix and suffix
+// (financial or not), and Read_Text_Traits counts it a number. Any other
+// text answers false and goes the general way. Made for one sort run: the
+// conventions are taken when the reader is made.
+class Plain_Number_Reader {
+ public:
+  Plain_Number_Reader();
+  bool Read(const char16_t* text, qsizetype size, double& value) const;
+
+ private:
+  char16_t decimal_ = u'.';
+  bool usable_ = false;
+};
+
 // Date with an optional time, as days (0 for an empty or unreadable text).
 double Parse_Sort_Date_Time(const QString& text);
 // Time of day as a fraction of a day (0 for an unreadable text).

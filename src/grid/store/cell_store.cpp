@@ -204,6 +204,14 @@ void Cell_Store::Swap_Columns(int c1, int c2) {
   });
 }
 
+void Cell_Store::Permute_Rows(int first, const std::vector<int>& order) {
+  if (first < 0 || order.empty()) return;
+  Reserve_Rows(first + int(order.size()));
+  std::vector<Row> moved(order.size());
+  for (size_t k = 0; k < order.size(); ++k) moved[k].swap(rows_[size_t(order[k])]);
+  for (size_t k = 0; k < order.size(); ++k) rows_[size_t(first) + k].swap(moved[k]);
+}
+
 void Cell_Store::Insert_Rows(int at, int count) {
   if (at < 0 || count <= 0) return;
   Reserve_Rows(at);

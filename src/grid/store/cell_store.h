@@ -18,6 +18,7 @@
 // without properties.
 #include <QPoint>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -60,6 +61,10 @@ class Cell_Store {
   // merge spans included.
   void Swap_Rows(int r1, int r2);
   void Swap_Columns(int c1, int c2);
+  // Puts the rows first..first + order.size() - 1 in a new order in one
+  // pass: row first + k gets what row order[k] held (properties and merge
+  // spans included). `order` holds each of those rows once.
+  void Permute_Rows(int first, const std::vector<int>& order);
   // Inserts `count` empty rows at `at`; the rows from `at` on move down.
   void Insert_Rows(int at, int count);
   // Removes `count` rows at `at`, freeing what they still hold; the rows
@@ -77,6 +82,19 @@ class Cell_Store {
   void Insert_Columns(int at, int count);
   // Removes `count` storage columns at `at` in every row, freeing them.
   void Delete_Columns(int at, int count);
+
+  // Reads column c of the rows first..last in storage order without copying
+  // a text: visit(r, text, has_props) for each row, text nullptr for a cell
+  // the row does not hold. The texts stay valid until the store changes.
+  template <typename Visit>
+  void Visit_Column(int c, int first, int last, Visit visit) const;
+  // One cell's stored text without a copy (nullptr when the row does not
+  // hold the cell) and whether the cell has properties.
+  const QString* Stored_Text(int c, int r, bool& has_props) const {
+    const Entry* entry = Find_Entry(c, r);
+    has_props = entry && entry->slot != 0;
+    return entry ? &entry->text : nullptr;
+  }
 
   // Frees every text and property object.
   void Clear();
@@ -158,3 +176,34 @@ class Cell_Store {
   bool FHasCellProps = false;
   int FMergeCount = 0;
 };
+
+template <typename Visit>
+void Cell_Store::Visit_Column(int c, int first, int last, Visit visit) const {
+  auto find = [c](const Row& row) -> const Entry* {
+    // Rows are short: a forward walk beats a binary search.
+    for (const Entry& entry : row) {
+      if (entry.col == c) return &entry;
+      if (entry.col > c) break;
+    }
+    return nullptr;
+  };
+  first = std::max(first, 0);
+  const int dense_end = std::min(last + 1, int(rows_.size()));
+  // The row blocks and their texts lie anywhere on the heap: they are asked
+  // for a few rows ahead so that the misses overlap.
+  constexpr int Ahead = 24;
+  for (int r = first; r < dense_end; ++r) {
+    if (r + Ahead < dense_end) __builtin_prefetch(rows_[size_t(r + Ahead)].data());
+    if (r + Ahead / 2 < dense_end) {
+      const Row& next = rows_[size_t(r + Ahead / 2)];
+      if (const Entry* e = find(next)) __builtin_prefetch(e->text.constData());
+    }
+    const Entry* e = find(rows_[size_t(r)]);
+    visit(r, e ? &e->text : nullptr, e && e->slot != 0);
+  }
+  for (int r = std::max(first, dense_end); r <= last; ++r) {
+    const Row* row = Find_Row(r);
+    const Entry* e = row ? find(*row) : nullptr;
+    visit(r, e ? &e->text : nullptr, e && e->slot != 0);
+  }
+}

@@ -34,6 +34,25 @@ void TIntList::SetInteger(int Index, int Value) {
   Changed();
 }
 
+void TIntList::Permute(int First, const std::vector<int>& Order) {
+  if (First < 0 || Order.empty()) return;
+  auto at = [this](int i) { return i >= 0 && i < Count() ? items_[size_t(i)] : 0; };
+  std::vector<int32_t> moved(Order.size());
+  size_t needed = 0;
+  bool changed = false;
+  for (size_t k = 0; k < Order.size(); ++k) {
+    moved[k] = at(Order[k]);
+    if (moved[k] != 0) needed = size_t(First) + k + 1;
+    changed |= moved[k] != at(First + int(k));
+  }
+  if (!changed) return;
+  // Entries past the end stay missing while they stay 0.
+  if (items_.size() < needed) items_.resize(needed, 0);
+  const size_t end = std::min(items_.size(), size_t(First) + Order.size());
+  for (size_t i = size_t(First); i < end; ++i) items_[i] = moved[i - size_t(First)];
+  Changed();
+}
+
 void TIntList::DeleteValue(int Value) {
   const auto it = std::find(items_.begin(), items_.end(), Value);
   if (it != items_.end()) Delete(int(it - items_.begin()));

@@ -22,6 +22,10 @@ class TIntList {
   void Insert(int Index, int Value);  // no change event
   int GetInteger(int Index) const { return items_.at(size_t(Index)); }
   void SetInteger(int Index, int Value);
+  // The entries First..First + Order.size() - 1 in a new order: entry
+  // First + k gets what entry Order[k] held (missing entries read 0). One
+  // change event when anything moved.
+  void Permute(int First, const std::vector<int>& Order);
   void DeleteValue(int Value);
   bool HasValue(int Value) const;
 

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
 #include "controls/format_settings.h"
 
 using namespace grid_sort;
@@ -133,3 +136,107 @@ TEST(SortBlanks, PlacedByPositionInEitherDirection) {
 }
 
 }  // namespace
+
+// The quick reading of plain numbers must agree with the general one on
+// every text it takes, and leave everything else to it.
+TEST(SortNumberText, PlainNumbersReadAsTheGeneralReaderReadsThem) {
+  struct Case {
+    const char* text;
+    bool plain_default;   // taken with "." as decimal separator
+    bool plain_european;  // taken with ","
+  } cases[] = {
+      {"0", true, true},
+      {"-0", true, true},
+      {"42", true, true},
+      {"-17", true, true},
+      {"007", true, true},
+      {"12.50", true, false},
+      {"12,50", false, true},
+      {"-0.000125", true, false},
+      {".5", true, false},
+      {"5.", true, false},
+      {"-.5", true, false},
+      {"0.1", true, false},
+      {"123456789012345678", true, true},                 // past 2^53: the general reader rounds
+      {"9007199254740993", true, true},                   // 2^53 + 1
+      {"1234567890123456789012345", true, true},          // more digits than a 64-bit mantissa
+      {"0.12345678901234567890123456789", true, false},   // more than 22 decimals
+      {"179769313486231570000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+       false, false},  // out of range: left to the general reader
+      {"", false, false},
+      {"-", false, false},
+      {".", false, false},
+      {"+5", false, false},
+      {" 5", false, false},
+      {"5 ", false, false},
+      {"1e3", false, false},
+      {"1E-3", false, false},
+      {"1,234.5", false, false},
+      {"1.234,5", false, false},
+      {"1.2.3", false, false},
+      {"--5", false, false},
+      {"5-", false, false},
+      {"abc", false, false},
+      {"12a", false, false},
+      {"\xd9\xa3", false, false},  // an Arabic-Indic digit
+      {"inf", false, false},
+      {"nan", false, false},
+  };
+  for (const bool european : {false, true}) {
+    Format_Settings_Scope scope(european ? European() : Format_Settings());
+    const Plain_Number_Reader reader;
+    for (const Case& c : cases) {
+      const QString text = QString::fromUtf8(c.text);
+      double plain = -1;
+      const bool taken =
+          reader.Read(reinterpret_cast<const char16_t*>(text.constData()), text.size(), plain);
+      EXPECT_EQ(taken, european ? c.plain_european : c.plain_default) << c.text << " european " << european;
+      if (!taken) continue;
+      EXPECT_TRUE(Read_Text_Traits(text).number) << c.text;
+      for (const bool financial : {false, true}) {
+        double general = -1;
+        ASSERT_TRUE(Parse_Sort_Number(text, QString(), QString(), financial, general)) << c.text;
+        EXPECT_EQ(std::memcmp(&plain, &general, sizeof plain), 0)
+            << c.text << ": " << plain << " against " << general;  // the same bits, -0 included
+      }
+    }
+  }
+}
+
+// Random plain numbers of every length and scale agree to the bit.
+TEST(SortNumberText, PlainNumbersAgreeOnRandomTexts) {
+  Format_Settings_Scope scope{Format_Settings()};
+  const Plain_Number_Reader reader;
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::string s = random() % 2 ? "-" : "";
+    const int digits = 1 + int(random() % 24);
+    const int point = int(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && random() % 2) s += '.';
+      s += char('0' + random() % 10);
+    }
+    const QString text = QString::fromStdString(s);
+    double plain = 0, general = 0;
+    ASSERT_TRUE(reader.Read(reinterpret_cast<const char16_t*>(text.constData()), text.size(), plain)) << s;
+    ASSERT_TRUE(Parse_Sort_Number(text, QString(), QString(), false, general)) << s;
+    ASSERT_EQ(std::memcmp(&plain, &general, sizeof plain), 0) << s;
+  }
+}
+
+// A decimal separator that could be taken for part of a number leaves every
+// text to the general reader.
+TEST(SortNumberText, OddSeparatorsTakeNoText) {
+  for (const QChar decimal : {QChar('-'), QChar('e'), QChar('5'), QChar(' ')}) {
+    Format_Settings s;
+    s.Decimal_Separator = decimal;
+    s.Thousand_Separator = '\'';
+    Format_Settings_Scope scope(s);
+    const Plain_Number_Reader reader;
+    const QString text("12");
+    double v = 0;
+    EXPECT_FALSE(reader.Read(reinterpret_cast<const char16_t*>(text.constData()), text.size(), v));
+  }
+}
