@@ -147,6 +147,7 @@ void Platform_Grid::Permute_Platform_Rows(int first, const std::vector<int>& ord
   std::vector<int> heights(order.size());
   bool changed = false;
   for (size_t k = 0; k < order.size(); ++k) {
+    if (k + 16 < order.size()) __builtin_prefetch(&row_heights_[size_t(order[k + 16])]);
     heights[k] = row_heights_[size_t(order[k])];
     changed |= heights[k] != row_heights_[size_t(first) + k];
   }

@@ -1,8 +1,8 @@
 // The quickest way a column sorts: every cell of the column is read once in
 // storage order, straight from the cell store, into a 64-bit order key
-// (the number's bits arranged to sort as unsigned, or a text's first four
-// UTF-16 units), and the keys are sorted by radix. Texts equal in those four
-// units are then ordered on their whole text, and rows equal on the column
+// (the number's bits arranged to sort as unsigned, or a text's first
+// UTF-16 units), and the keys are sorted by radix. Texts equal in their keys
+// are then ordered on their whole text, and rows equal on the column
 // are ordered on the columns right of it, as the pairwise comparison does.
 // No application code runs while the texts are held, so the store cannot
 // change under them. Columns this way cannot read (events that change the
@@ -96,15 +96,17 @@ uint64_t Number_Key(double v) {
 
 char16_t Fold(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
 
-// The first four units, the first in the top bits; a shorter text is
-// padded with 0, which never orders two texts wrongly, only leaves them to
-// the whole comparison.
-uint64_t Text_Key(const char16_t* text, uint32_t size, bool fold) {
+// The first four units, the first in the top bits, or the first eight when
+// every text of the column is Latin-1 (`narrow`); a shorter text is padded
+// with 0, which never orders two texts wrongly, only leaves them to the
+// whole comparison.
+uint64_t Text_Key(const char16_t* text, uint32_t size, bool fold, bool narrow) {
+  const uint32_t units = narrow ? 8 : 4, bits = narrow ? 8 : 16;
   uint64_t key = 0;
-  for (uint32_t k = 0; k < 4; ++k) {
+  for (uint32_t k = 0; k < units; ++k) {
     char16_t c = k < size ? text[k] : 0;
     if (fold) c = Fold(c);
-    key = (key << 16) | c;
+    key = (key << bits) | c;
   }
   return key;
 }
@@ -237,6 +239,7 @@ bool Grid_Sorter::Key_Order(int ACol, std::vector<int>& rows, int SortDir) {
   std::vector<int> object_rows;
   size_t number_count = 0, other_count = 0;
   bool undecided = false;  // a date or time look, or numbers among texts
+  char16_t units = 0;      // every unit of every text or'ed: below 256 for Latin-1 texts
   auto take = [&](size_t i, int r, const QString* text, bool props) {
     if (props) {
       if (shown) {
@@ -250,6 +253,8 @@ bool Grid_Sorter::Key_Order(int ACol, std::vector<int>& rows, int SortDir) {
     data[i] = t;
     sizes[i] = size;
     numbers[i].row = uint32_t(r);
+    if (!fixed_number)
+      for (uint32_t k = 0; k < size; ++k) units |= t[k];
     if (fixed_number) {
       double v = 0;
       if (!(bare && plain.Read(t, size, v))) v = general_number(t, size);
@@ -272,9 +277,8 @@ bool Grid_Sorter::Key_Order(int ACol, std::vector<int>& rows, int SortDir) {
     }
   };
   if (range) {
-    FGrid.Store().Visit_Column(ACol, L, R, [&](int r, const QString* text, bool props) {
-      take(size_t(r - L), r, text, props);
-    });
+    FGrid.Store().Visit_Column(ACol, L, R,
+                               [&](int r, const QString* text, bool props) { take(size_t(r - L), r, text, props); });
   } else {
     for (size_t i = 0; i < n; ++i) {
       bool props = false;
@@ -330,11 +334,12 @@ bool Grid_Sorter::Key_Order(int ACol, std::vector<int>& rows, int SortDir) {
   numbers = std::vector<Number_Item>();
 
   const bool fold = kind == K_Text_No_Case;
+  const bool narrow = units < 256;
   std::vector<Text_Item> items(n);
   for (size_t i = 0; i < n; ++i)
-    items[i] = Text_Item{Text_Key(data[i], sizes[i], fold) ^ flip, data[i], sizes[i], uint32_t(rows[i])};
+    items[i] = Text_Item{Text_Key(data[i], sizes[i], fold, narrow) ^ flip, data[i], sizes[i], uint32_t(rows[i])};
   Sort_By_Key(items);
-  // Texts alike in their first four units: by the whole text.
+  // Texts alike in their keys: by the whole text.
   auto before = [&](const Text_Item& x, const Text_Item& y) {
     ++compares;
     return Compare_Units(x, y, fold) == -SortDir;
@@ -359,9 +364,8 @@ bool Grid_Sorter::Key_Order(int ACol, std::vector<int>& rows, int SortDir) {
     a = b;
   }
   // From here on application code may run: the texts are not read again.
-  break_ties(items, [&](const Text_Item& a, const Text_Item& b) {
-    return a.key == b.key && Compare_Units(a, b, fold) == 0;
-  });
+  break_ties(items,
+             [&](const Text_Item& a, const Text_Item& b) { return a.key == b.key && Compare_Units(a, b, fold) == 0; });
   for (size_t i = 0; i < n; ++i) rows[i] = int(items[i].row);
   return true;
 }

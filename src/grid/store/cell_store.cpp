@@ -208,7 +208,12 @@ void Cell_Store::Permute_Rows(int first, const std::vector<int>& order) {
   if (first < 0 || order.empty()) return;
   Reserve_Rows(first + int(order.size()));
   std::vector<Row> moved(order.size());
-  for (size_t k = 0; k < order.size(); ++k) moved[k].swap(rows_[size_t(order[k])]);
+  // The rows are fetched in their new order: asked for a few ahead.
+  constexpr size_t Ahead = 16;
+  for (size_t k = 0; k < order.size(); ++k) {
+    if (k + Ahead < order.size()) __builtin_prefetch(&rows_[size_t(order[k + Ahead])], 1);
+    moved[k].swap(rows_[size_t(order[k])]);
+  }
   for (size_t k = 0; k < order.size(); ++k) rows_[size_t(first) + k].swap(moved[k]);
 }
 

@@ -41,6 +41,8 @@ void TIntList::Permute(int First, const std::vector<int>& Order) {
   size_t needed = 0;
   bool changed = false;
   for (size_t k = 0; k < Order.size(); ++k) {
+    if (k + 16 < Order.size() && size_t(Order[k + 16]) < items_.size())
+      __builtin_prefetch(&items_[size_t(Order[k + 16])]);
     moved[k] = at(Order[k]);
     if (moved[k] != 0) needed = size_t(First) + k + 1;
     changed |= moved[k] != at(First + int(k));

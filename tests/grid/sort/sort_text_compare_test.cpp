@@ -157,12 +157,14 @@ TEST(SortNumberText, PlainNumbersReadAsTheGeneralReaderReadsThem) {
       {"5.", true, false},
       {"-.5", true, false},
       {"0.1", true, false},
-      {"123456789012345678", true, true},                 // past 2^53: the general reader rounds
-      {"9007199254740993", true, true},                   // 2^53 + 1
-      {"1234567890123456789012345", true, true},          // more digits than a 64-bit mantissa
-      {"0.12345678901234567890123456789", true, false},   // more than 22 decimals
-      {"179769313486231570000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-       "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+      {"123456789012345678", true, true},                // past 2^53: the general reader rounds
+      {"9007199254740993", true, true},                  // 2^53 + 1
+      {"1234567890123456789012345", true, true},         // more digits than a 64-bit mantissa
+      {"0.12345678901234567890123456789", true, false},  // more than 22 decimals
+      {"179769313486231570000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "000000"
+       "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+       "000000"
        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
        false, false},  // out of range: left to the general reader
       {"", false, false},
@@ -190,8 +192,7 @@ TEST(SortNumberText, PlainNumbersReadAsTheGeneralReaderReadsThem) {
     for (const Case& c : cases) {
       const QString text = QString::fromUtf8(c.text);
       double plain = -1;
-      const bool taken =
-          reader.Read(reinterpret_cast<const char16_t*>(text.constData()), text.size(), plain);
+      const bool taken = reader.Read(reinterpret_cast<const char16_t*>(text.constData()), text.size(), plain);
       EXPECT_EQ(taken, european ? c.plain_european : c.plain_default) << c.text << " european " << european;
       if (!taken) continue;
       EXPECT_TRUE(Read_Text_Traits(text).number) << c.text;
