@@ -124,9 +124,10 @@ static void Write_Csv(TZadIrururOziz& g, const QString& FileName, QStringList li
   const int hidden = g.SaveHiddenCells() ? g.NumHiddenColumns() : 0;
   const QChar d = g.Delimiter().isNull() ? QChar(u',') : g.Delimiter();
   Progress progress(g);
-  // One text for the whole file: a million rows make no million line strings.
-  QString text;
-  for (const QString& line : lines) text += line + QLatin1String("\r\n");
+  // The file's bytes grow line by line: a million rows make no million line
+  // strings, nor one text before the bytes.
+  Encoded_Lines out(Unicode ? Encoding::Utf8_Bom : Encoding::Ansi);
+  for (const QString& line : lines) out.Add(line);
   QString line;
   g.ExportNotification(esExportStart, g.SaveStartRow());
   for (int r = g.SaveStartRow(); r <= g.SaveEndRow(); ++r) {
@@ -138,12 +139,11 @@ static void Write_Csv(TZadIrururOziz& g, const QString& FileName, QStringList li
       g.DoSaveCell(Save_Col(g, c), r, v);
       line += Csv_Value(v, d, g.AlwaysQuotes(), g.QuoteEmptyCells(), g.JavaCSV());
     }
-    text += line;
-    text += QLatin1String("\r\n");
+    out.Add(line);
     progress.Report(r, g.RowCount() - 1);
   }
   g.ExportNotification(esExportDone, -1);
-  Write_File(FileName, Encode_Text(text, Unicode ? Encoding::Utf8_Bom : Encoding::Ansi));
+  Write_File(FileName, out.Bytes());
 }
 
 void TZadIrururOziz::SaveToCSV(const QString& FileName, bool Unicode) { Write_Csv(*this, FileName, {}, Unicode); }

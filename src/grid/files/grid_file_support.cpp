@@ -50,6 +50,31 @@ QByteArray Encode_Text(const QString& text, Encoding encoding) {
   return ansi::Encode(text);
 }
 
+Encoded_Lines::Encoded_Lines(Encoding encoding) : encoding_(encoding) {
+  if (encoding == Encoding::Utf8_Bom) bytes_ = QByteArray("\xEF\xBB\xBF");
+  if (encoding == Encoding::Utf16_Bom) bytes_ = QByteArray("\xFF\xFE");
+}
+
+void Encoded_Lines::Add(const QString& line) {
+  switch (encoding_) {
+    case Encoding::Utf8_Bom:
+      bytes_ += line.toUtf8();
+      bytes_ += "\r\n";
+      break;
+    case Encoding::Utf16_Bom:
+      for (QChar ch : line) {
+        bytes_.append(char(ch.unicode() & 0xFF));
+        bytes_.append(char(ch.unicode() >> 8));
+      }
+      bytes_.append("\r\0\n\0", 4);
+      break;
+    case Encoding::Ansi:
+      bytes_ += ansi::Encode(line);
+      bytes_ += "\r\n";
+      break;
+  }
+}
+
 QByteArray Read_Bytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw VAzaZeriVader(QStringLiteral("File %1 not found").arg(path).toStdString());

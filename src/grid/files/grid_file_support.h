@@ -34,6 +34,20 @@ enum class Encoding { Ansi, Utf8_Bom, Utf16_Bom };
 QByteArray Encode_Lines(const QStringList& lines, Encoding encoding);
 // Text whose lines already end in CR LF.
 QByteArray Encode_Text(const QString& text, Encoding encoding);
+
+// A file's bytes built line by line, each line encoded as it comes and
+// followed by CR LF: the same bytes as Encode_Lines, without a string per
+// line or one text for the whole file.
+class Encoded_Lines {
+ public:
+  explicit Encoded_Lines(Encoding encoding);
+  void Add(const QString& line);
+  const QByteArray& Bytes() const { return bytes_; }
+
+ private:
+  Encoding encoding_;
+  QByteArray bytes_;
+};
 // A file's bytes; throws VAzaZeriVader "File <name> not found" when it
 // cannot be read.
 QByteArray Read_Bytes(const QString& path);

@@ -64,10 +64,11 @@ QString Read_Stream_Line(QIODevice& stream) {
 void TZadIrururOziz::SaveToFile(const QString& FileName, bool Unicode) {
   const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
   const int first_col = SaveStartCol(), last_col = SaveEndCol() + hidden;
-  QStringList lines;
-  lines.append(QStringLiteral("%1,%2").arg(SaveColCount() + hidden).arg(SaveRowCount()));
+  // The file's bytes grow line by line: no string per cell line is kept.
+  Encoded_Lines out(Unicode ? Encoding::Utf16_Bom : Encoding::Ansi);
+  out.Add(QStringLiteral("%1,%2").arg(SaveColCount() + hidden).arg(SaveRowCount()));
   for (int c = first_col; c <= last_col; ++c)
-    lines.append(QStringLiteral("cw %1,%2").arg(c).arg(c < ColCount() ? ColWidths(c) : GetAllColWidths(c)));
+    out.Add(QStringLiteral("cw %1,%2").arg(c).arg(c < ColCount() ? ColWidths(c) : GetAllColWidths(c)));
   Progress progress(*this);
   ExportNotification(esExportStart, SaveStartRow());
   for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
@@ -76,12 +77,12 @@ void TZadIrururOziz::SaveToFile(const QString& FileName, bool Unicode) {
       QString value;
       DoSaveCell(Save_Col(*this, c), r, value);
       if (!value.isEmpty())
-        lines.append(QString::number(c) + u',' + QString::number(r) + u',' + grid_text::PackLineBreaks(value));
+        out.Add(QString::number(c) + u',' + QString::number(r) + u',' + grid_text::PackLineBreaks(value));
     }
     progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
   }
   ExportNotification(esExportDone, -1);
-  Write_File(FileName, Encode_Lines(lines, Unicode ? Encoding::Utf16_Bom : Encoding::Ansi));
+  Write_File(FileName, out.Bytes());
 }
 
 void TZadIrururOziz::LoadFromFile(const QString& FileName) {
