@@ -89,8 +89,10 @@ int CellTextKind(const QString& text, bool htmlAware) {
 
 QString PackLineBreaks(const QString& text) {
   // A bare LF needs the coding as much as a CR: left as it is, it would
-  // split the text's line in a file of lines.
-  if (!text.contains(CR) && !text.contains(LF)) return text;
+  // split the text's line in a file of lines. Not beside a TAB, though: the
+  // coding brings a TAB back as a CR, which would end the text's first line
+  // and lose the rest.
+  if (!text.contains(CR) && (!text.contains(LF) || text.contains(QChar(9)))) return text;
   return Map_Chars(text, CR, QChar(9), LF, QChar(8), QChar(0), QChar(1));
 }
 

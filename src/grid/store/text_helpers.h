@@ -6,7 +6,8 @@
 //
 // Single-line codings of multi-line cell texts (binding for the grid's text,
 // CSV, clipboard and HTML formats):
-//   PackLineBreaks     CR->#9, LF->#8, #0->#1, only when the text holds a CR or LF
+//   PackLineBreaks     CR->#9, LF->#8, #0->#1, only when the text holds a CR, or an LF
+//                      and no TAB
 //   UnpackLineBreaks   #9->CR, #8->LF, #1->#0, only when the text holds #8
 //   QuoteMultiLineText CR LF -> #11, then wrapped in double quotes (CSV)
 //   RestoreMultiLineText #11 -> CR LF (CSV)

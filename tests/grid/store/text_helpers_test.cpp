@@ -32,6 +32,8 @@ TEST(LineCodings, PackAndUnpackFollowTheStoredForm) {
   // A bare LF is coded too, so that it cannot split a stored line.
   EXPECT_EQ(PackLineBreaks("a\nb"), Chars({'a', 8, 'b'}));
   EXPECT_EQ(UnpackLineBreaks(PackLineBreaks("a\nb"), true), QString("a\nb"));
+  // Beside a TAB it stays: the TAB would come back as a CR.
+  EXPECT_EQ(PackLineBreaks("\n\t"), QString("\n\t"));
   EXPECT_EQ(PackLineBreaks("a\tb"), QString("a\tb"));
   EXPECT_EQ(UnpackLineBreaks("a\tb", true), QString("a\tb"));
   // A lone CR is stored as #9 and, without #8, comes back as a TAB.
