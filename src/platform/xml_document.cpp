@@ -1,6 +1,7 @@
 #include "platform/xml_document.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <sstream>
 
 #include "platform/atomic_file.h"
@@ -8,7 +9,12 @@
 namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
-QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
+// A text that starts with U+FEFF keeps it: QString::fromUtf8 would take it
+// for a byte-order mark and drop it from a name or a value.
+QString FromUtf8(const char* text) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder(QByteArrayView(text));
+}
 
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_declaration | pugi::parse_doctype;
