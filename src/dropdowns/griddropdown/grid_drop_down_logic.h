@@ -8,6 +8,7 @@
 
 #include "controls/tcolor.h"
 #include "dropdowns/base/list_rows.h"
+#include "dropdowns/base/list_style_colors.h"
 #include "dropdowns/base/selection_color_style.h"
 #include "grid/theme/style_if.h"
 
@@ -28,21 +29,8 @@ using namespace list_rows;
 // as it is.
 int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
 
-
-// The colours a component style gives; Apply is false for the styles that
-// leave them alone.
-struct Style_Colors {
-  bool Apply = false;
-  TColor HeaderColor = clNone, HeaderColorTo = clNone;
-  // clNone leaves the header font's colour as it is.
-  TColor HeaderFontColor = clNone;
-  TSelectionColorStyle Selection = scCustom;
-  TColor LineColor = clNone, FixedLineColor = clNone;
-  // With scCustom: the selection's colour and its text colour.
-  TColor SelectionColor = clNone;
-  TColor SelectionTextColor = 0x000000;
-};
-Style_Colors Style_Colors_Of(TDUDStyle Style);
+// The colours a component style gives; the Office 2010 styles give none here.
+inline Style_Colors Style_Colors_Of(TDUDStyle Style) { return list_rows::Style_Colors_Of(Style, false); }
 
 // The line colours a selection colour style gives (Apply false for
 // scCustom).

@@ -9,6 +9,7 @@
 
 #include "controls/tcolor.h"
 #include "dropdowns/base/list_rows.h"
+#include "dropdowns/base/list_style_colors.h"
 #include "dropdowns/base/selection_color_style.h"
 #include "dropdowns/multicolumn/drop_down_columns.h"
 #include "grid/theme/style_if.h"
@@ -31,17 +32,6 @@ int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
 
 
 // The colours a component style gives; Apply is false for tsCustom.
-struct Style_Colors {
-  bool Apply = false;
-  TColor HeaderColor = clNone, HeaderColorTo = clNone;
-  // clNone leaves the header font's colour as it is.
-  TColor HeaderFontColor = clNone;
-  TSelectionColorStyle Selection = scCustom;
-  TColor LineColor = clNone, FixedLineColor = clNone;
-  // For scCustom only: the selection's colours.
-  TColor SelectionColor = clNone;
-  TColor SelectionTextColor = 0x000000;
-};
-Style_Colors Style_Colors_Of(TDUDStyle Style);
+inline Style_Colors Style_Colors_Of(TDUDStyle Style) { return list_rows::Style_Colors_Of(Style, true); }
 
 }  // namespace multi_column
