@@ -123,8 +123,10 @@ void Cell_Store::Set_Text(int c, int r, const QString& text) {
 
 TCellProperties* Cell_Store::Object(int c, int r) const {
   if (used_slots_ == 0) return nullptr;
-  const Entry* entry = Find_Entry(c, r);
-  return entry ? Props(*entry) : nullptr;
+  const Row* row = Find_Row(r);
+  if (!row || !row->may_hold_props || c < 0) return nullptr;
+  const auto it = std::lower_bound(row->begin(), row->end(), c, Col_Less);
+  return it != row->end() && it->col == c ? Props(*it) : nullptr;
 }
 
 void Cell_Store::Set_Object(int c, int r, TCellProperties* props) {
@@ -137,6 +139,7 @@ void Cell_Store::Set_Object(int c, int r, TCellProperties* props) {
     return;
   }
   Entry* entry = Entry_For_Write(c, r);
+  Row_For_Write(r).may_hold_props = true;
   if (entry->slot)
     slots_[entry->slot] = props;
   else
@@ -279,7 +282,7 @@ void Cell_Store::Put_Row(int r, std::vector<Cell_Copy> cells) {
   Row row;
   row.reserve(cells.size());
   for (Cell_Copy& cell : cells) {
-    if (cell.props) FHasCellProps = true;
+    if (cell.props) FHasCellProps = row.may_hold_props = true;
     row.push_back(Entry{std::move(cell.text), cell.col, Take_Slot(cell.props)});
   }
   if (size_t(r) < rows_.size()) {

@@ -145,7 +145,19 @@ class Cell_Store {
     int col;
     uint32_t slot = 0;
   };
-  using Row = std::vector<Entry>;
+  // A row's cells, and whether any of them may name properties: the flag
+  // lives beside the block pointers, so asking a row without properties for
+  // a cell's properties (nodes, merges, cell types on every row) reads no
+  // block. It is set when a cell gets properties and cleared only when the
+  // row is rebuilt or emptied; a stale set flag only costs the search. It
+  // moves with the row however rows are exchanged.
+  struct Row : std::vector<Entry> {
+    bool may_hold_props = false;
+    void swap(Row& other) noexcept {
+      std::vector<Entry>::swap(other);
+      std::swap(may_hold_props, other.may_hold_props);
+    }
+  };
 
   // The properties table: a slot per cell with properties, reused once freed.
   uint32_t Take_Slot(TCellProperties* props);

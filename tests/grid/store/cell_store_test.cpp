@@ -223,6 +223,39 @@ TEST_F(CellStore, PropertiesTravelWithRowsAndFreedSlotsServeNewCells) {
   EXPECT_EQ(store.Filled_Cells(), 2u);
 }
 
+// A row knows whether its cells may hold properties without its block being
+// read; that knowledge must follow the row through every kind of move, or a
+// moved cell would lose its properties to a row that had none.
+TEST_F(CellStore, PropertiesFollowRowsThroughEveryMove) {
+  for (int r = 0; r < 8; ++r) store.Set_Text(1, r, QString::number(r));
+  TCellProperties* p = store.GetCellProperties(1, 2);
+  store.Swap_Rows(2, 5);
+  EXPECT_EQ(store.Object(1, 5), p);
+  EXPECT_EQ(store.Object(1, 2), nullptr);
+  store.Permute_Rows(4, {7, 6, 5, 4});  // row 5 goes to 6
+  EXPECT_EQ(store.Object(1, 6), p);
+  EXPECT_EQ(store.Text(1, 6), "2");
+  store.Insert_Rows(1, 2);
+  EXPECT_EQ(store.Object(1, 8), p);
+  store.Delete_Rows(0, 3);
+  EXPECT_EQ(store.Object(1, 5), p);
+  EXPECT_EQ(store.Text(1, 5), "2");
+  for (int r = 0; r < 8; ++r)
+    if (r != 5) EXPECT_EQ(store.Object(1, r), nullptr) << r;
+
+  // A row written beyond the row vector keeps its properties when the grid grows over it.
+  owner.rows = 20;
+  TCellProperties* far = store.GetCellProperties(3, 15);
+  store.Reserve_Rows(20);
+  EXPECT_EQ(store.Object(3, 15), far);
+  // A row emptied and refilled forgets nothing it still holds.
+  store.FreeCellProperties(1, 5);
+  EXPECT_EQ(store.Object(1, 5), nullptr);
+  TCellProperties* again = store.GetCellProperties(0, 5);
+  EXPECT_EQ(store.Object(0, 5), again);
+  EXPECT_EQ(store.Text(1, 5), "2");
+}
+
 TEST_F(CellStore, SpanComparisons) {
   EXPECT_FALSE(store.ColSpanIdentical(1, 2));
   store.MergeCells(1, 2, 2, 1);
