@@ -26,6 +26,12 @@ int Step_Item(Selection_Step Step, int Index, int Count) {
   }
 }
 
+int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight, int Margin) {
+  if (RowHeight < 1) return Height;
+  const int rows = (Height - Bars - HeaderHeight - 2) / RowHeight;
+  return Bars + HeaderHeight + rows * RowHeight + Margin;
+}
+
 std::vector<int> Stretched_Widths(const std::vector<int>& Widths, int Available) {
   std::vector<int> result;
   result.reserve(Widths.size());

@@ -74,4 +74,16 @@ Style_Colors Style_Colors_Of(TDUDStyle Style, bool Office2010) {
   return c;
 }
 
+Selection_Colors Selection_Colors_Of(TSelectionColorStyle Style) {
+  switch (Style) {
+    case scOffice2007:
+      return {true, 0xF1EDEB, 0xD1BBA4, 0x5EC1F1};
+    case scWindowsVista:
+    case scWindows7:
+      return {true, 0xECECF0, 0xD4D2D1, 0xEACAB6};
+    default:
+      return {};
+  }
+}
+
 }  // namespace list_rows

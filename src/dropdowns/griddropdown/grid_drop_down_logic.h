@@ -27,17 +27,11 @@ using namespace list_rows;
 // The popup height that shows whole rows: the bars, the header row, 2
 // pixels, whole data rows and 4 pixels. A row height below 1 leaves Height
 // as it is.
-int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
+inline int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
+  return list_rows::Whole_Row_Height(Height, Bars, HeaderHeight, RowHeight, 6);
+}
 
 // The colours a component style gives; the Office 2010 styles give none here.
 inline Style_Colors Style_Colors_Of(TDUDStyle Style) { return list_rows::Style_Colors_Of(Style, false); }
-
-// The line colours a selection colour style gives (Apply false for
-// scCustom).
-struct Selection_Colors {
-  bool Apply = false;
-  TColor LineColor = clNone, FixedLineColor = clNone, SelectionColor = clNone;
-};
-Selection_Colors Selection_Colors_Of(TSelectionColorStyle Style);
 
 }  // namespace grid_drop_down

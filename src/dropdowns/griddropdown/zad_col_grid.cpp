@@ -17,11 +17,11 @@ namespace {
 
 constexpr int Minimum_Row_Height = 24;
 
-bool Is_Enter_Key(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
-
 }  // namespace
 
-TZadColGrid::TZadColGrid(QWidget* AOwner) : TZadIrururOziz(AOwner) {
+using drop_down_list::Is_Enter_Key;
+
+TZadColGrid::TZadColGrid(QWidget* AOwner) : List_Grid(AOwner) {
   SetFixedRowAlways(true);
   SetFixedRows(1);
   SetFixedCols(0);
@@ -49,17 +49,10 @@ void TZadColGrid::ApplyDropDownSettings(TCustomZadGridDropDown* D) {
   if (ColCount() < columns) SetColCount(columns);
   if (D->UseItems()) SetRowCount(D->Items().Count() + 1);
   for (int i = 0; i < columns && i < ColCount(); ++i) SetColWidths(i, FColumns.Items(i).Width);
-  FLineColor = D->LineColor();
-  FFixedLineColor = D->FixedLineColor();
-  FHeaderColor = D->HeaderColor();
-  FHeaderColorTo = D->HeaderColorTo();
-  FHeaderHeight = D->HeaderHeight();
-  FHeaderFont = D->HeaderFont();
+  Take_Drop_Down_Look(*D);
   SetHoverRow(D->HoverRow());
   SetHoverRowColor(D->HoverRowColor());
   SetHoverRowColorTo(D->HoverRowColorTo());
-  FImages = D->Images();
-  SetDefaultRowHeight(D->DropDownRowHeight());
   if (RowCount() > 0) SetRowHeights(0, D->HeaderHeight());
   TGridOptions options = Options();
   const auto follow = [&options](bool Flag, TGridOptions Option) {
@@ -95,11 +88,6 @@ void TZadColGrid::FillGridFromItems() {
     for (int i = 0; i < ColCount(); ++i) SetCellEx(i, r + 1, item.Column_Text(i));
     SetAllObjects(0, r + 1, quintptr(qintptr(r)));
   }
-}
-
-void TZadColGrid::AutoSizeDropDownColumns() {
-  for (int i = 0; i < FColumns.Count(); ++i)
-    if (FColumns.Items(i).AutoSize) AutoSizeColumn(i);
 }
 
 void TZadColGrid::AutoSizeColumn(int Index) {
@@ -189,15 +177,7 @@ void TZadColGrid::HandleColumnMoved(int FromIndex, int ToIndex) {
 }
 
 bool TZadColGrid::event(QEvent* Event) {
-  // The arrow keys and Tab are the grid's own.
-  if (Event->type() == QEvent::ShortcutOverride) {
-    const int key = static_cast<QKeyEvent*>(Event)->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Up || key == Qt::Key_Down ||
-        key == Qt::Key_Left || key == Qt::Key_Right) {
-      Event->accept();
-      return true;
-    }
-  }
+  if (Takes_Shortcut(Event)) return true;
   // Tab never reaches the grid (no focus move either).
   if (Event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(Event)->key();
@@ -238,28 +218,6 @@ void TZadColGrid::wheelEvent(QWheelEvent* Event) {
   FConfirmSelection = false;
   TZadIrururOziz::wheelEvent(Event);
   FMouseWheelSelection = false;
-}
-
-bool TZadColGrid::HandleWheelDown() {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool used = TZadIrururOziz::HandleWheelDown();
-  FMouseWheelSelection = false;
-  return used;
-}
-
-bool TZadColGrid::HandleWheelUp() {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool used = TZadIrururOziz::HandleWheelUp();
-  FMouseWheelSelection = false;
-  return used;
-}
-
-void TZadColGrid::HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
-  FConfirmSelection = true;
-  FOldRow = Row();
-  TZadIrururOziz::HandleMouseDown(Button, Shift, X, Y);
 }
 
 void TZadColGrid::HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {

@@ -8,15 +8,15 @@
 #include <functional>
 
 #include "controls/tcolor.h"
-#include "dropdowns/base/drop_down_drawing.h"
 #include "dropdowns/griddropdown/grid_drop_down_items.h"
+#include "dropdowns/list/list_grid.h"
 #include "grid/core/zad_irurur_oziz.h"
 
 class TCustomZadGridDropDown;
 
 namespace grid_drop_down {
 
-class TZadColGrid : public TZadIrururOziz {
+class TZadColGrid : public drop_down_list::List_Grid<TZadIrururOziz> {
  public:
   explicit TZadColGrid(QWidget* AOwner = nullptr);
   ~TZadColGrid() override;
@@ -30,9 +30,8 @@ class TZadColGrid : public TZadIrururOziz {
   // stay as they are without items). Row objects hold the item index,
   // header cells -1.
   void FillGridFromItems();
-  void AutoSizeDropDownColumns();
   // The widest item of an auto-sized column (its image and text).
-  void AutoSizeColumn(int Index);
+  void AutoSizeColumn(int Index) override;
   // Rows of at least 24 pixels, grown to the wrapped texts (only when some
   // column wraps).
   void UpdateRowHeights();
@@ -42,31 +41,11 @@ class TZadColGrid : public TZadIrururOziz {
   // The item shown in a row (its row object).
   int Row_Item(int ARow);
 
-  TDropDownColumns& Columns() { return FColumns; }
   void SetColumns(const TDropDownColumns& Value) { FColumns.Assign(Value); }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  QFont HeaderFont() const { return FHeaderFont; }
-  void SetHeaderFont(const QFont& Value) { FHeaderFont = Value; }
-  const TDropDownImages* Images() const { return FImages; }
-  void SetImages(const TDropDownImages* Value) { FImages = Value; }
   // Stored; the string grid's own lines are switched off.
-  int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
 
-  // The current row was reached by a key or a click (not by the wheel).
-  bool ConfirmSelection() const { return FConfirmSelection; }
   void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
-  // A wheel step is moving the current row.
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
   int OldRow() const { return FOldRow; }
 
   // Enter or a left release on a data cell.
@@ -87,27 +66,12 @@ class TZadColGrid : public TZadIrururOziz {
   void HandleColumnMoved(int FromIndex, int ToIndex) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void wheelEvent(QWheelEvent* Event) override;
-  bool HandleWheelDown() override;
-  bool HandleWheelUp() override;
-  void HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
   void HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
 
  private:
   bool In_Popup() const;
 
   TCustomZadGridDropDown* FZadDropDown = nullptr;
-  TDropDownColumns FColumns{this};
-  TColor FHeaderColor = 0xFFFFFF;
-  TColor FHeaderColorTo = 0x808080;
-  TColor FLineColor = 0x808080;
-  const TDropDownImages* FImages = nullptr;
-  int FHeaderHeight = 25;
-  QFont FHeaderFont;
-  TColor FFixedLineColor = clNone;
-  int FGridLineWidth = 1;
-  int FOldRow = -1;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 }  // namespace grid_drop_down

@@ -7,12 +7,23 @@
 
 #include "dropdowns/base/drop_down_form.h"
 #include "dropdowns/griddropdown/grid_drop_down_logic.h"
+#include "dropdowns/list/list_grid.h"
 
 using namespace grid_drop_down;
+using drop_down_list::Is_Enter_Key;
+using drop_down_list::Types_Character;
 
 namespace {
 
-bool Is_Enter_Key(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
+// The grid drop-down's own: whole rows of the popup's height and a step at
+// the current row that writes nothing.
+constexpr TZadListDropDown::List_Traits Grid_Traits{
+    .Office2010_Styles = false,
+    .Style_Sets_Selection_Color = true,
+    .Row_Height_Margin = 6,
+    .Unmoved_Step_Writes = false,
+    .Completion_Caret_At_Typed = true,
+};
 
 // The keys that move through the rows (Page Up .. Down).
 bool Is_Navigation_Key(int Key) {
@@ -34,12 +45,6 @@ bool Is_Navigation_Key(int Key) {
 // The six keys the open grid keeps.
 bool Is_Grid_Step_Key(int Key) { return Is_Navigation_Key(Key) && Key != Qt::Key_Left && Key != Qt::Key_Right; }
 
-// A key whose press types a character: the character reaches the type-ahead
-// through the key-press relay, not the edit.
-bool Types_Character(int Key) {
-  return Key == Qt::Key_Backspace || (Key >= Qt::Key_Space && Key <= Qt::Key_ydiaeresis);
-}
-
 // Text without leading and trailing blanks and control characters.
 QString Trim_Entry(const QString& Text) {
   int from = 0, to = int(Text.size());
@@ -50,7 +55,7 @@ QString Trim_Entry(const QString& Text) {
 
 }  // namespace
 
-TCustomZadGridDropDown::TCustomZadGridDropDown(QWidget* AOwner) : TZadCustomDropDown(AOwner) {
+TCustomZadGridDropDown::TCustomZadGridDropDown(QWidget* AOwner) : TZadListDropDown(AOwner, Grid_Traits) {
   FItems = new TDropDownItems(this);
   FNavigation.SetHomeEndKey(heFirstLastRow);
 }
@@ -66,18 +71,7 @@ void TCustomZadGridDropDown::Finish_Construction() {
     delete FItems;
     FItems = made;
   }
-  // The construction's style ran over this control's colours; the
-  // defaults hold.
-  FHeaderColorTo = 0x808080;
-  FHeaderColor = 0xFFFFFF;
-  FHeaderFontColor = 0x000000;
-  FLineColor = 0xC0C0C0;
-  FFixedLineColor = clNone;
-  FSelectionTextColor = 0x000000;
-  SetDropDownColor(0xFFFFFF);
-  SetDropDownHeight(200);
-  SetAutoSelect(true);
-  SetSelectionColorStyle(scOffice2007);
+  TZadListDropDown::Finish_Construction();
 }
 
 uint32_t TCustomZadGridDropDown::GetVersionNr() const { return 0x01000300u; }
@@ -94,22 +88,9 @@ void TCustomZadGridDropDown::SetGridImages(QList<QImage>* Value) {
 
 // ---- rows and selection ----
 
-QString TCustomZadGridDropDown::Lookup_Text(int Index) const {
-  if (Index < 0 || Index >= FItems->Count()) return QString();
-  return FItems->Items(Index).Column_Text(FLookupColumn);
-}
-
 int TCustomZadGridDropDown::Row_Total() const {
   if (FUseItems) return FItems->Count();
   return FZadColGrid ? std::max(FZadColGrid->RowCount() - FZadColGrid->FixedRows(), 0) : 0;
-}
-
-void TCustomZadGridDropDown::Write_Text(const QString& Value) {
-  // The control's own text needs no completion.
-  const bool completing = FCompleting;
-  FCompleting = true;
-  SetText(Value);
-  FCompleting = completing;
 }
 
 void TCustomZadGridDropDown::SetItemIndex(int Value) {
@@ -142,42 +123,9 @@ int TCustomZadGridDropDown::RowOfItem(int Index) {
   return FItemIndex;
 }
 
-void TCustomZadGridDropDown::Step(int Kind) {
-  const int count = Row_Total();
-  if (count == 0) return;
-  const int next = Step_Item(Selection_Step(Kind), FItemIndex, count);
-  if (next == FItemIndex) return;
-  SetItemIndex(next);
-}
-
-void TCustomZadGridDropDown::SelectFirstRow() { Step(ssFirst); }
-void TCustomZadGridDropDown::SelectLastRow() { Step(ssLast); }
-void TCustomZadGridDropDown::SelectNextRow() { Step(ssNext); }
-void TCustomZadGridDropDown::SelectPreviousRow() { Step(ssPrevious); }
-void TCustomZadGridDropDown::SelectNextPage() { Step(ssNextPage); }
-void TCustomZadGridDropDown::SelectPreviousPage() { Step(ssPreviousPage); }
-
-void TCustomZadGridDropDown::RebuildLookupItems() {
-  if (FLookupColumn < 0 || FItems->Count() == 0) return;
-  FLookupItems.clear();
-  FLookupItems.reserve(FItems->Count());
-  for (int i = 0; i < FItems->Count(); ++i) FLookupItems.append(Lookup_Text(i));
-}
-
 void TCustomZadGridDropDown::Loaded() {
-  TZadCustomDropDown::Loaded();
-  RebuildLookupItems();
+  TZadListDropDown::Loaded();
   if (FZadColGrid) FZadColGrid->FillGridFromItems();
-}
-
-void TCustomZadGridDropDown::MouseWheelDownAction() {
-  TZadCustomDropDown::MouseWheelDownAction();
-  SelectNextRow();
-}
-
-void TCustomZadGridDropDown::MouseWheelUpAction() {
-  TZadCustomDropDown::MouseWheelUpAction();
-  SelectPreviousRow();
 }
 
 // ---- look-up ----
@@ -276,30 +224,6 @@ void TCustomZadGridDropDown::focusInEvent(QFocusEvent* Event) {
   FLookupEntry.clear();
 }
 
-void TCustomZadGridDropDown::HandleTextChange() {
-  // The control's own rewrite of the text.
-  if (FCompleting) return;
-  TZadCustomDropDown::HandleTextChange();
-  // Only typing completes; a text set by the program stays as it is.
-  if (!FTyping) return;
-  if (!FCompletion.WorkMode()) {
-    FCompletion.TextChanged(text(), cursorPosition(), QStringList());
-    return;
-  }
-  SetModified(FCompletion.Modified(text()));
-  const TypeCompletion::Result r = FCompletion.TextChanged(text(), cursorPosition(), FLookupItems);
-  if (r.What == TypeCompletion::Result::None) return;
-  FCompleting = true;
-  setText(r.Text);
-  if (r.What == TypeCompletion::Result::Completed) {
-    FItemIndex = r.Index;
-    setSelection(int(r.Text.size()), r.Caret - int(r.Text.size()));
-  } else {
-    setCursorPosition(r.Caret);
-  }
-  FCompleting = false;
-}
-
 void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
   const int key = Event->key();
   const Qt::KeyboardModifiers shift = Event->modifiers();
@@ -318,13 +242,7 @@ void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
   if (lookup) {
     FCompletion.KeyDown(key);
     if (Is_Enter_Key(key)) {
-      // An exact entry (in any letter case) is taken as that item.
-      const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
-      if (index >= 0) {
-        const bool changed = text() != FLookupItems[index];
-        SetItemIndex(index);
-        if (changed) TZadCustomDropDown::HandleTextChange();
-      }
+      Take_Exact_Entry();
       if (ReturnIsTab()) {
         Event->accept();
         QKeyEvent* tab = new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -334,17 +252,7 @@ void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
     }
   }
   if (key == Qt::Key_Escape || Is_Navigation_Key(key)) FLookupEntry.clear();
-  FTyping = true;
-  TZadCustomDropDown::keyPressEvent(Event);
-  FTyping = false;
-  if (lookup && key == Qt::Key_Escape) {
-    // Re-selects by the text; a text of no item keeps the text.
-    const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
-    if (index >= 0)
-      SetItemIndex(index);
-    else
-      FItemIndex = -1;
-  }
+  Type_Key(Event, lookup);
   // The typed character looks a row up.
   const QString typed = Event->text();
   if (typed.size() == 1 && (typed[0].isPrint() || typed[0] == QLatin1Char('\b')) &&
@@ -355,35 +263,14 @@ void TCustomZadGridDropDown::keyPressEvent(QKeyEvent* Event) {
     // row it found.
     if (DroppedDown()) Show_Item_Row();
   }
-  // The steps through the rows.
-  if (!isEnabled() || (shift & Qt::AltModifier) || DroppedDown()) return;
-  switch (key) {
-    case Qt::Key_PageUp:
-      SelectPreviousPage();
-      break;
-    case Qt::Key_PageDown:
-      SelectNextPage();
-      break;
-    case Qt::Key_End:
-      if (!(shift & Qt::ShiftModifier) && FStyle == dsDropDownList) SelectLastRow();
-      break;
-    case Qt::Key_Home:
-      if (!(shift & Qt::ShiftModifier) && FStyle == dsDropDownList) SelectFirstRow();
-      break;
-    case Qt::Key_Up:
-      SelectPreviousRow();
-      break;
-    case Qt::Key_Down:
-      SelectNextRow();
-      break;
-    default:
-      break;
-  }
+  // The steps through the rows; Home and End edit the text unless the
+  // edit takes no free text.
+  Step_By_Key(key, shift, !(shift & Qt::ShiftModifier) && FStyle == dsDropDownList);
 }
 
 void TCustomZadGridDropDown::keyReleaseEvent(QKeyEvent* Event) {
   const int key = Event->key();
-  if (!(Is_Enter_Key(key) && ReturnIsTab())) TZadCustomDropDown::keyReleaseEvent(Event);
+  Release_Key(Event);
   TZadColGrid* g = FZadColGrid;
   if (g && Is_Enter_Key(key) && !(Event->modifiers() & Qt::ShiftModifier) && (g->Options() & goEditing) &&
       g->EditMode()) {
@@ -392,13 +279,7 @@ void TCustomZadGridDropDown::keyReleaseEvent(QKeyEvent* Event) {
     else
       g->HideInplaceEdit();
   }
-  const int typed = FCompletion.ItemSel();
-  const int item = FCompletion.KeyReleased();
-  if (item < 0) return;
-  // The completed item's text in its own letter case, the completed part
-  // selected.
-  SetItemIndex(item);
-  setSelection(int(text().size()), typed - int(text().size()));
+  Complete_On_Release();
 }
 
 // ---- the popup ----
@@ -485,30 +366,9 @@ void TCustomZadGridDropDown::DoBeforeDropDown() {
   if (!FUseItems) TZadCustomDropDown::DoBeforeDropDown();
 }
 
-void TCustomZadGridDropDown::AdjustDropDownHeight(int& Height) {
-  int bars = 0;
-  if (DropDownHeader().Visible()) bars += DropDownHeader().Height;
-  if (DropDownFooter().Visible()) bars += DropDownFooter().Height;
-  Height = Whole_Row_Height(Height, bars, FHeaderHeight, FDropDownRowHeight);
-}
-
-void TCustomZadGridDropDown::PlaceDropDownControl() {
-  SetControl(FZadColGrid);
-  TZadCustomDropDown::PlaceDropDownControl();
-}
-
-void TCustomZadGridDropDown::AdaptDropDownSize() {
-  TZadCustomDropDown::AdaptDropDownSize();
-  TDropDownForm* form = DropDownForm();
-  if (!FDropDownAutoWidth || !form || !FZadColGrid) return;
-  // The grid takes the popup's height first: whether its rows fit decides
-  // the room for the scroll bar.
-  int room = form->height() - 2 * DropDownBorderWidth();
-  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
-  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
-  FZadColGrid->resize(FZadColGrid->width(), std::max(room, 0));
+int TCustomZadGridDropDown::Fitted_List_Width() {
   FZadColGrid->resize(FZadColGrid->NeededWidth(), FZadColGrid->height());
-  form->resize(FZadColGrid->width() + 2 * DropDownBorderWidth(), form->height());
+  return FZadColGrid->width();
 }
 
 void TCustomZadGridDropDown::DoShowDropDown() {
@@ -528,50 +388,36 @@ void TCustomZadGridDropDown::DoShowDropDown() {
   g->setFocus();
 }
 
-void TCustomZadGridDropDown::DoDropDownFormSizing() {
-  TZadCustomDropDown::DoDropDownFormSizing();
-  SizeColumnsToWidth();
-}
-
 void TCustomZadGridDropDown::SizeColumnsToWidth() {
   TZadColGrid* g = FZadColGrid;
   if (!FColumnSizeWithDropDown || !g || !DropDownForm()) return;
-  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  g->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  const int count = std::min(g->Columns().Count(), g->ColCount());
-  if (count == 0) return;
-  std::vector<int> widths;
-  for (int i = 0; i < count; ++i) widths.push_back(g->Columns().Items(i).Width);
-  int available = g->width() - 2 * g->frameWidth();
-  if (g->VisibleRowCount() + g->FixedRows() < g->RowCount())
-    available -= g->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const std::vector<int> stretched = Stretched_Widths(widths, available);
-  for (int i = 0; i < count; ++i) g->SetColWidths(i, stretched[size_t(i)]);
+  // The inner grid's columns share its inside, less the scroll bar when not
+  // all rows fit.
+  Stretch_Columns(*g, g->Columns(), [g] {
+    int available = g->width() - 2 * g->frameWidth();
+    if (g->VisibleRowCount() + g->FixedRows() < g->RowCount())
+      available -= g->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return available;
+  });
 }
 
-void TCustomZadGridDropDown::DoHideDropDown(bool CancelChanges) {
-  TDropDownForm* form = DropDownForm();
-  if (!form || !form->isVisible()) {
-    TZadCustomDropDown::DoHideDropDown(CancelChanges);
-    return;
+void TCustomZadGridDropDown::Restore_Opening() {
+  if (FOldItemIndex >= 0) {
+    // Forces the write: without items an unchanged index writes nothing.
+    FItemIndex = -2;
+    SetItemIndex(FOldItemIndex);
+  } else {
+    FItemIndex = -1;
+    Write_Text(FOpenText);
   }
+}
+
+void TCustomZadGridDropDown::Take_Confirmed_Row() {
   TZadColGrid* g = FZadColGrid;
-  TZadCustomDropDown::DoHideDropDown(CancelChanges);
-  if (CancelChanges) {
-    // The row and text of the opening come back.
-    if (FOldItemIndex >= 0) {
-      FItemIndex = -2;
-      SetItemIndex(FOldItemIndex);
-    } else {
-      FItemIndex = -1;
-      Write_Text(FOpenText);
-    }
-  } else if (g && g->ConfirmSelection()) {
-    if (g->RowCount() > g->FixedRows() && FSelRow >= g->FixedRows())
-      SetItemIndex(FUseItems ? ItemOfRow(FSelRow) : FSelRow - g->FixedRows());
-    g->SetConfirmSelection(false);
-  }
-  FOldItemIndex = FItemIndex;
+  if (!g || !g->ConfirmSelection()) return;
+  if (g->RowCount() > g->FixedRows() && FSelRow >= g->FixedRows())
+    SetItemIndex(FUseItems ? ItemOfRow(FSelRow) : FSelRow - g->FixedRows());
+  g->SetConfirmSelection(false);
 }
 
 void TCustomZadGridDropDown::GridSelectCell(int ARow) {
@@ -647,33 +493,4 @@ void TCustomZadGridDropDown::DoControlKeyPress(QChar& Key) {
     }
   }
   if (OnGridKeyPress) OnGridKeyPress(this, Key);
-}
-
-// ---- style ----
-
-void TCustomZadGridDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
-  const Selection_Colors c = Selection_Colors_Of(AStyle);
-  if (c.Apply) {
-    FLineColor = c.LineColor;
-    FFixedLineColor = c.FixedLineColor;
-  }
-  TZadCustomDropDown::SetSelectionColorStyle(AStyle);
-  if (c.Apply) SetSelectionColor(c.SelectionColor);
-}
-
-void TCustomZadGridDropDown::SetComponentStyle(TDUDStyle AStyle) {
-  TZadCustomDropDown::SetComponentStyle(AStyle);
-  const Style_Colors c = Style_Colors_Of(AStyle);
-  if (!c.Apply) return;
-  FHeaderColor = c.HeaderColor;
-  FHeaderColorTo = c.HeaderColorTo;
-  if (c.HeaderFontColor != clNone) FHeaderFontColor = c.HeaderFontColor;
-  SetSelectionColorStyle(c.Selection);
-  FLineColor = c.LineColor;
-  FFixedLineColor = c.FixedLineColor;
-  if (c.Selection == scCustom) {
-    SetSelectionColor(c.SelectionColor);
-    SetSelectionColorTo(c.SelectionColor);
-  }
-  FSelectionTextColor = c.SelectionTextColor;
 }

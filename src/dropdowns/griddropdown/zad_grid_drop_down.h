@@ -10,16 +10,15 @@
 #include <QStringList>
 #include <functional>
 
-#include "dropdowns/base/type_completion.h"
-#include "dropdowns/base/zad_custom_drop_down.h"
 #include "dropdowns/griddropdown/grid_drop_down_items.h"
 #include "dropdowns/griddropdown/zad_col_grid.h"
+#include "dropdowns/list/zad_list_drop_down.h"
 
 enum TLookupMethod { lmLookup, lmNarrowDown, lmNone };
 enum TDropDownStyle { dsDropDown, dsDropDownList };
 enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 
-class TCustomZadGridDropDown : public TZadCustomDropDown {
+class TCustomZadGridDropDown : public TZadListDropDown {
  public:
   using TZadColGrid = grid_drop_down::TZadColGrid;
   using TGridSender = TZadIrururOziz*;
@@ -31,11 +30,6 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   grid_drop_down::TDropDownItems& Items() { return *FItems; }
   const grid_drop_down::TDropDownItems& Items() const { return *FItems; }
   void SetItems(const grid_drop_down::TDropDownItems& Value) { FItems->Assign(Value); }
-  grid_drop_down::TDropDownColumns& Columns() { return FColumns; }
-  const grid_drop_down::TDropDownColumns& Columns() const { return FColumns; }
-  void SetColumns(const grid_drop_down::TDropDownColumns& Value) { FColumns.Assign(Value); }
-  // The item count.
-  int RowCount() const { return FItems->Count(); }
   bool UseItems() const { return FUseItems; }
   void SetUseItems(bool Value) { FUseItems = Value; }
   // The inner grid (made with the control, shown in the popup).
@@ -43,26 +37,14 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   TZadColGrid* Grid() const { return FZadColGrid; }
 
   // Selection.
-  int ItemIndex() const { return FItemIndex; }
   // With items: the item's lookup text goes into the edit (empty for -1 or
   // an item without one); a value past the items changes nothing. Without
   // items: the grid row's lookup text. No event fires.
-  void SetItemIndex(int Value);
+  void SetItemIndex(int Value) override;
   // The item shown in a grid row (its row object); Row itself past the rows.
   int ItemOfRow(int Row);
   // The grid row showing item Index; the current ItemIndex when none does.
   int RowOfItem(int Index);
-  void SelectFirstRow();
-  void SelectLastRow();
-  void SelectNextRow();
-  void SelectPreviousRow();
-  void SelectNextPage();
-  void SelectPreviousPage();
-  // Nothing; EndUpdate rebuilds the lookup texts after the items changed.
-  void BeginUpdate() {}
-  void EndUpdate() { RebuildLookupItems(); }
-  void RebuildLookupItems();
-  const QStringList& LookupItems() const { return FLookupItems; }
   // After the settings of a stored form were applied.
   void Loaded();
 
@@ -74,18 +56,8 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   // The type-ahead of the characters typed so far: the row or item found,
   // -1 for none.
   int TypeAheadLookup(QChar Key);
-  QString LookupEntry() const { return FLookupEntry; }
-  int LookupColumn() const { return FLookupColumn; }
-  void SetLookupColumn(int Value) { FLookupColumn = Value; }
   TLookupMethod LookupMethod() const { return FLookupMethod; }
   void SetLookupMethod(TLookupMethod Value) { FLookupMethod = Value; }
-  bool CaseSensitive() const { return FCaseSensitive; }
-  void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
-  bool MatchCase() const { return FCompletion.MatchCase; }
-  void SetMatchCase(bool Value) { FCompletion.MatchCase = Value; }
-  bool MatchStart() const { return FMatchStart; }
-  void SetMatchStart(bool Value) { FMatchStart = Value; }
-  bool WorkMode() const { return FCompletion.WorkMode(); }
   // dsDropDownList: typing only selects (the edit takes no free text).
   TDropDownStyle Style() const { return FStyle; }
   void SetStyle(TDropDownStyle Value);
@@ -95,8 +67,6 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   // Settings handed to the inner grid.
   bool AutoSizeColumns() const { return FAutoSizeColumns; }
   void SetAutoSizeColumns(bool Value) { FAutoSizeColumns = Value; }
-  bool ColumnSizing() const { return FColumnSizing; }
-  void SetColumnSizing(bool Value) { FColumnSizing = Value; }
   bool ColumnMoving() const { return FColumnMoving; }
   void SetColumnMoving(bool Value) { FColumnMoving = Value; }
   bool RowSizing() const { return FRowSizing; }
@@ -105,27 +75,6 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   void SetRowMoving(bool Value) { FRowMoving = Value; }
   bool RowSelect() const { return FRowSelect; }
   void SetRowSelect(bool Value) { FRowSelect = Value; }
-  bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
-  void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
-  bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
-  void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
-  int DropDownRowHeight() const { return FDropDownRowHeight; }
-  void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  QFont& HeaderFont() { return FHeaderFont; }
-  void SetHeaderFont(const QFont& Value) { FHeaderFont = Value; }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  TColor HeaderFontColor() const { return FHeaderFontColor; }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  TColor SelectionTextColor() const { return FSelectionTextColor; }
-  void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
   bool HoverRow() const { return FHoverRow; }
   void SetHoverRow(bool Value) { FHoverRow = Value; }
   TColor HoverRowColor() const { return FHoverRowColor; }
@@ -215,19 +164,10 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   uint32_t GetVersionNr() const override;
   void CreateDropDownForm() override;
   void DoBeforeDropDown() override;
-  void AdjustDropDownHeight(int& Height) override;
   void DoShowDropDown() override;
-  void PlaceDropDownControl() override;
-  void AdaptDropDownSize() override;
-  void DoHideDropDown(bool CancelChanges) override;
-  void DoDropDownFormSizing() override;
   void DoControlKeyDown(int& Key, Qt::KeyboardModifiers Shift) override;
   void DoControlKeyUp(int& Key, Qt::KeyboardModifiers Shift) override;
   void DoControlKeyPress(QChar& Key) override;
-  void MouseWheelDownAction() override;
-  void MouseWheelUpAction() override;
-  void SetSelectionColorStyle(TSelectionColorStyle AStyle) override;
-  void SetComponentStyle(TDUDStyle AStyle) override;
 
  protected:
   virtual grid_drop_down::TDropDownItems* CreateItems(void* AOwner);
@@ -291,19 +231,25 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   virtual void DoGridCanDeleteRow(TZadIrururOziz* Sender, int ARow, bool& CanDelete);
   void GridCheckBoxClick(TZadIrururOziz* Sender, int ACol, int ARow, bool State);
 
+  // Without items the steps go through the grid's data rows.
+  int Row_Total() const override;
+  void SizeColumnsToWidth() override;
+  const grid_drop_down::TDropDownItems& List_Items() const override { return *FItems; }
+  QAbstractScrollArea* List_Widget() const override { return FZadColGrid; }
+  // The grid as wide as its columns.
+  int Fitted_List_Width() override;
+  // The row of the opening, or without one its text.
+  void Restore_Opening() override;
+  // The row the grid confirmed.
+  void Take_Confirmed_Row() override;
+
   void Finish_Construction() override;
-  void HandleTextChange() override;
   void keyPressEvent(QKeyEvent* Event) override;
   void keyReleaseEvent(QKeyEvent* Event) override;
   void focusInEvent(QFocusEvent* Event) override;
 
  private:
-  QString Lookup_Text(int Index) const;
-  int Row_Total() const;
-  void Step(int Kind);
-  void Write_Text(const QString& Value);
   void Select_Typed_Tail(int Typed);
-  void SizeColumnsToWidth();
   // The open grid's current row follows ItemIndex.
   void Show_Item_Row();
   void GridSelectCell(int ARow);
@@ -313,37 +259,16 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   // leaves it open).
   void Block_Activate(bool Value);
 
-  QFont FHeaderFont;
   bool FBalloonInit = false;
-  bool FCaseSensitive = false;
-  bool FColumnSizing = false;
   bool FColumnMoving = false;
-  int FLookupColumn = 0;
   TLookupMethod FLookupMethod = lmLookup;
-  TColor FHeaderColorTo = 0x808080;
-  TColor FHeaderColor = 0xFFFFFF;
-  TColor FHeaderFontColor = 0x000000;
-  TColor FLineColor = 0xC0C0C0;
   bool FUseItems = true;
   grid_drop_down::TDropDownItems* FItems = nullptr;
-  grid_drop_down::TDropDownColumns FColumns{this};
-  int FItemIndex = -1;
-  int FHeaderHeight = 25;
   TZadColGrid* FZadColGrid = nullptr;
-  TColor FFixedLineColor = clNone;
   int FSelRow = 0;
   bool FRowSelect = true;
-  QStringList FLookupItems;
-  bool FMatchStart = true;
-  TypeCompletion FCompletion;
-  int FOldItemIndex = -1;
-  bool FDropDownAutoWidth = true;
-  bool FColumnSizeWithDropDown = true;
-  TColor FSelectionTextColor = 0x000000;
-  int FDropDownRowHeight = 22;
   int FTempItemIndex = -1;
   TDropDownStyle FStyle = dsDropDown;
-  QString FLookupEntry;
   bool FHoverRow = false;
   TColor FHoverRowColor = clInfoBk;
   TColor FHoverRowColorTo = clNone;
@@ -358,10 +283,6 @@ class TCustomZadGridDropDown : public TZadCustomDropDown {
   TBands FBands;
   TNavigation FNavigation;
   TMouseActions FMouseActions{this};
-  // A text written by the control itself: no completion runs on it.
-  bool FCompleting = false;
-  // A key of the edit is being handled (only typing completes).
-  bool FTyping = false;
   // The popup is being prepared: the grid's moves are not choices.
   bool FPreparing = false;
   // The text when the popup opened (a cancel with no row chosen restores it).

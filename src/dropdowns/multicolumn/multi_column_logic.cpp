@@ -21,13 +21,4 @@ bool Find_Lookup_Match(const TDropDownItems& Items, int Column, const QString& T
   return false;
 }
 
-
-int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
-  if (RowHeight < 1) return Height;
-  const int rows = (Height - Bars - HeaderHeight - 2) / RowHeight;
-  return Bars + HeaderHeight + rows * RowHeight + 2;
-}
-
-
-
 }  // namespace multi_column

@@ -28,7 +28,9 @@ using namespace list_rows;
 // The popup height that shows whole rows: Bars (header and footer bars),
 // the header row, whole data rows and 2 pixels. A row height below 1 leaves
 // Height as it is.
-int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight);
+inline int Whole_Row_Height(int Height, int Bars, int HeaderHeight, int RowHeight) {
+  return list_rows::Whole_Row_Height(Height, Bars, HeaderHeight, RowHeight, 2);
+}
 
 
 // The colours a component style gives; Apply is false for tsCustom.

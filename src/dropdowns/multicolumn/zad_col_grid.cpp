@@ -15,7 +15,8 @@
 
 namespace multi_column {
 
-TZadColGrid::TZadColGrid(QWidget* AOwner) : Platform_Grid(AOwner) {
+TZadColGrid::TZadColGrid(QWidget* AOwner) : List_Grid(AOwner) {
+  FFixedLineColor = 0xD1BBA4;
   SetFixedCols(0);
   SetFixedRows(1);
   SetOptions((Options() | goHorzLine | goRowSelect) & ~(goRangeSelect | goDrawFocusSelected));
@@ -37,25 +38,13 @@ void TZadColGrid::ApplyDropDownSettings(TZadMultiColumnDropDown* ADropDown) {
   SetFixedRows(rows > 1 ? 1 : 0);
   if (rows > 1) SetRow(1);
   for (int c = 0; c < FColumns.Count(); ++c) SetColWidths(c, FColumns.Items(c).Width);
-  FLineColor = ADropDown->LineColor();
-  FFixedLineColor = ADropDown->FixedLineColor();
-  FHeaderColor = ADropDown->HeaderColor();
-  FHeaderColorTo = ADropDown->HeaderColorTo();
-  FHeaderHeight = ADropDown->HeaderHeight();
-  FHeaderFont = ADropDown->HeaderFont();
-  FImages = ADropDown->Images();
-  SetDefaultRowHeight(ADropDown->DropDownRowHeight());
+  Take_Drop_Down_Look(*ADropDown);
   SetRowHeights(0, FHeaderHeight);
   const TGridOptions sizing = ADropDown->ColumnSizing() ? TGridOptions(goColSizing) : 0;
   SetOptions((Options() & ~goColSizing) | sizing);
   AutoSizeDropDownColumns();
   UpdateRowHeights();
   viewport()->update();
-}
-
-void TZadColGrid::AutoSizeDropDownColumns() {
-  for (int c = 0; c < FColumns.Count(); ++c)
-    if (FColumns.Items(c).AutoSize) AutoSizeColumn(c);
 }
 
 void TZadColGrid::AutoSizeColumn(int Index) {
@@ -285,38 +274,8 @@ void TZadColGrid::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TZadColGrid::event(QEvent* Event) {
-  // The arrow keys and Tab are the list's own.
-  if (Event->type() == QEvent::ShortcutOverride) {
-    const int key = static_cast<QKeyEvent*>(Event)->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Up || key == Qt::Key_Down ||
-        key == Qt::Key_Left || key == Qt::Key_Right) {
-      Event->accept();
-      return true;
-    }
-  }
+  if (Takes_Shortcut(Event)) return true;
   return Platform_Grid::event(Event);
-}
-
-bool TZadColGrid::HandleWheelDown() {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool used = Platform_Grid::HandleWheelDown();
-  FMouseWheelSelection = false;
-  return used;
-}
-
-bool TZadColGrid::HandleWheelUp() {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  const bool used = Platform_Grid::HandleWheelUp();
-  FMouseWheelSelection = false;
-  return used;
-}
-
-void TZadColGrid::HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
-  FConfirmSelection = true;
-  FOldRow = Row();
-  Platform_Grid::HandleMouseDown(Button, Shift, X, Y);
 }
 
 void TZadColGrid::HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "controls/tcolor.h"
-#include "dropdowns/base/drop_down_drawing.h"
+#include "dropdowns/list/list_grid.h"
 #include "dropdowns/multicolumn/drop_down_columns.h"
 #include "grid/core/platform_grid.h"
 
@@ -17,7 +17,7 @@ class TCanvas;
 
 namespace multi_column {
 
-class TZadColGrid : public Platform_Grid {
+class TZadColGrid : public drop_down_list::List_Grid<Platform_Grid> {
  public:
   explicit TZadColGrid(QWidget* AOwner = nullptr);
 
@@ -26,9 +26,8 @@ class TZadColGrid : public Platform_Grid {
   // Takes the drop-down's columns, items, colours and sizes (nothing
   // without a drop-down).
   void ApplyDropDownSettings(TZadMultiColumnDropDown* ADropDown);
-  void AutoSizeDropDownColumns();
   // The column's width from its widest item (only for an auto-sized column).
-  void AutoSizeColumn(int Index);
+  void AutoSizeColumn(int Index) override;
   // Rows grow to fit wrapped text (only when some column wraps).
   void UpdateRowHeights();
   // The width that shows every column, with room for the scroll bar when
@@ -40,27 +39,7 @@ class TZadColGrid : public Platform_Grid {
   // height; (0, 0) based for a cell out of view.
   TRect FullCellRect(int ACol, int ARow) const;
 
-  TDropDownColumns& Columns() { return FColumns; }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  QFont HeaderFont() const { return FHeaderFont; }
-  void SetHeaderFont(const QFont& Value) { FHeaderFont = Value; }
-  int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
-  const TDropDownImages* Images() const { return FImages; }
-  void SetImages(const TDropDownImages* Value) { FImages = Value; }
-  // A key or mouse press happened in the list since the last wheel turn.
-  bool ConfirmSelection() const { return FConfirmSelection; }
-  // A wheel turn is moving the row.
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
   // The current row changed to ARow (the drop-down follows it).
   std::function<void(int ARow)> OnSelectCell;
@@ -77,27 +56,12 @@ class TZadColGrid : public Platform_Grid {
   bool HandleKeyDown(int Key, Qt::KeyboardModifiers Shift) override;
   void keyPressEvent(QKeyEvent* Event) override;
   bool event(QEvent* Event) override;
-  bool HandleWheelDown() override;
-  bool HandleWheelUp() override;
-  void HandleMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
   void HandleMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
 
  private:
   void Draw_Cell_Lines(TCanvas& Canvas, const TRect& R, bool Header) const;
 
   TZadMultiColumnDropDown* FZadDropDown = nullptr;
-  TDropDownColumns FColumns{this};
-  TColor FHeaderColor = 0xFFFFFF;
-  TColor FHeaderColorTo = 0x808080;
-  TColor FLineColor = 0x808080;
-  const TDropDownImages* FImages = nullptr;
-  int FHeaderHeight = 25;
-  QFont FHeaderFont;
-  TColor FFixedLineColor = 0xD1BBA4;
-  int FGridLineWidth = 1;
-  int FOldRow = -1;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 // Bands of a gradient from FromColor to ToColor over R (Steps 0 counts as 1):

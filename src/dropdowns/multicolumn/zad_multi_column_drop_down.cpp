@@ -5,46 +5,37 @@
 #include <algorithm>
 
 #include "dropdowns/base/drop_down_form.h"
+#include "dropdowns/list/list_grid.h"
 #include "dropdowns/multicolumn/multi_column_logic.h"
 #include "dropdowns/multicolumn/zad_col_grid.h"
 
 using namespace multi_column;
+using drop_down_list::Is_Enter_Key;
+using drop_down_list::Types_Character;
 
 namespace {
 
-bool Is_Enter_Key(int Key) { return Key == Qt::Key_Return || Key == Qt::Key_Enter; }
-
-// A key whose press types a character: the character reaches the list's
-// type-ahead, not the edit.
-bool Types_Character(int Key) {
-  return Key == Qt::Key_Backspace || (Key >= Qt::Key_Space && Key <= Qt::Key_ydiaeresis);
-}
+// The multi-column drop-down's own: the Office 2010 styles colour it, its
+// popup ends 2 pixels below the whole rows, and a jump that stays on the
+// item writes its text again.
+constexpr TZadListDropDown::List_Traits Multi_Column_Traits{
+    .Office2010_Styles = true,
+    .Style_Sets_Selection_Color = false,
+    .Row_Height_Margin = 2,
+    .Unmoved_Step_Writes = true,
+    .Completion_Caret_At_Typed = false,
+};
 
 }  // namespace
 
-TZadMultiColumnDropDown::TZadMultiColumnDropDown(QWidget* AOwner) : TZadCustomDropDown(AOwner) {}
+TZadMultiColumnDropDown::TZadMultiColumnDropDown(QWidget* AOwner) : TZadListDropDown(AOwner, Multi_Column_Traits) {
+  FLineColor = 0xF1EDEB;
+  FFixedLineColor = 0xD1BBA4;
+}
 
 TZadMultiColumnDropDown::~TZadMultiColumnDropDown() = default;
 
-void TZadMultiColumnDropDown::Finish_Construction() {
-  // The construction's style ran this control's colours over; the
-  // defaults hold.
-  FHeaderColorTo = 0x808080;
-  FHeaderColor = 0xFFFFFF;
-  FHeaderFontColor = 0x000000;
-  FSelectionTextColor = 0x000000;
-  SetDropDownColor(0xFFFFFF);
-  SetDropDownHeight(200);
-  SetAutoSelect(true);
-  SetSelectionColorStyle(scOffice2007);
-}
-
 // ---- items and selection ----
-
-QString TZadMultiColumnDropDown::Lookup_Text(int Index) const {
-  if (Index < 0 || Index >= FItems.Count()) return QString();
-  return FItems.Items(Index).Column_Text(FLookupColumn);
-}
 
 int TZadMultiColumnDropDown::GetItemIndex(const QString& Value) const {
   return FItems.IndexInColumn(FLookupColumn, Value);
@@ -60,29 +51,6 @@ void TZadMultiColumnDropDown::SetItemIndex(int Value) {
   SetText(Value >= 0 ? Lookup_Text(Value) : QString());
   FCompleting = false;
 }
-
-void TZadMultiColumnDropDown::RebuildLookupItems() {
-  if (FLookupColumn < 0 || FItems.Count() == 0) return;
-  FLookupItems.clear();
-  FLookupItems.reserve(FItems.Count());
-  for (int i = 0; i < FItems.Count(); ++i) FLookupItems.append(Lookup_Text(i));
-}
-
-void TZadMultiColumnDropDown::Step(int Kind) {
-  const int count = FItems.Count();
-  if (count == 0) return;
-  const int next = Step_Item(Selection_Step(Kind), FItemIndex, count);
-  // Next and previous stop at the ends without writing.
-  if ((Kind == ssNext || Kind == ssPrevious) && FItemIndex >= 0 && next == FItemIndex) return;
-  SetItemIndex(next);
-}
-
-void TZadMultiColumnDropDown::SelectFirstRow() { Step(ssFirst); }
-void TZadMultiColumnDropDown::SelectLastRow() { Step(ssLast); }
-void TZadMultiColumnDropDown::SelectNextRow() { Step(ssNext); }
-void TZadMultiColumnDropDown::SelectPreviousRow() { Step(ssPrevious); }
-void TZadMultiColumnDropDown::SelectNextPage() { Step(ssNextPage); }
-void TZadMultiColumnDropDown::SelectPreviousPage() { Step(ssPreviousPage); }
 
 // ---- look-up ----
 
@@ -139,102 +107,18 @@ void TZadMultiColumnDropDown::focusInEvent(QFocusEvent* Event) {
   TZadCustomDropDown::focusInEvent(Event);
 }
 
-void TZadMultiColumnDropDown::HandleTextChange() {
-  // The completion's own rewrite of the text.
-  if (FCompleting) return;
-  TZadCustomDropDown::HandleTextChange();
-  // Only typing completes; a text set by the program stays as it is.
-  if (!FTyping) return;
-  if (!FCompletion.WorkMode()) {
-    FCompletion.TextChanged(text(), cursorPosition(), QStringList());
-    return;
-  }
-  SetModified(FCompletion.Modified(text()));
-  const TypeCompletion::Result r = FCompletion.TextChanged(text(), cursorPosition(), FLookupItems);
-  if (r.What == TypeCompletion::Result::None) return;
-  FCompleting = true;
-  setText(r.Text);
-  if (r.What == TypeCompletion::Result::Completed) {
-    FItemIndex = r.Index;
-    setSelection(int(r.Text.size()), r.Caret - int(r.Text.size()));
-  } else {
-    setCursorPosition(r.Caret);
-  }
-  FCompleting = false;
-}
-
 void TZadMultiColumnDropDown::keyPressEvent(QKeyEvent* Event) {
   const int key = Event->key();
   const Qt::KeyboardModifiers shift = Event->modifiers();
   const bool lookup = FItems.Count() > 0 && FLookupColumn >= 0;
   if (lookup) {
     FCompletion.KeyDown(key);
-    if (Is_Enter_Key(key) && !DroppedDown()) {
-      // An exact entry (in any letter case) is taken as that item.
-      const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
-      if (index >= 0) {
-        const bool changed = text() != FLookupItems[index];
-        SetItemIndex(index);
-        if (changed) TZadCustomDropDown::HandleTextChange();
-      }
-    }
+    if (Is_Enter_Key(key) && !DroppedDown()) Take_Exact_Entry();
   }
-  FTyping = true;
-  TZadCustomDropDown::keyPressEvent(Event);
-  FTyping = false;
-  if (lookup && key == Qt::Key_Escape) {
-    // Re-selects by the text; a text of no item keeps the text.
-    const int index = TypeCompletion::Index_Of(FLookupItems, text(), Qt::CaseInsensitive);
-    if (index >= 0)
-      SetItemIndex(index);
-    else
-      FItemIndex = -1;
-  }
-  // The steps through the items.
-  if (!isEnabled() || (shift & Qt::AltModifier) || DroppedDown()) return;
-  switch (key) {
-    case Qt::Key_PageUp:
-      SelectPreviousPage();
-      break;
-    case Qt::Key_PageDown:
-      SelectNextPage();
-      break;
-    case Qt::Key_End:
-      if (!EditorEnabled()) SelectLastRow();
-      break;
-    case Qt::Key_Home:
-      if (!EditorEnabled()) SelectFirstRow();
-      break;
-    case Qt::Key_Up:
-      SelectPreviousRow();
-      break;
-    case Qt::Key_Down:
-      SelectNextRow();
-      break;
-    default:
-      break;
-  }
-}
-
-void TZadMultiColumnDropDown::keyReleaseEvent(QKeyEvent* Event) {
-  if (!(Is_Enter_Key(Event->key()) && ReturnIsTab())) TZadCustomDropDown::keyReleaseEvent(Event);
-  const int typed = FCompletion.ItemSel();
-  const int item = FCompletion.KeyReleased();
-  if (item < 0) return;
-  // The completed item's text in its own letter case, the completed part
-  // selected.
-  SetItemIndex(item);
-  setSelection(typed, int(text().size()) - typed);
-}
-
-void TZadMultiColumnDropDown::MouseWheelDownAction() {
-  TZadCustomDropDown::MouseWheelDownAction();
-  SelectNextRow();
-}
-
-void TZadMultiColumnDropDown::MouseWheelUpAction() {
-  TZadCustomDropDown::MouseWheelUpAction();
-  SelectPreviousRow();
+  Type_Key(Event, lookup);
+  // The steps through the items; Home and End edit the text while the edit
+  // takes typing.
+  Step_By_Key(key, shift, !EditorEnabled());
 }
 
 // ---- the popup ----
@@ -269,30 +153,9 @@ void TZadMultiColumnDropDown::DoBeforeDropDown() {
   FOldItemIndex = FItemIndex;
 }
 
-void TZadMultiColumnDropDown::AdjustDropDownHeight(int& Height) {
-  int bars = 0;
-  if (DropDownHeader().Visible()) bars += DropDownHeader().Height;
-  if (DropDownFooter().Visible()) bars += DropDownFooter().Height;
-  Height = Whole_Row_Height(Height, bars, FHeaderHeight, FDropDownRowHeight);
-}
+QAbstractScrollArea* TZadMultiColumnDropDown::List_Widget() const { return FZadColGrid; }
 
-void TZadMultiColumnDropDown::PlaceDropDownControl() {
-  SetControl(FZadColGrid);
-  TZadCustomDropDown::PlaceDropDownControl();
-}
-
-void TZadMultiColumnDropDown::AdaptDropDownSize() {
-  TZadCustomDropDown::AdaptDropDownSize();
-  TDropDownForm* form = DropDownForm();
-  if (!FDropDownAutoWidth || !form || !FZadColGrid) return;
-  // The list takes the popup's height first: whether its rows fit decides
-  // the room for the scroll bar.
-  int room = form->height() - 2 * DropDownBorderWidth();
-  if (DropDownHeader().Visible()) room -= DropDownHeader().Height;
-  if (DropDownFooter().Visible()) room -= DropDownFooter().Height;
-  FZadColGrid->resize(FZadColGrid->width(), std::max(room, 0));
-  form->resize(FZadColGrid->NeededWidth() + 2 * DropDownBorderWidth(), form->height());
-}
+int TZadMultiColumnDropDown::Fitted_List_Width() { return FZadColGrid->NeededWidth(); }
 
 void TZadMultiColumnDropDown::DoShowDropDown() {
   TZadCustomDropDown::DoShowDropDown();
@@ -309,44 +172,25 @@ void TZadMultiColumnDropDown::DoShowDropDown() {
   FShowing = false;
 }
 
-void TZadMultiColumnDropDown::DoDropDownFormSizing() {
-  TZadCustomDropDown::DoDropDownFormSizing();
-  SizeColumnsToWidth();
-}
-
 void TZadMultiColumnDropDown::SizeColumnsToWidth() {
-  if (!FColumnSizeWithDropDown || !FZadColGrid || !DropDownForm()) return;
-  FZadColGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  FZadColGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  const int count = std::min(FColumns.Count(), FZadColGrid->ColCount());
-  if (count == 0) return;
-  std::vector<int> widths;
-  for (int i = 0; i < count; ++i) widths.push_back(FColumns.Items(i).Width);
-  // The columns share the list's width (the popup's inside).
-  // The columns share the list's width (the popup's inside), less the
-  // scroll bar when not all rows fit.
-  const int available = FZadColGrid->width() - FZadColGrid->Scroll_Bar_Room();
-  const std::vector<int> stretched = Stretched_Widths(widths, available);
-  for (int i = 0; i < count; ++i) FZadColGrid->SetColWidths(i, stretched[size_t(i)]);
+  multi_column::TZadColGrid* g = FZadColGrid;
+  if (!FColumnSizeWithDropDown || !g || !DropDownForm()) return;
+  // The drop-down's columns share the list's width (the popup's inside),
+  // less the scroll bar when not all rows fit.
+  Stretch_Columns(*g, FColumns, [g] { return g->width() - g->Scroll_Bar_Room(); });
 }
 
-void TZadMultiColumnDropDown::DoHideDropDown(bool CancelChanges) {
-  if (!DropDownForm() || !DropDownForm()->isVisible()) {
-    TZadCustomDropDown::DoHideDropDown(CancelChanges);
-    return;
-  }
-  TZadCustomDropDown::DoHideDropDown(CancelChanges);
-  if (CancelChanges) {
-    // The inherited close put the opening's text back; an opening without
-    // an item keeps that text.
-    if (FOldItemIndex >= 0)
-      SetItemIndex(FOldItemIndex);
-    else
-      FItemIndex = -1;
-  } else if (FZadColGrid && FZadColGrid->ConfirmSelection()) {
-    Take_List_Row();
-  }
-  FOldItemIndex = FItemIndex;
+void TZadMultiColumnDropDown::Restore_Opening() {
+  // The inherited close put the opening's text back; an opening without an
+  // item keeps that text.
+  if (FOldItemIndex >= 0)
+    SetItemIndex(FOldItemIndex);
+  else
+    FItemIndex = -1;
+}
+
+void TZadMultiColumnDropDown::Take_Confirmed_Row() {
+  if (FZadColGrid && FZadColGrid->ConfirmSelection()) Take_List_Row();
 }
 
 void TZadMultiColumnDropDown::Take_List_Row() {
@@ -439,35 +283,7 @@ void TZadMultiColumnDropDown::DoControlKeyPress(QChar& Key) {
   if (length > 0) setSelection(start, length);
 }
 
-// ---- style ----
-
-void TZadMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle) {
-  if (AStyle == scOffice2007) {
-    FLineColor = 0xF1EDEB;
-    FFixedLineColor = 0xD1BBA4;
-  } else if (AStyle == scWindowsVista || AStyle == scWindows7) {
-    FLineColor = 0xECECF0;
-    FFixedLineColor = 0xD4D2D1;
-  }
-  TZadCustomDropDown::SetSelectionColorStyle(AStyle);
-}
-
-void TZadMultiColumnDropDown::SetComponentStyle(TDUDStyle AStyle) {
-  TZadCustomDropDown::SetComponentStyle(AStyle);
-  const Style_Colors c = Style_Colors_Of(AStyle);
-  if (!c.Apply) return;
-  FHeaderColor = c.HeaderColor;
-  FHeaderColorTo = c.HeaderColorTo;
-  if (c.HeaderFontColor != clNone) FHeaderFontColor = c.HeaderFontColor;
-  SetSelectionColorStyle(c.Selection);
-  FLineColor = c.LineColor;
-  FFixedLineColor = c.FixedLineColor;
-  if (c.Selection == scCustom) {
-    SetSelectionColor(c.SelectionColor);
-    SetSelectionColorTo(c.SelectionColor);
-  }
-  FSelectionTextColor = c.SelectionTextColor;
-}
+// ---- copying ----
 
 void TZadMultiColumnDropDown::Assign(const TZadCustomDropDown& Source) {
   TZadCustomDropDown::Assign(Source);

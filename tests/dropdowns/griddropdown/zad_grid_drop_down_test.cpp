@@ -257,6 +257,29 @@ class Grid_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->text(), QStringLiteral("q"));
   }
 
+  // Where the grid drop-down parts from the multi-column drop-down: the
+  // caret after a completion taken on key release, a step that stays on the
+  // item, and a selection colour style's selection colour.
+  void its_own_caret_steps_and_selection_colour() {
+    Fixture f;
+    f.Letter(f.edit.get(), 'x');
+    QCOMPARE(f.edit->text(), QStringLiteral("XYZ"));
+    QCOMPARE(f.edit->selectedText(), QStringLiteral("YZ"));
+    QCOMPARE(f.edit->cursorPosition(), 1);
+    // No step that stays on the item writes its text.
+    f.edit->SetItemIndex(0);
+    f.edit->SetRawText(QStringLiteral("typed"));
+    f.edit->SelectPreviousRow();
+    f.edit->SelectFirstRow();
+    f.edit->SelectPreviousPage();
+    QCOMPARE(f.edit->text(), QStringLiteral("typed"));
+    QCOMPARE(f.edit->ItemIndex(), 0);
+    // The selection colour style sets a selection colour of its own (the
+    // edit's own for the style is 0xFCEBDC).
+    f.edit->SetSelectionColorStyle(scWindows7);
+    QCOMPARE(f.edit->SelectionColor(), TColor(0xEACAB6));
+  }
+
   void typing_in_a_list_selects_by_the_entry_or_its_last_letter() {
     Fixture f;
     f.edit->SetStyle(dsDropDownList);

@@ -84,6 +84,36 @@ class Multi_Column_Drop_Down_Test : public QObject {
     QCOMPARE(f.edit->ItemIndex(), 1);
   }
 
+  // Where the multi-column drop-down parts from the grid drop-down: the
+  // caret after a completion taken on key release, a jump that stays on the
+  // item, and a selection colour style's selection colour.
+  void its_own_caret_steps_and_selection_colour() {
+    Fixture f;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QCoreApplication::sendEvent(f.edit.get(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QCoreApplication::sendEvent(f.edit.get(), &release);
+    QCOMPARE(f.edit->text(), QStringLiteral("Xanten"));
+    QCOMPARE(f.edit->selectedText(), QStringLiteral("anten"));
+    QCOMPARE(f.edit->cursorPosition(), 6);
+    // First, last and a page staying on the item write its text again; next
+    // and previous at the ends do not.
+    f.edit->SetItemIndex(0);
+    f.edit->SetRawText(QStringLiteral("typed"));
+    f.edit->SelectPreviousRow();
+    QCOMPARE(f.edit->text(), QStringLiteral("typed"));
+    f.edit->SelectFirstRow();
+    QCOMPARE(f.edit->text(), QStringLiteral("Berlin"));
+    f.edit->SetItemIndex(3);
+    f.edit->SetRawText(QStringLiteral("typed"));
+    f.edit->SelectNextPage();
+    QCOMPARE(f.edit->text(), QStringLiteral("Xanten"));
+    // The selection colour is the edit's own for the style (the grid
+    // drop-down sets one of its own).
+    f.edit->SetSelectionColorStyle(scWindows7);
+    QCOMPARE(f.edit->SelectionColor(), TColor(0xFCEBDC));
+  }
+
   void completion_details() {
     Fixture f;
     // The typed part keeps its case until the key is released.
