@@ -98,42 +98,107 @@ QString Real_Target(const QString& path) {
 
 QString Temporary_Path(const QString& target) { return target + QStringLiteral(".saving"); }
 
-void Write_Temporary(const QString& path, const QString& target, const QByteArray& bytes) {
+namespace {
+
+// Opens the temporary file of `target` afresh with the old file's permissions.
+int Open_Temporary(const QString& path, const QString& target) {
   const std::string temporary = Native(Temporary_Path(target));
   // A temporary file left by a killed save goes; a link in its place is not followed.
   unlink(temporary.c_str());
   const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) throw File_Write_Error(path, Reason(errno));
-  const auto fail = [&](int error) {
-    close(fd);
-    unlink(temporary.c_str());
-    throw File_Write_Error(path, Reason(error));
-  };
-  // The new file keeps the old one's permissions.
   struct stat old {};
   if (stat(Native(target).c_str(), &old) == 0) {
-    if (S_ISDIR(old.st_mode)) fail(EISDIR);
+    if (S_ISDIR(old.st_mode)) {
+      close(fd);
+      unlink(temporary.c_str());
+      throw File_Write_Error(path, Reason(EISDIR));
+    }
     fchmod(fd, old.st_mode & 07777);
   }
-  const char* data = bytes.constData();
+  return fd;
+}
+
+// Writes every byte; the system's error number when it cannot, else 0.
+int Write_All(int fd, QByteArrayView bytes) {
+  const char* data = bytes.data();
   size_t left = static_cast<size_t>(bytes.size());
   while (left > 0) {
     const ssize_t written = write(fd, data, left);
     if (written < 0) {
       if (errno == EINTR) continue;
-      fail(errno);
+      return errno;
     }
-    if (written == 0) fail(ENOSPC);
+    if (written == 0) return ENOSPC;
     data += written;
     left -= static_cast<size_t>(written);
   }
+  return 0;
+}
+
+// Syncs and closes; the error number when the data did not reach the disk, else 0.
+int Sync_And_Close(int fd) {
   // A full disk may only show when the data reach it.
-  if (fsync(fd) != 0) fail(errno);
-  if (close(fd) != 0) {
+  if (fsync(fd) != 0) {
     const int error = errno;
-    unlink(temporary.c_str());
+    close(fd);
+    return error;
+  }
+  return close(fd) != 0 ? errno : 0;
+}
+
+}  // namespace
+
+void Write_Temporary(const QString& path, const QString& target, const QByteArray& bytes) {
+  const int fd = Open_Temporary(path, target);
+  int error = Write_All(fd, bytes);
+  if (error)
+    close(fd);
+  else
+    error = Sync_And_Close(fd);
+  if (error) {
+    unlink(Native(Temporary_Path(target)).c_str());
     throw File_Write_Error(path, Reason(error));
   }
+}
+
+Writer::Writer(const QString& path) : path_(path) {}
+
+Writer::~Writer() {
+  if (fd_ >= 0) close(fd_);
+  if (!target_.isEmpty() && !committed_) Remove_Temporary(target_);
+}
+
+void Writer::Open() {
+  target_ = Real_Target(path_);
+  fd_ = Open_Temporary(path_, target_);
+}
+
+void Writer::Fail(int error) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  Remove_Temporary(target_);
+  throw File_Write_Error(path_, Reason(error));
+}
+
+void Writer::Append(QByteArrayView bytes) {
+  if (fd_ < 0 && target_.isEmpty()) Open();
+  if (fd_ < 0) throw File_Write_Error(path_, Reason(EBADF));  // an earlier part failed
+  if (const int error = Write_All(fd_, bytes)) Fail(error);
+}
+
+void Writer::Commit() {
+  if (committed_) return;
+  if (target_.isEmpty()) Open();
+  if (fd_ < 0) throw File_Write_Error(path_, Reason(EBADF));
+  const int fd = fd_;
+  fd_ = -1;
+  if (const int error = Sync_And_Close(fd)) {
+    Remove_Temporary(target_);
+    throw File_Write_Error(path_, Reason(error));
+  }
+  committed_ = true;
+  Rename_Temporary(path_, target_);
 }
 
 void Rename_Temporary(const QString& path, const QString& target) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <stdexcept>
 
@@ -35,6 +36,31 @@ void Guard_Folder(const QString& folder);
 // not end, when the folder does not exist, or when `path` names a file in the
 // guarded folder and the target lies outside its real path.
 QString Real_Target(const QString& path);
+
+// A file written in parts and put in place as a whole: the parts go to the
+// temporary file beside the real target as they come, so a large file is
+// never held in memory. Commit puts it over the target; a writer destroyed
+// before that (an error, an exception from whoever produces the parts)
+// removes the temporary file and leaves the old file as it was. The target
+// is resolved and the temporary file opened on the first part, so the
+// errors of an unwritable path come where Write would give them.
+class Writer {
+ public:
+  explicit Writer(const QString& path);
+  ~Writer();
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+  void Append(QByteArrayView bytes);
+  void Commit();
+
+ private:
+  void Open();
+  void Fail(int error);
+  QString path_;
+  QString target_;
+  int fd_ = -1;
+  bool committed_ = false;
+};
 
 // The steps of Write, for files replaced together (platform/file_set.h).
 // `target` is a Real_Target; errors name `path`.

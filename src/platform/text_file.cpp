@@ -16,8 +16,10 @@ bool StartsWith(const QByteArray& bytes, std::initializer_list<unsigned char> ma
   return true;
 }
 
+// The byte-order mark is cut off by the caller: a U+FEFF after it is the
+// text's own first character, which the decoder would otherwise drop.
 QString DecodeWith(QStringDecoder::Encoding encoding, const QByteArray& bytes) {
-  QStringDecoder decoder(encoding);
+  QStringDecoder decoder(encoding, QStringDecoder::Flag::ConvertInitialBom);
   return decoder.decode(bytes);
 }
 
@@ -27,7 +29,7 @@ QString Decode(const QByteArray& bytes) {
   if (StartsWith(bytes, {0xEF, 0xBB, 0xBF})) return DecodeWith(QStringDecoder::Utf8, bytes.mid(3));
   if (StartsWith(bytes, {0xFF, 0xFE})) return DecodeWith(QStringDecoder::Utf16LE, bytes.mid(2));
   if (StartsWith(bytes, {0xFE, 0xFF})) return DecodeWith(QStringDecoder::Utf16BE, bytes.mid(2));
-  QStringDecoder utf8(QStringDecoder::Utf8);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
   QString text = utf8.decode(bytes);
   if (!utf8.hasError()) return text;
   return ansi::Decode(bytes);

@@ -118,6 +118,40 @@ TEST(AtomicFile, LeftoverOrPlantedTemporaryFileIsReplaced) {
   EXPECT_EQ(outside.Read("victim"), "keep");
 }
 
+// A file written in parts: the old file stands until the commit; a writer
+// given up (a producer's exception) leaves the old file and no temporary one;
+// a path that cannot be written fails at the first part.
+TEST(AtomicFile, WriterInPartsReplacesOnlyOnCommit) {
+  Temp_Dir dir;
+  const QString path = dir.Write("grid.csv", "old");
+  {
+    atomic_file::Writer file(path);
+    file.Append("a,b\r\n");
+    file.Append("c,d\r\n");
+    EXPECT_EQ(dir.Read("grid.csv"), "old");
+    file.Commit();
+  }
+  EXPECT_EQ(dir.Read("grid.csv"), "a,b\r\nc,d\r\n");
+  EXPECT_EQ(Entries(dir.Path()), QStringList{"grid.csv"});
+
+  {
+    atomic_file::Writer file(path);
+    file.Append("half");
+  }
+  EXPECT_EQ(dir.Read("grid.csv"), "a,b\r\nc,d\r\n");
+  EXPECT_EQ(Entries(dir.Path()), QStringList{"grid.csv"});
+
+  atomic_file::Writer nowhere(dir.File("none/grid.csv"));
+  EXPECT_THROW(nowhere.Append("x"), File_Write_Error);
+  EXPECT_THROW(nowhere.Commit(), File_Write_Error);
+
+  // Nothing appended still makes an empty file.
+  atomic_file::Writer empty(dir.File("empty.csv"));
+  empty.Commit();
+  EXPECT_TRUE(QFileInfo(dir.File("empty.csv")).exists());
+  EXPECT_EQ(QFileInfo(dir.File("empty.csv")).size(), 0);
+}
+
 TEST(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
   Temp_Dir dir;
   const QString path = dir.Write("bank1.bin", "old");

@@ -25,6 +25,9 @@ TEST(TextFile, EncodingByMarkOrContent) {
   EXPECT_EQ(text_file::Decode(QByteArray("\xFE\xFF\x00\xE0", 4)), QString::fromUtf8("\xC3\xA0"));
   EXPECT_EQ(text_file::Decode("\xC3\xA0"), QString::fromUtf8("\xC3\xA0"));
   EXPECT_EQ(text_file::Decode("\xE0 x"), QString::fromUtf8("\xC3\xA0 x"));
+  // Only the mark goes: a text that starts with U+FEFF keeps it.
+  EXPECT_EQ(text_file::Decode("\xEF\xBB\xBF\xEF\xBB\xBF" "a"), QString(QChar(0xFEFF)) + "a");
+  EXPECT_EQ(text_file::Decode(QByteArray("\xFF\xFE\xFF\xFE" "a\0", 6)), QString(QChar(0xFEFF)) + "a");
 }
 
 TEST(TextFile, LinesDropCarriageReturns) {

@@ -124,9 +124,11 @@ static void Write_Csv(TZadIrururOziz& g, const QString& FileName, QStringList li
   const int hidden = g.SaveHiddenCells() ? g.NumHiddenColumns() : 0;
   const QChar d = g.Delimiter().isNull() ? QChar(u',') : g.Delimiter();
   Progress progress(g);
-  // The file's bytes grow line by line: a million rows make no million line
-  // strings, nor one text before the bytes.
-  Encoded_Lines out(Unicode ? Encoding::Utf8_Bom : Encoding::Ansi);
+  // The lines are encoded one at a time and go to the file a block at a
+  // time: a million rows make no million line strings, nor one text or one
+  // byte array of the whole file.
+  atomic_file::Writer file(FileName);
+  Encoded_Lines out(Unicode ? Encoding::Utf8_Bom : Encoding::Ansi, file);
   for (const QString& line : lines) out.Add(line);
   QString line;
   g.ExportNotification(esExportStart, g.SaveStartRow());
@@ -143,7 +145,7 @@ static void Write_Csv(TZadIrururOziz& g, const QString& FileName, QStringList li
     progress.Report(r, g.RowCount() - 1);
   }
   g.ExportNotification(esExportDone, -1);
-  Write_File(FileName, out.Bytes());
+  out.Commit();
 }
 
 void TZadIrururOziz::SaveToCSV(const QString& FileName, bool Unicode) { Write_Csv(*this, FileName, {}, Unicode); }

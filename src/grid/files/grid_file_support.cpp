@@ -55,7 +55,24 @@ Encoded_Lines::Encoded_Lines(Encoding encoding) : encoding_(encoding) {
   if (encoding == Encoding::Utf16_Bom) bytes_ = QByteArray("\xFF\xFE");
 }
 
+Encoded_Lines::Encoded_Lines(Encoding encoding, atomic_file::Writer& file) : Encoded_Lines(encoding) {
+  file_ = &file;
+}
+
+void Encoded_Lines::Commit() {
+  if (!file_) return;
+  if (!bytes_.isEmpty()) file_->Append(bytes_);
+  bytes_.resize(0);
+  file_->Commit();
+}
+
 void Encoded_Lines::Add(const QString& line) {
+  // A block handed on keeps its room for the next.
+  constexpr qsizetype Block = 1 << 20;
+  if (file_ && bytes_.size() >= Block) {
+    file_->Append(bytes_);
+    bytes_.resize(0);
+  }
   switch (encoding_) {
     case Encoding::Utf8_Bom:
       bytes_ += line.toUtf8();
@@ -198,16 +215,19 @@ void Line_Reader::Choose_Codec() {
   pending_ = pending_.sliced(mark_size_);
 }
 
+// The mark is skipped before decoding: a U+FEFF the decoder then meets
+// first is the text's own (a cell that starts with it), not a mark to drop.
 void Line_Reader::Make_Decoder() {
+  constexpr auto keep = QStringDecoder::Flag::ConvertInitialBom;
   switch (codec_) {
     case Codec::Utf8:
-      decoder_.emplace(QStringDecoder::Utf8);
+      decoder_.emplace(QStringDecoder::Utf8, keep);
       break;
     case Codec::Utf16LE:
-      decoder_.emplace(QStringDecoder::Utf16LE);
+      decoder_.emplace(QStringDecoder::Utf16LE, keep);
       break;
     case Codec::Utf16BE:
-      decoder_.emplace(QStringDecoder::Utf16BE);
+      decoder_.emplace(QStringDecoder::Utf16BE, keep);
       break;
     case Codec::Ascii_So_Far:
     case Codec::Ansi:

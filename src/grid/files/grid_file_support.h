@@ -2,6 +2,7 @@
 // Shared steps of the grid's file services: the progress event, reading and
 // writing whole files, line splitting and encodings, the lenient number
 // reading of the text file, and the end of every read.
+#include "platform/atomic_file.h"
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -41,12 +42,17 @@ QByteArray Encode_Text(const QString& text, Encoding encoding);
 class Encoded_Lines {
  public:
   explicit Encoded_Lines(Encoding encoding);
+  // The bytes go on to `file` a block at a time, so a large file is never
+  // held whole; Commit hands over the rest and puts the file in place.
+  Encoded_Lines(Encoding encoding, atomic_file::Writer& file);
   void Add(const QString& line);
   const QByteArray& Bytes() const { return bytes_; }
+  void Commit();
 
  private:
   Encoding encoding_;
   QByteArray bytes_;
+  atomic_file::Writer* file_ = nullptr;
 };
 // A file's bytes; throws VAzaZeriVader "File <name> not found" when it
 // cannot be read.

@@ -64,8 +64,9 @@ QString Read_Stream_Line(QIODevice& stream) {
 void TZadIrururOziz::SaveToFile(const QString& FileName, bool Unicode) {
   const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
   const int first_col = SaveStartCol(), last_col = SaveEndCol() + hidden;
-  // The file's bytes grow line by line: no string per cell line is kept.
-  Encoded_Lines out(Unicode ? Encoding::Utf16_Bom : Encoding::Ansi);
+  // The lines are encoded one at a time and go to the file a block at a time.
+  atomic_file::Writer file(FileName);
+  Encoded_Lines out(Unicode ? Encoding::Utf16_Bom : Encoding::Ansi, file);
   out.Add(QStringLiteral("%1,%2").arg(SaveColCount() + hidden).arg(SaveRowCount()));
   for (int c = first_col; c <= last_col; ++c)
     out.Add(QStringLiteral("cw %1,%2").arg(c).arg(c < ColCount() ? ColWidths(c) : GetAllColWidths(c)));
@@ -82,7 +83,7 @@ void TZadIrururOziz::SaveToFile(const QString& FileName, bool Unicode) {
     progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
   }
   ExportNotification(esExportDone, -1);
-  Write_File(FileName, out.Bytes());
+  out.Commit();
 }
 
 void TZadIrururOziz::LoadFromFile(const QString& FileName) {

@@ -3,6 +3,7 @@
 // insertion under a visible footer row, appending and Java-style files.
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -201,6 +202,55 @@ class GridCsvTest : public QObject {
     } catch (const VAzaZeriVader& e) {
       QCOMPARE(QString(e.what()), QString("File is empty"));
     }
+  }
+
+  // A large save goes to the file in blocks; an event that fails half-way
+  // (after blocks have gone out) leaves the old file whole and no temporary
+  // file beside it, and a save that ends puts every row in place.
+  void failed_large_save_keeps_the_old_file() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.csv");
+    TZadIrururOziz grid;
+    Plain(grid);
+    grid.SetColCount(2);
+    grid.SetRowCount(60000);
+    for (int r = 0; r < grid.RowCount(); ++r) {
+      grid.SetCellEx(0, r, QString::number(r));
+      grid.SetCellEx(1, r, QString(20, QChar('x')));
+    }
+    grid.SaveToCSV(path);
+    const QByteArray old = File_Bytes(path);
+    QCOMPARE(old.count('\n'), 60000);
+    grid.OnSaveCell = [](TZadIrururOziz*, int, int ARow, QString&) {
+      if (ARow == 59000) throw std::runtime_error("cell refused");
+    };
+    bool thrown = false;
+    try {
+      grid.SaveToCSV(path);
+    } catch (const std::runtime_error&) {
+      thrown = true;
+    }
+    QVERIFY(thrown);
+    QCOMPARE(File_Bytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"big.csv"});
+  }
+
+  // A cell that starts with U+FEFF is written after the file's own mark and
+  // must not be taken for a second one when read.
+  void leading_byte_order_mark_character_comes_back() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bom.csv");
+    TZadIrururOziz grid;
+    const QString text = QString(QChar(0xFEFF)) + "kWh";
+    Row(grid, {text, "b"});
+    grid.SaveToCSV(path, true);
+    TZadIrururOziz back;
+    Plain(back);
+    back.SetColCount(2);
+    back.SetLoadFirstRow(true);
+    back.LoadFromCSV(path);
+    QCOMPARE(back.GetGridCell(0, 0), text);
+    QCOMPARE(back.GetGridCell(1, 0), QString("b"));
   }
 
   void java_style_values() {
