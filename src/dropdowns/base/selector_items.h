@@ -3,39 +3,22 @@
 // list image or a colour box. Changing a caption, image index or colour tells
 // the collection's OnChange; adding, inserting and deleting items do not, so
 // whoever changes the list lays the selector out again afterwards.
-#include <QImage>
-#include <QObject>
-#include <QString>
-#include <functional>
-#include <memory>
-#include <vector>
-
 #include "controls/tcolor.h"
 #include "controls/trect.h"
+#include "dropdowns/base/listed_items.h"
 
 class TSelectorItems;
 
-class TSelectorItem {
+class TSelectorItem : public listed_items::Listed_Item<TSelectorItems> {
  public:
-  explicit TSelectorItem(TSelectorItems* ACollection = nullptr) : FCollection(ACollection) {}
-  TSelectorItem(const TSelectorItem&) = delete;
-  TSelectorItem& operator=(const TSelectorItem&) = delete;
+  explicit TSelectorItem(TSelectorItems* ACollection = nullptr) : Listed_Item(ACollection) {}
 
   // Caption, Color and ImageIndex through their setters, then Image, Enabled
   // and Hint.
   void Assign(const TSelectorItem& Source);
 
-  const QString& Caption() const { return FCaption; }
-  void SetCaption(const QString& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
   TColor Color() const { return FColor; }
   void SetColor(TColor Value);
-  // Drawn instead of the image list's image when not null.
-  const QImage& Image() const { return FImage; }
-  void SetImage(const QImage& Value) { FImage = Value; }
-  // A disabled item can be neither hot nor selected.
-  bool Enabled = true;
   // The selector's tool tip while the mouse is over the item.
   QString Hint;
   // The item's cell in the selector panel, set when the panel lays its items out.
@@ -43,45 +26,17 @@ class TSelectorItem {
   void SetRect(const TRect& Value) { FRect = Value; }
 
  private:
-  void Changed();
-
-  TSelectorItems* FCollection;
-  QString FCaption;
-  int FImageIndex = -1;
   TColor FColor = clNone;
-  QImage FImage;
   TRect FRect;
 };
 
-class TSelectorItems {
+// A colour change tells OnChange too. An index outside the items throws
+// std::out_of_range from Insert and Delete.
+class TSelectorItems
+    : public listed_items::Owned_Items<TSelectorItem, TSelectorItems, listed_items::Out_Of_Range::Thrown> {
  public:
-  // AOwner names the collection's owner; it owns nothing.
-  explicit TSelectorItems(QObject* AOwner = nullptr) : FOwner(AOwner) {}
-  TSelectorItems(const TSelectorItems&) = delete;
-  TSelectorItems& operator=(const TSelectorItems&) = delete;
+  using Owned_Items::Owned_Items;
 
-  // Fired (with this collection) by an item whose caption, image index or
-  // colour changed.
-  std::function<void(TSelectorItems* Sender)> OnChange;
-
-  QObject* Owner() const { return FOwner; }
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TSelectorItem* Add() { return Insert(Count()); }
-  TSelectorItem* Insert(int Index);
-  TSelectorItem* GetItem(int Index) const { return FItems.at(static_cast<size_t>(Index)).get(); }
+  TSelectorItem* GetItem(int Index) const { return At(Index); }
   void SetItem(int Index, const TSelectorItem& Value) { GetItem(Index)->Assign(Value); }
-  void Delete(int Index);
-  void Clear() { FItems.clear(); }
-  // The same items as Source, told as one change.
-  void Assign(const TSelectorItems& Source);
-
- private:
-  friend class TSelectorItem;
-  void Changed() {
-    if (OnChange && !FAssigning) OnChange(this);
-  }
-
-  QObject* FOwner;
-  std::vector<std::unique_ptr<TSelectorItem>> FItems;
-  bool FAssigning = false;
 };

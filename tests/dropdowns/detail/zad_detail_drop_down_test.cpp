@@ -54,6 +54,21 @@ class Detail_Drop_Down_Test : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // The detail items (unlike the item selector's) clamp an insert outside
+  // them and ignore a delete outside them; a caption change is told once.
+  void items_tolerate_an_index_outside_them() {
+    TDetailItems items;
+    int changes = 0;
+    items.OnChange = [&changes](TDetailItems*) { ++changes; };
+    items.Add()->SetCaption(QStringLiteral("b"));
+    items.Insert(-5)->SetCaption(QStringLiteral("a"));
+    items.Insert(99)->SetCaption(QStringLiteral("c"));
+    items.Delete(3);
+    items.Delete(-1);
+    QCOMPARE(items.Captions(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    QCOMPARE(changes, 3);
+  }
+
   // Before the popup ever opened: each letter completes from the captions,
   // the typed part keeps its case and the rest is selected to be typed over.
   void typing_completes_the_caption() {

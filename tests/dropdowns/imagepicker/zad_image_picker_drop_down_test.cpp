@@ -68,6 +68,20 @@ class Image_Picker_Drop_Down_Test : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // The picker's items (unlike the item selector's) clamp an insert outside
+  // them and ignore a delete outside them.
+  void items_tolerate_an_index_outside_them() {
+    TImageItems items;
+    items.Add()->SetCaption(QStringLiteral("b"));
+    items.Insert(-5)->SetCaption(QStringLiteral("a"));
+    items.Insert(99)->SetCaption(QStringLiteral("c"));
+    items.Delete(3);
+    items.Delete(-1);
+    QCOMPARE(items.Count(), 3);
+    QCOMPARE(items.Items(0)->Caption(), QStringLiteral("a"));
+    QCOMPARE(items.Items(2)->Caption(), QStringLiteral("c"));
+  }
+
   void file_masks_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mask");
