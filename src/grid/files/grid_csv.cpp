@@ -230,13 +230,14 @@ static void Read_Csv(TZadIrururOziz& g, QIODevice& input, bool insert, int MaxRo
   if (row + count + footer_rows > g.RowCount()) g.SetRowCount(int(row + count + footer_rows));
   Progress progress(g);
   QStringView line;
+  Repeated_Texts repeated;
   if (first > 0) reader.Next(line);
   for (qsizetype i = 0; i < count && reader.Next(line); ++i) {
     int c = sc;
     auto store = [&](const QString& field) {
       if (c < Max_Columns) {
         if (c + 1 > g.ColCount() + hidden) g.SetColCount(c + 1 - hidden);
-        g.DoLoadCell(c, row, Decode_Field(field, java));
+        g.DoLoadCell(c, row, repeated.Share(c, Decode_Field(field, java)));
       }
       ++c;
     };

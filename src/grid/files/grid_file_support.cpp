@@ -92,6 +92,15 @@ void Encoded_Lines::Add(const QString& line) {
   }
 }
 
+const QString& Repeated_Texts::Share(int col, QString text) {
+  static const QString none;
+  if (col < 0 || text.isEmpty()) return none;
+  if (size_t(col) >= last_.size()) last_.resize(size_t(col) + 1);
+  QString& last = last_[size_t(col)];
+  if (last != text) last = std::move(text);
+  return last;
+}
+
 QByteArray Read_Bytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw VAzaZeriVader(QStringLiteral("File %1 not found").arg(path).toStdString());

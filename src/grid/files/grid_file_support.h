@@ -3,6 +3,7 @@
 // writing whole files, line splitting and encodings, the lenient number
 // reading of the text file, and the end of every read.
 #include "platform/atomic_file.h"
+#include <vector>
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -64,6 +65,17 @@ QStringList Split_Lines(const QByteArray& bytes);
 // The lines Split_Lines gives, one at a time: the bytes are read and decoded
 // a block at a time, so a large file is never held as one text, nor as a
 // string per line, nor (read from a file) as one byte array.
+// The text last read into each column. A cell equal to the one above it
+// (units, media, manufacturers repeat down a meter list) takes that cell's
+// text instead of a copy of its own, so a million such cells hold one text.
+class Repeated_Texts {
+ public:
+  const QString& Share(int col, QString text);
+
+ private:
+  std::vector<QString> last_;
+};
+
 class Line_Reader {
  public:
   // The bytes must outlive the reader.

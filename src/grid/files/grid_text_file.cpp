@@ -113,6 +113,7 @@ void TZadIrururOziz::LoadFromFile(const QString& FileName) {
   }
   Progress progress(*this);
   const bool multi = FPaintLook.Multilinecells;
+  Repeated_Texts repeated;
   while (reader.Next(line)) {
     if (line.startsWith(u"cw")) {
       QString rest = line.toString().mid(3);
@@ -124,7 +125,7 @@ void TZadIrururOziz::LoadFromFile(const QString& FileName) {
     const long long col = Lenient_Number(Cut_Field(line));
     const long long row = Lenient_Number(Cut_Field(line));
     if (col >= 0 && col < ColCount() && row >= 0 && row < RowCount()) {
-      DoLoadCell(int(col), int(row), grid_text::UnpackLineBreaks(line.toString(), multi));
+      DoLoadCell(int(col), int(row), repeated.Share(int(col), grid_text::UnpackLineBreaks(line.toString(), multi)));
       progress.Report(row, RowCount() - 1);
     }
   }
@@ -170,6 +171,7 @@ void TZadIrururOziz::LoadFromStream(QIODevice& Stream) {
   }
   const bool multi = FPaintLook.Multilinecells;
   const int sc = SaveStartCol(), sr = SaveStartRow();
+  Repeated_Texts repeated;
   while (!Stream.atEnd()) {
     const qint64 mark = Stream.pos();
     QString line = Read_Stream_Line(Stream);
@@ -194,7 +196,7 @@ void TZadIrururOziz::LoadFromStream(QIODevice& Stream) {
     const long long col = (long long)Strict_Number(col_field) + sc;
     const long long row = (long long)Strict_Number(row_field) + sr;
     if (col >= 0 && col < ColCount() && row >= 0 && row < RowCount())
-      DoLoadCell(int(col), int(row), grid_text::UnpackLineBreaks(line, multi));
+      DoLoadCell(int(col), int(row), repeated.Share(int(col), grid_text::UnpackLineBreaks(line, multi)));
   }
   Cells_Loaded(*this);
 }

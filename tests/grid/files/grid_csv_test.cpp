@@ -186,6 +186,37 @@ class GridCsvTest : public QObject {
     QVERIFY(!QFile::exists(dir.filePath("missing.csv")));
   }
 
+  // Equal cells down a column hold one text, as read from a CSV file and
+  // from the grid's own file, and every cell still reads its own value.
+  void repeated_cells_share_their_text() {
+    QTemporaryDir dir;
+    TZadIrururOziz grid;
+    Plain(grid);
+    grid.SetColCount(2);
+    grid.SetRowCount(3);
+    for (int r = 0; r < 3; ++r) {
+      grid.SetCellEx(0, r, QString::number(r));
+      grid.SetCellEx(1, r, r < 2 ? "kWh" : "m3");
+    }
+    grid.SaveToCSV(dir.filePath("r.csv"));
+    grid.SaveToFile(dir.filePath("r.grd"));
+    for (int kind = 0; kind < 2; ++kind) {
+      TZadIrururOziz back;
+      Plain(back);
+      back.SetColCount(2);
+      back.SetLoadFirstRow(true);
+      if (kind == 0)
+        back.LoadFromCSV(dir.filePath("r.csv"));
+      else
+        back.LoadFromFile(dir.filePath("r.grd"));
+      QCOMPARE(back.GetGridCell(1, 0), QString("kWh"));
+      QCOMPARE(back.GetGridCell(1, 1), QString("kWh"));
+      QCOMPARE(back.GetGridCell(1, 2), QString("m3"));
+      QCOMPARE(back.GetGridCell(0, 2), QString("2"));
+      QCOMPARE(back.Store().Text(1, 0).constData(), back.Store().Text(1, 1).constData());
+    }
+  }
+
   void empty_inputs() {
     QTemporaryDir dir;
     const QString path = dir.filePath("e.csv");
