@@ -174,3 +174,10 @@ void TZadCustomItemSelector::keyPressEvent(QKeyEvent* Event) { QWidget::keyPress
 
 // Tab too is a key for the host, not a move to the next control.
 bool TZadCustomItemSelector::focusNextPrevChild(bool) { return false; }
+
+TZadCustomItemSelector* New_Popup_Selector(QWidget* Form) {
+  auto* selector = new TZadCustomItemSelector(Form);
+  selector->setFocusPolicy(Qt::NoFocus);
+  selector->setFrameShape(QFrame::NoFrame);
+  return selector;
+}

@@ -101,3 +101,8 @@ class TZadCustomItemSelector : public QScrollArea {
   TCustomItemSelector* FItemSelectorPanel = nullptr;
   QTimer FLayoutTimer;
 };
+
+// A selector for a drop-down's popup Form: it takes no focus (keys reach the
+// popup form and so the edit, which moves the list) and has no frame (the
+// popup draws the border; a frame would narrow the list's view).
+TZadCustomItemSelector* New_Popup_Selector(QWidget* Form);

@@ -146,11 +146,7 @@ void TZadColorPickerDropDown::CreateDropDownForm() {
 
 void TZadColorPickerDropDown::CreateItemSelector() {
   if (!FItemSelector) {
-    FItemSelector = new TZadCustomItemSelector(DropDownForm());
-    // Keys reach the popup form and so the edit, which moves the list.
-    FItemSelector->setFocusPolicy(Qt::NoFocus);
-    // The popup draws the border; a frame of the list would narrow its view.
-    FItemSelector->setFrameShape(QFrame::NoFrame);
+    FItemSelector = New_Popup_Selector(DropDownForm());
     FItemSelector->OnItemSelect = [this](QWidget*) { SelectorItemSelect(); };
   }
   FItemSelector->SetSelectorType(stColor);

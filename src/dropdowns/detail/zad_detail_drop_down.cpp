@@ -107,11 +107,7 @@ void TZadDetailDropDown::CreateDropDownForm() {
   TZadCustomDropDown::CreateDropDownForm();
   if (!DropDownForm()) return;
   if (!FItemSelector) {
-    FItemSelector = new TZadCustomItemSelector(DropDownForm());
-    // Keys reach the popup form and so the edit, which moves the list.
-    FItemSelector->setFocusPolicy(Qt::NoFocus);
-    // The popup draws the border; a frame of the list would narrow its view.
-    FItemSelector->setFrameShape(QFrame::NoFrame);
+    FItemSelector = New_Popup_Selector(DropDownForm());
     // The entries are as wide as the popup; only the height scrolls.
     FItemSelector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FItemSelector->SetSelectorType(stImage);

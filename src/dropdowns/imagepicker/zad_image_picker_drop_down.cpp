@@ -113,11 +113,7 @@ void TZadImagePickerDropDown::CreateDropDownForm() {
   TZadCustomDropDown::CreateDropDownForm();
   if (!DropDownForm()) return;
   if (!FItemSelector) {
-    FItemSelector = new TZadCustomItemSelector(DropDownForm());
-    // Keys reach the popup form and so the edit, which moves the list.
-    FItemSelector->setFocusPolicy(Qt::NoFocus);
-    // The popup draws the border; a frame of the list would narrow its view.
-    FItemSelector->setFrameShape(QFrame::NoFrame);
+    FItemSelector = New_Popup_Selector(DropDownForm());
     FItemSelector->SetSelectorType(stImage);
     FItemSelector->move(0, 0);
     FItemSelector->resize(FItemSelector->width(), 150);
