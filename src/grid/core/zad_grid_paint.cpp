@@ -168,7 +168,12 @@ void TZadIrururOziz::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
   const bool fixed_col = ACol < FixedCols(), fixed_row = ARow < FixedRows();
   const bool right_fixed = FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols;
   const bool footer_row = FFixedFooters > 0 && ARow >= RowCount() - FFixedFooters;
-  AFont = fixed_col || fixed_row ? FFixedFont : GridFont();
+  // A print takes the print settings' own fonts unless told to print with the display's.
+  const bool print_fonts = Print && !FPrintSettings.UseDisplayFont();
+  if (fixed_col || fixed_row)
+    AFont = print_fonts ? FPrintSettings.FixedFont() : FFixedFont;
+  else
+    AFont = print_fonts ? FPrintSettings.Font() : GridFont();
   AFontColor = FontColor();
   const int RCol = Remap ? RealColIndex(ACol) : ACol;
   const bool persistent = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent();

@@ -160,6 +160,29 @@ class GridPrintTest : public QObject {
     QVERIFY2(dev.All_Texts().contains(expected), qPrintable(dev.All_Texts().join('|')));
   }
 
+  // Cells print in the display's fonts by default; without UseDisplayFont
+  // normal cells take the print settings' Font and fixed cells their FixedFont.
+  void cells_print_in_the_print_fonts_unless_told_otherwise() {
+    TZadIrururOziz g;
+    Fill(g, 3, 4, 1, 1);
+    QFont display = g.GridFont();
+    display.setFamily("DejaVu Sans");
+    g.SetGridFont(display);
+    QFont cells("DejaVu Serif"), fixed("DejaVu Sans Mono");
+    g.PrintSettings().SetFont(cells);
+    g.PrintSettings().SetFixedFont(fixed);
+    auto family_of = [&](const char* text) {
+      Recording_Device dev(1000, 1000);
+      Preview_All(g, dev);
+      const auto found = dev.Find(text);
+      return found.empty() ? QString() : found[0].Font.family();
+    };
+    QCOMPARE(family_of("c1r1"), QString("DejaVu Sans"));
+    g.PrintSettings().SetUseDisplayFont(false);
+    QCOMPARE(family_of("c1r1"), QString("DejaVu Serif"));
+    QCOMPARE(family_of("H1"), QString("DejaVu Sans Mono"));
+  }
+
   void repeated_fixed_rows_head_every_page() {
     TZadIrururOziz g;
     Fill(g, 3, 41, 1);
