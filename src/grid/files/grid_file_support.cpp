@@ -31,65 +31,72 @@ QByteArray Encode_Lines(const QStringList& lines, Encoding encoding) {
   return Encode_Text(text, encoding);
 }
 
-QByteArray Encode_Text(const QString& text, Encoding encoding) {
+namespace {
+
+// Bytes read and decoded, or encoded and written, at a time: large enough
+// that a block holds many lines, small enough that its buffers stay below
+// the size the C library maps fresh from the system for every request.
+constexpr qsizetype Block_Bytes = qsizetype(1) << 20;
+
+QByteArray Mark_Of(Encoding encoding) {
   switch (encoding) {
     case Encoding::Utf8_Bom:
-      return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case Encoding::Utf16_Bom: {
-      QByteArray bytes("\xFF\xFE");
-      bytes.reserve(2 + text.size() * 2);
+      return QByteArray("\xEF\xBB\xBF");
+    case Encoding::Utf16_Bom:
+      return QByteArray("\xFF\xFE");
+    case Encoding::Ansi:
+      break;
+  }
+  return {};
+}
+
+// The text's bytes in the encoding, without a byte-order mark.
+void Append_Encoded(QByteArray& bytes, const QString& text, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8_Bom:
+      bytes += text.toUtf8();
+      return;
+    case Encoding::Utf16_Bom:
+      bytes.reserve(bytes.size() + text.size() * 2);
       for (QChar ch : text) {
         bytes.append(char(ch.unicode() & 0xFF));
         bytes.append(char(ch.unicode() >> 8));
       }
-      return bytes;
-    }
+      return;
     case Encoding::Ansi:
-      break;
+      bytes += ansi::Encode(text);
+      return;
   }
-  return ansi::Encode(text);
 }
 
-Encoded_Lines::Encoded_Lines(Encoding encoding) : encoding_(encoding) {
-  if (encoding == Encoding::Utf8_Bom) bytes_ = QByteArray("\xEF\xBB\xBF");
-  if (encoding == Encoding::Utf16_Bom) bytes_ = QByteArray("\xFF\xFE");
+}  // namespace
+
+QByteArray Encode_Text(const QString& text, Encoding encoding) {
+  QByteArray bytes = Mark_Of(encoding);
+  Append_Encoded(bytes, text, encoding);
+  return bytes;
 }
 
-Encoded_Lines::Encoded_Lines(Encoding encoding, atomic_file::Writer& file) : Encoded_Lines(encoding) {
-  file_ = &file;
-}
+Encoded_Lines::Encoded_Lines(Encoding encoding, atomic_file::Writer& file)
+    : encoding_(encoding), bytes_(Mark_Of(encoding)), file_(file) {}
 
 void Encoded_Lines::Commit() {
-  if (!file_) return;
-  if (!bytes_.isEmpty()) file_->Append(bytes_);
+  if (!bytes_.isEmpty()) file_.Append(bytes_);
   bytes_.resize(0);
-  file_->Commit();
+  file_.Commit();
 }
 
 void Encoded_Lines::Add(const QString& line) {
   // A block handed on keeps its room for the next.
-  constexpr qsizetype Block = 1 << 20;
-  if (file_ && bytes_.size() >= Block) {
-    file_->Append(bytes_);
+  if (bytes_.size() >= Block_Bytes) {
+    file_.Append(bytes_);
     bytes_.resize(0);
   }
-  switch (encoding_) {
-    case Encoding::Utf8_Bom:
-      bytes_ += line.toUtf8();
-      bytes_ += "\r\n";
-      break;
-    case Encoding::Utf16_Bom:
-      for (QChar ch : line) {
-        bytes_.append(char(ch.unicode() & 0xFF));
-        bytes_.append(char(ch.unicode() >> 8));
-      }
-      bytes_.append("\r\0\n\0", 4);
-      break;
-    case Encoding::Ansi:
-      bytes_ += ansi::Encode(line);
-      bytes_ += "\r\n";
-      break;
-  }
+  Append_Encoded(bytes_, line, encoding_);
+  if (encoding_ == Encoding::Utf16_Bom)
+    bytes_.append("\r\0\n\0", 4);
+  else
+    bytes_.append("\r\n", 2);
 }
 
 const QString& Repeated_Texts::Share(int col, QString text) {
@@ -108,11 +115,6 @@ QByteArray Read_Bytes(const QString& path) {
 }
 
 namespace {
-
-// Bytes read and decoded at a time: large enough that a block holds many
-// lines, small enough that its buffers stay below the size the C library
-// maps fresh from the system for every request.
-constexpr qsizetype Block_Bytes = qsizetype(1) << 20;
 
 // The length of the plain ASCII the bytes start with.
 qsizetype Ascii_Prefix(QByteArrayView bytes) {

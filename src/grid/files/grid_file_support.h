@@ -2,17 +2,18 @@
 // Shared steps of the grid's file services: the progress event, reading and
 // writing whole files, line splitting and encodings, the lenient number
 // reading of the text file, and the end of every read.
-#include "platform/atomic_file.h"
-#include <vector>
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringList>
 #include <QStringDecoder>
+#include <QStringList>
 #include <QStringView>
 #include <memory>
 #include <optional>
+#include <vector>
+
+#include "platform/atomic_file.h"
 
 class TZadIrururOziz;
 
@@ -37,23 +38,21 @@ QByteArray Encode_Lines(const QStringList& lines, Encoding encoding);
 // Text whose lines already end in CR LF.
 QByteArray Encode_Text(const QString& text, Encoding encoding);
 
-// A file's bytes built line by line, each line encoded as it comes and
-// followed by CR LF: the same bytes as Encode_Lines, without a string per
-// line or one text for the whole file.
+// A file written line by line, each line encoded as it comes and followed
+// by CR LF: the same bytes as Encode_Lines, without a string per line or one
+// text for the whole file. The bytes go on to `file` a block at a time, so a
+// large file is never held whole; Commit hands over the rest and puts the
+// file in place.
 class Encoded_Lines {
  public:
-  explicit Encoded_Lines(Encoding encoding);
-  // The bytes go on to `file` a block at a time, so a large file is never
-  // held whole; Commit hands over the rest and puts the file in place.
   Encoded_Lines(Encoding encoding, atomic_file::Writer& file);
   void Add(const QString& line);
-  const QByteArray& Bytes() const { return bytes_; }
   void Commit();
 
  private:
   Encoding encoding_;
   QByteArray bytes_;
-  atomic_file::Writer* file_ = nullptr;
+  atomic_file::Writer& file_;
 };
 // A file's bytes; throws VAzaZeriVader "File <name> not found" when it
 // cannot be read.
@@ -62,9 +61,6 @@ QByteArray Read_Bytes(const QString& path);
 // Windows-1252) split at CR LF, LF or CR; a last empty line is dropped.
 QStringList Split_Lines(const QByteArray& bytes);
 
-// The lines Split_Lines gives, one at a time: the bytes are read and decoded
-// a block at a time, so a large file is never held as one text, nor as a
-// string per line, nor (read from a file) as one byte array.
 // The text last read into each column. A cell equal to the one above it
 // (units, media, manufacturers repeat down a meter list) takes that cell's
 // text instead of a copy of its own, so a million such cells hold one text.
@@ -76,6 +72,9 @@ class Repeated_Texts {
   std::vector<QString> last_;
 };
 
+// The lines Split_Lines gives, one at a time: the bytes are read and decoded
+// a block at a time, so a large file is never held as one text, nor as a
+// string per line, nor (read from a file) as one byte array.
 class Line_Reader {
  public:
   // The bytes must outlive the reader.
