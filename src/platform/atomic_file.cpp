@@ -170,6 +170,10 @@ Writer::~Writer() {
 }
 
 void Writer::Open() {
+  if (fd_ >= 0) return;
+  // A part that failed took the temporary file with it: the file would
+  // miss that part, so nothing more is written.
+  if (!target_.isEmpty()) throw File_Write_Error(path_, Reason(EBADF));
   target_ = Real_Target(path_);
   fd_ = Open_Temporary(path_, target_);
 }
@@ -182,15 +186,13 @@ void Writer::Fail(int error) {
 }
 
 void Writer::Append(QByteArrayView bytes) {
-  if (fd_ < 0 && target_.isEmpty()) Open();
-  if (fd_ < 0) throw File_Write_Error(path_, Reason(EBADF));  // an earlier part failed
+  Open();
   if (const int error = Write_All(fd_, bytes)) Fail(error);
 }
 
 void Writer::Commit() {
   if (committed_) return;
-  if (target_.isEmpty()) Open();
-  if (fd_ < 0) throw File_Write_Error(path_, Reason(EBADF));
+  Open();
   const int fd = fd_;
   fd_ = -1;
   if (const int error = Sync_And_Close(fd)) {

@@ -54,6 +54,7 @@ class Writer {
   void Commit();
 
  private:
+  // Opens the temporary file on the first part (a no-op once open).
   void Open();
   void Fail(int error);
   QString path_;
