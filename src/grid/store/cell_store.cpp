@@ -67,12 +67,13 @@ void Cell_Store::Make_Room(Row& row) {
   if (cols > row.size()) row.reserve(cols);
 }
 
-const Cell_Store::Entry* Cell_Store::Find_Entry(int c, int r) const {
-  const Row* row = Find_Row(r);
+const Cell_Store::Entry* Cell_Store::Find_In_Row(const Row* row, int c) {
   if (!row || c < 0) return nullptr;
   const auto it = std::lower_bound(row->begin(), row->end(), c, Col_Less);
   return it != row->end() && it->col == c ? &*it : nullptr;
 }
+
+const Cell_Store::Entry* Cell_Store::Find_Entry(int c, int r) const { return Find_In_Row(Find_Row(r), c); }
 
 Cell_Store::Entry* Cell_Store::Entry_For_Write(int c, int r) {
   Row& row = Row_For_Write(r);
@@ -124,9 +125,9 @@ void Cell_Store::Set_Text(int c, int r, const QString& text) {
 TCellProperties* Cell_Store::Object(int c, int r) const {
   if (used_slots_ == 0) return nullptr;
   const Row* row = Find_Row(r);
-  if (!row || !row->may_hold_props || c < 0) return nullptr;
-  const auto it = std::lower_bound(row->begin(), row->end(), c, Col_Less);
-  return it != row->end() && it->col == c ? Props(*it) : nullptr;
+  if (!row || !row->may_hold_props) return nullptr;
+  const Entry* entry = Find_In_Row(row, c);
+  return entry ? Props(*entry) : nullptr;
 }
 
 void Cell_Store::Set_Object(int c, int r, TCellProperties* props) {

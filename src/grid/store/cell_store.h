@@ -169,6 +169,7 @@ class Cell_Store {
   const Row* Find_Row(int r) const;
   Row& Row_For_Write(int r);
   void Make_Room(Row& row);
+  static const Entry* Find_In_Row(const Row* row, int c);
   const Entry* Find_Entry(int c, int r) const;
   Entry* Entry_For_Write(int c, int r);
   void Drop_If_Empty(int c, int r);

@@ -240,8 +240,11 @@ TEST_F(CellStore, PropertiesFollowRowsThroughEveryMove) {
   store.Delete_Rows(0, 3);
   EXPECT_EQ(store.Object(1, 5), p);
   EXPECT_EQ(store.Text(1, 5), "2");
-  for (int r = 0; r < 8; ++r)
-    if (r != 5) EXPECT_EQ(store.Object(1, r), nullptr) << r;
+  for (int r = 0; r < 8; ++r) {
+    if (r != 5) {
+      EXPECT_EQ(store.Object(1, r), nullptr) << r;
+    }
+  }
 
   // A row written beyond the row vector keeps its properties when the grid grows over it.
   owner.rows = 20;
